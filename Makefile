@@ -1,0 +1,43 @@
+# Front door: `make run` and `make test` set everything up on a fresh Debian machine.
+
+JOBS ?= $(shell nproc)
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+
+export QT_QPA_PLATFORM ?= offscreen
+
+.PHONY: all deps build run test sanitize fuzz bench clean
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/tools/tavrel-info $(BUILD)/sample.bin
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DTAVREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DTAVREL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_database -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 -print_final_stats=1 $(FUZZ_BUILD)/corpus
+
+bench: build
+	$(BUILD)/bench/tavrel_bench
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

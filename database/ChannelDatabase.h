@@ -1,0 +1,181 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// Directory table ids, in the order the directory block stores them.
+constexpr int TABLE_SATELLITES = 0;
+constexpr int TABLE_TRANSPONDERS = 1;
+constexpr int TABLE_TV = 2;
+constexpr int TABLE_RADIO = 3;
+constexpr int TABLE_COUNT = 4;
+
+// What the record list shows; 3 is deliberately not a list.
+constexpr int LIST_SATELLITES = 0;
+constexpr int LIST_TRANSPONDERS = 1;
+constexpr int LIST_PROGRAMS = 2;
+constexpr int LIST_TP_PROGRAMS = 4;
+
+// Kinds of ReorderRecords.
+constexpr int REORDER_SATELLITES = 0;
+constexpr int REORDER_TV = 2;
+constexpr int REORDER_RADIO = 3;
+constexpr int REORDER_SAT_TPS = 4;
+constexpr int REORDER_TP_TV = 9;
+constexpr int REORDER_TP_RADIO = 10;
+
+constexpr size_t IMAGE_SIZE = 0x100000;
+
+constexpr uint16_t MAX_SATELLITES = 150;
+constexpr uint16_t MAX_TRANSPONDERS = 3000;
+constexpr uint16_t MAX_TV = 5000;
+constexpr uint16_t MAX_RADIO = 2000;
+constexpr uint16_t MAX_PROGRAMS = 5000;
+constexpr uint16_t MAX_SAT_TPS = 300;
+constexpr uint16_t MAX_SAT_TV = 3000;
+constexpr uint16_t MAX_SAT_RADIO = 2000;
+constexpr uint16_t MAX_TP_TV = 300;
+constexpr uint16_t MAX_TP_RADIO = 100;
+
+constexpr uint32_t DIRECTORY_MAGIC = 0x7702ABCD;
+constexpr uint32_t DIRECTORY_HEADER_END = 0xFFFFFFFF;
+constexpr uint32_t DIRECTORY_TRAILER = 0xABCD7702;
+constexpr uint32_t BLOCK_MARKER = 0x19851019;
+constexpr uint32_t DIRECTORY_BLOCK_SIZE = 0x10000;
+constexpr uint32_t DIRECTORY_HEADER_SIZE = 20;
+
+constexpr size_t SATELLITE_RECORD_SIZE = 22;
+constexpr size_t TRANSPONDER_RECORD_SIZE = 8;
+constexpr size_t PROGRAM_RECORD_SIZE = 36;
+
+// One 32-bit directory entry: attribute byte in bits 31..24, record offset in 23..0.
+using DirectoryEntry = uint32_t;
+
+inline uint32_t EntryOffset(DirectoryEntry entry) { return entry & 0xFFFFFF; }
+inline uint8_t EntryAttribute(DirectoryEntry entry) { return static_cast<uint8_t>(entry >> 24); }
+
+struct SatelliteRecord {
+    uint16_t satId;
+    uint16_t longitude;
+    uint16_t lnbFreLow;
+    uint16_t lnbFreHigh;
+    uint16_t power012v : 1;
+    uint16_t tone22k : 1;
+    uint16_t diseqc10 : 3;
+    uint16_t diseqc12En : 1;
+    uint16_t lnbType : 2;
+    uint16_t lnbPower : 2;
+    uint16_t position : 6;
+    char name[13];
+    uint32_t entry;
+    uint16_t tpCount;
+    uint16_t tvCount;
+    uint16_t radioCount;
+};
+
+struct TransponderRecord {
+    uint16_t tpId;
+    uint16_t satId : 14;
+    uint16_t opaque2 : 2;
+    uint16_t frequency : 14;
+    uint16_t polarization : 2;
+    uint16_t symbolRate;
+    uint32_t entry;
+    uint16_t tvCount;
+    uint16_t radioCount;
+};
+
+struct ProgramRecord {
+    uint16_t satId;
+    uint16_t tpId;
+    uint16_t serviceId;
+    uint16_t pcrPid : 13;
+    uint16_t scramble : 1;
+    uint16_t track : 2;
+    uint32_t opaqueFlag : 1;
+    uint32_t opaque13 : 13;
+    uint32_t opaque5 : 5;
+    uint32_t videoPid : 13;
+    uint16_t audioPid : 13;
+    uint16_t opaque3 : 3;
+    char name[13];
+    uint8_t bissKey[8];
+    uint32_t entry;
+    uint16_t tableIndex;
+    uint8_t lockBit;
+    uint8_t favoriteBits;
+};
+
+// The five header fields of a directory table, in image order.
+struct DirectoryTable {
+    uint32_t magic;
+    uint32_t tableId;
+    uint32_t entryCount;
+    uint32_t reserved;
+    uint32_t headerEnd;
+};
+
+// The channel database of one flash image: the image bytes are the single
+// source of truth, the tables are what the last DecodeDatabase made of them.
+// A few MiB large: allocate it on the heap.
+class ChannelDatabase {
+public:
+    // Loader and queries.
+    int DecodeDatabase();
+    int DetectFlashType();
+    int SelectFlashLayout(int flashType);
+    int DetectKeyArea();
+    uint32_t FindDirectoryTable(int tableId, DirectoryTable* header = nullptr) const;
+    uint16_t CopySatelliteTransponders(std::span<TransponderRecord> dest, uint16_t satId) const;
+    uint16_t CopyTransponderPrograms(std::span<ProgramRecord> dest, uint16_t tpId) const;
+    uint16_t CopySatellitePrograms(std::span<ProgramRecord> dest, uint16_t satId, int kind) const;
+
+    // Single records written back in place.
+    void WriteSatellite(const SatelliteRecord& sat);
+    void WriteTransponder(const TransponderRecord& tp);
+    void WriteProgram(const ProgramRecord& prog, int serviceTab);
+    uint16_t FindSatellitePosition(uint16_t satId) const;
+    uint16_t FindTransponderPosition(uint16_t tpId) const;
+
+    // Directory rewrites: rows are positions in the list the record list shows.
+    void DeleteSatellites(std::span<const uint16_t> rows);
+    void DeleteTransponders(std::span<const uint16_t> rows);
+    void DeletePrograms(std::span<const uint16_t> rows, int listType, int radioFlag);
+    int ReorderRecords(int kind, std::span<const uint16_t> order);
+
+    uint8_t m_Image[IMAGE_SIZE] = {};
+
+    int m_nFlashType = 0;
+    uint32_t m_nFlashSize = 0;
+    uint32_t m_nDirBlockOffset = 0;
+    uint32_t m_nDirSearchLength = 0;
+    int m_bKeyArea = 0;
+
+    SatelliteRecord m_SatTable[MAX_SATELLITES] = {};
+    uint16_t m_nSatCount = 0;
+    TransponderRecord m_TpTable[MAX_TRANSPONDERS] = {};
+    uint16_t m_nTpCount = 0;
+    ProgramRecord m_TvTable[MAX_TV] = {};
+    uint16_t m_nTvCount = 0;
+    ProgramRecord m_RadioTable[MAX_RADIO] = {};
+    uint16_t m_nRadioCount = 0;
+    ProgramRecord m_ProgTable[MAX_PROGRAMS] = {};
+    uint16_t m_nProgCount = 0;
+
+    TransponderRecord m_SatTpList[MAX_SAT_TPS] = {};
+    uint16_t m_nSatTpCount = 0;
+    ProgramRecord m_SatTvList[MAX_SAT_TV] = {};
+    uint16_t m_nSatTvCount = 0;
+    ProgramRecord m_SatRadioList[MAX_SAT_RADIO] = {};
+    uint16_t m_nSatRadioCount = 0;
+    ProgramRecord m_TpTvList[MAX_TP_TV] = {};
+    uint16_t m_nTpTvCount = 0;
+    ProgramRecord m_TpRadioList[MAX_TP_RADIO] = {};
+    uint16_t m_nTpRadioCount = 0;
+
+private:
+    void ClearTables();
+    bool DecodeTables();
+    void DeriveCounts();
+};
