@@ -1,0 +1,55 @@
+#pragma once
+
+#include "FlashTransfer.h"
+#include "LinkContext.h"
+#include "WindowSink.h"
+
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+
+class LinkWindow;
+
+// The transfer worker: a thread with its own event loop that is the notify
+// thread of the port and runs the transfer for each thread message.
+// Thread messages (WM_COM_*, WM_START_READ, WM_CLOSE_PORT) are LinkEvents;
+// window messages go to mainWindow as LinkEvents, window actions to window.
+class CUIThread : public QThread {
+public:
+    CUIThread(const LinkContext& context, QObject* mainWindow, LinkWindow* window,
+              QObject* parent = nullptr);
+    ~CUIThread() override;
+
+    // Multiplies every protocol pause; before start. Tests shorten the pauses with it.
+    void SetPauseScale(double scale);
+    // Posts a thread message; false while the thread's event loop is not there.
+    bool PostThreadMessage(unsigned message, uintptr_t wParam, intptr_t lParam);
+    // Leaves a running step at its next check, ends the event loop and waits for the thread.
+    void Stop();
+
+protected:
+    void run() override;
+
+private:
+    class MessageTarget;
+
+    void InitInstance(QObject* target);
+    void ExitInstance();
+    void Dispatch(unsigned message, uintptr_t wParam, intptr_t lParam);
+    void Pause(int milliseconds);
+
+    LinkContext m_Context;
+    std::atomic<bool> m_bStopping{false};
+    WindowSink m_Sink;
+    FlashTransfer m_Transfer;
+    double m_dPauseScale = 1.0;
+
+    std::mutex m_TargetLock;
+    QObject* m_pTarget = nullptr;
+
+    std::mutex m_PauseLock;
+    std::condition_variable m_PauseWake;
+};

@@ -1,0 +1,294 @@
+#include "FlashTransfer.h"
+
+#include "BigEndian.h"
+#include "ChannelDatabase.h"
+#include "LinkMessages.h"
+#include "LoaderBlocks.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr uint8_t FIRST_STAGE_MARK = 0x18;
+constexpr uint8_t READ_COMMAND = 0xC0;
+constexpr uint8_t READ_REPLY = 0x86;
+constexpr uint8_t READ_SPACE = 0xA0;
+constexpr size_t READ_FRAME_SIZE = 8;
+constexpr size_t UPGRADE_HEADER_WORDS = 13;
+constexpr size_t UPGRADE_HEADER_LENGTH_WORD = 10;
+constexpr const char* TRANSFER_SETTINGS = "115200,N,8,1";
+constexpr char SECTION_NAMES[] = {'C', 'F', 'B', 'E', 'L'};
+
+void WriteLE32(uint8_t* p, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+} // namespace
+
+FlashTransfer::FlashTransfer(TransferPort& port, LinkState& link, ChannelDatabase& database,
+                             std::atomic<int>& imageLoaded, TransferSink& sink, PauseFunction pause)
+    : m_Port(port)
+    , m_Link(link)
+    , m_Database(database)
+    , m_bImageLoaded(imageLoaded)
+    , m_Sink(sink)
+    , m_Pause(std::move(pause))
+{
+}
+
+void FlashTransfer::Abort()
+{
+    m_bAborted = true;
+}
+
+bool FlashTransfer::Cancelled() const
+{
+    return m_Link.m_bTransferIdle == 1 || m_bAborted;
+}
+
+void FlashTransfer::Send(const uint8_t* bytes, size_t length)
+{
+    m_Port.Write(bytes, int(length));
+}
+
+void FlashTransfer::OnReceive(unsigned port)
+{
+    if (Cancelled() || port != m_Link.m_nPort)
+        return;
+    if (m_Link.m_bUpgradeMode == 1)
+        UpgradeStep();
+    else if (m_Link.m_bReadRequested == 1 && m_Link.m_bReadAccepted == 1)
+        BulkRead();
+    else
+        DumpStep();
+}
+
+void FlashTransfer::ClosePort()
+{
+    if (m_Port.IsOpen())
+        m_Port.Close();
+}
+
+void FlashTransfer::StartRead(unsigned wParam, uint32_t count)
+{
+    m_nRemaining = count;
+    uint8_t* command = m_Link.m_TransferBuf;
+    std::memset(command, 0, sizeof m_Link.m_TransferBuf);
+    command[0] = READ_COMMAND;
+    WriteBE32(command + 4, count);
+    command[4] |= READ_SPACE;
+    if (wParam == START_READ_SEND) {
+        m_Link.m_bReadRequested = 1;
+        m_nRemaining = count + 2;
+        Send(command, READ_FRAME_SIZE);
+    }
+}
+
+void FlashTransfer::DumpStep()
+{
+    if (m_Port.Read(m_Link.m_TransferBuf, DUMP_READ_MAX) != 1)
+        return;
+    switch (m_Link.m_TransferBuf[0]) {
+    case 'V':
+        SendFirstStage(DumpLoader());
+        PauseAfterFirstStage();
+        break;
+    case 'T': {
+        const uint8_t reply = static_cast<uint8_t>('C' + m_Link.m_nXtal);
+        Send(&reply, 1);
+        break;
+    }
+    case 'O':
+        if (!ChangeRate())
+            m_Sink.ShowMessage("Can't open the port!", "Error");
+        break;
+    case 'P':
+        m_Link.m_nDumpStep = 0;
+        m_Sink.EnableDumpButton(true);
+        m_Sink.SetDumpCaption("Read");
+        m_Sink.SetStatusText("Read to read!");
+        break;
+    case 'Q': {
+        m_Link.m_bReadAccepted = 1;
+        m_Pause(1000);
+        uint8_t reply[READ_FRAME_SIZE] = {READ_REPLY};
+        WriteBE32(reply + 4, m_nRemaining - 2);
+        reply[4] = READ_SPACE;
+        Send(reply, sizeof reply);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void FlashTransfer::BulkRead()
+{
+    const uint32_t total = m_nRemaining - 2;
+    const uint32_t storable = std::min<uint32_t>(total, IMAGE_SIZE);
+    uint32_t streamPos = 0;
+    m_Link.m_nDumpReceived = 0;
+    uint8_t* buffer = m_Link.m_TransferBuf;
+    while (m_nRemaining != 0) {
+        if (Cancelled())
+            return;
+        const int n = m_Port.Read(buffer, int(std::min(BULK_READ_MAX, m_nRemaining)));
+        if (n <= 0) {
+            m_Port.WaitForInput(10);
+            continue;
+        }
+        // The stream carries one byte before and one after the image.
+        for (int i = 0; i < n; ++i) {
+            const uint32_t pos = streamPos + uint32_t(i);
+            if (pos >= 1 && pos <= storable)
+                m_Database.m_Image[pos - 1] = buffer[i];
+        }
+        streamPos += uint32_t(n);
+        const uint32_t stored = streamPos == 0 ? 0 : std::min(streamPos - 1, storable);
+        m_Link.m_nDumpReceived = stored;
+        m_Sink.PostToWindow(WM_TRANSFER_PROGRESS, total, stored);
+        m_nRemaining -= uint32_t(n);
+    }
+    m_Link.m_bReadRequested = 0;
+    m_Link.m_bReadAccepted = 0;
+    m_bImageLoaded = 1;
+    m_Sink.PostToWindow(WM_DUMP_DONE, 0, 0);
+}
+
+void FlashTransfer::UpgradeStep()
+{
+    if (m_bImageLoaded != 1)
+        return;
+    if (m_Port.Read(m_Link.m_TransferBuf, UPGRADE_READ_MAX) != 1)
+        return;
+    const uint8_t command = m_Link.m_TransferBuf[0];
+    if (command >= 1 && command <= 16) {
+        PostProgress(command * 40u / 16u + 60u);
+        return;
+    }
+    switch (command) {
+    case 'V':
+        m_Sink.SetStatusText("Upgrading,Please wait!");
+        m_nBytesSent = 0;
+        PostProgress(0);
+        SendFirstStage(UpgradeLoader(m_Link.m_nXtal));
+        PauseAfterFirstStage();
+        if (!ChangeRate())
+            m_Sink.ShowMessage("Can't open port!", "Error");
+        PostProgress(1);
+        break;
+    case 'Z':
+        SendStageTwo();
+        break;
+    case 'S':
+        SendUpgradeHeader();
+        break;
+    case 'A':
+        SendBlocks(m_nTotalLength, 0);
+        break;
+    case 'D':
+        if (!ChangeRate())
+            m_Sink.ShowMessage("Can't open port!", "Error");
+        PostProgress(60);
+        m_Sink.PostToWindow(WM_UPGRADE_DONE, 100, 0);
+        break;
+    default: {
+        const char* section = std::find(std::begin(SECTION_NAMES), std::end(SECTION_NAMES), char(command));
+        if (section != std::end(SECTION_NAMES)) {
+            const auto index = section - SECTION_NAMES;
+            SendBlocks(m_nSectionLength[index], m_nSectionOffset[index]);
+        }
+        break;
+    }
+    }
+}
+
+void FlashTransfer::SendFirstStage(std::span<const uint8_t> loader)
+{
+    Send(&FIRST_STAGE_MARK, 1);
+    uint8_t block[BLOCK_SIZE] = {};
+    std::copy(loader.begin(), loader.end(), block);
+    Send(block, sizeof block);
+}
+
+void FlashTransfer::PauseAfterFirstStage()
+{
+    const int xtal = m_Link.m_nXtal;
+    m_Pause(xtal == 0 ? 2300 : xtal == 4 ? 300 : 650);
+}
+
+bool FlashTransfer::ChangeRate()
+{
+    // Closing discards what is still queued, so let the loader leave the line first.
+    if (m_Port.IsOpen()) {
+        m_Port.DrainOutput();
+        m_Port.Close();
+    }
+    return m_Port.OpenAndConfigure(m_Link.m_nPort, TRANSFER_SETTINGS);
+}
+
+void FlashTransfer::SendStageTwo()
+{
+    const std::span<const uint8_t> stage = StageTwoImage();
+    PostProgress(2);
+    Send(stage.data(), 4);
+    m_Pause(30);
+    Send(stage.data() + 4, BLOCK_SIZE);
+    m_Pause(300);
+    Send(stage.data() + 4 + BLOCK_SIZE, stage.size() - 4 - BLOCK_SIZE);
+    m_Pause(300);
+    PostProgress(3);
+}
+
+void FlashTransfer::SendUpgradeHeader()
+{
+    std::fill(std::begin(m_nSectionLength), std::end(m_nSectionLength), 0u);
+    std::fill(std::begin(m_nReserved), std::end(m_nReserved), 0u);
+    m_nTotalLength = m_Database.m_nFlashSize;
+    uint8_t header[UPGRADE_HEADER_WORDS * 4] = {};
+    WriteLE32(header + UPGRADE_HEADER_LENGTH_WORD * 4, m_nTotalLength);
+    Send(header, sizeof header);
+    m_Pause(30);
+}
+
+void FlashTransfer::SendBlocks(uint32_t length, uint32_t offset)
+{
+    uint32_t divisor = 0;
+    for (uint32_t sectionLength : m_nSectionLength)
+        divisor += sectionLength;
+    if (divisor == 0)
+        divisor = m_nTotalLength;
+    if (divisor == 0) {
+        // Nothing known to send: no flash size was ever decoded.
+        PostProgress(60);
+        return;
+    }
+    offset = std::min<uint32_t>(offset, IMAGE_SIZE);
+    length = std::min<uint32_t>(length, IMAGE_SIZE - offset);
+
+    const uint8_t* image = m_Database.m_Image + offset;
+    const uint32_t blocks = length / BLOCK_SIZE;
+    for (uint32_t block = 0; block < blocks; ++block) {
+        if (Cancelled())
+            return;
+        if (m_Port.IsOpen())
+            Send(image + BLOCK_SIZE * block, BLOCK_SIZE);
+        m_nBytesSent += BLOCK_SIZE;
+        PostProgress(m_nBytesSent * 57 / divisor + 3);
+        m_Pause(300);
+    }
+    const uint32_t rest = length - BLOCK_SIZE * blocks;
+    m_nBytesSent += rest;
+    if (m_Port.IsOpen())
+        Send(image + BLOCK_SIZE * blocks, rest);
+    PostProgress(m_nBytesSent * 57 / divisor + 3);
+    m_Pause(300);
+}
+
+void FlashTransfer::PostProgress(uint32_t percent)
+{
+    m_Sink.PostToWindow(WM_TRANSFER_PROGRESS, 100, percent);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// Notifications of the serial port monitor, posted to the notify thread.
+constexpr unsigned WM_COM_RECEIVE = 1642;
+constexpr unsigned WM_COM_CTS = 1643;
+constexpr unsigned WM_COM_DSR = 1645;
+constexpr unsigned WM_COM_RING = 1647;
+constexpr unsigned WM_COM_RLSD = 1648;
+constexpr unsigned WM_COM_BREAK = 1649;
+constexpr unsigned WM_COM_TXEMPTY = 1650;
+constexpr unsigned WM_COM_ERROR = 1651;
+
+// Thread messages to the transfer worker.
+constexpr unsigned WM_START_READ = 1177;
+constexpr unsigned WM_CLOSE_PORT = 1180;
+
+// Window messages from the transfer worker to the main window.
+constexpr unsigned WM_TRANSFER_PROGRESS = 1179;
+constexpr unsigned WM_DUMP_DONE = 1181;
+constexpr unsigned WM_UPGRADE_DONE = 1182;
+
+// wParam of WM_START_READ that really sends the read command.
+constexpr unsigned START_READ_SEND = 8;

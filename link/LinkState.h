@@ -1,0 +1,21 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+// The link state shared by the main window and the transfer worker. Each
+// flag is written by one thread and polled by the other, hence atomics.
+struct LinkState {
+    std::atomic<unsigned> m_nPort{4};
+    std::atomic<int> m_nXtal{4};
+    std::atomic<int> m_nWorkThreadId{0};
+    // Worker-side buffer; the main window clears it only while no transfer runs.
+    uint8_t m_TransferBuf[1024] = {};
+    std::atomic<int> m_bTransferIdle{1};
+    std::atomic<int> m_bUpgradeMode{0};
+    std::atomic<int> m_bReadRequested{0};
+    std::atomic<int> m_bReadAccepted{0};
+    std::atomic<int> m_nDumpStep{1};
+    std::atomic<uint32_t> m_nDumpReceived{0};
+    std::atomic<int> m_nLastPercent{0};
+};

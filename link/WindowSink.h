@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TransferSink.h"
+
+#include <atomic>
+#include <functional>
+
+class QObject;
+
+// Delivers the worker's window messages as events posted to the main window,
+// and runs its window actions on the main window's thread, waiting for them
+// the way a cross-thread window call waits. A stopping worker stops waiting.
+class WindowSink : public TransferSink {
+public:
+    WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomic<bool>& stopping);
+
+    void PostToWindow(unsigned message, uintptr_t wParam, intptr_t lParam) override;
+    void EnableDumpButton(bool enable) override;
+    void SetDumpCaption(const std::string& caption) override;
+    void SetStatusText(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+
+private:
+    void RunOnWindowThread(std::function<void(LinkWindow&)> action);
+
+    QObject* m_pMainWindow;
+    LinkWindow* m_pWindow;
+    const std::atomic<bool>& m_bStopping;
+};

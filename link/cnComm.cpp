@@ -1,0 +1,478 @@
+#include "cnComm.h"
+
+#include "LinkMessages.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+struct BaudRate {
+    unsigned rate;
+    speed_t speed;
+};
+
+constexpr BaudRate BAUD_RATES[] = {
+    {50, B50}, {75, B75}, {110, B110}, {134, B134}, {150, B150}, {200, B200}, {300, B300},
+    {600, B600}, {1200, B1200}, {1800, B1800}, {2400, B2400}, {4800, B4800}, {9600, B9600},
+    {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400},
+    {460800, B460800}, {500000, B500000}, {576000, B576000}, {921600, B921600},
+    {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000}, {2000000, B2000000},
+};
+
+// Without a status the queue sizes of a UART's hardware FIFO are unknown; this
+// covers the common 16550 and USB adapters.
+constexpr int HARDWARE_FIFO_BYTES = 64;
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool ParseSettings(const char* settings, termios& tio)
+{
+    if (!settings)
+        return false;
+    std::string_view fields[4];
+    std::string_view rest(settings);
+    for (int i = 0; i < 4; ++i) {
+        const size_t comma = rest.find(',');
+        if ((i < 3) == (comma == std::string_view::npos))
+            return false;
+        fields[i] = Trim(rest.substr(0, comma));
+        rest = i < 3 ? rest.substr(comma + 1) : std::string_view();
+    }
+
+    unsigned rate = 0;
+    if (fields[0].empty() || fields[0].size() > 8)
+        return false;
+    for (char c : fields[0]) {
+        if (c < '0' || c > '9')
+            return false;
+        rate = rate * 10 + unsigned(c - '0');
+    }
+    const auto baud = std::find_if(std::begin(BAUD_RATES), std::end(BAUD_RATES),
+                                   [rate](const BaudRate& b) { return b.rate == rate; });
+    if (baud == std::end(BAUD_RATES))
+        return false;
+
+    if (fields[1].size() != 1)
+        return false;
+    tcflag_t parity = 0;
+    switch (fields[1][0]) {
+    case 'n': case 'N': parity = 0; break;
+    case 'e': case 'E': parity = PARENB; break;
+    case 'o': case 'O': parity = PARENB | PARODD; break;
+    case 'm': case 'M': parity = PARENB | CMSPAR | PARODD; break;
+    case 's': case 'S': parity = PARENB | CMSPAR; break;
+    default: return false;
+    }
+
+    if (fields[2].size() != 1 || fields[2][0] < '5' || fields[2][0] > '8')
+        return false;
+    constexpr tcflag_t DATA_BITS[] = {CS5, CS6, CS7, CS8};
+    const tcflag_t dataBits = DATA_BITS[fields[2][0] - '5'];
+
+    tcflag_t stopBits = 0;
+    if (fields[3] == "1")
+        stopBits = 0;
+    else if (fields[3] == "1.5" || fields[3] == "2")
+        stopBits = CSTOPB; // the line knows no 1.5 stop bits; 2 is the safe side
+    else
+        return false;
+
+    cfmakeraw(&tio);
+    tio.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
+    if (parity)
+        tio.c_iflag |= INPCK;
+    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CLOCAL | CREAD | dataBits | parity | stopBits;
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    cfsetispeed(&tio, baud->speed);
+    cfsetospeed(&tio, baud->speed);
+    return true;
+}
+
+// Time the line needs for one character at the port's current settings, in microseconds.
+long CharacterMicros(int fd)
+{
+    termios tio {};
+    if (tcgetattr(fd, &tio) != 0)
+        return 1000;
+    const speed_t speed = cfgetospeed(&tio);
+    const auto baud = std::find_if(std::begin(BAUD_RATES), std::end(BAUD_RATES),
+                                   [speed](const BaudRate& b) { return b.speed == speed; });
+    const long rate = baud == std::end(BAUD_RATES) ? 9600 : baud->rate;
+    long bits = 1 + 8 + ((tio.c_cflag & CSTOPB) ? 2 : 1) + ((tio.c_cflag & PARENB) ? 1 : 0);
+    switch (tio.c_cflag & CSIZE) {
+    case CS5: bits -= 3; break;
+    case CS6: bits -= 2; break;
+    case CS7: bits -= 1; break;
+    default: break;
+    }
+    return bits * 1000000 / rate + 1;
+}
+
+void Signal(int eventFd)
+{
+    const uint64_t one = 1;
+    [[maybe_unused]] ssize_t n = ::write(eventFd, &one, sizeof one);
+}
+
+void Reset(int eventFd)
+{
+    uint64_t value = 0;
+    [[maybe_unused]] ssize_t n = ::read(eventFd, &value, sizeof value);
+}
+
+int MillisecondsUntil(std::chrono::steady_clock::time_point deadline)
+{
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    return left.count() > 0 ? int(left.count()) : 0;
+}
+
+} // namespace
+
+cnComm::cnComm(bool autoStartMonitor)
+    : m_bAutoStart(autoStartMonitor)
+{
+    Init();
+}
+
+cnComm::~cnComm()
+{
+    Close();
+    Uninit();
+}
+
+void cnComm::Init()
+{
+    std::memset(m_szName, 0, sizeof m_szName);
+    m_hPort = -1;
+    if (m_nStopEvent < 0)
+        m_nStopEvent = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_nCloseEvent < 0)
+        m_nCloseEvent = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+}
+
+void cnComm::Uninit()
+{
+    if (m_nStopEvent >= 0)
+        ::close(m_nStopEvent);
+    if (m_nCloseEvent >= 0)
+        ::close(m_nCloseEvent);
+    m_nStopEvent = -1;
+    m_nCloseEvent = -1;
+}
+
+void cnComm::SetPortNumber(unsigned port)
+{
+    m_nPort = port;
+    std::memset(m_szName, 0, sizeof m_szName);
+    std::snprintf(m_szName, sizeof m_szName, "COM%u", port);
+}
+
+std::string cnComm::DevicePathFor(unsigned port)
+{
+    const std::string variable = "TAVREL_COM" + std::to_string(port);
+    if (const char* path = std::getenv(variable.c_str()); path && *path)
+        return path;
+    return "/dev/ttyS" + std::to_string(port - 1);
+}
+
+bool cnComm::IsOpen() const
+{
+    return m_hPort >= 0;
+}
+
+bool cnComm::OpenPort()
+{
+    if (IsOpen())
+        Close();
+    const std::string path = DevicePathFor(m_nPort);
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // The advisory lock keeps out other programs that honour it, TIOCEXCL the rest.
+    if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
+        ::close(fd);
+        return false;
+    }
+    {
+        std::unique_lock lock(m_PortLock);
+        m_hPort = fd;
+    }
+    if (!m_bAutoStart)
+        return true;
+    if (!StartMonitor()) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool cnComm::SetupPort()
+{
+    std::shared_lock lock(m_PortLock);
+    return m_hPort >= 0 && tcflush(m_hPort, TCIOFLUSH) == 0;
+}
+
+bool cnComm::ApplySettings(const char* settings)
+{
+    std::shared_lock lock(m_PortLock);
+    termios tio {};
+    if (m_hPort < 0 || tcgetattr(m_hPort, &tio) != 0)
+        return false;
+    if (!ParseSettings(settings, tio))
+        return false;
+    return tcsetattr(m_hPort, TCSANOW, &tio) == 0;
+}
+
+bool cnComm::OpenAndConfigure(unsigned port, const char* settings)
+{
+    if (port < 1 || port > 1024)
+        return false;
+    SetPortNumber(port);
+    return OpenPort() && SetupPort() && ApplySettings(settings);
+}
+
+void cnComm::Close()
+{
+    if (!IsOpen())
+        return;
+    Signal(m_nCloseEvent);
+    StopMonitor();
+    std::unique_lock lock(m_PortLock);
+    const int fd = m_hPort.exchange(-1);
+    if (fd >= 0) {
+        tcflush(fd, TCOFLUSH);
+        ioctl(fd, TIOCNXCL);
+        ::close(fd);
+    }
+    Reset(m_nCloseEvent);
+}
+
+int cnComm::Read(uint8_t* buffer, int maxCount)
+{
+    std::shared_lock lock(m_PortLock);
+    const int fd = m_hPort;
+    if (fd < 0 || maxCount <= 0)
+        return 0;
+    int queued = 0;
+    if (ioctl(fd, FIONREAD, &queued) != 0 || queued <= 0)
+        return 0;
+    const ssize_t n = ::read(fd, buffer, size_t(std::min(maxCount, queued)));
+    return n > 0 ? int(n) : 0;
+}
+
+int cnComm::Write(const uint8_t* buffer, int length)
+{
+    std::shared_lock lock(m_PortLock);
+    const int fd = m_hPort;
+    if (fd < 0 || length <= 0)
+        return 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(1000 + length);
+    int written = 0;
+    while (written < length) {
+        const ssize_t n = ::write(fd, buffer + written, size_t(length - written));
+        if (n > 0) {
+            written += int(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            break;
+        const int left = MillisecondsUntil(deadline);
+        if (left == 0)
+            break;
+        pollfd fds[2] = {{fd, POLLOUT, 0}, {m_nCloseEvent, POLLIN, 0}};
+        if (poll(fds, 2, left) < 0 && errno != EINTR)
+            break;
+        if (fds[1].revents || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
+            break;
+    }
+    return written;
+}
+
+bool cnComm::WaitForInput(int timeoutMs)
+{
+    std::shared_lock lock(m_PortLock);
+    pollfd fds[2] = {{m_hPort, POLLIN, 0}, {m_nCloseEvent, POLLIN, 0}};
+    if (m_hPort >= 0 && poll(fds, 2, timeoutMs) > 0 && (fds[0].revents & POLLIN)
+        && !(fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
+        return true;
+    if (fds[1].revents)
+        return false;
+    // A closed or hung-up line answers at once; wait out the time anyway so callers do not spin.
+    if (m_hPort < 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
+        poll(&fds[1], 1, timeoutMs);
+    return false;
+}
+
+void cnComm::DrainOutput()
+{
+    std::shared_lock lock(m_PortLock);
+    const int fd = m_hPort;
+    int pending = 0;
+    if (fd < 0 || ioctl(fd, TIOCOUTQ, &pending) != 0)
+        return;
+    // Bounded by the time the queued bytes and the hardware FIFO need at the current rate.
+    const long charMicros = CharacterMicros(fd);
+    const auto deadline = std::chrono::steady_clock::now()
+        + std::chrono::microseconds(charMicros * (pending + HARDWARE_FIFO_BYTES) + 20000);
+    while (pending > 0) {
+        pollfd wake = {m_nCloseEvent, POLLIN, 0};
+        const int left = MillisecondsUntil(deadline);
+        if (left == 0 || poll(&wake, 1, std::min(left, 5)) != 0)
+            return;
+        if (ioctl(fd, TIOCOUTQ, &pending) != 0)
+            return;
+    }
+    // The last characters may still sit in the transmitter's FIFO.
+    unsigned lineStatus = 0;
+    while (ioctl(fd, TIOCSERGETLSR, &lineStatus) == 0 && !(lineStatus & TIOCSER_TEMT)) {
+        pollfd wake = {m_nCloseEvent, POLLIN, 0};
+        const int left = MillisecondsUntil(deadline);
+        if (left == 0 || poll(&wake, 1, std::min(left, 2)) != 0)
+            return;
+    }
+}
+
+bool cnComm::StartMonitor()
+{
+    if (m_Monitor.joinable() || !IsOpen())
+        return false;
+    Reset(m_nStopEvent);
+    m_bRunning = true;
+    m_Monitor = std::thread([this] { MonitorLoop(); });
+    return true;
+}
+
+bool cnComm::StopMonitor()
+{
+    if (!m_Monitor.joinable())
+        return false;
+    m_bRunning = false;
+    Signal(m_nStopEvent);
+    m_Monitor.join();
+    Reset(m_nStopEvent);
+    return true;
+}
+
+void cnComm::SetNotify(NotifyFunction notify)
+{
+    std::lock_guard lock(m_NotifyLock);
+    m_Notify = std::move(notify);
+}
+
+void cnComm::Post(unsigned message, long lParam)
+{
+    std::lock_guard lock(m_NotifyLock);
+    if (m_Notify)
+        m_Notify(message, m_nPort, lParam);
+}
+
+void cnComm::OnReceive()
+{
+    Post(WM_COM_RECEIVE, 0);
+}
+
+void cnComm::OnCts(int modemLines)
+{
+    Post(WM_COM_CTS, (modemLines & TIOCM_CTS) ? 1 : 0);
+}
+
+void cnComm::OnDsr(int modemLines)
+{
+    Post(WM_COM_DSR, (modemLines & TIOCM_DSR) ? 1 : 0);
+}
+
+void cnComm::OnRing()
+{
+    Post(WM_COM_RING, 0);
+}
+
+void cnComm::OnRlsd()
+{
+    Post(WM_COM_RLSD, 0);
+}
+
+void cnComm::OnError(long flags)
+{
+    Post(WM_COM_ERROR, flags);
+}
+
+int cnComm::MonitorLoop()
+{
+    // Runs only while the port is open: Close joins it before releasing the descriptor.
+    const int fd = m_hPort;
+    int modemLines = 0;
+    const bool hasModemLines = ioctl(fd, TIOCMGET, &modemLines) == 0;
+
+    // After a notification the monitor waits for the reader instead of
+    // announcing the same unread bytes again; it speaks up when more arrive.
+    bool armed = true;
+    int lastQueued = 0;
+    while (m_bRunning) {
+        pollfd fds[2] = {{fd, short(armed ? POLLIN : 0), 0}, {m_nStopEvent, POLLIN, 0}};
+        const int timeout = !armed ? 10 : hasModemLines ? 50 : -1;
+        if (poll(fds, 2, timeout) < 0) {
+            if (errno == EINTR)
+                continue;
+            OnError(errno);
+            return 1;
+        }
+        if (fds[1].revents)
+            break;
+        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) {
+            // An unplugged adapter stays hung up; one report is enough.
+            OnError(fds[0].revents);
+            return 1;
+        }
+
+        int queued = 0;
+        ioctl(fd, FIONREAD, &queued);
+        if (armed ? queued > 0 : queued > lastQueued) {
+            OnReceive();
+            armed = false;
+        } else if (queued == 0) {
+            armed = true;
+        }
+        lastQueued = queued;
+
+        int lines = 0;
+        if (hasModemLines && ioctl(fd, TIOCMGET, &lines) == 0 && lines != modemLines) {
+            const int changed = lines ^ modemLines;
+            modemLines = lines;
+            if (changed & TIOCM_CTS)
+                OnCts(lines);
+            if (changed & TIOCM_DSR)
+                OnDsr(lines);
+            if ((changed & TIOCM_RNG) && (lines & TIOCM_RNG))
+                OnRing();
+            if (changed & TIOCM_CD)
+                OnRlsd();
+        }
+    }
+    return 0;
+}

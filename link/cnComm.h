@@ -1,0 +1,82 @@
+#pragma once
+
+#include "TransferPort.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <shared_mutex>
+#include <string>
+#include <thread>
+
+// One serial port with its monitor thread. "COM<n>" is the name the user sees;
+// the device behind it is $TAVREL_COM<n> when set, /dev/ttyS<n-1> otherwise.
+// The monitor turns line events into notifications for the notify thread.
+class cnComm : public TransferPort {
+public:
+    // Receives every notification: message, wParam (the port number), lParam.
+    using NotifyFunction = std::function<void(unsigned message, unsigned wParam, long lParam)>;
+
+    explicit cnComm(bool autoStartMonitor = true);
+    ~cnComm() override;
+    cnComm(const cnComm&) = delete;
+    cnComm& operator=(const cnComm&) = delete;
+
+    // Discards pending output, stops the monitor and closes the device.
+    void Close() override;
+    void Init();
+    void Uninit();
+    bool OpenPort();
+    bool SetupPort();
+    // Windows mode syntax: "baud,parity,data bits,stop bits", e.g. "115200,n,8,1".
+    bool ApplySettings(const char* settings);
+    bool OpenAndConfigure(unsigned port, const char* settings) override;
+    void SetPortNumber(unsigned port);
+
+    bool IsOpen() const override;
+    int Read(uint8_t* buffer, int maxCount) override;
+    int Write(const uint8_t* buffer, int length) override;
+    bool WaitForInput(int timeoutMs) override;
+    void DrainOutput() override;
+
+    bool StartMonitor();
+    bool StopMonitor();
+
+    // The notify thread's entry; notifications are dropped while none is set.
+    void SetNotify(NotifyFunction notify);
+
+    unsigned PortNumber() const { return m_nPort; }
+    const char* PortName() const { return m_szName; }
+    static std::string DevicePathFor(unsigned port);
+
+protected:
+    virtual void OnReceive();
+    virtual void OnCts(int modemLines);
+    virtual void OnDsr(int modemLines);
+    virtual void OnRing();
+    virtual void OnRlsd();
+    virtual void OnError(long flags);
+    virtual int MonitorLoop();
+
+    void Post(unsigned message, long lParam);
+
+private:
+    std::atomic<unsigned> m_nPort{0};
+    std::atomic<int> m_hPort{-1};
+    char m_szName[20] = {};
+    bool m_bAutoStart;
+
+    std::thread m_Monitor;
+    std::atomic<bool> m_bRunning{false};
+    // Wakes the monitor when it is to stop.
+    int m_nStopEvent = -1;
+    // Wakes readers and writers waiting on the line when the port closes.
+    int m_nCloseEvent = -1;
+
+    // Reads and writes share the descriptor; opening and closing own it.
+    mutable std::shared_mutex m_PortLock;
+
+    std::mutex m_NotifyLock;
+    NotifyFunction m_Notify;
+};
