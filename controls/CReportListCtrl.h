@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QtCore/QPoint>
+#include <QtWidgets/QTableView>
+
+#include <vector>
+
+class ReportListModel;
+
+// A report-style list: rows of texts under column headings, grid lines,
+// whole rows selected, several at once. The interface follows the row and
+// column operations of a classic list control so that row-based code reads
+// the same; the drag-and-drop list builds on it.
+class CReportListCtrl : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit CReportListCtrl(QWidget* parent = nullptr);
+
+    // width in pixels of the classic 8-point dialog font, scaled to ours.
+    int InsertColumn(int column, const QString& heading, int width);
+    bool DeleteColumn(int column);
+    int GetColumnCount() const;
+    QString GetColumnHeading(int column) const;
+    int GetColumnWidth(int column) const;
+
+    int InsertItem(int row, const QString& text);
+    bool DeleteItem(int row);
+    void DeleteAllItems();
+    int GetItemCount() const;
+    bool SetItemText(int row, int column, const QString& text);
+    QString GetItemText(int row, int column) const;
+    bool SetItemData(int row, quintptr value);
+    quintptr GetItemData(int row) const;
+
+    bool IsItemSelected(int row) const;
+    void SetItemSelected(int row, bool selected);
+    // The first selected row after `after` (-1: from the top), or -1.
+    int GetNextSelected(int after = -1) const;
+    std::vector<int> GetSelectedRows() const;
+    int HitTest(const QPoint& viewportPoint) const;
+
+    // Off: changes are collected and shown at once when turned on again.
+    void SetRedraw(bool redraw);
+
+signals:
+    void rowDoubleClicked(int row);
+    // row is -1 when the click hit no row.
+    void rowRightClicked(int row, const QPoint& globalPos);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void ApplyColumnWidths();
+
+    ReportListModel* m_model;
+    std::vector<int> m_columnWidths;
+    double m_widthScale = 1.0;
+};

@@ -1,0 +1,88 @@
+#include "MainResources.h"
+
+#include <QtCore/QDir>
+
+namespace {
+
+using enum ControlClass;
+
+constexpr ControlTemplate MAIN_CONTROLS[] = {
+    { IDC_OPEN_COM, Button, "Close Com", 24, 14, 50, 14, STYLE_NONE },
+    { IDC_PORT, ComboDropDown, "", 95, 14, 40, 30, STYLE_NONE },
+    { IDC_XTAL, ComboDropDown, "", 158, 14, 40, 30, STYLE_NONE },
+    { IDC_DUMP, Button, "Dump", 210, 14, 50, 14, STYLE_NONE },
+    { IDC_UPGRADE, Button, "Upgrade", 265, 14, 50, 14, STYLE_NONE },
+    { IDC_CANCEL, Button, "Cancel", 320, 14, 50, 14, STYLE_NONE },
+    { IDC_OPEN, Button, "Open", 380, 14, 50, 14, STYLE_NONE },
+    { IDC_SAVE, Button, "Save", 435, 14, 50, 14, STYLE_NONE },
+    { IDC_EXIT, Button, "Exit", 490, 14, 50, 14, STYLE_NONE },
+    { IDC_RECORD_LIST, ListView, "", 144, 47, 399, 278, STYLE_BORDER | STYLE_MULTISELECT },
+    { IDC_SAT_TREE, TreeView, "", 20, 62, 115, 263, STYLE_BORDER },
+    { IDC_SAT_COUNT, StaticText, "", 24, 336, 40, 14, STYLE_NONE },
+    { IDC_TP_COUNT, StaticText, "", 79, 336, 40, 14, STYLE_NONE },
+    { IDC_TV_COUNT, StaticText, "", 134, 336, 40, 14, STYLE_NONE },
+    { IDC_RADIO_COUNT, StaticText, "", 189, 336, 46, 14, STYLE_NONE },
+    { IDC_COUNTER_FRAME, GroupBox, "", 19, 329, 219, 26, STYLE_NONE },
+    { IDC_SERVICE_TAB, TabControl, "", 48, 49, 85, 13, STYLE_NONE },
+    { IDC_PROGRESS, ProgressBar, "", 319, 336, 198, 14, STYLE_BORDER },
+    { IDC_LAMP_ON, StaticBitmap, BITMAP_LAMP_ON, 84, 16, 11, 10, STYLE_NONE },
+    { IDC_LAMP_OFF, StaticBitmap, BITMAP_LAMP_OFF, 84, 16, 11, 10, STYLE_NONE },
+    { ID_NONE, StaticText, "Xtal", 144, 18, 13, 8, STYLE_NONE },
+    { ID_NONE, GroupBox, "", 20, 5, 181, 27, STYLE_NONE },
+    { ID_NONE, GroupBox, "", 206, 5, 166, 27, STYLE_NONE },
+    { ID_NONE, GroupBox, "", 377, 5, 165, 27, STYLE_NONE },
+    { IDC_STATUS, StaticText, "", 245, 336, 72, 12, STYLE_VCENTER },
+    { IDC_PERCENT, StaticText, "", 519, 337, 21, 12, STYLE_NONE },
+    { IDC_TRANSFER_FRAME, GroupBox, "", 241, 329, 304, 26, STYLE_NONE },
+};
+
+constexpr ControlTemplate ABOUT_CONTROLS[] = {
+    { ID_NONE, StaticIcon, ICON_APP, 11, 17, 20, 20, STYLE_NONE },
+    { ID_NONE, StaticText, "Tavrel Version 1.007", 40, 10, 119, 8, STYLE_NONE },
+    { 1, DefaultButton, "OK", 178, 7, 50, 16, STYLE_NONE },
+};
+
+constexpr MenuItemTemplate MAIN_MENU[] = {
+    { "File", "open", ID_FILE_OPEN },
+    { nullptr, "save", ID_FILE_SAVE },
+    { nullptr, "exit", ID_FILE_EXIT },
+    { "Tools", "upgrade", ID_TOOLS_UPGRADE },
+    { nullptr, "dump", ID_TOOLS_DUMP },
+    { nullptr, "advance", ID_TOOLS_ADVANCE },
+    { "Help", "about", ID_HELP_ABOUT },
+};
+
+constexpr MenuItemTemplate LIST_MENU[] = {
+    { "option", "delete", ID_LIST_DELETE },
+};
+
+} // namespace
+
+const DialogTemplate& MainDialogTemplate()
+{
+    static const DialogTemplate dialog { IDD_MAIN, "Tavrel", 563, 371, MAIN_CONTROLS };
+    return dialog;
+}
+
+const DialogTemplate& AboutDialogTemplate()
+{
+    static const DialogTemplate dialog { IDD_ABOUT, "About Tavrel", 235, 55, ABOUT_CONTROLS };
+    return dialog;
+}
+
+const MenuTemplate& MainMenuTemplate()
+{
+    static const MenuTemplate menu { IDR_MAIN_MENU, MAIN_MENU };
+    return menu;
+}
+
+const MenuTemplate& ListMenuTemplate()
+{
+    static const MenuTemplate menu { IDR_LIST_MENU, LIST_MENU };
+    return menu;
+}
+
+void InitTavrelResources()
+{
+    Q_INIT_RESOURCE(tavrel);
+}

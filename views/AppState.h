@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ChannelDatabase.h"
+
+#include <cstdint>
+#include <memory>
+
+// The data every window shares for the whole run: the channel database and
+// the user-interface state around it.
+class AppState {
+public:
+    AppState();
+    ~AppState();
+
+    // Back to the start-up values: an empty database, no image, TV tab.
+    void ResetState();
+
+    ChannelDatabase& Database() { return *m_pDatabase; }
+    const ChannelDatabase& Database() const { return *m_pDatabase; }
+
+    std::unique_ptr<ChannelDatabase> m_pDatabase;
+    int m_bImageLoaded = 0;
+    int m_nListType = LIST_SATELLITES;
+    int m_nServiceTab = 0;
+    uint16_t m_nCurRow = 0;
+    int m_bRecordEdited = 0;
+    int m_bAdvancedMode = 0;
+};

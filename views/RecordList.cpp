@@ -1,0 +1,270 @@
+#include "RecordList.h"
+
+#include "AppState.h"
+#include "CReportListCtrl.h"
+#include "CodePage.h"
+#include "UserPrompts.h"
+#include "ValueNames.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+struct Column {
+    const char* heading;
+    int width;
+};
+
+constexpr Column SATELLITE_COLUMNS[] = {
+    { "SatNO.", 60 }, { "SatName", 80 }, { "Longitude(E)", 80 }, { "LnbType", 60 }, { "LnbPower", 80 },
+    { "LnbFreLow", 80 }, { "LnbFreHigh", 80 }, { "22K", 60 }, { "0/12V", 60 }, { "DiSEqC1.0", 80 },
+    { "DiSEqC1.2En", 80 }, { "Postion", 60 },
+};
+
+constexpr Column TRANSPONDER_COLUMNS[] = {
+    { "TpNO.", 60 }, { "Frequency", 80 }, { "Polarization", 80 }, { "Symbol Rate", 80 },
+};
+
+constexpr Column PROGRAM_COLUMNS[] = {
+    { "ProgNO.", 60 }, { "ProgName", 100 }, { "ServiceID", 80 }, { "VideoPid", 80 }, { "AudioPid", 80 },
+    { "PcrPid", 80 }, { "Scramble", 60 }, { "Track", 60 }, { "ChildLock", 60 }, { "Favorite", 80 },
+};
+
+// Every list has at most this many columns; deleting column 0 that often
+// clears whatever list was shown before.
+constexpr int MAX_COLUMNS = 12;
+
+QString Number(int value)
+{
+    return QString::number(value);
+}
+
+template <size_t N>
+void ReplaceColumns(CReportListCtrl& list, const Column (&columns)[N])
+{
+    for (int i = 0; i < MAX_COLUMNS; ++i)
+        list.DeleteColumn(0);
+    for (size_t i = 0; i < N; ++i)
+        list.InsertColumn(static_cast<int>(i), QString::fromLatin1(columns[i].heading), columns[i].width);
+}
+
+QString FavoriteText(uint8_t favoriteBits)
+{
+    QString text;
+    for (int bit = 1; bit <= 6; ++bit) {
+        if ((favoriteBits & (1u << bit)) == 0) {
+            text += QLatin1String(ValueNames[VALUE_FAVORITE + bit - 1]);
+            text += QLatin1Char('/');
+        }
+    }
+    return text;
+}
+
+void AddProgramRow(CReportListCtrl& list, int row, const ProgramRecord& prog, quintptr source)
+{
+    list.InsertItem(row, Number(row + 1));
+    list.SetItemData(row, source);
+    list.SetItemText(row, 1, AnsiToText(prog.name, 12));
+    list.SetItemText(row, 2, Number(prog.serviceId));
+    list.SetItemText(row, 3, Number(prog.videoPid));
+    list.SetItemText(row, 4, Number(prog.audioPid));
+    list.SetItemText(row, 5, Number(prog.pcrPid));
+    list.SetItemText(row, 6, Number(prog.scramble));
+    list.SetItemText(row, 7, Number(prog.track));
+    list.SetItemText(row, 8, Number(prog.lockBit == 0 ? 1 : 0));
+    list.SetItemText(row, 9, FavoriteText(prog.favoriteBits));
+}
+
+bool OfTabKind(const ProgramRecord& prog, int serviceTab)
+{
+    return (prog.videoPid != 0) == (serviceTab == 0);
+}
+
+void FillSatellites(CReportListCtrl& list, const ChannelDatabase& db, QWidget* parent)
+{
+    if (db.m_nSatCount == 0)
+        return;
+    ReplaceColumns(list, SATELLITE_COLUMNS);
+    for (uint16_t i = 0; i < db.m_nSatCount; ++i) {
+        const SatelliteRecord& sat = db.m_SatTable[i];
+        list.InsertItem(i, Number(i + 1));
+        list.SetItemData(i, i);
+        list.SetItemText(i, 1, AnsiToText(sat.name, 12));
+        list.SetItemText(i, 2, Number(sat.longitude));
+        if (sat.lnbType == 3) {
+            list.SetRedraw(true);
+            ShowWarning(parent, QStringLiteral("LNB Type is error!"));
+            return;
+        }
+        list.SetItemText(i, 3, QLatin1String(ValueNames[VALUE_LNB_TYPE + sat.lnbType]));
+        if (sat.lnbPower == 3) {
+            list.SetRedraw(true);
+            ShowWarning(parent, QStringLiteral("LNB Power is error!"));
+            return;
+        }
+        list.SetItemText(i, 4, QLatin1String(ValueNames[VALUE_LNB_POWER + sat.lnbPower]));
+        list.SetItemText(i, 5, Number(sat.lnbFreLow));
+        list.SetItemText(i, 6, Number(sat.lnbFreHigh));
+        list.SetItemText(i, 7, Number(sat.tone22k));
+        list.SetItemText(i, 8, Number(sat.power012v));
+        list.SetItemText(i, 9, Number(sat.diseqc10));
+        list.SetItemText(i, 10, Number(sat.diseqc12En));
+        list.SetItemText(i, 11, Number(sat.position));
+    }
+}
+
+void FillTransponders(CReportListCtrl& list, ChannelDatabase& db, uint16_t curSat, QWidget* parent)
+{
+    if (curSat >= db.m_nSatCount)
+        return;
+    const SatelliteRecord& sat = db.m_SatTable[curSat];
+    if (sat.tpCount == 0)
+        return;
+    ReplaceColumns(list, TRANSPONDER_COLUMNS);
+
+    db.m_nSatTvCount = db.CopySatellitePrograms(db.m_SatTvList, sat.satId, 0);
+    if (db.m_nSatTvCount != sat.tvCount) {
+        list.SetRedraw(true);
+        ShowWarning(parent, QStringLiteral("Tv number under sat is wrong!"));
+        return;
+    }
+    uint16_t radios = 0;
+    for (uint16_t p = 0; p < db.m_nProgCount; ++p) {
+        const ProgramRecord& prog = db.m_ProgTable[p];
+        if (prog.satId == sat.satId && prog.videoPid == 0) {
+            if (radios < MAX_SAT_RADIO)
+                db.m_SatRadioList[radios] = prog;
+            ++radios;
+        }
+    }
+    db.m_nSatRadioCount = std::min<uint16_t>(radios, MAX_SAT_RADIO);
+    if (radios != sat.radioCount) {
+        list.SetRedraw(true);
+        ShowWarning(parent, QStringLiteral("Radio number under sat is wrong!"));
+        return;
+    }
+
+    const uint16_t found = db.CopySatelliteTransponders(db.m_SatTpList, sat.satId);
+    const uint16_t shown = std::min(sat.tpCount, found);
+    for (uint16_t j = 0; j < shown; ++j) {
+        const TransponderRecord& tp = db.m_SatTpList[j];
+        list.InsertItem(j, Number(j + 1));
+        list.SetItemData(j, j);
+        list.SetItemText(j, 1, Number(tp.frequency));
+        list.SetItemText(j, 2, Number(tp.polarization));
+        list.SetItemText(j, 3, Number(tp.symbolRate));
+    }
+    db.m_nSatTpCount = shown;
+}
+
+void FillPrograms(CReportListCtrl& list, const ChannelDatabase& db, int serviceTab)
+{
+    if ((serviceTab == 0 && db.m_nTvCount == 0) || (serviceTab != 0 && db.m_nRadioCount == 0))
+        return;
+    ReplaceColumns(list, PROGRAM_COLUMNS);
+    int row = 0;
+    for (uint16_t p = 0; p < db.m_nProgCount; ++p) {
+        const ProgramRecord& prog = db.m_ProgTable[p];
+        if (OfTabKind(prog, serviceTab))
+            AddProgramRow(list, row++, prog, p);
+    }
+}
+
+void FillTransponderPrograms(CReportListCtrl& list, ChannelDatabase& db, uint16_t curSat, uint16_t curTp,
+    int serviceTab)
+{
+    ReplaceColumns(list, PROGRAM_COLUMNS);
+    if (curSat >= db.m_nSatCount)
+        return;
+    const uint16_t tps = db.CopySatelliteTransponders(db.m_SatTpList, db.m_SatTable[curSat].satId);
+    if (curTp >= tps)
+        return;
+    const TransponderRecord& tp = db.m_SatTpList[curTp];
+
+    auto work = std::make_unique<ProgramRecord[]>(MAX_TP_WORK_LIST);
+    const uint16_t found = db.CopyTransponderPrograms(std::span(work.get(), MAX_TP_WORK_LIST), tp.tpId);
+    // The counts bound the view lists for whoever reads them next.
+    db.m_nTpTvCount = std::min<uint16_t>(tp.tvCount, MAX_TP_TV);
+    db.m_nTpRadioCount = std::min<uint16_t>(tp.radioCount, MAX_TP_RADIO);
+    const int claimed = tp.tvCount + tp.radioCount;
+    if (claimed == 0)
+        return;
+
+    const bool tv = serviceTab == 0;
+    ProgramRecord* target = tv ? db.m_TpTvList : db.m_TpRadioList;
+    const int capacity = tv ? MAX_TP_TV : MAX_TP_RADIO;
+    const int examined = std::min<int>(claimed, found);
+    int row = 0;
+    for (int i = 0; i < examined && row < capacity; ++i) {
+        if (!OfTabKind(work[static_cast<size_t>(i)], serviceTab))
+            continue;
+        target[row] = work[static_cast<size_t>(i)];
+        AddProgramRow(list, row, target[row], static_cast<quintptr>(row));
+        ++row;
+    }
+}
+
+} // namespace
+
+void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uint16_t curTp, int listType,
+    QWidget* messageParent)
+{
+    ChannelDatabase& db = state.Database();
+    db.m_nSatTpCount = 0;
+    db.m_nSatTvCount = 0;
+    db.m_nSatRadioCount = 0;
+    std::fill(std::begin(db.m_SatTpList), std::end(db.m_SatTpList), TransponderRecord {});
+    std::fill(std::begin(db.m_SatTvList), std::end(db.m_SatTvList), ProgramRecord {});
+    std::fill(std::begin(db.m_SatRadioList), std::end(db.m_SatRadioList), ProgramRecord {});
+
+    list.SetRedraw(false);
+    list.DeleteAllItems();
+    state.m_nListType = listType;
+    switch (listType) {
+    case LIST_SATELLITES:
+        FillSatellites(list, db, messageParent);
+        break;
+    case LIST_TRANSPONDERS:
+        FillTransponders(list, db, curSat, messageParent);
+        break;
+    case LIST_PROGRAMS:
+        FillPrograms(list, db, state.m_nServiceTab);
+        break;
+    case LIST_TP_PROGRAMS:
+        FillTransponderPrograms(list, db, curSat, curTp, state.m_nServiceTab);
+        break;
+    default:
+        break;
+    }
+    list.SetRedraw(true);
+}
+
+ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int row)
+{
+    ProgramRow none { nullptr, TABLE_TV, 0 };
+    if (row < 0 || row >= list.GetItemCount())
+        return none;
+    const ChannelDatabase& db = state.Database();
+    const quintptr source = list.GetItemData(row);
+    const ProgramRecord* record = nullptr;
+    if (state.m_nListType == LIST_PROGRAMS && source < db.m_nProgCount) {
+        record = &db.m_ProgTable[source];
+        const int table = source < db.m_nTvCount ? TABLE_TV : TABLE_RADIO;
+        return { record, table, record->tableIndex };
+    }
+    if (state.m_nListType == LIST_TP_PROGRAMS) {
+        const bool tv = state.m_nServiceTab == 0;
+        if (source < static_cast<quintptr>(tv ? MAX_TP_TV : MAX_TP_RADIO))
+            record = tv ? &db.m_TpTvList[source] : &db.m_TpRadioList[source];
+    }
+    if (!record)
+        return none;
+    // m_ProgTable holds the TV table's records first, so a record's table is
+    // where its entry stands, whatever its video PID says.
+    for (uint16_t p = 0; p < db.m_nProgCount; ++p) {
+        if (db.m_ProgTable[p].entry == record->entry && db.m_ProgTable[p].tableIndex == record->tableIndex)
+            return { record, p < db.m_nTvCount ? TABLE_TV : TABLE_RADIO, record->tableIndex };
+    }
+    return { record, TABLE_TV, record->tableIndex };
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ChannelDatabase.h"
+
+#include <cstdint>
+
+class AppState;
+class CReportListCtrl;
+class QWidget;
+
+// Programs of one transponder examined for its list, and how many of each
+// kind its list can hold.
+constexpr int MAX_TP_WORK_LIST = 500;
+
+// Rebuilds the record list for a list type and fills the view lists of the
+// database that the editors and the delete and move commands work from.
+// Sets state.m_nListType. Each row's item data is the index of its record
+// in the row's source: m_SatTable (satellites), m_SatTpList (transponders),
+// m_ProgTable (all programs), m_TpTvList or m_TpRadioList (programs of a
+// transponder).
+void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uint16_t curTp, int listType,
+    QWidget* messageParent);
+
+// The record a row of a program list stands for, and where it lives.
+struct ProgramRow {
+    const ProgramRecord* record; // null when the row shows no program
+    int table;                   // TABLE_TV or TABLE_RADIO: the directory table holding it
+    uint16_t tableIndex;         // its position in that table
+};
+
+ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int row);

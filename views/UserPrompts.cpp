@@ -1,0 +1,64 @@
+#include "UserPrompts.h"
+
+#include <QtWidgets/QFileDialog>
+#include <QtWidgets/QMessageBox>
+
+namespace {
+
+UserPrompts* g_prompts = nullptr;
+
+QMessageBox::Icon ToQtIcon(PromptIcon icon)
+{
+    switch (icon) {
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::Warning:
+        return QMessageBox::Warning;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    case PromptIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+PromptAnswer QtUserPrompts::Message(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
+    PromptButtons buttons)
+{
+    QMessageBox box(ToQtIcon(icon), title, text,
+        buttons == PromptButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const int answer = box.exec();
+    if (buttons == PromptButtons::Ok)
+        return PromptAnswer::Ok;
+    return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+}
+
+QString QtUserPrompts::OpenFileName(QWidget* parent, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
+        QFileDialog::HideNameFilterDetails);
+}
+
+QString QtUserPrompts::SaveFileName(QWidget* parent, const QString& initialName, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), initialName, filter, nullptr,
+        QFileDialog::HideNameFilterDetails);
+}
+
+UserPrompts& Prompts()
+{
+    static QtUserPrompts real;
+    return g_prompts ? *g_prompts : real;
+}
+
+void SetPrompts(UserPrompts* prompts)
+{
+    g_prompts = prompts;
+}
+
+void ShowWarning(QWidget* parent, const QString& text)
+{
+    Prompts().Message(parent, text, TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
+}

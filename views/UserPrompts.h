@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QtCore/QString>
+
+class QWidget;
+
+enum class PromptIcon { None, Information, Warning, Question };
+enum class PromptButtons { Ok, YesNo };
+enum class PromptAnswer { Ok, Yes, No };
+
+// Titles and file filters the program's messages and file dialogs use.
+inline const QString TITLE_WARNING = QStringLiteral("Waring");
+inline const QString TITLE_ERROR = QStringLiteral("Error");
+inline const QString TITLE_INFO = QStringLiteral("Info");
+inline const QString TITLE_SAVE = QStringLiteral("save");
+// Qt shows a filter up to its last parenthesised pattern list when the
+// details are hidden, so the visible texts stay those of the program.
+inline const QString OPEN_IMAGE_FILTER = QStringLiteral("bin file (*.bin) (*.bin *.s);;All file (*.*) (*)");
+inline const QString SAVE_IMAGE_FILTER = QStringLiteral("Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)");
+inline const QString SAVE_IMAGE_NAME = QStringLiteral("QM7702_FlashMapNew.bin");
+
+// Every message box and file dialog of the program goes through the current
+// UserPrompts, so that tests can record them and answer as scripted.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    virtual PromptAnswer Message(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
+        PromptButtons buttons)
+        = 0;
+    // An empty name means the user cancelled.
+    virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& initialName, const QString& filter) = 0;
+};
+
+// The real dialogs: QMessageBox and QFileDialog.
+class QtUserPrompts : public UserPrompts {
+public:
+    PromptAnswer Message(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
+        PromptButtons buttons) override;
+    QString OpenFileName(QWidget* parent, const QString& filter) override;
+    QString SaveFileName(QWidget* parent, const QString& initialName, const QString& filter) override;
+};
+
+UserPrompts& Prompts();
+// Null puts the real dialogs back.
+void SetPrompts(UserPrompts* prompts);
+
+// A warning box with title "Waring" and an OK button.
+void ShowWarning(QWidget* parent, const QString& text);
