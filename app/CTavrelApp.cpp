@@ -1,0 +1,22 @@
+#include "CTavrelApp.h"
+
+#include "MainResources.h"
+
+#include <QtGui/QIcon>
+
+CTavrelApp::CTavrelApp(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    InitTavrelResources();
+    // The program keeps no settings; the name only places it among others.
+    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    setApplicationName(QStringLiteral("Tavrel"));
+    setWindowIcon(QIcon(QString::fromLatin1(ICON_APP)));
+}
+
+CTavrelApp::~CTavrelApp() = default;
+
+CTavrelApp& TheApp()
+{
+    return *static_cast<CTavrelApp*>(QCoreApplication::instance());
+}

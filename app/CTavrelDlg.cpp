@@ -1,0 +1,293 @@
+#include "CTavrelDlg.h"
+
+#include "AppState.h"
+#include "CAboutDlg.h"
+#include "CReportListCtrl.h"
+#include "DialogBuilder.h"
+#include "ImageFile.h"
+#include "MainResources.h"
+#include "RecordList.h"
+#include "UserPrompts.h"
+#include "VersionText.h"
+
+#include <QtGui/QAction>
+#include <QtGui/QCloseEvent>
+#include <QtGui/QScreen>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTabBar>
+#include <QtWidgets/QTreeWidget>
+#include <QtWidgets/QVBoxLayout>
+
+#include <algorithm>
+#include <cstring>
+
+CTavrelDlg::CTavrelDlg(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_hIcon(QString::fromLatin1(ICON_APP))
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    BuildControls();
+    ConnectCommands();
+    InitDialog();
+}
+
+CTavrelDlg::~CTavrelDlg() = default;
+
+void CTavrelDlg::BuildControls()
+{
+    const DialogTemplate& dialog = MainDialogTemplate();
+    setWindowTitle(QString::fromLatin1(dialog.caption));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_menuBar = BuildMenuBar(MainMenuTemplate(), this);
+    layout->setMenuBar(m_menuBar);
+    m_page = new QWidget(this);
+    layout->addWidget(m_page);
+
+    DialogBuilder builder(m_page, [](const ControlTemplate& control, QWidget* parent) -> QWidget* {
+        if (control.id == IDC_RECORD_LIST)
+            return new CReportListCtrl(parent);
+        return nullptr;
+    });
+    builder.Build(dialog);
+
+    m_List = FindControl<CReportListCtrl>(m_page, IDC_RECORD_LIST);
+    m_Tree = FindControl<QTreeWidget>(m_page, IDC_SAT_TREE);
+    m_Tab = FindControl<QTabBar>(m_page, IDC_SERVICE_TAB);
+    m_PortCombo = FindControl<QComboBox>(m_page, IDC_PORT);
+    m_XtalCombo = FindControl<QComboBox>(m_page, IDC_XTAL);
+    m_LampOn = FindControl<QLabel>(m_page, IDC_LAMP_ON);
+    m_LampOff = FindControl<QLabel>(m_page, IDC_LAMP_OFF);
+    m_Progress = FindControl<QProgressBar>(m_page, IDC_PROGRESS);
+}
+
+void CTavrelDlg::ConnectCommands()
+{
+    const auto onAction = [this](int id, void (CTavrelDlg::*handler)()) {
+        if (QAction* action = MenuAction(id))
+            connect(action, &QAction::triggered, this, handler);
+    };
+    onAction(ID_FILE_OPEN, &CTavrelDlg::OnFileOpen);
+    onAction(ID_FILE_SAVE, &CTavrelDlg::OnFileSave);
+    onAction(ID_FILE_EXIT, &CTavrelDlg::OnExit);
+    onAction(ID_TOOLS_UPGRADE, &CTavrelDlg::OnUpgrade);
+    onAction(ID_TOOLS_DUMP, &CTavrelDlg::OnDump);
+    onAction(ID_TOOLS_ADVANCE, &CTavrelDlg::OnAdvance);
+    onAction(ID_HELP_ABOUT, &CTavrelDlg::OnAbout);
+    MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
+    MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
+
+    const auto onButton = [this](int id, void (CTavrelDlg::*handler)()) {
+        if (auto* button = FindControl<QPushButton>(m_page, id))
+            connect(button, &QPushButton::clicked, this, handler);
+    };
+    onButton(IDC_OPEN, &CTavrelDlg::OnFileOpen);
+    onButton(IDC_SAVE, &CTavrelDlg::OnFileSave);
+    onButton(IDC_EXIT, &CTavrelDlg::OnExit);
+    onButton(IDC_DUMP, &CTavrelDlg::OnDump);
+    onButton(IDC_UPGRADE, &CTavrelDlg::OnUpgrade);
+    onButton(IDC_CANCEL, &CTavrelDlg::OnCancelTransfer);
+    onButton(IDC_OPEN_COM, &CTavrelDlg::OnOpenCloseCom);
+
+    connect(m_PortCombo, &QComboBox::activated, this, &CTavrelDlg::OnPortChange);
+    connect(m_XtalCombo, &QComboBox::activated, this, &CTavrelDlg::OnXtalChange);
+    connect(m_Tree, &QTreeWidget::currentItemChanged, this, &CTavrelDlg::OnTreeSelChanged);
+    connect(m_List, &CReportListCtrl::rowDoubleClicked, this, &CTavrelDlg::OnListDblClk);
+    connect(m_List, &CReportListCtrl::rowRightClicked, this, &CTavrelDlg::OnListRClick);
+}
+
+void CTavrelDlg::InitDialog()
+{
+    setWindowIcon(m_hIcon);
+    const QString version = BuildVersionText();
+    setWindowTitle(windowTitle() + QLatin1Char(' ') + version);
+
+    if (auto* cancel = Control(IDC_CANCEL))
+        cancel->setEnabled(false);
+    m_nProgressMax = static_cast<int>(IMAGE_SIZE);
+    m_Progress->setRange(0, m_nProgressMax);
+    m_Progress->setValue(0);
+    if (auto* status = FindControl<QLabel>(m_page, IDC_STATUS))
+        status->setText(QStringLiteral("idle..."));
+    if (auto* percent = FindControl<QLabel>(m_page, IDC_PERCENT))
+        percent->setText(QStringLiteral("00%"));
+
+    std::memset(m_state.Database().m_Image, 0, IMAGE_SIZE);
+    m_state.m_bImageLoaded = 0;
+
+    m_Tab->addTab(QStringLiteral("TV"));
+    m_Tab->addTab(QStringLiteral("Radio"));
+    m_Tab->setCurrentIndex(0);
+    m_state.m_nServiceTab = 0;
+    connect(m_Tab, &QTabBar::currentChanged, this, &CTavrelDlg::OnServiceTabChanged);
+
+    InitLink();
+    m_state.m_bAdvancedMode = 0;
+}
+
+QWidget* CTavrelDlg::Control(int id) const
+{
+    return FindControl(m_page, id);
+}
+
+QAction* CTavrelDlg::MenuAction(int commandId) const
+{
+    return FindMenuAction(m_menuBar, commandId);
+}
+
+bool CTavrelDlg::ReloadViews(int listType)
+{
+    if (!m_state.Database().DecodeDatabase()) {
+        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        return false;
+    }
+    RefreshCounters();
+    FillTree();
+    FillList(listType);
+    return true;
+}
+
+void CTavrelDlg::RefreshCounters()
+{
+    const ChannelDatabase& db = m_state.Database();
+    m_strSatCount = QString::asprintf("Sat: %d", db.m_nSatCount);
+    m_strTpCount = QString::asprintf("TP: %d", db.m_nTpCount);
+    m_strTvCount = QString::asprintf("TV: %d", db.m_nTvCount);
+    m_strRadioCount = QString::asprintf("Radio: %d", db.m_nRadioCount);
+    const std::pair<int, const QString*> counters[] = {
+        { IDC_SAT_COUNT, &m_strSatCount },
+        { IDC_TP_COUNT, &m_strTpCount },
+        { IDC_TV_COUNT, &m_strTvCount },
+        { IDC_RADIO_COUNT, &m_strRadioCount },
+    };
+    for (const auto& [id, text] : counters) {
+        if (auto* label = FindControl<QLabel>(m_page, id))
+            label->setText(*text);
+    }
+}
+
+void CTavrelDlg::FillTree()
+{
+    // Clearing the tree moves its current item; that is no user's choice.
+    const QSignalBlocker quiet(m_Tree);
+    m_nTreeNodes = FillSatelliteTree(*m_Tree, m_state.Database(), m_TreeNodes);
+    m_Tree->setCurrentItem(nullptr);
+}
+
+void CTavrelDlg::FillList(int listType)
+{
+    FillRecordList(*m_List, m_state, m_nCurSat, m_nCurTp, listType, this);
+}
+
+void CTavrelDlg::OnTreeSelChanged(QTreeWidgetItem* current)
+{
+    if (!current || !m_state.m_bImageLoaded)
+        return;
+    const auto choice = ChooseListForItem(std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes), current);
+    if (!choice)
+        return;
+    if (choice->satIndex)
+        m_nCurSat = *choice->satIndex;
+    if (choice->tpIndex)
+        m_nCurTp = *choice->tpIndex;
+    FillList(choice->listType);
+}
+
+void CTavrelDlg::OnServiceTabChanged(int index)
+{
+    m_state.m_nServiceTab = index;
+    if (!m_state.m_bImageLoaded)
+        return;
+    FillList(m_state.m_nListType);
+}
+
+void CTavrelDlg::OnFileOpen()
+{
+    const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
+    if (path.isEmpty())
+        return;
+    OpenImage(path);
+}
+
+void CTavrelDlg::OpenImage(const QString& path)
+{
+    std::vector<uint8_t> bytes;
+    QString reason;
+    switch (ReadImageFile(path, IMAGE_SIZE, bytes, reason)) {
+    case ImageReadResult::Failed:
+        ShowFileError(path, reason);
+        return;
+    case ImageReadResult::TooLarge:
+        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        return;
+    case ImageReadResult::Read:
+        break;
+    }
+    // Bytes past the file's end keep what an earlier image left there.
+    std::copy(bytes.begin(), bytes.end(), m_state.Database().m_Image);
+    m_state.m_bImageLoaded = 1;
+    ReloadViews(LIST_PROGRAMS);
+}
+
+void CTavrelDlg::OnFileSave()
+{
+    if (!m_state.m_bImageLoaded) {
+        ShowWarning(this, QStringLiteral("Please open file or dump first!"));
+        return;
+    }
+    const QString path = Prompts().SaveFileName(this, SAVE_IMAGE_NAME, SAVE_IMAGE_FILTER);
+    if (path.isEmpty())
+        return;
+    const ChannelDatabase& db = m_state.Database();
+    const size_t size = std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE);
+    QString reason;
+    if (!WriteImageFile(path, db.m_Image, size, reason)) {
+        ShowFileError(path, reason);
+        return;
+    }
+    Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
+}
+
+void CTavrelDlg::ShowFileError(const QString& path, const QString& reason)
+{
+    Prompts().Message(this, QStringLiteral("%1\n%2").arg(path, reason), TITLE_WARNING, PromptIcon::Warning,
+        PromptButtons::Ok);
+}
+
+void CTavrelDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CTavrelDlg::OnExit()
+{
+    done(QDialog::Accepted);
+}
+
+void CTavrelDlg::closeEvent(QCloseEvent* event)
+{
+    OnExit();
+    event->accept();
+}
+
+void CTavrelDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+}

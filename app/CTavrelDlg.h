@@ -1,0 +1,112 @@
+#pragma once
+
+#include "SatelliteTree.h"
+
+#include <QtCore/QString>
+#include <QtGui/QIcon>
+#include <QtWidgets/QDialog>
+
+#include <array>
+#include <cstdint>
+
+class AppState;
+class CReportListCtrl;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenuBar;
+class QProgressBar;
+class QPushButton;
+class QTabBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The main window: the transfer row on top, the satellite tree with the
+// TV/Radio tabs on the left, the record list on the right, the counters and
+// the transfer progress below. Every change of the image ends in
+// ReloadViews, which decodes the image and rebuilds counters, tree and list.
+class CTavrelDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CTavrelDlg(AppState& state, QWidget* parent = nullptr);
+    ~CTavrelDlg() override;
+
+    // Decodes the image and rebuilds the views; false (with a warning) when
+    // the image is not recognised, in which case the views stay as they were.
+    bool ReloadViews(int listType);
+    void RefreshCounters();
+    void FillTree();
+    void FillList(int listType);
+
+    // Reads an image file into the image buffer and shows it; the file
+    // commands and the command line use it.
+    void OpenImage(const QString& path);
+
+    CReportListCtrl* RecordList() const { return m_List; }
+    QTreeWidget* SatTree() const { return m_Tree; }
+    QTabBar* ServiceTab() const { return m_Tab; }
+    QWidget* Control(int id) const;
+    QAction* MenuAction(int commandId) const;
+    AppState& State() const { return m_state; }
+
+    uint16_t m_nCurSat = 0;
+    uint16_t m_nCurTp = 0;
+    std::array<TreeNode, MAX_TREE_NODES> m_TreeNodes {};
+    uint16_t m_nTreeNodes = 0;
+
+    QString m_strSatCount;
+    QString m_strTpCount;
+    QString m_strTvCount;
+    QString m_strRadioCount;
+
+    int m_nProgressMax = 0;
+
+public slots:
+    void OnFileOpen();
+    void OnFileSave();
+    void OnAbout();
+    void OnExit();
+    void OnTreeSelChanged(QTreeWidgetItem* current);
+    void OnServiceTabChanged(int index);
+
+    // Record commands (CTavrelDlgRecords.cpp).
+    void OnListDblClk(int row);
+    void OnListRClick(int row, const QPoint& globalPos);
+    void OnDeleteRecords();
+    void OnMoveRecords();
+    void OnAdvance();
+
+    // Receiver link (CTavrelDlgLink.cpp).
+    void OnOpenCloseCom();
+    void OnPortChange(int index);
+    void OnXtalChange(int index);
+    void OnDump();
+    void OnUpgrade();
+    void OnCancelTransfer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectCommands();
+    void InitDialog();
+    void InitLink();
+    void ShowFileError(const QString& path, const QString& reason);
+
+    AppState& m_state;
+    QIcon m_hIcon;
+    QWidget* m_page = nullptr;
+    QMenuBar* m_menuBar = nullptr;
+    CReportListCtrl* m_List = nullptr;
+    QTreeWidget* m_Tree = nullptr;
+    QTabBar* m_Tab = nullptr;
+    QComboBox* m_PortCombo = nullptr;
+    QComboBox* m_XtalCombo = nullptr;
+    QLabel* m_LampOn = nullptr;
+    QLabel* m_LampOff = nullptr;
+    QProgressBar* m_Progress = nullptr;
+    bool m_centred = false;
+};

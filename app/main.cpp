@@ -1,0 +1,13 @@
+#include "CTavrelApp.h"
+#include "CTavrelDlg.h"
+
+int main(int argc, char** argv)
+{
+    CTavrelApp app(argc, argv);
+    CTavrelDlg dialog(app);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        dialog.OpenImage(arguments.at(1));
+    dialog.exec();
+    return 0;
+}
