@@ -20,7 +20,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/tools/tavrel-info $(BUILD)/sample.bin
+	env -u QT_QPA_PLATFORM $(BUILD)/app/tavrel $(BUILD)/sample.bin
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
