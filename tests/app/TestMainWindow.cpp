@@ -1,0 +1,535 @@
+#include "CReportListCtrl.h"
+#include "CTavrelApp.h"
+#include "CTavrelDlg.h"
+#include "MainResources.h"
+#include "PromptRecorder.h"
+#include "RecordList.h"
+#include "SampleImage.h"
+#include "TestImages.h"
+#include "VersionText.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QTemporaryDir>
+#include <QtGui/QAction>
+#include <QtTest/QtTest>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTabBar>
+#include <QtWidgets/QTreeWidget>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    CTavrelApp& app() { return TheApp(); }
+    ChannelDatabase& db() { return app().Database(); }
+
+    QString PathOf(const QString& name) const { return m_dir->filePath(name); }
+
+    QString WriteImage(const QString& name, const std::vector<uint8_t>& bytes)
+    {
+        const QString path = PathOf(name);
+        if (!WriteBytes(path, bytes))
+            qFatal("cannot write a test image");
+        return path;
+    }
+
+    void Open(const QString& path)
+    {
+        m_prompts.openNames.append(path);
+        m_dialog->OnFileOpen();
+    }
+
+    void OpenBytes(const std::vector<uint8_t>& bytes) { Open(WriteImage(QStringLiteral("open.bin"), bytes)); }
+
+    QString Label(int id) const { return qobject_cast<QLabel*>(m_dialog->Control(id))->text(); }
+    QStringList Counters() const
+    {
+        return { Label(IDC_SAT_COUNT), Label(IDC_TP_COUNT), Label(IDC_TV_COUNT), Label(IDC_RADIO_COUNT) };
+    }
+
+    CReportListCtrl& List() const { return *m_dialog->RecordList(); }
+    QTreeWidget& Tree() const { return *m_dialog->SatTree(); }
+
+    QStringList Column(int column) const
+    {
+        QStringList texts;
+        for (int row = 0; row < List().GetItemCount(); ++row)
+            texts.append(List().GetItemText(row, column));
+        return texts;
+    }
+
+    QStringList Headings() const
+    {
+        QStringList headings;
+        for (int column = 0; column < List().GetColumnCount(); ++column)
+            headings.append(List().GetColumnHeading(column));
+        return headings;
+    }
+
+    QTreeWidgetItem* SatelliteItem(int index) const { return Tree().topLevelItem(1)->child(index); }
+
+    QString SavedImage(const QString& name)
+    {
+        const QString path = PathOf(name);
+        m_prompts.saveNames.append(path);
+        m_dialog->OnFileSave();
+        return path;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CTavrelDlg> m_dialog;
+    PromptRecorder m_prompts;
+
+private slots:
+    void init()
+    {
+        app().ResetState();
+        m_prompts = PromptRecorder();
+        SetPrompts(&m_prompts);
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_dialog = std::make_unique<CTavrelDlg>(app());
+        qunsetenv("TAVREL_CODEPAGE");
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        SetPrompts(nullptr);
+        m_dir.reset();
+    }
+
+    void startUpShowsAnEmptyFixedWindow()
+    {
+        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Tavrel V1.007 Build 10110314"));
+        QVERIFY(!(m_dialog->windowFlags() & Qt::WindowMaximizeButtonHint));
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
+
+        QCOMPARE(app().m_bImageLoaded, 0);
+        QCOMPARE(app().m_nServiceTab, 0);
+        QCOMPARE(m_dialog->ServiceTab()->count(), 2);
+        QCOMPARE(m_dialog->ServiceTab()->tabText(0), QStringLiteral("TV"));
+        QCOMPARE(m_dialog->ServiceTab()->tabText(1), QStringLiteral("Radio"));
+        QCOMPARE(Tree().topLevelItemCount(), 0);
+        QCOMPARE(List().GetItemCount(), 0);
+        QCOMPARE(Counters(), QStringList({ "", "", "", "" }));
+        QVERIFY(!m_dialog->Control(IDC_CANCEL)->isEnabled());
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
+        QCOMPARE(qobject_cast<QProgressBar*>(m_dialog->Control(IDC_PROGRESS))->maximum(), 1048576);
+    }
+
+    void everyControlAndCommandHasItsId()
+    {
+        const std::pair<int, const char*> buttons[] = {
+            { IDC_OPEN_COM, "Close Com" }, { IDC_DUMP, "Dump" }, { IDC_UPGRADE, "Upgrade" }, { IDC_CANCEL, "Cancel" },
+            { IDC_OPEN, "Open" }, { IDC_SAVE, "Save" }, { IDC_EXIT, "Exit" },
+        };
+        for (const auto& [id, caption] : buttons)
+            QCOMPARE(qobject_cast<QPushButton*>(m_dialog->Control(id))->text(), QString::fromLatin1(caption));
+        for (int id : { 1001, 1002, 1004, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1079, 1081, 1082, 1085, 1087, 1088 })
+            QVERIFY2(m_dialog->Control(id), qPrintable(QString::number(id)));
+
+        const std::pair<int, const char*> commands[] = {
+            { ID_FILE_OPEN, "open" }, { ID_FILE_SAVE, "save" }, { ID_FILE_EXIT, "exit" },
+            { ID_TOOLS_UPGRADE, "upgrade" }, { ID_TOOLS_DUMP, "dump" }, { ID_TOOLS_ADVANCE, "advance" },
+            { ID_HELP_ABOUT, "about" },
+        };
+        for (const auto& [id, text] : commands)
+            QCOMPARE(m_dialog->MenuAction(id)->text(), QString::fromLatin1(text));
+        QCOMPARE(m_dialog->MenuAction(ID_FILE_OPEN)->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(m_dialog->MenuAction(ID_FILE_SAVE)->shortcut(), QKeySequence(QKeySequence::Save));
+    }
+
+    void versionTextPrintsFileVersionPartsWithTwoDigits()
+    {
+        QCOMPARE(FormatVersionText("1.0.0.7", "10.11.3.14"), QStringLiteral("V1.007 Build 10110314"));
+        QCOMPARE(FormatVersionText("2.1.0.0", "1.2.3.4"), QStringLiteral("V2.100 Build 01020304"));
+        QCOMPARE(FormatVersionText("", "10.11.3.14"), QString());
+    }
+
+    void beforeAnImageSaveWarnsAndTabsBuildNoList()
+    {
+        m_dialog->OnFileSave();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Please open file or dump first!"));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
+        QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
+        QVERIFY(m_prompts.saveInitialNames.isEmpty());
+
+        m_dialog->ServiceTab()->setCurrentIndex(1);
+        QCOMPARE(app().m_nServiceTab, 1);
+        QCOMPARE(List().GetColumnCount(), 0);
+
+        // The first list after loading follows the tab chosen before.
+        OpenBytes(SmallImage().Build());
+        QCOMPARE(Column(1), QStringList({ "Silent", "Wave" }));
+    }
+
+    void openingAnImageShowsCountersTreeAndProgramList()
+    {
+        OpenBytes(MakeSampleImage());
+        QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
+        QCOMPARE(m_prompts.openFilters.value(0), OPEN_IMAGE_FILTER);
+        QCOMPARE(app().m_bImageLoaded, 1);
+        QCOMPARE(app().m_nListType, LIST_PROGRAMS);
+        QCOMPARE(Counters(),
+            QStringList({ QString("Sat: %1").arg(db().m_nSatCount), QString("TP: %1").arg(db().m_nTpCount),
+                QString("TV: %1").arg(db().m_nTvCount), QString("Radio: %1").arg(db().m_nRadioCount) }));
+        QCOMPARE(Tree().topLevelItemCount(), 2);
+        QCOMPARE(Tree().topLevelItem(0)->text(0), QStringLiteral("AllPrograms"));
+        QCOMPARE(Tree().topLevelItem(1)->text(0), QString("Satellite(%1)").arg(db().m_nSatCount));
+        QVERIFY(!Tree().topLevelItem(1)->isExpanded());
+        QCOMPARE(m_dialog->m_nTreeNodes, 2 + db().m_nSatCount + db().m_nTpCount);
+        QCOMPARE(Headings(),
+            QStringList({ "ProgNO.", "ProgName", "ServiceID", "VideoPid", "AudioPid", "PcrPid", "Scramble", "Track",
+                "ChildLock", "Favorite" }));
+        QCOMPARE(List().GetItemCount(), static_cast<int>(db().m_nTvCount));
+        QCOMPARE(List().GetItemText(0, 0), QStringLiteral("1"));
+        QCOMPARE(List().GetItemText(List().GetItemCount() - 1, 0), QString::number(db().m_nTvCount));
+    }
+
+    void rejectedFilesLeaveTheViewsAsTheyWere()
+    {
+        Open(WriteImage(QStringLiteral("empty.bin"), {}));
+        QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
+        QCOMPARE(app().m_bImageLoaded, 1);
+        QCOMPARE(Tree().topLevelItemCount(), 0);
+
+        OpenBytes(SmallImage().Build());
+        const QStringList counters = Counters();
+        const int rows = List().GetItemCount();
+        m_prompts.messages.clear();
+        Open(WriteImage(QStringLiteral("bad.bin"), std::vector<uint8_t>(IMAGE_SIZE, 0x5A)));
+        QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
+        QCOMPARE(app().m_bImageLoaded, 1);
+        QCOMPARE(Counters(), counters);
+        QCOMPARE(List().GetItemCount(), rows);
+        QCOMPARE(db().m_Image[IMAGE_SIZE - 1], uint8_t(0x5A));
+    }
+
+    void aShortFileKeepsTheRestOfTheEarlierImage()
+    {
+        OpenBytes(SmallImage().Build());
+        m_prompts.messages.clear();
+        Open(WriteImage(QStringLiteral("short.bin"), std::vector<uint8_t>(16, 0x11)));
+        QVERIFY(m_prompts.messages.isEmpty());
+        QCOMPARE(db().m_Image[15], uint8_t(0x11));
+        QCOMPARE(Label(IDC_SAT_COUNT), QStringLiteral("Sat: 2"));
+    }
+
+    void fileSizeLimitIsOneMebibyte()
+    {
+        std::vector<uint8_t> image = SmallImage().Build();
+        image.push_back(0);
+        Open(WriteImage(QStringLiteral("big.bin"), image));
+        QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
+        QCOMPARE(app().m_bImageLoaded, 0);
+        QCOMPARE(db().m_Image[0x20000], uint8_t(0));
+
+        image.pop_back();
+        m_prompts.messages.clear();
+        Open(WriteImage(QStringLiteral("exact.bin"), image));
+        QVERIFY(m_prompts.messages.isEmpty());
+        QCOMPARE(Label(IDC_SAT_COUNT), QStringLiteral("Sat: 2"));
+    }
+
+    void unreadableFileIsReportedWithItsNameAndChangesNothing()
+    {
+        const QString missing = PathOf(QStringLiteral("missing.bin"));
+        Open(missing);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY(m_prompts.messages[0].text.contains(missing));
+        QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("No such file")));
+        QCOMPARE(app().m_bImageLoaded, 0);
+
+        m_prompts.messages.clear();
+        Open(m_dir->path());
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(app().m_bImageLoaded, 0);
+    }
+
+    void savedImagesReopenTheSame_data()
+    {
+        QTest::addColumn<int>("flashType");
+        QTest::addColumn<int>("size");
+        QTest::newRow("512 KiB") << 1 << 0x80000;
+        QTest::newRow("1 MiB") << 2 << 0x100000;
+    }
+
+    void savedImagesReopenTheSame()
+    {
+        QFETCH(int, flashType);
+        QFETCH(int, size);
+        const std::vector<uint8_t> image = SmallImage(flashType).Build();
+        OpenBytes(image);
+        QCOMPARE(static_cast<int>(db().m_nFlashSize), size);
+        const QStringList counters = Counters();
+        const QStringList names = Column(1);
+
+        const QString saved = SavedImage(QStringLiteral("saved"));
+        QCOMPARE(m_prompts.saveInitialNames, QStringList({ "QM7702_FlashMapNew.bin" }));
+        QCOMPARE(m_prompts.saveFilters.value(0), SAVE_IMAGE_FILTER);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Save Success!"));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("save"));
+        QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Information);
+        const std::vector<uint8_t> written = ReadBytes(saved);
+        QCOMPARE(static_cast<int>(written.size()), size);
+        QVERIFY(std::equal(written.begin(), written.end(), image.begin()));
+        QVERIFY(!QFileInfo::exists(saved + QStringLiteral(".bin")));
+
+        app().ResetState();
+        m_dialog = std::make_unique<CTavrelDlg>(app());
+        Open(saved);
+        QCOMPARE(Counters(), counters);
+        QCOMPARE(Column(1), names);
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        OpenBytes(SmallImage().Build());
+        const QString target = PathOf(QStringLiteral("old.bin"));
+        WriteBytes(target, std::vector<uint8_t>(100, 0x42));
+
+        // A file size limit makes the write fail as a full disk would.
+        rlimit saved {};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        m_prompts.saveNames.append(target);
+        m_dialog->OnFileSave();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY(m_prompts.messages[0].text.contains(target));
+        QVERIFY(m_prompts.messages[0].text != QStringLiteral("Save Success!"));
+        QCOMPARE(ReadBytes(target), std::vector<uint8_t>(100, 0x42));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({ "old.bin", "open.bin" }));
+
+        m_prompts.messages.clear();
+        m_prompts.saveNames.append(PathOf(QStringLiteral("no/such/folder.bin")));
+        m_dialog->OnFileSave();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("no/such/folder.bin")));
+    }
+
+    void readOnlyFileIsNotReplaced()
+    {
+        if (geteuid() == 0)
+            QSKIP("root may write any file");
+        OpenBytes(SmallImage().Build());
+        const QString target = PathOf(QStringLiteral("locked.bin"));
+        WriteBytes(target, std::vector<uint8_t>(10, 1));
+        QFile::setPermissions(target, QFile::ReadOwner);
+        m_prompts.saveNames.append(target);
+        m_dialog->OnFileSave();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY(m_prompts.messages[0].text.contains(target));
+        QCOMPARE(ReadBytes(target), std::vector<uint8_t>(10, 1));
+    }
+
+    void treeLabelsNumberFromZero()
+    {
+        OpenBytes(SmallImage().Build());
+        QCOMPARE(Tree().topLevelItem(1)->text(0), QStringLiteral("Satellite(2)"));
+        QTreeWidgetItem* astra = SatelliteItem(0);
+        QCOMPARE(astra->text(0), QStringLiteral("  0_ASTRA(3)"));
+        QCOMPARE(astra->childCount(), 3);
+        QCOMPARE(astra->child(1)->text(0), QStringLiteral("  1_11778"));
+        QCOMPARE(SatelliteItem(1)->text(0), QStringLiteral("  1_HOTBIRD(1)"));
+        QCOMPARE(m_dialog->m_nTreeNodes, 8);
+    }
+
+    void imageWithoutSatellitesHasTwoRoots()
+    {
+        ImageBuilder builder;
+        OpenBytes(builder.Build());
+        QCOMPARE(Tree().topLevelItemCount(), 2);
+        QCOMPARE(Tree().topLevelItem(1)->text(0), QStringLiteral("Satellite(0)"));
+        QCOMPARE(m_dialog->m_nTreeNodes, 2);
+    }
+
+    void selectingNodesChoosesTheList()
+    {
+        OpenBytes(SmallImage().Build());
+
+        Tree().setCurrentItem(Tree().topLevelItem(1));
+        QCOMPARE(app().m_nListType, LIST_SATELLITES);
+        QCOMPARE(List().GetColumnCount(), 12);
+        QCOMPARE(Column(1), QStringList({ "ASTRA", "HOTBIRD" }));
+        QCOMPARE(List().GetItemText(0, 3), QStringLiteral("Universal"));
+        QCOMPARE(List().GetItemText(0, 4), QStringLiteral("Auto"));
+
+        Tree().setCurrentItem(SatelliteItem(0));
+        QCOMPARE(app().m_nListType, LIST_TRANSPONDERS);
+        QCOMPARE(m_dialog->m_nCurSat, 0);
+        QCOMPARE(Headings(), QStringList({ "TpNO.", "Frequency", "Polarization", "Symbol Rate" }));
+        QCOMPARE(Column(1), QStringList({ "11700", "11778", "11800" }));
+        QCOMPARE(List().GetItemText(1, 2), QStringLiteral("1"));
+        QCOMPARE(db().m_nSatTpCount, 3);
+
+        // A transponder of the other satellite takes its satellite from its parent.
+        Tree().setCurrentItem(SatelliteItem(1)->child(0));
+        QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
+        QCOMPARE(m_dialog->m_nCurSat, 1);
+        QCOMPARE(m_dialog->m_nCurTp, 0);
+        QCOMPARE(Column(1), QStringList({ "Three" }));
+        QCOMPARE(db().m_nSatTpCount, 0);
+
+        Tree().setCurrentItem(SatelliteItem(0)->child(0));
+        QCOMPARE(Column(1), QStringList({ "One", "Two" }));
+        m_dialog->ServiceTab()->setCurrentIndex(1);
+        QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
+        QCOMPARE(Column(1), QStringList({ "Silent", "Wave" }));
+        QCOMPARE(db().m_nTpRadioCount, 2);
+
+        Tree().setCurrentItem(Tree().topLevelItem(0));
+        QCOMPARE(app().m_nListType, LIST_PROGRAMS);
+        QCOMPARE(Column(1), QStringList({ "Silent", "Wave" }));
+        m_dialog->ServiceTab()->setCurrentIndex(0);
+        QCOMPARE(Column(1), QStringList({ "One", "Two", "Three" }));
+
+        // Switching tabs under the satellite list rebuilds that list.
+        Tree().setCurrentItem(Tree().topLevelItem(1));
+        m_dialog->ServiceTab()->setCurrentIndex(1);
+        QCOMPARE(app().m_nListType, LIST_SATELLITES);
+        QCOMPARE(List().GetItemCount(), 2);
+        QVERIFY(m_prompts.messages.isEmpty());
+    }
+
+    void programCellsShowLockAndFavourites()
+    {
+        OpenBytes(SmallImage().Build());
+        QCOMPARE(Column(8), QStringList({ "0", "1", "0" }));
+        QCOMPARE(Column(9), QStringList({ "", "Movies/News/", "" }));
+        QCOMPARE(List().GetItemText(0, 3), QStringLiteral("257"));
+        QCOMPARE(List().GetItemText(0, 7), QStringLiteral("2"));
+    }
+
+    void rowsAddressTheRecordsTheyShow()
+    {
+        OpenBytes(SmallImage().Build());
+        m_dialog->ServiceTab()->setCurrentIndex(1);
+        // "Silent" stands in the TV table but shows under Radio.
+        const ProgramRow silent = ProgramOfRow(List(), app(), 0);
+        QVERIFY(silent.record);
+        QCOMPARE(QString::fromLatin1(silent.record->name), QStringLiteral("Silent"));
+        QCOMPARE(silent.table, TABLE_TV);
+        QCOMPARE(silent.tableIndex, 2);
+        const ProgramRow wave = ProgramOfRow(List(), app(), 1);
+        QCOMPARE(wave.table, TABLE_RADIO);
+        QCOMPARE(wave.tableIndex, 0);
+
+        Tree().setCurrentItem(SatelliteItem(0)->child(0));
+        const ProgramRow tpSilent = ProgramOfRow(List(), app(), 0);
+        QCOMPARE(QString::fromLatin1(tpSilent.record->name), QStringLiteral("Silent"));
+        QCOMPARE(tpSilent.table, TABLE_TV);
+    }
+
+    void badLnbValuesEndTheSatelliteList_data()
+    {
+        QTest::addColumn<bool>("badType");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<int>("cells");
+        QTest::newRow("type") << true << "LNB Type is error!" << 3;
+        QTest::newRow("power") << false << "LNB Power is error!" << 4;
+    }
+
+    void badLnbValuesEndTheSatelliteList()
+    {
+        QFETCH(bool, badType);
+        QFETCH(QString, warning);
+        QFETCH(int, cells);
+        ImageBuilder builder;
+        builder.AddSatellite(MakeSatellite(1, "GOOD"));
+        SatelliteRecord bad = MakeSatellite(2, "BAD");
+        (badType ? bad.lnbType : bad.lnbPower) = 3;
+        builder.AddSatellite(bad);
+        builder.AddSatellite(MakeSatellite(3, "LATER"));
+        OpenBytes(builder.Build());
+
+        Tree().setCurrentItem(Tree().topLevelItem(1));
+        QCOMPARE(m_prompts.Texts(), QStringList({ warning }));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
+        QCOMPARE(List().GetItemCount(), 2);
+        QCOMPARE(List().GetItemText(0, 11), QStringLiteral("0"));
+        QVERIFY(!List().GetItemText(1, cells - 1).isEmpty());
+        QVERIFY(List().GetItemText(1, cells).isEmpty());
+    }
+
+    void wrongProgramCountsUnderASatelliteShowNoTransponders_data()
+    {
+        QTest::addColumn<bool>("tv");
+        QTest::newRow("tv") << true;
+        QTest::newRow("radio") << false;
+    }
+
+    void wrongProgramCountsUnderASatelliteShowNoTransponders()
+    {
+        QFETCH(bool, tv);
+        OpenBytes(SmallImage().Build());
+        (tv ? db().m_SatTable[0].tvCount : db().m_SatTable[0].radioCount) += 1;
+        m_dialog->m_nCurSat = 0;
+        m_dialog->FillList(LIST_TRANSPONDERS);
+        QCOMPARE(m_prompts.Texts(),
+            QStringList({ tv ? "Tv number under sat is wrong!" : "Radio number under sat is wrong!" }));
+        QCOMPARE(Headings(), QStringList({ "TpNO.", "Frequency", "Polarization", "Symbol Rate" }));
+        QCOMPARE(List().GetItemCount(), 0);
+        QCOMPARE(db().m_nSatTpCount, 0);
+    }
+
+    void aCrowdedTransponderShowsWhatItsListHolds()
+    {
+        ImageBuilder builder;
+        builder.AddSatellite(MakeSatellite(1, "BUSY"));
+        builder.AddTransponder(MakeTransponder(1, 1, 11000));
+        for (uint16_t p = 0; p < 320; ++p)
+            builder.AddTv(MakeProgram(1, 1, p, "TV", static_cast<uint16_t>(0x100 + p)));
+        for (uint16_t p = 0; p < 120; ++p)
+            builder.AddRadio(MakeProgram(1, 1, p, "R", 0));
+        OpenBytes(builder.Build());
+
+        Tree().setCurrentItem(SatelliteItem(0)->child(0));
+        QCOMPARE(List().GetItemCount(), int(MAX_TP_TV));
+        m_dialog->ServiceTab()->setCurrentIndex(1);
+        QCOMPARE(List().GetItemCount(), int(MAX_TP_RADIO));
+        QCOMPARE(db().m_nTpRadioCount, MAX_TP_RADIO);
+    }
+
+    void namesFollowTheAnsiCodePage()
+    {
+        qputenv("TAVREL_CODEPAGE", "936");
+        ImageBuilder builder;
+        // "卫星" and "中文台" in GBK.
+        builder.AddSatellite(MakeSatellite(1, "\xCE\xC0\xD0\xC7"));
+        builder.AddTransponder(MakeTransponder(1, 1, 11000));
+        builder.AddTv(MakeProgram(1, 1, 1, "\xD6\xD0\xCE\xC4\xCC\xA8", 0x100));
+        OpenBytes(builder.Build());
+        QCOMPARE(SatelliteItem(0)->text(0), QStringLiteral("  0_卫星(1)"));
+        QCOMPARE(List().GetItemText(0, 1), QStringLiteral("中文台"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CTavrelApp app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestMainWindow.moc"
