@@ -1,5 +1,6 @@
 #include "cnComm.h"
 
+#include "LineSettings.h"
 #include "LinkMessages.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -20,96 +20,9 @@
 
 namespace {
 
-struct BaudRate {
-    unsigned rate;
-    speed_t speed;
-};
-
-constexpr BaudRate BAUD_RATES[] = {
-    {50, B50}, {75, B75}, {110, B110}, {134, B134}, {150, B150}, {200, B200}, {300, B300},
-    {600, B600}, {1200, B1200}, {1800, B1800}, {2400, B2400}, {4800, B4800}, {9600, B9600},
-    {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400},
-    {460800, B460800}, {500000, B500000}, {576000, B576000}, {921600, B921600},
-    {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000}, {2000000, B2000000},
-};
-
-// Without a status the queue sizes of a UART's hardware FIFO are unknown; this
+// Without a status the size of a UART's hardware FIFO is unknown; this
 // covers the common 16550 and USB adapters.
 constexpr int HARDWARE_FIFO_BYTES = 64;
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
-bool ParseSettings(const char* settings, termios& tio)
-{
-    if (!settings)
-        return false;
-    std::string_view fields[4];
-    std::string_view rest(settings);
-    for (int i = 0; i < 4; ++i) {
-        const size_t comma = rest.find(',');
-        if ((i < 3) == (comma == std::string_view::npos))
-            return false;
-        fields[i] = Trim(rest.substr(0, comma));
-        rest = i < 3 ? rest.substr(comma + 1) : std::string_view();
-    }
-
-    unsigned rate = 0;
-    if (fields[0].empty() || fields[0].size() > 8)
-        return false;
-    for (char c : fields[0]) {
-        if (c < '0' || c > '9')
-            return false;
-        rate = rate * 10 + unsigned(c - '0');
-    }
-    const auto baud = std::find_if(std::begin(BAUD_RATES), std::end(BAUD_RATES),
-                                   [rate](const BaudRate& b) { return b.rate == rate; });
-    if (baud == std::end(BAUD_RATES))
-        return false;
-
-    if (fields[1].size() != 1)
-        return false;
-    tcflag_t parity = 0;
-    switch (fields[1][0]) {
-    case 'n': case 'N': parity = 0; break;
-    case 'e': case 'E': parity = PARENB; break;
-    case 'o': case 'O': parity = PARENB | PARODD; break;
-    case 'm': case 'M': parity = PARENB | CMSPAR | PARODD; break;
-    case 's': case 'S': parity = PARENB | CMSPAR; break;
-    default: return false;
-    }
-
-    if (fields[2].size() != 1 || fields[2][0] < '5' || fields[2][0] > '8')
-        return false;
-    constexpr tcflag_t DATA_BITS[] = {CS5, CS6, CS7, CS8};
-    const tcflag_t dataBits = DATA_BITS[fields[2][0] - '5'];
-
-    tcflag_t stopBits = 0;
-    if (fields[3] == "1")
-        stopBits = 0;
-    else if (fields[3] == "1.5" || fields[3] == "2")
-        stopBits = CSTOPB; // the line knows no 1.5 stop bits; 2 is the safe side
-    else
-        return false;
-
-    cfmakeraw(&tio);
-    tio.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
-    if (parity)
-        tio.c_iflag |= INPCK;
-    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
-    tio.c_cflag |= CLOCAL | CREAD | dataBits | parity | stopBits;
-    tio.c_cc[VMIN] = 0;
-    tio.c_cc[VTIME] = 0;
-    cfsetispeed(&tio, baud->speed);
-    cfsetospeed(&tio, baud->speed);
-    return true;
-}
 
 // Time the line needs for one character at the port's current settings, in microseconds.
 long CharacterMicros(int fd)
@@ -117,10 +30,8 @@ long CharacterMicros(int fd)
     termios tio {};
     if (tcgetattr(fd, &tio) != 0)
         return 1000;
-    const speed_t speed = cfgetospeed(&tio);
-    const auto baud = std::find_if(std::begin(BAUD_RATES), std::end(BAUD_RATES),
-                                   [speed](const BaudRate& b) { return b.speed == speed; });
-    const long rate = baud == std::end(BAUD_RATES) ? 9600 : baud->rate;
+    const unsigned baud = LineSettings::BaudOf(cfgetospeed(&tio));
+    const long rate = baud ? long(baud) : 9600;
     long bits = 1 + 8 + ((tio.c_cflag & CSTOPB) ? 2 : 1) + ((tio.c_cflag & PARENB) ? 1 : 0);
     switch (tio.c_cflag & CSIZE) {
     case CS5: bits -= 3; break;
@@ -240,10 +151,10 @@ bool cnComm::ApplySettings(const char* settings)
 {
     std::shared_lock lock(m_PortLock);
     termios tio {};
-    if (m_hPort < 0 || tcgetattr(m_hPort, &tio) != 0)
+    LineSettings line;
+    if (m_hPort < 0 || !settings || !line.Parse(settings) || tcgetattr(m_hPort, &tio) != 0)
         return false;
-    if (!ParseSettings(settings, tio))
-        return false;
+    line.ApplyTo(tio);
     return tcsetattr(m_hPort, TCSANOW, &tio) == 0;
 }
 

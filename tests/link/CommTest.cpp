@@ -1,0 +1,244 @@
+#include "PseudoTerminal.h"
+#include "cnComm.h"
+
+#include "LinkMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using namespace std::chrono_literals;
+
+// Collects notifications from the monitor thread.
+class NotifyRecorder {
+public:
+    cnComm::NotifyFunction Function()
+    {
+        return [this](unsigned message, unsigned wParam, long lParam) {
+            std::lock_guard lock(m_Lock);
+            m_Messages.push_back({message, wParam, lParam});
+            m_Arrived.notify_all();
+        };
+    }
+
+    size_t Count(unsigned message)
+    {
+        std::lock_guard lock(m_Lock);
+        return size_t(std::count_if(m_Messages.begin(), m_Messages.end(),
+                                    [message](const Message& m) { return m.message == message; }));
+    }
+
+    bool WaitFor(unsigned message, size_t count, std::chrono::milliseconds timeout = 2000ms)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (Count(message) < count) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::unique_lock lock(m_Lock);
+            m_Arrived.wait_for(lock, 10ms);
+        }
+        return true;
+    }
+
+    struct Message {
+        unsigned message;
+        unsigned wParam;
+        long lParam;
+    };
+    std::mutex m_Lock;
+    std::condition_variable m_Arrived;
+    std::vector<Message> m_Messages;
+};
+
+class CommTest : public ::testing::Test {
+protected:
+    PseudoTerminal line;
+    PortRoute route{4, line.Path()};
+    cnComm comm;
+};
+
+TEST_F(CommTest, PortNumbersOutsideOneTo1024AreRefusedUntouched)
+{
+    EXPECT_FALSE(comm.OpenAndConfigure(0, "115200,n,8,1"));
+    EXPECT_FALSE(comm.OpenAndConfigure(1025, "115200,n,8,1"));
+    EXPECT_FALSE(comm.IsOpen());
+    EXPECT_EQ(comm.PortNumber(), 0u);
+}
+
+TEST_F(CommTest, PortNumberNamesTheDevice)
+{
+    comm.SetPortNumber(12);
+    EXPECT_STREQ(comm.PortName(), "COM12");
+    EXPECT_EQ(cnComm::DevicePathFor(12), "/dev/ttyS11");
+    EXPECT_EQ(cnComm::DevicePathFor(4), line.Path());
+}
+
+TEST_F(CommTest, MissingDeviceOrNonTerminalFailsCleanly)
+{
+    PortRoute missing(9, "/nonexistent/ttyUSB9");
+    EXPECT_FALSE(comm.OpenAndConfigure(9, "115200,n,8,1"));
+    EXPECT_FALSE(comm.IsOpen());
+    PortRoute notATerminal(9, "/dev/null");
+    EXPECT_FALSE(comm.OpenAndConfigure(9, "115200,n,8,1"));
+    EXPECT_FALSE(comm.IsOpen());
+}
+
+TEST_F(CommTest, SettingsStringBecomesARawLine)
+{
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,N,8,1"));
+    termios tio = line.Settings();
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B115200));
+    EXPECT_EQ(tio.c_cflag & (CLOCAL | CREAD | CSTOPB | CRTSCTS), tcflag_t(CLOCAL | CREAD));
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
+
+    // A pseudo-terminal keeps the rate and the stop bits; framing is tested on LineSettings.
+    ASSERT_TRUE(comm.ApplySettings("9600,e,7,2"));
+    tio = line.Settings();
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B9600));
+    EXPECT_EQ(tio.c_cflag & CSTOPB, tcflag_t(CSTOPB));
+}
+
+TEST_F(CommTest, MalformedSettingsFailAndLeaveTheLineAsItWas)
+{
+    EXPECT_FALSE(comm.ApplySettings("115200,n,8,1")); // closed
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "38400,n,8,1"));
+    for (const char* settings : {"", "115200", "115200,n,8", "115200,n,8,1,1", "115200,x,8,1", "115200,n,9,1",
+                                 "115200,n,4,1", "115200,n,8,3", "12345,n,8,1", "-9600,n,8,1", "9600,nn,8,1",
+                                 "115200;n;8;1"})
+        EXPECT_FALSE(comm.ApplySettings(settings)) << '"' << settings << '"';
+    EXPECT_FALSE(comm.ApplySettings(nullptr));
+    const termios tio = line.Settings();
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B38400));
+}
+
+TEST_F(CommTest, SecondOpenerOfAPortIsRefusedUntilItIsClosed)
+{
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    cnComm other;
+    EXPECT_FALSE(other.OpenAndConfigure(4, "115200,n,8,1"));
+    EXPECT_FALSE(other.IsOpen());
+    comm.Close();
+    EXPECT_TRUE(other.OpenAndConfigure(4, "115200,n,8,1"));
+}
+
+TEST_F(CommTest, CloseIsHarmlessTwiceAndThePortReopens)
+{
+    comm.Close();
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    comm.Close();
+    comm.Close();
+    EXPECT_FALSE(comm.IsOpen());
+    EXPECT_FALSE(comm.StopMonitor());
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    // Opening an open port starts afresh.
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "9600,n,8,1"));
+    EXPECT_TRUE(comm.IsOpen());
+}
+
+TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
+{
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    uint8_t buffer[16];
+    EXPECT_EQ(comm.Read(buffer, sizeof buffer), 0);
+    EXPECT_FALSE(comm.WaitForInput(5));
+
+    line.Send({1, 2, 3});
+    EXPECT_TRUE(comm.WaitForInput(1000));
+    EXPECT_EQ(comm.Read(buffer, 2), 2);
+    EXPECT_EQ(comm.Read(buffer + 2, sizeof buffer), 1);
+    EXPECT_EQ(Bytes(buffer, buffer + 3), (Bytes{1, 2, 3}));
+
+    // Far more than the line buffers: Write waits for room as the other end reads.
+    Bytes image(300000);
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = uint8_t(i * 13);
+    Bytes received;
+    std::thread reader([&] { received = line.Receive(image.size(), 10000); });
+    EXPECT_EQ(comm.Write(image.data(), int(image.size())), int(image.size()));
+    reader.join();
+    EXPECT_EQ(received, image);
+}
+
+TEST_F(CommTest, CloseWakesAWriteWaitingForRoom)
+{
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    Bytes image(1 << 20, 0x5A);
+    std::atomic<int> written{-1};
+    const auto start = std::chrono::steady_clock::now();
+    std::thread writer([&] { written = comm.Write(image.data(), int(image.size())); });
+    std::this_thread::sleep_for(100ms);
+    comm.Close();
+    writer.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1000ms);
+    EXPECT_GT(written, 0);
+    EXPECT_LT(written, int(image.size()));
+    EXPECT_EQ(comm.Write(image.data(), 10), 0);
+}
+
+TEST_F(CommTest, MonitorNotifiesOncePerArrivalOfNewBytes)
+{
+    NotifyRecorder recorder;
+    comm.SetNotify(recorder.Function());
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+
+    line.Send({'a', 'b'});
+    ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 1));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 1u); // the bytes still wait unread
+
+    line.Send({'c'});
+    ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 2));
+    uint8_t buffer[8];
+    EXPECT_EQ(comm.Read(buffer, sizeof buffer), 3);
+    std::this_thread::sleep_for(50ms);
+    line.Send({'d'});
+    ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 3));
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 3u);
+    std::lock_guard lock(recorder.m_Lock);
+    for (const auto& message : recorder.m_Messages) {
+        EXPECT_EQ(message.wParam, 4u);
+        EXPECT_EQ(message.lParam, 0);
+    }
+}
+
+TEST_F(CommTest, NotificationsWithoutANotifyThreadAreDropped)
+{
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    line.Send({'x'});
+    EXPECT_TRUE(comm.WaitForInput(1000));
+    std::this_thread::sleep_for(30ms);
+    NotifyRecorder recorder;
+    comm.SetNotify(recorder.Function());
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 0u);
+}
+
+TEST_F(CommTest, HangUpIsReportedOnceAndEndsTheMonitor)
+{
+    NotifyRecorder recorder;
+    comm.SetNotify(recorder.Function());
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    line.HangUp();
+    ASSERT_TRUE(recorder.WaitFor(WM_COM_ERROR, 1));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(recorder.Count(WM_COM_ERROR), 1u);
+
+    // A hung-up line neither answers nor makes its readers spin.
+    uint8_t buffer[8];
+    EXPECT_EQ(comm.Read(buffer, sizeof buffer), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(comm.WaitForInput(30));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 25ms);
+    comm.Close();
+    EXPECT_FALSE(comm.IsOpen());
+}
+
+} // namespace
