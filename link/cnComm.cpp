@@ -192,7 +192,10 @@ int cnComm::Read(uint8_t* buffer, int maxCount)
     if (ioctl(fd, FIONREAD, &queued) != 0 || queued <= 0)
         return 0;
     const ssize_t n = ::read(fd, buffer, size_t(std::min(maxCount, queued)));
-    return n > 0 ? int(n) : 0;
+    if (n <= 0)
+        return 0;
+    m_nReadTotal += uint64_t(n);
+    return int(n);
 }
 
 int cnComm::Write(const uint8_t* buffer, int length)
@@ -340,13 +343,14 @@ int cnComm::MonitorLoop()
     int modemLines = 0;
     const bool hasModemLines = ioctl(fd, TIOCMGET, &modemLines) == 0;
 
-    // After a notification the monitor waits for the reader instead of
-    // announcing the same unread bytes again; it speaks up when more arrive.
-    bool armed = true;
-    int lastQueued = 0;
+    // Bytes that ever arrived are those read plus those queued; the monitor
+    // announces each growth once. While unread bytes wait it checks for more
+    // every 10 ms instead of being woken by the same bytes again and again.
+    uint64_t announced = m_nReadTotal;
+    bool waiting = false;
     while (m_bRunning) {
-        pollfd fds[2] = {{fd, short(armed ? POLLIN : 0), 0}, {m_nStopEvent, POLLIN, 0}};
-        const int timeout = !armed ? 10 : hasModemLines ? 50 : -1;
+        pollfd fds[2] = {{fd, short(waiting ? 0 : POLLIN), 0}, {m_nStopEvent, POLLIN, 0}};
+        const int timeout = waiting ? 10 : hasModemLines ? 50 : -1;
         if (poll(fds, 2, timeout) < 0) {
             if (errno == EINTR)
                 continue;
@@ -361,15 +365,15 @@ int cnComm::MonitorLoop()
             return 1;
         }
 
+        const uint64_t readTotal = m_nReadTotal;
         int queued = 0;
         ioctl(fd, FIONREAD, &queued);
-        if (armed ? queued > 0 : queued > lastQueued) {
+        const uint64_t arrived = readTotal + uint64_t(std::max(queued, 0));
+        if (arrived > announced)
             OnReceive();
-            armed = false;
-        } else if (queued == 0) {
-            armed = true;
-        }
-        lastQueued = queued;
+        // A flush drops bytes nobody read; count from there.
+        announced = arrived;
+        waiting = queued > 0;
 
         int lines = 0;
         if (hasModemLines && ioctl(fd, TIOCMGET, &lines) == 0 && lines != modemLines) {

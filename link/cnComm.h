@@ -69,6 +69,8 @@ private:
 
     std::thread m_Monitor;
     std::atomic<bool> m_bRunning{false};
+    // Bytes Read has taken since the port opened; lets the monitor tell new arrivals from old ones.
+    std::atomic<uint64_t> m_nReadTotal{0};
     // Wakes the monitor when it is to stop.
     int m_nStopEvent = -1;
     // Wakes readers and writers waiting on the line when the port closes.
