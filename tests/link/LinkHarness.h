@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -136,18 +138,22 @@ public:
         return WaitFor([this] { return m_Window.Received(WM_DUMP_DONE); }, timeoutMs);
     }
 
-    // Runs the user-interface thread's events until condition holds.
+    // Runs the user-interface thread's event loop until condition holds.
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (!condition()) {
-            if (timer.elapsed() > timeoutMs)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return true;
+        if (condition())
+            return true;
+        QEventLoop loop;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QTimer check;
+        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+            if (condition() || elapsed.elapsed() > timeoutMs)
+                loop.quit();
+        });
+        check.start(5);
+        loop.exec();
+        return condition();
     }
 
     // True when the worker's event loop handles a message again, i.e. no
