@@ -5,14 +5,21 @@
 
 #include <cstring>
 #include <memory>
+#include <numeric>
+#include <vector>
 
 namespace {
+
+const std::vector<uint8_t>& CapacityImage()
+{
+    static const std::vector<uint8_t> image = MakeCapacityImage();
+    return image;
+}
 
 std::unique_ptr<ChannelDatabase> CapacityDatabase()
 {
     auto db = std::make_unique<ChannelDatabase>();
-    const std::vector<uint8_t> image = MakeCapacityImage();
-    std::memcpy(db->m_Image, image.data(), IMAGE_SIZE);
+    std::memcpy(db->m_Image, CapacityImage().data(), IMAGE_SIZE);
     return db;
 }
 
@@ -25,5 +32,60 @@ void DecodeCapacityImage(benchmark::State& state)
         state.SkipWithError("capacity image did not decode");
 }
 BENCHMARK(DecodeCapacityImage)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Times one edit of the freshly decoded capacity image, the directory
+// rewrite included; restoring and decoding the image is not timed.
+template <typename Edit>
+void EditCapacityImage(benchmark::State& state, Edit edit)
+{
+    auto db = CapacityDatabase();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::memcpy(db->m_Image, CapacityImage().data(), IMAGE_SIZE);
+        if (db->DecodeDatabase() != 1 || db->m_nProgCount != MAX_PROGRAMS) {
+            state.SkipWithError("capacity image did not decode");
+            break;
+        }
+        state.ResumeTiming();
+        if (!edit(*db)) {
+            state.SkipWithError("the edit was refused");
+            break;
+        }
+    }
+}
+
+std::vector<uint16_t> Reversed(uint16_t n)
+{
+    std::vector<uint16_t> order(n);
+    std::iota(order.rbegin(), order.rend(), uint16_t(0));
+    return order;
+}
+
+void DeleteThousandPrograms(benchmark::State& state)
+{
+    std::vector<uint16_t> rows;
+    for (uint16_t r = 0; r < 4000; r += 4)
+        rows.push_back(r);
+    EditCapacityImage(state, [&rows](ChannelDatabase& db) {
+        db.DeletePrograms(rows, LIST_PROGRAMS, 0);
+        return true;
+    });
+}
+BENCHMARK(DeleteThousandPrograms)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void ReorderTvReversed(benchmark::State& state)
+{
+    const std::vector<uint16_t> order = Reversed(4000);
+    EditCapacityImage(state, [&order](ChannelDatabase& db) { return db.ReorderRecords(REORDER_TV, order) == 1; });
+}
+BENCHMARK(ReorderTvReversed)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void ReorderSatellitesReversed(benchmark::State& state)
+{
+    const std::vector<uint16_t> order = Reversed(MAX_SATELLITES);
+    EditCapacityImage(
+        state, [&order](ChannelDatabase& db) { return db.ReorderRecords(REORDER_SATELLITES, order) == 1; });
+}
+BENCHMARK(ReorderSatellitesReversed)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
