@@ -1,3 +1,4 @@
+#include "CAboutDlg.h"
 #include "CReportListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
@@ -147,6 +148,20 @@ private slots:
             QCOMPARE(m_dialog->MenuAction(id)->text(), QString::fromLatin1(text));
         QCOMPARE(m_dialog->MenuAction(ID_FILE_OPEN)->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(m_dialog->MenuAction(ID_FILE_SAVE)->shortcut(), QKeySequence(QKeySequence::Save));
+    }
+
+    void aboutBoxShowsTheProgramVersion()
+    {
+        CAboutDlg about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Tavrel"));
+        QStringList texts;
+        for (const QLabel* label : about.findChildren<QLabel*>())
+            texts.append(label->text());
+        QVERIFY(texts.contains(QStringLiteral("Tavrel Version 1.007")));
+        auto* ok = about.findChild<QPushButton*>(QStringLiteral("1"));
+        QVERIFY(ok && ok->isDefault());
+        QTimer::singleShot(0, ok, &QPushButton::click);
+        QCOMPARE(about.exec(), int(QDialog::Accepted));
     }
 
     void versionTextPrintsFileVersionPartsWithTwoDigits()
