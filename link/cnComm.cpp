@@ -117,6 +117,7 @@ bool cnComm::IsOpen() const
 
 bool cnComm::OpenPort()
 {
+    std::lock_guard state(m_StateLock);
     if (IsOpen())
         Close();
     const std::string path = DevicePathFor(m_nPort);
@@ -160,6 +161,7 @@ bool cnComm::ApplySettings(const char* settings)
 
 bool cnComm::OpenAndConfigure(unsigned port, const char* settings)
 {
+    std::lock_guard state(m_StateLock);
     if (port < 1 || port > 1024)
         return false;
     SetPortNumber(port);
@@ -168,6 +170,7 @@ bool cnComm::OpenAndConfigure(unsigned port, const char* settings)
 
 void cnComm::Close()
 {
+    std::lock_guard state(m_StateLock);
     if (!IsOpen())
         return;
     Signal(m_nCloseEvent);
@@ -274,6 +277,7 @@ void cnComm::DrainOutput()
 
 bool cnComm::StartMonitor()
 {
+    std::lock_guard state(m_StateLock);
     if (m_Monitor.joinable() || !IsOpen())
         return false;
     Reset(m_nStopEvent);
@@ -284,6 +288,7 @@ bool cnComm::StartMonitor()
 
 bool cnComm::StopMonitor()
 {
+    std::lock_guard state(m_StateLock);
     if (!m_Monitor.joinable())
         return false;
     m_bRunning = false;

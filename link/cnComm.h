@@ -78,6 +78,9 @@ private:
 
     // Reads and writes share the descriptor; opening and closing own it.
     mutable std::shared_mutex m_PortLock;
+    // Keeps an open and a close from different threads (a cancel during a
+    // rate change) from interleaving.
+    std::recursive_mutex m_StateLock;
 
     std::mutex m_NotifyLock;
     NotifyFunction m_Notify;

@@ -142,6 +142,23 @@ TEST_F(CommTest, CloseIsHarmlessTwiceAndThePortReopens)
     EXPECT_TRUE(comm.IsOpen());
 }
 
+TEST_F(CommTest, CloseFromAnotherThreadDuringReopeningIsSafe)
+{
+    // The main window cancels while the worker changes the rate.
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 100; ++i)
+            comm.OpenAndConfigure(4, "115200,N,8,1");
+        done = true;
+    });
+    while (!done)
+        comm.Close();
+    worker.join();
+    comm.Close();
+    EXPECT_FALSE(comm.IsOpen());
+    EXPECT_TRUE(comm.OpenAndConfigure(4, "115200,N,8,1"));
+}
+
 TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
 {
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
