@@ -13,6 +13,8 @@
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
 #include <QtTest/QtTest>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QFileDialog>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
@@ -366,6 +368,34 @@ private slots:
         QCOMPARE(astra->child(1)->text(0), QStringLiteral("  1_11778"));
         QCOMPARE(SatelliteItem(1)->text(0), QStringLiteral("  1_HOTBIRD(1)"));
         QCOMPARE(m_dialog->m_nTreeNodes, 8);
+    }
+
+    void fileDialogsShowTheProgramsFilterTexts()
+    {
+        const std::pair<QString, QStringList> filters[] = {
+            { OPEN_IMAGE_FILTER, { "bin file (*.bin)", "All file (*.*)" } },
+            { SAVE_IMAGE_FILTER, { "Bin文件(*.bin)", "所有文件(*.*)" } },
+        };
+        for (const auto& [filter, shown] : filters) {
+            QFileDialog dialog;
+            dialog.setOptions(QFileDialog::HideNameFilterDetails | QFileDialog::DontUseNativeDialog);
+            dialog.setNameFilter(filter);
+            auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(types);
+            QStringList texts;
+            for (int i = 0; i < types->count(); ++i)
+                texts.append(types->itemText(i));
+            QCOMPARE(texts, shown);
+        }
+    }
+
+    void treeNeverOutgrowsItsNodeTable()
+    {
+        OpenBytes(MakeSampleImage());
+        std::array<TreeNode, 5> nodes {};
+        QTreeWidget tree;
+        QCOMPARE(FillSatelliteTree(tree, db(), nodes), 5);
+        QCOMPARE(nodes[4].kind, NODE_TRANSPONDER);
     }
 
     void imageWithoutSatellitesHasTwoRoots()
