@@ -32,10 +32,9 @@ protected:
     bool OnlyTheBlockChanged() const
     {
         const uint32_t block = db->m_nDirBlockOffset;
+        const uint32_t marker = block + DIRECTORY_BLOCK_SIZE - 4;
         return std::memcmp(before.data(), db->m_Image, block) == 0
-            && std::memcmp(before.data() + block + DIRECTORY_BLOCK_SIZE - 4, db->m_Image + block + DIRECTORY_BLOCK_SIZE - 4,
-                   IMAGE_SIZE - block - DIRECTORY_BLOCK_SIZE + 4)
-            == 0;
+            && std::memcmp(before.data() + marker, db->m_Image + marker, IMAGE_SIZE - marker) == 0;
     }
 
     void Redecode() { ASSERT_EQ(db->DecodeDatabase(), 1); }
