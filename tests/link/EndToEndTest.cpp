@@ -191,4 +191,25 @@ TEST(EndToEndTest, StalledUpgradeCanBeCancelledWhileBlocksGoOut)
     EXPECT_FALSE(link.m_Window.Received(WM_UPGRADE_DONE));
 }
 
+TEST(EndToEndTest, StoppingTheWorkerDoesNotWaitForABusyWindow)
+{
+    LinkHarness link;
+    ASSERT_TRUE(link.StartReceiver(DumpReceiver(PatternImage(IMAGE_SIZE, 10))));
+    ASSERT_TRUE(link.StartTransfer(false));
+    // The user-interface thread runs no events: the worker's window calls for 'P' wait for it.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (link.m_Link.m_nDumpStep != 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(link.m_Link.m_nDumpStep, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+
+    QElapsedTimer timer;
+    timer.start();
+    link.m_Worker->Stop();
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(link.m_Link.m_nWorkThreadId, 0);
+    EXPECT_FALSE(link.m_Comm.IsOpen());
+    EXPECT_TRUE(link.m_Window.m_Actions.empty());
+}
+
 } // namespace

@@ -93,6 +93,11 @@ bool VirtualReceiver::Open()
     ioctl(m_nMaster, TIOCPKT, &packetMode);
     fcntl(m_nMaster, F_SETFL, fcntl(m_nMaster, F_GETFL) | O_NONBLOCK);
     m_strDevice = name;
+    // Until its other side has been opened once, the master does not tell
+    // whether anybody holds the line.
+    const int slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slave >= 0)
+        ::close(slave);
 
     if (!m_Options.linkPath.empty()) {
         ::unlink(m_Options.linkPath.c_str());
