@@ -16,7 +16,10 @@ class LinkWindow;
 // The transfer worker: a thread with its own event loop that is the notify
 // thread of the port and runs the transfer for each thread message.
 // Thread messages (WM_COM_*, WM_START_READ, WM_CLOSE_PORT) are LinkEvents;
-// window messages go to mainWindow as LinkEvents, window actions to window.
+// window messages (WM_TRANSFER_PROGRESS, WM_DUMP_DONE, WM_UPGRADE_DONE) reach
+// mainWindow as LinkEvents, in its event() or customEvent(); window actions
+// run on mainWindow's thread through window. The main window usually passes
+// itself as both, and the application's link data as context.
 class CUIThread : public QThread {
 public:
     CUIThread(const LinkContext& context, QObject* mainWindow, LinkWindow* window,

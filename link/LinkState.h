@@ -9,7 +9,8 @@ struct LinkState {
     std::atomic<unsigned> m_nPort{4};
     std::atomic<int> m_nXtal{4};
     std::atomic<int> m_nWorkThreadId{0};
-    // Worker-side buffer; the main window clears it only while no transfer runs.
+    // The worker's receive buffer and read command. The worker clears it when
+    // a read starts; other threads leave it alone, or they race its reads.
     uint8_t m_TransferBuf[1024] = {};
     std::atomic<int> m_bTransferIdle{1};
     std::atomic<int> m_bUpgradeMode{0};
