@@ -1,0 +1,359 @@
+#include "CDragDropListCtrl.h"
+
+#include "DragImage.h"
+#include "RowMover.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QItemSelection>
+#include <QtGui/QKeyEvent>
+#include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+// Only the vertical position of the cursor counts when finding the drop row.
+constexpr int HIT_TEST_X = 8;
+constexpr int SCROLL_PERIOD_MS = 100;
+constexpr int SCROLL_NONE = 0;
+constexpr int SCROLL_UP = 1;
+constexpr int SCROLL_DOWN = 2;
+
+} // namespace
+
+CDragDropListCtrl::CDragDropListCtrl(QWidget* parent)
+    : CReportListCtrl(parent)
+{
+}
+
+CDragDropListCtrl::~CDragDropListCtrl()
+{
+    delete m_pDragImage;
+    StopScroll();
+}
+
+void CDragDropListCtrl::mousePressEvent(QMouseEvent* event)
+{
+    if (IsDragging()) {
+        event->accept();
+        return;
+    }
+    m_pressRow = -1;
+    m_pressKeptSelection = false;
+    const QPoint point = event->position().toPoint();
+    const int row = HitTest(point);
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier));
+    if (event->button() == Qt::LeftButton && plain && IsItemSelected(row)) {
+        // Keep the other selected rows: this press may start dragging them
+        // all. A release without a drag selects this row alone.
+        setFocus(Qt::MouseFocusReason);
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+        m_pressRow = row;
+        m_pressPos = point;
+        m_pressKeptSelection = true;
+        event->accept();
+        return;
+    }
+    CReportListCtrl::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && IsItemSelected(row)) {
+        m_pressRow = row;
+        m_pressPos = point;
+    }
+}
+
+void CDragDropListCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (IsDragging()) {
+        DragMove(point);
+        event->accept();
+        return;
+    }
+    if (m_pressRow >= 0 && (event->buttons() & Qt::LeftButton)) {
+        if ((point - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+            m_pressRow = -1;
+            BeginDrag(m_pressPos);
+            if (IsDragging())
+                DragMove(point);
+        }
+        event->accept();
+        return;
+    }
+    StopScroll();
+    CReportListCtrl::mouseMoveEvent(event);
+}
+
+void CDragDropListCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (IsDragging()) {
+        if (event->button() == Qt::LeftButton)
+            Drop();
+        event->accept();
+        return;
+    }
+    const int pressRow = m_pressRow;
+    const bool keptSelection = m_pressKeptSelection;
+    m_pressRow = -1;
+    m_pressKeptSelection = false;
+    if (keptSelection && pressRow >= 0 && pressRow < GetItemCount()) {
+        const QModelIndex index = model()->index(pressRow, 0);
+        selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        event->accept();
+        return;
+    }
+    CReportListCtrl::mouseReleaseEvent(event);
+}
+
+void CDragDropListCtrl::keyPressEvent(QKeyEvent* event)
+{
+    if (IsDragging()) {
+        if (event->key() == Qt::Key_Escape)
+            CancelDrag();
+        event->accept();
+        return;
+    }
+    CReportListCtrl::keyPressEvent(event);
+}
+
+void CDragDropListCtrl::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_scrollTimer || m_scrollTimer == 0 || !IsDragging()) {
+        CReportListCtrl::timerEvent(event);
+        return;
+    }
+    if (m_scrollDirection == SCROLL_UP) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        MarkDropTarget(m_dropIndex - 1);
+    } else if (m_scrollDirection == SCROLL_DOWN) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        MarkDropTarget(m_dropIndex + 1);
+    }
+}
+
+void CDragDropListCtrl::BeginDrag(const QPoint& point)
+{
+    setFocus(Qt::MouseFocusReason);
+    m_highlightIndex = -1;
+    m_highlightState = false;
+    m_dragItems.clear();
+
+    const std::vector<bool> selected = SelectedFlags();
+    for (size_t row = 0; row < selected.size(); ++row) {
+        if (selected[row])
+            m_dragItems.push_back(static_cast<int>(row));
+    }
+    if (selectionMode() == QAbstractItemView::SingleSelection) {
+        // The drop-target highlight selects a second row.
+        m_savedStyle = selectionMode();
+        setSelectionMode(QAbstractItemView::MultiSelection);
+    }
+    if (m_dragItems.empty())
+        return;
+    delete m_pDragImage;
+    if (!BuildDragImage(point))
+        return;
+    m_pDragImage->MoveTo(viewport()->mapToGlobal(point));
+    viewport()->grabMouse();
+    grabKeyboard();
+}
+
+bool CDragDropListCtrl::BuildDragImage(const QPoint& point)
+{
+    // Rows scrolled out of sight are left out: the picture never grows
+    // beyond the visible rows, however many are dragged.
+    const QRect visible = viewport()->rect();
+    const int rowsLeft = columnViewportPosition(0);
+    const int rowsWidth = horizontalHeader()->length();
+    std::vector<QRect> rowRects;
+    QRect area;
+    for (const int row : m_dragItems) {
+        const QRect rowRect = QRect(rowsLeft, rowViewportPosition(row), rowsWidth, rowHeight(row)).intersected(visible);
+        if (rowRect.isEmpty())
+            continue;
+        rowRects.push_back(rowRect);
+        area = area.united(rowRect);
+    }
+    if (area.isEmpty())
+        return false;
+
+    const QPixmap rows = viewport()->grab(area);
+    const qreal ratio = rows.devicePixelRatio();
+    QPixmap picture(area.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        for (const QRect& rowRect : rowRects) {
+            const QRect target = rowRect.translated(-area.topLeft());
+            const QRectF source(QPointF(target.topLeft()) * ratio, QSizeF(target.size()) * ratio);
+            painter.drawPixmap(QRectF(target), rows, source);
+        }
+    }
+    m_pDragImage = new DragImage(picture, point - area.topLeft(), window());
+    return true;
+}
+
+void CDragDropListCtrl::DragMove(const QPoint& point)
+{
+    m_pDragImage->MoveTo(viewport()->mapToGlobal(point));
+
+    const int y = point.y();
+    if (y >= 0 && y < viewport()->height())
+        MarkDropTarget(HitTest(QPoint(HIT_TEST_X, y)));
+
+    if (y < 0)
+        StartScroll(SCROLL_UP);
+    else if (y >= viewport()->height())
+        StartScroll(SCROLL_DOWN);
+    else
+        StopScroll();
+}
+
+void CDragDropListCtrl::MarkDropTarget(int row)
+{
+    if (row < 0 || row >= GetItemCount())
+        return;
+    RestoreHighlight();
+    m_highlightIndex = row;
+    m_highlightState = IsItemSelected(row);
+    SetItemSelected(row, true);
+    m_dropIndex = row;
+}
+
+void CDragDropListCtrl::RestoreHighlight()
+{
+    if (m_highlightIndex >= 0 && m_highlightIndex < GetItemCount())
+        SetItemSelected(m_highlightIndex, m_highlightState);
+}
+
+void CDragDropListCtrl::StartScroll(int direction)
+{
+    if (m_scrollTimer == 0)
+        m_scrollTimer = startTimer(SCROLL_PERIOD_MS);
+    m_scrollDirection = direction;
+}
+
+void CDragDropListCtrl::StopScroll()
+{
+    if (m_scrollTimer != 0)
+        killTimer(m_scrollTimer);
+    m_scrollTimer = 0;
+    m_scrollDirection = SCROLL_NONE;
+}
+
+void CDragDropListCtrl::EndDrag()
+{
+    StopScroll();
+    viewport()->releaseMouse();
+    releaseKeyboard();
+    delete m_pDragImage;
+}
+
+void CDragDropListCtrl::Drop()
+{
+    EndDrag();
+    MoveDraggedRows();
+    QCoreApplication::postEvent(window(), new QEvent(WM_MOVE_RECORDS));
+}
+
+void CDragDropListCtrl::CancelDrag()
+{
+    EndDrag();
+    RestoreHighlight();
+    m_highlightIndex = -1;
+    if (m_savedStyle) {
+        setSelectionMode(*m_savedStyle);
+        m_savedStyle.reset();
+    }
+}
+
+void CDragDropListCtrl::MoveDraggedRows()
+{
+    RestoreHighlight();
+    m_highlightIndex = -1;
+    ReorderRows(MoveRows(GetItemCount(), m_dragItems, m_dropIndex));
+    if (m_savedStyle) {
+        setSelectionMode(*m_savedStyle);
+        m_savedStyle.reset();
+    }
+}
+
+std::vector<bool> CDragDropListCtrl::SelectedFlags() const
+{
+    std::vector<bool> selected(static_cast<size_t>(GetItemCount()), false);
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (row >= 0 && row < static_cast<int>(selected.size()))
+                selected[static_cast<size_t>(row)] = true;
+        }
+    }
+    return selected;
+}
+
+void CDragDropListCtrl::ReorderRows(const std::vector<int>& order)
+{
+    const int count = GetItemCount();
+    if (static_cast<int>(order.size()) != count)
+        return;
+    bool unchanged = true;
+    for (int row = 0; row < count; ++row) {
+        const int from = order[static_cast<size_t>(row)];
+        if (from < 0 || from >= count)
+            return;
+        unchanged = unchanged && from == row;
+    }
+    if (unchanged)
+        return;
+
+    struct RowCopy {
+        std::vector<QString> texts;
+        quintptr data;
+    };
+    const int columns = std::max(GetColumnCount(), 1);
+    std::vector<RowCopy> copies(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        RowCopy& copy = copies[static_cast<size_t>(row)];
+        copy.texts.reserve(static_cast<size_t>(columns));
+        for (int column = 0; column < columns; ++column)
+            copy.texts.push_back(GetItemText(row, column));
+        copy.data = GetItemData(row);
+    }
+    const std::vector<bool> selected = SelectedFlags();
+    const int current = currentIndex().row();
+    const int scrollValue = verticalScrollBar()->value();
+
+    SetRedraw(false);
+    for (int row = 0; row < count; ++row) {
+        const RowCopy& copy = copies[static_cast<size_t>(order[static_cast<size_t>(row)])];
+        for (int column = 0; column < columns; ++column)
+            SetItemText(row, column, copy.texts[static_cast<size_t>(column)]);
+        SetItemData(row, copy.data);
+    }
+    SetRedraw(true);
+
+    QItemSelection selection;
+    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
+    for (int row = 0; row < count;) {
+        if (!selected[static_cast<size_t>(order[static_cast<size_t>(row)])]) {
+            ++row;
+            continue;
+        }
+        const int top = row;
+        while (row < count && selected[static_cast<size_t>(order[static_cast<size_t>(row)])])
+            ++row;
+        selection.select(model()->index(top, 0), model()->index(row - 1, lastColumn));
+    }
+    for (int row = 0; row < count; ++row) {
+        if (order[static_cast<size_t>(row)] == current) {
+            selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+            break;
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    verticalScrollBar()->setValue(scrollValue);
+}

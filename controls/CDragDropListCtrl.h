@@ -1,0 +1,71 @@
+#pragma once
+
+#include "CReportListCtrl.h"
+
+#include <QtCore/QEvent>
+#include <QtCore/QPointer>
+
+#include <optional>
+#include <vector>
+
+class DragImage;
+
+// Posted to the list's window after every drop, whether or not the order
+// changed; the window reads the new order back from the rows.
+constexpr QEvent::Type WM_MOVE_RECORDS = static_cast<QEvent::Type>(1224);
+
+// A report list whose rows the user reorders with the mouse: pressing on a
+// selected row and moving starts a drag of all selected rows, the row under
+// the cursor is shown selected as the drop target, holding the cursor above
+// or below the rows scrolls, and releasing the button moves the dragged rows
+// to just after the drop target. The mouse stays grabbed during the drag, so
+// a release anywhere drops after the row marked last. Escape cancels.
+class CDragDropListCtrl : public CReportListCtrl {
+    Q_OBJECT
+
+public:
+    explicit CDragDropListCtrl(QWidget* parent = nullptr);
+    ~CDragDropListCtrl() override;
+
+    bool IsDragging() const { return !m_pDragImage.isNull(); }
+    int DropIndex() const { return m_dropIndex; }
+
+    // Puts the rows into a new order (entry k: the old index of the row that
+    // is to stand at k); texts, item data and selection travel with them.
+    void ReorderRows(const std::vector<int>& order);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void BeginDrag(const QPoint& point);
+    void DragMove(const QPoint& point);
+    void Drop();
+    void CancelDrag();
+    void EndDrag();
+    void MarkDropTarget(int row);
+    void RestoreHighlight();
+    void MoveDraggedRows();
+    void StartScroll(int direction);
+    void StopScroll();
+    bool BuildDragImage(const QPoint& point);
+    std::vector<bool> SelectedFlags() const;
+
+    std::vector<int> m_dragItems;
+    int m_dropIndex = -1;
+    QPointer<DragImage> m_pDragImage;
+    int m_highlightIndex = -1;
+    bool m_highlightState = false;
+    std::optional<SelectionMode> m_savedStyle;
+    int m_scrollDirection = 0;
+    int m_scrollTimer = 0;
+
+    // A left press on a selected row that may become a drag.
+    int m_pressRow = -1;
+    QPoint m_pressPos;
+    bool m_pressKeptSelection = false;
+};
