@@ -55,12 +55,12 @@ void CTavrelDlg::BuildControls()
 
     DialogBuilder builder(m_page, [](const ControlTemplate& control, QWidget* parent) -> QWidget* {
         if (control.id == IDC_RECORD_LIST)
-            return new CReportListCtrl(parent);
+            return new CDragDropListCtrl(parent);
         return nullptr;
     });
     builder.Build(dialog);
 
-    m_List = FindControl<CReportListCtrl>(m_page, IDC_RECORD_LIST);
+    m_List = FindControl<CDragDropListCtrl>(m_page, IDC_RECORD_LIST);
     m_Tree = FindControl<QTreeWidget>(m_page, IDC_SAT_TREE);
     m_Tab = FindControl<QTabBar>(m_page, IDC_SERVICE_TAB);
     m_PortCombo = FindControl<QComboBox>(m_page, IDC_PORT);
@@ -103,6 +103,14 @@ void CTavrelDlg::ConnectCommands()
     connect(m_Tree, &QTreeWidget::currentItemChanged, this, &CTavrelDlg::OnTreeSelChanged);
     connect(m_List, &CReportListCtrl::rowDoubleClicked, this, &CTavrelDlg::OnListDblClk);
     connect(m_List, &CReportListCtrl::rowRightClicked, this, &CTavrelDlg::OnListRClick);
+    auto* deleteKey = new QAction(m_List);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    m_List->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, this, [this] {
+        if (m_List->GetNextSelected() >= 0)
+            OnDeleteRecords();
+    });
 }
 
 void CTavrelDlg::InitDialog()
@@ -278,6 +286,15 @@ void CTavrelDlg::closeEvent(QCloseEvent* event)
 {
     OnExit();
     event->accept();
+}
+
+void CTavrelDlg::customEvent(QEvent* event)
+{
+    if (event->type() == WM_MOVE_RECORDS) {
+        OnMoveRecords();
+        return;
+    }
+    QDialog::customEvent(event);
 }
 
 void CTavrelDlg::showEvent(QShowEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CDragDropListCtrl.h"
 #include "SatelliteTree.h"
 
 #include <QtCore/QString>
@@ -10,7 +11,6 @@
 #include <cstdint>
 
 class AppState;
-class CReportListCtrl;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -43,7 +43,7 @@ public:
     // commands and the command line use it.
     void OpenImage(const QString& path);
 
-    CReportListCtrl* RecordList() const { return m_List; }
+    CDragDropListCtrl* RecordList() const { return m_List; }
     QTreeWidget* SatTree() const { return m_Tree; }
     QTabBar* ServiceTab() const { return m_Tab; }
     QWidget* Control(int id) const;
@@ -87,6 +87,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void customEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -100,7 +101,7 @@ private:
     QIcon m_hIcon;
     QWidget* m_page = nullptr;
     QMenuBar* m_menuBar = nullptr;
-    CReportListCtrl* m_List = nullptr;
+    CDragDropListCtrl* m_List = nullptr;
     QTreeWidget* m_Tree = nullptr;
     QTabBar* m_Tab = nullptr;
     QComboBox* m_PortCombo = nullptr;
