@@ -6,7 +6,11 @@
 #include "DialogBuilder.h"
 #include "ImageFile.h"
 #include "MainResources.h"
+#include "PassWord.h"
+#include "ProgEditDlg.h"
 #include "RecordList.h"
+#include "SatEditDlg.h"
+#include "TpEditDlg.h"
 #include "UserPrompts.h"
 #include "VersionText.h"
 
@@ -35,6 +39,10 @@ CTavrelDlg::CTavrelDlg(AppState& state, QWidget* parent)
     BuildControls();
     ConnectCommands();
     InitDialog();
+    m_SatEditDlg = std::make_unique<SatEditDlg>(m_state, this);
+    m_TpEditDlg = std::make_unique<TpEditDlg>(m_state, this);
+    m_ProgEditDlg = std::make_unique<ProgEditDlg>(m_state, this);
+    m_PassWordDlg = std::make_unique<PassWord>(m_state, this);
 }
 
 CTavrelDlg::~CTavrelDlg() = default;

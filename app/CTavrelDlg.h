@@ -9,8 +9,11 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class AppState;
+class PassWord;
+class ProgEditDlg;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -20,6 +23,8 @@ class QPushButton;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class SatEditDlg;
+class TpEditDlg;
 
 // The main window: the transfer row on top, the satellite tree with the
 // TV/Radio tabs on the left, the record list on the right, the counters and
@@ -110,4 +115,10 @@ private:
     QLabel* m_LampOff = nullptr;
     QProgressBar* m_Progress = nullptr;
     bool m_centred = false;
+
+    // The record editors and the login, one of each for the whole run.
+    std::unique_ptr<SatEditDlg> m_SatEditDlg;
+    std::unique_ptr<TpEditDlg> m_TpEditDlg;
+    std::unique_ptr<ProgEditDlg> m_ProgEditDlg;
+    std::unique_ptr<PassWord> m_PassWordDlg;
 };

@@ -4,6 +4,11 @@
 #include "AppState.h"
 #include "DialogBuilder.h"
 #include "MainResources.h"
+#include "PassWord.h"
+#include "ProgEditDlg.h"
+#include "RecordList.h"
+#include "SatEditDlg.h"
+#include "TpEditDlg.h"
 #include "UserPrompts.h"
 
 #include <QtGui/QAction>
@@ -14,6 +19,30 @@
 
 void CTavrelDlg::OnListDblClk(int)
 {
+    m_state.m_bRecordEdited = 0;
+    const int row = m_List->GetNextSelected();
+    if (row < 0)
+        return;
+    m_state.m_nCurRow = static_cast<uint16_t>(row);
+    switch (m_state.m_nListType) {
+    case LIST_SATELLITES:
+        m_SatEditDlg->DoModal();
+        break;
+    case LIST_TRANSPONDERS:
+        m_TpEditDlg->DoModal();
+        break;
+    case LIST_PROGRAMS:
+    case LIST_TP_PROGRAMS:
+        m_ProgEditDlg->SetSource(ProgramOfRow(*m_List, m_state, row));
+        m_ProgEditDlg->DoModal();
+        break;
+    default:
+        ShowWarning(this, QStringLiteral("The list type is not right!"));
+        return;
+    }
+    if (m_state.m_bRecordEdited)
+        ReloadViews(m_state.m_nListType);
+    m_state.m_bRecordEdited = 0;
 }
 
 namespace {
@@ -126,4 +155,5 @@ void CTavrelDlg::OnMoveRecords()
 
 void CTavrelDlg::OnAdvance()
 {
+    m_PassWordDlg->DoModal();
 }

@@ -1,0 +1,77 @@
+#include "EditorFields.h"
+
+#include "CodePage.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <string>
+
+constexpr size_t NAME_BYTES = 12;
+constexpr int NAME_CHARS = 12;
+constexpr size_t KEY_BYTES = 8;
+
+uint32_t ReadNumberField(const QString& text, int maxChars)
+{
+    const std::string bytes = TextToAnsi(text, static_cast<size_t>(maxChars));
+    uint32_t value = 0;
+    for (const char c : bytes) {
+        if (c < '0' || c > '9')
+            break;
+        value = value * 10 + static_cast<uint32_t>(c - '0');
+    }
+    return value;
+}
+
+QString NameFieldText(const char* name)
+{
+    return AnsiToText(name, NAME_BYTES);
+}
+
+void StoreNameField(const QString& text, char (&name)[13])
+{
+    qsizetype chars = std::min<qsizetype>(text.size(), NAME_CHARS);
+    // A character outside the basic plane takes two units; keep it whole.
+    if (chars < text.size() && chars > 0 && text.at(chars - 1).isHighSurrogate())
+        --chars;
+    const std::string bytes = TextToAnsi(text.left(chars), NAME_BYTES);
+    std::memcpy(name, bytes.data(), bytes.size());
+    name[bytes.size()] = 0;
+}
+
+QString BissKeyText(const uint8_t (&key)[8])
+{
+    QString text;
+    for (const uint8_t byte : key)
+        text += QString::asprintf("%02x ", byte);
+    return text;
+}
+
+namespace {
+
+uint8_t HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<uint8_t>(c - '0');
+    if (c >= 'A' && c <= 'F')
+        return static_cast<uint8_t>(c - 'A' + 10);
+    if (c >= 'a' && c <= 'f')
+        return static_cast<uint8_t>(c - 'a' + 10);
+    return 0;
+}
+
+} // namespace
+
+void ReadBissKey(const QString& text, uint8_t (&key)[8])
+{
+    std::string digits;
+    for (const char c : TextToAnsi(text, std::numeric_limits<size_t>::max())) {
+        if (c != ' ')
+            digits += c;
+        if (digits.size() == 2 * KEY_BYTES)
+            break;
+    }
+    digits.resize(2 * KEY_BYTES, '\0');
+    for (size_t i = 0; i < KEY_BYTES; ++i)
+        key[i] = static_cast<uint8_t>(HexDigit(digits[2 * i]) << 4 | HexDigit(digits[2 * i + 1]));
+}

@@ -1,0 +1,129 @@
+#include "ProgEditDlg.h"
+
+#include "AppState.h"
+#include "EditorFields.h"
+#include "EditorResources.h"
+#include "ValueNames.h"
+
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QPushButton>
+
+ProgEditDlg::ProgEditDlg(AppState& state, QWidget* parent)
+    : TemplateDialog(ProgEditDialogTemplate(), parent)
+    , m_state(state)
+{
+}
+
+bool ProgEditDlg::OnInitDialog()
+{
+    if (!m_source.record)
+        return false;
+    m_CurProg = *m_source.record;
+
+    connect(Control<QPushButton>(IDC_PROG_OK), &QPushButton::clicked, this, &ProgEditDlg::OnOK);
+    connect(Control<QPushButton>(IDC_PROG_CANCEL), &QPushButton::clicked, this, &ProgEditDlg::reject);
+
+    SetItemText(IDC_PROG_NO, QString::asprintf("%d", m_state.m_nCurRow + 1));
+    ShowSatellite();
+    ShowFrequency();
+    SetItemText(IDC_PROG_NAME, NameFieldText(m_CurProg.name));
+    SetItemText(IDC_PROG_VIDEO_PID, QString::asprintf("%d", m_CurProg.videoPid));
+    SetItemText(IDC_PROG_AUDIO_PID, QString::asprintf("%d", m_CurProg.audioPid));
+    SetItemText(IDC_PROG_PCR_PID, QString::asprintf("%d", m_CurProg.pcrPid));
+    SetItemText(IDC_PROG_SERVICE_ID, QString::asprintf("%d", m_CurProg.serviceId));
+    SetItemText(IDC_PROG_SCRAMBLE, QString::asprintf("%d", m_CurProg.scramble));
+
+    auto* track = Control<QComboBox>(IDC_PROG_TRACK);
+    for (int i = 0; i < 3; ++i)
+        track->addItem(QString::fromLatin1(ValueNames[VALUE_TRACK + i]));
+    track->setCurrentIndex(m_CurProg.track < 3 ? m_CurProg.track : -1);
+    connect(track, &QComboBox::activated, this, &ProgEditDlg::OnTrackChange);
+
+    auto* lock = Control<QComboBox>(IDC_PROG_CHILD_LOCK);
+    lock->addItem(QStringLiteral("Locked"));
+    lock->addItem(QStringLiteral("UnLocked"));
+    lock->setCurrentIndex((m_CurProg.lockBit & 1) ? 1 : 0);
+    connect(lock, &QComboBox::activated, this, &ProgEditDlg::OnChildLockChange);
+
+    for (int bit = 1; bit <= 6; ++bit) {
+        const bool member = (m_CurProg.favoriteBits & (1u << bit)) == 0;
+        Control<QCheckBox>(IDC_PROG_FAVORITES[bit - 1])->setChecked(member);
+    }
+
+    const bool keyShown = KeyRowShown();
+    for (const int id : { IDC_PROG_BISS_KEY, IDC_PROG_BISS_LABEL, IDC_PROG_BISS_FRAME })
+        Control(id)->setVisible(keyShown);
+    if (keyShown)
+        SetItemText(IDC_PROG_BISS_KEY, BissKeyText(m_CurProg.bissKey));
+    return true;
+}
+
+// The satellite the program is on, by its position in the satellite table.
+void ProgEditDlg::ShowSatellite()
+{
+    const ChannelDatabase& db = m_state.Database();
+    const uint16_t position = db.FindSatellitePosition(m_CurProg.satId);
+    if (position >= db.m_nSatCount)
+        return;
+    SetItemText(IDC_PROG_SAT_NO, QString::asprintf("%d", position + 1));
+    SetItemText(IDC_PROG_SAT_NAME, NameFieldText(db.m_SatTable[position].name));
+}
+
+void ProgEditDlg::ShowFrequency()
+{
+    const ChannelDatabase& db = m_state.Database();
+    const uint16_t position = db.FindTransponderPosition(m_CurProg.tpId);
+    if (position >= db.m_nTpCount)
+        return;
+    const TransponderRecord& tp = db.m_TpTable[position];
+    SetItemText(IDC_PROG_FREQUENCY,
+        QString::asprintf("%d/%d/", tp.frequency, tp.symbolRate)
+            + QLatin1String(tp.polarization == 0 ? "H" : "V"));
+}
+
+bool ProgEditDlg::KeyRowShown() const
+{
+    return m_state.Database().m_bKeyArea && m_state.m_bAdvancedMode;
+}
+
+void ProgEditDlg::OnTrackChange(int index)
+{
+    m_CurProg.track = static_cast<uint16_t>(index) & 0x3;
+}
+
+void ProgEditDlg::OnChildLockChange(int index)
+{
+    m_CurProg.lockBit = static_cast<uint8_t>(index);
+}
+
+void ProgEditDlg::OnOK()
+{
+    m_state.m_bRecordEdited = 1;
+    StoreNameField(ItemText(IDC_PROG_NAME), m_CurProg.name);
+    m_CurProg.videoPid = ReadNumberField(ItemText(IDC_PROG_VIDEO_PID), 4) & 0x1FFF;
+    m_CurProg.audioPid = ReadNumberField(ItemText(IDC_PROG_AUDIO_PID), 4) & 0x1FFF;
+    m_CurProg.pcrPid = ReadNumberField(ItemText(IDC_PROG_PCR_PID), 4) & 0x1FFF;
+    m_CurProg.serviceId = ReadNumberField(ItemText(IDC_PROG_SERVICE_ID), 5) & 0xFFFF;
+
+    uint8_t favorites = 0;
+    for (int bit = 1; bit <= 6; ++bit) {
+        if (!Control<QCheckBox>(IDC_PROG_FAVORITES[bit - 1])->isChecked())
+            favorites |= static_cast<uint8_t>(1u << bit);
+    }
+    m_CurProg.favoriteBits = favorites;
+
+    if (KeyRowShown())
+        ReadBissKey(ItemText(IDC_PROG_BISS_KEY), m_CurProg.bissKey);
+
+    // The table that holds the program's entry, which for a TV-table record
+    // without video PID is not the table of the tab it shows under.
+    m_state.Database().WriteProgram(m_CurProg, m_source.table == TABLE_RADIO ? 1 : 0);
+    accept();
+}
+
+void ProgEditDlg::reject()
+{
+    m_state.m_bRecordEdited = 0;
+    TemplateDialog::reject();
+}

@@ -1,0 +1,135 @@
+#include "SatEditDlg.h"
+
+#include "AppState.h"
+#include "EditorFields.h"
+#include "EditorResources.h"
+#include "ValueNames.h"
+
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QPushButton>
+
+namespace {
+
+// A combo whose item index is the value of one switch field.
+struct SwitchCombo {
+    int id;
+    int firstName; // its items are ValueNames from here on
+    int items;
+};
+
+constexpr SwitchCombo SWITCH_COMBOS[] = {
+    { IDC_SATEDIT_LNB_TYPE, VALUE_LNB_TYPE, 3 },
+    { IDC_SATEDIT_LNB_POWER, VALUE_LNB_POWER, 3 },
+    { IDC_SATEDIT_DISEQC10, VALUE_DISEQC10, 5 },
+    { IDC_SATEDIT_22K, VALUE_SWITCH, 2 },
+    { IDC_SATEDIT_DISEQC12, VALUE_SWITCH, 2 },
+    { IDC_SATEDIT_012V, VALUE_SWITCH, 2 },
+};
+
+int SwitchValue(const SatelliteRecord& sat, int comboId)
+{
+    switch (comboId) {
+    case IDC_SATEDIT_LNB_TYPE:
+        return sat.lnbType;
+    case IDC_SATEDIT_LNB_POWER:
+        return sat.lnbPower;
+    case IDC_SATEDIT_DISEQC10:
+        return sat.diseqc10;
+    case IDC_SATEDIT_22K:
+        return sat.tone22k;
+    case IDC_SATEDIT_DISEQC12:
+        return sat.diseqc12En;
+    case IDC_SATEDIT_012V:
+        return sat.power012v;
+    }
+    return -1;
+}
+
+void SetSwitchValue(SatelliteRecord& sat, int comboId, unsigned value)
+{
+    switch (comboId) {
+    case IDC_SATEDIT_LNB_TYPE:
+        sat.lnbType = value & 0x3;
+        break;
+    case IDC_SATEDIT_LNB_POWER:
+        sat.lnbPower = value & 0x3;
+        break;
+    case IDC_SATEDIT_DISEQC10:
+        sat.diseqc10 = value & 0x7;
+        break;
+    case IDC_SATEDIT_22K:
+        sat.tone22k = value & 0x1;
+        break;
+    case IDC_SATEDIT_DISEQC12:
+        sat.diseqc12En = value & 0x1;
+        break;
+    case IDC_SATEDIT_012V:
+        sat.power012v = value & 0x1;
+        break;
+    }
+}
+
+} // namespace
+
+SatEditDlg::SatEditDlg(AppState& state, QWidget* parent)
+    : TemplateDialog(SatEditDialogTemplate(), parent)
+    , m_state(state)
+{
+}
+
+SatelliteRecord& SatEditDlg::Record() const
+{
+    return m_state.Database().m_SatTable[m_state.m_nCurRow];
+}
+
+bool SatEditDlg::OnInitDialog()
+{
+    if (m_state.m_nCurRow >= m_state.Database().m_nSatCount)
+        return false;
+    const SatelliteRecord& sat = Record();
+
+    connect(Control<QPushButton>(IDC_SATEDIT_OK), &QPushButton::clicked, this, &SatEditDlg::OnOK);
+    connect(Control<QPushButton>(IDC_SATEDIT_CANCEL), &QPushButton::clicked, this, &SatEditDlg::reject);
+
+    SetItemText(IDC_SATEDIT_NO, QString::asprintf("%d", m_state.m_nCurRow + 1));
+    SetItemText(IDC_SATEDIT_NAME, NameFieldText(sat.name));
+    SetItemText(IDC_SATEDIT_LONGITUDE, QString::asprintf("%d", sat.longitude));
+    SetItemText(IDC_SATEDIT_LNB_LOW, QString::asprintf("%d", sat.lnbFreLow));
+    SetItemText(IDC_SATEDIT_LNB_HIGH, QString::asprintf("%d", sat.lnbFreHigh));
+    SetItemText(IDC_SATEDIT_POSITION, QString::asprintf("%d", sat.position));
+
+    for (const SwitchCombo& entry : SWITCH_COMBOS) {
+        auto* combo = Control<QComboBox>(entry.id);
+        for (int i = 0; i < entry.items; ++i)
+            combo->addItem(QString::fromLatin1(ValueNames[entry.firstName + i]));
+        const int value = SwitchValue(sat, entry.id);
+        combo->setCurrentIndex(value < entry.items ? value : -1);
+        const int id = entry.id;
+        connect(combo, &QComboBox::activated, this, [this, id](int index) { OnSwitchChange(id, index); });
+    }
+    return true;
+}
+
+void SatEditDlg::OnSwitchChange(int comboId, int index)
+{
+    SetSwitchValue(Record(), comboId, static_cast<unsigned>(index));
+}
+
+void SatEditDlg::OnOK()
+{
+    m_state.m_bRecordEdited = 1;
+    SatelliteRecord& sat = Record();
+    StoreNameField(ItemText(IDC_SATEDIT_NAME), sat.name);
+    sat.longitude = static_cast<uint16_t>(ReadNumberField(ItemText(IDC_SATEDIT_LONGITUDE), 4));
+    sat.lnbFreLow = ReadNumberField(ItemText(IDC_SATEDIT_LNB_LOW), 5) & 0xFFFF;
+    sat.lnbFreHigh = ReadNumberField(ItemText(IDC_SATEDIT_LNB_HIGH), 5) & 0xFFFF;
+    sat.position = ReadNumberField(ItemText(IDC_SATEDIT_POSITION), 2) & 0x3F;
+    m_state.Database().WriteSatellite(sat);
+    accept();
+}
+
+void SatEditDlg::reject()
+{
+    m_state.m_bRecordEdited = 0;
+    TemplateDialog::reject();
+}

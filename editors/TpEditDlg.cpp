@@ -1,0 +1,73 @@
+#include "TpEditDlg.h"
+
+#include "AppState.h"
+#include "EditorFields.h"
+#include "EditorResources.h"
+#include "UserPrompts.h"
+#include "ValueNames.h"
+
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QPushButton>
+
+TpEditDlg::TpEditDlg(AppState& state, QWidget* parent)
+    : TemplateDialog(TpEditDialogTemplate(), parent)
+    , m_state(state)
+{
+}
+
+TransponderRecord& TpEditDlg::Record() const
+{
+    return m_state.Database().m_SatTpList[m_state.m_nCurRow];
+}
+
+bool TpEditDlg::OnInitDialog()
+{
+    const ChannelDatabase& db = m_state.Database();
+    if (m_state.m_nCurRow >= db.m_nSatTpCount)
+        return false;
+    const TransponderRecord& tp = Record();
+    const uint16_t satPosition = db.FindSatellitePosition(tp.satId);
+    if (satPosition >= db.m_nSatCount) {
+        Prompts().Message(parentWidget(), QStringLiteral("Can't find the current sat no.!"), TITLE_WARNING,
+            PromptIcon::Warning, PromptButtons::Ok);
+        m_state.m_bRecordEdited = 0;
+        return false;
+    }
+
+    connect(Control<QPushButton>(IDC_TPEDIT_OK), &QPushButton::clicked, this, &TpEditDlg::OnOK);
+    connect(Control<QPushButton>(IDC_TPEDIT_CANCEL), &QPushButton::clicked, this, &TpEditDlg::reject);
+
+    SetItemText(IDC_TPEDIT_SAT_NO, QString::asprintf("%d", satPosition + 1));
+    SetItemText(IDC_TPEDIT_SAT_NAME, NameFieldText(db.m_SatTable[satPosition].name));
+    SetItemText(IDC_TPEDIT_TP_INDEX, QString::asprintf("%d", tp.tpId));
+    SetItemText(IDC_TPEDIT_FREQUENCY, QString::asprintf("%d", tp.frequency));
+    SetItemText(IDC_TPEDIT_SYMBOL_RATE, QString::asprintf("%d", tp.symbolRate));
+
+    auto* polarization = Control<QComboBox>(IDC_TPEDIT_POLARIZATION);
+    polarization->addItem(QString::fromLatin1(ValueNames[VALUE_POLARIZATION]));
+    polarization->addItem(QString::fromLatin1(ValueNames[VALUE_POLARIZATION + 1]));
+    polarization->setCurrentIndex(tp.polarization < 2 ? tp.polarization : -1);
+    connect(polarization, &QComboBox::activated, this, &TpEditDlg::OnPolarizationChange);
+    return true;
+}
+
+void TpEditDlg::OnPolarizationChange(int index)
+{
+    Record().polarization = static_cast<unsigned>(index) & 0x3;
+}
+
+void TpEditDlg::OnOK()
+{
+    TransponderRecord& tp = Record();
+    tp.frequency = ReadNumberField(ItemText(IDC_TPEDIT_FREQUENCY), 5) & 0x3FFF;
+    tp.symbolRate = ReadNumberField(ItemText(IDC_TPEDIT_SYMBOL_RATE), 5) & 0xFFFF;
+    m_state.Database().WriteTransponder(tp);
+    m_state.m_bRecordEdited = 1;
+    accept();
+}
+
+void TpEditDlg::reject()
+{
+    m_state.m_bRecordEdited = 0;
+    TemplateDialog::reject();
+}

@@ -1,0 +1,141 @@
+#include "EditorResources.h"
+
+namespace {
+
+using enum ControlClass;
+
+constexpr unsigned LABEL = STYLE_VCENTER;
+constexpr unsigned NUMBER = STYLE_NUMBER;
+constexpr unsigned SHOWN_ONLY = STYLE_DISABLED;
+
+constexpr ControlTemplate PROG_EDIT_CONTROLS[] = {
+    { ID_NONE, GroupBox, "", 7, 6, 335, 88, STYLE_NONE },
+    { 1041, StaticText, "SatNO.", 14, 18, 38, 13, LABEL },
+    { IDC_PROG_SAT_NO, Edit, "", 54, 18, 66, 13, SHOWN_ONLY },
+    { 1043, StaticText, "SatName", 14, 36, 38, 13, LABEL },
+    { IDC_PROG_SAT_NAME, Edit, "", 54, 36, 66, 13, SHOWN_ONLY },
+    { 1045, StaticText, "Frequency", 14, 54, 38, 13, LABEL },
+    { IDC_PROG_FREQUENCY, Edit, "", 54, 54, 66, 13, SHOWN_ONLY },
+    { 1047, StaticText, "ProgNO.", 14, 72, 38, 13, LABEL },
+    { IDC_PROG_NO, Edit, "", 54, 72, 66, 13, SHOWN_ONLY },
+    { 1049, StaticText, "ProgName", 128, 18, 36, 13, LABEL },
+    { IDC_PROG_NAME, Edit, "", 166, 18, 64, 13, STYLE_NONE },
+    { 1051, StaticText, "VideoPID", 128, 36, 36, 13, LABEL },
+    { IDC_PROG_VIDEO_PID, Edit, "", 166, 36, 64, 13, NUMBER },
+    { 1053, StaticText, "AudioPID", 128, 54, 36, 13, LABEL },
+    { IDC_PROG_AUDIO_PID, Edit, "", 166, 54, 64, 13, NUMBER },
+    { 1055, StaticText, "PCRPID", 128, 72, 36, 13, LABEL },
+    { IDC_PROG_PCR_PID, Edit, "", 166, 72, 64, 13, NUMBER },
+    { 1057, StaticText, "ServiceID", 238, 18, 38, 13, LABEL },
+    { IDC_PROG_SERVICE_ID, Edit, "", 278, 18, 56, 13, NUMBER },
+    { 1058, StaticText, "Scramble", 238, 36, 38, 13, LABEL },
+    { IDC_PROG_SCRAMBLE, Edit, "", 278, 36, 56, 13, SHOWN_ONLY },
+    { 1059, StaticText, "Track", 238, 54, 38, 13, LABEL },
+    { IDC_PROG_TRACK, ComboDropDown, "", 278, 54, 56, 60, STYLE_NONE },
+    { 1060, StaticText, "ChildLock", 238, 72, 38, 13, LABEL },
+    { IDC_PROG_CHILD_LOCK, ComboDropDown, "", 278, 72, 56, 40, STYLE_NONE },
+
+    { ID_NONE, GroupBox, "", 7, 98, 335, 42, STYLE_NONE },
+    { 1065, StaticText, "Movies", 24, 108, 40, 12, LABEL },
+    { IDC_PROG_MOVIES, CheckBox, "", 66, 108, 12, 12, STYLE_NONE },
+    { 1069, StaticText, "Cartoons", 134, 108, 40, 12, LABEL },
+    { IDC_PROG_CARTOONS, CheckBox, "", 176, 108, 12, 12, STYLE_NONE },
+    { 1073, StaticText, "Sports", 244, 108, 40, 12, LABEL },
+    { IDC_PROG_SPORTS, CheckBox, "", 286, 108, 12, 12, STYLE_NONE },
+    { 1067, StaticText, "Music", 24, 124, 40, 12, LABEL },
+    { IDC_PROG_MUSIC, CheckBox, "", 66, 124, 12, 12, STYLE_NONE },
+    { 1071, StaticText, "News", 134, 124, 40, 12, LABEL },
+    { IDC_PROG_NEWS, CheckBox, "", 176, 124, 12, 12, STYLE_NONE },
+    { 1075, StaticText, "Adult", 244, 124, 40, 12, LABEL },
+    { IDC_PROG_ADULT, CheckBox, "", 286, 124, 12, 12, STYLE_NONE },
+
+    { IDC_PROG_BISS_FRAME, GroupBox, "", 7, 144, 335, 26, STYLE_NONE },
+    { IDC_PROG_BISS_LABEL, StaticText, "BissKey(Hex)", 24, 152, 52, 13, LABEL },
+    { IDC_PROG_BISS_KEY, Edit, "", 78, 152, 150, 13, STYLE_NONE },
+
+    { IDC_PROG_OK, DefaultButton, "OK", 222, 177, 50, 14, STYLE_NONE },
+    { IDC_PROG_CANCEL, Button, "Cancel", 284, 177, 50, 14, STYLE_NONE },
+};
+
+constexpr ControlTemplate SAT_EDIT_CONTROLS[] = {
+    { ID_NONE, GroupBox, "", 7, 6, 213, 128, STYLE_NONE },
+    { 1014, StaticText, "SatNO.", 14, 18, 40, 13, LABEL },
+    { IDC_SATEDIT_NO, Edit, "", 56, 18, 52, 13, SHOWN_ONLY | NUMBER },
+    { 1016, StaticText, "SatName", 14, 36, 40, 13, LABEL },
+    { IDC_SATEDIT_NAME, Edit, "", 56, 36, 52, 13, STYLE_NONE },
+    { 1018, StaticText, "Longitude", 14, 54, 40, 13, LABEL },
+    { IDC_SATEDIT_LONGITUDE, Edit, "", 56, 54, 52, 13, NUMBER },
+    { 1028, StaticText, "LnbFreLow", 14, 72, 40, 13, LABEL },
+    { IDC_SATEDIT_LNB_LOW, Edit, "", 56, 72, 52, 13, NUMBER },
+    { 1030, StaticText, "LnbFreHigh", 14, 90, 40, 13, LABEL },
+    { IDC_SATEDIT_LNB_HIGH, Edit, "", 56, 90, 52, 13, NUMBER },
+    { 1024, StaticText, "Postion", 14, 108, 40, 13, LABEL },
+    { IDC_SATEDIT_POSITION, Edit, "", 56, 108, 52, 13, NUMBER },
+    { 1026, StaticText, "Lnb Type", 116, 18, 38, 13, LABEL },
+    { IDC_SATEDIT_LNB_TYPE, ComboDropDown, "", 156, 18, 56, 60, STYLE_NONE },
+    { 1034, StaticText, "Lnb Power", 116, 36, 38, 13, LABEL },
+    { IDC_SATEDIT_LNB_POWER, ComboDropDown, "", 156, 36, 56, 60, STYLE_NONE },
+    { 1020, StaticText, "DiSEqC1.0", 116, 54, 38, 13, LABEL },
+    { IDC_SATEDIT_DISEQC10, ComboDropDown, "", 156, 54, 56, 80, STYLE_NONE },
+    { 1032, StaticText, "22K", 116, 72, 38, 13, LABEL },
+    { IDC_SATEDIT_22K, ComboDropDown, "", 156, 72, 56, 40, STYLE_NONE },
+    { 1022, StaticText, "DiSEqC1.2", 116, 90, 38, 13, LABEL },
+    { IDC_SATEDIT_DISEQC12, ComboDropDown, "", 156, 90, 56, 40, STYLE_NONE },
+    { 1036, StaticText, "0/12V", 116, 108, 38, 13, LABEL },
+    { IDC_SATEDIT_012V, ComboDropDown, "", 156, 108, 56, 40, STYLE_NONE },
+    { IDC_SATEDIT_OK, DefaultButton, "OK", 50, 143, 50, 14, STYLE_NONE },
+    { IDC_SATEDIT_CANCEL, Button, "Cancel", 127, 143, 50, 14, STYLE_NONE },
+};
+
+constexpr ControlTemplate TP_EDIT_CONTROLS[] = {
+    { ID_NONE, GroupBox, "", 7, 6, 219, 76, STYLE_NONE },
+    { 1026, StaticText, "SatNO.", 14, 20, 36, 13, LABEL },
+    { IDC_TPEDIT_SAT_NO, Edit, "", 52, 20, 54, 13, SHOWN_ONLY },
+    { 1027, StaticText, "SatName", 14, 38, 36, 13, LABEL },
+    { IDC_TPEDIT_SAT_NAME, Edit, "", 52, 38, 54, 13, SHOWN_ONLY },
+    { 1028, StaticText, "TPIndex", 14, 56, 36, 13, LABEL },
+    { IDC_TPEDIT_TP_INDEX, Edit, "", 52, 56, 54, 13, SHOWN_ONLY },
+    { 1029, StaticText, "Freq", 114, 20, 48, 13, LABEL },
+    { IDC_TPEDIT_FREQUENCY, Edit, "", 164, 20, 54, 13, NUMBER },
+    { 1030, StaticText, "SymbolRate", 114, 38, 48, 13, LABEL },
+    { IDC_TPEDIT_SYMBOL_RATE, Edit, "", 164, 38, 54, 13, NUMBER },
+    { 1031, StaticText, "Polarisation", 114, 56, 48, 13, LABEL },
+    { IDC_TPEDIT_POLARIZATION, ComboDropDown, "", 164, 56, 54, 40, STYLE_NONE },
+    { IDC_TPEDIT_OK, DefaultButton, "OK", 52, 92, 50, 14, STYLE_NONE },
+    { IDC_TPEDIT_CANCEL, Button, "Cancel", 130, 92, 50, 14, STYLE_NONE },
+};
+
+constexpr ControlTemplate PASSWORD_CONTROLS[] = {
+    { ID_NONE, StaticText, "User", 20, 16, 40, 13, LABEL },
+    { IDC_LOGIN_USER, Edit, "", 64, 16, 100, 13, STYLE_NONE },
+    { ID_NONE, StaticText, "PassWord", 20, 36, 40, 13, LABEL },
+    { IDC_LOGIN_PASSWORD, Edit, "", 64, 36, 100, 13, STYLE_NONE },
+    { IDC_LOGIN_OK, DefaultButton, "OK", 30, 64, 50, 14, STYLE_NONE },
+    { IDC_LOGIN_CANCEL, Button, "Cancel", 106, 64, 50, 14, STYLE_NONE },
+};
+
+} // namespace
+
+const DialogTemplate& ProgEditDialogTemplate()
+{
+    static const DialogTemplate dialog { IDD_PROG_EDIT, "Program", 349, 199, PROG_EDIT_CONTROLS };
+    return dialog;
+}
+
+const DialogTemplate& SatEditDialogTemplate()
+{
+    static const DialogTemplate dialog { IDD_SAT_EDIT, "Satellite", 227, 166, SAT_EDIT_CONTROLS };
+    return dialog;
+}
+
+const DialogTemplate& TpEditDialogTemplate()
+{
+    static const DialogTemplate dialog { IDD_TP_EDIT, "Transponder", 233, 116, TP_EDIT_CONTROLS };
+    return dialog;
+}
+
+const DialogTemplate& PassWordDialogTemplate()
+{
+    static const DialogTemplate dialog { IDD_PASSWORD, "Password", 186, 90, PASSWORD_CONTROLS };
+    return dialog;
+}
