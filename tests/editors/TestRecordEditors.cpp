@@ -301,6 +301,14 @@ private slots:
             QByteArray("ABCDEFGHIJKL"));
         QCOMPARE(List().GetItemText(0, 1), QStringLiteral("ABCDEFGHIJKL"));
 
+        // A character of two UTF-16 units at the cut is left out whole.
+        QVERIFY(EditRow<ProgEditDlg>(0, [](ProgEditDlg& dialog) {
+            SetText(dialog, IDC_PROG_NAME, QStringLiteral("abcdefghijk\U0001F600"));
+            Click(dialog, IDC_PROG_OK);
+        }));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(RecordBytes(db().m_TvTable[0].entry)) + 14, 12),
+            QByteArray("abcdefghijk\0", 12));
+
         // "Three": emptied, its first byte becomes the end and the rest stays.
         QVERIFY(EditRow<ProgEditDlg>(2, [](ProgEditDlg& dialog) {
             SetText(dialog, IDC_PROG_NAME, QString());
@@ -500,7 +508,7 @@ private slots:
         const Image before = Bytes();
         QVERIFY(EditRow<SatEditDlg>(1, [](SatEditDlg& dialog) {
             Choose(dialog, IDC_SATEDIT_22K, 1);
-            Click(dialog, IDC_SATEDIT_CANCEL);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         }));
         QVERIFY(Bytes() == before);
         QCOMPARE(db().m_SatTable[1].tone22k, 1u);
@@ -566,7 +574,7 @@ private slots:
         QVERIFY(EditRow<TpEditDlg>(1, [](TpEditDlg& dialog) {
             SetText(dialog, IDC_TPEDIT_FREQUENCY, QStringLiteral("16383"));
             SetText(dialog, IDC_TPEDIT_SYMBOL_RATE, QStringLiteral("65535"));
-            Click(dialog, IDC_TPEDIT_OK);
+            QTest::keyClick(dialog.Control(IDC_TPEDIT_SYMBOL_RATE), Qt::Key_Return);
         }));
         QCOMPARE(db().m_TpTable[1].frequency, 16383u);
         QCOMPARE(db().m_TpTable[1].symbolRate, uint16_t(65535));
