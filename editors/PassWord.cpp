@@ -28,21 +28,22 @@ constexpr LoginEntry LOGIN_TABLE[] = {
 
 const QString HIDDEN_LOGIN = QStringLiteral("******");
 
-} // namespace
-
-PassWord::PassWord(AppState& state, QWidget* parent)
-    : TemplateDialog(PassWordDialogTemplate(), parent)
-    , m_state(state)
-{
-}
-
-bool PassWord::IsKnownLogin(const QString& user, const QString& password)
+// Whole strings, case and blanks included.
+bool IsKnownLogin(const QString& user, const QString& password)
 {
     for (const LoginEntry& entry : LOGIN_TABLE) {
         if (user == QString::fromUtf16(entry.user) && password == QString::fromUtf16(entry.password))
             return true;
     }
     return false;
+}
+
+} // namespace
+
+PassWord::PassWord(AppState& state, QWidget* parent)
+    : TemplateDialog(PassWordDialogTemplate(), parent)
+    , m_state(state)
+{
 }
 
 bool PassWord::OnInitDialog()

@@ -12,9 +12,6 @@ class PassWord : public TemplateDialog {
 public:
     explicit PassWord(AppState& state, QWidget* parent = nullptr);
 
-    // True when the user name and password are an entry of the login table.
-    static bool IsKnownLogin(const QString& user, const QString& password);
-
 protected:
     bool OnInitDialog() override;
 
