@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AppState.h"
+#include "LinkState.h"
+#include "cnComm.h"
 
 #include <QtWidgets/QApplication>
 
@@ -12,6 +14,12 @@ class CTavrelApp : public QApplication, public AppState {
 public:
     CTavrelApp(int& argc, char** argv);
     ~CTavrelApp() override;
+
+    // The receiver link: the serial port and the flags the transfer worker shares.
+    cnComm m_Comm;
+    LinkState m_Link;
+    // Multiplies the protocol's pauses; tests shorten them.
+    double m_dLinkPauseScale = 1.0;
 };
 
 // The running application object.

@@ -287,6 +287,7 @@ void CTavrelDlg::OnAbout()
 
 void CTavrelDlg::OnExit()
 {
+    ShutDownLink();
     done(QDialog::Accepted);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CDragDropListCtrl.h"
+#include "CUIThread.h"
+#include "LinkWindow.h"
 #include "SatelliteTree.h"
 
 #include <QtCore/QString>
@@ -9,9 +11,13 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <string>
 
 class AppState;
+class cnComm;
+struct LinkState;
 class PassWord;
 class ProgEditDlg;
 class QAction;
@@ -30,7 +36,7 @@ class TpEditDlg;
 // TV/Radio tabs on the left, the record list on the right, the counters and
 // the transfer progress below. Every change of the image ends in
 // ReloadViews, which decodes the image and rebuilds counters, tree and list.
-class CTavrelDlg : public QDialog {
+class CTavrelDlg : public QDialog, public LinkWindow {
     Q_OBJECT
 
 public:
@@ -66,6 +72,22 @@ public:
     QString m_strRadioCount;
 
     int m_nProgressMax = 0;
+    // Serial settings of each crystal, by crystal index.
+    static constexpr int XTAL_COUNT = 5;
+    std::array<std::string, XTAL_COUNT> m_szCommSettings;
+
+    CUIThread* WorkThread() const { return m_pWorkThread.get(); }
+
+    // Ends a transfer, cancelled or finished: controls idle, port closed.
+    void CancelTransfer();
+    void OnTransferProgress(uint32_t total, uint32_t done);
+    void OnDumpDone();
+
+    // What the transfer worker does to the window.
+    void EnableDumpButton(bool enable) override;
+    void SetDumpCaption(const std::string& caption) override;
+    void SetStatusText(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
 
 public slots:
     void OnFileOpen();
@@ -91,6 +113,7 @@ public slots:
     void OnCancelTransfer();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void customEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -100,6 +123,17 @@ private:
     void ConnectCommands();
     void InitDialog();
     void InitLink();
+    // Stops a running transfer and the worker, then closes the port.
+    void ShutDownLink();
+    cnComm& Comm() const;
+    LinkState& Link() const;
+    bool OpenSelectedPort();
+    void OpenPortForTransfer();
+    void ShowPortState(bool open);
+    void ShowPortError(const QString& text);
+    void ShowLamp(bool open);
+    void SetMenuGrayed(std::initializer_list<int> grayed);
+    void StartTransfer();
     void ShowFileError(const QString& path, const QString& reason);
 
     AppState& m_state;
@@ -115,6 +149,9 @@ private:
     QLabel* m_LampOff = nullptr;
     QProgressBar* m_Progress = nullptr;
     bool m_centred = false;
+    std::unique_ptr<CUIThread> m_pWorkThread;
+    // The system's reason the last open failed.
+    QString m_strPortError;
 
     // The record editors and the login, one of each for the whole run.
     std::unique_ptr<SatEditDlg> m_SatEditDlg;

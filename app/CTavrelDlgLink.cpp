@@ -1,30 +1,331 @@
 // The receiver link's controls: port, crystal, dump, upgrade and cancel.
 #include "CTavrelDlg.h"
 
-void CTavrelDlg::InitLink()
+#include "CTavrelApp.h"
+#include "CUIThread.h"
+#include "DialogBuilder.h"
+#include "LinkEvent.h"
+#include "LinkMessages.h"
+#include "MainResources.h"
+#include "PortOpenError.h"
+#include "UserPrompts.h"
+
+#include <QtGui/QAction>
+#include <QtGui/QGuiApplication>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+constexpr const char* XTAL_NAMES[CTavrelDlg::XTAL_COUNT] = { "4M", "8M", "13.5M", "16M", "27M" };
+constexpr const char* XTAL_SETTINGS[CTavrelDlg::XTAL_COUNT] = { "9600,n,8,1", "19200,n,8,1", "57600,n,8,1", "38400,n,8,1",
+    "115200,n,8,1" };
+constexpr int PORT_COUNT = 10;
+constexpr unsigned DEFAULT_PORT = 4;
+constexpr int DEFAULT_XTAL = 4;
+
+// Every item of the menu bar; a menu change grays some and enables the rest.
+constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP,
+    ID_TOOLS_ADVANCE, ID_HELP_ABOUT };
+
+// The controls a running transfer locks besides the transfer buttons.
+constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE,
+    IDC_SERVICE_TAB };
+
+const QString CAPTION_OPEN_COM = QStringLiteral("Open Com");
+const QString CAPTION_CLOSE_COM = QStringLiteral("Close Com");
+
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+cnComm& CTavrelDlg::Comm() const
 {
+    return TheApp().m_Comm;
 }
 
-void CTavrelDlg::OnOpenCloseCom()
+LinkState& CTavrelDlg::Link() const
 {
+    return TheApp().m_Link;
+}
+
+void CTavrelDlg::InitLink()
+{
+    LinkState& link = Link();
+    link.m_bTransferIdle = 1;
+    link.m_bUpgradeMode = 0;
+    link.m_nDumpStep = 1;
+    link.m_nLastPercent = 0;
+    if (!m_pWorkThread) {
+        m_pWorkThread = std::make_unique<CUIThread>(
+            LinkContext { Comm(), link, m_state.m_bImageLoaded, m_state.Database() }, this, this);
+        m_pWorkThread->SetPauseScale(TheApp().m_dLinkPauseScale);
+        m_pWorkThread->start();
+    }
+
+    for (int xtal = 0; xtal < XTAL_COUNT; ++xtal)
+        m_szCommSettings[xtal] = XTAL_SETTINGS[xtal];
+    m_PortCombo->clear();
+    for (int port = 1; port <= PORT_COUNT; ++port)
+        m_PortCombo->addItem(QStringLiteral("COM%1").arg(port));
+    m_XtalCombo->clear();
+    for (const char* name : XTAL_NAMES)
+        m_XtalCombo->addItem(QString::fromLatin1(name));
+
+    link.m_nPort = DEFAULT_PORT;
+    link.m_nXtal = DEFAULT_XTAL;
+    m_PortCombo->setCurrentIndex(int(DEFAULT_PORT) - 1);
+    m_XtalCombo->setCurrentIndex(DEFAULT_XTAL);
+    if (Comm().IsOpen())
+        Comm().Close();
+    ShowPortState(OpenSelectedPort());
+}
+
+void CTavrelDlg::ShutDownLink()
+{
+    if (!m_pWorkThread)
+        return;
+    Link().m_bTransferIdle = 1;
+    m_pWorkThread->Stop();
+    m_pWorkThread.reset();
+    if (Comm().IsOpen())
+        Comm().Close();
+}
+
+bool CTavrelDlg::OpenSelectedPort()
+{
+    const LinkState& link = Link();
+    errno = 0;
+    if (Comm().OpenAndConfigure(link.m_nPort, m_szCommSettings[size_t(link.m_nXtal)].c_str())) {
+        m_strPortError.clear();
+        return true;
+    }
+    const int error = errno;
+    m_strPortError = error ? PortOpenFailureReason(cnComm::DevicePathFor(link.m_nPort), error) : QString();
+    return false;
+}
+
+void CTavrelDlg::ShowPortError(const QString& text)
+{
+    const QString message = m_strPortError.isEmpty() ? text : text + QLatin1Char('\n') + m_strPortError;
+    Prompts().Message(this, message, TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
+}
+
+void CTavrelDlg::ShowPortState(bool open)
+{
+    Control(IDC_DUMP)->setEnabled(open);
+    Control(IDC_UPGRADE)->setEnabled(open);
+    if (open)
+        SetMenuGrayed({});
+    else
+        SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+    ShowLamp(open);
+    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(open ? CAPTION_CLOSE_COM : CAPTION_OPEN_COM);
+    if (!open)
+        ShowPortError(QString::asprintf("Can't open port %u!", Link().m_nPort.load()));
+}
+
+void CTavrelDlg::ShowLamp(bool open)
+{
+    m_LampOn->setVisible(open);
+    m_LampOff->setVisible(!open);
+}
+
+void CTavrelDlg::SetMenuGrayed(std::initializer_list<int> grayed)
+{
+    for (int command : MENU_COMMANDS) {
+        if (QAction* action = MenuAction(command))
+            action->setEnabled(std::find(grayed.begin(), grayed.end(), command) == grayed.end());
+    }
 }
 
 void CTavrelDlg::OnPortChange(int)
 {
+    Link().m_nPort = unsigned(m_PortCombo->currentIndex() + 1);
+    Link().m_nXtal = m_XtalCombo->currentIndex();
+    ShowPortState(OpenSelectedPort());
 }
 
 void CTavrelDlg::OnXtalChange(int)
 {
+    Link().m_nXtal = m_XtalCombo->currentIndex();
+}
+
+void CTavrelDlg::OnOpenCloseCom()
+{
+    auto* button = qobject_cast<QPushButton*>(Control(IDC_OPEN_COM));
+    const QString caption = button->text();
+    if (caption == CAPTION_OPEN_COM) {
+        if (Comm().IsOpen())
+            Comm().Close();
+        ShowPortState(OpenSelectedPort());
+    } else if (caption == CAPTION_CLOSE_COM) {
+        if (Comm().IsOpen())
+            Comm().Close();
+        ShowLamp(false);
+        button->setText(CAPTION_OPEN_COM);
+        CancelTransfer();
+        Control(IDC_CANCEL)->setEnabled(false);
+        Control(IDC_DUMP)->setEnabled(false);
+        Control(IDC_UPGRADE)->setEnabled(false);
+        SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+    }
+}
+
+void CTavrelDlg::StartTransfer()
+{
+    Control(IDC_DUMP)->setEnabled(false);
+    Control(IDC_UPGRADE)->setEnabled(false);
+    Control(IDC_CANCEL)->setEnabled(true);
+    for (int id : LOCKED_BY_TRANSFER)
+        Control(id)->setEnabled(false);
+    SetStatusText("Please reset the STB!");
+    SetMenuGrayed({ ID_FILE_OPEN, ID_FILE_SAVE, ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+}
+
+void CTavrelDlg::OpenPortForTransfer()
+{
+    if (!Comm().IsOpen() && !OpenSelectedPort())
+        ShowPortError(QStringLiteral("Can't open the port!"));
 }
 
 void CTavrelDlg::OnDump()
 {
+    const WaitCursor wait;
+    LinkState& link = Link();
+    // The worker clears the transfer buffer itself when it starts a read.
+    link.m_bTransferIdle = 0;
+    link.m_bUpgradeMode = 0;
+    if (link.m_nDumpStep == 1) {
+        OpenPortForTransfer();
+        StartTransfer();
+        return;
+    }
+    m_Progress->setRange(0, m_nProgressMax);
+    if (link.m_nWorkThreadId != 0)
+        m_pWorkThread->PostThreadMessage(WM_START_READ, START_READ_SEND, m_nProgressMax);
+    Control(IDC_DUMP)->setEnabled(false);
+    SetStatusText("Reading...Please wait!");
 }
 
 void CTavrelDlg::OnUpgrade()
 {
+    const WaitCursor wait;
+    // A refused upgrade leaves the link idle: armed, the next receiver reset would start one.
+    if (!m_state.m_bImageLoaded) {
+        ShowWarning(this, QStringLiteral("Please open file first!"));
+        return;
+    }
+    LinkState& link = Link();
+    link.m_bTransferIdle = 0;
+    link.m_bUpgradeMode = 1;
+    link.m_bReadRequested = 1;
+    m_Progress->setRange(0, 100);
+    OpenPortForTransfer();
+    StartTransfer();
 }
 
 void CTavrelDlg::OnCancelTransfer()
 {
+    CancelTransfer();
+}
+
+void CTavrelDlg::CancelTransfer()
+{
+    auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
+    dump->setText(QStringLiteral("Dump"));
+    dump->setEnabled(true);
+    Control(IDC_UPGRADE)->setEnabled(true);
+    Control(IDC_CANCEL)->setEnabled(false);
+    for (int id : LOCKED_BY_TRANSFER)
+        Control(id)->setEnabled(true);
+    SetStatusText("idle...");
+    FindControl<QLabel>(m_page, IDC_PERCENT)->setText(QStringLiteral("00%"));
+    SetMenuGrayed({});
+
+    LinkState& link = Link();
+    link.m_bTransferIdle = 1;
+    link.m_nDumpStep = 1;
+    link.m_bReadRequested = 0;
+    link.m_bReadAccepted = 0;
+    // The text reads "00%" again, so the next transfer's first percentage must show.
+    link.m_nLastPercent = 0;
+    m_Progress->setValue(0);
+    if (Comm().IsOpen())
+        Comm().Close();
+}
+
+void CTavrelDlg::OnTransferProgress(uint32_t total, uint32_t done)
+{
+    LinkState& link = Link();
+    auto* percentText = FindControl<QLabel>(m_page, IDC_PERCENT);
+    if (link.m_bTransferIdle) {
+        link.m_nLastPercent = 0;
+        m_Progress->setValue(0);
+        percentText->setText(QStringLiteral("00%"));
+        return;
+    }
+    const uint32_t percent = total ? done * 100u / total : 0;
+    m_Progress->setValue(int(done));
+    if (int(percent) != link.m_nLastPercent) {
+        percentText->setText(QString::asprintf("%02u%%", percent));
+        link.m_nLastPercent = int(percent);
+    }
+}
+
+void CTavrelDlg::OnDumpDone()
+{
+    Link().m_nDumpStep = 1;
+    CancelTransfer();
+    ReloadViews(LIST_PROGRAMS);
+}
+
+bool CTavrelDlg::event(QEvent* event)
+{
+    const int type = event->type();
+    if (type == int(WM_TRANSFER_PROGRESS) || type == int(WM_DUMP_DONE) || type == int(WM_UPGRADE_DONE)) {
+        if (auto* message = dynamic_cast<LinkEvent*>(event)) {
+            if (type == int(WM_TRANSFER_PROGRESS))
+                OnTransferProgress(uint32_t(message->WParam()), uint32_t(message->LParam()));
+            else if (type == int(WM_DUMP_DONE))
+                OnDumpDone();
+            else
+                CancelTransfer();
+            return true;
+        }
+    }
+    return QDialog::event(event);
+}
+
+void CTavrelDlg::EnableDumpButton(bool enable)
+{
+    Control(IDC_DUMP)->setEnabled(enable);
+}
+
+void CTavrelDlg::SetDumpCaption(const std::string& caption)
+{
+    qobject_cast<QPushButton*>(Control(IDC_DUMP))->setText(QString::fromStdString(caption));
+}
+
+void CTavrelDlg::SetStatusText(const std::string& text)
+{
+    FindControl<QLabel>(m_page, IDC_STATUS)->setText(QString::fromStdString(text));
+}
+
+void CTavrelDlg::ShowMessage(const std::string& text, const std::string& caption)
+{
+    Prompts().Message(this, QString::fromStdString(text), QString::fromStdString(caption), PromptIcon::Warning,
+        PromptButtons::Ok);
 }

@@ -2,6 +2,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "SampleImage.h"
+#include "UserPrompts.h"
 
 #include <QtCore/QFile>
 #include <QtGui/QWindow>
@@ -13,8 +14,21 @@
 
 namespace {
 
+// The benchmarks have no receiver port; its start-up message must not wait for a click.
+class SilentPrompts : public UserPrompts {
+public:
+    PromptAnswer Message(QWidget*, const QString&, const QString&, PromptIcon, PromptButtons) override
+    {
+        return PromptAnswer::Ok;
+    }
+    QString OpenFileName(QWidget*, const QString&) override { return QString(); }
+    QString SaveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+};
+
 CTavrelApp& BenchApp()
 {
+    static SilentPrompts prompts;
+    SetPrompts(&prompts);
     static int argc = 1;
     static char name[] = "tavrel_bench";
     static char* argv[] = { name, nullptr };

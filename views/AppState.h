@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -19,7 +20,8 @@ public:
     const ChannelDatabase& Database() const { return *m_pDatabase; }
 
     std::unique_ptr<ChannelDatabase> m_pDatabase;
-    int m_bImageLoaded = 0;
+    // Also set by the transfer worker when a dump has come in.
+    std::atomic<int> m_bImageLoaded{0};
     int m_nListType = LIST_SATELLITES;
     int m_nServiceTab = 0;
     uint16_t m_nCurRow = 0;

@@ -1,0 +1,654 @@
+#include "CReportListCtrl.h"
+#include "CTavrelApp.h"
+#include "CTavrelDlg.h"
+#include "LinkEvent.h"
+#include "LinkMessages.h"
+#include "MainResources.h"
+#include "PortOpenError.h"
+#include "PromptRecorder.h"
+#include "SampleImage.h"
+#include "TestImages.h"
+#include "VirtualReceiver.h"
+
+#include <QtCore/QTemporaryDir>
+#include <QtGui/QAction>
+#include <QtTest/QtTest>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* MISSING_DEVICE = "/nonexistent/tavrel-com";
+
+// A line with nothing on the far end: the port opens, nobody answers.
+class SilentLine {
+public:
+    SilentLine()
+    {
+        m_nMaster = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        char name[128] = {};
+        if (m_nMaster < 0 || grantpt(m_nMaster) != 0 || unlockpt(m_nMaster) != 0
+            || ptsname_r(m_nMaster, name, sizeof name) != 0)
+            qFatal("no pseudo-terminal");
+        m_strPath = name;
+    }
+    ~SilentLine() { ::close(m_nMaster); }
+    SilentLine(const SilentLine&) = delete;
+    SilentLine& operator=(const SilentLine&) = delete;
+
+    const std::string& Path() const { return m_strPath; }
+    speed_t Speed() const
+    {
+        termios tio {};
+        tcgetattr(m_nMaster, &tio);
+        return cfgetospeed(&tio);
+    }
+
+private:
+    int m_nMaster = -1;
+    std::string m_strPath;
+};
+
+// The virtual receiver on its own thread, started when the test resets it.
+class Receiver {
+public:
+    explicit Receiver(VirtualReceiverOptions options)
+        : m_Receiver(std::move(options))
+    {
+        m_Receiver.SetReport([](const std::string& text) { std::fprintf(stderr, "receiver: %s\n", text.c_str()); });
+        if (!m_Receiver.Open())
+            qFatal("the virtual receiver has no line");
+    }
+    ~Receiver() { Stop(); }
+    Receiver(const Receiver&) = delete;
+    Receiver& operator=(const Receiver&) = delete;
+
+    const std::string& Path() const { return m_Receiver.DevicePath(); }
+    void Reset()
+    {
+        m_Thread = std::thread([this] { m_Receiver.Run(); });
+    }
+    void Stop()
+    {
+        m_Receiver.Stop();
+        if (m_Thread.joinable())
+            m_Thread.join();
+    }
+    VirtualReceiver& operator*() { return m_Receiver; }
+    VirtualReceiver* operator->() { return &m_Receiver; }
+
+private:
+    VirtualReceiver m_Receiver;
+    std::thread m_Thread;
+};
+
+std::vector<uint8_t> FullFlash(std::vector<uint8_t> image)
+{
+    image.resize(IMAGE_SIZE, 0xFF);
+    return image;
+}
+
+VirtualReceiverOptions DumpOptions(std::vector<uint8_t> flash)
+{
+    VirtualReceiverOptions options;
+    options.mode = VirtualReceiverOptions::Mode::Dump;
+    options.image = std::move(flash);
+    options.answerTimeoutMs = 5000;
+    options.resetIntervalMs = 500;
+    return options;
+}
+
+VirtualReceiverOptions UpgradeOptions()
+{
+    VirtualReceiverOptions options;
+    options.mode = VirtualReceiverOptions::Mode::Upgrade;
+    options.answerTimeoutMs = 5000;
+    options.resetIntervalMs = 500;
+    options.codeDelayMs = 20;
+    options.codeGapMs = 10;
+    return options;
+}
+
+} // namespace
+
+class TestTransferControl : public QObject {
+    Q_OBJECT
+
+private:
+    CTavrelApp& app() { return TheApp(); }
+    LinkState& link() { return app().m_Link; }
+
+    void OpenWindow(const std::string& com4)
+    {
+        qputenv("TAVREL_COM4", QByteArray::fromStdString(com4));
+        m_dialog = std::make_unique<CTavrelDlg>(app());
+    }
+
+    QPushButton* Button(int id) const { return qobject_cast<QPushButton*>(m_dialog->Control(id)); }
+    bool Enabled(int id) const { return m_dialog->Control(id)->isEnabled(); }
+    bool MenuEnabled(int command) const { return m_dialog->MenuAction(command)->isEnabled(); }
+    QString Label(int id) const { return qobject_cast<QLabel*>(m_dialog->Control(id))->text(); }
+    QProgressBar* Progress() const { return qobject_cast<QProgressBar*>(m_dialog->Control(IDC_PROGRESS)); }
+    QComboBox* Combo(int id) const { return qobject_cast<QComboBox*>(m_dialog->Control(id)); }
+    bool LampShowsOpen() const
+    {
+        return !m_dialog->Control(IDC_LAMP_ON)->isHidden() && m_dialog->Control(IDC_LAMP_OFF)->isHidden();
+    }
+    bool LampShowsClosed() const
+    {
+        return m_dialog->Control(IDC_LAMP_ON)->isHidden() && !m_dialog->Control(IDC_LAMP_OFF)->isHidden();
+    }
+
+    void Choose(int comboId, int index)
+    {
+        QComboBox* combo = Combo(comboId);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    void Post(unsigned message, uintptr_t wParam, intptr_t lParam)
+    {
+        QCoreApplication::sendEvent(m_dialog.get(), new LinkEvent(message, wParam, lParam));
+    }
+
+    void VerifyPortShownOpen()
+    {
+        QVERIFY(LampShowsOpen());
+        QCOMPARE(Button(IDC_OPEN_COM)->text(), QStringLiteral("Close Com"));
+        QVERIFY(Enabled(IDC_DUMP));
+        QVERIFY(Enabled(IDC_UPGRADE));
+        QVERIFY(MenuEnabled(ID_TOOLS_DUMP));
+        QVERIFY(MenuEnabled(ID_TOOLS_UPGRADE));
+    }
+
+    void VerifyPortShownClosed()
+    {
+        QVERIFY(LampShowsClosed());
+        QCOMPARE(Button(IDC_OPEN_COM)->text(), QStringLiteral("Open Com"));
+        QVERIFY(!Enabled(IDC_DUMP));
+        QVERIFY(!Enabled(IDC_UPGRADE));
+        QVERIFY(!MenuEnabled(ID_TOOLS_DUMP));
+        QVERIFY(!MenuEnabled(ID_TOOLS_UPGRADE));
+        QVERIFY(MenuEnabled(ID_FILE_OPEN));
+        QVERIFY(MenuEnabled(ID_FILE_SAVE));
+    }
+
+    void VerifyTransferRunning()
+    {
+        QVERIFY(!Enabled(IDC_DUMP));
+        QVERIFY(!Enabled(IDC_UPGRADE));
+        QVERIFY(Enabled(IDC_CANCEL));
+        for (int id : { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE, IDC_SERVICE_TAB })
+            QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
+        for (int command : { ID_FILE_OPEN, ID_FILE_SAVE, ID_TOOLS_DUMP, ID_TOOLS_UPGRADE })
+            QVERIFY2(!MenuEnabled(command), qPrintable(QString::number(command)));
+        for (int command : { ID_FILE_EXIT, ID_TOOLS_ADVANCE, ID_HELP_ABOUT })
+            QVERIFY(MenuEnabled(command));
+        QCOMPARE(link().m_bTransferIdle.load(), 0);
+    }
+
+    // Every control, menu item, text and flag as a finished or cancelled transfer leaves them.
+    void VerifyIdle()
+    {
+        QCOMPARE(Button(IDC_DUMP)->text(), QStringLiteral("Dump"));
+        QVERIFY(Enabled(IDC_DUMP));
+        QVERIFY(Enabled(IDC_UPGRADE));
+        QVERIFY(!Enabled(IDC_CANCEL));
+        for (int id : { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE, IDC_SERVICE_TAB })
+            QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
+        for (int command : { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP,
+                 ID_TOOLS_ADVANCE, ID_HELP_ABOUT })
+            QVERIFY2(MenuEnabled(command), qPrintable(QString::number(command)));
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
+        QCOMPARE(Progress()->value(), 0);
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QCOMPARE(link().m_nDumpStep.load(), 1);
+        QCOMPARE(link().m_bReadRequested.load(), 0);
+        QCOMPARE(link().m_bReadAccepted.load(), 0);
+        QVERIFY(!app().m_Comm.IsOpen());
+    }
+
+    // The worker's window calls and messages arrive through the event loop.
+    bool WaitForStatus(const QString& text, int timeoutMs = 20000)
+    {
+        return QTest::qWaitFor([&] { return Label(IDC_STATUS) == text; }, timeoutMs);
+    }
+
+    // True when the worker takes thread messages again, i.e. no transfer step
+    // holds it: it closes a port opened for the purpose.
+    bool WorkerResponds()
+    {
+        SilentLine spare;
+        qputenv("TAVREL_COM4", QByteArray::fromStdString(spare.Path()));
+        if (!app().m_Comm.OpenAndConfigure(4, "115200,n,8,1"))
+            return false;
+        if (!m_dialog->WorkThread()->PostThreadMessage(WM_CLOSE_PORT, 0, 0))
+            return false;
+        return QTest::qWaitFor([&] { return !app().m_Comm.IsOpen(); }, 3000);
+    }
+
+    std::unique_ptr<CTavrelDlg> m_dialog;
+    PromptRecorder m_prompts;
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+private slots:
+    void init()
+    {
+        app().ResetState();
+        m_prompts = PromptRecorder();
+        SetPrompts(&m_prompts);
+        m_dir = std::make_unique<QTemporaryDir>();
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        QVERIFY(!app().m_Comm.IsOpen());
+        QCOMPARE(link().m_nWorkThreadId.load(), 0);
+        SetPrompts(nullptr);
+        qunsetenv("TAVREL_COM4");
+        qunsetenv("TAVREL_COM2");
+        qunsetenv("TAVREL_COM3");
+    }
+
+    void startUpWithoutTheDefaultPortLeavesTheWindowForFiles()
+    {
+        OpenWindow(MISSING_DEVICE);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(m_prompts.messages[0].text,
+            QStringLiteral("Can't open port 4!\n/nonexistent/tavrel-com: No such file or directory"));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Error"));
+        QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
+        QCOMPARE(m_prompts.messages[0].buttons, PromptButtons::Ok);
+        VerifyPortShownClosed();
+        QVERIFY(!Enabled(IDC_CANCEL));
+        QCOMPARE(Combo(IDC_PORT)->currentText(), QStringLiteral("COM4"));
+        QCOMPARE(Combo(IDC_XTAL)->currentText(), QStringLiteral("27M"));
+        QCOMPARE(Combo(IDC_PORT)->count(), 10);
+        QCOMPARE(Combo(IDC_XTAL)->count(), 5);
+        QCOMPARE(Combo(IDC_XTAL)->itemText(2), QStringLiteral("13.5M"));
+        QTRY_VERIFY(link().m_nWorkThreadId != 0);
+
+        const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
+        QVERIFY(WriteBytes(path, MakeSampleImage()));
+        m_dialog->OpenImage(path);
+        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QVERIFY(m_dialog->RecordList()->GetItemCount() > 0);
+        QCOMPARE(m_prompts.messages.size(), 1);
+    }
+
+    void startUpOpensTheDefaultPortAtTheCrystalsRate()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
+        VerifyPortShownOpen();
+        QVERIFY(app().m_Comm.IsOpen());
+        QCOMPARE(line.Speed(), speed_t(B115200));
+        QCOMPARE(link().m_nPort.load(), 4u);
+        QCOMPARE(link().m_nXtal.load(), 4);
+    }
+
+    void portFailureSaysWhyAndWhatToDo()
+    {
+        const QString denied = PortOpenFailureReason("/dev/ttyS0", EACCES);
+        QVERIFY2(denied.startsWith(QStringLiteral("/dev/ttyS0: Permission denied\n")), qPrintable(denied));
+        QVERIFY2(denied.contains(QStringLiteral("group that owns the device")), qPrintable(denied));
+        QVERIFY2(denied.contains(QStringLiteral("dialout")) || QFileInfo::exists(QStringLiteral("/dev/ttyS0")),
+            qPrintable(denied));
+        QVERIFY(PortOpenFailureReason("/dev/ttyS0", EBUSY).contains(QStringLiteral("Another program")));
+        QCOMPARE(PortOpenFailureReason("/tmp/x", ENOENT), QStringLiteral("/tmp/x: No such file or directory"));
+    }
+
+    void portChangeOpensTheChosenPort()
+    {
+        SilentLine com4;
+        SilentLine com2;
+        OpenWindow(com4.Path());
+        qputenv("TAVREL_COM2", QByteArray::fromStdString(com2.Path()));
+        Choose(IDC_XTAL, 1);
+        Choose(IDC_PORT, 1);
+        QVERIFY(m_prompts.messages.isEmpty());
+        QCOMPARE(link().m_nPort.load(), 2u);
+        QCOMPARE(link().m_nXtal.load(), 1);
+        QCOMPARE(app().m_Comm.PortNumber(), 2u);
+        QCOMPARE(com2.Speed(), speed_t(B19200));
+        VerifyPortShownOpen();
+
+        qputenv("TAVREL_COM3", MISSING_DEVICE);
+        Choose(IDC_PORT, 2);
+        QCOMPARE(m_prompts.Texts(),
+            QStringList({ "Can't open port 3!\n/nonexistent/tavrel-com: No such file or directory" }));
+        QCOMPARE(link().m_nPort.load(), 3u);
+        QVERIFY(!app().m_Comm.IsOpen());
+        VerifyPortShownClosed();
+    }
+
+    void crystalChangeWaitsForTheNextOpen()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        Choose(IDC_XTAL, 0);
+        QCOMPARE(link().m_nXtal.load(), 0);
+        QCOMPARE(line.Speed(), speed_t(B115200));
+        QVERIFY(app().m_Comm.IsOpen());
+
+        m_dialog->OnOpenCloseCom();
+        m_dialog->OnOpenCloseCom();
+        QCOMPARE(line.Speed(), speed_t(B9600));
+        QVERIFY(m_prompts.messages.isEmpty());
+    }
+
+    void openCloseComInBothStates()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+
+        Button(IDC_OPEN_COM)->click();
+        QVERIFY(!app().m_Comm.IsOpen());
+        VerifyPortShownClosed();
+        QVERIFY(!Enabled(IDC_CANCEL));
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+
+        Button(IDC_OPEN_COM)->click();
+        QVERIFY(app().m_Comm.IsOpen());
+        VerifyPortShownOpen();
+        QVERIFY(m_prompts.messages.isEmpty());
+
+        // The device goes away while the port is closed.
+        Button(IDC_OPEN_COM)->click();
+        qputenv("TAVREL_COM4", MISSING_DEVICE);
+        Button(IDC_OPEN_COM)->click();
+        QCOMPARE(m_prompts.Texts(),
+            QStringList({ "Can't open port 4!\n/nonexistent/tavrel-com: No such file or directory" }));
+        VerifyPortShownClosed();
+    }
+
+    void closeComDuringADumpEndsIt()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        Button(IDC_DUMP)->click();
+        VerifyTransferRunning();
+        Button(IDC_OPEN_COM)->click();
+        QVERIFY(!app().m_Comm.IsOpen());
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QVERIFY(!Enabled(IDC_CANCEL));
+        QVERIFY(!Enabled(IDC_DUMP));
+        QVERIFY(!Enabled(IDC_UPGRADE));
+        QVERIFY(!MenuEnabled(ID_TOOLS_DUMP));
+        QVERIFY(MenuEnabled(ID_FILE_OPEN));
+        QVERIFY(Enabled(IDC_OPEN));
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+    }
+
+    void wholeDumpIsDecodedAndShown()
+    {
+        const std::vector<uint8_t> flash = FullFlash(MakeSampleImage());
+        Receiver receiver(DumpOptions(flash));
+        OpenWindow(receiver.Path());
+        QVERIFY(m_prompts.messages.isEmpty());
+
+        Button(IDC_DUMP)->click();
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
+        VerifyTransferRunning();
+        receiver.Reset();
+
+        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+        QCOMPARE(Button(IDC_DUMP)->text(), QStringLiteral("Read"));
+        QVERIFY(Enabled(IDC_DUMP));
+        QCOMPARE(link().m_nDumpStep.load(), 0);
+
+        QStringList percents;
+        Button(IDC_DUMP)->click();
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Reading...Please wait!"));
+        QVERIFY(!Enabled(IDC_DUMP));
+        QCOMPARE(Progress()->maximum(), 1048576);
+        QVERIFY(QTest::qWaitFor([&] {
+            const QString percent = Label(IDC_PERCENT);
+            if (percents.isEmpty() || percents.back() != percent)
+                percents.append(percent);
+            return Label(IDC_STATUS) == QStringLiteral("idle...");
+        }, 20000));
+        // Some percentages were seen on the way, in order.
+        QVERIFY2(percents.size() >= 2, qPrintable(percents.join(' ')));
+
+        VerifyIdle();
+        QVERIFY(LampShowsOpen());
+        QVERIFY(std::equal(flash.begin(), flash.end(), app().Database().m_Image));
+        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(app().m_nListType, int(LIST_PROGRAMS));
+        QCOMPARE(m_dialog->RecordList()->GetItemCount(), int(app().Database().m_nTvCount));
+        QVERIFY(app().Database().m_nTvCount > 0);
+        QCOMPARE(Label(IDC_SAT_COUNT), QStringLiteral("Sat: %1").arg(app().Database().m_nSatCount));
+        QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
+        receiver.Stop();
+        QCOMPARE(receiver->Faults(), std::vector<std::string> {});
+        QCOMPARE(receiver->CompletedSessions(), 1);
+
+        // The port closed with the transfer; the next Dump opens it again.
+        Button(IDC_DUMP)->click();
+        QVERIFY(app().m_Comm.IsOpen());
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
+    }
+
+    void dumpedImageThatDoesNotDecodeIsReported()
+    {
+        std::vector<uint8_t> flash(IMAGE_SIZE, 0x5A);
+        Receiver receiver(DumpOptions(flash));
+        OpenWindow(receiver.Path());
+        Button(IDC_DUMP)->click();
+        receiver.Reset();
+        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+        Button(IDC_DUMP)->click();
+        QVERIFY(WaitForStatus(QStringLiteral("idle...")));
+
+        QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
+        QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
+        QCOMPARE(Label(IDC_SAT_COUNT), QString());
+        QCOMPARE(m_dialog->RecordList()->GetItemCount(), 0);
+        VerifyIdle();
+    }
+
+    void wholeUpgradeWritesTheLoadedImage()
+    {
+        const std::vector<uint8_t> image = MakeSampleImage();
+        const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
+        QVERIFY(WriteBytes(path, image));
+        VirtualReceiverOptions options = UpgradeOptions();
+        options.xtal = 2;
+        Receiver receiver(options);
+        OpenWindow(receiver.Path());
+        m_dialog->OpenImage(path);
+        Choose(IDC_XTAL, 2);
+
+        Button(IDC_UPGRADE)->click();
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
+        QCOMPARE(Progress()->maximum(), 100);
+        VerifyTransferRunning();
+        QCOMPARE(link().m_bUpgradeMode.load(), 1);
+        receiver.Reset();
+
+        QVERIFY(WaitForStatus(QStringLiteral("Upgrading,Please wait!")));
+        QVERIFY(QTest::qWaitFor([&] { return Progress()->value() >= 30; }, 20000));
+        QVERIFY(QTest::qWaitFor([&] { return Label(IDC_STATUS) == QStringLiteral("idle..."); }, 60000));
+        VerifyIdle();
+        receiver.Stop();
+        QCOMPARE(receiver->Faults(), std::vector<std::string> {});
+        const std::vector<uint8_t> received = receiver->ReceivedImage();
+        QCOMPARE(received.size(), size_t(app().Database().m_nFlashSize));
+        QVERIFY(std::equal(received.begin(), received.end(), image.begin()));
+        QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
+    }
+
+    void upgradeWithoutAnImageLeavesTheLinkIdle()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        Button(IDC_UPGRADE)->click();
+        QCOMPARE(m_prompts.Texts(), QStringList({ "Please open file first!" }));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
+        QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QCOMPARE(link().m_bUpgradeMode.load(), 0);
+        QCOMPARE(link().m_bReadRequested.load(), 0);
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QVERIFY(Enabled(IDC_DUMP));
+        QVERIFY(!Enabled(IDC_CANCEL));
+        VerifyPortShownOpen();
+    }
+
+    void dumpWithoutAPortStillWaitsForTheReceiver()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        // A finished transfer closed the port; then the adapter was unplugged.
+        Button(IDC_DUMP)->click();
+        Button(IDC_CANCEL)->click();
+        qputenv("TAVREL_COM4", MISSING_DEVICE);
+        m_dialog->MenuAction(ID_TOOLS_DUMP)->trigger();
+        QCOMPARE(m_prompts.Texts(),
+            QStringList({ "Can't open the port!\n/nonexistent/tavrel-com: No such file or directory" }));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Error"));
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
+        VerifyTransferRunning();
+        Button(IDC_CANCEL)->click();
+        VerifyIdle();
+        QVERIFY(LampShowsOpen());
+    }
+
+    void cancelAtEachStageReturnsToIdle_data()
+    {
+        QTest::addColumn<QString>("stage");
+        QTest::newRow("waiting for the reset") << "reset";
+        QTest::newRow("receiver ready to read") << "ready";
+        QTest::newRow("in the middle of the read") << "read";
+        QTest::newRow("while the upgrade sends blocks") << "upgrade";
+    }
+
+    void cancelAtEachStageReturnsToIdle()
+    {
+        QFETCH(QString, stage);
+        VirtualReceiverOptions options = stage == QLatin1String("upgrade")
+            ? UpgradeOptions()
+            : DumpOptions(FullFlash(MakeSampleImage()));
+        options.stallAfter = 200000;
+        Receiver receiver(options);
+        OpenWindow(receiver.Path());
+
+        if (stage == QLatin1String("upgrade")) {
+            const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
+            QVERIFY(WriteBytes(path, MakeSampleImage()));
+            m_dialog->OpenImage(path);
+            Button(IDC_UPGRADE)->click();
+            receiver.Reset();
+            QVERIFY(QTest::qWaitFor([&] { return Progress()->value() >= 8; }, 20000));
+        } else {
+            Button(IDC_DUMP)->click();
+            if (stage != QLatin1String("reset")) {
+                receiver.Reset();
+                QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+            }
+            if (stage == QLatin1String("read")) {
+                Button(IDC_DUMP)->click();
+                QVERIFY(QTest::qWaitFor([&] { return Progress()->value() > 100000; }, 20000));
+                QVERIFY(Label(IDC_PERCENT) != QStringLiteral("00%"));
+            }
+        }
+
+        Button(IDC_CANCEL)->click();
+        VerifyIdle();
+        QVERIFY(LampShowsOpen());
+        QCOMPARE(Button(IDC_OPEN_COM)->text(), QStringLiteral("Close Com"));
+
+        // Whatever the worker still had in hand ends without a trace on the window.
+        QVERIFY(WorkerResponds());
+        QTest::qWait(50);
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
+        QCOMPARE(Progress()->value(), 0);
+        QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
+    }
+
+    void progressAfterCancelResetsTheBar()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        Button(IDC_DUMP)->click();
+        Post(WM_TRANSFER_PROGRESS, 100, 40);
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("40%"));
+        Button(IDC_CANCEL)->click();
+        Post(WM_TRANSFER_PROGRESS, 100, 70);
+        QCOMPARE(Progress()->value(), 0);
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
+        QCOMPARE(link().m_nLastPercent.load(), 0);
+    }
+
+    void percentageHasTwoDigits()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        Button(IDC_DUMP)->click();
+        Progress()->setRange(0, 1048576);
+        Post(WM_TRANSFER_PROGRESS, 1048576, 524288);
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("50%"));
+        QCOMPARE(Progress()->value(), 524288);
+        Progress()->setRange(0, 100);
+        Post(WM_TRANSFER_PROGRESS, 100, 5);
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("05%"));
+        QCOMPARE(Progress()->value(), 5);
+        Post(WM_TRANSFER_PROGRESS, 100, 100);
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("100%"));
+        // A total of 0 shows no percentage rather than dividing by it.
+        Post(WM_TRANSFER_PROGRESS, 0, 7);
+        QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
+    }
+
+    void exitStopsTheWorkerAndClosesThePort()
+    {
+        VirtualReceiverOptions options = DumpOptions(FullFlash(MakeSampleImage()));
+        options.stallAfter = 300000;
+        Receiver receiver(options);
+        OpenWindow(receiver.Path());
+        Button(IDC_DUMP)->click();
+        receiver.Reset();
+        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+        Button(IDC_DUMP)->click();
+        QVERIFY(QTest::qWaitFor([&] { return Progress()->value() > 100000; }, 20000));
+
+        // The worker is inside the bulk read, which never ends by itself.
+        Button(IDC_EXIT)->click();
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(link().m_nWorkThreadId.load(), 0);
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QVERIFY(!app().m_Comm.IsOpen());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CTavrelApp app(argc, argv);
+    app.m_dLinkPauseScale = 0.01;
+    TestTransferControl test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestTransferControl.moc"
