@@ -620,6 +620,39 @@ private slots:
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
     }
 
+    // Not part of the suite: a 1 MiB dump at 115200 baud with the real pauses
+    // takes about 92 s. Run with TAVREL_PACED_DUMP=1 and the test's name.
+    void pacedDumpKeepsUpWithTheLine()
+    {
+        if (qEnvironmentVariableIsEmpty("TAVREL_PACED_DUMP"))
+            QSKIP("set TAVREL_PACED_DUMP=1 to measure a dump paced at 115200 baud");
+        const std::vector<uint8_t> flash = FullFlash(MakeSampleImage());
+        VirtualReceiverOptions options = DumpOptions(flash);
+        options.baud = 115200;
+        options.answerTimeoutMs = 30000;
+        Receiver receiver(options);
+        const double scale = app().m_dLinkPauseScale;
+        app().m_dLinkPauseScale = 1.0;
+        OpenWindow(receiver.Path());
+        app().m_dLinkPauseScale = scale;
+        Button(IDC_DUMP)->click();
+        receiver.Reset();
+        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+
+        QElapsedTimer wall;
+        wall.start();
+        Button(IDC_DUMP)->click();
+        QVERIFY(QTest::qWaitFor([&] { return Label(IDC_STATUS) == QStringLiteral("idle..."); }, 200000));
+        const double seconds = double(wall.elapsed()) / 1000.0;
+        // 1048578 bytes of 10 bits at 115200 baud, and the 1 s pause before the read reply.
+        const double lineSeconds = 1048578.0 * 10.0 / 115200.0 + 1.0;
+        std::printf("paced dump: %.2f s against %.2f s of line time (%+.2f %%)\n", seconds, lineSeconds,
+            100.0 * (seconds - lineSeconds) / lineSeconds);
+        QVERIFY(std::equal(flash.begin(), flash.end(), app().Database().m_Image));
+        QVERIFY(m_dialog->RecordList()->GetItemCount() > 0);
+        QVERIFY(seconds < lineSeconds * 1.02);
+    }
+
     void exitStopsTheWorkerAndClosesThePort()
     {
         VirtualReceiverOptions options = DumpOptions(FullFlash(MakeSampleImage()));
