@@ -2,6 +2,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "EditorResources.h"
+#include "MainResources.h"
 #include "ModalDriver.h"
 #include "PassWord.h"
 #include "ProgEditDlg.h"
@@ -10,6 +11,7 @@
 #include "TestImages.h"
 #include "TpEditDlg.h"
 
+#include <QtGui/QAction>
 #include <QtTest/QtTest>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
@@ -671,7 +673,7 @@ private slots:
             SetText(dialog, IDC_LOGIN_PASSWORD, QStringLiteral("40537219"));
             Click(dialog, IDC_LOGIN_CANCEL);
         });
-        m_dialog->OnAdvance();
+        m_dialog->MenuAction(ID_TOOLS_ADVANCE)->trigger();
         QVERIFY(cancelled.Ran());
         QCOMPARE(app().m_bAdvancedMode, 0);
     }
