@@ -161,7 +161,8 @@ private:
 
     void Post(unsigned message, uintptr_t wParam, intptr_t lParam)
     {
-        QCoreApplication::sendEvent(m_dialog.get(), new LinkEvent(message, wParam, lParam));
+        LinkEvent event(message, wParam, lParam);
+        QCoreApplication::sendEvent(m_dialog.get(), &event);
     }
 
     void VerifyPortShownOpen()
