@@ -134,6 +134,7 @@ private:
     void ShowLamp(bool open);
     void SetMenuGrayed(std::initializer_list<int> grayed);
     void StartTransfer();
+    void DropPartialDump();
     void ShowFileError(const QString& path, const QString& reason);
 
     AppState& m_state;

@@ -17,6 +17,7 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeWidget>
 
 #include <algorithm>
 #include <cerrno>
@@ -256,6 +257,7 @@ void CTavrelDlg::CancelTransfer()
     SetMenuGrayed({});
 
     LinkState& link = Link();
+    const bool readCut = !link.m_bUpgradeMode && link.m_bReadAccepted;
     link.m_bTransferIdle = 1;
     link.m_nDumpStep = 1;
     link.m_bReadRequested = 0;
@@ -265,6 +267,27 @@ void CTavrelDlg::CancelTransfer()
     m_Progress->setValue(0);
     if (Comm().IsOpen())
         Comm().Close();
+    if (readCut)
+        DropPartialDump();
+}
+
+void CTavrelDlg::DropPartialDump()
+{
+    // The read has overwritten part of the image: what the views show is no
+    // longer there, and saving or upgrading the mixture would spread it.
+    m_state.m_bImageLoaded = 0;
+    {
+        const QSignalBlocker quiet(m_Tree);
+        m_Tree->clear();
+    }
+    m_nTreeNodes = 0;
+    m_List->DeleteAllItems();
+    m_strSatCount.clear();
+    m_strTpCount.clear();
+    m_strTvCount.clear();
+    m_strRadioCount.clear();
+    for (int id : { IDC_SAT_COUNT, IDC_TP_COUNT, IDC_TV_COUNT, IDC_RADIO_COUNT })
+        FindControl<QLabel>(m_page, id)->clear();
 }
 
 void CTavrelDlg::OnTransferProgress(uint32_t total, uint32_t done)
@@ -289,6 +312,8 @@ void CTavrelDlg::OnDumpDone()
 {
     Link().m_nDumpStep = 1;
     CancelTransfer();
+    // The whole image is in, even when a cancel crossed the end of the read.
+    m_state.m_bImageLoaded = 1;
     ReloadViews(LIST_PROGRAMS);
 }
 

@@ -17,6 +17,7 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeWidget>
 
 #include <cerrno>
 #include <cstdio>
@@ -552,11 +553,15 @@ private slots:
         options.stallAfter = 200000;
         Receiver receiver(options);
         OpenWindow(receiver.Path());
+        // A file is open when the transfer starts.
+        ImageBuilder builder = SmallImage();
+        const QString path = m_dir->filePath(QStringLiteral("small.bin"));
+        QVERIFY(WriteBytes(path, stage == QLatin1String("upgrade") ? MakeSampleImage() : builder.Build()));
+        m_dialog->OpenImage(path);
+        const int rows = m_dialog->RecordList()->GetItemCount();
+        QVERIFY(rows > 0);
 
         if (stage == QLatin1String("upgrade")) {
-            const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
-            QVERIFY(WriteBytes(path, MakeSampleImage()));
-            m_dialog->OpenImage(path);
             Button(IDC_UPGRADE)->click();
             receiver.Reset();
             QVERIFY(QTest::qWaitFor([&] { return Progress()->value() >= 8; }, 20000));
@@ -585,6 +590,21 @@ private slots:
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
         QCOMPARE(Progress()->value(), 0);
         QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
+
+        if (stage == QLatin1String("read")) {
+            // Part of the file's image is overwritten: nothing of it is shown, saved or upgraded any more.
+            QCOMPARE(app().m_bImageLoaded.load(), 0);
+            QCOMPARE(m_dialog->RecordList()->GetItemCount(), 0);
+            QCOMPARE(m_dialog->SatTree()->topLevelItemCount(), 0);
+            QCOMPARE(Label(IDC_SAT_COUNT), QString());
+            m_dialog->OnFileSave();
+            QCOMPARE(m_prompts.Texts(), QStringList({ "Please open file or dump first!" }));
+            Button(IDC_UPGRADE)->click();
+            QCOMPARE(m_prompts.Texts().back(), QStringLiteral("Please open file first!"));
+        } else {
+            QCOMPARE(app().m_bImageLoaded.load(), 1);
+            QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
+        }
     }
 
     void progressAfterCancelResetsTheBar()
