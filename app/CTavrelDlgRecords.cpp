@@ -150,7 +150,12 @@ void CTavrelDlg::OnMoveRecords()
             return;
         }
     }
-    ReloadViews(listType);
+    // The rebuilt list shows the rows in the order they were dropped in, so
+    // the moved rows stay marked where the user put them.
+    const std::vector<int> moved = m_List->GetSelectedRows();
+    if (!ReloadViews(listType) || m_List->GetItemCount() != count)
+        return;
+    m_List->SelectRows(moved);
 }
 
 void CTavrelDlg::OnAdvance()

@@ -2,6 +2,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "SampleImage.h"
+#include "UserPrompts.h"
 
 #include <QtCore/QItemSelection>
 #include <QtGui/QMouseEvent>
@@ -27,6 +28,17 @@ CTavrelApp& DragBenchApp()
     return app;
 }
 
+// No message box may stop a measurement; whatever is asked is answered No.
+class SilentPrompts : public UserPrompts {
+public:
+    PromptAnswer Message(QWidget*, const QString&, const QString&, PromptIcon, PromptButtons buttons) override
+    {
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
+    }
+    QString OpenFileName(QWidget*, const QString&) override { return {}; }
+    QString SaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
 void SendMouse(QWidget* viewport, QEvent::Type type, const QPoint& point, Qt::MouseButton button,
     Qt::MouseButtons held)
 {
@@ -46,6 +58,8 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
 {
     CTavrelApp& app = DragBenchApp();
     app.ResetState();
+    SilentPrompts silent;
+    SetPrompts(&silent);
     CTavrelDlg dialog(app);
     dialog.show();
     while (!dialog.windowHandle() || !dialog.windowHandle()->isExposed())
@@ -89,6 +103,7 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
             state.SkipWithError("the rows did not move in the image");
         state.ResumeTiming();
     }
+    SetPrompts(nullptr);
 }
 BENCHMARK(DragHalfTheTvRowsToTheEnd)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)
     ->ReportAggregatesOnly(true);

@@ -19,6 +19,7 @@ namespace {
 // Only the vertical position of the cursor counts when finding the drop row.
 constexpr int HIT_TEST_X = 8;
 constexpr int SCROLL_PERIOD_MS = 100;
+constexpr int DRAG_IMAGE_COLUMNS = 2;
 constexpr int SCROLL_NONE = 0;
 constexpr int SCROLL_UP = 1;
 constexpr int SCROLL_DOWN = 2;
@@ -164,11 +165,14 @@ void CDragDropListCtrl::BeginDrag(const QPoint& point)
 
 bool CDragDropListCtrl::BuildDragImage(const QPoint& point)
 {
-    // Rows scrolled out of sight are left out: the picture never grows
-    // beyond the visible rows, however many are dragged.
+    // The picture shows what names a row, its number and name, so that it
+    // hides little of the rows under it. Rows scrolled out of sight are
+    // left out: the picture never grows beyond the visible rows.
     const QRect visible = viewport()->rect();
     const int rowsLeft = columnViewportPosition(0);
-    const int rowsWidth = horizontalHeader()->length();
+    int rowsWidth = 0;
+    for (int column = 0; column < std::min(GetColumnCount(), DRAG_IMAGE_COLUMNS); ++column)
+        rowsWidth += columnWidth(column);
     std::vector<QRect> rowRects;
     QRect area;
     for (const int row : m_dragItems) {
@@ -336,17 +340,10 @@ void CDragDropListCtrl::ReorderRows(const std::vector<int>& order)
     }
     SetRedraw(true);
 
-    QItemSelection selection;
-    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
-    for (int row = 0; row < count;) {
-        if (!selected[static_cast<size_t>(order[static_cast<size_t>(row)])]) {
-            ++row;
-            continue;
-        }
-        const int top = row;
-        while (row < count && selected[static_cast<size_t>(order[static_cast<size_t>(row)])])
-            ++row;
-        selection.select(model()->index(top, 0), model()->index(row - 1, lastColumn));
+    std::vector<int> selectedRows;
+    for (int row = 0; row < count; ++row) {
+        if (selected[static_cast<size_t>(order[static_cast<size_t>(row)])])
+            selectedRows.push_back(row);
     }
     for (int row = 0; row < count; ++row) {
         if (order[static_cast<size_t>(row)] == current) {
@@ -354,6 +351,22 @@ void CDragDropListCtrl::ReorderRows(const std::vector<int>& order)
             break;
         }
     }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    SelectRows(selectedRows);
     verticalScrollBar()->setValue(scrollValue);
+}
+
+void CDragDropListCtrl::SelectRows(const std::vector<int>& rows)
+{
+    const int count = GetItemCount();
+    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
+    QItemSelection selection;
+    for (size_t i = 0; i < rows.size();) {
+        const int top = rows[i];
+        int bottom = top;
+        for (++i; i < rows.size() && rows[i] == bottom + 1; ++i)
+            ++bottom;
+        if (top >= 0 && bottom < count)
+            selection.select(model()->index(top, 0), model()->index(bottom, lastColumn));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }

@@ -33,6 +33,8 @@ public:
     // Puts the rows into a new order (entry k: the old index of the row that
     // is to stand at k); texts, item data and selection travel with them.
     void ReorderRows(const std::vector<int>& order);
+    // Selects exactly these rows (ascending), in one step however many.
+    void SelectRows(const std::vector<int>& rows);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -219,6 +219,7 @@ private slots:
         QCOMPARE(Column(column), moved);
         QCOMPARE(Column(0).first(), QStringLiteral("1"));
         QCOMPARE(Column(0).last(), QString::number(moved.size()));
+        QCOMPARE(List().GetSelectedRows(), std::vector<int> { 2 });
 
         // The list was rebuilt from the image: decoding it again shows the same.
         QVERIFY(m_dialog->ReloadViews(listType));
