@@ -29,6 +29,15 @@ constexpr int SCROLL_DOWN = 2;
 CDragDropListCtrl::CDragDropListCtrl(QWidget* parent)
     : CReportListCtrl(parent)
 {
+    // Rows refilled under a drag no longer are the rows picked up: dropping
+    // them would reorder records the user never dragged.
+    const auto cancelDrag = [this] {
+        if (IsDragging())
+            CancelDrag();
+    };
+    connect(model(), &QAbstractItemModel::modelAboutToBeReset, this, cancelDrag);
+    connect(model(), &QAbstractItemModel::rowsAboutToBeInserted, this, cancelDrag);
+    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, cancelDrag);
 }
 
 CDragDropListCtrl::~CDragDropListCtrl()

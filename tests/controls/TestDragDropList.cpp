@@ -245,6 +245,23 @@ private slots:
         QCOMPARE(m_window->moves, 0);
     }
 
+    void rowsRefilledDuringADragCancelIt()
+    {
+        Fill(6);
+        Select({ 1 });
+        Press(RowPoint(1));
+        MoveHeld(RowPoint(4, 60));
+        QVERIFY(m_list->IsDragging());
+        m_list->DeleteAllItems();
+        for (int row = 0; row < 6; ++row)
+            m_list->InsertItem(row, QString::number(row + 1));
+        QVERIFY(!m_list->IsDragging());
+        Release(RowPoint(4, 60));
+        QCOMPARE(Column(0), Numbers({ 0, 1, 2, 3, 4, 5 }));
+        QCoreApplication::sendPostedEvents(m_window.get());
+        QCOMPARE(m_window->moves, 0);
+    }
+
     void holdingTheCursorAboveTheRowsScrollsAndWalksTheTargetUp()
     {
         Fill(200);
