@@ -2,6 +2,7 @@
 #include "CReportListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "ListTexts.h"
 #include "MainResources.h"
 #include "PromptRecorder.h"
 #include "RecordList.h"
@@ -60,13 +61,7 @@ private:
     CReportListCtrl& List() const { return *m_dialog->RecordList(); }
     QTreeWidget& Tree() const { return *m_dialog->SatTree(); }
 
-    QStringList Column(int column) const
-    {
-        QStringList texts;
-        for (int row = 0; row < List().GetItemCount(); ++row)
-            texts.append(List().GetItemText(row, column));
-        return texts;
-    }
+    QStringList Column(int column) const { return ColumnTexts(List(), column); }
 
     QStringList Headings() const
     {

@@ -1,6 +1,7 @@
 #include "CDragDropListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "ListTexts.h"
 #include "MainResources.h"
 #include "PromptRecorder.h"
 #include "TestImages.h"
@@ -65,13 +66,7 @@ private:
         m_dialog->FillList(listType);
     }
 
-    QStringList Column(int column) const
-    {
-        QStringList texts;
-        for (int row = 0; row < List().GetItemCount(); ++row)
-            texts.append(List().GetItemText(row, column));
-        return texts;
-    }
+    QStringList Column(int column) const { return ColumnTexts(List(), column); }
 
     QStringList Counters() const
     {

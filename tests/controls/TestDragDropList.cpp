@@ -1,5 +1,6 @@
 #include "CDragDropListCtrl.h"
 #include "DragImage.h"
+#include "ListTexts.h"
 #include "RowMover.h"
 
 #include <QtTest/QtTest>
@@ -92,13 +93,7 @@ private:
         Release(RowPoint(toRow, 50));
     }
 
-    QStringList Column(int column) const
-    {
-        QStringList texts;
-        for (int row = 0; row < m_list->GetItemCount(); ++row)
-            texts.append(m_list->GetItemText(row, column));
-        return texts;
-    }
+    QStringList Column(int column) const { return ColumnTexts(*m_list, column); }
 
     static QStringList Numbers(std::initializer_list<int> rows)
     {
