@@ -123,6 +123,12 @@ TEST_F(Loader, KeyAreaNeedsBothMarkers)
     EXPECT_EQ(db->m_bKeyArea, 0);
     ASSERT_EQ(Decode(Small().KeyArea(false, true)), 1);
     EXPECT_EQ(db->m_bKeyArea, 0);
+
+    // Markers are found anywhere, the very last bytes of the buffer included.
+    std::memcpy(db->m_Image + IMAGE_SIZE - 8, "SLYBS310", 8);
+    EXPECT_EQ(db->DetectKeyArea(), 1);
+    std::memcpy(db->m_Image + IMAGE_SIZE - 7, "SLYBS31", 7);
+    EXPECT_EQ(db->DetectKeyArea(), 0);
 }
 
 TEST_F(Loader, HeadersAreFoundOnlyAlignedAndComplete)
