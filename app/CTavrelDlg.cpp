@@ -146,6 +146,9 @@ void CTavrelDlg::InitDialog()
     m_state.m_nServiceTab = 0;
     connect(m_Tab, &QTabBar::currentChanged, this, &CTavrelDlg::OnServiceTabChanged);
 
+    // The window is up before the port is tried, so a port message has the
+    // window behind it rather than standing alone on the desktop.
+    show();
     InitLink();
     m_state.m_bAdvancedMode = 0;
 }
