@@ -6,6 +6,7 @@
 
 #include "BigEndian.h"
 #include "ChannelDatabase.h"
+#include "ViewLists.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -165,28 +166,6 @@ void CheckDelete(ChannelDatabase& db, const Snapshot& before, const MarkModel& m
     Take(db, after);
     for (int id = 0; id < TABLE_COUNT; ++id)
         Check(after.tables[id] == model.Kept(id), "a delete dropped other entries than its cascade");
-}
-
-void ShowSatellite(ChannelDatabase& db, uint16_t position)
-{
-    const SatelliteRecord& sat = db.m_SatTable[position];
-    db.CopySatelliteTransponders(db.m_SatTpList, sat.satId);
-    db.m_nSatTpCount = sat.tpCount;
-    db.m_nSatTvCount = db.CopySatellitePrograms(db.m_SatTvList, sat.satId, 0);
-    db.m_nSatRadioCount = db.CopySatellitePrograms(db.m_SatRadioList, sat.satId, 1);
-}
-
-void ShowTransponder(ChannelDatabase& db, uint16_t tpId)
-{
-    static ProgramRecord work[MAX_PROGRAMS];
-    const uint16_t count = db.CopyTransponderPrograms(work, tpId);
-    db.m_nTpTvCount = db.m_nTpRadioCount = 0;
-    for (uint16_t i = 0; i < count; ++i) {
-        if (work[i].videoPid != 0 && db.m_nTpTvCount < MAX_TP_TV)
-            db.m_TpTvList[db.m_nTpTvCount++] = work[i];
-        else if (work[i].videoPid == 0 && db.m_nTpRadioCount < MAX_TP_RADIO)
-            db.m_TpRadioList[db.m_nTpRadioCount++] = work[i];
-    }
 }
 
 std::vector<uint16_t> Rows(FuzzedDataProvider& in, size_t listSize)
