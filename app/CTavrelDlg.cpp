@@ -14,6 +14,7 @@
 #include "UserPrompts.h"
 #include "VersionText.h"
 
+#include <QtCore/QFile>
 #include <QtGui/QAction>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QScreen>
@@ -175,6 +176,14 @@ bool CTavrelDlg::ReloadViews(int listType)
     return true;
 }
 
+bool CTavrelDlg::ApplyImageChange(const QString&, const std::function<bool()>& change, int listType)
+{
+    if (!change())
+        return false;
+    ReloadViews(listType);
+    return true;
+}
+
 void CTavrelDlg::RefreshCounters()
 {
     const ChannelDatabase& db = m_state.Database();
@@ -240,10 +249,10 @@ void CTavrelDlg::OnFileOpen()
 void CTavrelDlg::OpenImage(const QString& path)
 {
     std::vector<uint8_t> bytes;
-    QString reason;
-    switch (ReadImageFile(path, IMAGE_SIZE, bytes, reason)) {
+    std::string reason;
+    switch (ReadImageFile(QFile::encodeName(path).toStdString(), IMAGE_SIZE, bytes, reason)) {
     case ImageReadResult::Failed:
-        ShowFileError(path, reason);
+        ShowFileError(path, QString::fromLocal8Bit(reason));
         return;
     case ImageReadResult::TooLarge:
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
@@ -268,9 +277,9 @@ void CTavrelDlg::OnFileSave()
         return;
     const ChannelDatabase& db = m_state.Database();
     const size_t size = std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE);
-    QString reason;
-    if (!WriteImageFile(path, db.m_Image, size, reason)) {
-        ShowFileError(path, reason);
+    std::string reason;
+    if (!WriteImageFile(QFile::encodeName(path).toStdString(), std::span(db.m_Image, size), reason)) {
+        ShowFileError(path, QString::fromLocal8Bit(reason));
         return;
     }
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);

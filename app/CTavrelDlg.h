@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -46,6 +47,11 @@ public:
     // Decodes the image and rebuilds the views; false (with a warning) when
     // the image is not recognised, in which case the views stay as they were.
     bool ReloadViews(int listType);
+    // Every change of the image runs through here as one step: `change`
+    // writes the image and returns false when it changed nothing (a refused
+    // move), in which case the views are left alone. `description` names the
+    // step for the user ("delete 3 programs").
+    bool ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType);
     void RefreshCounters();
     void FillTree();
     void FillList(int listType);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+enum class ImageReadResult { Read, TooLarge, Failed };
+
+// Reads a whole regular file of at most maxSize bytes. Anything else (a
+// folder, a named pipe, a device, a socket) is refused before it is opened,
+// so that nothing blocks and no device is touched. On failure `reason`
+// holds the system's explanation.
+ImageReadResult ReadImageFile(const std::string& path, size_t maxSize, std::vector<uint8_t>& bytes,
+    std::string& reason);
+
+// Writes through a temporary file in the target's folder that replaces the
+// target only once it is completely written and flushed; a failure leaves
+// an existing file as it was. A replaced file keeps its mode and, where the
+// process may set them, its owner and group; a symbolic link keeps pointing
+// at its target, which is the file replaced.
+bool WriteImageFile(const std::string& path, std::span<const uint8_t> data, std::string& reason);
