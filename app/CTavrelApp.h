@@ -18,8 +18,6 @@ public:
     // The receiver link: the serial port and the flags the transfer worker shares.
     cnComm m_Comm;
     LinkState m_Link;
-    // Multiplies the protocol's pauses; tests shorten them.
-    double m_dLinkPauseScale = 1.0;
 };
 
 // The running application object.

@@ -23,6 +23,7 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStatusBar>
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTreeWidget>
 #include <QtWidgets/QVBoxLayout>
@@ -30,9 +31,11 @@
 #include <algorithm>
 #include <cstring>
 
-CTavrelDlg::CTavrelDlg(AppState& state, QWidget* parent)
+CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
+    , m_Comm(comm)
+    , m_Link(link)
     , m_hIcon(QString::fromLatin1(ICON_APP))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -61,6 +64,9 @@ void CTavrelDlg::BuildControls()
     layout->setMenuBar(m_menuBar);
     m_page = new QWidget(this);
     layout->addWidget(m_page);
+    m_StatusBar = new QStatusBar(this);
+    m_StatusBar->setSizeGripEnabled(false);
+    layout->addWidget(m_StatusBar);
 
     DialogBuilder builder(m_page, [](const ControlTemplate& control, QWidget* parent) -> QWidget* {
         if (control.id == IDC_RECORD_LIST)
@@ -125,8 +131,8 @@ void CTavrelDlg::ConnectCommands()
 void CTavrelDlg::InitDialog()
 {
     setWindowIcon(m_hIcon);
-    const QString version = BuildVersionText();
-    setWindowTitle(windowTitle() + QLatin1Char(' ') + version);
+    m_strTitle = windowTitle() + QLatin1Char(' ') + BuildVersionText();
+    setWindowTitle(m_strTitle);
 
     if (auto* cancel = Control(IDC_CANCEL))
         cancel->setEnabled(false);
@@ -166,7 +172,9 @@ QAction* CTavrelDlg::MenuAction(int commandId) const
 
 bool CTavrelDlg::ReloadViews(int listType)
 {
-    if (!m_state.Database().DecodeDatabase()) {
+    m_state.m_bImageDecoded = m_state.Database().DecodeDatabase() != 0;
+    UpdateTitle();
+    if (!m_state.m_bImageDecoded) {
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return false;
     }
@@ -240,49 +248,114 @@ void CTavrelDlg::OnServiceTabChanged(int index)
 
 void CTavrelDlg::OnFileOpen()
 {
+    if (!ConfirmDiscardChanges())
+        return;
     const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
     if (path.isEmpty())
         return;
     OpenImage(path);
 }
 
-void CTavrelDlg::OpenImage(const QString& path)
+bool CTavrelDlg::OpenImage(const QString& path)
 {
     std::vector<uint8_t> bytes;
     std::string reason;
     switch (ReadImageFile(QFile::encodeName(path).toStdString(), IMAGE_SIZE, bytes, reason)) {
     case ImageReadResult::Failed:
         ShowFileError(path, QString::fromLocal8Bit(reason));
-        return;
+        return false;
     case ImageReadResult::TooLarge:
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
-        return;
+        return false;
     case ImageReadResult::Read:
         break;
     }
-    // Bytes past the file's end keep what an earlier image left there.
-    std::copy(bytes.begin(), bytes.end(), m_state.Database().m_Image);
+    // The file is tried on a copy: a refused file leaves the shown image,
+    // its bytes and its state exactly as they were.
+    auto candidate = std::make_unique<ChannelDatabase>();
+    PlaceImage(bytes, candidate->m_Image);
+    if (!candidate->DecodeDatabase()) {
+        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        return false;
+    }
+    std::copy_n(candidate->m_Image, IMAGE_SIZE, m_state.Database().m_Image);
     m_state.m_bImageLoaded = 1;
+    m_state.m_bRawDump = false;
+    MarkImageUnmodified();
     ReloadViews(LIST_PROGRAMS);
+    return true;
 }
 
 void CTavrelDlg::OnFileSave()
 {
+    SaveImage();
+}
+
+bool CTavrelDlg::SaveImage()
+{
     if (!m_state.m_bImageLoaded) {
         ShowWarning(this, QStringLiteral("Please open file or dump first!"));
-        return;
+        return false;
+    }
+    const ChannelDatabase& db = m_state.Database();
+    size_t size = 0;
+    if (m_state.m_bRawDump)
+        size = IMAGE_SIZE;
+    else if (m_state.m_bImageDecoded)
+        size = std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE);
+    if (size == 0) {
+        // Nothing decodes, so nothing says which bytes belong to the flash.
+        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        return false;
     }
     const QString path = Prompts().SaveFileName(this, SAVE_IMAGE_NAME, SAVE_IMAGE_FILTER);
     if (path.isEmpty())
-        return;
-    const ChannelDatabase& db = m_state.Database();
-    const size_t size = std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE);
+        return false;
     std::string reason;
     if (!WriteImageFile(QFile::encodeName(path).toStdString(), std::span(db.m_Image, size), reason)) {
         ShowFileError(path, QString::fromLocal8Bit(reason));
-        return;
+        return false;
     }
+    MarkImageUnmodified();
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
+    return true;
+}
+
+bool CTavrelDlg::IsImageModified() const
+{
+    // A running dump overwrites the image; what it held was settled when the dump began.
+    if (!Link().m_bTransferIdle && !Link().m_bUpgradeMode)
+        return false;
+    if (!m_state.m_bImageLoaded || m_state.m_bRawDump || m_SavedImage.size() != IMAGE_SIZE)
+        return false;
+    return std::memcmp(m_SavedImage.data(), m_state.Database().m_Image, IMAGE_SIZE) != 0;
+}
+
+void CTavrelDlg::MarkImageUnmodified()
+{
+    const uint8_t* image = m_state.Database().m_Image;
+    m_SavedImage.assign(image, image + IMAGE_SIZE);
+    UpdateTitle();
+}
+
+void CTavrelDlg::UpdateTitle()
+{
+    setWindowTitle(IsImageModified() ? m_strTitle + QStringLiteral(" *") : m_strTitle);
+}
+
+bool CTavrelDlg::ConfirmDiscardChanges()
+{
+    if (!IsImageModified())
+        return true;
+    switch (Prompts().Message(this, QStringLiteral("Save changes to the image?"), TITLE_PROGRAM,
+        PromptIcon::Question, PromptButtons::SaveDiscardCancel)) {
+    case PromptAnswer::Save:
+        return SaveImage();
+    case PromptAnswer::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CTavrelDlg::ShowFileError(const QString& path, const QString& reason)
@@ -299,14 +372,30 @@ void CTavrelDlg::OnAbout()
 
 void CTavrelDlg::OnExit()
 {
-    ShutDownLink();
-    done(QDialog::Accepted);
+    if (ConfirmDiscardChanges())
+        Finish(QDialog::Accepted);
+}
+
+void CTavrelDlg::reject()
+{
+    if (ConfirmDiscardChanges())
+        Finish(QDialog::Rejected);
 }
 
 void CTavrelDlg::closeEvent(QCloseEvent* event)
 {
-    OnExit();
+    if (!ConfirmDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    Finish(QDialog::Accepted);
     event->accept();
+}
+
+void CTavrelDlg::Finish(int result)
+{
+    ShutDownLink();
+    done(result);
 }
 
 void CTavrelDlg::customEvent(QEvent* event)

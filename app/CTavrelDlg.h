@@ -2,6 +2,7 @@
 
 #include "CDragDropListCtrl.h"
 #include "CUIThread.h"
+#include "DumpArchive.h"
 #include "LinkWindow.h"
 #include "SatelliteTree.h"
 
@@ -15,6 +16,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class AppState;
 class cnComm;
@@ -26,6 +28,7 @@ class QComboBox;
 class QLabel;
 class QMenuBar;
 class QProgressBar;
+class QStatusBar;
 class QPushButton;
 class QTabBar;
 class QTreeWidget;
@@ -41,7 +44,9 @@ class CTavrelDlg : public QDialog, public LinkWindow {
     Q_OBJECT
 
 public:
-    explicit CTavrelDlg(AppState& state, QWidget* parent = nullptr);
+    // The window works on the shared state and drives the receiver link
+    // through the port and the link flags it is given.
+    CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* parent = nullptr);
     ~CTavrelDlg() override;
 
     // Decodes the image and rebuilds the views; false (with a warning) when
@@ -56,15 +61,20 @@ public:
     void FillTree();
     void FillList(int listType);
 
-    // Reads an image file into the image buffer and shows it; the file
-    // commands and the command line use it.
-    void OpenImage(const QString& path);
+    // Reads an image file and, only when it decodes, makes it the image and
+    // shows it; a refused file changes nothing. The file commands and the
+    // command line use it.
+    bool OpenImage(const QString& path);
+
+    // The image's bytes differ from what was last opened, dumped or saved.
+    bool IsImageModified() const;
 
     CDragDropListCtrl* RecordList() const { return m_List; }
     QTreeWidget* SatTree() const { return m_Tree; }
     QTabBar* ServiceTab() const { return m_Tab; }
     QWidget* Control(int id) const;
     QAction* MenuAction(int commandId) const;
+    QStatusBar* StatusBar() const { return m_StatusBar; }
     AppState& State() const { return m_state; }
 
     uint16_t m_nCurSat = 0;
@@ -88,6 +98,9 @@ public:
     void CancelTransfer();
     void OnTransferProgress(uint32_t total, uint32_t done);
     void OnDumpDone();
+    // The port went away: a running transfer ends with a message, and the
+    // port shows closed.
+    void OnLinkLost(int error);
 
     // What the transfer worker does to the window.
     void EnableDumpButton(bool enable) override;
@@ -118,6 +131,9 @@ public slots:
     void OnUpgrade();
     void OnCancelTransfer();
 
+    // Escape: the dialog's cancel, guarded like Exit.
+    void reject() override;
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -131,8 +147,8 @@ private:
     void InitLink();
     // Stops a running transfer and the worker, then closes the port.
     void ShutDownLink();
-    cnComm& Comm() const;
-    LinkState& Link() const;
+    cnComm& Comm() const { return m_Comm; }
+    LinkState& Link() const { return m_Link; }
     bool OpenSelectedPort();
     void OpenPortForTransfer();
     void ShowPortState(bool open);
@@ -141,9 +157,21 @@ private:
     void SetMenuGrayed(std::initializer_list<int> grayed);
     void StartTransfer();
     void DropPartialDump();
+    void ClearViews();
+    void KeepDump();
     void ShowFileError(const QString& path, const QString& reason);
+    // Writes the image to a file the user chooses; true once it is saved.
+    bool SaveImage();
+    // Asks whether to save a modified image before it is replaced or the
+    // program ends; false when the user cancels (or the save failed).
+    bool ConfirmDiscardChanges();
+    void MarkImageUnmodified();
+    void UpdateTitle();
+    void Finish(int result);
 
     AppState& m_state;
+    cnComm& m_Comm;
+    LinkState& m_Link;
     QIcon m_hIcon;
     QWidget* m_page = nullptr;
     QMenuBar* m_menuBar = nullptr;
@@ -155,6 +183,11 @@ private:
     QLabel* m_LampOn = nullptr;
     QLabel* m_LampOff = nullptr;
     QProgressBar* m_Progress = nullptr;
+    QStatusBar* m_StatusBar = nullptr;
+    QString m_strTitle;
+    // The image as last opened, dumped or saved.
+    std::vector<uint8_t> m_SavedImage;
+    DumpArchive m_DumpArchive;
     bool m_centred = false;
     std::unique_ptr<CUIThread> m_pWorkThread;
     // The system's reason the last open failed.

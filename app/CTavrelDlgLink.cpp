@@ -1,7 +1,7 @@
 // The receiver link's controls: port, crystal, dump, upgrade and cancel.
 #include "CTavrelDlg.h"
 
-#include "CTavrelApp.h"
+#include "AppState.h"
 #include "CUIThread.h"
 #include "DialogBuilder.h"
 #include "LinkEvent.h"
@@ -17,10 +17,12 @@
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStatusBar>
 #include <QtWidgets/QTreeWidget>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -52,16 +54,6 @@ public:
 
 } // namespace
 
-cnComm& CTavrelDlg::Comm() const
-{
-    return TheApp().m_Comm;
-}
-
-LinkState& CTavrelDlg::Link() const
-{
-    return TheApp().m_Link;
-}
-
 void CTavrelDlg::InitLink()
 {
     LinkState& link = Link();
@@ -72,7 +64,6 @@ void CTavrelDlg::InitLink()
     if (!m_pWorkThread) {
         m_pWorkThread = std::make_unique<CUIThread>(
             LinkContext { Comm(), link, m_state.m_bImageLoaded, m_state.Database() }, this, this);
-        m_pWorkThread->SetPauseScale(TheApp().m_dLinkPauseScale);
         m_pWorkThread->start();
     }
 
@@ -114,7 +105,7 @@ bool CTavrelDlg::OpenSelectedPort()
         return true;
     }
     const int error = errno;
-    m_strPortError = error ? PortOpenFailureReason(cnComm::DevicePathFor(link.m_nPort), error) : QString();
+    m_strPortError = error ? PortOpenFailureReason(Comm().DevicePathFor(link.m_nPort), error) : QString();
     return false;
 }
 
@@ -187,6 +178,7 @@ void CTavrelDlg::OnOpenCloseCom()
 
 void CTavrelDlg::StartTransfer()
 {
+    ++Link().m_nTransferSerial;
     Control(IDC_DUMP)->setEnabled(false);
     Control(IDC_UPGRADE)->setEnabled(false);
     Control(IDC_CANCEL)->setEnabled(true);
@@ -204,8 +196,11 @@ void CTavrelDlg::OpenPortForTransfer()
 
 void CTavrelDlg::OnDump()
 {
-    const WaitCursor wait;
     LinkState& link = Link();
+    // The dump replaces the image: a modified one is offered for saving first.
+    if (link.m_nDumpStep == 1 && !ConfirmDiscardChanges())
+        return;
+    const WaitCursor wait;
     // The worker clears the transfer buffer itself when it starts a read.
     link.m_bTransferIdle = 0;
     link.m_bUpgradeMode = 0;
@@ -225,7 +220,8 @@ void CTavrelDlg::OnUpgrade()
 {
     const WaitCursor wait;
     // A refused upgrade leaves the link idle: armed, the next receiver reset would start one.
-    if (!m_state.m_bImageLoaded) {
+    // Only an image that decodes is sent: a raw dump is for saving, not for flashing.
+    if (!m_state.m_bImageLoaded || !m_state.m_bImageDecoded) {
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
@@ -245,6 +241,21 @@ void CTavrelDlg::OnCancelTransfer()
 
 void CTavrelDlg::CancelTransfer()
 {
+    LinkState& link = Link();
+    const bool readCut = !link.m_bUpgradeMode && link.m_bReadAccepted;
+    link.m_bTransferIdle = 1;
+    ++link.m_nTransferSerial;
+    // The worker may still be inside a step that reads or writes the image:
+    // closing the port and ending its pauses make it leave at once, and
+    // nothing here goes on before it has.
+    if (Comm().IsOpen())
+        Comm().Close();
+    if (m_pWorkThread)
+        m_pWorkThread->WaitForStep();
+    // A rate change that crossed the cancel may have opened the port again.
+    if (Comm().IsOpen())
+        Comm().Close();
+
     auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
     dump->setText(QStringLiteral("Dump"));
     dump->setEnabled(true);
@@ -256,17 +267,12 @@ void CTavrelDlg::CancelTransfer()
     FindControl<QLabel>(m_page, IDC_PERCENT)->setText(QStringLiteral("00%"));
     SetMenuGrayed({});
 
-    LinkState& link = Link();
-    const bool readCut = !link.m_bUpgradeMode && link.m_bReadAccepted;
-    link.m_bTransferIdle = 1;
     link.m_nDumpStep = 1;
     link.m_bReadRequested = 0;
     link.m_bReadAccepted = 0;
     // The text reads "00%" again, so the next transfer's first percentage must show.
     link.m_nLastPercent = 0;
     m_Progress->setValue(0);
-    if (Comm().IsOpen())
-        Comm().Close();
     if (readCut)
         DropPartialDump();
 }
@@ -276,6 +282,14 @@ void CTavrelDlg::DropPartialDump()
     // The read has overwritten part of the image: what the views show is no
     // longer there, and saving or upgrading the mixture would spread it.
     m_state.m_bImageLoaded = 0;
+    m_state.m_bImageDecoded = false;
+    m_state.m_bRawDump = false;
+    ClearViews();
+    UpdateTitle();
+}
+
+void CTavrelDlg::ClearViews()
+{
     {
         const QSignalBlocker quiet(m_Tree);
         m_Tree->clear();
@@ -288,6 +302,25 @@ void CTavrelDlg::DropPartialDump()
     m_strRadioCount.clear();
     for (int id : { IDC_SAT_COUNT, IDC_TP_COUNT, IDC_TV_COUNT, IDC_RADIO_COUNT })
         FindControl<QLabel>(m_page, id)->clear();
+}
+
+void CTavrelDlg::OnLinkLost(int error)
+{
+    const bool transferring = !Link().m_bTransferIdle;
+    if (transferring)
+        CancelTransfer();
+    else if (Comm().IsOpen())
+        Comm().Close();
+    ShowLamp(false);
+    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(CAPTION_OPEN_COM);
+    Control(IDC_DUMP)->setEnabled(false);
+    Control(IDC_UPGRADE)->setEnabled(false);
+    SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    m_StatusBar->showMessage(QStringLiteral("The receiver link was lost: %1").arg(reason));
+    if (transferring)
+        Prompts().Message(this, QStringLiteral("The receiver link was lost.\n%1").arg(reason), TITLE_ERROR,
+            PromptIcon::Warning, PromptButtons::Ok);
 }
 
 void CTavrelDlg::OnTransferProgress(uint32_t total, uint32_t done)
@@ -314,18 +347,43 @@ void CTavrelDlg::OnDumpDone()
     CancelTransfer();
     // The whole image is in, even when a cancel crossed the end of the read.
     m_state.m_bImageLoaded = 1;
-    ReloadViews(LIST_PROGRAMS);
+    m_state.m_bRawDump = false;
+    KeepDump();
+    MarkImageUnmodified();
+    if (!ReloadViews(LIST_PROGRAMS)) {
+        // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
+        m_state.m_bRawDump = true;
+        ClearViews();
+    }
+}
+
+void CTavrelDlg::KeepDump()
+{
+    std::string path;
+    std::string reason;
+    if (m_DumpArchive.Keep(std::span(m_state.Database().m_Image, IMAGE_SIZE), path, reason)) {
+        m_StatusBar->showMessage(QStringLiteral("Dump kept in %1").arg(QString::fromLocal8Bit(path)));
+        return;
+    }
+    m_StatusBar->showMessage(QStringLiteral("The dump was not kept"));
+    Prompts().Message(this,
+        QStringLiteral("The dump could not be kept in %1.\n%2")
+            .arg(QString::fromLocal8Bit(m_DumpArchive.Folder()), QString::fromLocal8Bit(reason)),
+        TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }
 
 bool CTavrelDlg::event(QEvent* event)
 {
     const int type = event->type();
-    if (type == int(WM_TRANSFER_PROGRESS) || type == int(WM_DUMP_DONE) || type == int(WM_UPGRADE_DONE)) {
+    if (type == int(WM_TRANSFER_PROGRESS) || type == int(WM_DUMP_DONE) || type == int(WM_UPGRADE_DONE)
+        || type == int(WM_LINK_LOST)) {
         if (auto* message = dynamic_cast<LinkEvent*>(event)) {
             if (type == int(WM_TRANSFER_PROGRESS))
                 OnTransferProgress(uint32_t(message->WParam()), uint32_t(message->LParam()));
             else if (type == int(WM_DUMP_DONE))
                 OnDumpDone();
+            else if (type == int(WM_LINK_LOST))
+                OnLinkLost(int(message->LParam()));
             else
                 CancelTransfer();
             return true;

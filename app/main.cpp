@@ -4,7 +4,8 @@
 int main(int argc, char** argv)
 {
     CTavrelApp app(argc, argv);
-    CTavrelDlg dialog(app);
+    app.m_Comm.Devices().ReadEnvironment();
+    CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1)
         dialog.OpenImage(arguments.at(1));

@@ -60,7 +60,7 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
     app.ResetState();
     SilentPrompts silent;
     SetPrompts(&silent);
-    CTavrelDlg dialog(app);
+    CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
     dialog.show();
     while (!dialog.windowHandle() || !dialog.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -1,5 +1,8 @@
 #include "ImageFile.h"
 
+#include "ChannelDatabase.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -123,6 +126,13 @@ int CreateTemporary(const std::string& target, std::string& temporary)
 }
 
 } // namespace
+
+void PlaceImage(std::span<const uint8_t> fileBytes, uint8_t* image)
+{
+    const size_t length = std::min(fileBytes.size(), IMAGE_SIZE);
+    std::copy_n(fileBytes.begin(), length, image);
+    std::fill(image + length, image + IMAGE_SIZE, ERASED_FLASH);
+}
 
 ImageReadResult ReadImageFile(const std::string& path, size_t maxSize, std::vector<uint8_t>& bytes,
     std::string& reason)

@@ -8,6 +8,13 @@
 
 enum class ImageReadResult { Read, TooLarge, Failed };
 
+// What erased flash reads as.
+constexpr uint8_t ERASED_FLASH = 0xFF;
+
+// Places a file's bytes at the start of a 1 MiB image buffer and erased
+// flash after them, so that nothing of an earlier image survives.
+void PlaceImage(std::span<const uint8_t> fileBytes, uint8_t* image);
+
 // Reads a whole regular file of at most maxSize bytes. Anything else (a
 // folder, a named pipe, a device, a socket) is refused before it is opened,
 // so that nothing blocks and no device is touched. On failure `reason`

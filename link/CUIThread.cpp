@@ -33,7 +33,7 @@ private:
 CUIThread::CUIThread(const LinkContext& context, QObject* mainWindow, LinkWindow* window, QObject* parent)
     : QThread(parent)
     , m_Context(context)
-    , m_Sink(mainWindow, window, m_bStopping)
+    , m_Sink(mainWindow, window, m_bStopping, context.m_Link)
     , m_Transfer(context.m_Comm, context.m_Link, context.m_Database, context.m_bImageLoaded, m_Sink,
                  [this](int milliseconds) { Pause(milliseconds); })
 {
@@ -68,6 +68,15 @@ void CUIThread::Stop()
     m_Transfer.Abort();
     quit();
     wait();
+}
+
+void CUIThread::WaitForStep()
+{
+    {
+        std::lock_guard lock(m_PauseLock);
+    }
+    m_PauseWake.notify_all();
+    std::lock_guard step(m_StepLock);
 }
 
 void CUIThread::run()
@@ -108,6 +117,7 @@ void CUIThread::ExitInstance()
 
 void CUIThread::Dispatch(unsigned message, uintptr_t wParam, intptr_t lParam)
 {
+    std::lock_guard step(m_StepLock);
     switch (message) {
     case WM_START_READ:
         m_Transfer.StartRead(unsigned(wParam), uint32_t(lParam));
@@ -118,6 +128,9 @@ void CUIThread::Dispatch(unsigned message, uintptr_t wParam, intptr_t lParam)
     case WM_COM_RECEIVE:
         m_Transfer.OnReceive(unsigned(wParam));
         break;
+    case WM_COM_LOST:
+        m_Transfer.OnLinkLost(int(lParam));
+        break;
     default:
         break;
     }
@@ -127,5 +140,7 @@ void CUIThread::Pause(int milliseconds)
 {
     const auto duration = std::chrono::duration<double, std::milli>(milliseconds * m_dPauseScale);
     std::unique_lock lock(m_PauseLock);
-    m_PauseWake.wait_for(lock, duration, [this] { return m_bStopping.load(); });
+    // A pause of a transfer that ended has nothing left to wait for.
+    m_PauseWake.wait_for(lock, duration,
+        [this] { return m_bStopping.load() || m_Context.m_Link.m_bTransferIdle == 1; });
 }

@@ -26,12 +26,16 @@ public:
               QObject* parent = nullptr);
     ~CUIThread() override;
 
-    // Multiplies every protocol pause; before start. Tests shorten the pauses with it.
+    // Multiplies every protocol pause. Tests shorten the pauses with it.
     void SetPauseScale(double scale);
     // Posts a thread message; false while the thread's event loop is not there.
     bool PostThreadMessage(unsigned message, uintptr_t wParam, intptr_t lParam);
     // Leaves a running step at its next check, ends the event loop and waits for the thread.
     void Stop();
+    // For a transfer that was just made idle (and its port closed): cuts its
+    // pauses short and returns once the worker has left the step it was in.
+    // From then on the worker leaves the image buffer alone.
+    void WaitForStep();
 
 protected:
     void run() override;
@@ -48,7 +52,9 @@ private:
     std::atomic<bool> m_bStopping{false};
     WindowSink m_Sink;
     FlashTransfer m_Transfer;
-    double m_dPauseScale = 1.0;
+    std::atomic<double> m_dPauseScale{1.0};
+    // Held while a thread message is handled.
+    std::mutex m_StepLock;
 
     std::mutex m_TargetLock;
     QObject* m_pTarget = nullptr;

@@ -46,7 +46,7 @@ void FlashTransfer::Abort()
 
 bool FlashTransfer::Cancelled() const
 {
-    return m_Link.m_bTransferIdle == 1 || m_bAborted;
+    return m_Link.m_bTransferIdle == 1 || m_bAborted || m_Port.LostError() != 0;
 }
 
 void FlashTransfer::Send(const uint8_t* bytes, size_t length)
@@ -64,6 +64,11 @@ void FlashTransfer::OnReceive(unsigned port)
         BulkRead();
     else
         DumpStep();
+}
+
+void FlashTransfer::OnLinkLost(int error)
+{
+    m_Sink.PostToWindow(WM_LINK_LOST, 0, error);
 }
 
 void FlashTransfer::ClosePort()

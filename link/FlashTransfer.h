@@ -26,6 +26,8 @@ public:
     // wParam START_READ_SEND sends the read command for count image bytes.
     void StartRead(unsigned wParam, uint32_t count);
     void ClosePort();
+    // The port went away: the window hears of it once and ends the transfer.
+    void OnLinkLost(int error);
     // Makes a running bulk read or block sender return, for the thread's end.
     void Abort();
 

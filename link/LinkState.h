@@ -19,4 +19,7 @@ struct LinkState {
     std::atomic<int> m_nDumpStep{1};
     std::atomic<uint32_t> m_nDumpReceived{0};
     std::atomic<int> m_nLastPercent{0};
+    // Counts transfer starts and ends, so that a window action the worker
+    // asked for in one transfer is dropped once that transfer is over.
+    std::atomic<uint32_t> m_nTransferSerial{0};
 };

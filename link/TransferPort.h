@@ -8,6 +8,9 @@ public:
     virtual ~TransferPort() = default;
 
     virtual bool IsOpen() const = 0;
+    // The system's error number once the line has gone away (hang-up, I/O
+    // error), 0 while it is there; cleared when the port is opened again.
+    virtual int LostError() const = 0;
     // Takes only what is already queued; 0 when nothing is.
     virtual int Read(uint8_t* buffer, int maxCount) = 0;
     // Waits for room while the output queue is full; returns the count written.

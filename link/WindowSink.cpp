@@ -10,10 +10,12 @@
 #include <future>
 #include <memory>
 
-WindowSink::WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomic<bool>& stopping)
+WindowSink::WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomic<bool>& stopping,
+    const LinkState& link)
     : m_pMainWindow(mainWindow)
     , m_pWindow(window)
     , m_bStopping(stopping)
+    , m_Link(link)
 {
 }
 
@@ -56,14 +58,18 @@ void WindowSink::RunOnWindowThread(std::function<void(LinkWindow&)> action)
     auto done = std::make_shared<std::promise<void>>();
     std::future<void> finished = done->get_future();
     LinkWindow* window = m_pWindow;
+    const LinkState* link = &m_Link;
+    const uint32_t serial = m_Link.m_nTransferSerial;
     QMetaObject::invokeMethod(
-        m_pMainWindow, [action = std::move(action), done, window] {
-            action(*window);
+        m_pMainWindow, [action = std::move(action), done, window, link, serial] {
+            if (link->m_nTransferSerial == serial)
+                action(*window);
             done->set_value();
         },
         Qt::QueuedConnection);
+    // The window's thread may itself be waiting for this worker to leave its step.
     while (finished.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-        if (m_bStopping)
+        if (m_bStopping || m_Link.m_nTransferSerial != serial)
             return;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinkState.h"
 #include "TransferSink.h"
 
 #include <atomic>
@@ -9,10 +10,11 @@ class QObject;
 
 // Delivers the worker's window messages as events posted to the main window,
 // and runs its window actions on the main window's thread, waiting for them
-// the way a cross-thread window call waits. A stopping worker stops waiting.
+// the way a cross-thread window call waits. A stopping worker, or one whose
+// transfer has ended, stops waiting; an action of an ended transfer is dropped.
 class WindowSink : public TransferSink {
 public:
-    WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomic<bool>& stopping);
+    WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomic<bool>& stopping, const LinkState& link);
 
     void PostToWindow(unsigned message, uintptr_t wParam, intptr_t lParam) override;
     void EnableDumpButton(bool enable) override;
@@ -26,4 +28,5 @@ private:
     QObject* m_pMainWindow;
     LinkWindow* m_pWindow;
     const std::atomic<bool>& m_bStopping;
+    const LinkState& m_Link;
 };

@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -42,16 +41,27 @@ long CharacterMicros(int fd)
     return bits * 1000000 / rate + 1;
 }
 
-void Signal(int eventFd)
+// The monitor polls at least this often, so that a stop is seen even
+// should its wake-up fail.
+constexpr int MONITOR_POLL_MS = 100;
+
+bool Signal(int eventFd)
 {
     const uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = ::write(eventFd, &one, sizeof one);
+    return ::write(eventFd, &one, sizeof one) == ssize_t(sizeof one);
 }
 
-void Reset(int eventFd)
+// Clears the event; an event that was not set reads as EAGAIN, which is no failure.
+bool Reset(int eventFd)
 {
     uint64_t value = 0;
-    [[maybe_unused]] ssize_t n = ::read(eventFd, &value, sizeof value);
+    return ::read(eventFd, &value, sizeof value) == ssize_t(sizeof value) || errno == EAGAIN;
+}
+
+// The errors with which a line that went away answers.
+bool IsLineGone(int error)
+{
+    return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
 }
 
 int MillisecondsUntil(std::chrono::steady_clock::time_point deadline)
@@ -71,7 +81,7 @@ cnComm::cnComm(bool autoStartMonitor)
 
 cnComm::~cnComm()
 {
-    Close();
+    CloseDevice();
     Uninit();
 }
 
@@ -79,10 +89,17 @@ void cnComm::Init()
 {
     std::memset(m_szName, 0, sizeof m_szName);
     m_hPort = -1;
+    // A failure here is reported by the next OpenPort, which tries again.
+    CreateEvents();
+}
+
+bool cnComm::CreateEvents()
+{
     if (m_nStopEvent < 0)
         m_nStopEvent = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_nCloseEvent < 0)
         m_nCloseEvent = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    return m_nStopEvent >= 0 && m_nCloseEvent >= 0;
 }
 
 void cnComm::Uninit()
@@ -102,17 +119,21 @@ void cnComm::SetPortNumber(unsigned port)
     std::snprintf(m_szName, sizeof m_szName, "COM%u", port);
 }
 
-std::string cnComm::DevicePathFor(unsigned port)
-{
-    const std::string variable = "TAVREL_COM" + std::to_string(port);
-    if (const char* path = std::getenv(variable.c_str()); path && *path)
-        return path;
-    return "/dev/ttyS" + std::to_string(port - 1);
-}
-
 bool cnComm::IsOpen() const
 {
     return m_hPort >= 0;
+}
+
+int cnComm::LostError() const
+{
+    return m_nLostError;
+}
+
+void cnComm::MarkLost(int error)
+{
+    int none = 0;
+    if (m_nLostError.compare_exchange_strong(none, error ? error : EIO))
+        Post(WM_COM_LOST, m_nLostError);
 }
 
 bool cnComm::OpenPort()
@@ -120,6 +141,9 @@ bool cnComm::OpenPort()
     std::lock_guard state(m_StateLock);
     if (IsOpen())
         Close();
+    // Without its wake-up events the monitor could not be stopped.
+    if (!CreateEvents())
+        return false;
     const std::string path = DevicePathFor(m_nPort);
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -132,6 +156,7 @@ bool cnComm::OpenPort()
     {
         std::unique_lock lock(m_PortLock);
         m_hPort = fd;
+        m_nLostError = 0;
     }
     if (!m_bAutoStart)
         return true;
@@ -170,9 +195,15 @@ bool cnComm::OpenAndConfigure(unsigned port, const char* settings)
 
 void cnComm::Close()
 {
+    CloseDevice();
+}
+
+void cnComm::CloseDevice()
+{
     std::lock_guard state(m_StateLock);
     if (!IsOpen())
         return;
+    // Readers and writers waiting on the line also give up after their time-out.
     Signal(m_nCloseEvent);
     StopMonitor();
     std::unique_lock lock(m_PortLock);
@@ -195,6 +226,8 @@ int cnComm::Read(uint8_t* buffer, int maxCount)
     if (ioctl(fd, FIONREAD, &queued) != 0 || queued <= 0)
         return 0;
     const ssize_t n = ::read(fd, buffer, size_t(std::min(maxCount, queued)));
+    if (n < 0 && IsLineGone(errno))
+        MarkLost(errno);
     if (n <= 0)
         return 0;
     m_nReadTotal += uint64_t(n);
@@ -217,14 +250,19 @@ int cnComm::Write(const uint8_t* buffer, int length)
         }
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && errno != EAGAIN)
+        if (n < 0 && errno != EAGAIN) {
+            if (IsLineGone(errno))
+                MarkLost(errno);
             break;
+        }
         const int left = MillisecondsUntil(deadline);
         if (left == 0)
             break;
         pollfd fds[2] = {{fd, POLLOUT, 0}, {m_nCloseEvent, POLLIN, 0}};
         if (poll(fds, 2, left) < 0 && errno != EINTR)
             break;
+        if (fds[0].revents & (POLLERR | POLLHUP))
+            MarkLost(EIO);
         if (fds[1].revents || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
             break;
     }
@@ -240,6 +278,8 @@ bool cnComm::WaitForInput(int timeoutMs)
         return true;
     if (fds[1].revents)
         return false;
+    if (fds[0].revents & (POLLERR | POLLHUP))
+        MarkLost(EIO);
     // A closed or hung-up line answers at once; wait out the time anyway so callers do not spin.
     if (m_hPort < 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
         poll(&fds[1], 1, timeoutMs);
@@ -355,7 +395,7 @@ int cnComm::MonitorLoop()
     bool waiting = false;
     while (m_bRunning) {
         pollfd fds[2] = {{fd, short(waiting ? 0 : POLLIN), 0}, {m_nStopEvent, POLLIN, 0}};
-        const int timeout = waiting ? 10 : hasModemLines ? 50 : -1;
+        const int timeout = waiting ? 10 : hasModemLines ? 50 : MONITOR_POLL_MS;
         if (poll(fds, 2, timeout) < 0) {
             if (errno == EINTR)
                 continue;
@@ -366,7 +406,7 @@ int cnComm::MonitorLoop()
             break;
         if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) {
             // An unplugged adapter stays hung up; one report is enough.
-            OnError(fds[0].revents);
+            MarkLost((fds[0].revents & POLLNVAL) ? EBADF : EIO);
             return 1;
         }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PortDevices.h"
 #include "TransferPort.h"
 
 #include <atomic>
@@ -11,8 +12,8 @@
 #include <thread>
 
 // One serial port with its monitor thread. "COM<n>" is the name the user sees;
-// the device behind it is $TAVREL_COM<n> when set, /dev/ttyS<n-1> otherwise.
-// The monitor turns line events into notifications for the notify thread.
+// Devices() says which device is behind it. The monitor turns line events
+// into notifications for the notify thread.
 class cnComm : public TransferPort {
 public:
     // Receives every notification: message, wParam (the port number), lParam.
@@ -35,6 +36,7 @@ public:
     void SetPortNumber(unsigned port);
 
     bool IsOpen() const override;
+    int LostError() const override;
     int Read(uint8_t* buffer, int maxCount) override;
     int Write(const uint8_t* buffer, int length) override;
     bool WaitForInput(int timeoutMs) override;
@@ -48,7 +50,8 @@ public:
 
     unsigned PortNumber() const { return m_nPort; }
     const char* PortName() const { return m_szName; }
-    static std::string DevicePathFor(unsigned port);
+    PortDevices& Devices() { return m_Devices; }
+    std::string DevicePathFor(unsigned port) const { return m_Devices.DeviceFor(port); }
 
 protected:
     virtual void OnReceive();
@@ -60,10 +63,17 @@ protected:
     virtual int MonitorLoop();
 
     void Post(unsigned message, long lParam);
+    // Records that the line went away and tells the notify thread, once per opening.
+    void MarkLost(int error);
 
 private:
+    void CloseDevice();
+    bool CreateEvents();
+
     std::atomic<unsigned> m_nPort{0};
     std::atomic<int> m_hPort{-1};
+    std::atomic<int> m_nLostError{0};
+    PortDevices m_Devices;
     char m_szName[20] = {};
     bool m_bAutoStart;
 

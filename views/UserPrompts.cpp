@@ -27,12 +27,28 @@ QMessageBox::Icon ToQtIcon(PromptIcon icon)
 PromptAnswer QtUserPrompts::Message(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
     PromptButtons buttons)
 {
-    QMessageBox box(ToQtIcon(icon), title, text,
-        buttons == PromptButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    const int answer = box.exec();
-    if (buttons == PromptButtons::Ok)
+    QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, parent);
+    switch (buttons) {
+    case PromptButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
         return PromptAnswer::Ok;
-    return answer == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+    case PromptButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? PromptAnswer::Yes : PromptAnswer::No;
+    case PromptButtons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return PromptAnswer::Save;
+        case QMessageBox::Discard:
+            return PromptAnswer::Discard;
+        default:
+            return PromptAnswer::Cancel;
+        }
+    }
+    return PromptAnswer::Ok;
 }
 
 QString QtUserPrompts::OpenFileName(QWidget* parent, const QString& filter)

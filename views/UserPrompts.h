@@ -5,14 +5,16 @@
 class QWidget;
 
 enum class PromptIcon { None, Information, Warning, Question };
-enum class PromptButtons { Ok, YesNo };
-enum class PromptAnswer { Ok, Yes, No };
+enum class PromptButtons { Ok, YesNo, SaveDiscardCancel };
+enum class PromptAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // Titles and file filters the program's messages and file dialogs use.
 inline const QString TITLE_WARNING = QStringLiteral("Waring");
 inline const QString TITLE_ERROR = QStringLiteral("Error");
 inline const QString TITLE_INFO = QStringLiteral("Info");
 inline const QString TITLE_SAVE = QStringLiteral("save");
+// The title of the program's own newer messages.
+inline const QString TITLE_PROGRAM = QStringLiteral("Tavrel");
 // Qt shows a filter up to its last parenthesised pattern list when the
 // details are hidden, so the visible texts stay those of the program.
 inline const QString OPEN_IMAGE_FILTER = QStringLiteral("bin file (*.bin) (*.bin *.s);;All file (*.*) (*)");

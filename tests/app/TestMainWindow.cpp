@@ -7,6 +7,7 @@
 #include "PromptRecorder.h"
 #include "RecordList.h"
 #include "SampleImage.h"
+#include "SilentLine.h"
 #include "TestImages.h"
 #include "VersionText.h"
 
@@ -22,10 +23,20 @@
 #include <QtWidgets/QTabBar>
 #include <QtWidgets/QTreeWidget>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <memory>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+constexpr const char* NO_PORT = "/nonexistent/tavrel-com4";
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -81,6 +92,37 @@ private:
         return path;
     }
 
+    // What the window shows of the image, and the image itself.
+    struct Shown {
+        int loaded;
+        std::vector<uint8_t> image;
+        uint32_t flashSize;
+        QStringList counters;
+        int rows;
+        int treeItems;
+        QString title;
+        bool operator==(const Shown&) const = default;
+    };
+
+    Shown WhatIsShown() const
+    {
+        const ChannelDatabase& image = m_dialog->State().Database();
+        return { m_dialog->State().m_bImageLoaded, std::vector<uint8_t>(image.m_Image, image.m_Image + IMAGE_SIZE),
+            image.m_nFlashSize, Counters(), List().GetItemCount(), Tree().topLevelItemCount(),
+            m_dialog->windowTitle() };
+    }
+
+    void RenameFirstProgram(const char* name)
+    {
+        m_dialog->ApplyImageChange(QStringLiteral("rename"), [this, name] {
+            ProgramRecord program = db().m_TvTable[0];
+            std::memset(program.name, 0, sizeof program.name);
+            std::memcpy(program.name, name, std::strlen(name));
+            db().WriteProgram(program, 0);
+            return true;
+        }, LIST_PROGRAMS);
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<CTavrelDlg> m_dialog;
     PromptRecorder m_prompts;
@@ -92,7 +134,7 @@ private slots:
         m_prompts = PromptRecorder();
         SetPrompts(&m_prompts);
         m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(app());
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
         // Start-up finds no receiver port; that message is not what these tests check.
         m_prompts.messages.clear();
         qunsetenv("TAVREL_CODEPAGE");
@@ -101,6 +143,7 @@ private slots:
     void cleanup()
     {
         m_dialog.reset();
+        app().m_Comm.Devices().Assign(4, NO_PORT);
         SetPrompts(nullptr);
         m_dir.reset();
     }
@@ -212,34 +255,73 @@ private slots:
         QCOMPARE(List().GetItemText(List().GetItemCount() - 1, 0), QString::number(db().m_nTvCount));
     }
 
-    void rejectedFilesLeaveTheViewsAsTheyWere()
+    void badFilesChangeNothing_data()
     {
-        Open(WriteImage(QStringLiteral("empty.bin"), {}));
-        QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
-        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
-        QCOMPARE(app().m_bImageLoaded, 1);
-        QCOMPARE(Tree().topLevelItemCount(), 0);
-
-        OpenBytes(SmallImage().Build());
-        const QStringList counters = Counters();
-        const int rows = List().GetItemCount();
-        m_prompts.messages.clear();
-        Open(WriteImage(QStringLiteral("bad.bin"), std::vector<uint8_t>(IMAGE_SIZE, 0x5A)));
-        QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
-        QCOMPARE(app().m_bImageLoaded, 1);
-        QCOMPARE(Counters(), counters);
-        QCOMPARE(List().GetItemCount(), rows);
-        QCOMPARE(db().m_Image[IMAGE_SIZE - 1], uint8_t(0x5A));
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("afterAnImage");
+        QTest::addColumn<QString>("message");
+        const QString notRight = QStringLiteral("The bin file is not right!");
+        for (const bool after : { false, true }) {
+            const char* when = after ? " after an image" : "";
+            QTest::addRow("empty%s", when) << "empty" << after << notRight;
+            QTest::addRow("one byte%s", when) << "one byte" << after << notRight;
+            QTest::addRow("512 KiB of zeros%s", when) << "zeros" << after << notRight;
+            QTest::addRow("1 MiB + 1%s", when) << "too long" << after << notRight;
+            QTest::addRow("a folder%s", when) << "folder" << after << "Is a directory";
+            QTest::addRow("a named pipe%s", when) << "fifo" << after << "Is a named pipe, not a file";
+            QTest::addRow("unreadable%s", when) << "unreadable" << after << "Permission denied";
+        }
     }
 
-    void aShortFileKeepsTheRestOfTheEarlierImage()
+    void badFilesChangeNothing()
     {
-        OpenBytes(SmallImage().Build());
+        QFETCH(QString, kind);
+        QFETCH(bool, afterAnImage);
+        QFETCH(QString, message);
+        if (kind == QLatin1String("unreadable") && geteuid() == 0)
+            QSKIP("root reads any file");
+        if (afterAnImage)
+            OpenBytes(SmallImage().Build());
+        const Shown before = WhatIsShown();
         m_prompts.messages.clear();
-        Open(WriteImage(QStringLiteral("short.bin"), std::vector<uint8_t>(16, 0x11)));
+
+        QString path = PathOf(QStringLiteral("bad.bin"));
+        if (kind == QLatin1String("empty"))
+            WriteBytes(path, {});
+        else if (kind == QLatin1String("one byte"))
+            WriteBytes(path, { 0x36 });
+        else if (kind == QLatin1String("zeros"))
+            WriteBytes(path, std::vector<uint8_t>(0x80000, 0));
+        else if (kind == QLatin1String("too long"))
+            WriteBytes(path, std::vector<uint8_t>(IMAGE_SIZE + 1, 0));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("bad.bin")));
+        else if (kind == QLatin1String("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else {
+            WriteBytes(path, SmallImage().Build());
+            QFile::setPermissions(path, QFileDevice::Permissions());
+        }
+
+        Open(path);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY2(m_prompts.messages[0].text.contains(message), qPrintable(m_prompts.messages[0].text));
+        if (message != QLatin1String("The bin file is not right!"))
+            QVERIFY(m_prompts.messages[0].text.startsWith(path));
+        QVERIFY(WhatIsShown() == before);
+    }
+
+    void aValidImageReplacesEverythingOfTheOneBefore()
+    {
+        // A 1 MiB image leaves nothing behind in the upper half when a 512 KiB one follows.
+        OpenBytes(SmallImage(2).Build());
+        const std::vector<uint8_t> small = SmallImage(1).Build();
+        Open(WriteImage(QStringLiteral("half.bin"), std::vector<uint8_t>(small.begin(), small.begin() + 0x80000)));
         QVERIFY(m_prompts.messages.isEmpty());
-        QCOMPARE(db().m_Image[15], uint8_t(0x11));
-        QCOMPARE(Label(IDC_SAT_COUNT), QStringLiteral("Sat: 2"));
+        QCOMPARE(db().m_nFlashSize, 0x80000u);
+        QVERIFY(std::all_of(db().m_Image + 0x80000, db().m_Image + IMAGE_SIZE, [](uint8_t b) { return b == 0xFF; }));
+        QCOMPARE(ReadBytes(SavedImage(QStringLiteral("half-again.bin"))),
+            std::vector<uint8_t>(small.begin(), small.begin() + 0x80000));
     }
 
     void fileSizeLimitIsOneMebibyte()
@@ -305,7 +387,7 @@ private slots:
 
         m_dialog.reset();
         app().ResetState();
-        m_dialog = std::make_unique<CTavrelDlg>(app());
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
         Open(saved);
         QCOMPARE(Counters(), counters);
         QCOMPARE(Column(1), names);
@@ -340,6 +422,143 @@ private slots:
         m_dialog->OnFileSave();
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("no/such/folder.bin")));
+    }
+
+    void saveWritesOnlyWhatItCanStandBehind()
+    {
+        // Nothing was ever loaded: a refused file does not make an image to save.
+        Open(WriteImage(QStringLiteral("zeros.bin"), std::vector<uint8_t>(0x80000, 0)));
+        m_prompts.messages.clear();
+        const QString target = PathOf(QStringLiteral("target.bin"));
+        WriteBytes(target, std::vector<uint8_t>(100, 0x42));
+        m_prompts.saveNames.append(target);
+        m_dialog->OnFileSave();
+        QCOMPARE(m_prompts.Texts(), QStringList({ "Please open file or dump first!" }));
+        QCOMPARE(ReadBytes(target), std::vector<uint8_t>(100, 0x42));
+
+        // An edit that leaves an image the loader refuses cannot be saved either.
+        OpenBytes(SmallImage().Build());
+        m_prompts.messages.clear();
+        m_dialog->ApplyImageChange(QStringLiteral("erase"), [this] {
+            std::fill(db().m_Image, db().m_Image + IMAGE_SIZE, 0);
+            return true;
+        }, LIST_PROGRAMS);
+        m_prompts.messages.clear();
+        m_dialog->OnFileSave();
+        QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
+        QCOMPARE(ReadBytes(target), std::vector<uint8_t>(100, 0x42));
+    }
+
+    void aFullDiskIsNamedAndKeepsTheOldFile()
+    {
+        if (geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        const QString mountPoint = PathOf(QStringLiteral("small"));
+        QDir().mkpath(mountPoint);
+        if (mount("tavrel-test", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("this machine cannot mount a tmpfs");
+        const QString target = mountPoint + QStringLiteral("/old.bin");
+        WriteBytes(target, std::vector<uint8_t>(100, 0x42));
+
+        OpenBytes(SmallImage().Build());
+        m_prompts.saveNames.append(target);
+        m_dialog->OnFileSave();
+        const QStringList texts = m_prompts.Texts();
+        const std::vector<uint8_t> kept = ReadBytes(target);
+        const QStringList left = QDir(mountPoint).entryList(QDir::Files | QDir::Hidden);
+        umount(QFile::encodeName(mountPoint).constData());
+
+        QCOMPARE(texts, QStringList({ target + QStringLiteral("\nNo space left on device") }));
+        QCOMPARE(kept, std::vector<uint8_t>(100, 0x42));
+        QCOMPARE(left, QStringList({ "old.bin" }));
+    }
+
+    void titleMarksAModifiedImage()
+    {
+        const QString title = QStringLiteral("Tavrel V1.007 Build 10110314");
+        OpenBytes(SmallImage().Build());
+        QCOMPARE(m_dialog->windowTitle(), title);
+        RenameFirstProgram("Changed");
+        QCOMPARE(m_dialog->windowTitle(), title + QStringLiteral(" *"));
+        // Putting the old bytes back by hand is no change.
+        RenameFirstProgram("One");
+        QVERIFY(!m_dialog->IsImageModified());
+        QCOMPARE(m_dialog->windowTitle(), title);
+        RenameFirstProgram("Changed");
+        SavedImage(QStringLiteral("saved.bin"));
+        QCOMPARE(m_dialog->windowTitle(), title);
+    }
+
+    void unsavedChangesAreGuarded_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("answer");
+        for (const char* action : { "exit", "escape", "close", "open", "dump" })
+            for (const char* answer : { "unmodified", "save", "discard", "cancel" })
+                QTest::addRow("%s, %s", action, answer) << action << answer;
+    }
+
+    void unsavedChangesAreGuarded()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, answer);
+        SilentLine line;
+        app().m_Comm.Devices().Assign(4, line.Path());
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        OpenBytes(SmallImage().Build());
+        if (answer != QLatin1String("unmodified"))
+            RenameFirstProgram("Changed");
+        const std::vector<uint8_t> image(db().m_Image, db().m_Image + IMAGE_SIZE);
+        const QString other = WriteImage(QStringLiteral("other.bin"), MakeSampleImage());
+        const QString saved = PathOf(QStringLiteral("guarded.bin"));
+        m_prompts = PromptRecorder();
+        m_prompts.openNames.append(other);
+        if (answer == QLatin1String("save")) {
+            m_prompts.answers.append(PromptAnswer::Save);
+            m_prompts.saveNames.append(saved);
+        } else if (answer == QLatin1String("discard")) {
+            m_prompts.answers.append(PromptAnswer::Discard);
+        } else if (answer == QLatin1String("cancel")) {
+            m_prompts.answers.append(PromptAnswer::Cancel);
+        }
+
+        if (action == QLatin1String("exit"))
+            qobject_cast<QPushButton*>(m_dialog->Control(IDC_EXIT))->click();
+        else if (action == QLatin1String("escape"))
+            QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+        else if (action == QLatin1String("close"))
+            m_dialog->close();
+        else if (action == QLatin1String("open"))
+            m_dialog->OnFileOpen();
+        else
+            m_dialog->OnDump();
+
+        const bool asked = !m_prompts.messages.isEmpty()
+            && m_prompts.messages[0].text == QLatin1String("Save changes to the image?");
+        QCOMPARE(asked, answer != QLatin1String("unmodified"));
+        if (asked) {
+            QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Tavrel"));
+            QCOMPARE(m_prompts.messages[0].buttons, PromptButtons::SaveDiscardCancel);
+        }
+        const bool went = answer != QLatin1String("cancel");
+        if (action == QLatin1String("open"))
+            QCOMPARE(Label(IDC_SAT_COUNT) != QStringLiteral("Sat: 2"), went);
+        else if (action == QLatin1String("dump"))
+            QCOMPARE(Label(IDC_STATUS) == QStringLiteral("Please reset the STB!"), went);
+        else
+            QCOMPARE(!m_dialog->isVisible(), went);
+        if (!went) {
+            QVERIFY(std::equal(image.begin(), image.end(), db().m_Image));
+            QVERIFY(m_dialog->IsImageModified());
+        }
+        if (answer == QLatin1String("save")) {
+            const std::vector<uint8_t> written = ReadBytes(saved);
+            QCOMPARE(written.size(), size_t(0x100000));
+            QVERIFY(std::equal(written.begin(), written.end(), image.begin()));
+        } else {
+            QVERIFY(!QFileInfo::exists(saved));
+        }
     }
 
     void readOnlyFileIsNotReplaced()
@@ -571,8 +790,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TAVREL_COM4", "/nonexistent/tavrel-com4");
     CTavrelApp app(argc, argv);
+    app.m_Comm.Devices().Assign(4, NO_PORT);
     TestMainWindow test;
     return QTest::qExec(&test, argc, argv);
 }

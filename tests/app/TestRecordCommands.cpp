@@ -140,7 +140,7 @@ private slots:
         m_prompts = PromptRecorder();
         SetPrompts(&m_prompts);
         m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(app());
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
         const QString path = m_dir->filePath(QStringLiteral("commands.bin"));
         QVERIFY(WriteBytes(path, CommandImage().Build()));
         m_dialog->OpenImage(path);

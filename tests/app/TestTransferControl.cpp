@@ -7,6 +7,7 @@
 #include "PortOpenError.h"
 #include "PromptRecorder.h"
 #include "SampleImage.h"
+#include "SilentLine.h"
 #include "TestImages.h"
 #include "VirtualReceiver.h"
 
@@ -17,6 +18,7 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStatusBar>
 #include <QtWidgets/QTreeWidget>
 
 #include <cerrno>
@@ -33,35 +35,6 @@
 namespace {
 
 constexpr const char* MISSING_DEVICE = "/nonexistent/tavrel-com";
-
-// A line with nothing on the far end: the port opens, nobody answers.
-class SilentLine {
-public:
-    SilentLine()
-    {
-        m_nMaster = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        char name[128] = {};
-        if (m_nMaster < 0 || grantpt(m_nMaster) != 0 || unlockpt(m_nMaster) != 0
-            || ptsname_r(m_nMaster, name, sizeof name) != 0)
-            qFatal("no pseudo-terminal");
-        m_strPath = name;
-    }
-    ~SilentLine() { ::close(m_nMaster); }
-    SilentLine(const SilentLine&) = delete;
-    SilentLine& operator=(const SilentLine&) = delete;
-
-    const std::string& Path() const { return m_strPath; }
-    speed_t Speed() const
-    {
-        termios tio {};
-        tcgetattr(m_nMaster, &tio);
-        return cfgetospeed(&tio);
-    }
-
-private:
-    int m_nMaster = -1;
-    std::string m_strPath;
-};
 
 // The virtual receiver on its own thread, started when the test resets it.
 class Receiver {
@@ -132,10 +105,13 @@ private:
     CTavrelApp& app() { return TheApp(); }
     LinkState& link() { return app().m_Link; }
 
-    void OpenWindow(const std::string& com4)
+    void Route(unsigned port, const std::string& device) { app().m_Comm.Devices().Assign(port, device); }
+
+    void OpenWindow(const std::string& com4, double pauseScale = 0.01)
     {
-        qputenv("TAVREL_COM4", QByteArray::fromStdString(com4));
-        m_dialog = std::make_unique<CTavrelDlg>(app());
+        Route(4, com4);
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        m_dialog->WorkThread()->SetPauseScale(pauseScale);
     }
 
     QPushButton* Button(int id) const { return qobject_cast<QPushButton*>(m_dialog->Control(id)); }
@@ -225,6 +201,15 @@ private:
     }
 
     // The worker's window calls and messages arrive through the event loop.
+    QStringList KeptDumps() const
+    {
+        const QDir folder(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/tavrel/dumps"));
+        QStringList paths;
+        for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
+            paths.append(folder.filePath(name));
+        return paths;
+    }
+
     bool WaitForStatus(const QString& text, int timeoutMs = 20000)
     {
         return QTest::qWaitFor([&] { return Label(IDC_STATUS) == text; }, timeoutMs);
@@ -235,11 +220,15 @@ private:
     bool WorkerResponds()
     {
         SilentLine spare;
-        qputenv("TAVREL_COM4", QByteArray::fromStdString(spare.Path()));
-        if (!app().m_Comm.OpenAndConfigure(4, "115200,n,8,1"))
+        Route(4, spare.Path());
+        if (!app().m_Comm.OpenAndConfigure(4, "115200,n,8,1")) {
+            qWarning("open failed: %s", strerror(errno));
             return false;
-        if (!m_dialog->WorkThread()->PostThreadMessage(WM_CLOSE_PORT, 0, 0))
+        }
+        if (!m_dialog->WorkThread()->PostThreadMessage(WM_CLOSE_PORT, 0, 0)) {
+            qWarning("post failed");
             return false;
+        }
         return QTest::qWaitFor([&] { return !app().m_Comm.IsOpen(); }, 3000);
     }
 
@@ -250,6 +239,7 @@ private:
 private slots:
     void init()
     {
+        QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively();
         app().ResetState();
         m_prompts = PromptRecorder();
         SetPrompts(&m_prompts);
@@ -262,9 +252,8 @@ private slots:
         QVERIFY(!app().m_Comm.IsOpen());
         QCOMPARE(link().m_nWorkThreadId.load(), 0);
         SetPrompts(nullptr);
-        qunsetenv("TAVREL_COM4");
-        qunsetenv("TAVREL_COM2");
-        qunsetenv("TAVREL_COM3");
+        for (unsigned port : { 2, 3, 4 })
+            Route(port, std::string());
     }
 
     void startUpWithoutTheDefaultPortLeavesTheWindowForFiles()
@@ -321,7 +310,7 @@ private slots:
         SilentLine com4;
         SilentLine com2;
         OpenWindow(com4.Path());
-        qputenv("TAVREL_COM2", QByteArray::fromStdString(com2.Path()));
+        Route(2, com2.Path());
         Choose(IDC_XTAL, 1);
         Choose(IDC_PORT, 1);
         QVERIFY(m_prompts.messages.isEmpty());
@@ -331,7 +320,7 @@ private slots:
         QCOMPARE(com2.Speed(), speed_t(B19200));
         VerifyPortShownOpen();
 
-        qputenv("TAVREL_COM3", MISSING_DEVICE);
+        Route(3, MISSING_DEVICE);
         Choose(IDC_PORT, 2);
         QCOMPARE(m_prompts.Texts(),
             QStringList({ "Can't open port 3!\n/nonexistent/tavrel-com: No such file or directory" }));
@@ -374,7 +363,7 @@ private slots:
 
         // The device goes away while the port is closed.
         Button(IDC_OPEN_COM)->click();
-        qputenv("TAVREL_COM4", MISSING_DEVICE);
+        Route(4, MISSING_DEVICE);
         Button(IDC_OPEN_COM)->click();
         QCOMPARE(m_prompts.Texts(),
             QStringList({ "Can't open port 4!\n/nonexistent/tavrel-com: No such file or directory" }));
@@ -443,6 +432,13 @@ private slots:
         QCOMPARE(receiver->Faults(), std::vector<std::string> {});
         QCOMPARE(receiver->CompletedSessions(), 1);
 
+        // The dump was kept before it was decoded, and the status line says where.
+        const QStringList dumps = KeptDumps();
+        QCOMPARE(dumps.size(), 1);
+        QCOMPARE(ReadBytes(dumps[0]), flash);
+        QCOMPARE(m_dialog->StatusBar()->currentMessage(), QStringLiteral("Dump kept in %1").arg(dumps[0]));
+        QVERIFY(!m_dialog->IsImageModified());
+
         // The port closed with the transfer; the next Dump opens it again.
         Button(IDC_DUMP)->click();
         QVERIFY(app().m_Comm.IsOpen());
@@ -465,7 +461,65 @@ private slots:
         QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
         QCOMPARE(Label(IDC_SAT_COUNT), QString());
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), 0);
+        QCOMPARE(m_dialog->SatTree()->topLevelItemCount(), 0);
         VerifyIdle();
+        QCOMPARE(ReadBytes(KeptDumps().value(0)), flash);
+
+        // The raw flash is not sent to a receiver, but it can be saved whole.
+        m_prompts.messages.clear();
+        Button(IDC_UPGRADE)->click();
+        QCOMPARE(m_prompts.Texts(), QStringList({ "Please open file first!" }));
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        m_prompts.messages.clear();
+        const QString saved = m_dir->filePath(QStringLiteral("raw.bin"));
+        m_prompts.saveNames.append(saved);
+        m_dialog->OnFileSave();
+        QCOMPARE(m_prompts.Texts(), QStringList({ "Save Success!" }));
+        QCOMPARE(ReadBytes(saved), flash);
+    }
+
+    void lostLineEndsTheTransfer_data()
+    {
+        QTest::addColumn<bool>("upgrade");
+        QTest::newRow("in the middle of a dump") << false;
+        QTest::newRow("in the middle of an upgrade") << true;
+    }
+
+    void lostLineEndsTheTransfer()
+    {
+        QFETCH(bool, upgrade);
+        VirtualReceiverOptions options = upgrade ? UpgradeOptions() : DumpOptions(FullFlash(MakeSampleImage()));
+        options.hangUpAfter = 100000;
+        Receiver receiver(options);
+        OpenWindow(receiver.Path());
+        const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
+        QVERIFY(WriteBytes(path, SmallImage().Build()));
+        m_dialog->OpenImage(path);
+        if (upgrade) {
+            Button(IDC_UPGRADE)->click();
+            receiver.Reset();
+        } else {
+            Button(IDC_DUMP)->click();
+            receiver.Reset();
+            QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+            Button(IDC_DUMP)->click();
+        }
+
+        QVERIFY(QTest::qWaitFor([&] { return !m_prompts.messages.isEmpty(); }, 20000));
+        QCOMPARE(m_prompts.Texts(), QStringList({ "The receiver link was lost.\nInput/output error" }));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Error"));
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QVERIFY(!Enabled(IDC_CANCEL));
+        VerifyPortShownClosed();
+        QVERIFY(!app().m_Comm.IsOpen());
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        // A dump cut short keeps no half image; an upgrade leaves the image alone.
+        QCOMPARE(app().m_bImageLoaded.load(), upgrade ? 1 : 0);
+        QCOMPARE(m_dialog->RecordList()->GetItemCount() > 0, upgrade);
+        QVERIFY(KeptDumps().isEmpty());
+        QVERIFY(WorkerResponds());
+        QTest::qWait(100);
+        QCOMPARE(m_prompts.messages.size(), 1);
     }
 
     void wholeUpgradeWritesTheLoadedImage()
@@ -523,7 +577,7 @@ private slots:
         // A finished transfer closed the port; then the adapter was unplugged.
         Button(IDC_DUMP)->click();
         Button(IDC_CANCEL)->click();
-        qputenv("TAVREL_COM4", MISSING_DEVICE);
+        Route(4, MISSING_DEVICE);
         m_dialog->MenuAction(ID_TOOLS_DUMP)->trigger();
         QCOMPARE(m_prompts.Texts(),
             QStringList({ "Can't open the port!\n/nonexistent/tavrel-com: No such file or directory" }));
@@ -652,10 +706,7 @@ private slots:
         options.baud = 115200;
         options.answerTimeoutMs = 30000;
         Receiver receiver(options);
-        const double scale = app().m_dLinkPauseScale;
-        app().m_dLinkPauseScale = 1.0;
-        OpenWindow(receiver.Path());
-        app().m_dLinkPauseScale = scale;
+        OpenWindow(receiver.Path(), 1.0);
         Button(IDC_DUMP)->click();
         receiver.Reset();
         QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
@@ -699,8 +750,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Kept dumps go to a folder of the test's own.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     CTavrelApp app(argc, argv);
-    app.m_dLinkPauseScale = 0.01;
     TestTransferControl test;
     return QTest::qExec(&test, argc, argv);
 }

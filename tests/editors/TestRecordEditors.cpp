@@ -168,7 +168,7 @@ private slots:
         SetPrompts(&m_prompts);
         qunsetenv("TAVREL_CODEPAGE");
         m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(app());
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
         // Start-up finds no receiver port; that message is not what these tests check.
         m_prompts.messages.clear();
         m_dialog->show();

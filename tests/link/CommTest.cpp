@@ -59,8 +59,8 @@ public:
 class CommTest : public ::testing::Test {
 protected:
     PseudoTerminal line;
-    PortRoute route{4, line.Path()};
     cnComm comm;
+    PortRoute route{comm, 4, line.Path()};
 };
 
 TEST_F(CommTest, PortNumbersOutsideOneTo1024AreRefusedUntouched)
@@ -75,16 +75,16 @@ TEST_F(CommTest, PortNumberNamesTheDevice)
 {
     comm.SetPortNumber(12);
     EXPECT_STREQ(comm.PortName(), "COM12");
-    EXPECT_EQ(cnComm::DevicePathFor(12), "/dev/ttyS11");
-    EXPECT_EQ(cnComm::DevicePathFor(4), line.Path());
+    EXPECT_EQ(comm.DevicePathFor(12), "/dev/ttyS11");
+    EXPECT_EQ(comm.DevicePathFor(4), line.Path());
 }
 
 TEST_F(CommTest, MissingDeviceOrNonTerminalFailsCleanly)
 {
-    PortRoute missing(9, "/nonexistent/ttyUSB9");
+    PortRoute missing(comm, 9, "/nonexistent/ttyUSB9");
     EXPECT_FALSE(comm.OpenAndConfigure(9, "115200,n,8,1"));
     EXPECT_FALSE(comm.IsOpen());
-    PortRoute notATerminal(9, "/dev/null");
+    PortRoute notATerminal(comm, 9, "/dev/null");
     EXPECT_FALSE(comm.OpenAndConfigure(9, "115200,n,8,1"));
     EXPECT_FALSE(comm.IsOpen());
 }
@@ -122,6 +122,7 @@ TEST_F(CommTest, SecondOpenerOfAPortIsRefusedUntilItIsClosed)
 {
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
     cnComm other;
+    PortRoute otherRoute(other, 4, line.Path());
     EXPECT_FALSE(other.OpenAndConfigure(4, "115200,n,8,1"));
     EXPECT_FALSE(other.IsOpen());
     comm.Close();
@@ -243,10 +244,10 @@ TEST_F(CommTest, HangUpIsReportedOnceAndEndsTheMonitor)
     NotifyRecorder recorder;
     comm.SetNotify(recorder.Function());
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    EXPECT_EQ(comm.LostError(), 0);
     line.HangUp();
-    ASSERT_TRUE(recorder.WaitFor(WM_COM_ERROR, 1));
-    std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(recorder.Count(WM_COM_ERROR), 1u);
+    ASSERT_TRUE(recorder.WaitFor(WM_COM_LOST, 1));
+    EXPECT_EQ(comm.LostError(), EIO);
 
     // A hung-up line neither answers nor makes its readers spin.
     uint8_t buffer[8];
@@ -254,6 +255,10 @@ TEST_F(CommTest, HangUpIsReportedOnceAndEndsTheMonitor)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(comm.WaitForInput(30));
     EXPECT_GE(std::chrono::steady_clock::now() - start, 25ms);
+    uint8_t command = 'V';
+    comm.Write(&command, 1);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(recorder.Count(WM_COM_LOST), 1u);
     comm.Close();
     EXPECT_FALSE(comm.IsOpen());
 }

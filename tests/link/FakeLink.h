@@ -17,6 +17,7 @@ public:
     void ArriveByte(uint8_t byte) { Arrive({byte}); }
 
     bool IsOpen() const override { return m_bOpen; }
+    int LostError() const override { return m_nLostError; }
 
     int Read(uint8_t* buffer, int maxCount) override
     {
@@ -72,6 +73,7 @@ public:
     }
 
     bool m_bOpen = true;
+    int m_nLostError = 0;
     bool m_bOpenSucceeds = true;
     int m_nReads = 0;
     std::vector<int> m_MaxCounts;

@@ -94,7 +94,7 @@ public:
         m_Receiver->SetReport([](const std::string& text) { std::fprintf(stderr, "receiver: %s\n", text.c_str()); });
         if (!m_Receiver->Open())
             return false;
-        m_Route = std::make_unique<PortRoute>(4, m_Receiver->DevicePath());
+        m_Route = std::make_unique<PortRoute>(m_Comm, 4, m_Receiver->DevicePath());
         m_ReceiverThread = std::thread([this] { m_Receiver->Run(); });
         return true;
     }
@@ -161,7 +161,7 @@ public:
     bool WorkerResponds(int timeoutMs = 2000)
     {
         PseudoTerminal spare;
-        PortRoute route(4, spare.Path());
+        PortRoute route(m_Comm, 4, spare.Path());
         if (!m_Comm.OpenAndConfigure(4, "115200,n,8,1"))
             return false;
         m_Worker->PostThreadMessage(WM_CLOSE_PORT, 0, 0);

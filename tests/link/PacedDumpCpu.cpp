@@ -41,9 +41,8 @@ int main(int argc, char** argv)
     if (!receiver.waitForReadyRead(5000))
         return 1;
     const std::string device = receiver.readLine().trimmed().toStdString();
-    PortRoute route(4, device);
-
     LinkHarness link(1.0);
+    PortRoute route(link.m_Comm, 4, device);
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = CpuSeconds();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cnComm.h"
+
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -78,18 +80,20 @@ private:
     std::string m_strPath;
 };
 
-// Points the port number at a device for as long as it lives.
+// Points a port number of a port object at a device for as long as it lives.
 class PortRoute {
 public:
-    PortRoute(unsigned port, const std::string& device)
-        : m_strVariable("TAVREL_COM" + std::to_string(port))
+    PortRoute(cnComm& comm, unsigned port, const std::string& device)
+        : m_Comm(comm)
+        , m_nPort(port)
     {
-        setenv(m_strVariable.c_str(), device.c_str(), 1);
+        m_Comm.Devices().Assign(port, device);
     }
-    ~PortRoute() { unsetenv(m_strVariable.c_str()); }
+    ~PortRoute() { m_Comm.Devices().Assign(m_nPort, std::string()); }
     PortRoute(const PortRoute&) = delete;
     PortRoute& operator=(const PortRoute&) = delete;
 
 private:
-    std::string m_strVariable;
+    cnComm& m_Comm;
+    unsigned m_nPort;
 };
