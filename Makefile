@@ -3,12 +3,13 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test sanitize fuzz bench clean
+.PHONY: all deps build run test sanitize tsan fuzz bench clean
 
 all: build
 
@@ -30,6 +31,14 @@ sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The threads of the receiver link: the port, the worker and the main window's transfer control.
+TSAN_TESTS = tavrel_link_tests tavrel_link_e2e_tests tavrel_transfer_tests
+tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DTAVREL_TSAN=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target $(TSAN_TESTS)
+	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
+		ctest --output-on-failure -j $(JOBS) -R '^(CommTest|FlashTransferTest|LineSettingsTest|EndToEnd|tavrel_transfer_tests)'
+
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DTAVREL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -41,4 +50,4 @@ bench: build
 	$(BUILD)/bench/tavrel_bench
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

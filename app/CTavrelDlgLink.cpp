@@ -8,6 +8,7 @@
 #include "LinkMessages.h"
 #include "MainResources.h"
 #include "PortOpenError.h"
+#include "ThreadHandOff.h"
 #include "UserPrompts.h"
 
 #include <QtGui/QAction>
@@ -374,6 +375,7 @@ void CTavrelDlg::KeepDump()
 
 bool CTavrelDlg::event(QEvent* event)
 {
+    ThreadHandOff::Receive(event);
     const int type = event->type();
     if (type == int(WM_TRANSFER_PROGRESS) || type == int(WM_DUMP_DONE) || type == int(WM_UPGRADE_DONE)
         || type == int(WM_LINK_LOST)) {

@@ -19,6 +19,7 @@ public:
 
     bool event(QEvent* event) override
     {
+        ThreadHandOff::Receive(event);
         if (auto* message = dynamic_cast<LinkEvent*>(event)) {
             m_Thread.Dispatch(message->Message(), message->WParam(), message->LParam());
             return true;
@@ -68,6 +69,7 @@ void CUIThread::Stop()
     m_Transfer.Abort();
     quit();
     wait();
+    ThreadHandOff::Receive(this);
 }
 
 void CUIThread::WaitForStep()
@@ -86,6 +88,7 @@ void CUIThread::run()
     if (!m_bStopping)
         exec();
     ExitInstance();
+    ThreadHandOff::Send(this);
 }
 
 void CUIThread::InitInstance(QObject* target)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ThreadHandOff.h"
+
 #include <QEvent>
 
 #include <cstdint>
@@ -12,6 +14,7 @@ public:
         , m_nWParam(wParam)
         , m_nLParam(lParam)
     {
+        ThreadHandOff::Send(this);
     }
 
     unsigned Message() const { return static_cast<unsigned>(type()); }

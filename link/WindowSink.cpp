@@ -2,13 +2,52 @@
 
 #include "LinkEvent.h"
 
+#include "ThreadHandOff.h"
+
 #include <QCoreApplication>
-#include <QMetaObject>
 #include <QThread>
 
 #include <chrono>
 #include <future>
 #include <memory>
+
+namespace {
+
+// A window action of the worker, to be run on the main window's thread.
+class WindowActionEvent : public QEvent {
+public:
+    explicit WindowActionEvent(std::function<void()> run)
+        : QEvent(EventType())
+        , m_Run(std::move(run))
+    {
+        ThreadHandOff::Send(this);
+    }
+
+    static QEvent::Type EventType()
+    {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+
+    void Run() const { m_Run(); }
+
+private:
+    std::function<void()> m_Run;
+};
+
+} // namespace
+
+class WindowSink::ActionTarget : public QObject {
+public:
+    bool event(QEvent* event) override
+    {
+        ThreadHandOff::Receive(event);
+        if (event->type() != WindowActionEvent::EventType())
+            return QObject::event(event);
+        static_cast<WindowActionEvent*>(event)->Run();
+        return true;
+    }
+};
 
 WindowSink::WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomic<bool>& stopping,
     const LinkState& link)
@@ -16,8 +55,13 @@ WindowSink::WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomi
     , m_pWindow(window)
     , m_bStopping(stopping)
     , m_Link(link)
+    , m_pActionTarget(std::make_unique<ActionTarget>())
 {
+    if (m_pMainWindow)
+        m_pActionTarget->moveToThread(m_pMainWindow->thread());
 }
+
+WindowSink::~WindowSink() = default;
 
 void WindowSink::PostToWindow(unsigned message, uintptr_t wParam, intptr_t lParam)
 {
@@ -60,13 +104,12 @@ void WindowSink::RunOnWindowThread(std::function<void(LinkWindow&)> action)
     LinkWindow* window = m_pWindow;
     const LinkState* link = &m_Link;
     const uint32_t serial = m_Link.m_nTransferSerial;
-    QMetaObject::invokeMethod(
-        m_pMainWindow, [action = std::move(action), done, window, link, serial] {
+    QCoreApplication::postEvent(m_pActionTarget.get(),
+        new WindowActionEvent([action = std::move(action), done, window, link, serial] {
             if (link->m_nTransferSerial == serial)
                 action(*window);
             done->set_value();
-        },
-        Qt::QueuedConnection);
+        }));
     // The window's thread may itself be waiting for this worker to leave its step.
     while (finished.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
         if (m_bStopping || m_Link.m_nTransferSerial != serial)

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 class QObject;
 
@@ -15,6 +16,7 @@ class QObject;
 class WindowSink : public TransferSink {
 public:
     WindowSink(QObject* mainWindow, LinkWindow* window, const std::atomic<bool>& stopping, const LinkState& link);
+    ~WindowSink() override;
 
     void PostToWindow(unsigned message, uintptr_t wParam, intptr_t lParam) override;
     void EnableDumpButton(bool enable) override;
@@ -23,10 +25,14 @@ public:
     void ShowMessage(const std::string& text, const std::string& caption) override;
 
 private:
+    class ActionTarget;
+
     void RunOnWindowThread(std::function<void(LinkWindow&)> action);
 
     QObject* m_pMainWindow;
     LinkWindow* m_pWindow;
     const std::atomic<bool>& m_bStopping;
     const LinkState& m_Link;
+    // Lives on the main window's thread and runs the actions there.
+    std::unique_ptr<ActionTarget> m_pActionTarget;
 };

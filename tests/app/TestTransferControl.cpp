@@ -661,6 +661,28 @@ private slots:
         }
     }
 
+    void aCancelledReadLeavesTheImageAlone()
+    {
+        // Still streaming when the cancel comes: the worker is writing the image then.
+        VirtualReceiverOptions options = DumpOptions(FullFlash(MakeSampleImage()));
+        options.baud = 1000000;
+        Receiver receiver(options);
+        OpenWindow(receiver.Path());
+        Button(IDC_DUMP)->click();
+        receiver.Reset();
+        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+        Button(IDC_DUMP)->click();
+        QVERIFY(QTest::qWaitFor([&] { return Progress()->value() > 100000; }, 20000));
+
+        Button(IDC_CANCEL)->click();
+        const std::vector<uint8_t> file = SmallImage().Build();
+        const QString path = m_dir->filePath(QStringLiteral("small.bin"));
+        QVERIFY(WriteBytes(path, file));
+        QVERIFY(m_dialog->OpenImage(path));
+        QTest::qWait(100);
+        QVERIFY(std::equal(file.begin(), file.end(), app().Database().m_Image));
+    }
+
     void progressAfterCancelResetsTheBar()
     {
         SilentLine line;

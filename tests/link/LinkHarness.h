@@ -31,6 +31,7 @@ public:
 
     bool event(QEvent* event) override
     {
+        ThreadHandOff::Receive(event);
         if (auto* message = dynamic_cast<LinkEvent*>(event)) {
             m_Messages.push_back({message->Message(), message->WParam(), message->LParam()});
             return true;
