@@ -70,7 +70,7 @@ void DiffTable(ChannelDiff& diff, int tableId, const std::vector<ChannelRow>& be
             entries.push_back({ DiffKind::Moved, tableId, was, now, {} });
         std::vector<int> changed;
         for (int column = 0; column < COLUMN_COUNT; ++column)
-            if (Compared(column, tableId, diff.match) && was.fields[column] != now.fields[column])
+            if (Compared(column, tableId, diff.match) && was.Field(column) != now.Field(column))
                 changed.push_back(column);
         if (!changed.empty())
             entries.push_back({ DiffKind::Changed, tableId, was, now, std::move(changed) });
@@ -83,9 +83,11 @@ void DiffTable(ChannelDiff& diff, int tableId, const std::vector<ChannelRow>& be
     std::move(entries.begin(), entries.end(), std::back_inserter(diff.entries));
 }
 
-std::string ValueText(int column, const std::string& value)
+std::string ValueText(int column, std::string_view value)
 {
-    return ColumnInfoOf(column).number ? (value.empty() ? "none" : value) : "\"" + value + "\"";
+    if (!ColumnInfoOf(column).number)
+        return "\"" + std::string(value) + "\"";
+    return value.empty() ? "none" : std::string(value);
 }
 
 } // namespace
@@ -132,13 +134,15 @@ const char* DiffKindText(DiffKind kind)
 
 std::string DiffPosition(const DiffEntry& entry)
 {
+    const std::string before(entry.before.Field(COLUMN_POSITION));
+    const std::string after(entry.after.Field(COLUMN_POSITION));
     switch (entry.kind) {
     case DiffKind::Removed:
-        return entry.before.fields[COLUMN_POSITION];
+        return before;
     case DiffKind::Moved:
-        return entry.before.fields[COLUMN_POSITION] + " -> " + entry.after.fields[COLUMN_POSITION];
+        return before + " -> " + after;
     default:
-        return entry.after.fields[COLUMN_POSITION];
+        return after;
     }
 }
 
@@ -146,9 +150,9 @@ std::string DiffLabel(const DiffEntry& entry)
 {
     const ChannelRow& row = entry.kind == DiffKind::Removed ? entry.before : entry.after;
     if (entry.table != TABLE_TRANSPONDERS)
-        return "\"" + row.fields[COLUMN_NAME] + "\"";
-    return row.fields[COLUMN_FREQUENCY] + " polarization " + row.fields[COLUMN_POLARIZATION] + " on \""
-        + row.fields[COLUMN_SATELLITE_NAME] + "\"";
+        return ValueText(COLUMN_NAME, row.Field(COLUMN_NAME));
+    return std::string(row.Field(COLUMN_FREQUENCY)) + " polarization " + std::string(row.Field(COLUMN_POLARIZATION))
+        + " on " + ValueText(COLUMN_SATELLITE_NAME, row.Field(COLUMN_SATELLITE_NAME));
 }
 
 std::string DiffDetails(const DiffEntry& entry)
@@ -157,8 +161,8 @@ std::string DiffDetails(const DiffEntry& entry)
     for (const int column : entry.changedColumns) {
         if (!details.empty())
             details += ", ";
-        details += std::string(ColumnInfoOf(column).name) + ": " + ValueText(column, entry.before.fields[column])
-            + " -> " + ValueText(column, entry.after.fields[column]);
+        details += std::string(ColumnInfoOf(column).name) + ": " + ValueText(column, entry.before.Field(column))
+            + " -> " + ValueText(column, entry.after.Field(column));
     }
     return details;
 }

@@ -8,6 +8,20 @@
 
 namespace {
 
+// Bytes a row takes at most in either form, about; reserved so that the
+// text of a full image is not copied over and over while it grows.
+constexpr size_t ROW_BYTES = 800;
+
+size_t RowCount(const ChannelDatabase& db, unsigned tables)
+{
+    const uint16_t counts[TABLE_COUNT] = { db.m_nSatCount, db.m_nTpCount, db.m_nTvCount, db.m_nRadioCount };
+    size_t rows = 0;
+    for (int tableId = 0; tableId < TABLE_COUNT; ++tableId)
+        if ((tables & TableBit(tableId)) != 0)
+            rows += counts[tableId];
+    return rows;
+}
+
 std::vector<int> ColumnsOf(unsigned tables)
 {
     std::vector<int> columns;
@@ -28,20 +42,22 @@ std::string ExportCsv(const ChannelDatabase& db, unsigned tables, const CodePage
     for (const int column : columns)
         fields.emplace_back(ColumnInfoOf(column).name);
     std::string csv;
+    csv.reserve(RowCount(db, tables) * ROW_BYTES / 3);
     AppendCsvRecord(csv, fields);
     for (int tableId = 0; tableId < TABLE_COUNT; ++tableId) {
         if ((tables & TableBit(tableId)) == 0)
             continue;
-        for (const ChannelRow& row : TableRows(db, tableId, names)) {
+        ChannelRow made;
+        VisitTableRows(db, tableId, names, made, [&](const ChannelRow& row) {
             for (size_t i = 0; i < columns.size(); ++i)
-                fields[i] = row.fields[columns[i]];
+                fields[i] = row.Field(columns[i]);
             AppendCsvRecord(csv, fields);
-        }
+        });
     }
     return csv;
 }
 
-void AppendJsonValue(std::string& json, int column, const std::string& value)
+void AppendJsonValue(std::string& json, int column, std::string_view value)
 {
     if (value.empty() && ColumnInfoOf(column).number)
         json += "null";
@@ -61,7 +77,7 @@ void AppendJsonRow(std::string& json, const ChannelRow& row)
         separator = ", ";
         AppendJsonString(json, ColumnInfoOf(column).name);
         json += ": ";
-        AppendJsonValue(json, column, row.fields[column]);
+        AppendJsonValue(json, column, row.Field(column));
     }
     json += "}";
 }
@@ -69,6 +85,7 @@ void AppendJsonRow(std::string& json, const ChannelRow& row)
 std::string ExportJson(const ChannelDatabase& db, unsigned tables, const CodePageText& names)
 {
     std::string json = "{";
+    json.reserve(RowCount(db, tables) * ROW_BYTES);
     const char* tableSeparator = "\n";
     for (int tableId = 0; tableId < TABLE_COUNT; ++tableId) {
         if ((tables & TableBit(tableId)) == 0)
@@ -79,11 +96,12 @@ std::string ExportJson(const ChannelDatabase& db, unsigned tables, const CodePag
         AppendJsonString(json, TableName(tableId));
         json += ": [";
         const char* rowSeparator = "\n    ";
-        for (const ChannelRow& row : TableRows(db, tableId, names)) {
+        ChannelRow made;
+        VisitTableRows(db, tableId, names, made, [&](const ChannelRow& row) {
             json += rowSeparator;
             rowSeparator = ",\n    ";
             AppendJsonRow(json, row);
-        }
+        });
         json += "\n  ]";
     }
     json += "\n}\n";

@@ -3,6 +3,7 @@
 #include "ChannelDatabase.h"
 
 #include <string>
+#include <string_view>
 
 class CodePageText;
 
@@ -16,6 +17,6 @@ std::string ExportJson(const ChannelDatabase& db, unsigned tables, const CodePag
 struct ChannelRow;
 
 // A column value in JSON: a number column holds a number, empty is null.
-void AppendJsonValue(std::string& json, int column, const std::string& value);
+void AppendJsonValue(std::string& json, int column, std::string_view value);
 // A row as one JSON object of the columns its table has, "table" left out.
 void AppendJsonRow(std::string& json, const ChannelRow& row);

@@ -100,77 +100,73 @@ public:
     {
     }
 
-    ChannelRow Satellite(uint16_t position) const
+    const ChannelRow& Satellite(uint16_t position, ChannelRow& row) const
     {
         const SatelliteRecord& sat = m_db.m_SatTable[position];
-        ChannelRow row = Start(TABLE_SATELLITES, position, sat.entry);
-        auto& f = row.fields;
-        f[COLUMN_NAME] = m_names.ToUtf8(sat.name, 12);
-        f[COLUMN_SAT_ID] = Number(sat.satId);
-        f[COLUMN_LONGITUDE] = Number(sat.longitude);
-        f[COLUMN_LNB_LOW] = Number(sat.lnbFreLow);
-        f[COLUMN_LNB_HIGH] = Number(sat.lnbFreHigh);
-        f[COLUMN_LNB_TYPE] = Number(sat.lnbType);
-        f[COLUMN_LNB_POWER] = Number(sat.lnbPower);
-        f[COLUMN_TONE_22K] = Number(sat.tone22k);
-        f[COLUMN_POWER_0_12V] = Number(sat.power012v);
-        f[COLUMN_DISEQC_10] = Number(sat.diseqc10);
-        f[COLUMN_DISEQC_12] = Number(sat.diseqc12En);
-        f[COLUMN_MOTOR_POSITION] = Number(sat.position);
+        Start(row, TABLE_SATELLITES, position, sat.entry);
+        row.Set(COLUMN_NAME, m_names.ToUtf8(sat.name, 12));
+        row.Set(COLUMN_SAT_ID, Number(sat.satId));
+        row.Set(COLUMN_LONGITUDE, Number(sat.longitude));
+        row.Set(COLUMN_LNB_LOW, Number(sat.lnbFreLow));
+        row.Set(COLUMN_LNB_HIGH, Number(sat.lnbFreHigh));
+        row.Set(COLUMN_LNB_TYPE, Number(sat.lnbType));
+        row.Set(COLUMN_LNB_POWER, Number(sat.lnbPower));
+        row.Set(COLUMN_TONE_22K, Number(sat.tone22k));
+        row.Set(COLUMN_POWER_0_12V, Number(sat.power012v));
+        row.Set(COLUMN_DISEQC_10, Number(sat.diseqc10));
+        row.Set(COLUMN_DISEQC_12, Number(sat.diseqc12En));
+        row.Set(COLUMN_MOTOR_POSITION, Number(sat.position));
         return row;
     }
 
-    ChannelRow Transponder(uint16_t position) const
+    const ChannelRow& Transponder(uint16_t position, ChannelRow& row) const
     {
         const TransponderRecord& tp = m_db.m_TpTable[position];
-        ChannelRow row = Start(TABLE_TRANSPONDERS, position, tp.entry);
-        auto& f = row.fields;
-        f[COLUMN_SAT_ID] = Number(tp.satId);
-        f[COLUMN_TP_ID] = Number(tp.tpId);
+        Start(row, TABLE_TRANSPONDERS, position, tp.entry);
+        row.Set(COLUMN_SAT_ID, Number(tp.satId));
+        row.Set(COLUMN_TP_ID, Number(tp.tpId));
         SetSatellite(row, tp.satId);
-        f[COLUMN_FREQUENCY] = Number(tp.frequency);
-        f[COLUMN_POLARIZATION] = Number(tp.polarization);
-        f[COLUMN_SYMBOL_RATE] = Number(tp.symbolRate);
+        row.Set(COLUMN_FREQUENCY, Number(tp.frequency));
+        row.Set(COLUMN_POLARIZATION, Number(tp.polarization));
+        row.Set(COLUMN_SYMBOL_RATE, Number(tp.symbolRate));
         return row;
     }
 
-    ChannelRow Program(int tableId, uint16_t position) const
+    const ChannelRow& Program(int tableId, uint16_t position, ChannelRow& row) const
     {
         const ProgramRecord& prog = (tableId == TABLE_TV ? m_db.m_TvTable : m_db.m_RadioTable)[position];
-        ChannelRow row = Start(tableId, position, prog.entry);
-        auto& f = row.fields;
-        f[COLUMN_NAME] = m_names.ToUtf8(prog.name, 12);
-        f[COLUMN_SAT_ID] = Number(prog.satId);
-        f[COLUMN_TP_ID] = Number(prog.tpId);
+        Start(row, tableId, position, prog.entry);
+        row.Set(COLUMN_NAME, m_names.ToUtf8(prog.name, 12));
+        row.Set(COLUMN_SAT_ID, Number(prog.satId));
+        row.Set(COLUMN_TP_ID, Number(prog.tpId));
         SetSatellite(row, prog.satId);
         if (const auto tp = m_tpOfId.find(prog.tpId); tp != m_tpOfId.end()) {
             const TransponderRecord& record = m_db.m_TpTable[tp->second];
-            f[COLUMN_TRANSPONDER_POSITION] = Number(tp->second + 1u);
-            f[COLUMN_FREQUENCY] = Number(record.frequency);
-            f[COLUMN_POLARIZATION] = Number(record.polarization);
+            row.Set(COLUMN_TRANSPONDER_POSITION, Number(tp->second + 1u));
+            row.Set(COLUMN_FREQUENCY, Number(record.frequency));
+            row.Set(COLUMN_POLARIZATION, Number(record.polarization));
         }
-        f[COLUMN_SERVICE_ID] = Number(prog.serviceId);
-        f[COLUMN_VIDEO_PID] = Number(prog.videoPid);
-        f[COLUMN_AUDIO_PID] = Number(prog.audioPid);
-        f[COLUMN_PCR_PID] = Number(prog.pcrPid);
-        f[COLUMN_SCRAMBLE] = Number(prog.scramble);
-        f[COLUMN_TRACK] = Number(prog.track);
-        f[COLUMN_CHILD_LOCK] = prog.lockBit == 0 ? "1" : "0";
-        f[COLUMN_FAVORITES] = FavoritesText(prog.favoriteBits);
-        f[COLUMN_BISS_KEY] = KeyText(prog.bissKey);
+        row.Set(COLUMN_SERVICE_ID, Number(prog.serviceId));
+        row.Set(COLUMN_VIDEO_PID, Number(prog.videoPid));
+        row.Set(COLUMN_AUDIO_PID, Number(prog.audioPid));
+        row.Set(COLUMN_PCR_PID, Number(prog.pcrPid));
+        row.Set(COLUMN_SCRAMBLE, Number(prog.scramble));
+        row.Set(COLUMN_TRACK, Number(prog.track));
+        row.Set(COLUMN_CHILD_LOCK, prog.lockBit == 0 ? "1" : "0");
+        row.Set(COLUMN_FAVORITES, FavoritesText(prog.favoriteBits));
+        row.Set(COLUMN_BISS_KEY, KeyText(prog.bissKey));
         return row;
     }
 
 private:
-    static ChannelRow Start(int tableId, uint16_t position, DirectoryEntry entry)
+    static void Start(ChannelRow& row, int tableId, uint16_t position, DirectoryEntry entry)
     {
-        ChannelRow row;
+        row.Clear();
         row.table = tableId;
         row.source = position;
-        row.fields[COLUMN_TABLE] = TABLE_NAMES[tableId];
-        row.fields[COLUMN_POSITION] = Number(position + 1u);
-        row.fields[COLUMN_OFFSET] = OffsetText(EntryOffset(entry));
-        return row;
+        row.Set(COLUMN_TABLE, TABLE_NAMES[tableId]);
+        row.Set(COLUMN_POSITION, Number(position + 1u));
+        row.Set(COLUMN_OFFSET, OffsetText(EntryOffset(entry)));
     }
 
     void SetSatellite(ChannelRow& row, uint16_t satId) const
@@ -178,8 +174,8 @@ private:
         const auto sat = m_satOfId.find(satId);
         if (sat == m_satOfId.end())
             return;
-        row.fields[COLUMN_SATELLITE_POSITION] = Number(sat->second + 1u);
-        row.fields[COLUMN_SATELLITE_NAME] = m_names.ToUtf8(m_db.m_SatTable[sat->second].name, 12);
+        row.Set(COLUMN_SATELLITE_POSITION, Number(sat->second + 1u));
+        row.Set(COLUMN_SATELLITE_NAME, m_names.ToUtf8(m_db.m_SatTable[sat->second].name, 12));
     }
 
     const ChannelDatabase& m_db;
@@ -233,30 +229,41 @@ std::optional<unsigned> ParseTableList(std::string_view text)
     }
 }
 
-std::vector<ChannelRow> TableRows(const ChannelDatabase& db, int tableId, const CodePageText& names)
+void VisitTableRows(const ChannelDatabase& db, int tableId, const CodePageText& names, ChannelRow& row,
+    const std::function<void(const ChannelRow&)>& visit)
 {
     const RowMaker maker(db, names);
-    std::vector<ChannelRow> rows;
     switch (tableId) {
     case TABLE_SATELLITES:
         for (uint16_t i = 0; i < db.m_nSatCount; ++i)
-            rows.push_back(maker.Satellite(i));
+            visit(maker.Satellite(i, row));
         break;
     case TABLE_TRANSPONDERS:
         for (uint16_t i = 0; i < db.m_nTpCount; ++i)
-            rows.push_back(maker.Transponder(i));
+            visit(maker.Transponder(i, row));
         break;
     case TABLE_TV:
         for (uint16_t i = 0; i < db.m_nTvCount; ++i)
-            rows.push_back(maker.Program(TABLE_TV, i));
+            visit(maker.Program(TABLE_TV, i, row));
         break;
     case TABLE_RADIO:
         for (uint16_t i = 0; i < db.m_nRadioCount; ++i)
-            rows.push_back(maker.Program(TABLE_RADIO, i));
+            visit(maker.Program(TABLE_RADIO, i, row));
         break;
     default:
         break;
     }
+}
+
+std::vector<ChannelRow> TableRows(const ChannelDatabase& db, int tableId, const CodePageText& names)
+{
+    std::vector<ChannelRow> rows;
+    rows.reserve(tableId == TABLE_SATELLITES ? db.m_nSatCount
+            : tableId == TABLE_TRANSPONDERS  ? db.m_nTpCount
+            : tableId == TABLE_TV            ? db.m_nTvCount
+                                             : db.m_nRadioCount);
+    ChannelRow row;
+    VisitTableRows(db, tableId, names, row, [&rows](const ChannelRow& made) { rows.push_back(made); });
     return rows;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,16 +78,42 @@ int FindTable(std::string_view name);
 // A comma-separated list of table names, or "all"; nullopt when a name is unknown.
 std::optional<unsigned> ParseTableList(std::string_view text);
 
-// One record of a table as texts, column by column.
+// One record of a table as texts, column by column, all in one string: a
+// list holds thousands of them.
 struct ChannelRow {
     int table = TABLE_TV;
     // The record's position in its table, or the row's number in a file.
     uint32_t source = 0;
-    std::array<std::string, COLUMN_COUNT> fields;
+
+    std::string_view Field(int column) const
+    {
+        return std::string_view(m_text).substr(m_spans[column].start, m_spans[column].length);
+    }
+    void Set(int column, std::string_view value)
+    {
+        m_spans[column] = { static_cast<uint32_t>(m_text.size()), static_cast<uint32_t>(value.size()) };
+        m_text += value;
+    }
+    void Clear()
+    {
+        m_text.clear();
+        m_spans.fill({});
+    }
+
+private:
+    struct Span {
+        uint32_t start = 0;
+        uint32_t length = 0;
+    };
+    std::string m_text;
+    std::array<Span, COLUMN_COUNT> m_spans {};
 };
 
 // Every record of one table, in table order, with names in UTF-8.
 std::vector<ChannelRow> TableRows(const ChannelDatabase& db, int tableId, const CodePageText& names);
+// The same rows one after another, each in `row` while `visit` runs.
+void VisitTableRows(const ChannelDatabase& db, int tableId, const CodePageText& names, ChannelRow& row,
+    const std::function<void(const ChannelRow&)>& visit);
 
 std::string OffsetText(uint32_t offset);
 std::optional<uint32_t> ParseNumber(std::string_view text);

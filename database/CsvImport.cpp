@@ -12,9 +12,14 @@ namespace {
 
 constexpr size_t NAME_BYTES = 12;
 
-std::string Quoted(const std::string& text)
+std::string Quoted(std::string_view text)
 {
-    return "\"" + text + "\"";
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string Text(const ChannelRow& row, int column)
+{
+    return std::string(row.Field(column));
 }
 
 std::string RowText(uint32_t row)
@@ -119,10 +124,10 @@ private:
             ChannelRow channel;
             channel.source = row;
             for (size_t i = 0; i < columnOf.size(); ++i)
-                channel.fields[columnOf[i]] = std::move(fields[i]);
-            channel.table = FindTable(channel.fields[COLUMN_TABLE]);
+                channel.Set(columnOf[i], fields[i]);
+            channel.table = FindTable(channel.Field(COLUMN_TABLE));
             if (channel.table < 0) {
-                Error(row, "unknown table " + Quoted(channel.fields[COLUMN_TABLE]));
+                Error(row, "unknown table " + Quoted(channel.Field(COLUMN_TABLE)));
                 continue;
             }
             if (!IsProgramTable(channel.table)) {
@@ -139,18 +144,18 @@ private:
     void Canonicalise(ChannelRow& row, const ColumnSet& columns)
     {
         for (int column = 0; column < COLUMN_COUNT; ++column) {
-            std::string& field = row.fields[column];
+            const std::string_view field = row.Field(column);
             if (!columns.test(column) || !ColumnInfoOf(column).number || field.empty())
                 continue;
             if (const auto number = ParseNumber(field))
-                field = std::to_string(*number);
+                row.Set(column, std::to_string(*number));
         }
         if (!columns.test(COLUMN_OFFSET))
             return;
-        if (const auto offset = ParseNumber(row.fields[COLUMN_OFFSET]))
-            row.fields[COLUMN_OFFSET] = OffsetText(*offset);
+        if (const auto offset = ParseNumber(row.Field(COLUMN_OFFSET)))
+            row.Set(COLUMN_OFFSET, OffsetText(*offset));
         else if (m_options.match == MatchMode::Offset && !m_options.chooseMatch)
-            Error(row.source, "the offset " + Quoted(row.fields[COLUMN_OFFSET]) + " is not a number");
+            Error(row.source, "the offset " + Quoted(row.Field(COLUMN_OFFSET)) + " is not a number");
     }
 
     bool CanMatch(const CsvRows& rows)
@@ -176,12 +181,12 @@ private:
 
     void PlanRow(const ChannelRow& row, const RowMatch& match, const std::vector<ChannelRow>& image, const CsvRows& rows)
     {
-        const std::string label = RowText(row.source) + " " + Quoted(row.fields[COLUMN_NAME]);
+        const std::string label = RowText(row.source) + " " + Quoted(row.Field(COLUMN_NAME));
         const bool byOffset = m_plan.match == MatchMode::Offset;
         switch (match.outcome) {
         case MatchOutcome::Unmatched:
             m_plan.notes.push_back(label + ": "
-                + (byOffset ? "no " + std::string(TableName(row.table)) + " program at offset " + row.fields[COLUMN_OFFSET]
+                + (byOffset ? "no " + std::string(TableName(row.table)) + " program at offset " + Text(row, COLUMN_OFFSET)
                             : "no such program in the image"));
             return;
         case MatchOutcome::Ambiguous:
@@ -189,7 +194,7 @@ private:
             return;
         case MatchOutcome::Repeated:
             if (byOffset)
-                Error(row.source, "the offset " + row.fields[COLUMN_OFFSET] + " stands twice (also in "
+                Error(row.source, "the offset " + Text(row, COLUMN_OFFSET) + " stands twice (also in "
                         + RowText(rows.programs[match.earlier].source) + ")");
             else
                 m_plan.notes.push_back(label + ": the same program as "
@@ -201,9 +206,9 @@ private:
 
         const ChannelRow& found = image[match.target];
         if (byOffset && rows.columns.test(COLUMN_SERVICE_ID)
-            && row.fields[COLUMN_SERVICE_ID] != found.fields[COLUMN_SERVICE_ID]) {
-            Error(row.source, "the program at offset " + row.fields[COLUMN_OFFSET] + " has service id "
-                    + found.fields[COLUMN_SERVICE_ID] + ", not " + row.fields[COLUMN_SERVICE_ID]
+            && row.Field(COLUMN_SERVICE_ID) != found.Field(COLUMN_SERVICE_ID)) {
+            Error(row.source, "the program at offset " + Text(row, COLUMN_OFFSET) + " has service id "
+                    + Text(found, COLUMN_SERVICE_ID) + ", not " + Text(row, COLUMN_SERVICE_ID)
                     + "; a list of another image is matched by reference");
             return;
         }
@@ -212,12 +217,12 @@ private:
         table.listed.push_back(position);
 
         ProgramRecord prog = (found.table == TABLE_TV ? m_db.m_TvTable : m_db.m_RadioTable)[position];
-        const std::string where = std::string(TableName(found.table)) + " " + found.fields[COLUMN_POSITION] + " "
-            + Quoted(found.fields[COLUMN_NAME]) + ": ";
+        const std::string where = std::string(TableName(found.table)) + " " + Text(found, COLUMN_POSITION) + " "
+            + Quoted(found.Field(COLUMN_NAME)) + ": ";
         bool changed = false;
-        if (rows.columns.test(COLUMN_NAME) && row.fields[COLUMN_NAME] != found.fields[COLUMN_NAME])
+        if (rows.columns.test(COLUMN_NAME) && row.Field(COLUMN_NAME) != found.Field(COLUMN_NAME))
             changed |= NewName(row, prog);
-        if (rows.columns.test(COLUMN_CHILD_LOCK) && row.fields[COLUMN_CHILD_LOCK] != found.fields[COLUMN_CHILD_LOCK])
+        if (rows.columns.test(COLUMN_CHILD_LOCK) && row.Field(COLUMN_CHILD_LOCK) != found.Field(COLUMN_CHILD_LOCK))
             changed |= NewLock(row, prog);
         if (rows.columns.test(COLUMN_FAVORITES))
             changed |= NewFavorites(row, prog);
@@ -227,8 +232,8 @@ private:
             const std::string now = column == COLUMN_NAME ? m_names.ToUtf8(prog.name, NAME_BYTES)
                 : column == COLUMN_CHILD_LOCK               ? std::string(prog.lockBit == 0 ? "1" : "0")
                                                             : FavoritesText(prog.favoriteBits);
-            if (now != found.fields[column])
-                m_plan.changes.push_back(where + ColumnInfoOf(column).name + " " + Quoted(found.fields[column])
+            if (now != found.Field(column))
+                m_plan.changes.push_back(where + ColumnInfoOf(column).name + " " + Quoted(found.Field(column))
                     + " -> " + Quoted(now));
         }
         table.writes.push_back(prog);
@@ -236,7 +241,7 @@ private:
 
     bool NewName(const ChannelRow& row, ProgramRecord& prog)
     {
-        const std::string& name = row.fields[COLUMN_NAME];
+        const std::string name = Text(row, COLUMN_NAME);
         const auto bytes = m_names.FromUtf8Exactly(name);
         const std::string codePage = "code page " + std::to_string(m_names.CodePage());
         if (!bytes) {
@@ -257,7 +262,7 @@ private:
 
     bool NewLock(const ChannelRow& row, ProgramRecord& prog)
     {
-        const std::string& lock = row.fields[COLUMN_CHILD_LOCK];
+        const std::string_view lock = row.Field(COLUMN_CHILD_LOCK);
         if (lock != "0" && lock != "1") {
             Error(row.source, "child_lock is " + Quoted(lock) + "; it is 1 for locked or 0");
             return false;
@@ -268,9 +273,9 @@ private:
 
     bool NewFavorites(const ChannelRow& row, ProgramRecord& prog)
     {
-        const auto bits = ParseFavorites(row.fields[COLUMN_FAVORITES]);
+        const auto bits = ParseFavorites(row.Field(COLUMN_FAVORITES));
         if (!bits) {
-            Error(row.source, "favorites " + Quoted(row.fields[COLUMN_FAVORITES])
+            Error(row.source, "favorites " + Quoted(row.Field(COLUMN_FAVORITES))
                     + " names a group other than Movies, Music, Cartoons, News, Sport and Adult");
             return false;
         }
@@ -297,8 +302,8 @@ private:
             if (listed[position])
                 continue;
             if (m_options.deleteMissing)
-                m_plan.changes.push_back(std::string(TableName(tableId)) + " " + rows[position].fields[COLUMN_POSITION]
-                    + " " + Quoted(rows[position].fields[COLUMN_NAME]) + ": deleted, the CSV does not list it");
+                m_plan.changes.push_back(std::string(TableName(tableId)) + " " + Text(rows[position], COLUMN_POSITION)
+                    + " " + Quoted(rows[position].Field(COLUMN_NAME)) + ": deleted, the CSV does not list it");
             else if (position != next)
                 ++moved;
             ++next;

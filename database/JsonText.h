@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -8,6 +9,12 @@
 inline void AppendJsonString(std::string& json, std::string_view text)
 {
     json += '"';
+    // Most texts need no escape at all.
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; })) {
+        json += text;
+        json += '"';
+        return;
+    }
     for (const char c : text) {
         switch (c) {
         case '"':

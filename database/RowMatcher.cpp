@@ -32,7 +32,7 @@ std::string Key(const ChannelRow& row, const std::vector<int>& keyColumns, const
         if (!columns.test(column))
             return {};
         key += '\x1F';
-        key += row.fields[column];
+        key += row.Field(column);
     }
     return key;
 }
@@ -120,7 +120,7 @@ private:
         if (free.size() > 1 && tiebreak == Tiebreak::ByName && m_columns.test(COLUMN_NAME)) {
             chosen = -1;
             for (const int k : free) {
-                if (m_to[k].fields[COLUMN_NAME] == m_from[row].fields[COLUMN_NAME]) {
+                if (m_to[k].Field(COLUMN_NAME) == m_from[row].Field(COLUMN_NAME)) {
                     chosen = k;
                     break;
                 }
@@ -143,7 +143,7 @@ private:
     {
         for (const int k : rows)
             for (int column = COLUMN_NAME; column < COLUMN_COUNT; ++column)
-                if (m_to[k].fields[column] != m_to[rows.front()].fields[column])
+                if (m_to[k].Field(column) != m_to[rows.front()].Field(column))
                     return false;
         return true;
     }
@@ -190,7 +190,7 @@ bool SameImage(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
             continue;
         shared = true;
         const int identity = IdentityColumn(row.table);
-        if (columns.test(identity) && hit->second->fields[identity] != row.fields[identity])
+        if (columns.test(identity) && hit->second->Field(identity) != row.Field(identity))
             return false;
     }
     return shared;
