@@ -80,15 +80,11 @@ void CTavrelDlg::OnImportCsv()
         return;
     std::vector<uint8_t> bytes;
     std::string reason;
-    switch (ReadImageFile(FileName(path), MAX_CSV_SIZE, bytes, reason)) {
-    case ImageReadResult::Failed:
-        ShowFileError(path, QString::fromLocal8Bit(reason));
+    const ImageReadResult read = ReadImageFile(FileName(path), MAX_CSV_SIZE, bytes, reason);
+    if (read != ImageReadResult::Read) {
+        ShowFileError(path, read == ImageReadResult::TooLarge ? QStringLiteral("The file is larger than 64 MiB.")
+                                                               : QString::fromLocal8Bit(reason));
         return;
-    case ImageReadResult::TooLarge:
-        ShowFileError(path, QStringLiteral("The file is larger than 64 MiB."));
-        return;
-    case ImageReadResult::Read:
-        break;
     }
 
     ChannelDatabase& db = m_state.Database();
@@ -107,14 +103,17 @@ void CTavrelDlg::OnImportCsv()
         ShowWarning(this, QStringLiteral("The CSV could not be applied; nothing changed."));
         return;
     }
-    QString text = plan.ChangesNothing() ? QStringLiteral("The CSV changes nothing.") : QString();
-    if (plan.match == MatchMode::Reference && !plan.ChangesNothing())
-        text = QStringLiteral("The CSV lists another image's programs; they were matched by service id, "
-                              "frequency and polarization, then by name.");
+    QStringList parts;
+    if (plan.ChangesNothing())
+        parts.append(QStringLiteral("The CSV changes nothing."));
+    else if (plan.match == MatchMode::Reference)
+        parts.append(QStringLiteral("The CSV lists another image's programs; they were matched by service id, "
+                                    "frequency and polarization, then by name."));
     if (!plan.notes.empty())
-        text += QStringLiteral("\n\nThese rows were not applied:\n") + Listed(plan.notes);
-    if (!text.isEmpty())
-        Prompts().Message(this, text.trimmed(), TITLE_INFO, PromptIcon::Information, PromptButtons::Ok);
+        parts.append(QStringLiteral("These rows were not applied:\n") + Listed(plan.notes));
+    if (!parts.isEmpty())
+        Prompts().Message(this, parts.join(QStringLiteral("\n\n")), TITLE_INFO, PromptIcon::Information,
+            PromptButtons::Ok);
 }
 
 void CTavrelDlg::OnCompareWith()
@@ -126,15 +125,14 @@ void CTavrelDlg::OnCompareWith()
         return;
     std::vector<uint8_t> bytes;
     std::string reason;
-    switch (ReadImageFile(FileName(path), IMAGE_SIZE, bytes, reason)) {
-    case ImageReadResult::Failed:
+    const ImageReadResult read = ReadImageFile(FileName(path), IMAGE_SIZE, bytes, reason);
+    if (read == ImageReadResult::Failed) {
         ShowFileError(path, QString::fromLocal8Bit(reason));
         return;
-    case ImageReadResult::TooLarge:
+    }
+    if (read == ImageReadResult::TooLarge) {
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return;
-    case ImageReadResult::Read:
-        break;
     }
     const auto other = std::make_unique<ChannelDatabase>();
     std::copy(bytes.begin(), bytes.end(), other->m_Image);

@@ -141,21 +141,22 @@ public:
 
     void Note(const std::string& path, const std::string& text) { m_err << "tavrel-cli: " << path << ": " << text << "\n"; }
 
+    // A whole regular file of at most maxSize bytes; false after reporting why not.
+    bool Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes)
+    {
+        std::string reason;
+        const ImageReadResult result = ReadImageFile(path, maxSize, bytes, reason);
+        if (result != ImageReadResult::Read)
+            Trouble(path, result == ImageReadResult::TooLarge ? tooLarge : reason);
+        return result == ImageReadResult::Read;
+    }
+
     // Reads and decodes an image file; false after reporting why not.
     bool Load(const std::string& path, Image& image)
     {
         std::vector<uint8_t> bytes;
-        std::string reason;
-        switch (ReadImageFile(path, IMAGE_SIZE, bytes, reason)) {
-        case ImageReadResult::Failed:
-            Trouble(path, reason);
+        if (!Read(path, IMAGE_SIZE, "not a flash image: larger than 1 MiB", bytes))
             return false;
-        case ImageReadResult::TooLarge:
-            Trouble(path, "not a flash image: larger than 1 MiB");
-            return false;
-        case ImageReadResult::Read:
-            break;
-        }
         std::copy(bytes.begin(), bytes.end(), image.db->m_Image);
         image.fileLength = bytes.size();
         if (image.db->DecodeDatabase())
@@ -170,17 +171,8 @@ public:
     bool ReadText(const std::string& path, std::string& text)
     {
         std::vector<uint8_t> bytes;
-        std::string reason;
-        switch (ReadImageFile(path, MAX_CSV_SIZE, bytes, reason)) {
-        case ImageReadResult::Failed:
-            Trouble(path, reason);
+        if (!Read(path, MAX_CSV_SIZE, "larger than 64 MiB", bytes))
             return false;
-        case ImageReadResult::TooLarge:
-            Trouble(path, "larger than 64 MiB");
-            return false;
-        case ImageReadResult::Read:
-            break;
-        }
         text.assign(bytes.begin(), bytes.end());
         return true;
     }
