@@ -219,24 +219,21 @@ private:
         ProgramRecord prog = (found.table == TABLE_TV ? m_db.m_TvTable : m_db.m_RadioTable)[position];
         const std::string where = std::string(TableName(found.table)) + " " + Text(found, COLUMN_POSITION) + " "
             + Quoted(found.Field(COLUMN_NAME)) + ": ";
-        bool changed = false;
-        if (rows.columns.test(COLUMN_NAME) && row.Field(COLUMN_NAME) != found.Field(COLUMN_NAME))
-            changed |= NewName(row, prog);
-        if (rows.columns.test(COLUMN_CHILD_LOCK) && row.Field(COLUMN_CHILD_LOCK) != found.Field(COLUMN_CHILD_LOCK))
-            changed |= NewLock(row, prog);
-        if (rows.columns.test(COLUMN_FAVORITES))
-            changed |= NewFavorites(row, prog);
-        if (!changed)
-            return;
-        for (const int column : { COLUMN_NAME, COLUMN_CHILD_LOCK, COLUMN_FAVORITES }) {
-            const std::string now = column == COLUMN_NAME ? m_names.ToUtf8(prog.name, NAME_BYTES)
-                : column == COLUMN_CHILD_LOCK               ? std::string(prog.lockBit == 0 ? "1" : "0")
-                                                            : FavoritesText(prog.favoriteBits);
-            if (now != found.Field(column))
-                m_plan.changes.push_back(where + ColumnInfoOf(column).name + " " + Quoted(found.Field(column))
-                    + " -> " + Quoted(now));
-        }
-        table.writes.push_back(prog);
+        const size_t changesBefore = m_plan.changes.size();
+        auto describe = [&](int column, const std::string& now) {
+            m_plan.changes.push_back(
+                where + ColumnInfoOf(column).name + " " + Quoted(found.Field(column)) + " -> " + Quoted(now));
+        };
+        if (rows.columns.test(COLUMN_NAME) && row.Field(COLUMN_NAME) != found.Field(COLUMN_NAME)
+            && NewName(row, prog))
+            describe(COLUMN_NAME, m_names.ToUtf8(prog.name, NAME_BYTES));
+        if (rows.columns.test(COLUMN_CHILD_LOCK) && row.Field(COLUMN_CHILD_LOCK) != found.Field(COLUMN_CHILD_LOCK)
+            && NewLock(row, prog))
+            describe(COLUMN_CHILD_LOCK, prog.lockBit == 0 ? "1" : "0");
+        if (rows.columns.test(COLUMN_FAVORITES) && NewFavorites(row, prog))
+            describe(COLUMN_FAVORITES, FavoritesText(prog.favoriteBits));
+        if (m_plan.changes.size() > changesBefore)
+            table.writes.push_back(prog);
     }
 
     bool NewName(const ChannelRow& row, ProgramRecord& prog)
