@@ -93,6 +93,9 @@ void CTavrelDlg::ConnectCommands()
     };
     onAction(ID_FILE_OPEN, &CTavrelDlg::OnFileOpen);
     onAction(ID_FILE_SAVE, &CTavrelDlg::OnFileSave);
+    onAction(ID_FILE_EXPORT_CSV, &CTavrelDlg::OnExportCsv);
+    onAction(ID_FILE_IMPORT_CSV, &CTavrelDlg::OnImportCsv);
+    onAction(ID_FILE_COMPARE, &CTavrelDlg::OnCompareWith);
     onAction(ID_FILE_EXIT, &CTavrelDlg::OnExit);
     onAction(ID_TOOLS_UPGRADE, &CTavrelDlg::OnUpgrade);
     onAction(ID_TOOLS_DUMP, &CTavrelDlg::OnDump);

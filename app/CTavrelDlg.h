@@ -123,6 +123,11 @@ public slots:
     void OnMoveRecords();
     void OnAdvance();
 
+    // Channel lists as CSV, and another image compared (CTavrelDlgExchange.cpp).
+    void OnExportCsv();
+    void OnImportCsv();
+    void OnCompareWith();
+
     // Receiver link (CTavrelDlgLink.cpp).
     void OnOpenCloseCom();
     void OnPortChange(int index);

@@ -116,6 +116,21 @@ struct DirectoryTable {
     uint32_t headerEnd;
 };
 
+// Why the last DecodeDatabase returned 0.
+enum class DecodeProblem {
+    None,
+    NoSignature,
+    SignatureAtFour,
+    NoDirectoryMagic,
+    NoBlockMarker,
+    TableTooLarge,      // more entries than the table holds
+    TableOutsideBlock,  // its entries run past the directory block
+    RecordOutsideImage, // an entry points so close to the end that its record leaves the image
+    TooManyPrograms,    // TV and radio together hold more than 5000
+};
+
+const char* DecodeProblemText(DecodeProblem problem);
+
 // The channel database of one flash image: the image bytes are the single
 // source of truth, the tables are what the last DecodeDatabase made of them.
 // A few MiB large: allocate it on the heap.
@@ -151,6 +166,8 @@ public:
     uint32_t m_nDirBlockOffset = 0;
     uint32_t m_nDirSearchLength = 0;
     int m_bKeyArea = 0;
+    DecodeProblem m_DecodeProblem = DecodeProblem::None;
+    int m_nProblemTable = -1; // the table of a table problem
 
     SatelliteRecord m_SatTable[MAX_SATELLITES] = {};
     uint16_t m_nSatCount = 0;

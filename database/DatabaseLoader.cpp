@@ -39,9 +39,36 @@ bool ErasedHeader(const uint8_t* image)
 
 } // namespace
 
+const char* DecodeProblemText(DecodeProblem problem)
+{
+    switch (problem) {
+    case DecodeProblem::None:
+        break;
+    case DecodeProblem::NoSignature:
+        return "the image signature 6CGHLSWZ is missing";
+    case DecodeProblem::SignatureAtFour:
+        return "the image signature stands at offset 4";
+    case DecodeProblem::NoDirectoryMagic:
+        return "no directory magic 77 02 AB CD follows the signature";
+    case DecodeProblem::NoBlockMarker:
+        return "no directory block ends in the block marker 19 85 10 19";
+    case DecodeProblem::TableTooLarge:
+        return "the table lists more records than it holds";
+    case DecodeProblem::TableOutsideBlock:
+        return "the table runs past the end of the directory block";
+    case DecodeProblem::RecordOutsideImage:
+        return "the table lists a record that leaves the image";
+    case DecodeProblem::TooManyPrograms:
+        return "TV and radio tables together list more than 5000 programs";
+    }
+    return "no problem";
+}
+
 int ChannelDatabase::DecodeDatabase()
 {
     ClearTables();
+    m_DecodeProblem = DecodeProblem::None;
+    m_nProblemTable = -1;
 
     const int flashType = DetectFlashType();
     if (flashType == 0)
@@ -64,11 +91,15 @@ int ChannelDatabase::DecodeDatabase()
 int ChannelDatabase::DetectFlashType()
 {
     const long signature = FindBytes(m_Image, 0, IMAGE_SIGNATURE, 8);
-    if (signature < 0 || signature == 4)
+    if (signature < 0 || signature == 4) {
+        m_DecodeProblem = signature < 0 ? DecodeProblem::NoSignature : DecodeProblem::SignatureAtFour;
         return 0;
+    }
     const long magic = FindBytes(m_Image, static_cast<size_t>(signature), DIRECTORY_MAGIC_BYTES, 4);
-    if (magic < 0)
+    if (magic < 0) {
+        m_DecodeProblem = DecodeProblem::NoDirectoryMagic;
         return 0;
+    }
     return magic <= 0x80000 ? 1 : 2;
 }
 
@@ -88,6 +119,7 @@ int ChannelDatabase::SelectFlashLayout(int flashType)
             m_nFlashSize = 0x100000;
             return 1;
         }
+        m_DecodeProblem = DecodeProblem::NoBlockMarker;
         return 0;
     }
     if (flashType == 1) {
@@ -157,39 +189,52 @@ struct TableSpan {
     uint32_t count = 0;
 };
 
-bool LocateTable(const ChannelDatabase& db, int tableId, uint32_t capacity, size_t recordSize, TableSpan& span)
+DecodeProblem LocateTable(const ChannelDatabase& db, int tableId, uint32_t capacity, size_t recordSize,
+    TableSpan& span)
 {
     DirectoryTable header;
     const uint32_t q = db.FindDirectoryTable(tableId, &header);
     span = TableSpan {};
     if (q == 0)
-        return true;
+        return DecodeProblem::None;
     if (header.entryCount > capacity)
-        return false;
+        return DecodeProblem::TableTooLarge;
     const uint64_t entriesEnd = uint64_t(q) + DIRECTORY_HEADER_SIZE + 4ull * header.entryCount;
     if (entriesEnd > uint64_t(db.m_nDirBlockOffset) + DIRECTORY_BLOCK_SIZE)
-        return false;
+        return DecodeProblem::TableOutsideBlock;
     span.entries = q + DIRECTORY_HEADER_SIZE;
     span.count = header.entryCount;
     for (uint32_t i = 0; i < span.count; ++i) {
         const uint32_t offset = EntryOffset(ReadBE32(db.m_Image + span.entries + 4 * i));
         if (offset + recordSize > IMAGE_SIZE)
-            return false;
+            return DecodeProblem::RecordOutsideImage;
     }
-    return true;
+    return DecodeProblem::None;
 }
 
 } // namespace
 
 bool ChannelDatabase::DecodeTables()
 {
-    TableSpan sats, tps, tv, radio;
-    if (!LocateTable(*this, TABLE_SATELLITES, MAX_SATELLITES, SATELLITE_RECORD_SIZE, sats)
-        || !LocateTable(*this, TABLE_TRANSPONDERS, MAX_TRANSPONDERS, TRANSPONDER_RECORD_SIZE, tps)
-        || !LocateTable(*this, TABLE_TV, MAX_TV, PROGRAM_RECORD_SIZE, tv)
-        || !LocateTable(*this, TABLE_RADIO, MAX_RADIO, PROGRAM_RECORD_SIZE, radio)
-        || tv.count + radio.count > MAX_PROGRAMS)
+    TableSpan spans[TABLE_COUNT];
+    constexpr uint32_t CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
+    constexpr size_t RECORD_SIZE[TABLE_COUNT]
+        = { SATELLITE_RECORD_SIZE, TRANSPONDER_RECORD_SIZE, PROGRAM_RECORD_SIZE, PROGRAM_RECORD_SIZE };
+    for (int id = 0; id < TABLE_COUNT; ++id) {
+        m_DecodeProblem = LocateTable(*this, id, CAPACITY[id], RECORD_SIZE[id], spans[id]);
+        if (m_DecodeProblem != DecodeProblem::None) {
+            m_nProblemTable = id;
+            return false;
+        }
+    }
+    const TableSpan& sats = spans[TABLE_SATELLITES];
+    const TableSpan& tps = spans[TABLE_TRANSPONDERS];
+    const TableSpan& tv = spans[TABLE_TV];
+    const TableSpan& radio = spans[TABLE_RADIO];
+    if (tv.count + radio.count > MAX_PROGRAMS) {
+        m_DecodeProblem = DecodeProblem::TooManyPrograms;
         return false;
+    }
 
     for (uint32_t i = 0; i < sats.count; ++i) {
         const uint32_t entry = ReadBE32(m_Image + sats.entries + 4 * i);

@@ -45,6 +45,9 @@ constexpr ControlTemplate ABOUT_CONTROLS[] = {
 constexpr MenuItemTemplate MAIN_MENU[] = {
     { "File", "open", ID_FILE_OPEN },
     { nullptr, "save", ID_FILE_SAVE },
+    { nullptr, "export CSV...", ID_FILE_EXPORT_CSV },
+    { nullptr, "import CSV...", ID_FILE_IMPORT_CSV },
+    { nullptr, "compare with...", ID_FILE_COMPARE },
     { nullptr, "exit", ID_FILE_EXIT },
     { "Tools", "upgrade", ID_TOOLS_UPGRADE },
     { nullptr, "dump", ID_TOOLS_DUMP },

@@ -36,6 +36,9 @@ constexpr int ID_TOOLS_DUMP = 32775;
 constexpr int ID_TOOLS_ADVANCE = 32787;
 constexpr int ID_HELP_ABOUT = 32781;
 constexpr int ID_LIST_DELETE = 32786;
+constexpr int ID_FILE_EXPORT_CSV = 32801;
+constexpr int ID_FILE_IMPORT_CSV = 32802;
+constexpr int ID_FILE_COMPARE = 32803;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

@@ -1,0 +1,60 @@
+#include "CCompareDlg.h"
+
+#include "CReportListCtrl.h"
+#include "ChannelDiff.h"
+
+#include <QtWidgets/QDialogButtonBox>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QVBoxLayout>
+
+namespace {
+
+struct Column {
+    const char* heading;
+    int width;
+};
+
+constexpr Column COLUMNS[] = {
+    { "Table", 70 }, { "Change", 60 }, { "Position", 60 }, { "Record", 130 }, { "Details", 240 },
+};
+
+} // namespace
+
+CCompareDlg::CCompareDlg(const ChannelDiff& diff, const QString& otherPath, QWidget* parent)
+    : QDialog(parent)
+    , m_List(new CReportListCtrl(this))
+{
+    setWindowTitle(QStringLiteral("Compare"));
+    const QString matched = diff.match == MatchMode::Offset
+        ? QStringLiteral("records matched by their offset")
+        : QStringLiteral("records matched by service id, frequency and polarization, then by name");
+    const size_t count = diff.entries.size();
+    auto* summary = new QLabel(QStringLiteral("From the open image to %1, %2: %3 %4.")
+                                   .arg(otherPath, matched, QString::number(count),
+                                       count == 1 ? QStringLiteral("difference") : QStringLiteral("differences")),
+        this);
+    summary->setWordWrap(true);
+
+    for (size_t i = 0; i < std::size(COLUMNS); ++i)
+        m_List->InsertColumn(static_cast<int>(i), QString::fromLatin1(COLUMNS[i].heading), COLUMNS[i].width);
+    m_List->SetRedraw(false);
+    for (size_t i = 0; i < diff.entries.size(); ++i) {
+        const DiffEntry& entry = diff.entries[i];
+        const int row = m_List->InsertItem(static_cast<int>(i), QString::fromLatin1(TableName(entry.table)));
+        m_List->SetItemText(row, 1, QString::fromLatin1(DiffKindText(entry.kind)));
+        m_List->SetItemText(row, 2, QString::fromStdString(DiffPosition(entry)));
+        m_List->SetItemText(row, 3, QString::fromStdString(DiffLabel(entry)));
+        m_List->SetItemText(row, 4, QString::fromStdString(DiffDetails(entry)));
+    }
+    m_List->SetRedraw(true);
+    m_List->horizontalHeader()->setStretchLastSection(true);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(m_List);
+    layout->addWidget(buttons);
+    resize(720, 420);
+}

@@ -1,0 +1,154 @@
+// The channel list as CSV, out to a spreadsheet and back, and the open
+// image compared with another one.
+#include "CTavrelDlg.h"
+
+#include "AppState.h"
+#include "CCompareDlg.h"
+#include "ChannelDiff.h"
+#include "ChannelExport.h"
+#include "CodePageText.h"
+#include "CsvImport.h"
+#include "ImageFile.h"
+#include "UserPrompts.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QStringList>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const QString CSV_FILTER = QStringLiteral("CSV file (*.csv) (*.csv);;All file (*.*) (*)");
+const QString CSV_NAME = QStringLiteral("channels.csv");
+constexpr size_t MAX_CSV_SIZE = 64 << 20;
+// A message lists this many lines at most.
+constexpr size_t MAX_LINES = 15;
+
+QString Listed(const std::vector<std::string>& lines)
+{
+    QStringList texts;
+    for (size_t i = 0; i < lines.size() && i < MAX_LINES; ++i)
+        texts.append(QString::fromStdString(lines[i]));
+    if (lines.size() > MAX_LINES)
+        texts.append(QStringLiteral("and %1 more").arg(lines.size() - MAX_LINES));
+    return texts.join(QLatin1Char('\n'));
+}
+
+std::string FileName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// An image that did not decode has empty tables; there is nothing to export,
+// import into or compare.
+bool HasChannelList(AppState& state, QWidget* parent)
+{
+    if (!state.m_bImageLoaded) {
+        ShowWarning(parent, QStringLiteral("Please open file or dump first!"));
+        return false;
+    }
+    if (state.Database().m_DecodeProblem != DecodeProblem::None) {
+        ShowWarning(parent, QStringLiteral("The bin file is not right!"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void CTavrelDlg::OnExportCsv()
+{
+    if (!HasChannelList(m_state, this))
+        return;
+    const QString path = Prompts().SaveFileName(this, CSV_NAME, CSV_FILTER);
+    if (path.isEmpty())
+        return;
+    const std::string csv = ExportCsv(m_state.Database(), PROGRAM_TABLES, AnsiCodePageText());
+    std::string reason;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(csv.data());
+    if (!WriteImageFile(FileName(path), std::span(bytes, csv.size()), reason))
+        ShowFileError(path, QString::fromLocal8Bit(reason));
+}
+
+void CTavrelDlg::OnImportCsv()
+{
+    if (!HasChannelList(m_state, this))
+        return;
+    const QString path = Prompts().OpenFileName(this, CSV_FILTER);
+    if (path.isEmpty())
+        return;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    const ImageReadResult read = ReadImageFile(FileName(path), MAX_CSV_SIZE, bytes, reason);
+    if (read != ImageReadResult::Read) {
+        ShowFileError(path, read == ImageReadResult::TooLarge ? QStringLiteral("The file is larger than 64 MiB.")
+                                                               : QString::fromLocal8Bit(reason));
+        return;
+    }
+
+    ChannelDatabase& db = m_state.Database();
+    ImportOptions options;
+    options.chooseMatch = true;
+    const ImportPlan plan
+        = PlanImport(db, std::string(bytes.begin(), bytes.end()), options, AnsiCodePageText());
+    if (plan.Refused()) {
+        Prompts().Message(this, QStringLiteral("The CSV is not imported; nothing changed.\n\n") + Listed(plan.errors),
+            TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
+        return;
+    }
+    if (!plan.ChangesNothing()
+        && !ApplyImageChange(QStringLiteral("import CSV"), [&db, &plan] { return ApplyImport(db, plan); },
+            m_state.m_nListType)) {
+        ShowWarning(this, QStringLiteral("The CSV could not be applied; nothing changed."));
+        return;
+    }
+    QStringList parts;
+    if (plan.ChangesNothing())
+        parts.append(QStringLiteral("The CSV changes nothing."));
+    else if (plan.match == MatchMode::Reference)
+        parts.append(QStringLiteral("The CSV lists another image's programs; they were matched by service id, "
+                                    "frequency and polarization, then by name."));
+    if (!plan.notes.empty())
+        parts.append(QStringLiteral("These rows were not applied:\n") + Listed(plan.notes));
+    if (!parts.isEmpty())
+        Prompts().Message(this, parts.join(QStringLiteral("\n\n")), TITLE_INFO, PromptIcon::Information,
+            PromptButtons::Ok);
+}
+
+void CTavrelDlg::OnCompareWith()
+{
+    if (!HasChannelList(m_state, this))
+        return;
+    const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
+    if (path.isEmpty())
+        return;
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    const ImageReadResult read = ReadImageFile(FileName(path), IMAGE_SIZE, bytes, reason);
+    if (read == ImageReadResult::Failed) {
+        ShowFileError(path, QString::fromLocal8Bit(reason));
+        return;
+    }
+    if (read == ImageReadResult::TooLarge) {
+        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        return;
+    }
+    const auto other = std::make_unique<ChannelDatabase>();
+    PlaceImage(bytes, other->m_Image);
+    if (!other->DecodeDatabase()) {
+        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        return;
+    }
+
+    const ChannelDatabase& db = m_state.Database();
+    const CodePageText& names = AnsiCodePageText();
+    const ChannelDiff diff = DiffImages(db, *other, ALL_TABLES, ChooseDiffMatch(db, *other, names), names);
+    if (diff.entries.empty()) {
+        Prompts().Message(this, QStringLiteral("The two images hold the same channel list."), TITLE_INFO,
+            PromptIcon::Information, PromptButtons::Ok);
+        return;
+    }
+    CCompareDlg compare(diff, path, this);
+    compare.exec();
+}

@@ -1,0 +1,446 @@
+#include "CsvImport.h"
+
+#include "ChannelRows.h"
+#include "CodePageText.h"
+#include "CsvText.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr size_t NAME_BYTES = 12;
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string Text(const ChannelRow& row, int column)
+{
+    return std::string(row.Field(column));
+}
+
+std::string RowText(uint32_t row)
+{
+    return "row " + std::to_string(row);
+}
+
+bool IsProgramTable(int tableId)
+{
+    return tableId == TABLE_TV || tableId == TABLE_RADIO;
+}
+
+struct CsvRows {
+    std::vector<ChannelRow> programs;
+    size_t otherRows = 0;
+    ColumnSet columns;
+};
+
+class Planner {
+public:
+    Planner(const ChannelDatabase& db, const ImportOptions& options, const CodePageText& names)
+        : m_db(db)
+        , m_options(options)
+        , m_names(names)
+    {
+    }
+
+    ImportPlan Plan(std::string_view csv)
+    {
+        const CsvRows rows = ReadRows(csv);
+        if (m_plan.Refused())
+            return std::move(m_plan);
+        if (rows.otherRows > 0)
+            m_plan.notes.push_back(std::to_string(rows.otherRows)
+                + " satellite and transponder rows are not applied; only TV and radio rows are");
+
+        std::vector<ChannelRow> image = TableRows(m_db, TABLE_TV, m_names);
+        std::vector<ChannelRow> radio = TableRows(m_db, TABLE_RADIO, m_names);
+        image.insert(image.end(), std::make_move_iterator(radio.begin()), std::make_move_iterator(radio.end()));
+
+        m_plan.match = m_options.match;
+        if (m_options.chooseMatch)
+            m_plan.match = SameImage(rows.programs, image, rows.columns) ? MatchMode::Offset : MatchMode::Reference;
+        if (!CanMatch(rows))
+            return std::move(m_plan);
+
+        Start(m_plan.tv, m_db.m_TvTable, m_db.m_nTvCount);
+        Start(m_plan.radio, m_db.m_RadioTable, m_db.m_nRadioCount);
+        const std::vector<RowMatch> matches = MatchRows(rows.programs, image, m_plan.match, rows.columns);
+        for (size_t i = 0; i < matches.size(); ++i)
+            PlanRow(rows.programs[i], matches[i], image, rows);
+        if (m_plan.Refused())
+            return std::move(m_plan);
+        DescribeOrder(TABLE_TV, m_plan.tv);
+        DescribeOrder(TABLE_RADIO, m_plan.radio);
+        return std::move(m_plan);
+    }
+
+private:
+    void Error(uint32_t row, const std::string& text) { m_plan.errors.push_back(RowText(row) + ": " + text); }
+
+    CsvRows ReadRows(std::string_view csv)
+    {
+        CsvRows rows;
+        CsvRecords parsed = ParseCsv(csv);
+        if (!parsed.error.empty()) {
+            m_plan.errors.push_back(parsed.error);
+            return rows;
+        }
+        if (parsed.records.empty()) {
+            m_plan.errors.push_back("the CSV is empty");
+            return rows;
+        }
+        std::vector<int> columnOf;
+        for (const std::string& heading : parsed.records.front()) {
+            const int column = FindColumn(heading);
+            if (column < 0)
+                Error(1, "unknown column " + Quoted(heading));
+            else if (rows.columns.test(column))
+                Error(1, "the column " + Quoted(heading) + " stands twice");
+            else
+                rows.columns.set(column);
+            columnOf.push_back(column);
+        }
+        if (!rows.columns.test(COLUMN_TABLE))
+            Error(1, "the column \"table\" is missing");
+        if (m_plan.Refused())
+            return rows;
+
+        for (size_t r = 1; r < parsed.records.size(); ++r) {
+            const auto row = static_cast<uint32_t>(r + 1);
+            std::vector<std::string>& fields = parsed.records[r];
+            if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); }))
+                continue;
+            // Spreadsheets may leave out empty cells at the end of a row.
+            if (fields.size() > columnOf.size()
+                && std::any_of(fields.begin() + columnOf.size(), fields.end(), [](const auto& f) { return !f.empty(); })) {
+                Error(row, "more fields than the header has columns");
+                continue;
+            }
+            fields.resize(columnOf.size());
+            ChannelRow channel;
+            channel.source = row;
+            for (size_t i = 0; i < columnOf.size(); ++i)
+                channel.Set(columnOf[i], fields[i]);
+            channel.table = FindTable(channel.Field(COLUMN_TABLE));
+            if (channel.table < 0) {
+                Error(row, "unknown table " + Quoted(channel.Field(COLUMN_TABLE)));
+                continue;
+            }
+            if (!IsProgramTable(channel.table)) {
+                ++rows.otherRows;
+                continue;
+            }
+            Canonicalise(channel, rows.columns);
+            rows.programs.push_back(std::move(channel));
+        }
+        return rows;
+    }
+
+    // Numbers as the export writes them, so that keys compare as texts.
+    void Canonicalise(ChannelRow& row, const ColumnSet& columns)
+    {
+        for (int column = 0; column < COLUMN_COUNT; ++column) {
+            const std::string_view field = row.Field(column);
+            if (!columns.test(column) || !ColumnInfoOf(column).number || field.empty())
+                continue;
+            if (const auto number = ParseNumber(field))
+                row.Set(column, std::to_string(*number));
+        }
+        if (!columns.test(COLUMN_OFFSET))
+            return;
+        if (const auto offset = ParseNumber(row.Field(COLUMN_OFFSET)))
+            row.Set(COLUMN_OFFSET, OffsetText(*offset));
+        else if (m_options.match == MatchMode::Offset && !m_options.chooseMatch)
+            Error(row.source, "the offset " + Quoted(row.Field(COLUMN_OFFSET)) + " is not a number");
+    }
+
+    bool CanMatch(const CsvRows& rows)
+    {
+        const ColumnSet& c = rows.columns;
+        if (m_plan.match == MatchMode::Offset && !c.test(COLUMN_OFFSET))
+            m_plan.errors.push_back(
+                "the column \"offset\" is missing; a list of another image is matched by reference");
+        const bool byService = c.test(COLUMN_SERVICE_ID) && c.test(COLUMN_FREQUENCY) && c.test(COLUMN_POLARIZATION);
+        if (m_plan.match == MatchMode::Reference && !byService && !c.test(COLUMN_NAME))
+            m_plan.errors.push_back("matching by reference needs the columns service_id, frequency and "
+                                    "polarization, or name");
+        return !m_plan.Refused();
+    }
+
+    static void Start(ImportPlan::ProgramTable& table, const ProgramRecord* records, uint16_t count)
+    {
+        for (uint16_t i = 0; i < count; ++i)
+            table.entries.push_back(records[i].entry);
+    }
+
+    ImportPlan::ProgramTable& TableOf(int tableId) { return tableId == TABLE_TV ? m_plan.tv : m_plan.radio; }
+
+    void PlanRow(const ChannelRow& row, const RowMatch& match, const std::vector<ChannelRow>& image, const CsvRows& rows)
+    {
+        const std::string label = RowText(row.source) + " " + Quoted(row.Field(COLUMN_NAME));
+        const bool byOffset = m_plan.match == MatchMode::Offset;
+        switch (match.outcome) {
+        case MatchOutcome::Unmatched:
+            m_plan.notes.push_back(label + ": "
+                + (byOffset ? "no " + std::string(TableName(row.table)) + " program at offset " + Text(row, COLUMN_OFFSET)
+                            : "no such program in the image"));
+            return;
+        case MatchOutcome::Ambiguous:
+            m_plan.notes.push_back(label + ": several programs fit it; not applied");
+            return;
+        case MatchOutcome::Repeated:
+            if (byOffset)
+                Error(row.source, "the offset " + Text(row, COLUMN_OFFSET) + " stands twice (also in "
+                        + RowText(rows.programs[match.earlier].source) + ")");
+            else
+                m_plan.notes.push_back(label + ": the same program as "
+                    + RowText(rows.programs[match.earlier].source) + "; not applied");
+            return;
+        case MatchOutcome::Matched:
+            break;
+        }
+
+        const ChannelRow& found = image[match.target];
+        if (byOffset && rows.columns.test(COLUMN_SERVICE_ID)
+            && row.Field(COLUMN_SERVICE_ID) != found.Field(COLUMN_SERVICE_ID)) {
+            Error(row.source, "the program at offset " + Text(row, COLUMN_OFFSET) + " has service id "
+                    + Text(found, COLUMN_SERVICE_ID) + ", not " + Text(row, COLUMN_SERVICE_ID)
+                    + "; a list of another image is matched by reference");
+            return;
+        }
+        ImportPlan::ProgramTable& table = TableOf(found.table);
+        const uint16_t position = static_cast<uint16_t>(found.source);
+        table.listed.push_back(position);
+
+        ProgramRecord prog = (found.table == TABLE_TV ? m_db.m_TvTable : m_db.m_RadioTable)[position];
+        const std::string where = std::string(TableName(found.table)) + " " + Text(found, COLUMN_POSITION) + " "
+            + Quoted(found.Field(COLUMN_NAME)) + ": ";
+        const size_t changesBefore = m_plan.changes.size();
+        auto describe = [&](int column, const std::string& now) {
+            m_plan.changes.push_back(
+                where + ColumnInfoOf(column).name + " " + Quoted(found.Field(column)) + " -> " + Quoted(now));
+        };
+        if (rows.columns.test(COLUMN_NAME) && row.Field(COLUMN_NAME) != found.Field(COLUMN_NAME)
+            && NewName(row, prog))
+            describe(COLUMN_NAME, m_names.ToUtf8(prog.name, NAME_BYTES));
+        if (rows.columns.test(COLUMN_CHILD_LOCK) && row.Field(COLUMN_CHILD_LOCK) != found.Field(COLUMN_CHILD_LOCK)
+            && NewLock(row, prog))
+            describe(COLUMN_CHILD_LOCK, prog.lockBit == 0 ? "1" : "0");
+        if (rows.columns.test(COLUMN_FAVORITES) && NewFavorites(row, prog))
+            describe(COLUMN_FAVORITES, FavoritesText(prog.favoriteBits));
+        if (m_plan.changes.size() > changesBefore)
+            table.writes.push_back(prog);
+    }
+
+    bool NewName(const ChannelRow& row, ProgramRecord& prog)
+    {
+        const std::string name = Text(row, COLUMN_NAME);
+        const auto bytes = m_names.FromUtf8Exactly(name);
+        const std::string codePage = "code page " + std::to_string(m_names.CodePage());
+        if (!bytes) {
+            Error(row.source, "the name " + Quoted(name) + " has characters that " + codePage + " lacks");
+            return false;
+        }
+        if (bytes->size() > NAME_BYTES) {
+            Error(row.source, "the name " + Quoted(name) + " takes " + std::to_string(bytes->size()) + " bytes in "
+                    + codePage + ", more than the 12 that fit");
+            return false;
+        }
+        // As the editor stores a name: its bytes and an ending zero, the
+        // rest of the field as it was.
+        std::memcpy(prog.name, bytes->data(), bytes->size());
+        prog.name[bytes->size()] = 0;
+        return true;
+    }
+
+    bool NewLock(const ChannelRow& row, ProgramRecord& prog)
+    {
+        const std::string_view lock = row.Field(COLUMN_CHILD_LOCK);
+        if (lock != "0" && lock != "1") {
+            Error(row.source, "child_lock is " + Quoted(lock) + "; it is 1 for locked or 0");
+            return false;
+        }
+        prog.lockBit = lock == "1" ? 0 : 1;
+        return true;
+    }
+
+    bool NewFavorites(const ChannelRow& row, ProgramRecord& prog)
+    {
+        const auto bits = ParseFavorites(row.Field(COLUMN_FAVORITES));
+        if (!bits) {
+            Error(row.source, "favorites " + Quoted(row.Field(COLUMN_FAVORITES))
+                    + " names a group other than Movies, Music, Cartoons, News, Sport and Adult");
+            return false;
+        }
+        if (*bits == prog.favoriteBits)
+            return false;
+        prog.favoriteBits = *bits;
+        return true;
+    }
+
+    void DescribeOrder(int tableId, ImportPlan::ProgramTable& table)
+    {
+        table.deleteUnlisted = m_options.deleteMissing;
+        std::vector<bool> listed(table.entries.size(), false);
+        size_t moved = 0;
+        for (size_t k = 0; k < table.listed.size(); ++k) {
+            listed[table.listed[k]] = true;
+            if (table.listed[k] != k)
+                ++moved;
+        }
+        const std::vector<ChannelRow> rows = m_options.deleteMissing ? TableRows(m_db, tableId, m_names)
+                                                                     : std::vector<ChannelRow>();
+        size_t next = table.listed.size();
+        for (uint16_t position = 0; position < listed.size(); ++position) {
+            if (listed[position])
+                continue;
+            if (m_options.deleteMissing)
+                m_plan.changes.push_back(std::string(TableName(tableId)) + " " + Text(rows[position], COLUMN_POSITION)
+                    + " " + Quoted(rows[position].Field(COLUMN_NAME)) + ": deleted, the CSV does not list it");
+            else if (position != next)
+                ++moved;
+            ++next;
+        }
+        if (moved > 0)
+            m_plan.changes.push_back(std::string(TableName(tableId)) + ": " + std::to_string(moved) + " of "
+                + std::to_string(table.entries.size()) + " programs take a new place");
+    }
+
+    const ChannelDatabase& m_db;
+    const ImportOptions& m_options;
+    const CodePageText& m_names;
+    ImportPlan m_plan;
+};
+
+bool Unchanged(const ChannelDatabase& db, const ImportPlan& plan)
+{
+    auto same = [](const std::vector<DirectoryEntry>& entries, const ProgramRecord* records, uint16_t count) {
+        if (entries.size() != count)
+            return false;
+        for (uint16_t i = 0; i < count; ++i)
+            if (entries[i] != records[i].entry)
+                return false;
+        return true;
+    };
+    return same(plan.tv.entries, db.m_TvTable, db.m_nTvCount)
+        && same(plan.radio.entries, db.m_RadioTable, db.m_nRadioCount);
+}
+
+// The row of a program in the program list of its tab, which DeletePrograms
+// takes: the TV tab lists the TV table's programs with a video PID, the
+// radio tab the others and then the radio table.
+struct TabRows {
+    std::vector<uint16_t> tv;
+    std::vector<uint16_t> radio;
+};
+
+TabRows RowsToDelete(const ChannelDatabase& db, const std::vector<bool>& deleteTv,
+    const std::vector<bool>& deleteRadio)
+{
+    TabRows rows;
+    uint16_t tvRow = 0;
+    uint16_t radioRow = 0;
+    for (uint16_t i = 0; i < db.m_nTvCount; ++i) {
+        const bool tvKind = db.m_TvTable[i].videoPid != 0;
+        if (deleteTv[i])
+            (tvKind ? rows.tv : rows.radio).push_back(tvKind ? tvRow : radioRow);
+        ++(tvKind ? tvRow : radioRow);
+    }
+    for (uint16_t i = 0; i < db.m_nRadioCount; ++i, ++radioRow)
+        if (deleteRadio[i])
+            rows.radio.push_back(radioRow);
+    return rows;
+}
+
+std::vector<bool> Unlisted(const ImportPlan::ProgramTable& table)
+{
+    std::vector<bool> unlisted(table.entries.size(), table.deleteUnlisted);
+    for (const uint16_t position : table.listed)
+        unlisted[position] = false;
+    return unlisted;
+}
+
+// The listed programs first, in the CSV's order, then the others in their
+// old order; positions counted after the deletes.
+std::vector<uint16_t> NewOrder(const ImportPlan::ProgramTable& table, const std::vector<bool>& deleted)
+{
+    std::vector<uint16_t> afterDeletes(table.entries.size());
+    uint16_t kept = 0;
+    for (size_t i = 0; i < deleted.size(); ++i)
+        afterDeletes[i] = deleted[i] ? 0xFFFF : kept++;
+    std::vector<uint16_t> order;
+    std::vector<bool> listed(table.entries.size(), false);
+    for (const uint16_t position : table.listed) {
+        order.push_back(afterDeletes[position]);
+        listed[position] = true;
+    }
+    for (size_t i = 0; i < listed.size(); ++i)
+        if (!listed[i] && !deleted[i])
+            order.push_back(afterDeletes[i]);
+    for (uint16_t k = 0; k < order.size(); ++k)
+        if (order[k] != k)
+            return order;
+    return {};
+}
+
+bool ApplySteps(ChannelDatabase& db, const ImportPlan& plan)
+{
+    for (const ProgramRecord& prog : plan.tv.writes)
+        db.WriteProgram(prog, 0);
+    for (const ProgramRecord& prog : plan.radio.writes)
+        db.WriteProgram(prog, 1);
+    if (!db.DecodeDatabase())
+        return false;
+
+    const std::vector<bool> deleteTv = Unlisted(plan.tv);
+    const std::vector<bool> deleteRadio = Unlisted(plan.radio);
+    const TabRows rows = RowsToDelete(db, deleteTv, deleteRadio);
+    // Deleting from the TV tab leaves the radio tab's rows where they were.
+    if (!rows.tv.empty()) {
+        db.DeletePrograms(rows.tv, LIST_PROGRAMS, 0);
+        if (!db.DecodeDatabase())
+            return false;
+    }
+    if (!rows.radio.empty()) {
+        db.DeletePrograms(rows.radio, LIST_PROGRAMS, 1);
+        if (!db.DecodeDatabase())
+            return false;
+    }
+
+    const std::pair<int, std::vector<uint16_t>> orders[] = {
+        { REORDER_TV, NewOrder(plan.tv, deleteTv) },
+        { REORDER_RADIO, NewOrder(plan.radio, deleteRadio) },
+    };
+    for (const auto& [kind, order] : orders) {
+        if (order.empty())
+            continue;
+        if (!db.ReorderRecords(kind, order) || !db.DecodeDatabase())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ImportPlan PlanImport(const ChannelDatabase& db, std::string_view csv, const ImportOptions& options,
+    const CodePageText& names)
+{
+    return Planner(db, options, names).Plan(csv);
+}
+
+bool ApplyImport(ChannelDatabase& db, const ImportPlan& plan)
+{
+    if (plan.Refused() || !Unchanged(db, plan))
+        return false;
+    const auto before = std::make_unique<uint8_t[]>(IMAGE_SIZE);
+    std::memcpy(before.get(), db.m_Image, IMAGE_SIZE);
+    if (ApplySteps(db, plan))
+        return true;
+    std::memcpy(db.m_Image, before.get(), IMAGE_SIZE);
+    db.DecodeDatabase();
+    return false;
+}

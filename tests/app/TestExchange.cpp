@@ -1,0 +1,186 @@
+#include "../editors/ModalDriver.h"
+#include "CCompareDlg.h"
+#include "CDragDropListCtrl.h"
+#include "CTavrelApp.h"
+#include "CTavrelDlg.h"
+#include "ListTexts.h"
+#include "MainResources.h"
+#include "PromptRecorder.h"
+#include "TestImages.h"
+
+#include <QtCore/QTemporaryDir>
+#include <QtGui/QAction>
+#include <QtTest/QtTest>
+#include <QtWidgets/QTabBar>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+class TestExchange : public QObject {
+    Q_OBJECT
+
+private:
+    ChannelDatabase& db() { return TheApp().Database(); }
+    QString PathOf(const QString& name) const { return m_dir->filePath(name); }
+    QStringList Names() const { return ColumnTexts(*m_dialog->RecordList(), 1); }
+
+    // The window's export, line by line.
+    QStringList Exported()
+    {
+        m_prompts.saveNames.append(PathOf(QStringLiteral("out.csv")));
+        m_dialog->MenuAction(ID_FILE_EXPORT_CSV)->trigger();
+        QFile file(PathOf(QStringLiteral("out.csv")));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+
+    void Import(const QStringList& lines)
+    {
+        QFile file(PathOf(QStringLiteral("in.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        file.close();
+        m_prompts.openNames.append(file.fileName());
+        m_dialog->MenuAction(ID_FILE_IMPORT_CSV)->trigger();
+    }
+
+    std::vector<uint8_t> Image() { return std::vector<uint8_t>(db().m_Image, db().m_Image + IMAGE_SIZE); }
+
+    std::unique_ptr<CTavrelDlg> m_dialog;
+    PromptRecorder m_prompts;
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+private slots:
+    void init()
+    {
+        TheApp().ResetState();
+        m_prompts = PromptRecorder();
+        SetPrompts(&m_prompts);
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_dialog = std::make_unique<CTavrelDlg>(TheApp(), TheApp().m_Comm, TheApp().m_Link);
+        const QString path = PathOf(QStringLiteral("small.bin"));
+        QVERIFY(WriteBytes(path, SmallImage().Build()));
+        m_dialog->OpenImage(path);
+        m_prompts.messages.clear();
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        SetPrompts(nullptr);
+        m_dir.reset();
+    }
+
+    void theFileMenuOffersTheNewItems()
+    {
+        for (const int id : { ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE })
+            QVERIFY(m_dialog->MenuAction(id));
+        QCOMPARE(m_dialog->MenuAction(ID_FILE_COMPARE)->text(), QStringLiteral("compare with..."));
+    }
+
+    void exportWritesTheTvAndRadioPrograms()
+    {
+        const QStringList lines = Exported();
+        QCOMPARE(m_prompts.saveInitialNames, QStringList { "channels.csv" });
+        QCOMPARE(lines.size(), 6);
+        QVERIFY(lines[0].startsWith(QStringLiteral("table,position,offset,name,")));
+        QVERIFY(lines[2].startsWith(QStringLiteral("tv,2,")));
+        QVERIFY(lines[2].contains(QStringLiteral(",Two,")));
+        QVERIFY(lines[2].contains(QStringLiteral(",1,Movies/News,")));
+        QVERIFY(lines[5].startsWith(QStringLiteral("radio,1,")));
+    }
+
+    void anEditedCsvComesBackIntoTheLists()
+    {
+        QStringList lines = Exported();
+        std::reverse(lines.begin() + 1, lines.begin() + 5);
+        lines[1].replace(QStringLiteral(",Three,"), QStringLiteral(",Drei,"));
+        Import(lines);
+        QCOMPARE(m_prompts.Texts(), QStringList());
+        QCOMPARE(Names(), (QStringList { "Drei", "Two", "One" }));
+        m_dialog->ServiceTab()->setCurrentIndex(1);
+        QCOMPARE(Names(), (QStringList { "Silent", "Wave" }));
+    }
+
+    void aBadCsvChangesNothing()
+    {
+        QStringList lines = Exported();
+        lines[1].replace(QStringLiteral(",One,"), QStringLiteral(",Far too long a name,"));
+        const std::vector<uint8_t> before = Image();
+        Import(lines);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY(m_prompts.Texts()[0].startsWith(QStringLiteral("The CSV is not imported; nothing changed.\n\nrow 2: ")));
+        QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
+        QVERIFY(Image() == before);
+        QCOMPARE(Names(), (QStringList { "One", "Two", "Three" }));
+    }
+
+    void anotherImagesListIsMatchedByWhatItsProgramsAre()
+    {
+        ImageBuilder other;
+        other.AddSatellite(MakeSatellite(1, "ASTRA", 192));
+        other.AddTransponder(MakeTransponder(10, 1, 11700));
+        other.AddTv(MakeProgram(1, 10, 201, "Three", 0x201));
+        other.AddTv(MakeProgram(1, 10, 999, "Elsewhere", 0x301));
+        other.AddTv(MakeProgram(1, 10, 101, "One", 0x101));
+        const QString path = PathOf(QStringLiteral("other.bin"));
+        QVERIFY(WriteBytes(path, other.Build()));
+        m_dialog->OpenImage(path);
+        const QStringList lines = Exported();
+        m_dialog->OpenImage(PathOf(QStringLiteral("small.bin")));
+
+        Import(lines);
+        QCOMPARE(Names(), (QStringList { "Three", "One", "Two" }));
+        QCOMPARE(m_prompts.Texts(), QStringList { "The CSV lists another image's programs; they were matched by "
+                                                  "service id, frequency and polarization, then by name.\n\n"
+                                                  "These rows were not applied:\n"
+                                                  "row 3 \"Elsewhere\": no such program in the image" });
+    }
+
+    void compareListsTheDifferences()
+    {
+        ImageBuilder changed = SmallImage();
+        changed.AddTv(MakeProgram(2, 20, 202, "Four", 0x202));
+        const QString path = PathOf(QStringLiteral("changed.bin"));
+        QVERIFY(WriteBytes(path, changed.Build()));
+
+        QStringList rows;
+        ModalDriver<CCompareDlg> driver([&rows](CCompareDlg& dialog) {
+            for (int column = 0; column < 5; ++column)
+                rows.append(dialog.List()->GetItemText(0, column));
+            dialog.reject();
+        });
+        m_prompts.openNames.append(path);
+        m_dialog->MenuAction(ID_FILE_COMPARE)->trigger();
+        QVERIFY(driver.Ran());
+        QCOMPARE(rows, (QStringList { "tv", "added", "5", "\"Four\"", "" }));
+
+        m_prompts.openNames.append(PathOf(QStringLiteral("small.bin")));
+        m_dialog->MenuAction(ID_FILE_COMPARE)->trigger();
+        QCOMPARE(m_prompts.Texts(), QStringList { "The two images hold the same channel list." });
+    }
+
+    void nothingToExchangeWithoutAnImage()
+    {
+        TheApp().ResetState();
+        for (const int id : { ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE })
+            m_dialog->MenuAction(id)->trigger();
+        QCOMPARE(m_prompts.Texts(), QStringList(3, QStringLiteral("Please open file or dump first!")));
+        QVERIFY(m_prompts.openFilters.isEmpty() && m_prompts.saveFilters.isEmpty());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TAVREL_COM4", "/nonexistent/tavrel-com4");
+    qputenv("TAVREL_CODEPAGE", "1252");
+    CTavrelApp app(argc, argv);
+    TestExchange test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestExchange.moc"

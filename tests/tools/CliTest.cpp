@@ -1,0 +1,155 @@
+// tavrel-cli as a script sees it: exit status, output and messages.
+
+#include "ChannelDatabase.h"
+#include "Cli.h"
+#include "SampleImage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result Cli(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(args, out, err);
+    return { status, out.str(), err.str() };
+}
+
+std::string Read(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void Write(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class CliTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        char name[] = "/tmp/tavrel-cli-XXXXXX";
+        ASSERT_NE(mkdtemp(name), nullptr);
+        m_dir = name;
+        const std::vector<uint8_t> image = MakeSampleImage();
+        Write(Path("sample.bin"), std::string(image.begin(), image.end()));
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+
+    // Exports the sample's TV and radio programs with one field of one row changed.
+    std::string EditedCsv(const std::string& from, const std::string& to)
+    {
+        std::string csv = Cli({ "export", Path("sample.bin"), "--table", "tv,radio" }).out;
+        csv.replace(csv.find(from), from.size(), to);
+        Write(Path("edited.csv"), csv);
+        return Path("edited.csv");
+    }
+
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST_F(CliTest, EveryCommandExplainsItself)
+{
+    for (const std::string command : { "info", "export", "import", "diff" }) {
+        const Result help = Cli({ command, "--help" });
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.out.rfind("Usage: tavrel-cli " + command, 0), 0u) << help.out;
+    }
+    EXPECT_EQ(Cli({ "--help" }).status, 0);
+    EXPECT_EQ(Cli({}).status, 2);
+    EXPECT_EQ(Cli({ "frobnicate" }).err, "tavrel-cli: unknown command frobnicate\nTry 'tavrel-cli --help'.\n");
+}
+
+TEST_F(CliTest, InfoTellsWhatTheImageHolds)
+{
+    const Result info = Cli({ "info", Path("sample.bin") });
+    EXPECT_EQ(info.status, 0);
+    EXPECT_NE(info.out.find("flash type 2 (1024 KiB), directory block at 0xD0000, key area yes"), std::string::npos);
+    EXPECT_NE(info.out.find("Sat: 6  TP: 34  TV: 256  Radio: 64"), std::string::npos);
+}
+
+TEST_F(CliTest, BadInputIsNamedAndWritesNothing)
+{
+    Write(Path("zeros.bin"), std::string(4096, '\0'));
+    Write(Path("big.bin"), std::string(IMAGE_SIZE + 1, '\0'));
+    Write(Path("long.csv"), "table,offset,name\r\ntv,0x020194,Dokumentation 1\r\n");
+    Write(Path("unknown.csv"), "table,offset,channel\r\n");
+    Write(Path("twice.csv"), "table,offset\r\ntv,0x020194\r\ntv,0x020194\r\n");
+    const std::string sample = Path("sample.bin");
+    const std::string out = Path("out.bin");
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        { { "info", Path("missing.bin") }, Path("missing.bin") + ": No such file or directory" },
+        { { "info", Path("zeros.bin") }, Path("zeros.bin") + ": not a flash image: the image signature 6CGHLSWZ is missing" },
+        { { "diff", sample, Path("big.bin") }, Path("big.bin") + ": not a flash image: larger than 1 MiB" },
+        { { "export", m_dir.string() }, m_dir.string() + ": Is a directory" },
+        { { "import", sample, Path("long.csv"), "-o", out },
+            Path("long.csv") + ": row 2: the name \"Dokumentation 1\" takes 15 bytes in code page 1252, more than the "
+                                  "12 that fit" },
+        { { "import", sample, Path("unknown.csv"), "-o", out }, Path("unknown.csv") + ": row 1: unknown column \"channel\"" },
+        { { "import", sample, Path("twice.csv"), "-o", out },
+            Path("twice.csv") + ": row 3: the offset 0x020194 stands twice (also in row 2)" },
+        { { "import", sample, Path("missing.csv"), "-o", out }, Path("missing.csv") + ": No such file or directory" },
+        { { "import", sample, Path("long.csv") }, "tavrel-cli import: -o OUT is missing" },
+        { { "export", sample, "--table", "films" }, "tavrel-cli export: unknown table in --table films" },
+        { { "diff", sample, "--format", "xml", sample }, "tavrel-cli diff: --format is text or json, not xml" },
+        { { "diff", sample }, "tavrel-cli diff: missing operand" },
+        { { "export", sample, "--tabel", "tv" }, "tavrel-cli export: unknown option --tabel" },
+    };
+    for (const Case& c : cases) {
+        const Result result = Cli(c.args);
+        EXPECT_EQ(result.status, 2) << c.message;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_FALSE(fs::exists(out)) << c.message;
+    }
+}
+
+TEST_F(CliTest, ImportOfTheExportGivesTheSameImage)
+{
+    const std::string csv = Path("all.csv");
+    ASSERT_EQ(Cli({ "export", Path("sample.bin"), "-o", csv }).status, 0);
+    ASSERT_EQ(Cli({ "import", Path("sample.bin"), csv, "-o", Path("out.bin") }).status, 0);
+    EXPECT_EQ(Read(Path("out.bin")), Read(Path("sample.bin")));
+    EXPECT_EQ(Cli({ "diff", Path("sample.bin"), Path("out.bin") }).status, 0);
+}
+
+TEST_F(CliTest, DryRunSaysWhatChangesAndDiffShowsIt)
+{
+    const std::string csv = EditedCsv(",News 0,", ",Nachrichten,");
+    const Result dryRun = Cli({ "import", Path("sample.bin"), csv, "--dry-run" });
+    EXPECT_EQ(dryRun.status, 0);
+    EXPECT_EQ(dryRun.out, "tv 1 \"News 0\": name \"News 0\" -> \"Nachrichten\"\n");
+    EXPECT_FALSE(fs::exists(Path("out.bin")));
+
+    ASSERT_EQ(Cli({ "import", Path("sample.bin"), csv, "-o", Path("out.bin") }).status, 0);
+    const Result diff = Cli({ "diff", Path("sample.bin"), Path("out.bin") });
+    EXPECT_EQ(diff.status, 1);
+    EXPECT_EQ(diff.out, "tv: changed 1 \"Nachrichten\": name: \"News 0\" -> \"Nachrichten\"\n");
+    const Result json = Cli({ "diff", Path("sample.bin"), Path("out.bin"), "--format", "json", "--table", "tv" });
+    EXPECT_EQ(json.status, 1);
+    EXPECT_NE(json.out.find("\"fields\": [\"name\"]"), std::string::npos);
+}

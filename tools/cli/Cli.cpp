@@ -1,0 +1,370 @@
+#include "Cli.h"
+
+#include "ChannelDiff.h"
+#include "ChannelExport.h"
+#include "CliArguments.h"
+#include "CodePageText.h"
+#include "CsvImport.h"
+#include "ImageFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr size_t MAX_CSV_SIZE = 64 << 20;
+
+const char* const USAGE = R"(Usage: tavrel-cli COMMAND [ARGUMENTS]
+
+Reads and changes the channel list in the flash image of a satellite receiver.
+
+Commands:
+  info IMAGE          what the image holds: flash type, directory block, key area, counts
+  export IMAGE        the channel list as CSV or JSON
+  import IMAGE CSV    applies an edited CSV to a copy of the image
+  diff A B            what differs between the channel lists of two images
+
+'tavrel-cli COMMAND --help' describes a command. Exit status: 0 done (or no
+difference), 1 the images differ, 2 a usage or input error. Names are read and
+written in the Windows code page of your locale; TAVREL_CODEPAGE=936 chooses one.
+)";
+
+const char* const INFO_USAGE = R"(Usage: tavrel-cli info IMAGE
+
+Prints the flash type, the directory block, whether the image has a key area,
+the number of satellites, transponders, TV and radio programs, and one line per
+satellite. An image that does not decode is reported with the first problem
+found.
+)";
+
+const char* const EXPORT_USAGE = R"(Usage: tavrel-cli export IMAGE [--table TABLES] [--format csv|json] [-o FILE]
+
+Writes every record of the chosen tables in table order: its position, its
+offset in the image (the key an import matches rows by), its fields and, for
+transponders and programs, the satellite and transponder they belong to.
+
+  --table TABLES   tv, radio, satellites or transponders, several separated by
+                   commas (tv,radio), or all (the default)
+  --format csv     RFC 4180 with one header row, UTF-8 (the default)
+  --format json    one array of objects per table
+  -o FILE          write FILE, replaced only once complete, instead of the
+                   standard output
+)";
+
+const char* const IMPORT_USAGE = R"(Usage: tavrel-cli import IMAGE CSV -o OUT [--match offset|reference]
+                        [--delete-missing] [--dry-run]
+
+Applies a CSV of the export's form, edited in a spreadsheet, to a copy of IMAGE
+and writes it to OUT. The order of the TV and radio rows becomes the order of
+their tables; programs the CSV leaves out follow the listed ones in their old
+order. The columns name, child_lock (1 locked, 0 not) and favorites (such as
+Movies/News) are applied; the others only help to find the program.
+
+  --match offset      a row finds its program by its offset: a CSV exported
+                      from this image (the default)
+  --match reference   by service id, transponder frequency and polarization,
+                      then by name: another receiver's list applied to this one
+  --delete-missing    delete the programs the CSV leaves out
+  --dry-run           print what would change and write nothing
+  -o OUT              the image to write, replaced only once complete; it may
+                      be IMAGE itself
+
+A row that finds no program, or several, is reported and skipped. An unknown
+column, an offset listed twice, a name that does not fit 12 bytes in the code
+page or a value that makes no sense refuses the import: nothing is written.
+)";
+
+const char* const DIFF_USAGE = R"(Usage: tavrel-cli diff A B [--match offset|reference] [--table TABLES]
+                     [--format text|json]
+
+Lists the records added, removed, moved and changed from image A to image B,
+table by table; a changed record shows each field as old -> new. The exit
+status is 1 when the images differ and 0 when they do not.
+
+  --match offset      records are matched by offset: two versions of one image
+                      (the default)
+  --match reference   by what they are (programs by service id, transponder
+                      frequency and polarization, then name): the images of
+                      two receivers
+  --table TABLES      tv, radio, satellites or transponders, several separated
+                      by commas, or all (the default)
+  --format text       one line per difference (the default)
+  --format json       one object per table with the arrays removed, added,
+                      moved and changed
+)";
+
+struct Image {
+    std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
+    size_t fileLength = 0;
+};
+
+class Command {
+public:
+    Command(const char* name, const char* usage, std::ostream& out, std::ostream& err)
+        : m_name(name)
+        , m_usage(usage)
+        , m_out(out)
+        , m_err(err)
+    {
+    }
+
+    // False when the command should end: with 0 after --help, else with 2.
+    bool Parse(CliArguments& arguments, const std::vector<std::string>& args, size_t operands, int& status)
+    {
+        if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; })
+            != args.end()) {
+            m_out << m_usage;
+            status = EXIT_SAME;
+            return false;
+        }
+        std::string error;
+        if (!arguments.Parse(args, error))
+            return UsageError(error, status);
+        if (arguments.Operands().size() != operands)
+            return UsageError(arguments.Operands().size() < operands ? "missing operand" : "too many operands", status);
+        return true;
+    }
+
+    bool UsageError(const std::string& text, int& status)
+    {
+        m_err << "tavrel-cli " << m_name << ": " << text << "\nTry 'tavrel-cli " << m_name << " --help'.\n";
+        status = EXIT_TROUBLE;
+        return false;
+    }
+
+    int Trouble(const std::string& path, const std::string& reason)
+    {
+        m_err << "tavrel-cli: " << path << ": " << reason << "\n";
+        return EXIT_TROUBLE;
+    }
+
+    void Note(const std::string& path, const std::string& text) { m_err << "tavrel-cli: " << path << ": " << text << "\n"; }
+
+    // A whole regular file of at most maxSize bytes; false after reporting why not.
+    bool Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes)
+    {
+        std::string reason;
+        const ImageReadResult result = ReadImageFile(path, maxSize, bytes, reason);
+        if (result != ImageReadResult::Read)
+            Trouble(path, result == ImageReadResult::TooLarge ? tooLarge : reason);
+        return result == ImageReadResult::Read;
+    }
+
+    // Reads and decodes an image file; false after reporting why not.
+    bool Load(const std::string& path, Image& image)
+    {
+        std::vector<uint8_t> bytes;
+        if (!Read(path, IMAGE_SIZE, "not a flash image: larger than 1 MiB", bytes))
+            return false;
+        PlaceImage(bytes, image.db->m_Image);
+        image.fileLength = bytes.size();
+        if (image.db->DecodeDatabase())
+            return true;
+        std::string problem = DecodeProblemText(image.db->m_DecodeProblem);
+        if (image.db->m_nProblemTable >= 0)
+            problem = std::string("table ") + TableName(image.db->m_nProblemTable) + ": " + problem;
+        Trouble(path, "not a flash image: " + problem);
+        return false;
+    }
+
+    bool ReadText(const std::string& path, std::string& text)
+    {
+        std::vector<uint8_t> bytes;
+        if (!Read(path, MAX_CSV_SIZE, "larger than 64 MiB", bytes))
+            return false;
+        text.assign(bytes.begin(), bytes.end());
+        return true;
+    }
+
+    // To the file named by -o, or to the standard output.
+    int Emit(const std::optional<std::string>& path, const std::string& text)
+    {
+        if (!path) {
+            m_out << text;
+            return EXIT_SAME;
+        }
+        std::string reason;
+        const auto* data = reinterpret_cast<const uint8_t*>(text.data());
+        if (!WriteImageFile(*path, std::span(data, text.size()), reason))
+            return Trouble(*path, reason);
+        return EXIT_SAME;
+    }
+
+    bool Tables(const CliArguments& arguments, unsigned& tables, int& status)
+    {
+        const std::string text = arguments.Value("--table").value_or("all");
+        const auto parsed = ParseTableList(text);
+        if (!parsed)
+            return UsageError("unknown table in --table " + text, status);
+        tables = *parsed;
+        return true;
+    }
+
+    bool Match(const CliArguments& arguments, MatchMode& mode, int& status)
+    {
+        const std::string text = arguments.Value("--match").value_or("offset");
+        if (text != "offset" && text != "reference")
+            return UsageError("--match is offset or reference, not " + text, status);
+        mode = text == "offset" ? MatchMode::Offset : MatchMode::Reference;
+        return true;
+    }
+
+    bool Format(const CliArguments& arguments, const char* first, const char* second, std::string& format,
+        int& status)
+    {
+        format = arguments.Value("--format").value_or(first);
+        if (format != first && format != second)
+            return UsageError(std::string("--format is ") + first + " or " + second + ", not " + format, status);
+        return true;
+    }
+
+    std::ostream& Out() { return m_out; }
+
+private:
+    const char* m_name;
+    const char* m_usage;
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Command command("info", INFO_USAGE, out, err);
+    CliArguments arguments({}, {});
+    int status = EXIT_SAME;
+    if (!command.Parse(arguments, args, 1, status))
+        return status;
+    const std::string& path = arguments.Operands()[0];
+    Image image;
+    if (!command.Load(path, image))
+        return EXIT_TROUBLE;
+
+    const ChannelDatabase& db = *image.db;
+    const CodePageText& names = AnsiCodePageText();
+    char line[160];
+    std::snprintf(line, sizeof line, ": %zu bytes, flash type %d (%u KiB), directory block at 0x%05X, key area %s\n",
+        image.fileLength, db.m_nFlashType, db.m_nFlashSize / 1024, db.m_nDirBlockOffset, db.m_bKeyArea ? "yes" : "no");
+    out << path << line;
+    std::snprintf(line, sizeof line, "Sat: %d  TP: %d  TV: %d  Radio: %d\n", db.m_nSatCount, db.m_nTpCount,
+        db.m_nTvCount, db.m_nRadioCount);
+    out << line;
+    for (int s = 0; s < db.m_nSatCount; ++s) {
+        const SatelliteRecord& sat = db.m_SatTable[s];
+        const std::string name = names.ToUtf8(sat.name, 12);
+        std::snprintf(line, sizeof line, "%3d_%-12s longitude %4d  %3d transponders  %4d TV  %4d radio\n", s,
+            name.c_str(), sat.longitude, sat.tpCount, sat.tvCount, sat.radioCount);
+        out << line;
+    }
+    return EXIT_SAME;
+}
+
+int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Command command("export", EXPORT_USAGE, out, err);
+    CliArguments arguments({ "--table", "--format", "-o" }, {});
+    int status = EXIT_SAME;
+    unsigned tables = ALL_TABLES;
+    std::string format;
+    if (!command.Parse(arguments, args, 1, status) || !command.Tables(arguments, tables, status)
+        || !command.Format(arguments, "csv", "json", format, status))
+        return status;
+    Image image;
+    if (!command.Load(arguments.Operands()[0], image))
+        return EXIT_TROUBLE;
+    const CodePageText& names = AnsiCodePageText();
+    const std::string text
+        = format == "csv" ? ExportCsv(*image.db, tables, names) : ExportJson(*image.db, tables, names);
+    return command.Emit(arguments.Value("-o"), text);
+}
+
+int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Command command("import", IMPORT_USAGE, out, err);
+    CliArguments arguments({ "--match", "-o" }, { "--delete-missing", "--dry-run" });
+    int status = EXIT_SAME;
+    ImportOptions options;
+    if (!command.Parse(arguments, args, 2, status) || !command.Match(arguments, options.match, status))
+        return status;
+    const bool dryRun = arguments.Flag("--dry-run");
+    const std::optional<std::string> output = arguments.Value("-o");
+    if (!output && !dryRun) {
+        command.UsageError("-o OUT is missing", status);
+        return status;
+    }
+    options.deleteMissing = arguments.Flag("--delete-missing");
+
+    const std::string& imagePath = arguments.Operands()[0];
+    const std::string& csvPath = arguments.Operands()[1];
+    Image image;
+    std::string csv;
+    if (!command.Load(imagePath, image) || !command.ReadText(csvPath, csv))
+        return EXIT_TROUBLE;
+
+    const ImportPlan plan = PlanImport(*image.db, csv, options, AnsiCodePageText());
+    for (const std::string& error : plan.errors)
+        command.Note(csvPath, error);
+    if (plan.Refused())
+        return EXIT_TROUBLE;
+    for (const std::string& note : plan.notes)
+        command.Note(csvPath, note);
+    if (dryRun) {
+        for (const std::string& change : plan.changes)
+            out << change << "\n";
+        return EXIT_SAME;
+    }
+    if (!ApplyImport(*image.db, plan))
+        return command.Trouble(imagePath, "the database refused the new order; nothing is written");
+    const ChannelDatabase& db = *image.db;
+    const size_t length = std::min<size_t>(std::max<size_t>(image.fileLength, db.m_nFlashSize), IMAGE_SIZE);
+    std::string reason;
+    if (!WriteImageFile(*output, std::span(db.m_Image, length), reason))
+        return command.Trouble(*output, reason);
+    return EXIT_SAME;
+}
+
+int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Command command("diff", DIFF_USAGE, out, err);
+    CliArguments arguments({ "--match", "--table", "--format" }, {});
+    int status = EXIT_SAME;
+    MatchMode mode = MatchMode::Offset;
+    unsigned tables = ALL_TABLES;
+    std::string format;
+    if (!command.Parse(arguments, args, 2, status) || !command.Match(arguments, mode, status)
+        || !command.Tables(arguments, tables, status) || !command.Format(arguments, "text", "json", format, status))
+        return status;
+    Image a;
+    Image b;
+    if (!command.Load(arguments.Operands()[0], a) || !command.Load(arguments.Operands()[1], b))
+        return EXIT_TROUBLE;
+    const ChannelDiff diff = DiffImages(*a.db, *b.db, tables, mode, AnsiCodePageText());
+    out << (format == "json" ? DiffJson(diff) : DiffText(diff));
+    return diff.entries.empty() ? EXIT_SAME : EXIT_DIFFERENT;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        err << USAGE;
+        return EXIT_TROUBLE;
+    }
+    const std::string& name = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (name == "--help" || name == "-h" || name == "help") {
+        out << USAGE;
+        return EXIT_SAME;
+    }
+    if (name == "info")
+        return RunInfo(rest, out, err);
+    if (name == "export")
+        return RunExport(rest, out, err);
+    if (name == "import")
+        return RunImport(rest, out, err);
+    if (name == "diff")
+        return RunDiff(rest, out, err);
+    err << "tavrel-cli: unknown command " << name << "\nTry 'tavrel-cli --help'.\n";
+    return EXIT_TROUBLE;
+}
