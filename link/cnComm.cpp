@@ -45,17 +45,24 @@ long CharacterMicros(int fd)
 // should its wake-up fail.
 constexpr int MONITOR_POLL_MS = 100;
 
-bool Signal(int eventFd)
+// Wakes whoever polls the event. It can only fail on a full counter, which
+// means a wake-up is pending anyway; and every wait it cuts short also ends
+// by its own time-out.
+void Signal(int eventFd)
 {
     const uint64_t one = 1;
-    return ::write(eventFd, &one, sizeof one) == ssize_t(sizeof one);
+    [[maybe_unused]] const ssize_t written = ::write(eventFd, &one, sizeof one);
 }
 
-// Clears the event; an event that was not set reads as EAGAIN, which is no failure.
-bool Reset(int eventFd)
+// Clears the event (one that was not set reads as EAGAIN). An event that
+// cannot be cleared would wake every later wait at once, so it is made anew.
+void Reset(int& eventFd)
 {
     uint64_t value = 0;
-    return ::read(eventFd, &value, sizeof value) == ssize_t(sizeof value) || errno == EAGAIN;
+    if (::read(eventFd, &value, sizeof value) == ssize_t(sizeof value) || errno == EAGAIN)
+        return;
+    ::close(eventFd);
+    eventFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
 }
 
 // The errors with which a line that went away answers.
