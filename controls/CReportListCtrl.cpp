@@ -2,6 +2,7 @@
 
 #include "ReportListModel.h"
 
+#include <QtCore/QItemSelection>
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QHeaderView>
@@ -161,6 +162,70 @@ void CReportListCtrl::SetRedraw(bool redraw)
         return;
     m_model->EndDeferredUpdate();
     ApplyColumnWidths();
+    RelayoutNow();
+}
+
+void CReportListCtrl::SetRowFilter(const QString& text, const QStringList& headings)
+{
+    std::vector<int> selected;
+    for (const int row : GetSelectedRows())
+        selected.push_back(SourceRow(row));
+    m_model->SetFilter(text, headings);
+    if (m_model->IsDeferred())
+        return;
+    ApplyColumnWidths();
+    RelayoutNow();
+    QItemSelection selection;
+    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
+    for (const int source : selected) {
+        const int row = ShownRow(source);
+        if (row >= 0)
+            selection.select(m_model->index(row, 0), m_model->index(row, lastColumn));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+bool CReportListCtrl::IsFiltered() const
+{
+    return m_model->IsFiltered();
+}
+
+int CReportListCtrl::SourceRow(int row) const
+{
+    return row >= 0 && row < GetItemCount() ? m_model->SourceRow(row) : -1;
+}
+
+int CReportListCtrl::ShownRow(int sourceRow) const
+{
+    return m_model->ShownRow(sourceRow);
+}
+
+int CReportListCtrl::GetSourceItemCount() const
+{
+    return m_model->SourceRowCount();
+}
+
+QString CReportListCtrl::GetSourceItemText(int sourceRow, int column) const
+{
+    return m_model->SourceText(sourceRow, column);
+}
+
+bool CReportListCtrl::ReorderSourceRows(const std::vector<int>& order)
+{
+    if (!m_model->ReorderSourceRows(order))
+        return false;
+    if (!m_model->IsDeferred()) {
+        ApplyColumnWidths();
+        RelayoutNow();
+    }
+    return true;
+}
+
+void CReportListCtrl::RelayoutNow()
+{
+    // A rebuilt list lays out its rows and scroll bars at once rather than
+    // on a later timer, so no scroll bar is drawn for the old rows.
+    doItemsLayout();
 }
 
 void CReportListCtrl::ApplyColumnWidths()
