@@ -8,6 +8,7 @@
 #include "MainResources.h"
 #include "PassWord.h"
 #include "ProgEditDlg.h"
+#include "ProgramFlagsDlg.h"
 #include "RecordList.h"
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
@@ -39,6 +40,7 @@ CTavrelDlg::CTavrelDlg(AppState& state, QWidget* parent)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildControls();
     ConnectCommands();
+    InitEditing();
     InitDialog();
     m_SatEditDlg = std::make_unique<SatEditDlg>(m_state, this);
     m_TpEditDlg = std::make_unique<TpEditDlg>(m_state, this);
@@ -172,15 +174,7 @@ bool CTavrelDlg::ReloadViews(int listType)
     }
     RefreshCounters();
     FillTree();
-    FillList(listType);
-    return true;
-}
-
-bool CTavrelDlg::ApplyImageChange(const QString&, const std::function<bool()>& change, int listType)
-{
-    if (!change())
-        return false;
-    ReloadViews(listType);
+    FillList(FollowPlace(listType));
     return true;
 }
 
@@ -262,6 +256,7 @@ void CTavrelDlg::OpenImage(const QString& path)
     }
     // Bytes past the file's end keep what an earlier image left there.
     std::copy(bytes.begin(), bytes.end(), m_state.Database().m_Image);
+    StartNewHistory();
     m_state.m_bImageLoaded = 1;
     ReloadViews(LIST_PROGRAMS);
 }
