@@ -141,9 +141,15 @@ int CReportListCtrl::GetNextSelected(int after) const
 
 std::vector<int> CReportListCtrl::GetSelectedRows() const
 {
+    // From the ranges at once: asking row by row costs every range per row.
     std::vector<int> rows;
-    for (int row = GetNextSelected(); row >= 0; row = GetNextSelected(row))
-        rows.push_back(row);
+    const int count = GetItemCount();
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = std::max(range.top(), 0); row <= std::min(range.bottom(), count - 1); ++row)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
