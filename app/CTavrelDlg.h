@@ -185,6 +185,8 @@ private:
     // Reorders the records of a list: entry k of order is the row whose
     // record is to stand at row k. Tells the user when the order is refused.
     bool ApplyRowOrder(int listType, const std::vector<uint16_t>& order);
+    // "1 program", "3 programs": how a step names what it changed.
+    static QString CountOf(size_t count, const char* noun);
 
     AppState& m_state;
     QIcon m_hIcon;

@@ -42,11 +42,6 @@ bool IsProgramList(int listType)
     return listType == LIST_PROGRAMS || listType == LIST_TP_PROGRAMS;
 }
 
-QString ProgramCount(size_t count)
-{
-    return QStringLiteral("%1 program%2").arg(count).arg(count == 1 ? "" : "s");
-}
-
 std::span<uint8_t> ImageBytes(ChannelDatabase& db)
 {
     return std::span<uint8_t>(db.m_Image, IMAGE_SIZE);
@@ -72,6 +67,11 @@ std::vector<TransponderRecord> TranspondersOf(const ChannelDatabase& db, uint16_
 }
 
 } // namespace
+
+QString CTavrelDlg::CountOf(size_t count, const char* noun)
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun)).arg(count == 1 ? "" : "s");
+}
 
 void CTavrelDlg::InitEditing()
 {
@@ -414,7 +414,7 @@ void CTavrelDlg::SetProgramFlags(bool lockFirst)
         : favourites                        ? QStringLiteral("favourites")
                                             : QStringLiteral("child lock");
     ChannelDatabase& db = m_state.Database();
-    ApplyImageChange(QStringLiteral("set %1 of %2").arg(what, ProgramCount(programs.size())), [&] {
+    ApplyImageChange(QStringLiteral("set %1 of %2").arg(what, CountOf(programs.size(), "program")), [&] {
         for (const ProgramRow& program : programs) {
             ProgramRecord changed = *program.record;
             m_ProgramFlagsDlg->ApplyTo(changed);
@@ -463,6 +463,6 @@ void CTavrelDlg::SortPrograms(bool byName)
     if (!changed)
         return;
     const QString description
-        = QStringLiteral("sort %1 by %2").arg(ProgramCount(entries.size()), byName ? "name" : "service id");
+        = QStringLiteral("sort %1 by %2").arg(CountOf(entries.size(), "program"), byName ? "name" : "service id");
     ApplyImageChange(description, [&] { return ApplyRowOrder(listType, order); }, listType);
 }

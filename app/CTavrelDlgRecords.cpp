@@ -20,11 +20,6 @@
 
 namespace {
 
-QString CountText(size_t count, const char* noun)
-{
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun)).arg(count == 1 ? "" : "s");
-}
-
 const char* NounOf(int listType)
 {
     switch (listType) {
@@ -157,7 +152,7 @@ void CTavrelDlg::OnDeleteRecords()
     }
     ChannelDatabase& db = m_state.Database();
     const int serviceTab = m_state.m_nServiceTab;
-    ApplyImageChange(QStringLiteral("delete ") + CountText(rows.size(), NounOf(listType)), [&] {
+    ApplyImageChange(QStringLiteral("delete ") + CountOf(rows.size(), NounOf(listType)), [&] {
         if (listType == LIST_SATELLITES)
             db.DeleteSatellites(rows);
         else if (listType == LIST_TRANSPONDERS)
@@ -177,7 +172,7 @@ void CTavrelDlg::OnMoveRecords()
         return;
     const int listType = m_state.m_nListType;
     const size_t moved = m_List->GetSelectedRows().size();
-    ApplyImageChange(QStringLiteral("move ") + CountText(moved, NounOf(listType)), [&] {
+    ApplyImageChange(QStringLiteral("move ") + CountOf(moved, NounOf(listType)), [&] {
         if (!IsRecordList(listType))
             return true;
         std::vector<uint16_t> order;
