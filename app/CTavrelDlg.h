@@ -170,6 +170,9 @@ private:
     void InitEditing();
     bool CanChangeImage() const;
     void UpdateEditActions();
+    // One step back (undo) or forward (redo), when the image is where the
+    // step expects it.
+    void StepHistory(bool back);
     void ForgetHistory();
     ViewPlace CapturePlace() const;
     void ReloadAt(const ViewPlace& place, int listType);

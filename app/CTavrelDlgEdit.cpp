@@ -159,27 +159,29 @@ void CTavrelDlg::FlipImage(const ImageDelta& delta, const std::vector<uint32_t>&
 
 void CTavrelDlg::OnEditUndo()
 {
-    if (!CanChangeImage() || !m_undoStack->canUndo())
-        return;
-    const auto* step = static_cast<const ImageChangeCommand*>(m_undoStack->command(m_undoStack->index() - 1));
-    if (!step->Delta().IsAfter(ImageBytes(m_state.Database()))) {
-        ForgetHistory();
-        return;
-    }
-    m_undoStack->undo();
-    UpdateEditActions();
+    StepHistory(true);
 }
 
 void CTavrelDlg::OnEditRedo()
 {
-    if (!CanChangeImage() || !m_undoStack->canRedo())
+    StepHistory(false);
+}
+
+void CTavrelDlg::StepHistory(bool back)
+{
+    if (!CanChangeImage() || !(back ? m_undoStack->canUndo() : m_undoStack->canRedo()))
         return;
-    const auto* step = static_cast<const ImageChangeCommand*>(m_undoStack->command(m_undoStack->index()));
-    if (!step->Delta().IsBefore(ImageBytes(m_state.Database()))) {
+    const int index = back ? m_undoStack->index() - 1 : m_undoStack->index();
+    const ImageDelta& delta = static_cast<const ImageChangeCommand*>(m_undoStack->command(index))->Delta();
+    const std::span<const uint8_t> image = ImageBytes(m_state.Database());
+    if (!(back ? delta.IsAfter(image) : delta.IsBefore(image))) {
         ForgetHistory();
         return;
     }
-    m_undoStack->redo();
+    if (back)
+        m_undoStack->undo();
+    else
+        m_undoStack->redo();
     UpdateEditActions();
 }
 

@@ -1,3 +1,4 @@
+#include "BenchApp.h"
 #include "CDragDropListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
@@ -20,37 +21,13 @@
 
 namespace {
 
-CTavrelApp& EditBenchApp()
-{
-    static int argc = 1;
-    static char name[] = "tavrel_bench";
-    static char* argv[] = { name, nullptr };
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (auto* running = qobject_cast<CTavrelApp*>(QCoreApplication::instance()))
-        return *running;
-    static CTavrelApp app(argc, argv);
-    return app;
-}
-
-// No message box may stop a measurement.
-class QuietPrompts : public UserPrompts {
-public:
-    PromptAnswer Message(QWidget*, const QString&, const QString&, PromptIcon, PromptButtons) override
-    {
-        return PromptAnswer::Ok;
-    }
-    QString OpenFileName(QWidget*, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-};
-
 // The main window, painted, with the capacity image's 4000 TV rows.
 class CapacityWindow {
 public:
     CapacityWindow()
     {
         SetPrompts(&m_prompts);
-        CTavrelApp& app = EditBenchApp();
+        CTavrelApp& app = WindowBenchApp();
         app.ResetState();
         m_dialog = std::make_unique<CTavrelDlg>(app);
         m_dialog->show();
@@ -70,7 +47,7 @@ public:
     }
 
     CTavrelDlg& Dialog() { return *m_dialog; }
-    const uint8_t* Image() { return EditBenchApp().Database().m_Image; }
+    const uint8_t* Image() { return WindowBenchApp().Database().m_Image; }
 
     // Every second row dragged behind the last, as a drop does it.
     void MoveHalfTheRowsToTheEnd()
@@ -86,7 +63,7 @@ public:
     }
 
 private:
-    QuietPrompts m_prompts;
+    SilentPrompts m_prompts;
     std::unique_ptr<CTavrelDlg> m_dialog;
 };
 
@@ -172,7 +149,7 @@ size_t HeapInUse()
 // typical record edit.
 void MemoryOf1000DirectoryRewrites(benchmark::State& state)
 {
-    EditBenchApp();
+    WindowBenchApp();
     auto db = std::make_unique<ChannelDatabase>();
     const std::vector<uint8_t> capacity = MakeCapacityImage();
     std::memcpy(db->m_Image, capacity.data(), IMAGE_SIZE);
