@@ -25,8 +25,8 @@
 
 namespace {
 
-// Enough for any session's work: a step that rewrites the whole directory
-// of a full image holds about 33 KiB.
+// Enough for a session's work, and a bound on memory: a step that rewrites
+// the whole directory of a full image holds about 20 KiB.
 constexpr int MAX_UNDO_STEPS = 1000;
 
 constexpr uint32_t NO_RECORD = 0xFFFFFFFF;
