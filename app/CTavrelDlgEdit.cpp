@@ -97,12 +97,18 @@ void CTavrelDlg::InitEditing()
     m_Filter->setPlaceholderText(QStringLiteral("Find rows by number, name or service id (Ctrl+F)"));
     m_Filter->setClearButtonEnabled(true);
     connect(m_Filter, &QLineEdit::textChanged, this, &CTavrelDlg::OnFilterChanged);
-    // Escape empties the filter instead of closing the window.
+    // Escape empties the filter instead of closing the window; Enter goes to
+    // the rows found instead of pressing the window's default button.
     auto* clear = new QAction(m_Filter);
     clear->setShortcut(Qt::Key_Escape);
     clear->setShortcutContext(Qt::WidgetShortcut);
     m_Filter->addAction(clear);
     connect(clear, &QAction::triggered, m_Filter, &QLineEdit::clear);
+    auto* toRows = new QAction(m_Filter);
+    toRows->setShortcuts({ QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter) });
+    toRows->setShortcutContext(Qt::WidgetShortcut);
+    m_Filter->addAction(toRows);
+    connect(toRows, &QAction::triggered, this, [this] { m_List->setFocus(Qt::ShortcutFocusReason); });
 }
 
 void CTavrelDlg::StartNewHistory()

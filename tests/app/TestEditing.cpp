@@ -435,6 +435,13 @@ private slots:
         // Names with an "a"; no number or service id holds one.
         QCOMPARE(Column(1), QStringList({ "delta", "Bravo", "alpha", "Charlie" }));
         QCOMPARE(Column(0), QStringList({ "1", "3", "5", "6" }));
+        // Enter goes to the rows, pressing no button of the window.
+        QSignalSpy portButton(qobject_cast<QPushButton*>(m_dialog->Control(IDC_OPEN_COM)), &QPushButton::clicked);
+        QTest::keyClick(filter, Qt::Key_Return);
+        QVERIFY(List().hasFocus());
+        QCOMPARE(portButton.count(), 0);
+        QCOMPARE(Column(1).size(), 4);
+        filter->setFocus();
         QTest::keyClick(filter, Qt::Key_Escape);
         QVERIFY(filter->text().isEmpty());
         QVERIFY(m_dialog->isVisible());
