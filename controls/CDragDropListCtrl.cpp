@@ -356,19 +356,3 @@ void CDragDropListCtrl::ReorderRows(const std::vector<int>& order)
     SelectRows(selectedRows);
     verticalScrollBar()->setValue(scrollValue);
 }
-
-void CDragDropListCtrl::SelectRows(const std::vector<int>& rows)
-{
-    const int count = GetItemCount();
-    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
-    QItemSelection selection;
-    for (size_t i = 0; i < rows.size();) {
-        const int top = rows[i];
-        int bottom = top;
-        for (++i; i < rows.size() && rows[i] == bottom + 1; ++i)
-            ++bottom;
-        if (top >= 0 && bottom < count)
-            selection.select(model()->index(top, 0), model()->index(bottom, lastColumn));
-    }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-}

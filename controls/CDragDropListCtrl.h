@@ -33,8 +33,6 @@ public:
     // Puts all rows, shown or not, into a new order (entry k: the source row
     // that is to stand at k); texts, item data and selection travel with them.
     void ReorderRows(const std::vector<int>& order);
-    // Selects exactly these rows (ascending), in one step however many.
-    void SelectRows(const std::vector<int>& rows);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -153,6 +153,22 @@ std::vector<int> CReportListCtrl::GetSelectedRows() const
     return rows;
 }
 
+void CReportListCtrl::SelectRows(const std::vector<int>& rows)
+{
+    const int count = GetItemCount();
+    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
+    QItemSelection selection;
+    for (size_t i = 0; i < rows.size();) {
+        const int top = rows[i];
+        int bottom = top;
+        for (++i; i < rows.size() && rows[i] == bottom + 1; ++i)
+            ++bottom;
+        if (top >= 0 && bottom < count)
+            selection.select(m_model->index(top, 0), m_model->index(bottom, lastColumn));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
 int CReportListCtrl::HitTest(const QPoint& viewportPoint) const
 {
     return rowAt(viewportPoint.y());
@@ -181,14 +197,12 @@ void CReportListCtrl::SetRowFilter(const QString& text, const QStringList& headi
         return;
     ApplyColumnWidths();
     RelayoutNow();
-    QItemSelection selection;
-    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
+    std::vector<int> rows;
     for (const int source : selected) {
-        const int row = ShownRow(source);
-        if (row >= 0)
-            selection.select(m_model->index(row, 0), m_model->index(row, lastColumn));
+        if (const int row = ShownRow(source); row >= 0)
+            rows.push_back(row);
     }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    SelectRows(rows);
 }
 
 bool CReportListCtrl::IsFiltered() const

@@ -39,6 +39,8 @@ public:
     // The first selected row after `after` (-1: from the top), or -1.
     int GetNextSelected(int after = -1) const;
     std::vector<int> GetSelectedRows() const;
+    // Selects exactly these rows (ascending), in one step however many.
+    void SelectRows(const std::vector<int>& rows);
     int HitTest(const QPoint& viewportPoint) const;
 
     // Off: changes are collected and shown at once when turned on again.
