@@ -8,6 +8,7 @@
 #include "MainResources.h"
 #include "PassWord.h"
 #include "ProgEditDlg.h"
+#include "ProgramFlagsDlg.h"
 #include "RecordList.h"
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
@@ -42,6 +43,7 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* 
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildControls();
     ConnectCommands();
+    InitEditing();
     InitDialog();
     m_SatEditDlg = std::make_unique<SatEditDlg>(m_state, this);
     m_TpEditDlg = std::make_unique<TpEditDlg>(m_state, this);
@@ -183,15 +185,7 @@ bool CTavrelDlg::ReloadViews(int listType)
     }
     RefreshCounters();
     FillTree();
-    FillList(listType);
-    return true;
-}
-
-bool CTavrelDlg::ApplyImageChange(const QString&, const std::function<bool()>& change, int listType)
-{
-    if (!change())
-        return false;
-    ReloadViews(listType);
+    FillList(FollowPlace(listType));
     return true;
 }
 
@@ -282,6 +276,7 @@ bool CTavrelDlg::OpenImage(const QString& path)
         return false;
     }
     std::copy_n(candidate->m_Image, IMAGE_SIZE, m_state.Database().m_Image);
+    StartNewHistory();
     m_state.m_bImageLoaded = 1;
     m_state.m_bRawDump = false;
     MarkImageUnmodified();

@@ -5,6 +5,7 @@
 #include "DumpArchive.h"
 #include "LinkWindow.h"
 #include "SatelliteTree.h"
+#include "ViewPlace.h"
 
 #include <QtCore/QString>
 #include <QtGui/QIcon>
@@ -15,17 +16,21 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class AppState;
 class cnComm;
+class ImageDelta;
 struct LinkState;
 class PassWord;
 class ProgEditDlg;
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QProgressBar;
 class QStatusBar;
@@ -33,6 +38,8 @@ class QPushButton;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUndoStack;
+class ProgramFlagsDlg;
 class SatEditDlg;
 class TpEditDlg;
 
@@ -55,8 +62,17 @@ public:
     // Every change of the image runs through here as one step: `change`
     // writes the image and returns false when it changed nothing (a refused
     // move), in which case the views are left alone. `description` names the
-    // step for the user ("delete 3 programs").
+    // step for the user ("delete 3 programs"). The bytes it changed become
+    // one step of the undo history, and the views are rebuilt around the
+    // user's place (CTavrelDlgEdit.cpp).
     bool ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType);
+    // Flips the image by one step of the history and rebuilds the views
+    // around the user's place, selecting the rows of these records.
+    void FlipImage(const ImageDelta& delta, const std::vector<uint32_t>& select);
+    // A new image is in: the history of the old one ends.
+    void StartNewHistory();
+    QUndoStack* UndoStack() const { return m_undoStack; }
+    QLineEdit* Filter() const { return m_Filter; }
     void RefreshCounters();
     void FillTree();
     void FillList(int listType);
@@ -127,6 +143,12 @@ public slots:
     void OnExportCsv();
     void OnImportCsv();
     void OnCompareWith();
+    // Undo, redo, the filter and the commands on many programs (CTavrelDlgEdit.cpp).
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditFind();
+    void OnFilterChanged(const QString& text);
+    void OnListCommand(int command);
 
     // Receiver link (CTavrelDlgLink.cpp).
     void OnOpenCloseCom();
@@ -174,6 +196,30 @@ private:
     void UpdateTitle();
     void Finish(int result);
 
+    void InitEditing();
+    bool CanChangeImage() const;
+    void UpdateEditActions();
+    // One step back (undo) or forward (redo), when the image is where the
+    // step expects it.
+    void StepHistory(bool back);
+    void ForgetHistory();
+    ViewPlace CapturePlace() const;
+    void ReloadAt(const ViewPlace& place, int listType);
+    // Called by ReloadViews once the tree is rebuilt: selects the node of
+    // the place being restored and returns the list type it shows.
+    int FollowPlace(int listType);
+    uint32_t RecordOfRow(int row) const;
+    std::vector<uint32_t> SelectedRecords() const;
+    void SelectRecords(const std::vector<uint32_t>& records);
+    void PrepareListMenu(QMenu& menu) const;
+    void SetProgramFlags(bool lockFirst);
+    void SortPrograms(bool byName);
+    // Reorders the records of a list: entry k of order is the row whose
+    // record is to stand at row k. Tells the user when the order is refused.
+    bool ApplyRowOrder(int listType, const std::vector<uint16_t>& order);
+    // "1 program", "3 programs": how a step names what it changed.
+    static QString CountOf(size_t count, const char* noun);
+
     AppState& m_state;
     cnComm& m_Comm;
     LinkState& m_Link;
@@ -203,4 +249,9 @@ private:
     std::unique_ptr<TpEditDlg> m_TpEditDlg;
     std::unique_ptr<ProgEditDlg> m_ProgEditDlg;
     std::unique_ptr<PassWord> m_PassWordDlg;
+    std::unique_ptr<ProgramFlagsDlg> m_ProgramFlagsDlg;
+
+    QUndoStack* m_undoStack = nullptr;
+    QLineEdit* m_Filter = nullptr;
+    std::optional<ViewPlace> m_pendingPlace;
 };

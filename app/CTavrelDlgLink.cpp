@@ -345,6 +345,7 @@ void CTavrelDlg::OnTransferProgress(uint32_t total, uint32_t done)
 void CTavrelDlg::OnDumpDone()
 {
     Link().m_nDumpStep = 1;
+    StartNewHistory();
     CancelTransfer();
     // The whole image is in, even when a cancel crossed the end of the read.
     m_state.m_bImageLoaded = 1;

@@ -2,6 +2,7 @@
 #include "CTavrelDlg.h"
 
 #include "AppState.h"
+#include "CodePage.h"
 #include "DialogBuilder.h"
 #include "MainResources.h"
 #include "PassWord.h"
@@ -17,31 +18,61 @@
 #include <memory>
 #include <vector>
 
+namespace {
+
+const char* NounOf(int listType)
+{
+    switch (listType) {
+    case LIST_SATELLITES:
+        return "satellite";
+    case LIST_TRANSPONDERS:
+        return "transponder";
+    default:
+        return "program";
+    }
+}
+
+} // namespace
+
 void CTavrelDlg::OnListDblClk(int)
 {
     m_state.m_bRecordEdited = 0;
     const int row = m_List->GetNextSelected();
     if (row < 0)
         return;
-    m_state.m_nCurRow = static_cast<uint16_t>(row);
+    const uint16_t source = static_cast<uint16_t>(m_List->SourceRow(row));
+    m_state.m_nCurRow = source;
+    const ChannelDatabase& db = m_state.Database();
+    TemplateDialog* editor = nullptr;
+    QString description;
     switch (m_state.m_nListType) {
     case LIST_SATELLITES:
-        m_SatEditDlg->DoModal();
+        editor = m_SatEditDlg.get();
+        if (source < db.m_nSatCount)
+            description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, 12);
         break;
     case LIST_TRANSPONDERS:
-        m_TpEditDlg->DoModal();
+        editor = m_TpEditDlg.get();
+        if (source < db.m_nSatTpCount)
+            description = QStringLiteral("edit transponder %1").arg(db.m_SatTpList[source].frequency);
         break;
     case LIST_PROGRAMS:
-    case LIST_TP_PROGRAMS:
-        m_ProgEditDlg->SetSource(ProgramOfRow(*m_List, m_state, row));
-        m_ProgEditDlg->DoModal();
+    case LIST_TP_PROGRAMS: {
+        const ProgramRow program = ProgramOfRow(*m_List, m_state, row);
+        m_ProgEditDlg->SetSource(program);
+        editor = m_ProgEditDlg.get();
+        if (program.record)
+            description = QStringLiteral("edit program ") + AnsiToText(program.record->name, 12);
         break;
+    }
     default:
         ShowWarning(this, QStringLiteral("The list type is not right!"));
         return;
     }
-    if (m_state.m_bRecordEdited)
-        ReloadViews(m_state.m_nListType);
+    ApplyImageChange(description, [this, editor] {
+        editor->DoModal();
+        return m_state.m_bRecordEdited != 0;
+    }, m_state.m_nListType);
     m_state.m_bRecordEdited = 0;
 }
 
@@ -93,13 +124,14 @@ void CTavrelDlg::OnListRClick(int row, const QPoint& globalPos)
     if (row < 0)
         return;
     const std::unique_ptr<QMenu> menu(BuildPopupMenu(ListMenuTemplate(), this));
+    PrepareListMenu(*menu);
     const QAction* chosen = menu->exec(globalPos);
     const int first = m_List->GetNextSelected();
     if (first >= 0)
-        m_state.m_nCurRow = static_cast<uint16_t>(first);
+        m_state.m_nCurRow = static_cast<uint16_t>(m_List->SourceRow(first));
     // The command runs once the menu is gone, as a posted command would.
-    if (chosen && chosen->data().toInt() == ID_LIST_DELETE)
-        OnDeleteRecords();
+    if (chosen)
+        OnListCommand(chosen->data().toInt());
 }
 
 void CTavrelDlg::OnDeleteRecords()
@@ -111,51 +143,54 @@ void CTavrelDlg::OnDeleteRecords()
 
     std::vector<uint16_t> rows;
     for (const int row : m_List->GetSelectedRows())
-        rows.push_back(static_cast<uint16_t>(row));
+        rows.push_back(static_cast<uint16_t>(m_List->SourceRow(row)));
 
     const int listType = m_state.m_nListType;
-    ChannelDatabase& db = m_state.Database();
-    switch (listType) {
-    case LIST_SATELLITES:
-        db.DeleteSatellites(rows);
-        break;
-    case LIST_TRANSPONDERS:
-        db.DeleteTransponders(rows);
-        break;
-    case LIST_PROGRAMS:
-    case LIST_TP_PROGRAMS:
-        db.DeletePrograms(rows, listType, m_state.m_nServiceTab);
-        break;
-    default:
+    if (!IsRecordList(listType)) {
         ShowWarning(this, QStringLiteral("Error!"));
         return;
     }
-    ReloadViews(listType);
+    ChannelDatabase& db = m_state.Database();
+    const int serviceTab = m_state.m_nServiceTab;
+    ApplyImageChange(QStringLiteral("delete ") + CountOf(rows.size(), NounOf(listType)), [&] {
+        if (listType == LIST_SATELLITES)
+            db.DeleteSatellites(rows);
+        else if (listType == LIST_TRANSPONDERS)
+            db.DeleteTransponders(rows);
+        else
+            db.DeletePrograms(rows, listType, serviceTab);
+        return true;
+    }, listType);
 }
 
 void CTavrelDlg::OnMoveRecords()
 {
-    const int count = m_List->GetItemCount();
+    // All rows count, also those a filter hides: the order is the new order
+    // of the whole list.
+    const int count = m_List->GetSourceItemCount();
     if (count == 0)
         return;
     const int listType = m_state.m_nListType;
-    if (IsRecordList(listType)) {
+    const size_t moved = m_List->GetSelectedRows().size();
+    ApplyImageChange(QStringLiteral("move ") + CountOf(moved, NounOf(listType)), [&] {
+        if (!IsRecordList(listType))
+            return true;
         std::vector<uint16_t> order;
         order.reserve(static_cast<size_t>(count));
         for (int row = 0; row < count; ++row)
-            order.push_back(RecordOfRowNumber(m_List->GetItemText(row, 0)));
-        const MoveKind move = MoveKindFor(listType, m_state.m_nServiceTab);
-        if (!m_state.Database().ReorderRecords(move.kind, order)) {
-            ShowWarning(this, QString::fromLatin1(move.refusal));
-            return;
-        }
+            order.push_back(RecordOfRowNumber(m_List->GetSourceItemText(row, 0)));
+        return ApplyRowOrder(listType, order);
+    }, listType);
+}
+
+bool CTavrelDlg::ApplyRowOrder(int listType, const std::vector<uint16_t>& order)
+{
+    const MoveKind move = MoveKindFor(listType, m_state.m_nServiceTab);
+    if (!m_state.Database().ReorderRecords(move.kind, order)) {
+        ShowWarning(this, QString::fromLatin1(move.refusal));
+        return false;
     }
-    // The rebuilt list shows the rows in the order they were dropped in, so
-    // the moved rows stay marked where the user put them.
-    const std::vector<int> moved = m_List->GetSelectedRows();
-    if (!ReloadViews(listType) || m_List->GetItemCount() != count)
-        return;
-    m_List->SelectRows(moved);
+    return true;
 }
 
 void CTavrelDlg::OnAdvance()

@@ -1,3 +1,4 @@
+#include "BenchApp.h"
 #include "CDragDropListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
@@ -14,30 +15,6 @@
 #include <cstring>
 
 namespace {
-
-CTavrelApp& DragBenchApp()
-{
-    static int argc = 1;
-    static char name[] = "tavrel_bench";
-    static char* argv[] = { name, nullptr };
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (auto* running = qobject_cast<CTavrelApp*>(QCoreApplication::instance()))
-        return *running;
-    static CTavrelApp app(argc, argv);
-    return app;
-}
-
-// No message box may stop a measurement; whatever is asked is answered No.
-class SilentPrompts : public UserPrompts {
-public:
-    PromptAnswer Message(QWidget*, const QString&, const QString&, PromptIcon, PromptButtons buttons) override
-    {
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::No;
-    }
-    QString OpenFileName(QWidget*, const QString&) override { return {}; }
-    QString SaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-};
 
 void SendMouse(QWidget* viewport, QEvent::Type type, const QPoint& point, Qt::MouseButton button,
     Qt::MouseButtons held)
@@ -56,7 +33,7 @@ QPoint RowPoint(const CDragDropListCtrl& list, int row)
 // painted views, with the move written into the image.
 void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
 {
-    CTavrelApp& app = DragBenchApp();
+    CTavrelApp& app = WindowBenchApp();
     app.ResetState();
     SilentPrompts silent;
     SetPrompts(&silent);

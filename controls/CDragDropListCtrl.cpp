@@ -289,7 +289,19 @@ void CDragDropListCtrl::MoveDraggedRows()
 {
     RestoreHighlight();
     m_highlightIndex = -1;
-    ReorderRows(MoveRows(GetItemCount(), m_dragItems, m_dropIndex));
+    // While a filter hides rows, the dragged rows land right after the drop
+    // row's place among all rows.
+    std::vector<int> dragged;
+    for (const int row : m_dragItems) {
+        if (row >= 0 && row < GetItemCount())
+            dragged.push_back(SourceRow(row));
+    }
+    int drop = m_dropIndex;
+    if (drop >= GetItemCount())
+        drop = GetSourceItemCount();
+    else if (drop >= 0)
+        drop = SourceRow(drop);
+    ReorderRows(MoveRows(GetSourceItemCount(), dragged, drop));
     if (m_savedStyle) {
         setSelectionMode(*m_savedStyle);
         m_savedStyle.reset();
@@ -310,72 +322,37 @@ std::vector<bool> CDragDropListCtrl::SelectedFlags() const
 
 void CDragDropListCtrl::ReorderRows(const std::vector<int>& order)
 {
-    const int count = GetItemCount();
+    const int count = GetSourceItemCount();
     if (static_cast<int>(order.size()) != count)
         return;
     bool unchanged = true;
-    for (int row = 0; row < count; ++row) {
-        const int from = order[static_cast<size_t>(row)];
-        if (from < 0 || from >= count)
-            return;
-        unchanged = unchanged && from == row;
-    }
+    for (int row = 0; row < count; ++row)
+        unchanged = unchanged && order[static_cast<size_t>(row)] == row;
     if (unchanged)
         return;
 
-    struct RowCopy {
-        std::vector<QString> texts;
-        quintptr data;
-    };
-    const int columns = std::max(GetColumnCount(), 1);
-    std::vector<RowCopy> copies(static_cast<size_t>(count));
-    for (int row = 0; row < count; ++row) {
-        RowCopy& copy = copies[static_cast<size_t>(row)];
-        copy.texts.reserve(static_cast<size_t>(columns));
-        for (int column = 0; column < columns; ++column)
-            copy.texts.push_back(GetItemText(row, column));
-        copy.data = GetItemData(row);
+    std::vector<bool> selected(static_cast<size_t>(count), false);
+    const std::vector<bool> shownSelected = SelectedFlags();
+    for (size_t row = 0; row < shownSelected.size(); ++row) {
+        if (shownSelected[row])
+            selected[static_cast<size_t>(SourceRow(static_cast<int>(row)))] = true;
     }
-    const std::vector<bool> selected = SelectedFlags();
-    const int current = currentIndex().row();
+    const int current = SourceRow(currentIndex().row());
     const int scrollValue = verticalScrollBar()->value();
-
-    SetRedraw(false);
-    for (int row = 0; row < count; ++row) {
-        const RowCopy& copy = copies[static_cast<size_t>(order[static_cast<size_t>(row)])];
-        for (int column = 0; column < columns; ++column)
-            SetItemText(row, column, copy.texts[static_cast<size_t>(column)]);
-        SetItemData(row, copy.data);
-    }
-    SetRedraw(true);
+    if (!ReorderSourceRows(order))
+        return;
 
     std::vector<int> selectedRows;
-    for (int row = 0; row < count; ++row) {
-        if (selected[static_cast<size_t>(order[static_cast<size_t>(row)])])
+    for (int source = 0; source < count; ++source) {
+        const int from = order[static_cast<size_t>(source)];
+        const int row = ShownRow(source);
+        if (row < 0)
+            continue;
+        if (selected[static_cast<size_t>(from)])
             selectedRows.push_back(row);
-    }
-    for (int row = 0; row < count; ++row) {
-        if (order[static_cast<size_t>(row)] == current) {
+        if (from == current)
             selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
-            break;
-        }
     }
     SelectRows(selectedRows);
     verticalScrollBar()->setValue(scrollValue);
-}
-
-void CDragDropListCtrl::SelectRows(const std::vector<int>& rows)
-{
-    const int count = GetItemCount();
-    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
-    QItemSelection selection;
-    for (size_t i = 0; i < rows.size();) {
-        const int top = rows[i];
-        int bottom = top;
-        for (++i; i < rows.size() && rows[i] == bottom + 1; ++i)
-            ++bottom;
-        if (top >= 0 && bottom < count)
-            selection.select(model()->index(top, 0), model()->index(bottom, lastColumn));
-    }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }

@@ -30,11 +30,9 @@ public:
     bool IsDragging() const { return !m_pDragImage.isNull(); }
     int DropIndex() const { return m_dropIndex; }
 
-    // Puts the rows into a new order (entry k: the old index of the row that
-    // is to stand at k); texts, item data and selection travel with them.
+    // Puts all rows, shown or not, into a new order (entry k: the source row
+    // that is to stand at k); texts, item data and selection travel with them.
     void ReorderRows(const std::vector<int>& order);
-    // Selects exactly these rows (ascending), in one step however many.
-    void SelectRows(const std::vector<int>& rows);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "ReportListModel.h"
 
+#include <QtCore/QItemSelection>
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QHeaderView>
@@ -140,10 +141,32 @@ int CReportListCtrl::GetNextSelected(int after) const
 
 std::vector<int> CReportListCtrl::GetSelectedRows() const
 {
+    // From the ranges at once: asking row by row costs every range per row.
     std::vector<int> rows;
-    for (int row = GetNextSelected(); row >= 0; row = GetNextSelected(row))
-        rows.push_back(row);
+    const int count = GetItemCount();
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = std::max(range.top(), 0); row <= std::min(range.bottom(), count - 1); ++row)
+            rows.push_back(row);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+void CReportListCtrl::SelectRows(const std::vector<int>& rows)
+{
+    const int count = GetItemCount();
+    const int lastColumn = std::max(GetColumnCount(), 1) - 1;
+    QItemSelection selection;
+    for (size_t i = 0; i < rows.size();) {
+        const int top = rows[i];
+        int bottom = top;
+        for (++i; i < rows.size() && rows[i] == bottom + 1; ++i)
+            ++bottom;
+        if (top >= 0 && bottom < count)
+            selection.select(m_model->index(top, 0), m_model->index(bottom, lastColumn));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 int CReportListCtrl::HitTest(const QPoint& viewportPoint) const
@@ -161,6 +184,68 @@ void CReportListCtrl::SetRedraw(bool redraw)
         return;
     m_model->EndDeferredUpdate();
     ApplyColumnWidths();
+    RelayoutNow();
+}
+
+void CReportListCtrl::SetRowFilter(const QString& text, const QStringList& headings)
+{
+    std::vector<int> selected;
+    for (const int row : GetSelectedRows())
+        selected.push_back(SourceRow(row));
+    m_model->SetFilter(text, headings);
+    if (m_model->IsDeferred())
+        return;
+    ApplyColumnWidths();
+    RelayoutNow();
+    std::vector<int> rows;
+    for (const int source : selected) {
+        if (const int row = ShownRow(source); row >= 0)
+            rows.push_back(row);
+    }
+    SelectRows(rows);
+}
+
+bool CReportListCtrl::IsFiltered() const
+{
+    return m_model->IsFiltered();
+}
+
+int CReportListCtrl::SourceRow(int row) const
+{
+    return row >= 0 && row < GetItemCount() ? m_model->SourceRow(row) : -1;
+}
+
+int CReportListCtrl::ShownRow(int sourceRow) const
+{
+    return m_model->ShownRow(sourceRow);
+}
+
+int CReportListCtrl::GetSourceItemCount() const
+{
+    return m_model->SourceRowCount();
+}
+
+QString CReportListCtrl::GetSourceItemText(int sourceRow, int column) const
+{
+    return m_model->SourceText(sourceRow, column);
+}
+
+bool CReportListCtrl::ReorderSourceRows(const std::vector<int>& order)
+{
+    if (!m_model->ReorderSourceRows(order))
+        return false;
+    if (!m_model->IsDeferred()) {
+        ApplyColumnWidths();
+        RelayoutNow();
+    }
+    return true;
+}
+
+void CReportListCtrl::RelayoutNow()
+{
+    // A rebuilt list lays out its rows and scroll bars at once rather than
+    // on a later timer, so no scroll bar is drawn for the old rows.
+    doItemsLayout();
 }
 
 void CReportListCtrl::ApplyColumnWidths()

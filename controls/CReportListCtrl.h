@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtCore/QPoint>
+#include <QtCore/QStringList>
 #include <QtWidgets/QTableView>
 
 #include <vector>
@@ -38,10 +39,24 @@ public:
     // The first selected row after `after` (-1: from the top), or -1.
     int GetNextSelected(int after = -1) const;
     std::vector<int> GetSelectedRows() const;
+    // Selects exactly these rows (ascending), in one step however many.
+    void SelectRows(const std::vector<int>& rows);
     int HitTest(const QPoint& viewportPoint) const;
 
     // Off: changes are collected and shown at once when turned on again.
     void SetRedraw(bool redraw);
+
+    // Shows only the rows with a cell, under one of the headings, that
+    // contains the text, ignoring case; an empty text shows every row. The
+    // filter stays for later fills. Every other row number of this class
+    // counts the rows shown; a row's source row is its place among all rows.
+    void SetRowFilter(const QString& text, const QStringList& headings);
+    bool IsFiltered() const;
+    int SourceRow(int row) const;
+    // -1 when the filter hides the source row.
+    int ShownRow(int sourceRow) const;
+    int GetSourceItemCount() const;
+    QString GetSourceItemText(int sourceRow, int column) const;
 
 signals:
     void rowDoubleClicked(int row);
@@ -49,11 +64,17 @@ signals:
     void rowRightClicked(int row, const QPoint& globalPos);
 
 protected:
+    // Puts all rows, shown or not, into a new order (entry k: the source row
+    // that is to stand at k); false, changing nothing, for anything but a
+    // permutation.
+    bool ReorderSourceRows(const std::vector<int>& order);
+
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ApplyColumnWidths();
+    void RelayoutNow();
 
     ReportListModel* m_model;
     std::vector<int> m_columnWidths;

@@ -150,6 +150,9 @@ public:
     void WriteSatellite(const SatelliteRecord& sat);
     void WriteTransponder(const TransponderRecord& tp);
     void WriteProgram(const ProgramRecord& prog, int serviceTab);
+    // Only the attribute byte of the program's directory entry: its lock
+    // and favourite groups.
+    void WriteProgramAttribute(const ProgramRecord& prog, int serviceTab);
     uint16_t FindSatellitePosition(uint16_t satId) const;
     uint16_t FindTransponderPosition(uint16_t tpId) const;
 

@@ -83,7 +83,11 @@ void ChannelDatabase::WriteProgram(const ProgramRecord& prog, int serviceTab)
     if (!MayWriteRecord(*this, prog.entry, PROGRAM_RECORD_SIZE))
         return;
     RecordCodec::EncodeProgram(prog, m_Image + EntryOffset(prog.entry));
+    WriteProgramAttribute(prog, serviceTab);
+}
 
+void ChannelDatabase::WriteProgramAttribute(const ProgramRecord& prog, int serviceTab)
+{
     // A program listed under the other tab (a TV-table record without video
     // PID shows under Radio) has its entry in the other table; its lock and
     // favourites must not be lost there.

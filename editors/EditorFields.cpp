@@ -1,6 +1,11 @@
 #include "EditorFields.h"
 
 #include "CodePage.h"
+#include "NameLengthValidator.h"
+#include "NumberRangeValidator.h"
+
+#include <QtGui/QRegularExpressionValidator>
+#include <QtWidgets/QLineEdit>
 
 #include <algorithm>
 #include <cstring>
@@ -74,4 +79,34 @@ void ReadBissKey(const QString& text, uint8_t (&key)[8])
     digits.resize(2 * KEY_BYTES, '\0');
     for (size_t i = 0; i < KEY_BYTES; ++i)
         key[i] = static_cast<uint8_t>(HexDigit(digits[2 * i]) << 4 | HexDigit(digits[2 * i + 1]));
+}
+
+void LimitNumberField(QLineEdit* edit, uint32_t maximum)
+{
+    if (!edit)
+        return;
+    auto* validator = new NumberRangeValidator(maximum, edit);
+    delete edit->validator();
+    edit->setValidator(validator);
+    edit->setMaxLength(validator->MaxDigits());
+    edit->setToolTip(QStringLiteral("0 to %1").arg(maximum));
+}
+
+void LimitNameField(QLineEdit* edit)
+{
+    if (!edit)
+        return;
+    delete edit->validator();
+    edit->setValidator(new NameLengthValidator(NAME_BYTES, edit));
+    edit->setToolTip(QStringLiteral("At most %1 bytes in code page %2").arg(NAME_BYTES).arg(AnsiCodePage()));
+}
+
+void LimitKeyField(QLineEdit* edit)
+{
+    if (!edit)
+        return;
+    delete edit->validator();
+    const QRegularExpression key(QStringLiteral("( *[0-9A-Fa-f]){0,%1} *").arg(2 * KEY_BYTES));
+    edit->setValidator(new QRegularExpressionValidator(key, edit));
+    edit->setToolTip(QStringLiteral("Up to %1 hex digits, blanks allowed").arg(2 * KEY_BYTES));
 }

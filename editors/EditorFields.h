@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class QLineEdit;
+
 // How the record editors show fields and read them back.
 
 // The decimal number the field starts with, read from its first maxChars
@@ -24,3 +26,16 @@ QString BissKeyText(const uint8_t (&key)[8]);
 // Reads 16 hex digits after dropping the blanks; a character that is no hex
 // digit, or one missing because the text is short, counts as 0.
 void ReadBissKey(const QString& text, uint8_t (&key)[8]);
+
+// Fields that take only what their record field holds, and say so in their
+// tool tip: a number up to `maximum`, a name of at most 12 bytes in the
+// ANSI code page, a key of at most 16 hex digits with blanks between.
+void LimitNumberField(QLineEdit* edit, uint32_t maximum);
+void LimitNameField(QLineEdit* edit);
+void LimitKeyField(QLineEdit* edit);
+
+// Largest values of the record fields the editors show.
+constexpr uint32_t MAX_PID = 0x1FFF;
+constexpr uint32_t MAX_WORD = 0xFFFF;
+constexpr uint32_t MAX_FREQUENCY = 0x3FFF;
+constexpr uint32_t MAX_POSITION = 0x3F;

@@ -7,6 +7,7 @@
 
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
 ProgEditDlg::ProgEditDlg(AppState& state, QWidget* parent)
@@ -33,6 +34,11 @@ bool ProgEditDlg::OnInitDialog()
     SetItemText(IDC_PROG_PCR_PID, QString::asprintf("%d", m_CurProg.pcrPid));
     SetItemText(IDC_PROG_SERVICE_ID, QString::asprintf("%d", m_CurProg.serviceId));
     SetItemText(IDC_PROG_SCRAMBLE, QString::asprintf("%d", m_CurProg.scramble));
+    LimitNameField(Control<QLineEdit>(IDC_PROG_NAME));
+    for (const int id : { IDC_PROG_VIDEO_PID, IDC_PROG_AUDIO_PID, IDC_PROG_PCR_PID })
+        LimitNumberField(Control<QLineEdit>(id), MAX_PID);
+    LimitNumberField(Control<QLineEdit>(IDC_PROG_SERVICE_ID), MAX_WORD);
+    LimitKeyField(Control<QLineEdit>(IDC_PROG_BISS_KEY));
 
     auto* track = Control<QComboBox>(IDC_PROG_TRACK);
     for (int i = 0; i < 3; ++i)

@@ -6,6 +6,7 @@
 #include "ValueNames.h"
 
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
 namespace {
@@ -77,16 +78,12 @@ SatEditDlg::SatEditDlg(AppState& state, QWidget* parent)
 {
 }
 
-SatelliteRecord& SatEditDlg::Record() const
-{
-    return m_state.Database().m_SatTable[m_state.m_nCurRow];
-}
-
 bool SatEditDlg::OnInitDialog()
 {
     if (m_state.m_nCurRow >= m_state.Database().m_nSatCount)
         return false;
-    const SatelliteRecord& sat = Record();
+    m_sat = m_state.Database().m_SatTable[m_state.m_nCurRow];
+    const SatelliteRecord& sat = m_sat;
 
     connect(Control<QPushButton>(IDC_SATEDIT_OK), &QPushButton::clicked, this, &SatEditDlg::OnOK);
     connect(Control<QPushButton>(IDC_SATEDIT_CANCEL), &QPushButton::clicked, this, &SatEditDlg::reject);
@@ -97,6 +94,10 @@ bool SatEditDlg::OnInitDialog()
     SetItemText(IDC_SATEDIT_LNB_LOW, QString::asprintf("%d", sat.lnbFreLow));
     SetItemText(IDC_SATEDIT_LNB_HIGH, QString::asprintf("%d", sat.lnbFreHigh));
     SetItemText(IDC_SATEDIT_POSITION, QString::asprintf("%d", sat.position));
+    LimitNameField(Control<QLineEdit>(IDC_SATEDIT_NAME));
+    for (const int id : { IDC_SATEDIT_LONGITUDE, IDC_SATEDIT_LNB_LOW, IDC_SATEDIT_LNB_HIGH })
+        LimitNumberField(Control<QLineEdit>(id), MAX_WORD);
+    LimitNumberField(Control<QLineEdit>(IDC_SATEDIT_POSITION), MAX_POSITION);
 
     for (const SwitchCombo& entry : SWITCH_COMBOS) {
         auto* combo = Control<QComboBox>(entry.id);
@@ -112,18 +113,19 @@ bool SatEditDlg::OnInitDialog()
 
 void SatEditDlg::OnSwitchChange(int comboId, int index)
 {
-    SetSwitchValue(Record(), comboId, static_cast<unsigned>(index));
+    SetSwitchValue(m_sat, comboId, static_cast<unsigned>(index));
 }
 
 void SatEditDlg::OnOK()
 {
     m_state.m_bRecordEdited = 1;
-    SatelliteRecord& sat = Record();
+    SatelliteRecord& sat = m_sat;
     StoreNameField(ItemText(IDC_SATEDIT_NAME), sat.name);
-    sat.longitude = static_cast<uint16_t>(ReadNumberField(ItemText(IDC_SATEDIT_LONGITUDE), 4));
+    sat.longitude = ReadNumberField(ItemText(IDC_SATEDIT_LONGITUDE), 5) & 0xFFFF;
     sat.lnbFreLow = ReadNumberField(ItemText(IDC_SATEDIT_LNB_LOW), 5) & 0xFFFF;
     sat.lnbFreHigh = ReadNumberField(ItemText(IDC_SATEDIT_LNB_HIGH), 5) & 0xFFFF;
     sat.position = ReadNumberField(ItemText(IDC_SATEDIT_POSITION), 2) & 0x3F;
+    m_state.Database().m_SatTable[m_state.m_nCurRow] = sat;
     m_state.Database().WriteSatellite(sat);
     accept();
 }

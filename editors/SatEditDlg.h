@@ -5,10 +5,9 @@
 
 class AppState;
 
-// The "Satellite" dialog: edits the satellite of row m_nCurRow in place in
-// the satellite table. Its switch combos change the record as soon as one
-// is chosen, even if the dialog is then cancelled; OK stores the text fields
-// and writes the record into the image.
+// The "Satellite" dialog: edits a copy of the satellite of row m_nCurRow.
+// OK stores the copy into the satellite table and writes it into the image;
+// Cancel leaves both as they were, switch choices included.
 class SatEditDlg : public TemplateDialog {
     Q_OBJECT
 
@@ -24,7 +23,7 @@ protected:
 private:
     void OnOK();
     void OnSwitchChange(int comboId, int index);
-    SatelliteRecord& Record() const;
 
     AppState& m_state;
+    SatelliteRecord m_sat {};
 };

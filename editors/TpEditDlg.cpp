@@ -7,6 +7,7 @@
 #include "ValueNames.h"
 
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
 TpEditDlg::TpEditDlg(AppState& state, QWidget* parent)
@@ -15,17 +16,13 @@ TpEditDlg::TpEditDlg(AppState& state, QWidget* parent)
 {
 }
 
-TransponderRecord& TpEditDlg::Record() const
-{
-    return m_state.Database().m_SatTpList[m_state.m_nCurRow];
-}
-
 bool TpEditDlg::OnInitDialog()
 {
     const ChannelDatabase& db = m_state.Database();
     if (m_state.m_nCurRow >= db.m_nSatTpCount)
         return false;
-    const TransponderRecord& tp = Record();
+    m_tp = db.m_SatTpList[m_state.m_nCurRow];
+    const TransponderRecord& tp = m_tp;
     const uint16_t satPosition = db.FindSatellitePosition(tp.satId);
     if (satPosition >= db.m_nSatCount) {
         Prompts().Message(parentWidget(), QStringLiteral("Can't find the current sat no.!"), TITLE_WARNING,
@@ -42,6 +39,8 @@ bool TpEditDlg::OnInitDialog()
     SetItemText(IDC_TPEDIT_TP_INDEX, QString::asprintf("%d", tp.tpId));
     SetItemText(IDC_TPEDIT_FREQUENCY, QString::asprintf("%d", tp.frequency));
     SetItemText(IDC_TPEDIT_SYMBOL_RATE, QString::asprintf("%d", tp.symbolRate));
+    LimitNumberField(Control<QLineEdit>(IDC_TPEDIT_FREQUENCY), MAX_FREQUENCY);
+    LimitNumberField(Control<QLineEdit>(IDC_TPEDIT_SYMBOL_RATE), MAX_WORD);
 
     auto* polarization = Control<QComboBox>(IDC_TPEDIT_POLARIZATION);
     polarization->addItem(QString::fromLatin1(ValueNames[VALUE_POLARIZATION]));
@@ -53,14 +52,15 @@ bool TpEditDlg::OnInitDialog()
 
 void TpEditDlg::OnPolarizationChange(int index)
 {
-    Record().polarization = static_cast<unsigned>(index) & 0x3;
+    m_tp.polarization = static_cast<unsigned>(index) & 0x3;
 }
 
 void TpEditDlg::OnOK()
 {
-    TransponderRecord& tp = Record();
+    TransponderRecord& tp = m_tp;
     tp.frequency = ReadNumberField(ItemText(IDC_TPEDIT_FREQUENCY), 5) & 0x3FFF;
     tp.symbolRate = ReadNumberField(ItemText(IDC_TPEDIT_SYMBOL_RATE), 5) & 0xFFFF;
+    m_state.Database().m_SatTpList[m_state.m_nCurRow] = tp;
     m_state.Database().WriteTransponder(tp);
     m_state.m_bRecordEdited = 1;
     accept();

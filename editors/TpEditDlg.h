@@ -5,10 +5,10 @@
 
 class AppState;
 
-// The "Transponder" dialog: edits transponder m_nCurRow of the shown
-// satellite's transponder list in place. The polarisation combo changes the
-// record at once; OK stores frequency and symbol rate and writes the record
-// into the image.
+// The "Transponder" dialog: edits a copy of transponder m_nCurRow of the
+// shown satellite's transponder list. OK stores the copy into that list and
+// writes it into the image; Cancel leaves both as they were, polarisation
+// included.
 class TpEditDlg : public TemplateDialog {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ protected:
 private:
     void OnOK();
     void OnPolarizationChange(int index);
-    TransponderRecord& Record() const;
 
     AppState& m_state;
+    TransponderRecord m_tp {};
 };

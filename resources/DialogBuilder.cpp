@@ -170,6 +170,8 @@ namespace {
 
 QAction* AddCommand(QMenu* menu, const MenuItemTemplate& item)
 {
+    if (!item.text)
+        return menu->addSeparator();
     QAction* action = menu->addAction(QString::fromUtf8(item.text));
     action->setObjectName(IdName(item.commandId));
     action->setData(item.commandId);

@@ -54,7 +54,7 @@ struct DialogTemplate {
 
 struct MenuItemTemplate {
     const char* popup;    // non-null starts a new popup with this title
-    const char* text;
+    const char* text;     // null: a separator
     int commandId;
 };
 

@@ -31,9 +31,9 @@ constexpr ControlTemplate PROG_EDIT_CONTROLS[] = {
     { 1058, StaticText, "Scramble", 240, 36, 38, 13, LABEL },
     { IDC_PROG_SCRAMBLE, Edit, "", 280, 36, 54, 13, SHOWN_ONLY },
     { 1059, StaticText, "Track", 240, 54, 38, 13, LABEL },
-    { IDC_PROG_TRACK, ComboDropDown, "", 280, 54, 54, 60, STYLE_NONE },
+    { IDC_PROG_TRACK, ComboDropList, "", 280, 54, 54, 60, STYLE_NONE },
     { 1060, StaticText, "ChildLock", 240, 72, 38, 13, LABEL },
-    { IDC_PROG_CHILD_LOCK, ComboDropDown, "", 280, 72, 54, 40, STYLE_NONE },
+    { IDC_PROG_CHILD_LOCK, ComboDropList, "", 280, 72, 54, 40, STYLE_NONE },
 
     { ID_NONE, GroupBox, "", 7, 98, 335, 42, STYLE_NONE },
     { 1065, StaticText, "Movies", 24, 108, 40, 12, LABEL },
@@ -72,17 +72,17 @@ constexpr ControlTemplate SAT_EDIT_CONTROLS[] = {
     { 1024, StaticText, "Postion", 14, 108, 42, 13, LABEL },
     { IDC_SATEDIT_POSITION, Edit, "", 58, 108, 52, 13, NUMBER },
     { 1026, StaticText, "Lnb Type", 118, 18, 38, 13, LABEL },
-    { IDC_SATEDIT_LNB_TYPE, ComboDropDown, "", 158, 18, 56, 60, STYLE_NONE },
+    { IDC_SATEDIT_LNB_TYPE, ComboDropList, "", 158, 18, 56, 60, STYLE_NONE },
     { 1034, StaticText, "Lnb Power", 118, 36, 38, 13, LABEL },
-    { IDC_SATEDIT_LNB_POWER, ComboDropDown, "", 158, 36, 56, 60, STYLE_NONE },
+    { IDC_SATEDIT_LNB_POWER, ComboDropList, "", 158, 36, 56, 60, STYLE_NONE },
     { 1020, StaticText, "DiSEqC1.0", 118, 54, 38, 13, LABEL },
-    { IDC_SATEDIT_DISEQC10, ComboDropDown, "", 158, 54, 56, 80, STYLE_NONE },
+    { IDC_SATEDIT_DISEQC10, ComboDropList, "", 158, 54, 56, 80, STYLE_NONE },
     { 1032, StaticText, "22K", 118, 72, 38, 13, LABEL },
-    { IDC_SATEDIT_22K, ComboDropDown, "", 158, 72, 56, 40, STYLE_NONE },
+    { IDC_SATEDIT_22K, ComboDropList, "", 158, 72, 56, 40, STYLE_NONE },
     { 1022, StaticText, "DiSEqC1.2", 118, 90, 38, 13, LABEL },
-    { IDC_SATEDIT_DISEQC12, ComboDropDown, "", 158, 90, 56, 40, STYLE_NONE },
+    { IDC_SATEDIT_DISEQC12, ComboDropList, "", 158, 90, 56, 40, STYLE_NONE },
     { 1036, StaticText, "0/12V", 118, 108, 38, 13, LABEL },
-    { IDC_SATEDIT_012V, ComboDropDown, "", 158, 108, 56, 40, STYLE_NONE },
+    { IDC_SATEDIT_012V, ComboDropList, "", 158, 108, 56, 40, STYLE_NONE },
     { IDC_SATEDIT_OK, DefaultButton, "OK", 50, 143, 50, 14, STYLE_NONE },
     { IDC_SATEDIT_CANCEL, Button, "Cancel", 127, 143, 50, 14, STYLE_NONE },
 };
@@ -100,9 +100,24 @@ constexpr ControlTemplate TP_EDIT_CONTROLS[] = {
     { 1030, StaticText, "SymbolRate", 114, 38, 48, 13, LABEL },
     { IDC_TPEDIT_SYMBOL_RATE, Edit, "", 164, 38, 54, 13, NUMBER },
     { 1031, StaticText, "Polarisation", 114, 56, 48, 13, LABEL },
-    { IDC_TPEDIT_POLARIZATION, ComboDropDown, "", 164, 56, 54, 40, STYLE_NONE },
+    { IDC_TPEDIT_POLARIZATION, ComboDropList, "", 164, 56, 54, 40, STYLE_NONE },
     { IDC_TPEDIT_OK, DefaultButton, "OK", 52, 92, 50, 14, STYLE_NONE },
     { IDC_TPEDIT_CANCEL, Button, "Cancel", 130, 92, 50, 14, STYLE_NONE },
+};
+
+constexpr ControlTemplate PROGRAM_FLAGS_CONTROLS[] = {
+    { ID_NONE, GroupBox, "Favourites", 7, 4, 206, 44, STYLE_NONE },
+    { IDC_FLAGS_MOVIES, CheckBox, "Movies", 16, 16, 60, 12, STYLE_NONE },
+    { IDC_FLAGS_CARTOONS, CheckBox, "Cartoons", 82, 16, 60, 12, STYLE_NONE },
+    { IDC_FLAGS_SPORTS, CheckBox, "Sports", 148, 16, 60, 12, STYLE_NONE },
+    { IDC_FLAGS_MUSIC, CheckBox, "Music", 16, 31, 60, 12, STYLE_NONE },
+    { IDC_FLAGS_NEWS, CheckBox, "News", 82, 31, 60, 12, STYLE_NONE },
+    { IDC_FLAGS_ADULT, CheckBox, "Adult", 148, 31, 60, 12, STYLE_NONE },
+    { ID_NONE, StaticText, "ChildLock", 16, 56, 40, 13, LABEL },
+    { IDC_FLAGS_CHILD_LOCK, ComboDropList, "", 60, 56, 70, 50, STYLE_NONE },
+    { ID_NONE, StaticText, "A box left grey keeps each program's own setting.", 7, 76, 206, 10, STYLE_NONE },
+    { IDC_FLAGS_OK, DefaultButton, "OK", 100, 92, 50, 14, STYLE_NONE },
+    { IDC_FLAGS_CANCEL, Button, "Cancel", 160, 92, 50, 14, STYLE_NONE },
 };
 
 constexpr ControlTemplate PASSWORD_CONTROLS[] = {
@@ -119,6 +134,12 @@ constexpr ControlTemplate PASSWORD_CONTROLS[] = {
 const DialogTemplate& ProgEditDialogTemplate()
 {
     static const DialogTemplate dialog { IDD_PROG_EDIT, "Program", 349, 199, PROG_EDIT_CONTROLS };
+    return dialog;
+}
+
+const DialogTemplate& ProgramFlagsDialogTemplate()
+{
+    static const DialogTemplate dialog { IDD_PROGRAM_FLAGS, "Programs", 220, 114, PROGRAM_FLAGS_CONTROLS };
     return dialog;
 }
 

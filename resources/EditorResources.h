@@ -69,7 +69,25 @@ constexpr int IDC_LOGIN_PASSWORD = 1096;
 constexpr int IDC_LOGIN_OK = 1095;
 constexpr int IDC_LOGIN_CANCEL = 1097;
 
+// Favourites and child lock of several programs at once.
+constexpr int IDD_PROGRAM_FLAGS = 143;
+constexpr int IDC_FLAGS_MOVIES = 1110;
+constexpr int IDC_FLAGS_MUSIC = 1111;
+constexpr int IDC_FLAGS_CARTOONS = 1112;
+constexpr int IDC_FLAGS_NEWS = 1113;
+constexpr int IDC_FLAGS_SPORTS = 1114;
+constexpr int IDC_FLAGS_ADULT = 1115;
+constexpr int IDC_FLAGS_CHILD_LOCK = 1116;
+constexpr int IDC_FLAGS_OK = 1117;
+constexpr int IDC_FLAGS_CANCEL = 1118;
+
+// The favourite group check boxes in the order of bits 1 to 6.
+constexpr int IDC_FLAGS_FAVORITES[6] = {
+    IDC_FLAGS_MOVIES, IDC_FLAGS_MUSIC, IDC_FLAGS_CARTOONS, IDC_FLAGS_NEWS, IDC_FLAGS_SPORTS, IDC_FLAGS_ADULT,
+};
+
 const DialogTemplate& ProgEditDialogTemplate();
+const DialogTemplate& ProgramFlagsDialogTemplate();
 const DialogTemplate& SatEditDialogTemplate();
 const DialogTemplate& TpEditDialogTemplate();
 const DialogTemplate& PassWordDialogTemplate();

@@ -34,6 +34,7 @@ constexpr ControlTemplate MAIN_CONTROLS[] = {
     { IDC_STATUS, StaticText, "", 245, 336, 72, 12, STYLE_VCENTER },
     { IDC_PERCENT, StaticText, "", 519, 337, 21, 12, STYLE_NONE },
     { IDC_TRANSFER_FRAME, GroupBox, "", 241, 329, 304, 26, STYLE_NONE },
+    { IDC_FILTER, Edit, "", 144, 34, 399, 12, STYLE_NONE },
 };
 
 constexpr ControlTemplate ABOUT_CONTROLS[] = {
@@ -49,6 +50,10 @@ constexpr MenuItemTemplate MAIN_MENU[] = {
     { nullptr, "import CSV...", ID_FILE_IMPORT_CSV },
     { nullptr, "compare with...", ID_FILE_COMPARE },
     { nullptr, "exit", ID_FILE_EXIT },
+    { "Edit", "Undo", ID_EDIT_UNDO },
+    { nullptr, "Redo", ID_EDIT_REDO },
+    { nullptr, nullptr, 0 },
+    { nullptr, "Find", ID_EDIT_FIND },
     { "Tools", "upgrade", ID_TOOLS_UPGRADE },
     { nullptr, "dump", ID_TOOLS_DUMP },
     { nullptr, "advance", ID_TOOLS_ADVANCE },
@@ -57,6 +62,12 @@ constexpr MenuItemTemplate MAIN_MENU[] = {
 
 constexpr MenuItemTemplate LIST_MENU[] = {
     { "option", "delete", ID_LIST_DELETE },
+    { nullptr, nullptr, 0 },
+    { nullptr, "Set favourites...", ID_LIST_SET_FAVORITES },
+    { nullptr, "Set child lock...", ID_LIST_SET_CHILD_LOCK },
+    { nullptr, nullptr, 0 },
+    { nullptr, "Sort by name", ID_LIST_SORT_BY_NAME },
+    { nullptr, "Sort by service id", ID_LIST_SORT_BY_SERVICE_ID },
 };
 
 } // namespace

@@ -26,6 +26,7 @@ constexpr int IDC_LAMP_OFF = 1082;
 constexpr int IDC_STATUS = 1087;
 constexpr int IDC_PERCENT = 1088;
 constexpr int IDC_TRANSFER_FRAME = 1013;
+constexpr int IDC_FILTER = 1101;
 
 // Menu commands.
 constexpr int ID_FILE_OPEN = 57601;
@@ -36,9 +37,16 @@ constexpr int ID_TOOLS_DUMP = 32775;
 constexpr int ID_TOOLS_ADVANCE = 32787;
 constexpr int ID_HELP_ABOUT = 32781;
 constexpr int ID_LIST_DELETE = 32786;
-constexpr int ID_FILE_EXPORT_CSV = 32801;
-constexpr int ID_FILE_IMPORT_CSV = 32802;
-constexpr int ID_FILE_COMPARE = 32803;
+constexpr int ID_FILE_EXPORT_CSV = 32811;
+constexpr int ID_FILE_IMPORT_CSV = 32812;
+constexpr int ID_FILE_COMPARE = 32813;
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_EDIT_REDO = 57644;
+constexpr int ID_EDIT_FIND = 57636;
+constexpr int ID_LIST_SET_FAVORITES = 32801;
+constexpr int ID_LIST_SET_CHILD_LOCK = 32802;
+constexpr int ID_LIST_SORT_BY_NAME = 32803;
+constexpr int ID_LIST_SORT_BY_SERVICE_ID = 32804;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

@@ -167,6 +167,22 @@ private slots:
         QCOMPARE(m_window->moves, 1);
     }
 
+    void whileFilteredTheRowsLandAfterTheDropRowAmongAllRows()
+    {
+        Fill(8);
+        for (int row = 0; row < 8; row += 2)
+            m_list->SetItemText(row, 1, QStringLiteral("other %1").arg(row));
+        m_list->SetRowFilter(QStringLiteral("name"), { QStringLiteral("Name") });
+        QCOMPARE(Column(0), Numbers({ 1, 3, 5, 7 }));
+        Select({ 0 });
+        Drag(0, 2);
+        QCOMPARE(Column(0), Numbers({ 3, 5, 1, 7 }));
+        QCOMPARE(SelectedRows(), std::vector<int>({ 2 }));
+        m_list->SetRowFilter(QString(), {});
+        // Row 2 moved right after row 6; the hidden rows kept their order.
+        QCOMPARE(Column(0), Numbers({ 0, 2, 3, 4, 5, 1, 6, 7 }));
+    }
+
     void aDropInPlaceStillTellsTheWindow()
     {
         Fill(6);

@@ -1,6 +1,9 @@
 #include "CReportListCtrl.h"
+#include "ListTexts.h"
 
 #include <QtTest/QtTest>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QScrollBar>
 
 class TestReportList : public QObject {
     Q_OBJECT
@@ -77,6 +80,78 @@ private slots:
         QCOMPARE(list.GetColumnCount(), 2);
         QVERIFY(list.GetColumnWidth(1) >= 80);
         QVERIFY(list.GetColumnWidth(1) > list.GetColumnWidth(0));
+    }
+
+    void aFilterShowsTheRowsThatMatchAndCountsThem()
+    {
+        CReportListCtrl list;
+        Fill(list, 12);
+        list.SetItemSelected(0, true);
+        list.SetItemSelected(10, true);
+        list.SetItemSelected(11, true);
+        // "1" is in the numbers 1, 10, 11, 12 and in "name 1", "name 10", "name 11".
+        list.SetRowFilter(QStringLiteral("1"), { QStringLiteral("No."), QStringLiteral("Name") });
+        QVERIFY(list.IsFiltered());
+        QCOMPARE(ColumnTexts(list, 0), QStringList({ "1", "2", "10", "11", "12" }));
+        QCOMPARE(list.SourceRow(2), 9);
+        QCOMPARE(list.ShownRow(9), 2);
+        QCOMPARE(list.ShownRow(4), -1);
+        QCOMPARE(list.GetItemData(2), quintptr(109));
+        QCOMPARE(list.GetSourceItemCount(), 12);
+        QCOMPARE(list.GetSourceItemText(4, 1), QStringLiteral("name 4"));
+        // Rows the filter hides are no longer selected; the others stay.
+        QCOMPARE(list.GetSelectedRows(), std::vector<int>({ 0, 3, 4 }));
+
+        list.SetRowFilter(QStringLiteral("NAME 1"), { QStringLiteral("Name") });
+        QCOMPARE(ColumnTexts(list, 0), QStringList({ "2", "11", "12" }));
+
+        // A refill shows all rows while it runs and filters them at its end.
+        list.SetRedraw(false);
+        list.DeleteAllItems();
+        QCOMPARE(list.GetItemCount(), 0);
+        Fill(list, 3);
+        QCOMPARE(list.GetItemCount(), 3);
+        list.SetRedraw(true);
+        QCOMPARE(ColumnTexts(list, 0), QStringList({ "2" }));
+
+        list.SetRowFilter(QString(), { QStringLiteral("Name") });
+        QVERIFY(!list.IsFiltered());
+        QCOMPARE(list.GetItemCount(), 3);
+    }
+
+    void rowsInsertedOrDeletedWhileFilteredKeepTheirPlaces()
+    {
+        CReportListCtrl list;
+        Fill(list, 5);
+        list.SetRowFilter(QStringLiteral("name 3"), { QStringLiteral("Name") });
+        QCOMPARE(list.GetItemCount(), 1);
+        list.InsertItem(0, QStringLiteral("new"));
+        QCOMPARE(ColumnTexts(list, 0), QStringList({ "new", "4" }));
+        QCOMPARE(list.SourceRow(0), 3);
+        QVERIFY(list.DeleteItem(1));
+        QCOMPARE(list.GetSourceItemCount(), 5);
+        list.SetRowFilter(QString(), {});
+        QCOMPARE(ColumnTexts(list, 0), QStringList({ "1", "2", "3", "new", "5" }));
+    }
+
+    void aRebuiltListHasItsScrollBarsAtOnce()
+    {
+        CReportListCtrl list;
+        list.resize(200, 150);
+        Fill(list, 40);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.horizontalScrollBar()->setValue(list.horizontalScrollBar()->maximum());
+        // Rebuilt with other columns and no events in between: what a
+        // paint would show now must already fit the new columns.
+        list.SetRedraw(false);
+        list.DeleteColumn(0);
+        list.DeleteColumn(0);
+        list.InsertColumn(0, QStringLiteral("Wide"), 300);
+        list.SetRedraw(true);
+        const QScrollBar* bar = list.horizontalScrollBar();
+        QCOMPARE(bar->maximum(), list.horizontalHeader()->length() - list.viewport()->width());
+        QCOMPARE(bar->value(), list.horizontalHeader()->offset());
     }
 
     void rightClickReportsTheRowUnderTheCursor()
