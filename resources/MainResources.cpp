@@ -46,9 +46,11 @@ constexpr ControlTemplate ABOUT_CONTROLS[] = {
 constexpr MenuItemTemplate MAIN_MENU[] = {
     { "File", "open", ID_FILE_OPEN },
     { nullptr, "save", ID_FILE_SAVE },
+    { nullptr, nullptr, 0 },
     { nullptr, "export CSV...", ID_FILE_EXPORT_CSV },
     { nullptr, "import CSV...", ID_FILE_IMPORT_CSV },
     { nullptr, "compare with...", ID_FILE_COMPARE },
+    { nullptr, nullptr, 0 },
     { nullptr, "exit", ID_FILE_EXIT },
     { "Edit", "Undo", ID_EDIT_UNDO },
     { nullptr, "Redo", ID_EDIT_REDO },
