@@ -210,6 +210,18 @@ private:
         return paths;
     }
 
+    // Opens the window on the receiver and dumps; true once the read is past that many bytes.
+    bool ReadingPast(Receiver& receiver, int bytes)
+    {
+        OpenWindow(receiver.Path());
+        Button(IDC_DUMP)->click();
+        receiver.Reset();
+        if (!WaitForStatus(QStringLiteral("Read to read!")))
+            return false;
+        Button(IDC_DUMP)->click();
+        return QTest::qWaitFor([&] { return Progress()->value() > bytes; }, 20000);
+    }
+
     bool WaitForStatus(const QString& text, int timeoutMs = 20000)
     {
         return QTest::qWaitFor([&] { return Label(IDC_STATUS) == text; }, timeoutMs);
@@ -667,12 +679,7 @@ private slots:
         VirtualReceiverOptions options = DumpOptions(FullFlash(MakeSampleImage()));
         options.baud = 1000000;
         Receiver receiver(options);
-        OpenWindow(receiver.Path());
-        Button(IDC_DUMP)->click();
-        receiver.Reset();
-        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
-        Button(IDC_DUMP)->click();
-        QVERIFY(QTest::qWaitFor([&] { return Progress()->value() > 100000; }, 20000));
+        QVERIFY(ReadingPast(receiver, 100000));
 
         Button(IDC_CANCEL)->click();
         const std::vector<uint8_t> file = SmallImage().Build();
@@ -752,12 +759,7 @@ private slots:
         VirtualReceiverOptions options = DumpOptions(FullFlash(MakeSampleImage()));
         options.stallAfter = 300000;
         Receiver receiver(options);
-        OpenWindow(receiver.Path());
-        Button(IDC_DUMP)->click();
-        receiver.Reset();
-        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
-        Button(IDC_DUMP)->click();
-        QVERIFY(QTest::qWaitFor([&] { return Progress()->value() > 100000; }, 20000));
+        QVERIFY(ReadingPast(receiver, 100000));
 
         // The worker is inside the bulk read, which never ends by itself.
         Button(IDC_EXIT)->click();
