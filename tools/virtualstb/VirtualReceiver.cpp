@@ -190,8 +190,10 @@ bool VirtualReceiver::DumpSession()
         return false;
     if (!std::equal(command, command + 8, expected)) {
         std::string got;
-        for (uint8_t b : command)
-            got += " " + Hex(b);
+        for (uint8_t b : command) {
+            got += ' ';
+            got += Hex(b);
+        }
         Fault("wrong read command:" + got + " for a flash of " + std::to_string(count) + " bytes");
         return false;
     }
