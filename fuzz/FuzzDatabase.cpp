@@ -149,6 +149,25 @@ struct MarkModel {
     }
 };
 
+// The view lists as the record list leaves them showing the transponders of
+// a satellite, or the programs of the tab on one of them.
+void ShowTransponders(ChannelDatabase& db, FuzzedDataProvider& in)
+{
+    db.m_nSatTpCount = 0;
+    if (db.m_nSatCount > 0)
+        ViewLists::FillViewLists(db, LIST_TRANSPONDERS, in.ConsumeIntegralInRange<uint16_t>(0, db.m_nSatCount - 1), 0, 0);
+}
+
+void ShowPrograms(ChannelDatabase& db, FuzzedDataProvider& in, int tab)
+{
+    db.m_nTpTvCount = db.m_nTpRadioCount = 0;
+    if (db.m_nSatCount == 0)
+        return;
+    const uint16_t sat = in.ConsumeIntegralInRange<uint16_t>(0, db.m_nSatCount - 1);
+    const uint16_t tpRow = in.ConsumeIntegralInRange<uint16_t>(0, db.m_SatTable[sat].tpCount);
+    ViewLists::FillViewLists(db, LIST_TP_PROGRAMS, sat, tpRow, tab);
+}
+
 void DecodeAgain(ChannelDatabase& db)
 {
     Check(db.DecodeDatabase() == 1, "the edited image no longer decodes");
@@ -297,7 +316,7 @@ void FuzzDelete(ChannelDatabase& db, FuzzedDataProvider& in)
     case 1: {
         if (db.m_nSatCount == 0)
             return;
-        ShowSatellite(db, in.ConsumeIntegralInRange<uint16_t>(0, db.m_nSatCount - 1));
+        ShowTransponders(db, in);
         const uint16_t listCount = std::min(db.m_nSatTpCount, MAX_SAT_TPS);
         const auto rows = Rows(in, listCount);
         for (uint16_t row : rows) {
@@ -320,9 +339,7 @@ void FuzzDelete(ChannelDatabase& db, FuzzedDataProvider& in)
         const bool tpList = in.ConsumeBool();
         std::vector<ProgramRecord> shown;
         if (tpList) {
-            db.m_nTpTvCount = db.m_nTpRadioCount = 0;
-            if (db.m_nTpCount > 0)
-                ShowTransponder(db, db.m_TpTable[in.ConsumeIntegralInRange<uint16_t>(0, db.m_nTpCount - 1)].tpId);
+            ShowPrograms(db, in, tab);
             const ProgramRecord* list = tab == 0 ? db.m_TpTvList : db.m_TpRadioList;
             shown.assign(list, list + (tab == 0 ? db.m_nTpTvCount : db.m_nTpRadioCount));
         } else {
@@ -358,14 +375,11 @@ void FuzzReorder(ChannelDatabase& db, FuzzedDataProvider& in)
         n = db.m_nRadioCount;
         break;
     case REORDER_SAT_TPS:
-        if (db.m_nSatCount > 0)
-            ShowSatellite(db, in.ConsumeIntegralInRange<uint16_t>(0, db.m_nSatCount - 1));
+        ShowTransponders(db, in);
         n = db.m_nSatTpCount;
         break;
     default:
-        db.m_nTpTvCount = db.m_nTpRadioCount = 0;
-        if (db.m_nTpCount > 0)
-            ShowTransponder(db, db.m_TpTable[in.ConsumeIntegralInRange<uint16_t>(0, db.m_nTpCount - 1)].tpId);
+        ShowPrograms(db, in, kind == REORDER_TP_TV ? 0 : 1);
         n = kind == REORDER_TP_TV ? db.m_nTpTvCount : db.m_nTpRadioCount;
         break;
     }

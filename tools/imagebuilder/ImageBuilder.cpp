@@ -196,3 +196,13 @@ ProgramRecord MakeProgram(uint16_t satId, uint16_t tpId, uint16_t serviceId, con
     std::strncpy(prog.name, name, 12);
     return prog;
 }
+
+std::vector<DirectoryEntry> ImageEntries(const ChannelDatabase& db, int tableId)
+{
+    DirectoryTable header;
+    const uint32_t q = db.FindDirectoryTable(tableId, &header);
+    std::vector<DirectoryEntry> entries;
+    for (uint32_t i = 0; q != 0 && i < header.entryCount; ++i)
+        entries.push_back(ReadBE32(db.m_Image + q + DIRECTORY_HEADER_SIZE + 4 * i));
+    return entries;
+}
