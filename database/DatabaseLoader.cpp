@@ -9,11 +9,6 @@
 
 namespace {
 
-constexpr char IMAGE_SIGNATURE[] = "6CGHLSWZ";
-constexpr char KEY_AREA_START[] = "SLYBS310";
-constexpr char KEY_AREA_END[] = "ELYBS310";
-constexpr uint8_t DIRECTORY_MAGIC_BYTES[] = { 0x77, 0x02, 0xAB, 0xCD };
-
 // First offset at or after `from` where `pattern` stands, or -1. memchr
 // skips to candidates much faster than a byte-wise compare over 1 MiB.
 long FindBytes(const uint8_t* image, size_t from, const void* pattern, size_t length)
@@ -34,7 +29,7 @@ long FindBytes(const uint8_t* image, size_t from, const void* pattern, size_t le
 
 bool ErasedHeader(const uint8_t* image)
 {
-    return image[0x17C] == 0xFF && image[0x17D] == 0xFF && image[0x17E] == 0xFF && image[0x17F] == 0xFF;
+    return ReadBE32(image + ERASED_HEADER_OFFSET) == 0xFFFFFFFF;
 }
 
 } // namespace
@@ -61,39 +56,46 @@ int ChannelDatabase::DecodeDatabase()
     return 1;
 }
 
+long ChannelDatabase::FindSignature() const
+{
+    return FindBytes(m_Image, 0, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
+}
+
 int ChannelDatabase::DetectFlashType()
 {
-    const long signature = FindBytes(m_Image, 0, IMAGE_SIGNATURE, 8);
+    const long signature = FindSignature();
     if (signature < 0 || signature == 4)
         return 0;
-    const long magic = FindBytes(m_Image, static_cast<size_t>(signature), DIRECTORY_MAGIC_BYTES, 4);
+    uint8_t magicBytes[4];
+    WriteBE32(magicBytes, DIRECTORY_MAGIC);
+    const long magic = FindBytes(m_Image, static_cast<size_t>(signature), magicBytes, sizeof magicBytes);
     if (magic < 0)
         return 0;
-    return magic <= 0x80000 ? 1 : 2;
+    return magic <= FLASH_TYPE_1_LIMIT ? 1 : 2;
 }
 
 int ChannelDatabase::SelectFlashLayout(int flashType)
 {
     const bool erased = ErasedHeader(m_Image);
     if (flashType == 2) {
-        m_nDirSearchLength = 0x10000;
-        const uint32_t candidate = erased ? 0xC0000 : 0xD0000;
+        m_nDirSearchLength = FLASH_TYPE_2_SEARCH_LENGTH;
+        const uint32_t candidate = erased ? FLASH_TYPE_2_BLOCK_ERASED : FLASH_TYPE_2_BLOCK;
         m_nDirBlockOffset = candidate;
-        if (ReadBE32(m_Image + candidate + 0xFFFC) == BLOCK_MARKER) {
-            m_nFlashSize = 0x100000;
+        if (ReadBE32(m_Image + candidate + BLOCK_MARKER_OFFSET) == BLOCK_MARKER) {
+            m_nFlashSize = FLASH_TYPE_2_SIZE;
             return 1;
         }
-        if (ReadBE32(m_Image + candidate + 0x10000 + 0xFFFC) == BLOCK_MARKER) {
-            m_nDirBlockOffset = candidate + 0x10000;
-            m_nFlashSize = 0x100000;
+        if (ReadBE32(m_Image + candidate + DIRECTORY_BLOCK_SIZE + BLOCK_MARKER_OFFSET) == BLOCK_MARKER) {
+            m_nDirBlockOffset = candidate + DIRECTORY_BLOCK_SIZE;
+            m_nFlashSize = FLASH_TYPE_2_SIZE;
             return 1;
         }
         return 0;
     }
     if (flashType == 1) {
-        m_nDirSearchLength = 0x8000;
-        m_nDirBlockOffset = erased ? 0x60000 : 0x70000;
-        m_nFlashSize = 0x80000;
+        m_nDirSearchLength = FLASH_TYPE_1_SEARCH_LENGTH;
+        m_nDirBlockOffset = erased ? FLASH_TYPE_1_BLOCK_ERASED : FLASH_TYPE_1_BLOCK;
+        m_nFlashSize = FLASH_TYPE_1_SIZE;
         return 1;
     }
     return 0;
@@ -101,8 +103,8 @@ int ChannelDatabase::SelectFlashLayout(int flashType)
 
 int ChannelDatabase::DetectKeyArea()
 {
-    const bool start = FindBytes(m_Image, 0, KEY_AREA_START, 8) >= 0;
-    const bool end = FindBytes(m_Image, 0, KEY_AREA_END, 8) >= 0;
+    const bool start = FindBytes(m_Image, 0, KEY_AREA_START, KEY_AREA_MARKER_SIZE) >= 0;
+    const bool end = FindBytes(m_Image, 0, KEY_AREA_END, KEY_AREA_MARKER_SIZE) >= 0;
     m_bKeyArea = (start && end) ? 1 : 0;
     return m_bKeyArea;
 }

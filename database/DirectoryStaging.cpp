@@ -8,8 +8,6 @@
 namespace {
 
 constexpr uint16_t TABLE_CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
-constexpr uint32_t MARKER_OFFSET = DIRECTORY_BLOCK_SIZE - 4;
-constexpr uint8_t IMAGE_SIGNATURE[] = { '6', 'C', 'G', 'H', 'L', 'S', 'W', 'Z' };
 
 // The rewrite covers the block up to its marker. A signature reaching into
 // that range would be erased and the image would no longer be recognised.
@@ -17,8 +15,8 @@ bool SignatureInRewrittenRange(const ChannelDatabase& db)
 {
     const uint32_t block = db.m_nDirBlockOffset;
     const uint8_t* begin = db.m_Image + (block >= 7 ? block - 7 : 0);
-    const uint8_t* end = db.m_Image + std::min<size_t>(block + MARKER_OFFSET + 7, IMAGE_SIZE);
-    return std::search(begin, end, std::begin(IMAGE_SIGNATURE), std::end(IMAGE_SIGNATURE)) != end;
+    const uint8_t* end = db.m_Image + std::min<size_t>(block + BLOCK_MARKER_OFFSET + 7, IMAGE_SIZE);
+    return std::search(begin, end, IMAGE_SIGNATURE, IMAGE_SIGNATURE + IMAGE_SIGNATURE_SIZE) != end;
 }
 
 } // namespace
@@ -101,7 +99,7 @@ void DirectoryStaging::CompactTable(int tableId)
 void DirectoryStaging::RebuildDirectoryBlock(ChannelDatabase& db) const
 {
     uint8_t* block = db.m_Image + db.m_nDirBlockOffset;
-    std::memset(block, 0xFF, MARKER_OFFSET);
+    std::memset(block, 0xFF, BLOCK_MARKER_OFFSET);
     uint8_t* p = block;
     for (int id = 0; id < TABLE_COUNT; ++id) {
         const std::vector<DirectoryEntry>& entries = m_slots[id].entries;
