@@ -9,14 +9,18 @@ namespace {
 
 constexpr uint16_t TABLE_CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
 
-// The rewrite covers the block up to its marker. A signature reaching into
-// that range would be erased and the image would no longer be recognised.
-bool SignatureInRewrittenRange(const ChannelDatabase& db)
+// The rewrite covers the block up to its marker. Erasing the first image
+// signature would leave an image that is no longer recognised; later copies
+// identify nothing and go like any other byte. The rewritten tables cannot
+// form a signature: each of their words holds a byte it does not contain.
+bool RewriteErasesSignature(const ChannelDatabase& db)
 {
-    const uint32_t block = db.m_nDirBlockOffset;
-    const uint8_t* begin = db.m_Image + (block >= 7 ? block - 7 : 0);
-    const uint8_t* end = db.m_Image + std::min<size_t>(block + BLOCK_MARKER_OFFSET + 7, IMAGE_SIZE);
-    return std::search(begin, end, IMAGE_SIGNATURE, IMAGE_SIGNATURE + IMAGE_SIGNATURE_SIZE) != end;
+    const long signature = db.FindSignature();
+    if (signature < 0)
+        return false;
+    const uint64_t first = static_cast<uint64_t>(signature);
+    const uint64_t block = db.m_nDirBlockOffset;
+    return first < block + BLOCK_MARKER_OFFSET && first + IMAGE_SIGNATURE_SIZE > block;
 }
 
 } // namespace
@@ -25,7 +29,7 @@ bool DirectoryStaging::Stage(const ChannelDatabase& db)
 {
     if (db.m_nDirSearchLength == 0 || db.m_nDirBlockOffset + DIRECTORY_BLOCK_SIZE > IMAGE_SIZE)
         return false;
-    if (SignatureInRewrittenRange(db))
+    if (RewriteErasesSignature(db))
         return false;
 
     const uint64_t blockEnd = uint64_t(db.m_nDirBlockOffset) + DIRECTORY_BLOCK_SIZE;

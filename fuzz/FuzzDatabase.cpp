@@ -108,11 +108,12 @@ void CheckOnlyBlockChanged(const ChannelDatabase& db, const Snapshot& before)
         "a directory rewrite changed bytes outside the block");
 }
 
+// Only the first signature identifies the image; the rewrite must not erase it.
 bool RewriteAllowed(const ChannelDatabase& db)
 {
-    const size_t block = db.m_nDirBlockOffset;
-    return Find(db.m_Image, block - 7, std::min<size_t>(block + DIRECTORY_BLOCK_SIZE + 3, IMAGE_SIZE), SIGNATURE, 8)
-        < 0;
+    const long first = Find(db.m_Image, 0, IMAGE_SIZE, SIGNATURE, 8);
+    const long block = db.m_nDirBlockOffset;
+    return first < 0 || first + 8 <= block || first >= block + long(BLOCK_MARKER_OFFSET);
 }
 
 // The deletion marks as the operations define them: the first entry equal

@@ -311,12 +311,37 @@ TEST_F(DirectoryEdit, RefusedReordersWriteNothing)
 
 TEST_F(DirectoryEdit, BlockHoldingTheSignatureIsNeverRewritten)
 {
+    // Inside the block, and reaching into it from below.
+    for (const int32_t at : { 0x20, -4 }) {
+        ImageBuilder b = TwoSatellites();
+        b.TableAt(TABLE_SATELLITES, 0x100).TableAt(TABLE_TRANSPONDERS, 0x200).TableAt(TABLE_TV, 0x300);
+        b.TableAt(TABLE_RADIO, 0x400).SignatureAt(b.DirectoryBlockOffset() + at);
+        Load(b);
+        db->DeleteSatellites(Rows { 0 });
+        db->DeletePrograms(Rows { 0 }, LIST_PROGRAMS, 0);
+        EXPECT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 1, 0 }), 0);
+        EXPECT_TRUE(ImageUnchanged()) << "signature at block offset " << at;
+    }
+}
+
+TEST_F(DirectoryEdit, SecondSignatureInTheBlockIsRewrittenLikeAnyOtherByte)
+{
     ImageBuilder b = TwoSatellites();
-    b.TableAt(TABLE_SATELLITES, 0x100).TableAt(TABLE_TRANSPONDERS, 0x200).TableAt(TABLE_TV, 0x300);
-    b.TableAt(TABLE_RADIO, 0x400).SignatureAt(b.DirectoryBlockOffset() + 0x20);
-    Load(b);
+    std::vector<uint8_t> image = b.Build();
+    std::memcpy(image.data() + b.DirectoryBlockOffset() + 0x800, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
+
+    std::memcpy(db->m_Image, image.data(), IMAGE_SIZE);
+    Redecode();
+    ASSERT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 1, 0 }), 1);
+    Redecode();
+    EXPECT_EQ(SatNames(), Names({ "B", "A" }));
+
+    std::memcpy(db->m_Image, image.data(), IMAGE_SIZE);
+    Redecode();
+    before = image;
     db->DeleteSatellites(Rows { 0 });
-    db->DeletePrograms(Rows { 0 }, LIST_PROGRAMS, 0);
-    EXPECT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 1, 0 }), 0);
-    EXPECT_TRUE(ImageUnchanged());
+    EXPECT_TRUE(OnlyTheBlockChanged());
+    Redecode();
+    EXPECT_EQ(SatNames(), Names({ "B" }));
+    EXPECT_EQ(db->m_nFlashType, 2);
 }
