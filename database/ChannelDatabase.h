@@ -201,7 +201,27 @@ public:
     uint16_t m_nTpRadioCount = 0;
 
 private:
+    void ClearCounts();
     void ClearTables();
+    void ClearBeyondCounts();
     bool DecodeTables();
     void DeriveCounts();
+
+    // How many records of each table the last decode wrote; the rest of
+    // every table is zero.
+    struct TableExtent {
+        uint16_t sats, tps, tv, radio, progs;
+    };
+    TableExtent m_Decoded = {};
+
+    // Per-id tallies of DeriveCounts, kept between decodes so that none has
+    // to clear a megabyte; all zero outside a DeriveCounts run.
+    struct IdTallies {
+        uint16_t tpsOfSat[0x4000];
+        uint16_t tvOfTp[0x10000];
+        uint16_t radioOfTp[0x10000];
+        uint16_t tvOfSat[0x10000];
+        uint16_t radioOfSat[0x10000];
+    };
+    IdTallies m_Tallies = {};
 };
