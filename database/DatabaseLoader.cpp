@@ -43,8 +43,10 @@ struct Marks {
 
 bool StandsAt(const uint8_t* image, size_t hit, size_t pivot, const char* pattern, size_t length)
 {
-    return hit >= pivot && hit - pivot + length <= IMAGE_SIZE
-        && std::memcmp(image + hit - pivot, pattern, length) == 0;
+    if (hit < pivot || hit - pivot + length > IMAGE_SIZE)
+        return false;
+    const uint8_t* start = image + hit - pivot;
+    return start[0] == uint8_t(pattern[0]) && std::memcmp(start, pattern, length) == 0;
 }
 
 // One pass over the whole image for the signature and both key-area markers.
