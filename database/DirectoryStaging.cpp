@@ -12,7 +12,8 @@ constexpr uint16_t TABLE_CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPOND
 // The rewrite covers the block up to its marker. Erasing the first image
 // signature would leave an image that is no longer recognised; later copies
 // identify nothing and go like any other byte. The rewritten tables cannot
-// form a signature: each of their words holds a byte it does not contain.
+// form a signature: each of their words holds a byte it lacks (0xFF, or one
+// below 0x10, as in every entry that points inside the image).
 bool RewriteErasesSignature(const ChannelDatabase& db)
 {
     const long signature = db.FindSignature();
@@ -46,8 +47,11 @@ bool DirectoryStaging::Stage(const ChannelDatabase& db)
             || q + DIRECTORY_HEADER_SIZE + 4ull * header.entryCount > blockEnd)
             return false;
         slot.entries.resize(header.entryCount);
-        for (uint32_t i = 0; i < header.entryCount; ++i)
+        for (uint32_t i = 0; i < header.entryCount; ++i) {
             slot.entries[i] = ReadBE32(db.m_Image + q + DIRECTORY_HEADER_SIZE + 4 * i);
+            if (EntryOffset(slot.entries[i]) >= IMAGE_SIZE)
+                return false;
+        }
         slot.marks.assign(header.entryCount, 0);
     }
     return true;

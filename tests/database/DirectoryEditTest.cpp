@@ -324,6 +324,16 @@ TEST_F(DirectoryEdit, BlockHoldingTheSignatureIsNeverRewritten)
     }
 }
 
+TEST_F(DirectoryEdit, TablesPointingOutsideTheImageAreNeverRewritten)
+{
+    Load(TwoSatellites());
+    // Changed since the decode: a TV entry points past the image's end.
+    WriteBE32(db->m_Image + db->FindDirectoryTable(TABLE_TV) + DIRECTORY_HEADER_SIZE, 0x7F100000);
+    before.assign(db->m_Image, db->m_Image + IMAGE_SIZE);
+    db->DeleteSatellites(Rows { 0 });
+    EXPECT_TRUE(ImageUnchanged());
+}
+
 TEST_F(DirectoryEdit, SecondSignatureInTheBlockIsRewrittenLikeAnyOtherByte)
 {
     ImageBuilder b = TwoSatellites();
