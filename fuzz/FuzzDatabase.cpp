@@ -33,7 +33,13 @@ void Check(bool holds, const char* what)
     }
 }
 
-constexpr uint8_t MAGIC[] = { 0x77, 0x02, 0xAB, 0xCD };
+// The directory magic as it stands in the image.
+const uint8_t* Magic()
+{
+    static uint8_t bytes[4];
+    WriteBE32(bytes, DIRECTORY_MAGIC);
+    return bytes;
+}
 // How many satellites and transponders the queries are run for: each query
 // walks whole tables.
 constexpr uint16_t QUERIED = 4;
@@ -80,7 +86,7 @@ void LoadFrame(ChannelDatabase& db, const uint8_t* data, size_t size)
     const size_t length = std::min<size_t>(size - 1, BLOCK_MARKER_OFFSET);
     if (data[0] & 2) {
         // Type 2: no directory magic may stand in the data area below it.
-        for (long at = 0x20000; (at = Find(db.m_Image, at, 0x60004, MAGIC, 4)) >= 0; ++at)
+        for (long at = 0x20000; (at = Find(db.m_Image, at, 0x60004, Magic(), 4)) >= 0; ++at)
             db.m_Image[at] = 0x76;
         std::memcpy(db.m_Image + FLASH_TYPE_2_BLOCK, data + 1, length);
         WriteBE32(db.m_Image + FLASH_TYPE_2_BLOCK + BLOCK_MARKER_OFFSET, BLOCK_MARKER);
@@ -254,7 +260,7 @@ void ShowPrograms(ChannelDatabase& db, FuzzedDataProvider& in, int tab)
 bool TouchesMarks(const uint8_t* image, uint32_t offset, size_t size)
 {
     const long signature = FirstSignature(image);
-    const long magic = signature < 0 ? -1 : Find(image, signature, IMAGE_SIZE, MAGIC, 4);
+    const long magic = signature < 0 ? -1 : Find(image, signature, IMAGE_SIZE, Magic(), 4);
     auto overlaps = [offset, size](long at, size_t length) {
         return at >= 0 && offset < at + length && static_cast<size_t>(at) < offset + size;
     };
