@@ -2,6 +2,9 @@
 
 JOBS ?= $(shell nproc)
 BUILD ?= build
+# The program, the tools and every test, as a packager builds them.
+BUILD_TYPE ?= Release
+CLANG_BUILD ?= build-clang
 SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
@@ -9,7 +12,7 @@ FUZZ_SECONDS ?= 600
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test sanitize tsan fuzz bench clean
+.PHONY: all deps build run test clang sanitize tsan fuzz bench clean
 
 all: build
 
@@ -17,7 +20,7 @@ deps:
 	@sh scripts/install-deps.sh
 
 build: deps
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -25,6 +28,12 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Everything with the other compiler, in Debug and under the sanitizers.
+clang: deps
+	cmake -S . -B $(CLANG_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DTAVREL_SANITIZE=ON
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DTAVREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
@@ -39,15 +48,16 @@ tsan: deps
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
 		ctest --output-on-failure -j $(JOBS) -R '^(CommTest|FlashTransferTest|LineSettingsTest|EndToEnd|tavrel_transfer_tests)'
 
+# Inputs of 1 + 0xFFFC bytes fill a whole directory block.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DTAVREL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_database -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -rss_limit_mb=4096 \
+	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_database -max_total_time=$(FUZZ_SECONDS) -max_len=65533 -rss_limit_mb=4096 \
 		-print_final_stats=1 $(FUZZ_BUILD)/corpus fuzz/seeds
 
 bench: build
 	$(BUILD)/bench/tavrel_bench
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(CLANG_BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

@@ -1,14 +1,70 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "VersionText.h"
+
+#include <QtCore/QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+const QCommandLineOption HELP({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help."));
+
+void SetUp(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Edits the channel database in the flash image of a satellite receiver."));
+    parser.addOption(HELP);
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("image"),
+        QStringLiteral("Flash image to open, at most 1 MiB (use -- before a name that starts with -)."),
+        QStringLiteral("[image]"));
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));
+    QCoreApplication::setApplicationVersion(BuildVersionText());
+
+    // Help and version need no display, so they are answered before the
+    // application exists; what else is wrong is known only once it has
+    // taken its own options (-platform and the like).
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser early;
+    SetUp(early);
+    early.parse(raw);
+    if (early.isSet(HELP)) {
+        // Without an application the parser knows no program name.
+        Print(stdout, early.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tavrel")));
+        return 0;
+    }
+    if (early.isSet(QStringLiteral("version"))) {
+        Print(stdout, QStringLiteral("Tavrel %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+
     CTavrelApp app(argc, argv);
+    QCommandLineParser parser;
+    SetUp(parser);
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
+        const QString reason = parser.errorText().isEmpty() ? QStringLiteral("more than one image named")
+                                                            : parser.errorText();
+        Print(stderr, QStringLiteral("tavrel: %1\nTry 'tavrel --help'.\n").arg(reason));
+        return 2;
+    }
     app.m_Comm.Devices().ReadEnvironment();
     CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1)
-        dialog.OpenImage(arguments.at(1));
+    if (!parser.positionalArguments().isEmpty())
+        dialog.OpenImage(parser.positionalArguments().constFirst());
     dialog.exec();
     return 0;
 }

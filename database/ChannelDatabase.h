@@ -38,12 +38,36 @@ constexpr uint16_t MAX_SAT_RADIO = 2000;
 constexpr uint16_t MAX_TP_TV = 300;
 constexpr uint16_t MAX_TP_RADIO = 100;
 
+// Recognition marks. Only the first signature in the image counts.
+constexpr char IMAGE_SIGNATURE[] = "6CGHLSWZ";
+constexpr size_t IMAGE_SIGNATURE_SIZE = sizeof IMAGE_SIGNATURE - 1;
+constexpr char KEY_AREA_START[] = "SLYBS310";
+constexpr char KEY_AREA_END[] = "ELYBS310";
+constexpr size_t KEY_AREA_MARKER_SIZE = sizeof KEY_AREA_START - 1;
+// Four bytes that read 0xFF when the boot header is erased.
+constexpr uint32_t ERASED_HEADER_OFFSET = 0x17C;
+
 constexpr uint32_t DIRECTORY_MAGIC = 0x7702ABCD;
 constexpr uint32_t DIRECTORY_HEADER_END = 0xFFFFFFFF;
 constexpr uint32_t DIRECTORY_TRAILER = 0xABCD7702;
 constexpr uint32_t BLOCK_MARKER = 0x19851019;
 constexpr uint32_t DIRECTORY_BLOCK_SIZE = 0x10000;
+constexpr uint32_t BLOCK_MARKER_OFFSET = DIRECTORY_BLOCK_SIZE - 4;
 constexpr uint32_t DIRECTORY_HEADER_SIZE = 20;
+
+// The two flash layouts. A directory magic first found up to
+// FLASH_TYPE_1_LIMIT makes a 512 KiB flash (type 1), above it a 1 MiB
+// flash (type 2). The directory block lies lower when the boot header is
+// erased; a type-2 block may also stand one block above its candidate.
+constexpr uint32_t FLASH_TYPE_1_LIMIT = 0x80000;
+constexpr uint32_t FLASH_TYPE_1_SIZE = 0x80000;
+constexpr uint32_t FLASH_TYPE_2_SIZE = 0x100000;
+constexpr uint32_t FLASH_TYPE_1_BLOCK = 0x70000;
+constexpr uint32_t FLASH_TYPE_1_BLOCK_ERASED = 0x60000;
+constexpr uint32_t FLASH_TYPE_2_BLOCK = 0xD0000;
+constexpr uint32_t FLASH_TYPE_2_BLOCK_ERASED = 0xC0000;
+constexpr uint32_t FLASH_TYPE_1_SEARCH_LENGTH = 0x8000;
+constexpr uint32_t FLASH_TYPE_2_SEARCH_LENGTH = DIRECTORY_BLOCK_SIZE;
 
 constexpr size_t SATELLITE_RECORD_SIZE = 22;
 constexpr size_t TRANSPONDER_RECORD_SIZE = 8;
@@ -141,6 +165,8 @@ public:
     int DetectFlashType();
     int SelectFlashLayout(int flashType);
     int DetectKeyArea();
+    // Offset of the first image signature, -1 when there is none.
+    long FindSignature() const;
     uint32_t FindDirectoryTable(int tableId, DirectoryTable* header = nullptr) const;
     uint16_t CopySatelliteTransponders(std::span<TransponderRecord> dest, uint16_t satId) const;
     uint16_t CopyTransponderPrograms(std::span<ProgramRecord> dest, uint16_t tpId) const;
@@ -195,7 +221,27 @@ public:
     uint16_t m_nTpRadioCount = 0;
 
 private:
+    void ClearCounts();
     void ClearTables();
+    void ClearBeyondCounts();
     bool DecodeTables();
     void DeriveCounts();
+
+    // How many records of each table the last decode wrote; the rest of
+    // every table is zero.
+    struct TableExtent {
+        uint16_t sats, tps, tv, radio, progs;
+    };
+    TableExtent m_Decoded = {};
+
+    // Per-id tallies of DeriveCounts, kept between decodes so that none has
+    // to clear a megabyte; all zero outside a DeriveCounts run.
+    struct IdTallies {
+        uint16_t tpsOfSat[0x4000];
+        uint16_t tvOfTp[0x10000];
+        uint16_t radioOfTp[0x10000];
+        uint16_t tvOfSat[0x10000];
+        uint16_t radioOfSat[0x10000];
+    };
+    IdTallies m_Tallies = {};
 };

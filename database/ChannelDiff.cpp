@@ -86,7 +86,7 @@ void DiffTable(ChannelDiff& diff, int tableId, const std::vector<ChannelRow>& be
 std::string ValueText(int column, std::string_view value)
 {
     if (!ColumnInfoOf(column).number)
-        return "\"" + std::string(value) + "\"";
+        return QuotedText(value);
     return value.empty() ? "none" : std::string(value);
 }
 

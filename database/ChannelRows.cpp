@@ -267,6 +267,17 @@ std::vector<ChannelRow> TableRows(const ChannelDatabase& db, int tableId, const 
     return rows;
 }
 
+std::string QuotedText(std::string_view text)
+{
+    // Built piece by piece: GCC 12 warns falsely about "\"" + std::string.
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '"';
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
 std::string OffsetText(uint32_t offset)
 {
     char text[16];

@@ -164,7 +164,7 @@ std::string CodePageText::FromUtf8(std::string_view text, size_t maxBytes) const
         at += length;
         encoded.clear();
         if (!EncodeCharacter(codePoint, encoded))
-            encoded = "?";
+            encoded.assign(1, '?');
         if (result.size() + encoded.size() > maxBytes)
             break;
         result += encoded;

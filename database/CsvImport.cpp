@@ -12,11 +12,6 @@ namespace {
 
 constexpr size_t NAME_BYTES = 12;
 
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 std::string Text(const ChannelRow& row, int column)
 {
     return std::string(row.Field(column));
@@ -97,9 +92,9 @@ private:
         for (const std::string& heading : parsed.records.front()) {
             const int column = FindColumn(heading);
             if (column < 0)
-                Error(1, "unknown column " + Quoted(heading));
+                Error(1, "unknown column " + QuotedText(heading));
             else if (rows.columns.test(column))
-                Error(1, "the column " + Quoted(heading) + " stands twice");
+                Error(1, "the column " + QuotedText(heading) + " stands twice");
             else
                 rows.columns.set(column);
             columnOf.push_back(column);
@@ -127,7 +122,7 @@ private:
                 channel.Set(columnOf[i], fields[i]);
             channel.table = FindTable(channel.Field(COLUMN_TABLE));
             if (channel.table < 0) {
-                Error(row, "unknown table " + Quoted(channel.Field(COLUMN_TABLE)));
+                Error(row, "unknown table " + QuotedText(channel.Field(COLUMN_TABLE)));
                 continue;
             }
             if (!IsProgramTable(channel.table)) {
@@ -155,7 +150,7 @@ private:
         if (const auto offset = ParseNumber(row.Field(COLUMN_OFFSET)))
             row.Set(COLUMN_OFFSET, OffsetText(*offset));
         else if (m_options.match == MatchMode::Offset && !m_options.chooseMatch)
-            Error(row.source, "the offset " + Quoted(row.Field(COLUMN_OFFSET)) + " is not a number");
+            Error(row.source, "the offset " + QuotedText(row.Field(COLUMN_OFFSET)) + " is not a number");
     }
 
     bool CanMatch(const CsvRows& rows)
@@ -181,7 +176,7 @@ private:
 
     void PlanRow(const ChannelRow& row, const RowMatch& match, const std::vector<ChannelRow>& image, const CsvRows& rows)
     {
-        const std::string label = RowText(row.source) + " " + Quoted(row.Field(COLUMN_NAME));
+        const std::string label = RowText(row.source) + " " + QuotedText(row.Field(COLUMN_NAME));
         const bool byOffset = m_plan.match == MatchMode::Offset;
         switch (match.outcome) {
         case MatchOutcome::Unmatched:
@@ -218,11 +213,11 @@ private:
 
         ProgramRecord prog = (found.table == TABLE_TV ? m_db.m_TvTable : m_db.m_RadioTable)[position];
         const std::string where = std::string(TableName(found.table)) + " " + Text(found, COLUMN_POSITION) + " "
-            + Quoted(found.Field(COLUMN_NAME)) + ": ";
+            + QuotedText(found.Field(COLUMN_NAME)) + ": ";
         const size_t changesBefore = m_plan.changes.size();
         auto describe = [&](int column, const std::string& now) {
             m_plan.changes.push_back(
-                where + ColumnInfoOf(column).name + " " + Quoted(found.Field(column)) + " -> " + Quoted(now));
+                where + ColumnInfoOf(column).name + " " + QuotedText(found.Field(column)) + " -> " + QuotedText(now));
         };
         if (rows.columns.test(COLUMN_NAME) && row.Field(COLUMN_NAME) != found.Field(COLUMN_NAME)
             && NewName(row, prog))
@@ -242,11 +237,11 @@ private:
         const auto bytes = m_names.FromUtf8Exactly(name);
         const std::string codePage = "code page " + std::to_string(m_names.CodePage());
         if (!bytes) {
-            Error(row.source, "the name " + Quoted(name) + " has characters that " + codePage + " lacks");
+            Error(row.source, "the name " + QuotedText(name) + " has characters that " + codePage + " lacks");
             return false;
         }
         if (bytes->size() > NAME_BYTES) {
-            Error(row.source, "the name " + Quoted(name) + " takes " + std::to_string(bytes->size()) + " bytes in "
+            Error(row.source, "the name " + QuotedText(name) + " takes " + std::to_string(bytes->size()) + " bytes in "
                     + codePage + ", more than the 12 that fit");
             return false;
         }
@@ -261,7 +256,7 @@ private:
     {
         const std::string_view lock = row.Field(COLUMN_CHILD_LOCK);
         if (lock != "0" && lock != "1") {
-            Error(row.source, "child_lock is " + Quoted(lock) + "; it is 1 for locked or 0");
+            Error(row.source, "child_lock is " + QuotedText(lock) + "; it is 1 for locked or 0");
             return false;
         }
         prog.lockBit = lock == "1" ? 0 : 1;
@@ -272,7 +267,7 @@ private:
     {
         const auto bits = ParseFavorites(row.Field(COLUMN_FAVORITES));
         if (!bits) {
-            Error(row.source, "favorites " + Quoted(row.Field(COLUMN_FAVORITES))
+            Error(row.source, "favorites " + QuotedText(row.Field(COLUMN_FAVORITES))
                     + " names a group other than Movies, Music, Cartoons, News, Sport and Adult");
             return false;
         }
@@ -300,7 +295,7 @@ private:
                 continue;
             if (m_options.deleteMissing)
                 m_plan.changes.push_back(std::string(TableName(tableId)) + " " + Text(rows[position], COLUMN_POSITION)
-                    + " " + Quoted(rows[position].Field(COLUMN_NAME)) + ": deleted, the CSV does not list it");
+                    + " " + QuotedText(rows[position].Field(COLUMN_NAME)) + ": deleted, the CSV does not list it");
             else if (position != next)
                 ++moved;
             ++next;

@@ -5,36 +5,92 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace {
 
-constexpr char IMAGE_SIGNATURE[] = "6CGHLSWZ";
-constexpr char KEY_AREA_START[] = "SLYBS310";
-constexpr char KEY_AREA_END[] = "ELYBS310";
-constexpr uint8_t DIRECTORY_MAGIC_BYTES[] = { 0x77, 0x02, 0xAB, 0xCD };
-
 // First offset at or after `from` where `pattern` stands, or -1. memchr
-// skips to candidates much faster than a byte-wise compare over 1 MiB.
-long FindBytes(const uint8_t* image, size_t from, const void* pattern, size_t length)
+// skips to the places of the pattern's byte at `pivot`, much faster than a
+// byte-wise compare over 1 MiB; a pivot rare in channel data keeps the
+// candidates few.
+long FindBytes(const uint8_t* image, size_t from, const void* pattern, size_t length, size_t pivot = 0)
 {
-    const auto* first = static_cast<const uint8_t*>(pattern);
+    const auto* bytes = static_cast<const uint8_t*>(pattern);
     size_t at = from;
     while (at + length <= IMAGE_SIZE) {
-        const void* hit = std::memchr(image + at, first[0], IMAGE_SIZE - length + 1 - at);
+        const void* hit = std::memchr(image + at + pivot, bytes[pivot], IMAGE_SIZE - length + 1 - at);
         if (!hit)
             return -1;
-        at = static_cast<size_t>(static_cast<const uint8_t*>(hit) - image);
-        if (std::memcmp(image + at, first, length) == 0)
+        at = static_cast<size_t>(static_cast<const uint8_t*>(hit) - image) - pivot;
+        if (std::memcmp(image + at, bytes, length) == 0)
             return static_cast<long>(at);
         ++at;
     }
     return -1;
 }
 
+// Every mark that may stand anywhere holds one 'L': the signature's fifth
+// byte, the key-area markers' second. Memchr skips to those.
+constexpr size_t SIGNATURE_PIVOT = 4;
+constexpr size_t KEY_AREA_PIVOT = 1;
+static_assert(IMAGE_SIGNATURE[SIGNATURE_PIVOT] == 'L' && KEY_AREA_START[KEY_AREA_PIVOT] == 'L'
+    && KEY_AREA_END[KEY_AREA_PIVOT] == 'L');
+
+struct Marks {
+    long signature = -1; // the first one
+    bool keyAreaStart = false;
+    bool keyAreaEnd = false;
+};
+
+bool StandsAt(const uint8_t* image, size_t hit, size_t pivot, const char* pattern, size_t length)
+{
+    if (hit < pivot || hit - pivot + length > IMAGE_SIZE)
+        return false;
+    const uint8_t* start = image + hit - pivot;
+    return start[0] == uint8_t(pattern[0]) && std::memcmp(start, pattern, length) == 0;
+}
+
+// One pass over the whole image for the signature and both key-area markers.
+Marks FindMarks(const uint8_t* image)
+{
+    Marks marks;
+    for (size_t at = 0; at < IMAGE_SIZE; ++at) {
+        const void* hit = std::memchr(image + at, 'L', IMAGE_SIZE - at);
+        if (!hit)
+            break;
+        at = static_cast<size_t>(static_cast<const uint8_t*>(hit) - image);
+        if (marks.signature < 0 && StandsAt(image, at, SIGNATURE_PIVOT, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE))
+            marks.signature = static_cast<long>(at - SIGNATURE_PIVOT);
+        if (StandsAt(image, at, KEY_AREA_PIVOT, KEY_AREA_START, KEY_AREA_MARKER_SIZE))
+            marks.keyAreaStart = true;
+        if (StandsAt(image, at, KEY_AREA_PIVOT, KEY_AREA_END, KEY_AREA_MARKER_SIZE))
+            marks.keyAreaEnd = true;
+        if (marks.signature >= 0 && marks.keyAreaStart && marks.keyAreaEnd)
+            break;
+    }
+    return marks;
+}
+
+// The flash type that the first signature and the first directory magic at
+// or after it give; 0, with the reason, when the image is not recognised.
+int FlashTypeOf(const uint8_t* image, long signature, DecodeProblem& problem)
+{
+    if (signature < 0 || signature == 4) {
+        problem = signature < 0 ? DecodeProblem::NoSignature : DecodeProblem::SignatureAtFour;
+        return 0;
+    }
+    uint8_t magicBytes[4];
+    WriteBE32(magicBytes, DIRECTORY_MAGIC);
+    const long magic = FindBytes(image, static_cast<size_t>(signature), magicBytes, sizeof magicBytes);
+    if (magic < 0) {
+        problem = DecodeProblem::NoDirectoryMagic;
+        return 0;
+    }
+    return magic <= FLASH_TYPE_1_LIMIT ? 1 : 2;
+}
+
 bool ErasedHeader(const uint8_t* image)
 {
-    return image[0x17C] == 0xFF && image[0x17D] == 0xFF && image[0x17E] == 0xFF && image[0x17F] == 0xFF;
+    return ReadBE32(image + ERASED_HEADER_OFFSET) == 0xFFFFFFFF;
 }
 
 } // namespace
@@ -66,17 +122,24 @@ const char* DecodeProblemText(DecodeProblem problem)
 
 int ChannelDatabase::DecodeDatabase()
 {
-    ClearTables();
+    // The tables are cleared as the first step of the decode; only the part
+    // that the new tables do not overwrite needs zeros.
+    ClearCounts();
     m_DecodeProblem = DecodeProblem::None;
     m_nProblemTable = -1;
 
-    const int flashType = DetectFlashType();
-    if (flashType == 0)
+    const Marks marks = FindMarks(m_Image);
+    const int flashType = FlashTypeOf(m_Image, marks.signature, m_DecodeProblem);
+    if (flashType == 0) {
+        ClearTables();
         return 0;
+    }
     m_nFlashType = flashType;
-    if (!SelectFlashLayout(flashType))
+    if (!SelectFlashLayout(flashType)) {
+        ClearTables();
         return 0;
-    DetectKeyArea();
+    }
+    m_bKeyArea = (marks.keyAreaStart && marks.keyAreaEnd) ? 1 : 0;
 
     if (!DecodeTables()) {
         // A table that does not fit its capacity, its block or the image is
@@ -84,48 +147,44 @@ int ChannelDatabase::DecodeDatabase()
         ClearTables();
         return 0;
     }
+    ClearBeyondCounts();
     DeriveCounts();
     return 1;
 }
 
+long ChannelDatabase::FindSignature() const
+{
+    return FindBytes(m_Image, 0, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE, SIGNATURE_PIVOT);
+}
+
 int ChannelDatabase::DetectFlashType()
 {
-    const long signature = FindBytes(m_Image, 0, IMAGE_SIGNATURE, 8);
-    if (signature < 0 || signature == 4) {
-        m_DecodeProblem = signature < 0 ? DecodeProblem::NoSignature : DecodeProblem::SignatureAtFour;
-        return 0;
-    }
-    const long magic = FindBytes(m_Image, static_cast<size_t>(signature), DIRECTORY_MAGIC_BYTES, 4);
-    if (magic < 0) {
-        m_DecodeProblem = DecodeProblem::NoDirectoryMagic;
-        return 0;
-    }
-    return magic <= 0x80000 ? 1 : 2;
+    return FlashTypeOf(m_Image, FindSignature(), m_DecodeProblem);
 }
 
 int ChannelDatabase::SelectFlashLayout(int flashType)
 {
     const bool erased = ErasedHeader(m_Image);
     if (flashType == 2) {
-        m_nDirSearchLength = 0x10000;
-        const uint32_t candidate = erased ? 0xC0000 : 0xD0000;
+        m_nDirSearchLength = FLASH_TYPE_2_SEARCH_LENGTH;
+        const uint32_t candidate = erased ? FLASH_TYPE_2_BLOCK_ERASED : FLASH_TYPE_2_BLOCK;
         m_nDirBlockOffset = candidate;
-        if (ReadBE32(m_Image + candidate + 0xFFFC) == BLOCK_MARKER) {
-            m_nFlashSize = 0x100000;
+        if (ReadBE32(m_Image + candidate + BLOCK_MARKER_OFFSET) == BLOCK_MARKER) {
+            m_nFlashSize = FLASH_TYPE_2_SIZE;
             return 1;
         }
-        if (ReadBE32(m_Image + candidate + 0x10000 + 0xFFFC) == BLOCK_MARKER) {
-            m_nDirBlockOffset = candidate + 0x10000;
-            m_nFlashSize = 0x100000;
+        if (ReadBE32(m_Image + candidate + DIRECTORY_BLOCK_SIZE + BLOCK_MARKER_OFFSET) == BLOCK_MARKER) {
+            m_nDirBlockOffset = candidate + DIRECTORY_BLOCK_SIZE;
+            m_nFlashSize = FLASH_TYPE_2_SIZE;
             return 1;
         }
         m_DecodeProblem = DecodeProblem::NoBlockMarker;
         return 0;
     }
     if (flashType == 1) {
-        m_nDirSearchLength = 0x8000;
-        m_nDirBlockOffset = erased ? 0x60000 : 0x70000;
-        m_nFlashSize = 0x80000;
+        m_nDirSearchLength = FLASH_TYPE_1_SEARCH_LENGTH;
+        m_nDirBlockOffset = erased ? FLASH_TYPE_1_BLOCK_ERASED : FLASH_TYPE_1_BLOCK;
+        m_nFlashSize = FLASH_TYPE_1_SIZE;
         return 1;
     }
     return 0;
@@ -133,18 +192,29 @@ int ChannelDatabase::SelectFlashLayout(int flashType)
 
 int ChannelDatabase::DetectKeyArea()
 {
-    const bool start = FindBytes(m_Image, 0, KEY_AREA_START, 8) >= 0;
-    const bool end = FindBytes(m_Image, 0, KEY_AREA_END, 8) >= 0;
-    m_bKeyArea = (start && end) ? 1 : 0;
+    const Marks marks = FindMarks(m_Image);
+    m_bKeyArea = (marks.keyAreaStart && marks.keyAreaEnd) ? 1 : 0;
     return m_bKeyArea;
 }
 
 uint32_t ChannelDatabase::FindDirectoryTable(int tableId, DirectoryTable* header) const
 {
-    for (uint32_t k = 0; 4 * k < m_nDirSearchLength; ++k) {
-        const uint32_t q = m_nDirBlockOffset + 4 * k;
-        if (q + DIRECTORY_HEADER_SIZE > IMAGE_SIZE)
+    const uint8_t magicFirstByte = DIRECTORY_MAGIC >> 24;
+    const uint32_t block = m_nDirBlockOffset;
+    const uint32_t searchEnd = static_cast<uint32_t>(std::min<uint64_t>(uint64_t(block) + m_nDirSearchLength,
+        IMAGE_SIZE - DIRECTORY_HEADER_SIZE + 1));
+    for (uint32_t q = block; q < searchEnd; q += 4) {
+        // Headers stand 4-aligned from the block start; memchr skips the
+        // entries between them.
+        const void* hit = std::memchr(m_Image + q, magicFirstByte, searchEnd - q);
+        if (!hit)
             break;
+        q = static_cast<uint32_t>(static_cast<const uint8_t*>(hit) - m_Image);
+        const uint32_t misalignment = (q - block) % 4;
+        if (misalignment != 0) {
+            q -= misalignment;
+            continue;
+        }
         const uint8_t* p = m_Image + q;
         if (ReadBE32(p) == DIRECTORY_MAGIC && ReadBE32(p + 4) == static_cast<uint32_t>(tableId)
             && ReadBE32(p + 16) == DIRECTORY_HEADER_END) {
@@ -163,20 +233,42 @@ uint32_t ChannelDatabase::FindDirectoryTable(int tableId, DirectoryTable* header
     return 0;
 }
 
-void ChannelDatabase::ClearTables()
+namespace {
+
+template <typename Record>
+void ZeroRecords(Record* table, uint16_t from, uint16_t to)
 {
-    std::memset(m_SatTable, 0, sizeof m_SatTable);
-    std::memset(m_TpTable, 0, sizeof m_TpTable);
+    if (from < to)
+        std::memset(static_cast<void*>(table + from), 0, (to - from) * sizeof(Record));
+}
+
+} // namespace
+
+void ChannelDatabase::ClearCounts()
+{
     std::memset(m_SatTpList, 0, sizeof m_SatTpList);
-    std::memset(m_ProgTable, 0, sizeof m_ProgTable);
-    std::memset(m_TvTable, 0, sizeof m_TvTable);
-    std::memset(m_RadioTable, 0, sizeof m_RadioTable);
     m_nSatCount = 0;
     m_nTpCount = 0;
     m_nSatTpCount = 0;
     m_nProgCount = 0;
     m_nTvCount = 0;
     m_nRadioCount = 0;
+}
+
+void ChannelDatabase::ClearTables()
+{
+    ClearCounts();
+    ClearBeyondCounts();
+}
+
+void ChannelDatabase::ClearBeyondCounts()
+{
+    ZeroRecords(m_SatTable, m_nSatCount, m_Decoded.sats);
+    ZeroRecords(m_TpTable, m_nTpCount, m_Decoded.tps);
+    ZeroRecords(m_TvTable, m_nTvCount, m_Decoded.tv);
+    ZeroRecords(m_RadioTable, m_nRadioCount, m_Decoded.radio);
+    ZeroRecords(m_ProgTable, m_nProgCount, m_Decoded.progs);
+    m_Decoded = { m_nSatCount, m_nTpCount, m_nTvCount, m_nRadioCount, m_nProgCount };
 }
 
 namespace {
@@ -274,40 +366,88 @@ bool ChannelDatabase::DecodeTables()
     return true;
 }
 
+namespace {
+
+// Adds one to the tally of each id it is given. Records of one satellite or
+// transponder mostly stand together; adding up a run of equal ids before
+// storing it spares the loop from waiting on its own last store. 16-bit
+// tallies wrap exactly as one-by-one counting would.
+class RunTally {
+public:
+    explicit RunTally(uint16_t* tallies)
+        : m_tallies(tallies)
+    {
+    }
+
+    void Add(uint16_t id)
+    {
+        if (id != m_id) {
+            Flush();
+            m_id = id;
+        }
+        ++m_run;
+    }
+
+    void Flush()
+    {
+        m_tallies[m_id] = static_cast<uint16_t>(m_tallies[m_id] + m_run);
+        m_run = 0;
+    }
+
+private:
+    uint16_t* m_tallies;
+    uint16_t m_id = 0;
+    uint16_t m_run = 0;
+};
+
+} // namespace
+
 void ChannelDatabase::DeriveCounts()
 {
     // Per-id tallies instead of programs x (transponders + satellites)
-    // comparisons; 16-bit counters wrap exactly as the nested loops would.
-    std::vector<uint16_t> tally(5 * 0x10000, 0);
-    uint16_t* tpsOfSat = tally.data();
-    uint16_t* tvOfTp = tpsOfSat + 0x10000;
-    uint16_t* radioOfTp = tvOfTp + 0x10000;
-    uint16_t* tvOfSat = radioOfTp + 0x10000;
-    uint16_t* radioOfSat = tvOfSat + 0x10000;
-
-    for (uint16_t t = 0; t < m_nTpCount; ++t)
-        ++tpsOfSat[m_TpTable[t].satId];
-    for (uint16_t p = 0; p < m_nProgCount; ++p) {
+    // comparisons. The counts are copied first: stores into the tallies
+    // might alias them.
+    IdTallies& tally = m_Tallies;
+    const uint16_t sats = m_nSatCount;
+    const uint16_t tps = m_nTpCount;
+    const uint16_t progs = m_nProgCount;
+    RunTally tpsOfSat(tally.tpsOfSat);
+    for (uint16_t t = 0; t < tps; ++t)
+        tpsOfSat.Add(m_TpTable[t].satId);
+    tpsOfSat.Flush();
+    RunTally tvOfTp(tally.tvOfTp), radioOfTp(tally.radioOfTp), tvOfSat(tally.tvOfSat), radioOfSat(tally.radioOfSat);
+    for (uint16_t p = 0; p < progs; ++p) {
         const ProgramRecord& prog = m_ProgTable[p];
         if (prog.videoPid != 0) {
-            ++tvOfTp[prog.tpId];
-            ++tvOfSat[prog.satId];
+            tvOfTp.Add(prog.tpId);
+            tvOfSat.Add(prog.satId);
         } else {
-            ++radioOfTp[prog.tpId];
-            ++radioOfSat[prog.satId];
+            radioOfTp.Add(prog.tpId);
+            radioOfSat.Add(prog.satId);
         }
     }
-    for (uint16_t s = 0; s < m_nSatCount; ++s) {
+    for (RunTally* run : { &tvOfTp, &radioOfTp, &tvOfSat, &radioOfSat })
+        run->Flush();
+    for (uint16_t s = 0; s < sats; ++s) {
         SatelliteRecord& sat = m_SatTable[s];
         // A transponder's satellite id has 14 bits; larger satellite ids match none.
-        sat.tpCount = sat.satId < 0x4000 ? tpsOfSat[sat.satId] : 0;
-        sat.tvCount = tvOfSat[sat.satId];
-        sat.radioCount = radioOfSat[sat.satId];
+        sat.tpCount = sat.satId < 0x4000 ? tally.tpsOfSat[sat.satId] : 0;
+        sat.tvCount = tally.tvOfSat[sat.satId];
+        sat.radioCount = tally.radioOfSat[sat.satId];
     }
-    for (uint16_t t = 0; t < m_nTpCount; ++t) {
+    for (uint16_t t = 0; t < tps; ++t) {
         TransponderRecord& tp = m_TpTable[t];
-        tp.tvCount = tvOfTp[tp.tpId];
-        tp.radioCount = radioOfTp[tp.tpId];
+        tp.tvCount = tally.tvOfTp[tp.tpId];
+        tp.radioCount = tally.radioOfTp[tp.tpId];
+    }
+
+    // Only the tallies touched above need clearing for the next decode.
+    for (uint16_t t = 0; t < tps; ++t)
+        tally.tpsOfSat[m_TpTable[t].satId] = 0;
+    for (uint16_t p = 0; p < progs; ++p) {
+        const ProgramRecord& prog = m_ProgTable[p];
+        tally.tvOfTp[prog.tpId] = tally.radioOfTp[prog.tpId] = 0;
+        tally.tvOfSat[prog.satId] = tally.radioOfSat[prog.satId] = 0;
     }
 }
 

@@ -110,6 +110,34 @@ bool SameEntries(const DirectoryStaging& staging, int tableId, const std::vector
     return staged == listed;
 }
 
+// For each id, the first position at which a record of that id stands in
+// a new order; ids that the order does not hold rank after all others.
+class IdRanks {
+public:
+    // idAt(k) is the id of the record at position k of the new order.
+    template <typename IdAt>
+    IdRanks(size_t n, IdAt idAt)
+        : m_unranked(static_cast<uint32_t>(n))
+    {
+        m_ranks.reserve(n);
+        for (size_t k = 0; k < n; ++k)
+            m_ranks.emplace_back(idAt(k), static_cast<uint32_t>(k));
+        std::stable_sort(m_ranks.begin(), m_ranks.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+    }
+
+    uint32_t RankOf(uint16_t id) const
+    {
+        const auto hit = std::lower_bound(m_ranks.begin(), m_ranks.end(), id,
+            [](const auto& rank, uint16_t wanted) { return rank.first < wanted; });
+        return hit != m_ranks.end() && hit->first == id ? hit->second : m_unranked;
+    }
+
+private:
+    std::vector<std::pair<uint16_t, uint32_t>> m_ranks;
+    uint32_t m_unranked;
+};
+
 bool ReorderTable(DirectoryStaging& staging, int tableId, const ProgramRecord* table, std::span<const uint16_t> order)
 {
     if (order.size() != staging.Count(tableId))
@@ -124,15 +152,12 @@ bool ReorderSatellites(const ChannelDatabase& db, DirectoryStaging& staging, std
     const size_t n = order.size();
     if (n != staging.Count(TABLE_SATELLITES))
         return false;
+    for (size_t k = 0; k < n; ++k)
+        staging.SetEntry(TABLE_SATELLITES, static_cast<uint16_t>(k), db.m_SatTable[order[k]].entry);
     // A program goes with the first satellite of its id in the new order;
     // programs of no listed satellite follow all others.
-    std::vector<uint32_t> rankOfSatId(0x10000, static_cast<uint32_t>(n));
-    for (size_t k = 0; k < n; ++k) {
-        const SatelliteRecord& sat = db.m_SatTable[order[k]];
-        staging.SetEntry(TABLE_SATELLITES, static_cast<uint16_t>(k), sat.entry);
-        rankOfSatId[sat.satId] = std::min<uint32_t>(rankOfSatId[sat.satId], static_cast<uint32_t>(k));
-    }
-    auto rankOf = [&rankOfSatId](const ProgramRecord& prog) { return rankOfSatId[prog.satId]; };
+    const IdRanks ranks(n, [&](size_t k) { return db.m_SatTable[order[k]].satId; });
+    auto rankOf = [&ranks](const ProgramRecord& prog) { return ranks.RankOf(prog.satId); };
     RegroupPositions(staging, TABLE_TV, AllPositions(db.m_nTvCount), db.m_TvTable, rankOf);
     RegroupPositions(staging, TABLE_RADIO, AllPositions(db.m_nRadioCount), db.m_RadioTable, rankOf);
     return true;
@@ -152,21 +177,12 @@ bool ReorderSatelliteTransponders(const ChannelDatabase& db, DirectoryStaging& s
     if (!SameEntries(staging, TABLE_TRANSPONDERS, tpPositions, db.m_SatTpList, n))
         return false;
 
+    for (size_t k = 0; k < n; ++k)
+        staging.SetEntry(TABLE_TRANSPONDERS, tpPositions[k], db.m_SatTpList[order[k]].entry);
     // A program goes with the first transponder of its id in the new order;
     // programs on a transponder outside the list follow all others.
-    std::vector<std::pair<uint16_t, uint32_t>> rankOfTpId;
-    for (size_t k = 0; k < n; ++k) {
-        const TransponderRecord& tp = db.m_SatTpList[order[k]];
-        staging.SetEntry(TABLE_TRANSPONDERS, tpPositions[k], tp.entry);
-        rankOfTpId.emplace_back(tp.tpId, static_cast<uint32_t>(k));
-    }
-    std::stable_sort(rankOfTpId.begin(), rankOfTpId.end(),
-        [](const auto& a, const auto& b) { return a.first < b.first; });
-    auto rankOf = [&rankOfTpId, n](const ProgramRecord& prog) {
-        const auto hit = std::lower_bound(rankOfTpId.begin(), rankOfTpId.end(), prog.tpId,
-            [](const auto& rank, uint16_t tpId) { return rank.first < tpId; });
-        return hit != rankOfTpId.end() && hit->first == prog.tpId ? hit->second : static_cast<uint32_t>(n);
-    };
+    const IdRanks ranks(n, [&](size_t k) { return db.m_SatTpList[order[k]].tpId; });
+    auto rankOf = [&ranks](const ProgramRecord& prog) { return ranks.RankOf(prog.tpId); };
     auto ofSatellite = [satId](const ProgramRecord& prog) { return prog.satId == satId; };
     RegroupPositions(staging, TABLE_TV, PositionsWhere(db.m_TvTable, db.m_nTvCount, ofSatellite), db.m_TvTable,
         rankOf);

@@ -8,17 +8,20 @@
 namespace {
 
 constexpr uint16_t TABLE_CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
-constexpr uint32_t MARKER_OFFSET = DIRECTORY_BLOCK_SIZE - 4;
-constexpr uint8_t IMAGE_SIGNATURE[] = { '6', 'C', 'G', 'H', 'L', 'S', 'W', 'Z' };
 
-// The rewrite covers the block up to its marker. A signature reaching into
-// that range would be erased and the image would no longer be recognised.
-bool SignatureInRewrittenRange(const ChannelDatabase& db)
+// The rewrite covers the block up to its marker. Erasing the first image
+// signature would leave an image that is no longer recognised; later copies
+// identify nothing and go like any other byte. The rewritten tables cannot
+// form a signature: each of their words holds a byte it lacks (0xFF, or one
+// below 0x10, as in every entry that points inside the image).
+bool RewriteErasesSignature(const ChannelDatabase& db)
 {
-    const uint32_t block = db.m_nDirBlockOffset;
-    const uint8_t* begin = db.m_Image + (block >= 7 ? block - 7 : 0);
-    const uint8_t* end = db.m_Image + std::min<size_t>(block + MARKER_OFFSET + 7, IMAGE_SIZE);
-    return std::search(begin, end, std::begin(IMAGE_SIGNATURE), std::end(IMAGE_SIGNATURE)) != end;
+    const long signature = db.FindSignature();
+    if (signature < 0)
+        return false;
+    const uint64_t first = static_cast<uint64_t>(signature);
+    const uint64_t block = db.m_nDirBlockOffset;
+    return first < block + BLOCK_MARKER_OFFSET && first + IMAGE_SIGNATURE_SIZE > block;
 }
 
 } // namespace
@@ -27,7 +30,7 @@ bool DirectoryStaging::Stage(const ChannelDatabase& db)
 {
     if (db.m_nDirSearchLength == 0 || db.m_nDirBlockOffset + DIRECTORY_BLOCK_SIZE > IMAGE_SIZE)
         return false;
-    if (SignatureInRewrittenRange(db))
+    if (RewriteErasesSignature(db))
         return false;
 
     const uint64_t blockEnd = uint64_t(db.m_nDirBlockOffset) + DIRECTORY_BLOCK_SIZE;
@@ -44,8 +47,11 @@ bool DirectoryStaging::Stage(const ChannelDatabase& db)
             || q + DIRECTORY_HEADER_SIZE + 4ull * header.entryCount > blockEnd)
             return false;
         slot.entries.resize(header.entryCount);
-        for (uint32_t i = 0; i < header.entryCount; ++i)
+        for (uint32_t i = 0; i < header.entryCount; ++i) {
             slot.entries[i] = ReadBE32(db.m_Image + q + DIRECTORY_HEADER_SIZE + 4 * i);
+            if (EntryOffset(slot.entries[i]) >= IMAGE_SIZE)
+                return false;
+        }
         slot.marks.assign(header.entryCount, 0);
     }
     return true;
@@ -101,7 +107,7 @@ void DirectoryStaging::CompactTable(int tableId)
 void DirectoryStaging::RebuildDirectoryBlock(ChannelDatabase& db) const
 {
     uint8_t* block = db.m_Image + db.m_nDirBlockOffset;
-    std::memset(block, 0xFF, MARKER_OFFSET);
+    std::memset(block, 0xFF, BLOCK_MARKER_OFFSET);
     uint8_t* p = block;
     for (int id = 0; id < TABLE_COUNT; ++id) {
         const std::vector<DirectoryEntry>& entries = m_slots[id].entries;

@@ -12,8 +12,9 @@ class DirectoryStaging {
 public:
     // Copies the four tables out of the directory block; a table missing
     // from the block is staged empty. Fails, and nothing may be written, when
-    // no layout was chosen, a table exceeds its capacity or its block, or the
-    // image signature lies where the rewrite would erase it.
+    // no layout was chosen, a table exceeds its capacity or its block, an
+    // entry points outside the image, or the first image signature lies
+    // where the rewrite would erase it.
     bool Stage(const ChannelDatabase& db);
 
     uint16_t Count(int tableId) const;

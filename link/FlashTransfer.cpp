@@ -20,6 +20,16 @@ constexpr size_t UPGRADE_HEADER_LENGTH_WORD = 10;
 constexpr const char* TRANSFER_SETTINGS = "115200,N,8,1";
 constexpr char SECTION_NAMES[] = {'C', 'F', 'B', 'E', 'L'};
 
+// Pauses in milliseconds: the line drains at the rate in use, the receiver acts.
+constexpr int FIRST_STAGE_PAUSE_4M = 2300;
+constexpr int FIRST_STAGE_PAUSE_27M = 300;
+constexpr int FIRST_STAGE_PAUSE = 650;
+constexpr int READ_REPLY_PAUSE = 1000;
+constexpr int SHORT_PAUSE = 30;
+constexpr int BLOCK_PAUSE = 300;
+constexpr int XTAL_4M = 0;
+constexpr int XTAL_27M = 4;
+
 void WriteLE32(uint8_t* p, uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
@@ -118,7 +128,7 @@ void FlashTransfer::DumpStep()
         break;
     case 'Q': {
         m_Link.m_bReadAccepted = 1;
-        m_Pause(1000);
+        m_Pause(READ_REPLY_PAUSE);
         uint8_t reply[READ_FRAME_SIZE] = {READ_REPLY};
         WriteBE32(reply + 4, m_nRemaining - 2);
         reply[4] = READ_SPACE;
@@ -222,7 +232,7 @@ void FlashTransfer::SendFirstStage(std::span<const uint8_t> loader)
 void FlashTransfer::PauseAfterFirstStage()
 {
     const int xtal = m_Link.m_nXtal;
-    m_Pause(xtal == 0 ? 2300 : xtal == 4 ? 300 : 650);
+    m_Pause(xtal == XTAL_4M ? FIRST_STAGE_PAUSE_4M : xtal == XTAL_27M ? FIRST_STAGE_PAUSE_27M : FIRST_STAGE_PAUSE);
 }
 
 bool FlashTransfer::ChangeRate()
@@ -240,11 +250,11 @@ void FlashTransfer::SendStageTwo()
     const std::span<const uint8_t> stage = StageTwoImage();
     PostProgress(2);
     Send(stage.data(), 4);
-    m_Pause(30);
+    m_Pause(SHORT_PAUSE);
     Send(stage.data() + 4, BLOCK_SIZE);
-    m_Pause(300);
+    m_Pause(BLOCK_PAUSE);
     Send(stage.data() + 4 + BLOCK_SIZE, stage.size() - 4 - BLOCK_SIZE);
-    m_Pause(300);
+    m_Pause(BLOCK_PAUSE);
     PostProgress(3);
 }
 
@@ -256,7 +266,7 @@ void FlashTransfer::SendUpgradeHeader()
     uint8_t header[UPGRADE_HEADER_WORDS * 4] = {};
     WriteLE32(header + UPGRADE_HEADER_LENGTH_WORD * 4, m_nTotalLength);
     Send(header, sizeof header);
-    m_Pause(30);
+    m_Pause(SHORT_PAUSE);
 }
 
 void FlashTransfer::SendBlocks(uint32_t length, uint32_t offset)
@@ -283,14 +293,14 @@ void FlashTransfer::SendBlocks(uint32_t length, uint32_t offset)
             Send(image + BLOCK_SIZE * block, BLOCK_SIZE);
         m_nBytesSent += BLOCK_SIZE;
         PostProgress(m_nBytesSent * 57 / divisor + 3);
-        m_Pause(300);
+        m_Pause(BLOCK_PAUSE);
     }
     const uint32_t rest = length - BLOCK_SIZE * blocks;
     m_nBytesSent += rest;
     if (m_Port.IsOpen())
         Send(image + BLOCK_SIZE * blocks, rest);
     PostProgress(m_nBytesSent * 57 / divisor + 3);
-    m_Pause(300);
+    m_Pause(BLOCK_PAUSE);
 }
 
 void FlashTransfer::PostProgress(uint32_t percent)

@@ -5,9 +5,7 @@
 #include "CodePage.h"
 #include "UserPrompts.h"
 #include "ValueNames.h"
-
-#include <algorithm>
-#include <memory>
+#include "ViewLists.h"
 
 namespace {
 
@@ -114,40 +112,22 @@ void FillSatellites(CReportListCtrl& list, const ChannelDatabase& db, QWidget* p
     }
 }
 
-void FillTransponders(CReportListCtrl& list, ChannelDatabase& db, uint16_t curSat, QWidget* parent)
+void FillTransponders(CReportListCtrl& list, const ChannelDatabase& db, const ViewLists::Fill& fill, QWidget* parent)
 {
-    if (curSat >= db.m_nSatCount)
-        return;
-    const SatelliteRecord& sat = db.m_SatTable[curSat];
-    if (sat.tpCount == 0)
+    if (fill.outcome == ViewLists::Outcome::NoTransponders)
         return;
     ReplaceColumns(list, TRANSPONDER_COLUMNS);
-
-    db.m_nSatTvCount = db.CopySatellitePrograms(db.m_SatTvList, sat.satId, 0);
-    if (db.m_nSatTvCount != sat.tvCount) {
+    if (fill.outcome == ViewLists::Outcome::TvCountWrong) {
         list.SetRedraw(true);
         ShowWarning(parent, QStringLiteral("Tv number under sat is wrong!"));
         return;
     }
-    uint16_t radios = 0;
-    for (uint16_t p = 0; p < db.m_nProgCount; ++p) {
-        const ProgramRecord& prog = db.m_ProgTable[p];
-        if (prog.satId == sat.satId && prog.videoPid == 0) {
-            if (radios < MAX_SAT_RADIO)
-                db.m_SatRadioList[radios] = prog;
-            ++radios;
-        }
-    }
-    db.m_nSatRadioCount = std::min<uint16_t>(radios, MAX_SAT_RADIO);
-    if (radios != sat.radioCount) {
+    if (fill.outcome == ViewLists::Outcome::RadioCountWrong) {
         list.SetRedraw(true);
         ShowWarning(parent, QStringLiteral("Radio number under sat is wrong!"));
         return;
     }
-
-    const uint16_t found = db.CopySatelliteTransponders(db.m_SatTpList, sat.satId);
-    const uint16_t shown = std::min(sat.tpCount, found);
-    for (uint16_t j = 0; j < shown; ++j) {
+    for (uint16_t j = 0; j < fill.rows; ++j) {
         const TransponderRecord& tp = db.m_SatTpList[j];
         list.InsertItem(j, Number(j + 1));
         list.SetItemData(j, j);
@@ -155,7 +135,6 @@ void FillTransponders(CReportListCtrl& list, ChannelDatabase& db, uint16_t curSa
         list.SetItemText(j, 2, Number(tp.polarization));
         list.SetItemText(j, 3, Number(tp.symbolRate));
     }
-    db.m_nSatTpCount = shown;
 }
 
 void FillPrograms(CReportListCtrl& list, const ChannelDatabase& db, int serviceTab)
@@ -171,38 +150,12 @@ void FillPrograms(CReportListCtrl& list, const ChannelDatabase& db, int serviceT
     }
 }
 
-void FillTransponderPrograms(CReportListCtrl& list, ChannelDatabase& db, uint16_t curSat, uint16_t curTp,
-    int serviceTab)
+void FillTransponderPrograms(CReportListCtrl& list, const ChannelDatabase& db, uint16_t rows, int serviceTab)
 {
     ReplaceColumns(list, PROGRAM_COLUMNS);
-    if (curSat >= db.m_nSatCount)
-        return;
-    const uint16_t tps = db.CopySatelliteTransponders(db.m_SatTpList, db.m_SatTable[curSat].satId);
-    if (curTp >= tps)
-        return;
-    const TransponderRecord& tp = db.m_SatTpList[curTp];
-
-    auto work = std::make_unique<ProgramRecord[]>(MAX_TP_WORK_LIST);
-    const uint16_t found = db.CopyTransponderPrograms(std::span(work.get(), MAX_TP_WORK_LIST), tp.tpId);
-    // The counts bound the view lists for whoever reads them next.
-    db.m_nTpTvCount = std::min<uint16_t>(tp.tvCount, MAX_TP_TV);
-    db.m_nTpRadioCount = std::min<uint16_t>(tp.radioCount, MAX_TP_RADIO);
-    const int claimed = tp.tvCount + tp.radioCount;
-    if (claimed == 0)
-        return;
-
-    const bool tv = serviceTab == 0;
-    ProgramRecord* target = tv ? db.m_TpTvList : db.m_TpRadioList;
-    const int capacity = tv ? MAX_TP_TV : MAX_TP_RADIO;
-    const int examined = std::min<int>(claimed, found);
-    int row = 0;
-    for (int i = 0; i < examined && row < capacity; ++i) {
-        if (!OfTabKind(work[static_cast<size_t>(i)], serviceTab))
-            continue;
-        target[row] = work[static_cast<size_t>(i)];
-        AddProgramRow(list, row, target[row], static_cast<quintptr>(row));
-        ++row;
-    }
+    const ProgramRecord* shown = serviceTab == 0 ? db.m_TpTvList : db.m_TpRadioList;
+    for (uint16_t row = 0; row < rows; ++row)
+        AddProgramRow(list, row, shown[row], row);
 }
 
 } // namespace
@@ -211,12 +164,7 @@ void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uin
     QWidget* messageParent)
 {
     ChannelDatabase& db = state.Database();
-    db.m_nSatTpCount = 0;
-    db.m_nSatTvCount = 0;
-    db.m_nSatRadioCount = 0;
-    std::fill(std::begin(db.m_SatTpList), std::end(db.m_SatTpList), TransponderRecord {});
-    std::fill(std::begin(db.m_SatTvList), std::end(db.m_SatTvList), ProgramRecord {});
-    std::fill(std::begin(db.m_SatRadioList), std::end(db.m_SatRadioList), ProgramRecord {});
+    const ViewLists::Fill fill = ViewLists::FillViewLists(db, listType, curSat, curTp, state.m_nServiceTab);
 
     list.SetRedraw(false);
     list.DeleteAllItems();
@@ -226,13 +174,13 @@ void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uin
         FillSatellites(list, db, messageParent);
         break;
     case LIST_TRANSPONDERS:
-        FillTransponders(list, db, curSat, messageParent);
+        FillTransponders(list, db, fill, messageParent);
         break;
     case LIST_PROGRAMS:
         FillPrograms(list, db, state.m_nServiceTab);
         break;
     case LIST_TP_PROGRAMS:
-        FillTransponderPrograms(list, db, curSat, curTp, state.m_nServiceTab);
+        FillTransponderPrograms(list, db, fill.rows, state.m_nServiceTab);
         break;
     default:
         break;

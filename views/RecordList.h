@@ -8,10 +8,6 @@ class AppState;
 class CReportListCtrl;
 class QWidget;
 
-// Programs of one transponder examined for its list, and how many of each
-// kind its list can hold.
-constexpr int MAX_TP_WORK_LIST = 500;
-
 // Rebuilds the record list for a list type and fills the view lists of the
 // database that the editors and the delete and move commands work from.
 // Sets state.m_nListType. Each row's item data is the index of its record

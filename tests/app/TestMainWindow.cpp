@@ -719,7 +719,10 @@ private slots:
         ImageBuilder builder;
         builder.AddSatellite(MakeSatellite(1, "GOOD"));
         SatelliteRecord bad = MakeSatellite(2, "BAD");
-        (badType ? bad.lnbType : bad.lnbPower) = 3;
+        if (badType)
+            bad.lnbType = 3;
+        else
+            bad.lnbPower = 3;
         builder.AddSatellite(bad);
         builder.AddSatellite(MakeSatellite(3, "LATER"));
         OpenBytes(builder.Build());

@@ -304,6 +304,34 @@ TEST_F(Loader, DecodingTwiceGivesTheSameTables)
     EXPECT_EQ(std::memcmp(first.data(), db.get(), first.size()), 0);
 }
 
+TEST_F(Loader, EveryDecodeStartsFromEmptyTables)
+{
+    ImageBuilder larger = Small();
+    larger.AddSatellite(MakeSatellite(3, "THIRD"));
+    larger.AddTransponder(MakeTransponder(30, 3, 11000));
+    larger.AddTv(MakeProgram(3, 30, 5, "FIVE", 0x103));
+    larger.AddRadio(MakeProgram(3, 30, 6, "R2", 0));
+    auto fresh = std::make_unique<ChannelDatabase>();
+    auto sameTables = [&] {
+        return std::memcmp(db->m_SatTable, fresh->m_SatTable, sizeof db->m_SatTable) == 0
+            && std::memcmp(db->m_TpTable, fresh->m_TpTable, sizeof db->m_TpTable) == 0
+            && std::memcmp(db->m_TvTable, fresh->m_TvTable, sizeof db->m_TvTable) == 0
+            && std::memcmp(db->m_RadioTable, fresh->m_RadioTable, sizeof db->m_RadioTable) == 0
+            && std::memcmp(db->m_ProgTable, fresh->m_ProgTable, sizeof db->m_ProgTable) == 0;
+    };
+
+    ASSERT_EQ(Decode(larger), 1);
+    ASSERT_EQ(Decode(Small()), 1);
+    Small().Build(fresh->m_Image);
+    ASSERT_EQ(fresh->DecodeDatabase(), 1);
+    EXPECT_TRUE(sameTables());
+
+    std::memset(db->m_Image, 0, IMAGE_SIZE);
+    ASSERT_EQ(db->DecodeDatabase(), 0);
+    fresh = std::make_unique<ChannelDatabase>();
+    EXPECT_TRUE(sameTables());
+}
+
 TEST_F(Loader, QueriesCopyWhatMatchesAndStopAtTheDestination)
 {
     ASSERT_EQ(Decode(Small()), 1);

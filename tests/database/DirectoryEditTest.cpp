@@ -39,6 +39,14 @@ protected:
 
     void Redecode() { ASSERT_EQ(db->DecodeDatabase(), 1); }
 
+    // The view lists as the record list leaves them showing the transponders
+    // of a satellite, or the programs of the tab on one of them.
+    void ShowTransponders(uint16_t sat) { ViewLists::FillViewLists(*db, LIST_TRANSPONDERS, sat, 0, 0); }
+    void ShowPrograms(uint16_t sat, uint16_t tpRow, int tab)
+    {
+        ViewLists::FillViewLists(*db, LIST_TP_PROGRAMS, sat, tpRow, tab);
+    }
+
     Names SatNames() const { return NamesOf(db->m_SatTable, db->m_nSatCount); }
     Names TvNames() const { return NamesOf(db->m_TvTable, db->m_nTvCount); }
     Names RadioNames() const { return NamesOf(db->m_RadioTable, db->m_nRadioCount); }
@@ -138,7 +146,7 @@ TEST_F(DirectoryEdit, DeletingASatelliteTakesItsTranspondersAndAllItsPrograms)
 TEST_F(DirectoryEdit, DeletingATransponderTakesItsProgramsOnAnySatellite)
 {
     Load(TwoSatellites());
-    ShowSatellite(*db, 1);
+    ShowTransponders(1);
     ASSERT_EQ(db->m_nSatTpCount, 1);
     db->DeleteTransponders(Rows { 0, 1 });
     Redecode();
@@ -162,7 +170,7 @@ TEST_F(DirectoryEdit, ProgramRowsStandForTheRecordsTheirListShows)
     EXPECT_EQ(TvNames(), Names({ "a1", "a2", "x" }));
     EXPECT_EQ(RadioNames(), Names({ "ra" }));
 
-    ShowTransponder(*db, 20);
+    ShowPrograms(1, 0, 0); // B's transponder 20
     ASSERT_EQ(db->m_nTpTvCount, 1);
     db->DeletePrograms(Rows { 0 }, LIST_TP_PROGRAMS, 0);
     Redecode();
@@ -218,7 +226,7 @@ TEST_F(DirectoryEdit, ProgramsOfNoListedSatelliteFollowInTheirOldOrder)
 TEST_F(DirectoryEdit, MovingTranspondersRegroupsOnlyTheirSatellitesPrograms)
 {
     Load(SatelliteWithTwoTransponders());
-    ShowSatellite(*db, 0);
+    ShowTransponders(0);
     ASSERT_EQ(db->m_nSatTpCount, 2);
     ASSERT_EQ(db->ReorderRecords(REORDER_SAT_TPS, Rows { 1, 0 }), 1);
     Redecode();
@@ -226,7 +234,7 @@ TEST_F(DirectoryEdit, MovingTranspondersRegroupsOnlyTheirSatellitesPrograms)
     EXPECT_EQ(TvNames(), Names({ "z", "y", "x", "w" }));
 
     Load(SatelliteWithTwoTransponders());
-    ShowSatellite(*db, 0);
+    ShowTransponders(0);
     ASSERT_EQ(db->ReorderRecords(REORDER_SAT_TPS, Rows { 0, 1 }), 1);
     Redecode();
     EXPECT_EQ(TpIds(), std::vector<int>({ 21, 22, 23, 1, 24, 2 }));
@@ -239,7 +247,7 @@ TEST_F(DirectoryEdit, ProgramsOnAnotherSatellitesTransponderFollowTheRegroupedOn
     b.AddTv(MakeProgram(1, 21, 5, "q", 0x104)); // S's program on O's transponder
     b.AddTv(MakeProgram(1, 2, 6, "v", 0x105));
     Load(b);
-    ShowSatellite(*db, 0);
+    ShowTransponders(0);
     ASSERT_EQ(db->ReorderRecords(REORDER_SAT_TPS, Rows { 1, 0 }), 1);
     Redecode();
     EXPECT_EQ(TvNames(), Names({ "z", "y", "v", "x", "w", "q" }));
@@ -248,7 +256,7 @@ TEST_F(DirectoryEdit, ProgramsOnAnotherSatellitesTransponderFollowTheRegroupedOn
 TEST_F(DirectoryEdit, MovingProgramsUnderATransponderUsesTheirOwnPositions)
 {
     Load(SatelliteWithTwoTransponders());
-    ShowTransponder(*db, 1);
+    ShowPrograms(0, 0, 0); // t1
     ASSERT_EQ(db->m_nTpTvCount, 2);
     ASSERT_EQ(db->ReorderRecords(REORDER_TP_TV, Rows { 1, 0 }), 1);
     Redecode();
@@ -264,7 +272,7 @@ TEST_F(DirectoryEdit, IdentityOrdersLeaveEveryEntryInPlace)
     Load(TwoSatellites());
     const auto tv = ImageEntries(*db, TABLE_TV);
     const auto radio = ImageEntries(*db, TABLE_RADIO);
-    ShowTransponder(*db, 10);
+    ShowPrograms(0, 0, 0); // A's transponder 10
     EXPECT_EQ(db->ReorderRecords(REORDER_RADIO, Rows { 0, 1 }), 1);
     EXPECT_EQ(db->ReorderRecords(REORDER_TP_TV, Rows { 0 }), 1);
     EXPECT_EQ(db->ReorderRecords(REORDER_TV, Rows { 0, 1, 2, 3, 4 }), 1);
@@ -280,10 +288,10 @@ TEST_F(DirectoryEdit, RefusedReordersWriteNothing)
     EXPECT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 0 }), 0);
     EXPECT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 0, 0 }), 0);
     EXPECT_EQ(db->ReorderRecords(REORDER_RADIO, Rows { 0, 2 }), 0);
-    ShowSatellite(*db, 0);
+    ShowTransponders(0);
     EXPECT_EQ(db->ReorderRecords(REORDER_SAT_TPS, Rows { 0 }), 0);
-    // Transponder 20 carries b1, x and s in the TV table; its TV list shows b1 and x.
-    ShowTransponder(*db, 20);
+    // B's transponder 20 carries b1, x and s in the TV table; its TV list shows b1 and x.
+    ShowPrograms(1, 0, 0);
     ASSERT_EQ(db->m_nTpTvCount, 2);
     EXPECT_EQ(db->ReorderRecords(REORDER_TP_TV, Rows { 1, 0 }), 0);
     EXPECT_EQ(db->ReorderRecords(REORDER_TP_TV, Rows { 0 }), 0);
@@ -303,12 +311,47 @@ TEST_F(DirectoryEdit, RefusedReordersWriteNothing)
 
 TEST_F(DirectoryEdit, BlockHoldingTheSignatureIsNeverRewritten)
 {
-    ImageBuilder b = TwoSatellites();
-    b.TableAt(TABLE_SATELLITES, 0x100).TableAt(TABLE_TRANSPONDERS, 0x200).TableAt(TABLE_TV, 0x300);
-    b.TableAt(TABLE_RADIO, 0x400).SignatureAt(b.DirectoryBlockOffset() + 0x20);
-    Load(b);
+    // Inside the block, and reaching into it from below.
+    for (const int32_t at : { 0x20, -4 }) {
+        ImageBuilder b = TwoSatellites();
+        b.TableAt(TABLE_SATELLITES, 0x100).TableAt(TABLE_TRANSPONDERS, 0x200).TableAt(TABLE_TV, 0x300);
+        b.TableAt(TABLE_RADIO, 0x400).SignatureAt(b.DirectoryBlockOffset() + at);
+        Load(b);
+        db->DeleteSatellites(Rows { 0 });
+        db->DeletePrograms(Rows { 0 }, LIST_PROGRAMS, 0);
+        EXPECT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 1, 0 }), 0);
+        EXPECT_TRUE(ImageUnchanged()) << "signature at block offset " << at;
+    }
+}
+
+TEST_F(DirectoryEdit, TablesPointingOutsideTheImageAreNeverRewritten)
+{
+    Load(TwoSatellites());
+    // Changed since the decode: a TV entry points past the image's end.
+    WriteBE32(db->m_Image + db->FindDirectoryTable(TABLE_TV) + DIRECTORY_HEADER_SIZE, 0x7F100000);
+    before.assign(db->m_Image, db->m_Image + IMAGE_SIZE);
     db->DeleteSatellites(Rows { 0 });
-    db->DeletePrograms(Rows { 0 }, LIST_PROGRAMS, 0);
-    EXPECT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 1, 0 }), 0);
     EXPECT_TRUE(ImageUnchanged());
+}
+
+TEST_F(DirectoryEdit, SecondSignatureInTheBlockIsRewrittenLikeAnyOtherByte)
+{
+    ImageBuilder b = TwoSatellites();
+    std::vector<uint8_t> image = b.Build();
+    std::memcpy(image.data() + b.DirectoryBlockOffset() + 0x800, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
+
+    std::memcpy(db->m_Image, image.data(), IMAGE_SIZE);
+    Redecode();
+    ASSERT_EQ(db->ReorderRecords(REORDER_SATELLITES, Rows { 1, 0 }), 1);
+    Redecode();
+    EXPECT_EQ(SatNames(), Names({ "B", "A" }));
+
+    std::memcpy(db->m_Image, image.data(), IMAGE_SIZE);
+    Redecode();
+    before = image;
+    db->DeleteSatellites(Rows { 0 });
+    EXPECT_TRUE(OnlyTheBlockChanged());
+    Redecode();
+    EXPECT_EQ(SatNames(), Names({ "B" }));
+    EXPECT_EQ(db->m_nFlashType, 2);
 }

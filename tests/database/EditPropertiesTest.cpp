@@ -144,11 +144,20 @@ protected:
             && std::memcmp(before.data() + end, db->m_Image + end, IMAGE_SIZE - end) == 0;
     }
 
-    void ShowRandomTransponder()
+    // The programs of the tab on a random transponder of a random satellite,
+    // as the record list shows them.
+    void ShowRandomTransponder(int tab)
     {
         db->m_nTpTvCount = db->m_nTpRadioCount = 0;
-        if (db->m_nTpCount > 0)
-            ShowTransponder(*db, db->m_TpTable[r() % db->m_nTpCount].tpId);
+        const uint16_t sat = static_cast<uint16_t>(r() % db->m_nSatCount);
+        const uint16_t tps = db->m_SatTable[sat].tpCount;
+        const uint16_t tpRow = static_cast<uint16_t>(tps ? r() % tps : 0);
+        ViewLists::FillViewLists(*db, LIST_TP_PROGRAMS, sat, tpRow, tab);
+    }
+
+    void ShowRandomSatellite()
+    {
+        ViewLists::FillViewLists(*db, LIST_TRANSPONDERS, static_cast<uint16_t>(r() % db->m_nSatCount), 0, 0);
     }
 
     void Delete(const Tables& old);
@@ -177,7 +186,7 @@ void EditProperties::Delete(const Tables& old)
         break;
     }
     case 1: {
-        ShowSatellite(*db, static_cast<uint16_t>(r() % db->m_nSatCount));
+        ShowRandomSatellite();
         const Rows rows = RandomRows(r, db->m_nSatTpCount);
         for (uint16_t row : rows) {
             if (row >= db->m_nSatTpCount)
@@ -205,7 +214,7 @@ void EditProperties::Delete(const Tables& old)
     }
     default: {
         const int tab = static_cast<int>(r() % 2);
-        ShowRandomTransponder();
+        ShowRandomTransponder(tab);
         const ProgramRecord* list = tab == 0 ? db->m_TpTvList : db->m_TpRadioList;
         const uint16_t count = tab == 0 ? db->m_nTpTvCount : db->m_nTpRadioCount;
         const Rows rows = RandomRows(r, count);
@@ -240,13 +249,13 @@ void EditProperties::Reorder(const Tables& old)
         natural = db->m_nRadioCount;
         break;
     case REORDER_SAT_TPS:
-        ShowSatellite(*db, static_cast<uint16_t>(r() % db->m_nSatCount));
+        ShowRandomSatellite();
         natural = db->m_nSatTpCount;
         satId = db->m_SatTpList[0].satId;
         break;
     case REORDER_TP_TV:
     case REORDER_TP_RADIO:
-        ShowRandomTransponder();
+        ShowRandomTransponder(kind == REORDER_TP_TV ? 0 : 1);
         natural = kind == REORDER_TP_TV ? db->m_nTpTvCount : db->m_nTpRadioCount;
         tpId = kind == REORDER_TP_TV ? db->m_TpTvList[0].tpId : db->m_TpRadioList[0].tpId;
         break;

@@ -106,7 +106,8 @@ TEST_F(RecordWriters, LockAndFavouritesGoToTheTabsTableAndKeepBitSeven)
 
 TEST_F(RecordWriters, ProgramListedUnderTheOtherTabStillGetsItsAttribute)
 {
-    ShowTransponder(*db, 20);
+    // Transponder 20 of HOTBIRD, radio tab.
+    ViewLists::FillViewLists(*db, LIST_TP_PROGRAMS, 1, 0, 1);
     ASSERT_EQ(db->m_nTpRadioCount, 1);
     ProgramRecord silent = db->m_TpRadioList[0];
     silent.lockBit = 0;

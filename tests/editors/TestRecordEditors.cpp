@@ -439,7 +439,7 @@ private slots:
             { QStringLiteral("zz1g"), { 0x00, 0x10, 0, 0, 0, 0, 0, 0 } },
         };
         for (const auto& [text, bytes] : cases) {
-            QVERIFY(EditRow<ProgEditDlg>(0, [&text](ProgEditDlg& dialog) {
+            QVERIFY(EditRow<ProgEditDlg>(0, [&text = text](ProgEditDlg& dialog) {
                 for (const int id : { IDC_PROG_BISS_KEY, IDC_PROG_BISS_LABEL, IDC_PROG_BISS_FRAME })
                     QVERIFY(dialog.Control(id)->isVisible());
                 SetText(dialog, IDC_PROG_BISS_KEY, text);
@@ -715,7 +715,7 @@ private slots:
         };
         for (const auto& [user, password] : refused) {
             m_prompts.messages.clear();
-            ModalDriver<PassWord> driver([&](PassWord& dialog) {
+            ModalDriver<PassWord> driver([&user = user, &password = password](PassWord& dialog) {
                 SetText(dialog, IDC_LOGIN_USER, user);
                 SetText(dialog, IDC_LOGIN_PASSWORD, password);
                 Click(dialog, IDC_LOGIN_OK);

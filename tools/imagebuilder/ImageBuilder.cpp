@@ -95,14 +95,14 @@ uint32_t ImageBuilder::AddRadio(const ProgramRecord& prog, uint8_t attribute)
 uint32_t ImageBuilder::DirectoryBlockOffset() const
 {
     if (m_flashType == 1)
-        return m_erased ? 0x60000 : 0x70000;
-    const uint32_t candidate = m_erased ? 0xC0000 : 0xD0000;
-    return m_secondCandidate ? candidate + 0x10000 : candidate;
+        return m_erased ? FLASH_TYPE_1_BLOCK_ERASED : FLASH_TYPE_1_BLOCK;
+    const uint32_t candidate = m_erased ? FLASH_TYPE_2_BLOCK_ERASED : FLASH_TYPE_2_BLOCK;
+    return m_secondCandidate ? candidate + DIRECTORY_BLOCK_SIZE : candidate;
 }
 
 uint32_t ImageBuilder::FlashSize() const
 {
-    return m_flashType == 1 ? 0x80000 : 0x100000;
+    return m_flashType == 1 ? FLASH_TYPE_1_SIZE : FLASH_TYPE_2_SIZE;
 }
 
 void ImageBuilder::Build(uint8_t* image) const
@@ -112,24 +112,24 @@ void ImageBuilder::Build(uint8_t* image) const
     std::memset(image + FlashSize(), 0, IMAGE_SIZE - FlashSize());
     std::memset(image, 0, 0x200);
     if (m_erased)
-        std::memset(image + 0x17C, 0xFF, 4);
+        std::memset(image + ERASED_HEADER_OFFSET, 0xFF, 4);
 
     const uint32_t block = DirectoryBlockOffset();
     // The signature goes just below the directory block so that no record
     // byte can pass for the directory magic.
     const uint32_t signature = m_signatureMoved ? m_signature : block - 0x100;
-    std::memcpy(image + signature, "6CGHLSWZ", 8);
+    std::memcpy(image + signature, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
     if (m_keyStart)
-        std::memcpy(image + 0x1000, "SLYBS310", 8);
+        std::memcpy(image + 0x1000, KEY_AREA_START, KEY_AREA_MARKER_SIZE);
     if (m_keyEnd)
-        std::memcpy(image + 0x1100, "ELYBS310", 8);
+        std::memcpy(image + 0x1100, KEY_AREA_END, KEY_AREA_MARKER_SIZE);
 
     for (const auto& table : m_tables)
         for (const Entry& entry : table)
             std::copy(entry.bytes.begin(), entry.bytes.end(), image + EntryOffset(entry.value));
 
     if (m_marker)
-        WriteBE32(image + block + 0xFFFC, BLOCK_MARKER);
+        WriteBE32(image + block + BLOCK_MARKER_OFFSET, BLOCK_MARKER);
 
     uint32_t packed = 0;
     for (int id = 0; id < TABLE_COUNT; ++id) {
@@ -195,4 +195,14 @@ ProgramRecord MakeProgram(uint16_t satId, uint16_t tpId, uint16_t serviceId, con
     prog.audioPid = audioPid & 0x1FFF;
     std::strncpy(prog.name, name, 12);
     return prog;
+}
+
+std::vector<DirectoryEntry> ImageEntries(const ChannelDatabase& db, int tableId)
+{
+    DirectoryTable header;
+    const uint32_t q = db.FindDirectoryTable(tableId, &header);
+    std::vector<DirectoryEntry> entries;
+    for (uint32_t i = 0; q != 0 && i < header.entryCount; ++i)
+        entries.push_back(ReadBE32(db.m_Image + q + DIRECTORY_HEADER_SIZE + 4 * i));
+    return entries;
 }

@@ -67,3 +67,6 @@ TransponderRecord MakeTransponder(uint16_t tpId, uint16_t satId, uint16_t freque
     uint16_t polarization = 0);
 ProgramRecord MakeProgram(uint16_t satId, uint16_t tpId, uint16_t serviceId, const char* name, uint16_t videoPid,
     uint16_t audioPid = 0x100);
+
+// The entries of a directory table as the image holds them now.
+std::vector<DirectoryEntry> ImageEntries(const ChannelDatabase& db, int tableId);

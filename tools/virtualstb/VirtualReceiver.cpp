@@ -190,8 +190,10 @@ bool VirtualReceiver::DumpSession()
         return false;
     if (!std::equal(command, command + 8, expected)) {
         std::string got;
-        for (uint8_t b : command)
-            got += " " + Hex(b);
+        for (uint8_t b : command) {
+            got += ' ';
+            got += Hex(b);
+        }
         Fault("wrong read command:" + got + " for a flash of " + std::to_string(count) + " bytes");
         return false;
     }
@@ -292,7 +294,7 @@ bool VirtualReceiver::UpgradeSession()
     if (!Sleep(m_Options.codeDelayMs))
         return false;
     for (uint8_t code = 1; code <= 16; ++code) {
-        if (!SendCommand(code) || !Sleep(m_Options.codeGapMs))
+        if (!SendCommand(code) || !Sleep(code < 16 ? m_Options.codeGapMs : m_Options.doneDelayMs))
             return false;
     }
     const uint64_t flushesBeforeDone = m_nFlushes;

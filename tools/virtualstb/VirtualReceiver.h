@@ -37,6 +37,9 @@ struct VirtualReceiverOptions {
     // Upgrade: time before the first progress code and between the codes.
     int codeDelayMs = 500;
     int codeGapMs = 50;
+    // Upgrade: time between the last progress code and 'D'. The program
+    // answers nothing to two bytes read together, and 'D' must not be lost.
+    int doneDelayMs = 500;
 };
 
 // Plays the receiver's side of the flash transfer over a pseudo-terminal:

@@ -2,6 +2,7 @@
 
 #include "VirtualReceiver.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include <getopt.h>
 
 namespace {
 
@@ -22,9 +25,9 @@ void OnSignal(int)
         g_pReceiver->Stop();
 }
 
-int Usage()
+int Usage(std::FILE* stream, int status)
 {
-    std::fprintf(stderr,
+    std::fprintf(stream,
                  "usage: tavrel-virtual-stb dump --image FILE [options]\n"
                  "       tavrel-virtual-stb upgrade [--output FILE] [options]\n"
                  "\n"
@@ -42,8 +45,11 @@ int Usage()
                  "  --hang-up-after N   hang the line up after N bytes of the stream or image\n"
                  "  --answer-timeout MS how long to wait for an answer (30000)\n"
                  "  --code-delay MS     upgrade: pause before the progress codes (500)\n"
-                 "  --code-gap MS       upgrade: pause between the progress codes (50)\n");
-    return 2;
+                 "  --code-gap MS       upgrade: pause between the progress codes (50)\n"
+                 "  --help              show this help\n"
+                 "\n"
+                 "A FILE or PATH that starts with - is written ./-name.\n");
+    return status;
 }
 
 bool ParseNumber(const char* text, long& value)
@@ -65,71 +71,129 @@ bool ParseXtal(const std::string& text, int& xtal)
     return false;
 }
 
+// A numeric option's value; false, with a message, when it is not a number.
+template <typename Number>
+bool ParseCount(const char* option, const char* text, Number& value)
+{
+    long number = 0;
+    if (!ParseNumber(text, number)) {
+        std::fprintf(stderr, "tavrel-virtual-stb: --%s needs a number, not '%s'\n", option, text);
+        return false;
+    }
+    value = static_cast<Number>(number);
+    return true;
+}
+
+// A file option's value; another option in its place is a mistake, not a name.
+bool ParsePath(const char* option, const char* value, std::string& path)
+{
+    if (value[0] == '-' || value[0] == '\0') {
+        std::fprintf(stderr, "tavrel-virtual-stb: --%s needs a file name, not '%s'\n", option, value);
+        return false;
+    }
+    path = value;
+    return true;
+}
+
+enum Option { IMAGE = 1000, OUTPUT, XTAL, BAUD, LINK, REPEAT, STALL_AFTER, STRAY, HANG_UP_AFTER, ANSWER_TIMEOUT,
+              CODE_DELAY, CODE_GAP, HELP };
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return Usage();
+    static const option OPTIONS[] = {
+        {"image", required_argument, nullptr, IMAGE},
+        {"output", required_argument, nullptr, OUTPUT},
+        {"xtal", required_argument, nullptr, XTAL},
+        {"baud", required_argument, nullptr, BAUD},
+        {"link", required_argument, nullptr, LINK},
+        {"repeat", required_argument, nullptr, REPEAT},
+        {"stall-after", required_argument, nullptr, STALL_AFTER},
+        {"stray", required_argument, nullptr, STRAY},
+        {"hang-up-after", required_argument, nullptr, HANG_UP_AFTER},
+        {"answer-timeout", required_argument, nullptr, ANSWER_TIMEOUT},
+        {"code-delay", required_argument, nullptr, CODE_DELAY},
+        {"code-gap", required_argument, nullptr, CODE_GAP},
+        {"help", no_argument, nullptr, HELP},
+        {nullptr, 0, nullptr, 0},
+    };
     VirtualReceiverOptions options;
-    const std::string mode = argv[1];
+    std::string imageFile;
+    int c;
+    while ((c = getopt_long(argc, argv, "", OPTIONS, nullptr)) != -1) {
+        bool valid = true;
+        switch (c) {
+        case IMAGE:
+            valid = ParsePath("image", optarg, imageFile);
+            break;
+        case OUTPUT:
+            valid = ParsePath("output", optarg, options.outputFile);
+            break;
+        case LINK:
+            valid = ParsePath("link", optarg, options.linkPath);
+            break;
+        case XTAL:
+            valid = ParseXtal(optarg, options.xtal);
+            if (!valid)
+                std::fprintf(stderr, "tavrel-virtual-stb: no crystal '%s'\n", optarg);
+            break;
+        case STRAY:
+            valid = std::strlen(optarg) == 1;
+            if (!valid)
+                std::fprintf(stderr, "tavrel-virtual-stb: --stray needs one character, not '%s'\n", optarg);
+            options.strayCommand = static_cast<unsigned char>(optarg[0]);
+            break;
+        case BAUD:
+            valid = ParseCount("baud", optarg, options.baud);
+            break;
+        case REPEAT:
+            valid = ParseCount("repeat", optarg, options.sessions);
+            break;
+        case STALL_AFTER:
+            valid = ParseCount("stall-after", optarg, options.stallAfter);
+            break;
+        case HANG_UP_AFTER:
+            valid = ParseCount("hang-up-after", optarg, options.hangUpAfter);
+            break;
+        case ANSWER_TIMEOUT:
+            valid = ParseCount("answer-timeout", optarg, options.answerTimeoutMs);
+            break;
+        case CODE_DELAY:
+            valid = ParseCount("code-delay", optarg, options.codeDelayMs);
+            break;
+        case CODE_GAP:
+            valid = ParseCount("code-gap", optarg, options.codeGapMs);
+            break;
+        case HELP:
+            return Usage(stdout, 0);
+        default:
+            return Usage(stderr, 2);
+        }
+        if (!valid)
+            return 2;
+    }
+    const std::string mode = optind == argc - 1 ? argv[optind] : "";
     if (mode == "dump")
         options.mode = VirtualReceiverOptions::Mode::Dump;
     else if (mode == "upgrade")
         options.mode = VirtualReceiverOptions::Mode::Upgrade;
     else
-        return Usage();
-
-    std::string imageFile;
-    for (int i = 2; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (i + 1 >= argc)
-            return Usage();
-        const char* value = argv[++i];
-        long number = 0;
-        const bool isNumber = ParseNumber(value, number);
-        if (option == "--image")
-            imageFile = value;
-        else if (option == "--output")
-            options.outputFile = value;
-        else if (option == "--link")
-            options.linkPath = value;
-        else if (option == "--xtal") {
-            if (!ParseXtal(value, options.xtal))
-                return Usage();
-        } else if (option == "--stray") {
-            if (std::strlen(value) != 1)
-                return Usage();
-            options.strayCommand = static_cast<unsigned char>(value[0]);
-        } else if (!isNumber)
-            return Usage();
-        else if (option == "--baud")
-            options.baud = unsigned(number);
-        else if (option == "--repeat")
-            options.sessions = int(number);
-        else if (option == "--stall-after")
-            options.stallAfter = number;
-        else if (option == "--hang-up-after")
-            options.hangUpAfter = number;
-        else if (option == "--answer-timeout")
-            options.answerTimeoutMs = int(number);
-        else if (option == "--code-delay")
-            options.codeDelayMs = int(number);
-        else if (option == "--code-gap")
-            options.codeGapMs = int(number);
-        else
-            return Usage();
-    }
+        return Usage(stderr, 2);
 
     if (options.mode == VirtualReceiverOptions::Mode::Dump) {
+        if (imageFile.empty()) {
+            std::fprintf(stderr, "tavrel-virtual-stb: dump needs --image FILE\n");
+            return 2;
+        }
         std::ifstream in(imageFile, std::ios::binary);
-        if (imageFile.empty() || !in) {
-            std::fprintf(stderr, "tavrel-virtual-stb: cannot read the image '%s'\n", imageFile.c_str());
+        if (!in) {
+            std::fprintf(stderr, "tavrel-virtual-stb: %s: %s\n", imageFile.c_str(), std::strerror(errno));
             return 2;
         }
         options.image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         if (options.image.size() > FLASH_SIZE) {
-            std::fprintf(stderr, "tavrel-virtual-stb: the image is larger than 1 MiB\n");
+            std::fprintf(stderr, "tavrel-virtual-stb: %s: larger than 1 MiB\n", imageFile.c_str());
             return 2;
         }
         options.image.resize(FLASH_SIZE, 0xFF);
@@ -138,7 +202,7 @@ int main(int argc, char** argv)
     VirtualReceiver receiver(options);
     receiver.SetReport([](const std::string& text) { std::fprintf(stderr, "tavrel-virtual-stb: %s\n", text.c_str()); });
     if (!receiver.Open())
-        return 1;
+        return 2;
     std::printf("%s\n", receiver.DevicePath().c_str());
     std::fflush(stdout);
 
