@@ -216,7 +216,8 @@ bool VirtualReceiver::UpgradeSession()
 {
     if (!Reset("upgrade"))
         return false;
-    const uint64_t flushes = m_nFlushes;
+    // The program may have reopened its port before the reset's answer was read.
+    const uint64_t flushes = m_nFlushesAtReset;
     const int xtal = m_Options.xtal;
     if (!ExpectFirstStage(UpgradeLoader(xtal).data(), UpgradeLoader(xtal).size(), "upgrade loader"))
         return false;
@@ -318,6 +319,7 @@ bool VirtualReceiver::Reset(const char* what)
     m_Input.clear();
     while (true) {
         Notice(std::string("reset, waiting for the ") + what);
+        m_nFlushesAtReset = m_nFlushes;
         if (!SendCommand('V'))
             return false;
         const auto deadline = Clock::now() + std::chrono::milliseconds(m_Options.resetIntervalMs);

@@ -98,6 +98,8 @@ private:
 
     std::vector<uint8_t> m_Input;
     uint64_t m_nFlushes = 0;
+    // The flushes seen when the last reset was sent.
+    uint64_t m_nFlushesAtReset = 0;
 
     std::function<void(const std::string&)> m_Report;
     mutable std::mutex m_ResultLock;
