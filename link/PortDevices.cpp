@@ -41,3 +41,9 @@ std::string PortDevices::DeviceFor(unsigned port) const
         return hit->second;
     return "/dev/ttyS" + std::to_string(port - 1);
 }
+
+bool PortDevices::FromEnvironment(unsigned port) const
+{
+    std::lock_guard lock(m_Lock);
+    return m_FromEnvironment.count(port) != 0;
+}

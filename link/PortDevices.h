@@ -17,6 +17,8 @@ public:
     // An empty device gives the number back to its default.
     void Assign(unsigned port, const std::string& device);
     std::string DeviceFor(unsigned port) const;
+    // TAVREL_COM<n> names the port's device, whatever is assigned to it.
+    bool FromEnvironment(unsigned port) const;
 
 private:
     mutable std::mutex m_Lock;
