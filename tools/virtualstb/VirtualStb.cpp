@@ -27,12 +27,17 @@ int Usage()
     std::fprintf(stderr,
                  "usage: tavrel-virtual-stb dump --image FILE [options]\n"
                  "       tavrel-virtual-stb upgrade [--output FILE] [options]\n"
+                 "       tavrel-virtual-stb --flash FILE [options]\n"
                  "\n"
                  "Plays a receiver on a pseudo-terminal and prints its device. Point a port\n"
                  "at it, e.g. TAVREL_COM4=/dev/pts/5, or use --link.\n"
                  "\n"
                  "  --image FILE        flash image to serve (padded with 0xFF to 1 MiB)\n"
                  "  --output FILE       where the upgraded image is written\n"
+                 "  --flash FILE        the receiver's flash: each session plays the dump or the\n"
+                 "                      upgrade the program starts; a dump serves FILE (erased\n"
+                 "                      flash when it is missing), an upgrade writes into it\n"
+                 "  --corrupt-at N      the flash keeps a wrong byte at offset N (0x.. for hex)\n"
                  "  --xtal X            crystal the program is set to: 4M 8M 13.5M 16M 27M or 0-4 (27M)\n"
                  "  --baud N            pace the receiver's output at N baud\n"
                  "  --link PATH         also make the device reachable as PATH\n"
@@ -73,15 +78,17 @@ int main(int argc, char** argv)
         return Usage();
     VirtualReceiverOptions options;
     const std::string mode = argv[1];
+    // With --flash the program's transfer decides, and the mode may be left out.
+    const int firstOption = mode.rfind("--", 0) == 0 ? 1 : 2;
     if (mode == "dump")
         options.mode = VirtualReceiverOptions::Mode::Dump;
     else if (mode == "upgrade")
         options.mode = VirtualReceiverOptions::Mode::Upgrade;
-    else
+    else if (firstOption == 2)
         return Usage();
 
     std::string imageFile;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = firstOption; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc)
             return Usage();
@@ -94,6 +101,14 @@ int main(int argc, char** argv)
             options.outputFile = value;
         else if (option == "--link")
             options.linkPath = value;
+        else if (option == "--flash")
+            options.flashFile = value;
+        else if (option == "--corrupt-at") {
+            char* end = nullptr;
+            options.corruptAt = std::strtol(value, &end, 0);
+            if (!*value || *end || options.corruptAt < 0)
+                return Usage();
+        }
         else if (option == "--xtal") {
             if (!ParseXtal(value, options.xtal))
                 return Usage();
@@ -121,7 +136,18 @@ int main(int argc, char** argv)
             return Usage();
     }
 
-    if (options.mode == VirtualReceiverOptions::Mode::Dump) {
+    if (!options.flashFile.empty()) {
+        options.mode = VirtualReceiverOptions::Mode::Either;
+        std::ifstream in(options.flashFile, std::ios::binary);
+        options.image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (options.image.size() > FLASH_SIZE) {
+            std::fprintf(stderr, "tavrel-virtual-stb: the flash is larger than 1 MiB\n");
+            return 2;
+        }
+        options.image.resize(FLASH_SIZE, 0xFF);
+    } else if (firstOption == 1) {
+        return Usage();
+    } else if (options.mode == VirtualReceiverOptions::Mode::Dump) {
         std::ifstream in(imageFile, std::ios::binary);
         if (imageFile.empty() || !in) {
             std::fprintf(stderr, "tavrel-virtual-stb: cannot read the image '%s'\n", imageFile.c_str());
