@@ -146,16 +146,18 @@ std::string PermissionAdvice(const std::string& device)
         + " $USER, then log in again.";
 }
 
-std::string BusyAdvice(const std::string& device)
+void ExplainBusy(const std::string& device, PortProblem& problem)
 {
     bool byUs = false;
     const std::vector<std::string> holders = ProcessesHolding(device, byUs);
-    if (holders.empty() && byUs)
-        return "This program has the port open already.";
-    std::string advice = "Another program is using the port";
+    if (holders.empty() && byUs) {
+        problem.reason = "open in this program";
+        return;
+    }
+    problem.advice = "Another program is using the port";
     for (size_t i = 0; i < holders.size(); ++i)
-        advice += (i == 0 ? ": " : ", ") + holders[i];
-    return advice + (holders.empty() ? "." : ". Close it, then try again.");
+        problem.advice += (i == 0 ? ": " : ", ") + holders[i];
+    problem.advice += holders.empty() ? "." : ". Close it, then try again.";
 }
 
 } // namespace
@@ -241,7 +243,7 @@ PortProblem ExplainPortFailure(const std::string& device, int error)
         problem.advice = PermissionAdvice(device);
         break;
     case EBUSY:
-        problem.advice = BusyAdvice(device);
+        ExplainBusy(device, problem);
         break;
     case ENOTTY:
         problem.advice = "This is not a serial device.";

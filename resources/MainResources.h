@@ -39,6 +39,8 @@ constexpr int ID_LIST_DELETE = 32786;
 constexpr int ID_FILE_EXPORT_CSV = 32801;
 constexpr int ID_FILE_IMPORT_CSV = 32802;
 constexpr int ID_FILE_COMPARE = 32803;
+constexpr int ID_TOOLS_VERIFY = 32820;
+constexpr int ID_TOOLS_PORTS = 32821;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

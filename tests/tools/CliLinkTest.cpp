@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 #include "Cli.h"
+#include "ProgressLine.h"
 #include "SampleImage.h"
 #include "SerialPorts.h"
 #include "VirtualReceiver.h"
@@ -150,6 +151,13 @@ protected:
 };
 
 } // namespace
+
+TEST(ProgressText, ShowsRateAndTimeLeftOnceTheyCanBeTold)
+{
+    EXPECT_EQ(ProgressText("dump", 0, 999, 1048576, 0.2), "dump   0%  999 of 1048576 bytes");
+    EXPECT_EQ(ProgressText("dump", 50, 524288, 1048576, 45.5), "dump  50%  524288 of 1048576 bytes  11.3 KiB/s  0:46 left");
+    EXPECT_EQ(ProgressText("upgrade", 80, 1048576, 1048576, 160.0), "upgrade  80%  1048576 of 1048576 bytes  6.4 KiB/s");
+}
 
 TEST_F(CliLinkTest, DumpWritesTheReceiversFlashKeepsItAndTracesTheExchange)
 {
