@@ -92,10 +92,9 @@ public:
     // Serial settings of each crystal, by crystal index.
     static constexpr int XTAL_COUNT = 5;
     std::array<std::string, XTAL_COUNT> m_szCommSettings;
-    // The port combo's COM1 to COM10, and the port and crystal of a first run.
+    // The port combo's COM1 to COM10, and the port of a first run.
     static constexpr unsigned PORT_COUNT = 10;
     static constexpr unsigned DEFAULT_PORT = 4;
-    static constexpr int DEFAULT_XTAL = 4;
 
     CUIThread* WorkThread() const { return m_pWorkThread.get(); }
 

@@ -1,6 +1,7 @@
 // Tools "ports...", and the port and crystal kept between runs.
 #include "CTavrelDlg.h"
 
+#include "Crystals.h"
 #include "LinkSettings.h"
 #include "PortsDlg.h"
 #include "cnComm.h"

@@ -48,6 +48,8 @@ void CTavrelDlg::UpdateLinkMenuItems()
 
 void CTavrelDlg::OnVerify()
 {
+    if (!Link().m_bTransferIdle)
+        return;
     if (!HasImageToVerify()) {
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;

@@ -251,6 +251,23 @@ TEST_F(CliLinkTest, InterruptedDumpWritesNothingAndLetsThePortGo)
         close(fd);
 }
 
+TEST(CliLink, ArgumentsAreCheckedBeforeThePortIsTouched)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        { { "dump", "-o", "x.bin" }, "tavrel-cli dump: --port DEVICE is missing\n" },
+        { { "dump", "--port", "/dev/ttyUSB0" }, "tavrel-cli dump: -o FILE is missing\n" },
+        { { "verify", "--port", "/dev/ttyUSB0", "--xtal", "12M", "a.bin" },
+            "tavrel-cli verify: --xtal is 4M, 8M, 13.5M, 16M or 27M, not 12M\n" },
+        { { "upgrade", "--port", "/dev/ttyUSB0" }, "tavrel-cli upgrade: missing operand\n" },
+        { { "ports", "extra" }, "tavrel-cli ports: too many operands\n" },
+    };
+    for (const auto& [args, message] : cases) {
+        const Result result = Cli(args);
+        EXPECT_EQ(result.status, 2) << args[0];
+        EXPECT_EQ(result.err.rfind(message, 0), 0u) << result.err;
+    }
+}
+
 TEST_F(CliLinkTest, UpgradeRefusesAnImageThatDoesNotDecode)
 {
     WriteFile(Path("junk.bin"), Bytes(4096, 0x5A));

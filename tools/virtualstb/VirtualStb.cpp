@@ -108,8 +108,7 @@ int main(int argc, char** argv)
             options.corruptAt = std::strtol(value, &end, 0);
             if (!*value || *end || options.corruptAt < 0)
                 return Usage();
-        }
-        else if (option == "--xtal") {
+        } else if (option == "--xtal") {
             if (!ParseXtal(value, options.xtal))
                 return Usage();
         } else if (option == "--stray") {
