@@ -1,7 +1,7 @@
 // tavrel-cli's receiver commands against the virtual receiver, and its port list over a made-up /dev.
 
 #include "ChannelDatabase.h"
-#include "Cli.h"
+#include "CliRun.h"
 #include "ProgressLine.h"
 #include "SampleImage.h"
 #include "SerialPorts.h"
@@ -28,20 +28,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return { status, out.str(), err.str() };
-}
 
 Bytes ReadFile(const fs::path& path)
 {

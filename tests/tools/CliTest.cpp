@@ -1,7 +1,7 @@
-// tavrel-cli as a script sees it: exit status, output and messages.
+// tavrel-cli's file commands as a script sees them.
 
 #include "ChannelDatabase.h"
-#include "Cli.h"
+#include "CliRun.h"
 #include "SampleImage.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return { status, out.str(), err.str() };
-}
 
 std::string Read(const fs::path& path)
 {

@@ -212,6 +212,26 @@ public:
             m_Command.Note(m_Options.device, text);
     }
 
+    // Dumps the flash, keeps it, and prints what it holds against the image:
+    // the exit status says whether they differ.
+    int Verify(const std::string& imagePath, std::span<const uint8_t> image, const char* resetRequest)
+    {
+        const auto flash = std::make_unique<ChannelDatabase>();
+        if (!Dump(*flash, resetRequest))
+            return EXIT_TROUBLE;
+        Keep(*flash);
+        const FlashVerification verification
+            = VerifyFlash(image, std::span(flash->m_Image, IMAGE_SIZE), AnsiCodePageText());
+        if (verification.Same()) {
+            m_Command.Out() << "the receiver holds " << imagePath << " (" << verification.compared
+                            << " bytes compared)\n";
+            return EXIT_SAME;
+        }
+        m_Command.Out() << "the receiver's flash differs from " << imagePath << "\n"
+                        << VerificationText(verification, MAX_LISTED, MAX_LISTED);
+        return EXIT_DIFFERENT;
+    }
+
 private:
     bool Ended(TransferRunner::Result result, const char* cancelled)
     {
@@ -273,6 +293,13 @@ private:
     uint32_t m_nUpgradeLength = 0;
 };
 
+// The bytes an upgrade of the image writes: its flash size when it decodes;
+// else nothing says how large the flash is, and the file goes as it is.
+uint32_t WrittenLength(const Image& image, bool decodes)
+{
+    return decodes ? image.db->m_nFlashSize : uint32_t(image.fileLength);
+}
+
 std::string DecodeSummary(ChannelDatabase& db)
 {
     if (!db.DecodeDatabase())
@@ -281,22 +308,6 @@ std::string DecodeSummary(ChannelDatabase& db)
         + " KiB), " + std::to_string(db.m_nSatCount) + " satellites, " + std::to_string(db.m_nTpCount)
         + " transponders, " + std::to_string(db.m_nTvCount) + " TV and " + std::to_string(db.m_nRadioCount)
         + " radio programs";
-}
-
-// Prints what the flash holds against the image; the exit status says whether they differ.
-int ReportVerification(Command& command, const std::string& imagePath, std::span<const uint8_t> image,
-    const ChannelDatabase& flash)
-{
-    const FlashVerification verification
-        = VerifyFlash(image, std::span(flash.m_Image, IMAGE_SIZE), AnsiCodePageText());
-    if (verification.Same()) {
-        command.Out() << "the receiver holds " << imagePath << " (" << verification.compared
-                      << " bytes compared)\n";
-        return EXIT_SAME;
-    }
-    command.Out() << "the receiver's flash differs from " << imagePath << "\n"
-                  << VerificationText(verification, MAX_LISTED, MAX_LISTED);
-    return EXIT_DIFFERENT;
 }
 
 } // namespace
@@ -339,14 +350,12 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     Image image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
-    if (!image.db->DecodeDatabase()) {
-        if (!arguments.Flag("--force"))
-            return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
-                    + "; --force sends it anyway");
-        // Nothing says how large the flash is: the file is sent as it is.
-        image.db->m_nFlashSize = uint32_t(image.fileLength);
-    }
-    const uint32_t length = image.db->m_nFlashSize;
+    const bool decodes = image.db->DecodeDatabase() != 0;
+    if (!decodes && !arguments.Flag("--force"))
+        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
+                + "; --force sends it anyway");
+    const uint32_t length = WrittenLength(image, decodes);
+    image.db->m_nFlashSize = length;
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace() || !session.Upgrade(*image.db))
@@ -354,12 +363,8 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     session.Note("upgrade done: " + std::to_string(length) + " bytes sent");
     if (!arguments.Flag("--verify"))
         return EXIT_SAME;
-
-    const auto flash = std::make_unique<ChannelDatabase>();
-    if (!session.Dump(*flash, "reset the receiver again to verify the upgrade (Ctrl+C cancels)"))
-        return EXIT_TROUBLE;
-    session.Keep(*flash);
-    return ReportVerification(command, imagePath, std::span(image.db->m_Image, length), *flash);
+    return session.Verify(imagePath, std::span(image.db->m_Image, length),
+        "reset the receiver again to verify the upgrade (Ctrl+C cancels)");
 }
 
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
@@ -374,14 +379,12 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     Image image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
-    const size_t length = image.db->DecodeDatabase() ? image.db->m_nFlashSize : image.fileLength;
+    const uint32_t length = WrittenLength(image, image.db->DecodeDatabase() != 0);
 
     LinkSession session(command, options, errIsTerminal);
-    const auto flash = std::make_unique<ChannelDatabase>();
-    if (!session.StartTrace() || !session.Dump(*flash, "reset the receiver now (Ctrl+C cancels)"))
+    if (!session.StartTrace())
         return EXIT_TROUBLE;
-    session.Keep(*flash);
-    return ReportVerification(command, imagePath, std::span(image.db->m_Image, length), *flash);
+    return session.Verify(imagePath, std::span(image.db->m_Image, length), "reset the receiver now (Ctrl+C cancels)");
 }
 
 int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
