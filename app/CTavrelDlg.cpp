@@ -103,6 +103,7 @@ void CTavrelDlg::ConnectCommands()
     onAction(ID_TOOLS_DUMP, &CTavrelDlg::OnDump);
     onAction(ID_TOOLS_ADVANCE, &CTavrelDlg::OnAdvance);
     onAction(ID_HELP_ABOUT, &CTavrelDlg::OnAbout);
+    ConnectLinkTools();
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
 
@@ -322,7 +323,7 @@ bool CTavrelDlg::SaveImage()
 bool CTavrelDlg::IsImageModified() const
 {
     // A running dump overwrites the image; what it held was settled when the dump began.
-    if (!Link().m_bTransferIdle && !Link().m_bUpgradeMode)
+    if (!Link().m_bTransferIdle && !Link().m_bUpgradeMode && !Link().m_pDumpTarget)
         return false;
     if (!m_state.m_bImageLoaded || m_state.m_bRawDump || m_SavedImage.size() != IMAGE_SIZE)
         return false;

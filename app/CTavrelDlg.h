@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,9 @@ public:
     // Serial settings of each crystal, by crystal index.
     static constexpr int XTAL_COUNT = 5;
     std::array<std::string, XTAL_COUNT> m_szCommSettings;
+    // The port combo's COM1 to COM10, and the port of a first run.
+    static constexpr unsigned PORT_COUNT = 10;
+    static constexpr unsigned DEFAULT_PORT = 4;
 
     CUIThread* WorkThread() const { return m_pWorkThread.get(); }
 
@@ -114,6 +118,7 @@ public:
     void CancelTransfer();
     void OnTransferProgress(uint32_t total, uint32_t done);
     void OnDumpDone();
+    void OnUpgradeDone();
     // The port went away: a running transfer ends with a message, and the
     // port shows closed.
     void OnLinkLost(int error);
@@ -158,6 +163,11 @@ public slots:
     void OnUpgrade();
     void OnCancelTransfer();
 
+    // Whether the receiver holds the image (CTavrelDlgVerify.cpp), and
+    // which device each port opens (CTavrelDlgPorts.cpp).
+    void OnVerify();
+    void OnPorts();
+
     // Escape: the dialog's cancel, guarded like Exit.
     void reject() override;
 
@@ -185,7 +195,14 @@ private:
     void StartTransfer();
     void DropPartialDump();
     void ClearViews();
-    void KeepDump();
+    void KeepDump(std::span<const uint8_t> flash);
+    void ConnectLinkTools();
+    void UpdateLinkMenuItems();
+    bool HasImageToVerify() const;
+    void FinishVerify();
+    void RestoreLinkChoices();
+    void RememberLinkChoices();
+    void UpdatePortTips();
     void ShowFileError(const QString& path, const QString& reason);
     // Writes the image to a file the user chooses; true once it is saved.
     bool SaveImage();
@@ -243,6 +260,11 @@ private:
     std::unique_ptr<CUIThread> m_pWorkThread;
     // The system's reason the last open failed.
     QString m_strPortError;
+    // A verify's dump goes to a flash of its own, to be held against the
+    // image as it stood when the verify began.
+    bool m_bVerifying = false;
+    std::vector<uint8_t> m_VerifyImage;
+    std::vector<uint8_t> m_VerifyFlash;
 
     // The record editors and the login, one of each for the whole run.
     std::unique_ptr<SatEditDlg> m_SatEditDlg;

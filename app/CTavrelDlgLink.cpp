@@ -3,6 +3,7 @@
 
 #include "AppState.h"
 #include "CUIThread.h"
+#include "Crystals.h"
 #include "DialogBuilder.h"
 #include "LinkEvent.h"
 #include "LinkMessages.h"
@@ -27,12 +28,7 @@
 
 namespace {
 
-constexpr const char* XTAL_NAMES[CTavrelDlg::XTAL_COUNT] = { "4M", "8M", "13.5M", "16M", "27M" };
-constexpr const char* XTAL_SETTINGS[CTavrelDlg::XTAL_COUNT] = { "9600,n,8,1", "19200,n,8,1", "57600,n,8,1", "38400,n,8,1",
-    "115200,n,8,1" };
-constexpr int PORT_COUNT = 10;
-constexpr unsigned DEFAULT_PORT = 4;
-constexpr int DEFAULT_XTAL = 4;
+static_assert(CTavrelDlg::XTAL_COUNT == XTAL_COUNT);
 
 // Every item of the menu bar; a menu change grays some and enables the rest.
 constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP,
@@ -66,21 +62,24 @@ void CTavrelDlg::InitLink()
         m_pWorkThread = std::make_unique<CUIThread>(
             LinkContext { Comm(), link, m_state.m_bImageLoaded, m_state.Database() }, this, this);
         m_pWorkThread->start();
+        if (!m_pWorkThread->TraceError().empty())
+            m_StatusBar->showMessage(QStringLiteral("The transfer trace is not written: %1")
+                                         .arg(QString::fromLocal8Bit(m_pWorkThread->TraceError())));
     }
 
     for (int xtal = 0; xtal < XTAL_COUNT; ++xtal)
         m_szCommSettings[xtal] = XTAL_SETTINGS[xtal];
     m_PortCombo->clear();
-    for (int port = 1; port <= PORT_COUNT; ++port)
+    for (unsigned port = 1; port <= PORT_COUNT; ++port)
         m_PortCombo->addItem(QStringLiteral("COM%1").arg(port));
     m_XtalCombo->clear();
     for (const char* name : XTAL_NAMES)
         m_XtalCombo->addItem(QString::fromLatin1(name));
 
-    link.m_nPort = DEFAULT_PORT;
-    link.m_nXtal = DEFAULT_XTAL;
-    m_PortCombo->setCurrentIndex(int(DEFAULT_PORT) - 1);
-    m_XtalCombo->setCurrentIndex(DEFAULT_XTAL);
+    RestoreLinkChoices();
+    m_PortCombo->setCurrentIndex(int(link.m_nPort) - 1);
+    m_XtalCombo->setCurrentIndex(link.m_nXtal);
+    UpdatePortTips();
     if (Comm().IsOpen())
         Comm().Close();
     ShowPortState(OpenSelectedPort());
@@ -142,18 +141,21 @@ void CTavrelDlg::SetMenuGrayed(std::initializer_list<int> grayed)
         if (QAction* action = MenuAction(command))
             action->setEnabled(std::find(grayed.begin(), grayed.end(), command) == grayed.end());
     }
+    UpdateLinkMenuItems();
 }
 
 void CTavrelDlg::OnPortChange(int)
 {
     Link().m_nPort = unsigned(m_PortCombo->currentIndex() + 1);
     Link().m_nXtal = m_XtalCombo->currentIndex();
+    RememberLinkChoices();
     ShowPortState(OpenSelectedPort());
 }
 
 void CTavrelDlg::OnXtalChange(int)
 {
     Link().m_nXtal = m_XtalCombo->currentIndex();
+    RememberLinkChoices();
 }
 
 void CTavrelDlg::OnOpenCloseCom()
@@ -206,6 +208,7 @@ void CTavrelDlg::OnDump()
     link.m_bTransferIdle = 0;
     link.m_bUpgradeMode = 0;
     if (link.m_nDumpStep == 1) {
+        m_bVerifying = false;
         OpenPortForTransfer();
         StartTransfer();
         return;
@@ -227,6 +230,7 @@ void CTavrelDlg::OnUpgrade()
         return;
     }
     LinkState& link = Link();
+    m_bVerifying = false;
     link.m_bTransferIdle = 0;
     link.m_bUpgradeMode = 1;
     link.m_bReadRequested = 1;
@@ -243,7 +247,7 @@ void CTavrelDlg::OnCancelTransfer()
 void CTavrelDlg::CancelTransfer()
 {
     LinkState& link = Link();
-    const bool readCut = !link.m_bUpgradeMode && link.m_bReadAccepted;
+    const bool readCut = !link.m_bUpgradeMode && link.m_bReadAccepted && !link.m_pDumpTarget;
     link.m_bTransferIdle = 1;
     ++link.m_nTransferSerial;
     // The worker may still be inside a step that reads or writes the image:
@@ -256,6 +260,7 @@ void CTavrelDlg::CancelTransfer()
     // A rate change that crossed the cancel may have opened the port again.
     if (Comm().IsOpen())
         Comm().Close();
+    link.m_pDumpTarget = nullptr;
 
     auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
     dump->setText(QStringLiteral("Dump"));
@@ -344,13 +349,17 @@ void CTavrelDlg::OnTransferProgress(uint32_t total, uint32_t done)
 
 void CTavrelDlg::OnDumpDone()
 {
+    if (m_bVerifying) {
+        FinishVerify();
+        return;
+    }
     Link().m_nDumpStep = 1;
     StartNewHistory();
     CancelTransfer();
     // The whole image is in, even when a cancel crossed the end of the read.
     m_state.m_bImageLoaded = 1;
     m_state.m_bRawDump = false;
-    KeepDump();
+    KeepDump(std::span(m_state.Database().m_Image, IMAGE_SIZE));
     MarkImageUnmodified();
     if (!ReloadViews(LIST_PROGRAMS)) {
         // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
@@ -359,11 +368,11 @@ void CTavrelDlg::OnDumpDone()
     }
 }
 
-void CTavrelDlg::KeepDump()
+void CTavrelDlg::KeepDump(std::span<const uint8_t> flash)
 {
     std::string path;
     std::string reason;
-    if (m_DumpArchive.Keep(std::span(m_state.Database().m_Image, IMAGE_SIZE), path, reason)) {
+    if (m_DumpArchive.Keep(flash, path, reason)) {
         m_StatusBar->showMessage(QStringLiteral("Dump kept in %1").arg(QString::fromLocal8Bit(path)));
         return;
     }
@@ -388,7 +397,7 @@ bool CTavrelDlg::event(QEvent* event)
             else if (type == int(WM_LINK_LOST))
                 OnLinkLost(int(message->LParam()));
             else
-                CancelTransfer();
+                OnUpgradeDone();
             return true;
         }
     }

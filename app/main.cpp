@@ -28,6 +28,8 @@ void Print(std::FILE* stream, const QString& text)
 
 } // namespace
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tavrel"));
@@ -62,6 +64,8 @@ int main(int argc, char** argv)
         return 2;
     }
     app.m_Comm.Devices().ReadEnvironment();
+    if (const char* trace = std::getenv("TAVREL_TRACE"))
+        app.m_Link.m_strTraceFile = trace;
     CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
     if (!parser.positionalArguments().isEmpty())
         dialog.OpenImage(parser.positionalArguments().constFirst());

@@ -167,16 +167,20 @@ std::string DiffDetails(const DiffEntry& entry)
     return details;
 }
 
+std::string DiffLine(const DiffEntry& entry)
+{
+    std::string line = std::string(TableName(entry.table)) + ": " + DiffKindText(entry.kind) + " "
+        + DiffPosition(entry) + " " + DiffLabel(entry);
+    if (entry.kind == DiffKind::Changed)
+        line += ": " + DiffDetails(entry);
+    return line;
+}
+
 std::string DiffText(const ChannelDiff& diff)
 {
     std::string text;
-    for (const DiffEntry& entry : diff.entries) {
-        text += std::string(TableName(entry.table)) + ": " + DiffKindText(entry.kind) + " " + DiffPosition(entry) + " "
-            + DiffLabel(entry);
-        if (entry.kind == DiffKind::Changed)
-            text += ": " + DiffDetails(entry);
-        text += '\n';
-    }
+    for (const DiffEntry& entry : diff.entries)
+        text += DiffLine(entry) + '\n';
     return text;
 }
 

@@ -45,7 +45,9 @@ std::string DiffPosition(const DiffEntry& entry);
 std::string DiffLabel(const DiffEntry& entry);
 std::string DiffDetails(const DiffEntry& entry);
 
-// One line per entry: `tv: changed 4 "Movie 5": name: "Movie 5" -> "Film 5"`.
+// An entry as one line: `tv: changed 4 "Movie 5": name: "Movie 5" -> "Film 5"`.
+std::string DiffLine(const DiffEntry& entry);
+// One line per entry.
 std::string DiffText(const ChannelDiff& diff);
 // One object per table with the arrays "removed", "added", "moved", "changed".
 std::string DiffJson(const ChannelDiff& diff);

@@ -31,11 +31,31 @@ private:
     CUIThread& m_Thread;
 };
 
+namespace {
+
+std::unique_ptr<TransferTrace> OpenTrace(const LinkContext& context, TransferSink& sink, std::string& error)
+{
+    const std::string& path = context.m_Link.m_strTraceFile;
+    if (path.empty())
+        return nullptr;
+    auto trace = std::make_unique<TransferTrace>(context.m_Comm, sink);
+    std::string reason;
+    if (trace->Open(path, reason))
+        return trace;
+    error = path + ": " + reason;
+    return nullptr;
+}
+
+} // namespace
+
 CUIThread::CUIThread(const LinkContext& context, QObject* mainWindow, LinkWindow* window, QObject* parent)
     : QThread(parent)
     , m_Context(context)
     , m_Sink(mainWindow, window, m_bStopping, context.m_Link)
-    , m_Transfer(context.m_Comm, context.m_Link, context.m_Database, context.m_bImageLoaded, m_Sink,
+    , m_pTrace(OpenTrace(context, m_Sink, m_strTraceError))
+    , m_Transfer(m_pTrace ? static_cast<TransferPort&>(*m_pTrace) : context.m_Comm, context.m_Link,
+                 context.m_Database, context.m_bImageLoaded,
+                 m_pTrace ? static_cast<TransferSink&>(*m_pTrace) : m_Sink,
                  [this](int milliseconds) { Pause(milliseconds); })
 {
 }

@@ -2,6 +2,7 @@
 
 #include "FlashTransfer.h"
 #include "LinkContext.h"
+#include "TransferTrace.h"
 #include "WindowSink.h"
 
 #include <QThread>
@@ -9,7 +10,9 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
+#include <string>
 
 class LinkWindow;
 
@@ -36,6 +39,8 @@ public:
     // pauses short and returns once the worker has left the step it was in.
     // From then on the worker leaves the image buffer alone.
     void WaitForStep();
+    // Why the trace the link state asks for is not written; empty when it is, or when none is asked for.
+    const std::string& TraceError() const { return m_strTraceError; }
 
 protected:
     void run() override;
@@ -51,6 +56,9 @@ private:
     LinkContext m_Context;
     std::atomic<bool> m_bStopping{false};
     WindowSink m_Sink;
+    std::string m_strTraceError;
+    // Between the state machine and the port and window when the link state names a trace file.
+    std::unique_ptr<TransferTrace> m_pTrace;
     FlashTransfer m_Transfer;
     std::atomic<double> m_dPauseScale{1.0};
     // Held while a thread message is handled.

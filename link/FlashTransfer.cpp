@@ -144,6 +144,8 @@ void FlashTransfer::BulkRead()
 {
     const uint32_t total = m_nRemaining - 2;
     const uint32_t storable = std::min<uint32_t>(total, IMAGE_SIZE);
+    uint8_t* const ownTarget = m_Link.m_pDumpTarget;
+    uint8_t* const image = ownTarget ? ownTarget : m_Database.m_Image;
     uint32_t streamPos = 0;
     m_Link.m_nDumpReceived = 0;
     uint8_t* buffer = m_Link.m_TransferBuf;
@@ -159,7 +161,7 @@ void FlashTransfer::BulkRead()
         for (int i = 0; i < n; ++i) {
             const uint32_t pos = streamPos + uint32_t(i);
             if (pos >= 1 && pos <= storable)
-                m_Database.m_Image[pos - 1] = buffer[i];
+                image[pos - 1] = buffer[i];
         }
         streamPos += uint32_t(n);
         const uint32_t stored = streamPos == 0 ? 0 : std::min(streamPos - 1, storable);
@@ -169,7 +171,8 @@ void FlashTransfer::BulkRead()
     }
     m_Link.m_bReadRequested = 0;
     m_Link.m_bReadAccepted = 0;
-    m_bImageLoaded = 1;
+    if (!ownTarget)
+        m_bImageLoaded = 1;
     m_Sink.PostToWindow(WM_DUMP_DONE, 0, 0);
 }
 

@@ -30,6 +30,8 @@ public:
     void OnLinkLost(int error);
     // Makes a running bulk read or block sender return, for the thread's end.
     void Abort();
+    // Image bytes an upgrade has sent so far.
+    uint32_t BytesSent() const { return m_nBytesSent; }
 
     static constexpr unsigned DUMP_READ_MAX = 1024;
     static constexpr unsigned UPGRADE_READ_MAX = 1000;

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
 
 // The link state shared by the main window and the transfer worker. Each
 // flag is written by one thread and polled by the other, hence atomics.
@@ -22,4 +23,11 @@ struct LinkState {
     // Counts transfer starts and ends, so that a window action the worker
     // asked for in one transfer is dropped once that transfer is over.
     std::atomic<uint32_t> m_nTransferSerial{0};
+    // Where a dump's bytes go (IMAGE_SIZE of them); null for the image
+    // buffer. A dump into a buffer of its own leaves the image and
+    // m_bImageLoaded alone. Set by the main window while no transfer runs.
+    std::atomic<uint8_t*> m_pDumpTarget{nullptr};
+    // Where the worker traces every transfer; empty for no trace. Set once,
+    // before the worker starts.
+    std::string m_strTraceFile;
 };

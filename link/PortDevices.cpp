@@ -39,5 +39,23 @@ std::string PortDevices::DeviceFor(unsigned port) const
         return hit->second;
     if (const auto hit = m_Assigned.find(port); hit != m_Assigned.end())
         return hit->second;
+    return DefaultDevice(port);
+}
+
+std::string PortDevices::AssignedTo(unsigned port) const
+{
+    std::lock_guard lock(m_Lock);
+    const auto hit = m_Assigned.find(port);
+    return hit != m_Assigned.end() ? hit->second : std::string();
+}
+
+std::string PortDevices::DefaultDevice(unsigned port)
+{
     return "/dev/ttyS" + std::to_string(port - 1);
+}
+
+bool PortDevices::FromEnvironment(unsigned port) const
+{
+    std::lock_guard lock(m_Lock);
+    return m_FromEnvironment.count(port) != 0;
 }

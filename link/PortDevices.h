@@ -17,6 +17,12 @@ public:
     // An empty device gives the number back to its default.
     void Assign(unsigned port, const std::string& device);
     std::string DeviceFor(unsigned port) const;
+    // TAVREL_COM<n> names the port's device, whatever is assigned to it.
+    bool FromEnvironment(unsigned port) const;
+    // The device assigned to the port; empty when none is.
+    std::string AssignedTo(unsigned port) const;
+    // The device a port opens when nothing else is named.
+    static std::string DefaultDevice(unsigned port);
 
 private:
     mutable std::mutex m_Lock;

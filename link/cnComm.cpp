@@ -2,6 +2,7 @@
 
 #include "LineSettings.h"
 #include "LinkMessages.h"
+#include "SerialPorts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,10 +10,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
-#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -152,14 +151,9 @@ bool cnComm::OpenPort()
     if (!CreateEvents())
         return false;
     const std::string path = DevicePathFor(m_nPort);
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = OpenSerialDevice(path);
     if (fd < 0)
         return false;
-    // The advisory lock keeps out other programs that honour it, TIOCEXCL the rest.
-    if (!isatty(fd) || flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0) {
-        ::close(fd);
-        return false;
-    }
     {
         std::unique_lock lock(m_PortLock);
         m_hPort = fd;

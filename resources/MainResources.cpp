@@ -58,6 +58,8 @@ constexpr MenuItemTemplate MAIN_MENU[] = {
     { nullptr, "Find", ID_EDIT_FIND },
     { "Tools", "upgrade", ID_TOOLS_UPGRADE },
     { nullptr, "dump", ID_TOOLS_DUMP },
+    { nullptr, "verify", ID_TOOLS_VERIFY },
+    { nullptr, "ports...", ID_TOOLS_PORTS },
     { nullptr, "advance", ID_TOOLS_ADVANCE },
     { "Help", "about", ID_HELP_ABOUT },
 };

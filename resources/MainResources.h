@@ -47,6 +47,8 @@ constexpr int ID_LIST_SET_FAVORITES = 32801;
 constexpr int ID_LIST_SET_CHILD_LOCK = 32802;
 constexpr int ID_LIST_SORT_BY_NAME = 32803;
 constexpr int ID_LIST_SORT_BY_SERVICE_ID = 32804;
+constexpr int ID_TOOLS_VERIFY = 32820;
+constexpr int ID_TOOLS_PORTS = 32821;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

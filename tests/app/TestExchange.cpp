@@ -5,6 +5,7 @@
 #include "CTavrelDlg.h"
 #include "ListTexts.h"
 #include "MainResources.h"
+#include "PrivateSettings.h"
 #include "PromptRecorder.h"
 #include "TestImages.h"
 
@@ -178,6 +179,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("TAVREL_COM4", "/nonexistent/tavrel-com4");
     qputenv("TAVREL_CODEPAGE", "1252");
+    const PrivateSettings settings;
     CTavrelApp app(argc, argv);
     TestExchange test;
     return QTest::qExec(&test, argc, argv);

@@ -4,6 +4,7 @@
 #include "CTavrelDlg.h"
 #include "ListTexts.h"
 #include "MainResources.h"
+#include "PrivateSettings.h"
 #include "PromptRecorder.h"
 #include "RecordList.h"
 #include "SampleImage.h"
@@ -793,6 +794,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
     CTavrelApp app(argc, argv);
     app.m_Comm.Devices().Assign(4, NO_PORT);
     TestMainWindow test;

@@ -3,6 +3,7 @@
 #include "CTavrelDlg.h"
 #include "ListTexts.h"
 #include "MainResources.h"
+#include "PrivateSettings.h"
 #include "PromptRecorder.h"
 #include "TestImages.h"
 
@@ -327,6 +328,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
     CTavrelApp app(argc, argv);
     TestRecordCommands test;
     return QTest::qExec(&test, argc, argv);

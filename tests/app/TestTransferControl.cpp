@@ -3,19 +3,26 @@
 #include "CTavrelDlg.h"
 #include "LinkEvent.h"
 #include "LinkMessages.h"
+#include "LinkSettings.h"
 #include "MainResources.h"
+#include "ModalDriver.h"
 #include "PortOpenError.h"
+#include "PortsDlg.h"
+#include "PrivateSettings.h"
 #include "PromptRecorder.h"
 #include "SampleImage.h"
 #include "SilentLine.h"
 #include "TestImages.h"
 #include "VirtualReceiver.h"
 
+#include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QStatusBar>
@@ -252,6 +259,7 @@ private slots:
     void init()
     {
         QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively();
+        QSettings(QStringLiteral("Tavrel"), QStringLiteral("Tavrel")).clear();
         app().ResetState();
         m_prompts = PromptRecorder();
         SetPrompts(&m_prompts);
@@ -266,6 +274,8 @@ private slots:
         SetPrompts(nullptr);
         for (unsigned port : { 2, 3, 4 })
             Route(port, std::string());
+        link().m_strTraceFile.clear();
+        qunsetenv("TAVREL_DEV_ROOT");
     }
 
     void startUpWithoutTheDefaultPortLeavesTheWindowForFiles()
@@ -563,6 +573,7 @@ private slots:
         QCOMPARE(received.size(), size_t(app().Database().m_nFlashSize));
         QVERIFY(std::equal(received.begin(), received.end(), image.begin()));
         QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
+        QVERIFY(m_dialog->StatusBar()->currentMessage().contains(QStringLiteral("Tools \"verify\"")));
     }
 
     void upgradeWithoutAnImageLeavesTheLinkIdle()
@@ -754,6 +765,182 @@ private slots:
         QVERIFY(seconds < lineSeconds * 1.02);
     }
 
+    // Tools "verify" as the user reaches it: the menu is brought up to date when it opens.
+    bool TriggerVerify()
+    {
+        QAction* verify = m_dialog->MenuAction(ID_TOOLS_VERIFY);
+        emit qobject_cast<QMenu*>(verify->parent())->aboutToShow();
+        if (!verify->isEnabled())
+            return false;
+        verify->trigger();
+        return true;
+    }
+
+    void verifyTellsWhetherTheReceiverHoldsTheImage_data()
+    {
+        QTest::addColumn<bool>("faultyCell");
+        QTest::newRow("the receiver holds the edited image") << false;
+        QTest::newRow("a cell of the receiver's flash is faulty") << true;
+    }
+
+    void verifyTellsWhetherTheReceiverHoldsTheImage()
+    {
+        QFETCH(bool, faultyCell);
+        const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
+        QVERIFY(WriteBytes(path, MakeSampleImage()));
+        link().m_strTraceFile = m_dir->filePath(QStringLiteral("trace.log")).toStdString();
+        SilentLine noReceiverYet;
+        OpenWindow(noReceiverYet.Path());
+        QVERIFY(!TriggerVerify());
+        m_dialog->OpenImage(path);
+        // An edit the receiver got, but that was never saved.
+        ChannelDatabase& db = app().Database();
+        const uint32_t name = uint32_t(std::search(db.m_Image, db.m_Image + IMAGE_SIZE, db.m_TvTable[0].name,
+                                           db.m_TvTable[0].name + 3)
+            - db.m_Image);
+        QVERIFY(m_dialog->ApplyImageChange(QStringLiteral("rename"), [&] { return ++db.m_Image[name] != 0; },
+            LIST_PROGRAMS));
+        QVERIFY(m_dialog->IsImageModified());
+        const std::vector<uint8_t> image(db.m_Image, db.m_Image + IMAGE_SIZE);
+
+        VirtualReceiverOptions options = DumpOptions(image);
+        options.mode = VirtualReceiverOptions::Mode::Either;
+        options.corruptAt = faultyCell ? long(name) + 1 : -1;
+        Receiver receiver(options);
+        Route(4, receiver.Path());
+        Button(IDC_OPEN_COM)->click();
+        Button(IDC_OPEN_COM)->click();
+        QVERIFY(TriggerVerify());
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
+        VerifyTransferRunning();
+        QVERIFY(!m_dialog->MenuAction(ID_TOOLS_VERIFY)->isEnabled());
+        receiver.Reset();
+        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+        Button(IDC_DUMP)->click();
+        QVERIFY(WaitForStatus(QStringLiteral("idle...")));
+
+        VerifyIdle();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        const RecordedMessage& result = m_prompts.messages[0];
+        QCOMPARE(result.title, QStringLiteral("Tavrel"));
+        if (faultyCell) {
+            QCOMPARE(result.icon, PromptIcon::Warning);
+            const QString expected = QStringLiteral("The receiver does not hold this image.\n"
+                                                    "1 byte differs, in 1 range:\n  0x%1 (1 byte)\n"
+                                                    "1 record differs:\n  tv: changed 1 ")
+                                         .arg(QString::number(name + 1, 16).toUpper().rightJustified(5, '0'));
+            QVERIFY2(result.text.startsWith(expected), qPrintable(result.text + "\n--\n" + expected));
+        } else {
+            QCOMPARE(result.icon, PromptIcon::Information);
+            QCOMPARE(result.text, QStringLiteral("The receiver holds this image."));
+        }
+        QVERIFY(m_dialog->StatusBar()->currentMessage().startsWith(result.text.section('\n', 0, 0)));
+        // The loaded image, with its edit, is as it was: nothing was replaced.
+        QVERIFY(std::equal(image.begin(), image.end(), db.m_Image));
+        QVERIFY(m_dialog->IsImageModified());
+        QVERIFY(m_dialog->RecordList()->GetItemCount() > 0);
+        const QStringList dumps = KeptDumps();
+        QCOMPARE(dumps.size(), 1);
+        QCOMPARE(ReadBytes(dumps[0]).size(), IMAGE_SIZE);
+
+        const QString trace = QString::fromLatin1(ReadBytes(m_dir->filePath(QStringLiteral("trace.log"))));
+        QVERIFY(trace.contains(QStringLiteral("send 8: C0 00 00 00 A0 10 00 00")));
+        QVERIFY(trace.contains(QStringLiteral("dump done")));
+    }
+
+    void cancelledVerifyLeavesTheImageAlone()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
+        const std::vector<uint8_t> sample = MakeSampleImage();
+        QVERIFY(WriteBytes(path, sample));
+        VirtualReceiverOptions options = DumpOptions(FullFlash(std::vector<uint8_t>(100, 0x42)));
+        options.stallAfter = 300000;
+        Receiver receiver(options);
+        OpenWindow(receiver.Path());
+        m_dialog->OpenImage(path);
+        const int rows = m_dialog->RecordList()->GetItemCount();
+        QVERIFY(TriggerVerify());
+        receiver.Reset();
+        QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
+        Button(IDC_DUMP)->click();
+        QVERIFY(QTest::qWaitFor([&] { return Progress()->value() > 100000; }, 20000));
+
+        Button(IDC_CANCEL)->click();
+        VerifyIdle();
+        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QVERIFY(std::equal(sample.begin(), sample.end(), app().Database().m_Image));
+        QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
+        QVERIFY(m_prompts.messages.isEmpty());
+        QVERIFY(KeptDumps().isEmpty());
+        QVERIFY(link().m_pDumpTarget == nullptr);
+    }
+
+    void portAndCrystalAreRememberedAndTheComboShowsEachDevice()
+    {
+        SilentLine com4;
+        SilentLine com2;
+        OpenWindow(com4.Path());
+        QCOMPARE(Combo(IDC_PORT)->itemData(0, Qt::ToolTipRole).toString(), QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(Combo(IDC_PORT)->itemData(3, Qt::ToolTipRole).toString(), QString::fromStdString(com4.Path()));
+        QVERIFY(Combo(IDC_PORT)->toolTip().contains(QStringLiteral("COM4: %1").arg(QString::fromStdString(com4.Path()))));
+        Route(2, com2.Path());
+        Choose(IDC_XTAL, 1);
+        Choose(IDC_PORT, 1);
+        m_dialog.reset();
+
+        OpenWindow(com4.Path());
+        QCOMPARE(Combo(IDC_PORT)->currentText(), QStringLiteral("COM2"));
+        QCOMPARE(Combo(IDC_XTAL)->currentText(), QStringLiteral("8M"));
+        QCOMPARE(link().m_nPort.load(), 2u);
+        QCOMPARE(com2.Speed(), speed_t(B19200));
+        VerifyPortShownOpen();
+        QVERIFY(m_prompts.messages.isEmpty());
+    }
+
+    void portsDialogAssignsADeviceByItsStableName()
+    {
+        SilentLine adapter;
+        const QString dev = m_dir->filePath(QStringLiteral("dev"));
+        QVERIFY(QDir().mkpath(dev + QStringLiteral("/serial/by-id")));
+        QVERIFY(QFile::link(QString::fromStdString(adapter.Path()), dev + QStringLiteral("/ttyUSB0")));
+        const QString byId = dev + QStringLiteral("/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        QVERIFY(QFile::link(QStringLiteral("../../ttyUSB0"), byId));
+        qputenv("TAVREL_DEV_ROOT", QFile::encodeName(dev));
+        OpenWindow(MISSING_DEVICE);
+        m_prompts = PromptRecorder();
+        // What the window knows of COM4 comes from the settings, not from a route.
+        Route(4, std::string());
+
+        ModalDriver<PortsDlg> driver([&](PortsDlg& dialog) {
+            QCOMPARE(dialog.PortCombo()->currentText(), QStringLiteral("COM4"));
+            QTreeWidget* list = dialog.DeviceList();
+            QCOMPARE(list->topLevelItemCount(), 2);
+            QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("/dev/ttyS3"));
+            QTreeWidgetItem* adapterRow = list->topLevelItem(1);
+            QCOMPARE(adapterRow->text(0), QStringLiteral("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"));
+            QCOMPARE(adapterRow->text(1), dev + QStringLiteral("/ttyUSB0"));
+            QCOMPARE(adapterRow->text(2), QStringLiteral("ready"));
+            list->setCurrentItem(adapterRow);
+            QCOMPARE(dialog.Note()->text(), QStringLiteral("COM4 opens %1/ttyUSB0.").arg(dev));
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        m_dialog->MenuAction(ID_TOOLS_PORTS)->trigger();
+        QVERIFY(driver.Ran());
+
+        QCOMPARE(app().m_Comm.DevicePathFor(4), byId.toStdString());
+        QCOMPARE((LinkSettings().AssignedDevices()), (std::map<unsigned, std::string> { { 4, byId.toStdString() } }));
+        QCOMPARE(Combo(IDC_PORT)->itemData(3, Qt::ToolTipRole).toString(), byId);
+        VerifyPortShownOpen();
+        QCOMPARE(adapter.Speed(), speed_t(B115200));
+        QVERIFY(m_prompts.messages.isEmpty());
+
+        // The next run opens the same device.
+        m_dialog.reset();
+        Route(4, std::string());
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        VerifyPortShownOpen();
+    }
+
     void exitStopsTheWorkerAndClosesThePort()
     {
         VirtualReceiverOptions options = DumpOptions(FullFlash(MakeSampleImage()));
@@ -777,6 +964,7 @@ int main(int argc, char** argv)
     // Kept dumps go to a folder of the test's own.
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+    const PrivateSettings settings;
     CTavrelApp app(argc, argv);
     TestTransferControl test;
     return QTest::qExec(&test, argc, argv);

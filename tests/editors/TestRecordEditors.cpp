@@ -6,6 +6,7 @@
 #include "ModalDriver.h"
 #include "PassWord.h"
 #include "ProgEditDlg.h"
+#include "PrivateSettings.h"
 #include "PromptRecorder.h"
 #include "SatEditDlg.h"
 #include "TestImages.h"
@@ -798,6 +799,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
     CTavrelApp app(argc, argv);
     TestRecordEditors test;
     return QTest::qExec(&test, argc, argv);

@@ -164,6 +164,23 @@ TEST_F(FlashTransferTest, BulkReadStoresTheImageBetweenTheFirstAndLastStreamByte
     EXPECT_EQ(sink.m_Posts.back(), (Posted{WM_DUMP_DONE, 0, 0}));
 }
 
+TEST_F(FlashTransferTest, DumpIntoABufferOfItsOwnLeavesTheImageAlone)
+{
+    Bytes flash(IMAGE_SIZE, 0);
+    link.m_pDumpTarget = flash.data();
+    transfer.StartRead(START_READ_SEND, 1048576);
+    Receive('Q');
+    Bytes stream(1048578, 0x3C);
+    port.Arrive(stream);
+
+    transfer.OnReceive(link.m_nPort);
+
+    EXPECT_EQ(flash, Bytes(IMAGE_SIZE, 0x3C));
+    EXPECT_TRUE(std::all_of(database->m_Image, database->m_Image + IMAGE_SIZE, [](uint8_t b) { return b == 0; }));
+    EXPECT_EQ(imageLoaded, 0);
+    EXPECT_EQ(sink.m_Posts.back(), (Posted{WM_DUMP_DONE, 0, 0}));
+}
+
 TEST_F(FlashTransferTest, BulkReadWaitsForInputAndStopsWhenCancelled)
 {
     transfer.StartRead(START_READ_SEND, 1048576);

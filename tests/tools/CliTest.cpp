@@ -1,7 +1,7 @@
-// tavrel-cli as a script sees it: exit status, output and messages.
+// tavrel-cli's file commands as a script sees them.
 
 #include "ChannelDatabase.h"
-#include "Cli.h"
+#include "CliRun.h"
 #include "SampleImage.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(args, out, err);
-    return { status, out.str(), err.str() };
-}
 
 std::string Read(const fs::path& path)
 {
@@ -70,7 +56,7 @@ protected:
 
 TEST_F(CliTest, EveryCommandExplainsItself)
 {
-    for (const std::string command : { "info", "export", "import", "diff" }) {
+    for (const std::string command : { "info", "export", "import", "diff", "dump", "upgrade", "verify", "ports" }) {
         const Result help = Cli({ command, "--help" });
         EXPECT_EQ(help.status, 0);
         EXPECT_EQ(help.out.rfind("Usage: tavrel-cli " + command, 0), 0u) << help.out;

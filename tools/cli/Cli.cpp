@@ -3,6 +3,8 @@
 #include "ChannelDiff.h"
 #include "ChannelExport.h"
 #include "CliArguments.h"
+#include "CliCommand.h"
+#include "CliLink.h"
 #include "CodePageText.h"
 #include "CsvImport.h"
 #include "ImageFile.h"
@@ -12,8 +14,6 @@
 #include <memory>
 
 namespace {
-
-constexpr size_t MAX_CSV_SIZE = 64 << 20;
 
 const char* const USAGE = R"(Usage: tavrel-cli COMMAND [ARGUMENTS]
 
@@ -25,9 +25,16 @@ Commands:
   import IMAGE CSV    applies an edited CSV to a copy of the image
   diff A B            what differs between the channel lists of two images
 
+Commands for a receiver on a serial port:
+  dump                reads the receiver's flash into a file
+  upgrade IMAGE       writes an image into the receiver, and verifies it if asked
+  verify IMAGE        whether the receiver holds the image, and where it differs
+  ports               the serial ports present, and whether you can open them
+
 'tavrel-cli COMMAND --help' describes a command. Exit status: 0 done (or no
-difference), 1 the images differ, 2 a usage or input error. Names are read and
-written in the Windows code page of your locale; TAVREL_CODEPAGE=936 chooses one.
+difference), 1 the images differ, 2 a usage or input error (or a cancelled
+transfer). Names are read and written in the Windows code page of your locale;
+TAVREL_CODEPAGE=936 chooses one.
 )";
 
 const char* const INFO_USAGE = R"(Usage: tavrel-cli info IMAGE
@@ -93,140 +100,6 @@ status is 1 when the images differ and 0 when they do not.
   --format json       one object per table with the arrays removed, added,
                       moved and changed
 )";
-
-struct Image {
-    std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
-    size_t fileLength = 0;
-};
-
-class Command {
-public:
-    Command(const char* name, const char* usage, std::ostream& out, std::ostream& err)
-        : m_name(name)
-        , m_usage(usage)
-        , m_out(out)
-        , m_err(err)
-    {
-    }
-
-    // False when the command should end: with 0 after --help, else with 2.
-    bool Parse(CliArguments& arguments, const std::vector<std::string>& args, size_t operands, int& status)
-    {
-        if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; })
-            != args.end()) {
-            m_out << m_usage;
-            status = EXIT_SAME;
-            return false;
-        }
-        std::string error;
-        if (!arguments.Parse(args, error))
-            return UsageError(error, status);
-        if (arguments.Operands().size() != operands)
-            return UsageError(arguments.Operands().size() < operands ? "missing operand" : "too many operands", status);
-        return true;
-    }
-
-    bool UsageError(const std::string& text, int& status)
-    {
-        m_err << "tavrel-cli " << m_name << ": " << text << "\nTry 'tavrel-cli " << m_name << " --help'.\n";
-        status = EXIT_TROUBLE;
-        return false;
-    }
-
-    int Trouble(const std::string& path, const std::string& reason)
-    {
-        m_err << "tavrel-cli: " << path << ": " << reason << "\n";
-        return EXIT_TROUBLE;
-    }
-
-    void Note(const std::string& path, const std::string& text) { m_err << "tavrel-cli: " << path << ": " << text << "\n"; }
-
-    // A whole regular file of at most maxSize bytes; false after reporting why not.
-    bool Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes)
-    {
-        std::string reason;
-        const ImageReadResult result = ReadImageFile(path, maxSize, bytes, reason);
-        if (result != ImageReadResult::Read)
-            Trouble(path, result == ImageReadResult::TooLarge ? tooLarge : reason);
-        return result == ImageReadResult::Read;
-    }
-
-    // Reads and decodes an image file; false after reporting why not.
-    bool Load(const std::string& path, Image& image)
-    {
-        std::vector<uint8_t> bytes;
-        if (!Read(path, IMAGE_SIZE, "not a flash image: larger than 1 MiB", bytes))
-            return false;
-        PlaceImage(bytes, image.db->m_Image);
-        image.fileLength = bytes.size();
-        if (image.db->DecodeDatabase())
-            return true;
-        std::string problem = DecodeProblemText(image.db->m_DecodeProblem);
-        if (image.db->m_nProblemTable >= 0)
-            problem = std::string("table ") + TableName(image.db->m_nProblemTable) + ": " + problem;
-        Trouble(path, "not a flash image: " + problem);
-        return false;
-    }
-
-    bool ReadText(const std::string& path, std::string& text)
-    {
-        std::vector<uint8_t> bytes;
-        if (!Read(path, MAX_CSV_SIZE, "larger than 64 MiB", bytes))
-            return false;
-        text.assign(bytes.begin(), bytes.end());
-        return true;
-    }
-
-    // To the file named by -o, or to the standard output.
-    int Emit(const std::optional<std::string>& path, const std::string& text)
-    {
-        if (!path) {
-            m_out << text;
-            return EXIT_SAME;
-        }
-        std::string reason;
-        const auto* data = reinterpret_cast<const uint8_t*>(text.data());
-        if (!WriteImageFile(*path, std::span(data, text.size()), reason))
-            return Trouble(*path, reason);
-        return EXIT_SAME;
-    }
-
-    bool Tables(const CliArguments& arguments, unsigned& tables, int& status)
-    {
-        const std::string text = arguments.Value("--table").value_or("all");
-        const auto parsed = ParseTableList(text);
-        if (!parsed)
-            return UsageError("unknown table in --table " + text, status);
-        tables = *parsed;
-        return true;
-    }
-
-    bool Match(const CliArguments& arguments, MatchMode& mode, int& status)
-    {
-        const std::string text = arguments.Value("--match").value_or("offset");
-        if (text != "offset" && text != "reference")
-            return UsageError("--match is offset or reference, not " + text, status);
-        mode = text == "offset" ? MatchMode::Offset : MatchMode::Reference;
-        return true;
-    }
-
-    bool Format(const CliArguments& arguments, const char* first, const char* second, std::string& format,
-        int& status)
-    {
-        format = arguments.Value("--format").value_or(first);
-        if (format != first && format != second)
-            return UsageError(std::string("--format is ") + first + " or " + second + ", not " + format, status);
-        return true;
-    }
-
-    std::ostream& Out() { return m_out; }
-
-private:
-    const char* m_name;
-    const char* m_usage;
-    std::ostream& m_out;
-    std::ostream& m_err;
-};
 
 int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
@@ -345,7 +218,7 @@ int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     if (args.empty()) {
         err << USAGE;
@@ -365,6 +238,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunImport(rest, out, err);
     if (name == "diff")
         return RunDiff(rest, out, err);
+    if (name == "dump")
+        return RunDump(rest, out, err, errIsTerminal);
+    if (name == "upgrade")
+        return RunUpgrade(rest, out, err, errIsTerminal);
+    if (name == "verify")
+        return RunVerify(rest, out, err, errIsTerminal);
+    if (name == "ports")
+        return RunPorts(rest, out, err);
     err << "tavrel-cli: unknown command " << name << "\nTry 'tavrel-cli --help'.\n";
     return EXIT_TROUBLE;
 }

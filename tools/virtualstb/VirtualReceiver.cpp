@@ -1,5 +1,6 @@
 #include "VirtualReceiver.h"
 
+#include "ImageFile.h"
 #include "LoaderBlocks.h"
 
 #include <algorithm>
@@ -50,6 +51,14 @@ void BuildReadFrame(uint8_t* frame, uint8_t first, uint32_t count, bool withHigh
     frame[7] = uint8_t(count);
 }
 
+std::vector<uint8_t> FirstStageFrame(std::span<const uint8_t> loader)
+{
+    std::vector<uint8_t> frame(1 + FIRST_STAGE_BLOCK, 0);
+    frame[0] = FIRST_STAGE_MARK;
+    std::copy(loader.begin(), loader.end(), frame.begin() + 1);
+    return frame;
+}
+
 uint32_t ReadLE32(const uint8_t* p)
 {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
@@ -61,6 +70,8 @@ VirtualReceiver::VirtualReceiver(VirtualReceiverOptions options)
     : m_Options(std::move(options))
 {
     m_nStopEvent = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_Options.corruptAt >= 0 && size_t(m_Options.corruptAt) < m_Options.image.size())
+        m_Options.image[size_t(m_Options.corruptAt)] ^= 0xFF;
 }
 
 VirtualReceiver::~VirtualReceiver()
@@ -149,13 +160,24 @@ int VirtualReceiver::Run()
 {
     if (m_nMaster < 0)
         return int(Faults().size());
-    if (m_Options.mode == VirtualReceiverOptions::Mode::Dump && m_Options.image.empty()) {
+    if (m_Options.mode != VirtualReceiverOptions::Mode::Upgrade && m_Options.image.empty()) {
         Fault("no flash image to serve");
         return int(Faults().size());
     }
     int played = 0;
     while (!m_bStopped && !m_bHungUp && (m_Options.sessions == 0 || played < m_Options.sessions)) {
-        const bool done = m_Options.mode == VirtualReceiverOptions::Mode::Dump ? DumpSession() : UpgradeSession();
+        bool done = false;
+        switch (m_Options.mode) {
+        case VirtualReceiverOptions::Mode::Dump:
+            done = DumpSession();
+            break;
+        case VirtualReceiverOptions::Mode::Upgrade:
+            done = UpgradeSession();
+            break;
+        case VirtualReceiverOptions::Mode::Either:
+            done = EitherSession();
+            break;
+        }
         if (!done)
             break;
         ++played;
@@ -170,7 +192,47 @@ bool VirtualReceiver::DumpSession()
         return false;
     if (!ExpectFirstStage(DumpLoader().data(), DumpLoader().size(), "dump loader"))
         return false;
+    return DumpAfterFirstStage();
+}
 
+bool VirtualReceiver::UpgradeSession()
+{
+    if (!Reset("upgrade"))
+        return false;
+    // The program may have reopened its port before the reset's answer was read.
+    const uint64_t flushes = m_nFlushesAtReset;
+    const int xtal = m_Options.xtal;
+    if (!ExpectFirstStage(UpgradeLoader(xtal).data(), UpgradeLoader(xtal).size(), "upgrade loader"))
+        return false;
+    return UpgradeAfterFirstStage(flushes);
+}
+
+bool VirtualReceiver::EitherSession()
+{
+    if (!Reset("dump or upgrade"))
+        return false;
+    const uint64_t flushes = m_nFlushesAtReset;
+    std::vector<uint8_t> frame(1 + FIRST_STAGE_BLOCK);
+    if (!ReadExact(frame.data(), frame.size(), m_Options.answerTimeoutMs)) {
+        if (!m_bStopped && !m_bHungUp)
+            Fault("no complete first stage: " + std::to_string(m_Input.size()) + " bytes");
+        return false;
+    }
+    if (frame == FirstStageFrame(DumpLoader())) {
+        Notice("the program dumps");
+        return DumpAfterFirstStage();
+    }
+    if (frame == FirstStageFrame(UpgradeLoader(m_Options.xtal))) {
+        Notice("the program upgrades");
+        return UpgradeAfterFirstStage(flushes);
+    }
+    Fault("wrong first stage: neither the dump loader nor the upgrade loader of crystal "
+          + std::to_string(m_Options.xtal));
+    return false;
+}
+
+bool VirtualReceiver::DumpAfterFirstStage()
+{
     const uint8_t xtalReply = uint8_t('C' + m_Options.xtal);
     if (!SendCommand('T') || !Expect(&xtalReply, 1, "crystal reply"))
         return false;
@@ -212,15 +274,8 @@ bool VirtualReceiver::DumpSession()
     return true;
 }
 
-bool VirtualReceiver::UpgradeSession()
+bool VirtualReceiver::UpgradeAfterFirstStage(uint64_t flushes)
 {
-    if (!Reset("upgrade"))
-        return false;
-    // The program may have reopened its port before the reset's answer was read.
-    const uint64_t flushes = m_nFlushesAtReset;
-    const int xtal = m_Options.xtal;
-    if (!ExpectFirstStage(UpgradeLoader(xtal).data(), UpgradeLoader(xtal).size(), "upgrade loader"))
-        return false;
     if (!WaitForReopen(flushes, "the first stage"))
         return false;
 
@@ -290,6 +345,8 @@ bool VirtualReceiver::UpgradeSession()
         if (!out)
             Fault("cannot write " + m_Options.outputFile);
     }
+    if (m_Options.mode == VirtualReceiverOptions::Mode::Either)
+        StoreFlash(image);
     Notice("image received: " + std::to_string(length) + " bytes");
 
     if (!Sleep(m_Options.codeDelayMs))
@@ -303,6 +360,17 @@ bool VirtualReceiver::UpgradeSession()
         return false;
     Notice("upgrade done");
     return true;
+}
+
+void VirtualReceiver::StoreFlash(const std::vector<uint8_t>& image)
+{
+    std::copy(image.begin(), image.begin() + long(std::min(image.size(), m_Options.image.size())),
+        m_Options.image.begin());
+    if (m_Options.corruptAt >= 0 && size_t(m_Options.corruptAt) < std::min(image.size(), m_Options.image.size()))
+        m_Options.image[size_t(m_Options.corruptAt)] ^= 0xFF;
+    std::string reason;
+    if (!m_Options.flashFile.empty() && !WriteImageFile(m_Options.flashFile, m_Options.image, reason))
+        Fault("cannot write " + m_Options.flashFile + ": " + reason);
 }
 
 bool VirtualReceiver::Reset(const char* what)
@@ -334,9 +402,7 @@ bool VirtualReceiver::Reset(const char* what)
 
 bool VirtualReceiver::ExpectFirstStage(const uint8_t* loader, size_t loaderSize, const char* what)
 {
-    std::vector<uint8_t> expected(1 + FIRST_STAGE_BLOCK, 0);
-    expected[0] = FIRST_STAGE_MARK;
-    std::copy(loader, loader + loaderSize, expected.begin() + 1);
+    const std::vector<uint8_t> expected = FirstStageFrame(std::span(loader, loaderSize));
     return Expect(expected.data(), expected.size(), what);
 }
 

@@ -9,11 +9,17 @@
 #include <vector>
 
 struct VirtualReceiverOptions {
-    enum class Mode { Dump, Upgrade };
+    // Either: each session plays the dump or the upgrade the program starts.
+    enum class Mode { Dump, Upgrade, Either };
 
     Mode mode = Mode::Dump;
-    // Dump: the flash the receiver serves.
+    // Dump: the flash the receiver serves; an upgrade in Either mode writes into it.
     std::vector<uint8_t> image;
+    // Either: where the flash is kept after each upgrade; empty for nowhere.
+    std::string flashFile;
+    // The flash keeps the complement of every byte stored at this offset, so
+    // that what it holds differs from what it was given; -1 for none.
+    long corruptAt = -1;
     // Upgrade: where the received image is written; empty for none.
     std::string outputFile;
     // Crystal index 0..4 the program is expected to have chosen.
@@ -72,6 +78,11 @@ private:
 
     bool DumpSession();
     bool UpgradeSession();
+    bool EitherSession();
+    bool DumpAfterFirstStage();
+    bool UpgradeAfterFirstStage(uint64_t flushesBefore);
+    // Keeps the image at the start of the flash, with its faulty cell.
+    void StoreFlash(const std::vector<uint8_t>& image);
 
     bool Reset(const char* what);
     bool ExpectFirstStage(const uint8_t* loader, size_t loaderSize, const char* what);

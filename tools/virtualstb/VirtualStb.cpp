@@ -30,12 +30,17 @@ int Usage(std::FILE* stream, int status)
     std::fprintf(stream,
                  "usage: tavrel-virtual-stb dump --image FILE [options]\n"
                  "       tavrel-virtual-stb upgrade [--output FILE] [options]\n"
+                 "       tavrel-virtual-stb --flash FILE [options]\n"
                  "\n"
                  "Plays a receiver on a pseudo-terminal and prints its device. Point a port\n"
                  "at it, e.g. TAVREL_COM4=/dev/pts/5, or use --link.\n"
                  "\n"
                  "  --image FILE        flash image to serve (padded with 0xFF to 1 MiB)\n"
                  "  --output FILE       where the upgraded image is written\n"
+                 "  --flash FILE        the receiver's flash: each session plays the dump or the\n"
+                 "                      upgrade the program starts; a dump serves FILE (erased\n"
+                 "                      flash when it is missing), an upgrade writes into it\n"
+                 "  --corrupt-at N      the flash keeps a wrong byte at offset N (0x.. for hex)\n"
                  "  --xtal X            crystal the program is set to: 4M 8M 13.5M 16M 27M or 0-4 (27M)\n"
                  "  --baud N            pace the receiver's output at N baud\n"
                  "  --link PATH         also make the device reachable as PATH\n"
@@ -95,7 +100,7 @@ bool ParsePath(const char* option, const char* value, std::string& path)
     return true;
 }
 
-enum Option { IMAGE = 1000, OUTPUT, XTAL, BAUD, LINK, REPEAT, STALL_AFTER, STRAY, HANG_UP_AFTER, ANSWER_TIMEOUT,
+enum Option { IMAGE = 1000, OUTPUT, FLASH, CORRUPT_AT, XTAL, BAUD, LINK, REPEAT, STALL_AFTER, STRAY, HANG_UP_AFTER, ANSWER_TIMEOUT,
               CODE_DELAY, CODE_GAP, HELP };
 
 } // namespace
@@ -105,6 +110,8 @@ int main(int argc, char** argv)
     static const option OPTIONS[] = {
         {"image", required_argument, nullptr, IMAGE},
         {"output", required_argument, nullptr, OUTPUT},
+        {"flash", required_argument, nullptr, FLASH},
+        {"corrupt-at", required_argument, nullptr, CORRUPT_AT},
         {"xtal", required_argument, nullptr, XTAL},
         {"baud", required_argument, nullptr, BAUD},
         {"link", required_argument, nullptr, LINK},
@@ -133,6 +140,17 @@ int main(int argc, char** argv)
         case LINK:
             valid = ParsePath("link", optarg, options.linkPath);
             break;
+        case FLASH:
+            valid = ParsePath("flash", optarg, options.flashFile);
+            break;
+        case CORRUPT_AT: {
+            char* end = nullptr;
+            options.corruptAt = std::strtol(optarg, &end, 0);
+            valid = *optarg && !*end && options.corruptAt >= 0;
+            if (!valid)
+                std::fprintf(stderr, "tavrel-virtual-stb: --corrupt-at needs an offset, not '%s'\n", optarg);
+            break;
+        }
         case XTAL:
             valid = ParseXtal(optarg, options.xtal);
             if (!valid)
@@ -173,15 +191,25 @@ int main(int argc, char** argv)
         if (!valid)
             return 2;
     }
+    // With --flash the program's transfer decides, and the mode may be left out.
     const std::string mode = optind == argc - 1 ? argv[optind] : "";
     if (mode == "dump")
         options.mode = VirtualReceiverOptions::Mode::Dump;
     else if (mode == "upgrade")
         options.mode = VirtualReceiverOptions::Mode::Upgrade;
-    else
+    else if (!mode.empty() || optind != argc || options.flashFile.empty())
         return Usage(stderr, 2);
 
-    if (options.mode == VirtualReceiverOptions::Mode::Dump) {
+    if (!options.flashFile.empty()) {
+        options.mode = VirtualReceiverOptions::Mode::Either;
+        std::ifstream in(options.flashFile, std::ios::binary);
+        options.image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (options.image.size() > FLASH_SIZE) {
+            std::fprintf(stderr, "tavrel-virtual-stb: %s: larger than 1 MiB\n", options.flashFile.c_str());
+            return 2;
+        }
+        options.image.resize(FLASH_SIZE, 0xFF);
+    } else if (options.mode == VirtualReceiverOptions::Mode::Dump) {
         if (imageFile.empty()) {
             std::fprintf(stderr, "tavrel-virtual-stb: dump needs --image FILE\n");
             return 2;

@@ -1,0 +1,143 @@
+#include "CliCommand.h"
+
+#include "Cli.h"
+#include "CliArguments.h"
+#include "ImageFile.h"
+
+#include <algorithm>
+#include <span>
+
+namespace {
+
+constexpr size_t MAX_CSV_SIZE = 64 << 20;
+
+} // namespace
+
+Command::Command(const char* name, const char* usage, std::ostream& out, std::ostream& err)
+    : m_name(name)
+    , m_usage(usage)
+    , m_out(out)
+    , m_err(err)
+{
+}
+
+bool Command::Parse(CliArguments& arguments, const std::vector<std::string>& args, size_t operands, int& status)
+{
+    if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; })
+        != args.end()) {
+        m_out << m_usage;
+        status = EXIT_SAME;
+        return false;
+    }
+    std::string error;
+    if (!arguments.Parse(args, error))
+        return UsageError(error, status);
+    if (arguments.Operands().size() != operands)
+        return UsageError(arguments.Operands().size() < operands ? "missing operand" : "too many operands", status);
+    return true;
+}
+
+bool Command::UsageError(const std::string& text, int& status)
+{
+    m_err << "tavrel-cli " << m_name << ": " << text << "\nTry 'tavrel-cli " << m_name << " --help'.\n";
+    status = EXIT_TROUBLE;
+    return false;
+}
+
+int Command::Trouble(const std::string& path, const std::string& reason)
+{
+    m_err << "tavrel-cli: " << path << ": " << reason << "\n";
+    return EXIT_TROUBLE;
+}
+
+void Command::Note(const std::string& path, const std::string& text)
+{
+    m_err << "tavrel-cli: " << path << ": " << text << "\n";
+}
+
+bool Command::Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes)
+{
+    std::string reason;
+    const ImageReadResult result = ReadImageFile(path, maxSize, bytes, reason);
+    if (result != ImageReadResult::Read)
+        Trouble(path, result == ImageReadResult::TooLarge ? tooLarge : reason);
+    return result == ImageReadResult::Read;
+}
+
+bool Command::ReadImage(const std::string& path, Image& image)
+{
+    std::vector<uint8_t> bytes;
+    if (!Read(path, IMAGE_SIZE, "not a flash image: larger than 1 MiB", bytes))
+        return false;
+    PlaceImage(bytes, image.db->m_Image);
+    image.fileLength = bytes.size();
+    return true;
+}
+
+bool Command::Load(const std::string& path, Image& image)
+{
+    if (!ReadImage(path, image))
+        return false;
+    if (image.db->DecodeDatabase())
+        return true;
+    Trouble(path, "not a flash image: " + DecodeProblemOf(*image.db));
+    return false;
+}
+
+bool Command::ReadText(const std::string& path, std::string& text)
+{
+    std::vector<uint8_t> bytes;
+    if (!Read(path, MAX_CSV_SIZE, "larger than 64 MiB", bytes))
+        return false;
+    text.assign(bytes.begin(), bytes.end());
+    return true;
+}
+
+int Command::Emit(const std::optional<std::string>& path, const std::string& text)
+{
+    if (!path) {
+        m_out << text;
+        return EXIT_SAME;
+    }
+    std::string reason;
+    const auto* data = reinterpret_cast<const uint8_t*>(text.data());
+    if (!WriteImageFile(*path, std::span(data, text.size()), reason))
+        return Trouble(*path, reason);
+    return EXIT_SAME;
+}
+
+bool Command::Tables(const CliArguments& arguments, unsigned& tables, int& status)
+{
+    const std::string text = arguments.Value("--table").value_or("all");
+    const auto parsed = ParseTableList(text);
+    if (!parsed)
+        return UsageError("unknown table in --table " + text, status);
+    tables = *parsed;
+    return true;
+}
+
+bool Command::Match(const CliArguments& arguments, MatchMode& mode, int& status)
+{
+    const std::string text = arguments.Value("--match").value_or("offset");
+    if (text != "offset" && text != "reference")
+        return UsageError("--match is offset or reference, not " + text, status);
+    mode = text == "offset" ? MatchMode::Offset : MatchMode::Reference;
+    return true;
+}
+
+bool Command::Format(const CliArguments& arguments, const char* first, const char* second, std::string& format,
+    int& status)
+{
+    format = arguments.Value("--format").value_or(first);
+    if (format != first && format != second)
+        return UsageError(std::string("--format is ") + first + " or " + second + ", not " + format, status);
+    return true;
+}
+
+std::string DecodeProblemOf(const ChannelDatabase& db)
+{
+    std::string problem = DecodeProblemText(db.m_DecodeProblem);
+    if (db.m_nProblemTable >= 0)
+        problem = std::string("table ") + TableName(db.m_nProblemTable) + ": " + problem;
+    return problem;
+}

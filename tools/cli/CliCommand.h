@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ChannelDatabase.h"
+#include "ChannelRows.h"
+#include "RowMatcher.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+class CliArguments;
+
+// An image file read into a database of its own.
+struct Image {
+    std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
+    size_t fileLength = 0;
+};
+
+// One subcommand's arguments, messages and files: every message names the
+// file it is about, and the exit status follows from what went wrong.
+class Command {
+public:
+    Command(const char* name, const char* usage, std::ostream& out, std::ostream& err);
+
+    // False when the command should end: with 0 after --help, else with 2.
+    bool Parse(CliArguments& arguments, const std::vector<std::string>& args, size_t operands, int& status);
+    bool UsageError(const std::string& text, int& status);
+    // Reports a problem with a file and returns the exit status for it.
+    int Trouble(const std::string& path, const std::string& reason);
+    void Note(const std::string& path, const std::string& text);
+
+    // A whole regular file of at most maxSize bytes; false after reporting why not.
+    bool Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes);
+    // Reads an image file into the image buffer, decoded or not; false after reporting why not.
+    bool ReadImage(const std::string& path, Image& image);
+    // Reads and decodes an image file; false after reporting why not.
+    bool Load(const std::string& path, Image& image);
+    bool ReadText(const std::string& path, std::string& text);
+    // To the file named by -o, or to the standard output.
+    int Emit(const std::optional<std::string>& path, const std::string& text);
+
+    bool Tables(const CliArguments& arguments, unsigned& tables, int& status);
+    bool Match(const CliArguments& arguments, MatchMode& mode, int& status);
+    bool Format(const CliArguments& arguments, const char* first, const char* second, std::string& format,
+        int& status);
+
+    std::ostream& Out() { return m_out; }
+    std::ostream& Err() { return m_err; }
+
+private:
+    const char* m_name;
+    const char* m_usage;
+    std::ostream& m_out;
+    std::ostream& m_err;
+};
+
+// Why a database does not decode: the loader's first problem, with its table.
+std::string DecodeProblemOf(const ChannelDatabase& db);

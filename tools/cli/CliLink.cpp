@@ -1,0 +1,417 @@
+#include "CliLink.h"
+
+#include "Cli.h"
+#include "CliArguments.h"
+#include "CliCommand.h"
+#include "CodePageText.h"
+#include "Crystals.h"
+#include "DumpArchive.h"
+#include "FlashVerify.h"
+#include "ImageFile.h"
+#include "ProgressLine.h"
+#include "SerialPorts.h"
+#include "TransferRunner.h"
+#include "cnComm.h"
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* const DUMP_USAGE = R"(Usage: tavrel-cli dump --port DEVICE [--xtal CRYSTAL] -o FILE [--trace LOG] [--quiet]
+
+Reads the receiver's whole flash (1 MiB) into FILE. Once the port is open it
+asks you to reset the receiver; the transfer then runs by itself. FILE is
+replaced only once the dump is complete, and every complete dump is also kept
+in $XDG_DATA_HOME/tavrel/dumps (~/.local/share/tavrel/dumps). Prints whether
+the flash holds a channel database that decodes.
+
+  --port DEVICE    the serial device: /dev/ttyUSB0, or its stable name under
+                   /dev/serial/by-id ('tavrel-cli ports' lists them)
+  --xtal CRYSTAL   the receiver's crystal: 4M, 8M, 13.5M, 16M or 27M (the
+                   default); it sets the rate the transfer starts at
+  -o FILE          where the flash is written
+  --trace LOG      writes every byte sent and received and every step of the
+                   transfer to LOG, with timestamps: for support
+  --quiet          no progress and no notes; the request to reset the
+                   receiver and the errors still show
+
+Ctrl+C cancels: the port is closed and FILE is left as it was.
+)";
+
+const char* const UPGRADE_USAGE = R"(Usage: tavrel-cli upgrade --port DEVICE [--xtal CRYSTAL] IMAGE [--verify] [--force]
+                          [--trace LOG] [--quiet]
+
+Writes IMAGE into the receiver's flash, as many bytes as its flash holds, the
+way the window's Upgrade does. An image that does not decode is refused.
+
+  --verify         after the upgrade, asks for a second reset, reads the flash
+                   back and compares it with what was sent; the exit status is
+                   1 when it differs
+  --force          sends an image that does not decode, all of its bytes
+  --port, --xtal, --trace and --quiet are those of 'tavrel-cli dump'.
+
+Ctrl+C cancels. A cancelled upgrade leaves the receiver's flash incomplete:
+upgrade it again.
+)";
+
+const char* const VERIFY_USAGE = R"(Usage: tavrel-cli verify --port DEVICE [--xtal CRYSTAL] IMAGE [--trace LOG] [--quiet]
+
+Reads the receiver's flash and compares it with the bytes an upgrade of IMAGE
+writes: its flash size when it decodes, else the whole file. Prints the byte
+ranges that differ and, when both decode, the records that differ. The exit
+status is 0 when the receiver holds IMAGE and 1 when it does not. The dump is
+kept as 'tavrel-cli dump' keeps it; --port, --xtal, --trace and --quiet are
+those of dump.
+)";
+
+const char* const PORTS_USAGE = R"(Usage: tavrel-cli ports
+
+Lists the serial devices present: USB adapters (ttyUSB*, ttyACM*) with their
+stable names from /dev/serial/by-id, and the on-board ports (ttyS*) that have
+hardware behind them. Each is opened and let go again to tell whether you can
+use it; for one you cannot, it says why and what to do. Either name of a
+device goes to --port; the stable one stays the same when the adapter is
+plugged in elsewhere.
+)";
+
+// The number the device is known by inside the link; only the trace shows it.
+constexpr unsigned CLI_PORT = 1;
+// Multiplies the protocol's pauses; tests shorten them with it.
+constexpr const char* PAUSE_SCALE_VARIABLE = "TAVREL_PAUSE_SCALE";
+// A failed verify lists at most this many ranges and records.
+constexpr size_t MAX_LISTED = 100;
+
+std::atomic<TransferRunner*> g_pInterruptible { nullptr };
+
+extern "C" void OnInterrupt(int)
+{
+    if (TransferRunner* runner = g_pInterruptible.load())
+        runner->Cancel();
+}
+
+// While it lives, Ctrl+C and a termination cancel the transfer instead of
+// ending the program in the middle of it; a second Ctrl+C ends it at once.
+class InterruptCancels {
+public:
+    explicit InterruptCancels(TransferRunner& runner)
+    {
+        g_pInterruptible = &runner;
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &m_OldInterrupt);
+        sigaction(SIGTERM, &action, &m_OldTerminate);
+    }
+    ~InterruptCancels()
+    {
+        sigaction(SIGINT, &m_OldInterrupt, nullptr);
+        sigaction(SIGTERM, &m_OldTerminate, nullptr);
+        g_pInterruptible = nullptr;
+    }
+    InterruptCancels(const InterruptCancels&) = delete;
+    InterruptCancels& operator=(const InterruptCancels&) = delete;
+
+private:
+    struct sigaction m_OldInterrupt {};
+    struct sigaction m_OldTerminate {};
+};
+
+// The link options every transfer command shares.
+struct LinkOptions {
+    std::string device;
+    int xtal = DEFAULT_XTAL;
+    std::optional<std::string> trace;
+    bool quiet = false;
+};
+
+bool ParseLinkOptions(Command& command, const CliArguments& arguments, LinkOptions& options, int& status)
+{
+    const std::optional<std::string> device = arguments.Value("--port");
+    if (!device || device->empty())
+        return command.UsageError("--port DEVICE is missing", status);
+    options.device = *device;
+    const std::string xtal = arguments.Value("--xtal").value_or(XTAL_NAMES[DEFAULT_XTAL]);
+    options.xtal = XtalIndex(xtal);
+    if (options.xtal < 0)
+        return command.UsageError("--xtal is 4M, 8M, 13.5M, 16M or 27M, not " + xtal, status);
+    options.trace = arguments.Value("--trace");
+    options.quiet = arguments.Flag("--quiet");
+    return true;
+}
+
+// One receiver on one port for the length of a command: its transfers, the
+// progress they show, and their failures reported as the command's.
+class LinkSession : private TransferRunner::Listener {
+public:
+    LinkSession(Command& command, const LinkOptions& options, bool terminal)
+        : m_Command(command)
+        , m_Options(options)
+        , m_Comm(false)
+        , m_Runner(m_Comm, *this)
+        , m_Progress(command.Err(), terminal, options.quiet)
+    {
+        m_Comm.Devices().Assign(CLI_PORT, options.device);
+        // For tests against the virtual receiver, which need no pauses.
+        if (const char* scale = std::getenv(PAUSE_SCALE_VARIABLE))
+            m_Runner.SetPauseScale(std::clamp(std::strtod(scale, nullptr), 0.0, 1.0));
+    }
+
+    // False after reporting why the trace cannot be written.
+    bool StartTrace()
+    {
+        std::string reason;
+        if (!m_Options.trace || m_Runner.TraceTo(*m_Options.trace, reason)) {
+            m_Runner.Note("port 1 is " + m_Options.device + ", crystal " + XTAL_NAMES[m_Options.xtal]);
+            return true;
+        }
+        m_Command.Trouble(*m_Options.trace, reason);
+        return false;
+    }
+
+    // Reads the whole flash; false after reporting why not.
+    bool Dump(ChannelDatabase& into, const char* resetRequest)
+    {
+        m_strResetRequest = resetRequest;
+        m_nUpgradeLength = 0;
+        const InterruptCancels interrupt(m_Runner);
+        return Ended(m_Runner.Dump(CLI_PORT, m_Options.xtal, into), "the dump was cancelled; nothing was written");
+    }
+
+    // Sends the image's first m_nFlashSize bytes; false after reporting why not.
+    bool Upgrade(ChannelDatabase& image)
+    {
+        m_strResetRequest = "reset the receiver now (Ctrl+C cancels)";
+        m_nUpgradeLength = image.m_nFlashSize;
+        const InterruptCancels interrupt(m_Runner);
+        return Ended(m_Runner.Upgrade(CLI_PORT, m_Options.xtal, image),
+            "the upgrade was cancelled; the receiver's flash is incomplete: upgrade it again");
+    }
+
+    // Every complete dump is kept before anything is made of it.
+    void Keep(const ChannelDatabase& flash)
+    {
+        const DumpArchive archive;
+        std::string path;
+        std::string reason;
+        if (archive.Keep(std::span(flash.m_Image, IMAGE_SIZE), path, reason)) {
+            if (!m_Options.quiet)
+                m_Command.Note(path, "the dump is kept here");
+            return;
+        }
+        m_Command.Note(archive.Folder(), "the dump could not be kept: " + reason);
+    }
+
+    void Note(const std::string& text)
+    {
+        if (!m_Options.quiet)
+            m_Command.Note(m_Options.device, text);
+    }
+
+    // Dumps the flash, keeps it, and prints what it holds against the image:
+    // the exit status says whether they differ.
+    int Verify(const std::string& imagePath, std::span<const uint8_t> image, const char* resetRequest)
+    {
+        const auto flash = std::make_unique<ChannelDatabase>();
+        if (!Dump(*flash, resetRequest))
+            return EXIT_TROUBLE;
+        Keep(*flash);
+        const FlashVerification verification
+            = VerifyFlash(image, std::span(flash->m_Image, IMAGE_SIZE), AnsiCodePageText());
+        if (verification.Same()) {
+            m_Command.Out() << "the receiver holds " << imagePath << " (" << verification.compared
+                            << " bytes compared)\n";
+            return EXIT_SAME;
+        }
+        m_Command.Out() << "the receiver's flash differs from " << imagePath << "\n"
+                        << VerificationText(verification, MAX_LISTED, MAX_LISTED);
+        return EXIT_DIFFERENT;
+    }
+
+private:
+    bool Ended(TransferRunner::Result result, const char* cancelled)
+    {
+        m_Progress.Finish();
+        const std::string& device = m_Options.device;
+        switch (result) {
+        case TransferRunner::Result::Done:
+            return true;
+        case TransferRunner::Result::Cancelled:
+            m_Command.Trouble(device, cancelled);
+            break;
+        case TransferRunner::Result::PortFailed:
+            if (m_Runner.Error())
+                m_Command.Err() << "tavrel-cli: " << PortFailureText(device, m_Runner.Error()) << "\n";
+            else
+                m_Command.Trouble(device, "the port cannot be opened");
+            break;
+        case TransferRunner::Result::LinkLost:
+            m_Command.Trouble(device, std::string("the receiver link was lost: ") + std::strerror(m_Runner.Error()));
+            break;
+        case TransferRunner::Result::Failed:
+            m_Command.Trouble(device, "the port could not be opened again at the transfer rate ("
+                    + m_Runner.Message() + ")");
+            break;
+        }
+        return false;
+    }
+
+    void OnStage(TransferRunner::Stage stage) override
+    {
+        switch (stage) {
+        case TransferRunner::Stage::WaitingForReset:
+            m_Command.Note(m_Options.device, m_strResetRequest);
+            break;
+        case TransferRunner::Stage::Reading:
+            m_Progress.Start("dump");
+            break;
+        case TransferRunner::Stage::Upgrading:
+            m_Progress.Start("upgrade");
+            break;
+        }
+    }
+
+    void OnProgress(uint32_t total, uint32_t done) override
+    {
+        if (m_nUpgradeLength == 0)
+            m_Progress.Show(total ? unsigned(uint64_t(done) * 100 / total) : 0, done, total);
+        else
+            m_Progress.Show(std::min(done, 100u), m_Runner.BytesSent(), m_nUpgradeLength);
+    }
+
+    Command& m_Command;
+    const LinkOptions& m_Options;
+    cnComm m_Comm;
+    TransferRunner m_Runner;
+    ProgressLine m_Progress;
+    std::string m_strResetRequest;
+    // Nonzero while an upgrade runs: the bytes it sends.
+    uint32_t m_nUpgradeLength = 0;
+};
+
+// The bytes an upgrade of the image writes: its flash size when it decodes;
+// else nothing says how large the flash is, and the file goes as it is.
+uint32_t WrittenLength(const Image& image, bool decodes)
+{
+    return decodes ? image.db->m_nFlashSize : uint32_t(image.fileLength);
+}
+
+std::string DecodeSummary(ChannelDatabase& db)
+{
+    if (!db.DecodeDatabase())
+        return "does not decode: " + DecodeProblemOf(db);
+    return "decodes: flash type " + std::to_string(db.m_nFlashType) + " (" + std::to_string(db.m_nFlashSize / 1024)
+        + " KiB), " + std::to_string(db.m_nSatCount) + " satellites, " + std::to_string(db.m_nTpCount)
+        + " transponders, " + std::to_string(db.m_nTvCount) + " TV and " + std::to_string(db.m_nRadioCount)
+        + " radio programs";
+}
+
+} // namespace
+
+int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
+{
+    Command command("dump", DUMP_USAGE, out, err);
+    CliArguments arguments({ "--port", "--xtal", "-o", "--trace" }, { "--quiet" });
+    int status = EXIT_SAME;
+    LinkOptions options;
+    if (!command.Parse(arguments, args, 0, status) || !ParseLinkOptions(command, arguments, options, status))
+        return status;
+    const std::optional<std::string> output = arguments.Value("-o");
+    if (!output) {
+        command.UsageError("-o FILE is missing", status);
+        return status;
+    }
+
+    LinkSession session(command, options, errIsTerminal);
+    const auto flash = std::make_unique<ChannelDatabase>();
+    if (!session.StartTrace() || !session.Dump(*flash, "reset the receiver now (Ctrl+C cancels)"))
+        return EXIT_TROUBLE;
+    session.Keep(*flash);
+    std::string reason;
+    if (!WriteImageFile(*output, std::span(flash->m_Image, IMAGE_SIZE), reason))
+        return command.Trouble(*output, reason);
+    out << *output << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(*flash) << "\n";
+    return EXIT_SAME;
+}
+
+int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
+{
+    Command command("upgrade", UPGRADE_USAGE, out, err);
+    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--verify", "--force", "--quiet" });
+    int status = EXIT_SAME;
+    LinkOptions options;
+    if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
+        return status;
+    const std::string& imagePath = arguments.Operands()[0];
+    Image image;
+    if (!command.ReadImage(imagePath, image))
+        return EXIT_TROUBLE;
+    const bool decodes = image.db->DecodeDatabase() != 0;
+    if (!decodes && !arguments.Flag("--force"))
+        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
+                + "; --force sends it anyway");
+    const uint32_t length = WrittenLength(image, decodes);
+    image.db->m_nFlashSize = length;
+
+    LinkSession session(command, options, errIsTerminal);
+    if (!session.StartTrace() || !session.Upgrade(*image.db))
+        return EXIT_TROUBLE;
+    session.Note("upgrade done: " + std::to_string(length) + " bytes sent");
+    if (!arguments.Flag("--verify"))
+        return EXIT_SAME;
+    return session.Verify(imagePath, std::span(image.db->m_Image, length),
+        "reset the receiver again to verify the upgrade (Ctrl+C cancels)");
+}
+
+int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
+{
+    Command command("verify", VERIFY_USAGE, out, err);
+    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--quiet" });
+    int status = EXIT_SAME;
+    LinkOptions options;
+    if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
+        return status;
+    const std::string& imagePath = arguments.Operands()[0];
+    Image image;
+    if (!command.ReadImage(imagePath, image))
+        return EXIT_TROUBLE;
+    const uint32_t length = WrittenLength(image, image.db->DecodeDatabase() != 0);
+
+    LinkSession session(command, options, errIsTerminal);
+    if (!session.StartTrace())
+        return EXIT_TROUBLE;
+    return session.Verify(imagePath, std::span(image.db->m_Image, length), "reset the receiver now (Ctrl+C cancels)");
+}
+
+int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Command command("ports", PORTS_USAGE, out, err);
+    CliArguments arguments({}, {});
+    int status = EXIT_SAME;
+    if (!command.Parse(arguments, args, 0, status))
+        return status;
+    const std::string root = SerialDeviceRoot();
+    const std::vector<SerialPort> ports = ListSerialPorts(root);
+    if (ports.empty()) {
+        command.Note(root, "no serial ports found");
+        return EXIT_SAME;
+    }
+    size_t width = 0;
+    for (const SerialPort& port : ports)
+        width = std::max(width, port.device.size());
+    for (const SerialPort& port : ports) {
+        std::string line = port.device;
+        line.append(width + 2 - port.device.size(), ' ');
+        line += port.usable ? "ready" : port.problem.reason;
+        if (!port.byId.empty())
+            line += "  " + port.byId;
+        out << line << "\n";
+        if (!port.usable && !port.problem.advice.empty())
+            out << std::string(width + 2, ' ') << port.problem.advice << "\n";
+    }
+    return EXIT_SAME;
+}
