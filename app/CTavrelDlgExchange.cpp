@@ -42,13 +42,16 @@ std::string FileName(const QString& path)
 
 // An image that did not decode has empty tables; there is nothing to export,
 // import into or compare.
-bool HasChannelList(AppState& state, QWidget* parent)
+bool HasChannelList(AppState& state, const LinkState& link, QWidget* parent)
 {
+    // A running dump writes the image; its menu items are grayed meanwhile.
+    if (!link.m_bTransferIdle)
+        return false;
     if (!state.m_bImageLoaded) {
         ShowWarning(parent, QStringLiteral("Please open file or dump first!"));
         return false;
     }
-    if (state.Database().m_DecodeProblem != DecodeProblem::None) {
+    if (!state.m_bImageDecoded) {
         ShowWarning(parent, QStringLiteral("The bin file is not right!"));
         return false;
     }
@@ -59,7 +62,7 @@ bool HasChannelList(AppState& state, QWidget* parent)
 
 void CTavrelDlg::OnExportCsv()
 {
-    if (!HasChannelList(m_state, this))
+    if (!HasChannelList(m_state, Link(), this))
         return;
     const QString path = Prompts().SaveFileName(this, CSV_NAME, CSV_FILTER);
     if (path.isEmpty())
@@ -73,7 +76,7 @@ void CTavrelDlg::OnExportCsv()
 
 void CTavrelDlg::OnImportCsv()
 {
-    if (!HasChannelList(m_state, this))
+    if (!HasChannelList(m_state, Link(), this))
         return;
     const QString path = Prompts().OpenFileName(this, CSV_FILTER);
     if (path.isEmpty())
@@ -118,7 +121,7 @@ void CTavrelDlg::OnImportCsv()
 
 void CTavrelDlg::OnCompareWith()
 {
-    if (!HasChannelList(m_state, this))
+    if (!HasChannelList(m_state, Link(), this))
         return;
     const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
     if (path.isEmpty())

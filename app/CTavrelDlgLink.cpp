@@ -31,8 +31,8 @@ namespace {
 static_assert(CTavrelDlg::XTAL_COUNT == XTAL_COUNT);
 
 // Every item of the menu bar; a menu change grays some and enables the rest.
-constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP,
-    ID_TOOLS_ADVANCE, ID_HELP_ABOUT };
+constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
+    ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP, ID_TOOLS_ADVANCE, ID_HELP_ABOUT };
 
 // The controls a running transfer locks besides the transfer buttons.
 constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE,
@@ -188,7 +188,8 @@ void CTavrelDlg::StartTransfer()
     for (int id : LOCKED_BY_TRANSFER)
         Control(id)->setEnabled(false);
     SetStatusText("Please reset the STB!");
-    SetMenuGrayed({ ID_FILE_OPEN, ID_FILE_SAVE, ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+    SetMenuGrayed({ ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
+        ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
 }
 
 void CTavrelDlg::OpenPortForTransfer()

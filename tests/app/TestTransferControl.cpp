@@ -178,7 +178,8 @@ private:
         QVERIFY(Enabled(IDC_CANCEL));
         for (int id : { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE, IDC_SERVICE_TAB })
             QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
-        for (int command : { ID_FILE_OPEN, ID_FILE_SAVE, ID_TOOLS_DUMP, ID_TOOLS_UPGRADE })
+        for (int command : { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
+                 ID_TOOLS_DUMP, ID_TOOLS_UPGRADE })
             QVERIFY2(!MenuEnabled(command), qPrintable(QString::number(command)));
         for (int command : { ID_FILE_EXIT, ID_TOOLS_ADVANCE, ID_HELP_ABOUT })
             QVERIFY(MenuEnabled(command));
@@ -194,8 +195,8 @@ private:
         QVERIFY(!Enabled(IDC_CANCEL));
         for (int id : { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE, IDC_SERVICE_TAB })
             QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
-        for (int command : { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP,
-                 ID_TOOLS_ADVANCE, ID_HELP_ABOUT })
+        for (int command : { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
+                 ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP, ID_TOOLS_ADVANCE, ID_HELP_ABOUT })
             QVERIFY2(MenuEnabled(command), qPrintable(QString::number(command)));
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
