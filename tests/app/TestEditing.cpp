@@ -12,6 +12,7 @@
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "PromptRecorder.h"
+#include "WindowFixture.h"
 #include "RecordList.h"
 #include "TestImages.h"
 #include "ViewLists.h"
@@ -106,12 +107,10 @@ QStringList Names(const ProgramRecord* table, uint16_t count)
 
 } // namespace
 
-class TestEditing : public QObject {
+class TestEditing : public QObject, protected WindowFixture {
     Q_OBJECT
 
 private:
-    CTavrelApp& app() { return TheApp(); }
-    ChannelDatabase& db() { return app().Database(); }
     CDragDropListCtrl& List() const { return *m_dialog->RecordList(); }
     QTreeWidget& Tree() const { return *m_dialog->SatTree(); }
     QUndoStack& Stack() const { return *m_dialog->UndoStack(); }
@@ -237,31 +236,17 @@ private:
         }
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CTavrelDlg> m_dialog;
-    PromptRecorder m_prompts;
 
 private slots:
     void init()
     {
-        app().ResetState();
-        m_prompts = PromptRecorder();
-        SetPrompts(&m_prompts);
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        OpenFreshWindow();
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         Open(EditImage().Build());
-        // Start-up may complain about the receiver's port; not these tests' business.
-        m_prompts.messages.clear();
     }
 
-    void cleanup()
-    {
-        m_dialog.reset();
-        SetPrompts(nullptr);
-        m_dir.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void theEditMenuNamesTheStepsAndTakesTheKeys()
     {

@@ -7,6 +7,7 @@
 #include "MainResources.h"
 #include "PrivateSettings.h"
 #include "PromptRecorder.h"
+#include "WindowFixture.h"
 #include "TestImages.h"
 
 #include <QtCore/QTemporaryDir>
@@ -18,11 +19,10 @@
 #include <cstring>
 #include <memory>
 
-class TestExchange : public QObject {
+class TestExchange : public QObject, protected WindowFixture {
     Q_OBJECT
 
 private:
-    ChannelDatabase& db() { return TheApp().Database(); }
     QString PathOf(const QString& name) const { return m_dir->filePath(name); }
     QStringList Names() const { return ColumnTexts(*m_dialog->RecordList(), 1); }
 
@@ -49,30 +49,17 @@ private:
 
     std::vector<uint8_t> Image() { return std::vector<uint8_t>(db().m_Image, db().m_Image + IMAGE_SIZE); }
 
-    std::unique_ptr<CTavrelDlg> m_dialog;
-    PromptRecorder m_prompts;
-    std::unique_ptr<QTemporaryDir> m_dir;
 
 private slots:
     void init()
     {
-        TheApp().ResetState();
-        m_prompts = PromptRecorder();
-        SetPrompts(&m_prompts);
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(TheApp(), TheApp().m_Comm, TheApp().m_Link);
+        OpenFreshWindow();
         const QString path = PathOf(QStringLiteral("small.bin"));
         QVERIFY(WriteBytes(path, SmallImage().Build()));
         m_dialog->OpenImage(path);
-        m_prompts.messages.clear();
     }
 
-    void cleanup()
-    {
-        m_dialog.reset();
-        SetPrompts(nullptr);
-        m_dir.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void theFileMenuOffersTheNewItems()
     {
@@ -165,7 +152,7 @@ private slots:
 
     void nothingToExchangeWithoutAnImage()
     {
-        TheApp().ResetState();
+        app().ResetState();
         for (const int id : { ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE })
             m_dialog->MenuAction(id)->trigger();
         QCOMPARE(m_prompts.Texts(), QStringList(3, QStringLiteral("Please open file or dump first!")));
@@ -177,7 +164,6 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TAVREL_COM4", "/nonexistent/tavrel-com4");
     qputenv("TAVREL_CODEPAGE", "1252");
     const PrivateSettings settings;
     CTavrelApp app(argc, argv);

@@ -9,6 +9,7 @@
 #include "RecordList.h"
 #include "SampleImage.h"
 #include "SilentLine.h"
+#include "WindowFixture.h"
 #include "TestImages.h"
 #include "VersionText.h"
 
@@ -33,18 +34,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-constexpr const char* NO_PORT = "/nonexistent/tavrel-com4";
-
-} // namespace
-
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, protected WindowFixture {
     Q_OBJECT
 
 private:
-    CTavrelApp& app() { return TheApp(); }
-    ChannelDatabase& db() { return app().Database(); }
 
     QString PathOf(const QString& name) const { return m_dir->filePath(name); }
 
@@ -124,30 +117,15 @@ private:
         }, LIST_PROGRAMS);
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CTavrelDlg> m_dialog;
-    PromptRecorder m_prompts;
 
 private slots:
     void init()
     {
-        app().ResetState();
-        m_prompts = PromptRecorder();
-        SetPrompts(&m_prompts);
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
-        // Start-up finds no receiver port; that message is not what these tests check.
-        m_prompts.messages.clear();
+        OpenFreshWindow();
         qunsetenv("TAVREL_CODEPAGE");
     }
 
-    void cleanup()
-    {
-        m_dialog.reset();
-        app().m_Comm.Devices().Assign(4, NO_PORT);
-        SetPrompts(nullptr);
-        m_dir.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void startUpShowsAnEmptyFixedWindow()
     {
@@ -796,7 +774,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const PrivateSettings settings;
     CTavrelApp app(argc, argv);
-    app.m_Comm.Devices().Assign(4, NO_PORT);
     TestMainWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "MainResources.h"
 #include "PrivateSettings.h"
 #include "PromptRecorder.h"
+#include "WindowFixture.h"
 #include "TestImages.h"
 
 #include <QtCore/QTemporaryDir>
@@ -50,12 +51,10 @@ ImageBuilder CommandImage()
 
 } // namespace
 
-class TestRecordCommands : public QObject {
+class TestRecordCommands : public QObject, protected WindowFixture {
     Q_OBJECT
 
 private:
-    CTavrelApp& app() { return TheApp(); }
-    ChannelDatabase& db() { return app().Database(); }
     CDragDropListCtrl& List() const { return *m_dialog->RecordList(); }
     QWidget* Viewport() const { return List().viewport(); }
 
@@ -130,33 +129,19 @@ private:
         return menuShown;
     }
 
-    std::unique_ptr<CTavrelDlg> m_dialog;
-    PromptRecorder m_prompts;
-    std::unique_ptr<QTemporaryDir> m_dir;
 
 private slots:
     void init()
     {
-        app().ResetState();
-        m_prompts = PromptRecorder();
-        SetPrompts(&m_prompts);
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        OpenFreshWindow();
         const QString path = m_dir->filePath(QStringLiteral("commands.bin"));
         QVERIFY(WriteBytes(path, CommandImage().Build()));
         m_dialog->OpenImage(path);
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-        // Start-up may complain about the receiver's port; not these tests' business.
-        m_prompts.messages.clear();
     }
 
-    void cleanup()
-    {
-        m_dialog.reset();
-        SetPrompts(nullptr);
-        m_dir.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void lists_data()
     {

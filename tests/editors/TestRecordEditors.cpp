@@ -8,6 +8,7 @@
 #include "ProgEditDlg.h"
 #include "PrivateSettings.h"
 #include "PromptRecorder.h"
+#include "WindowFixture.h"
 #include "SatEditDlg.h"
 #include "TestImages.h"
 #include "TpEditDlg.h"
@@ -96,12 +97,10 @@ std::array<uint8_t, 8> Key(const ProgramRecord& prog)
 
 } // namespace
 
-class TestRecordEditors : public QObject {
+class TestRecordEditors : public QObject, protected WindowFixture {
     Q_OBJECT
 
 private:
-    CTavrelApp& app() { return TheApp(); }
-    ChannelDatabase& db() { return app().Database(); }
     CReportListCtrl& List() const { return *m_dialog->RecordList(); }
     QTreeWidget& Tree() const { return *m_dialog->SatTree(); }
 
@@ -167,30 +166,19 @@ private:
         return builder.Build();
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<CTavrelDlg> m_dialog;
-    PromptRecorder m_prompts;
 
 private slots:
     void init()
     {
-        app().ResetState();
-        m_prompts = PromptRecorder();
-        SetPrompts(&m_prompts);
         qunsetenv("TAVREL_CODEPAGE");
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
-        // Start-up finds no receiver port; that message is not what these tests check.
-        m_prompts.messages.clear();
+        OpenFreshWindow();
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
 
     void cleanup()
     {
-        m_dialog.reset();
-        SetPrompts(nullptr);
-        m_dir.reset();
+        CloseWindow();
         qunsetenv("TAVREL_CODEPAGE");
     }
 
