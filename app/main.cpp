@@ -1,5 +1,6 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "CodePageText.h"
 #include "VersionText.h"
 
 #include <QtCore/QCommandLineParser>
@@ -64,6 +65,7 @@ int main(int argc, char** argv)
         return 2;
     }
     app.m_Comm.Devices().ReadEnvironment();
+    ChooseAnsiCodePage(CodePageFromEnvironment());
     if (const char* trace = std::getenv("TAVREL_TRACE"))
         app.m_Link.m_strTraceFile = trace;
     CTavrelDlg dialog(app, app.m_Comm, app.m_Link);

@@ -202,7 +202,7 @@ int CodePageForLocale(const char* locale)
     return 1252;
 }
 
-int AnsiCodePage()
+int CodePageFromEnvironment()
 {
     if (const char* forced = std::getenv("TAVREL_CODEPAGE"); forced && *forced) {
         const int codePage = std::atoi(forced);
@@ -214,6 +214,24 @@ int AnsiCodePage()
             return CodePageForLocale(value);
     }
     return 1252;
+}
+
+namespace {
+
+int chosenCodePage = 0;
+
+} // namespace
+
+void ChooseAnsiCodePage(int codePage)
+{
+    chosenCodePage = codePage;
+}
+
+int AnsiCodePage()
+{
+    if (chosenCodePage == 0)
+        chosenCodePage = CodePageFromEnvironment();
+    return chosenCodePage;
 }
 
 const CodePageText& AnsiCodePageText()

@@ -39,6 +39,11 @@ private:
 int CodePageForLocale(const char* locale);
 
 // TAVREL_CODEPAGE when set, otherwise the code page of the user's locale.
+int CodePageFromEnvironment();
+
+// The code page of names in the image. Programs choose it once at start;
+// until one is chosen, the first use takes it from the environment.
+void ChooseAnsiCodePage(int codePage);
 int AnsiCodePage();
 
 // The converter for AnsiCodePage(), made anew when the choice changes.

@@ -3,6 +3,7 @@
 #include "CDragDropListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "CodePageText.h"
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "PrivateSettings.h"
@@ -164,7 +165,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TAVREL_CODEPAGE", "1252");
+    ChooseAnsiCodePage(1252);
     const PrivateSettings settings;
     CTavrelApp app(argc, argv);
     TestExchange test;

@@ -2,6 +2,7 @@
 #include "CReportListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "CodePageText.h"
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "PrivateSettings.h"
@@ -122,7 +123,7 @@ private slots:
     void init()
     {
         OpenFreshWindow();
-        qunsetenv("TAVREL_CODEPAGE");
+        ChooseAnsiCodePage(1252);
     }
 
     void cleanup() { CloseWindow(); }
@@ -756,7 +757,7 @@ private slots:
 
     void namesFollowTheAnsiCodePage()
     {
-        qputenv("TAVREL_CODEPAGE", "936");
+        ChooseAnsiCodePage(936);
         ImageBuilder builder;
         // "卫星" and "中文台" in GBK.
         builder.AddSatellite(MakeSatellite(1, "\xCE\xC0\xD0\xC7"));

@@ -1,6 +1,7 @@
 #include "CReportListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "CodePageText.h"
 #include "EditorResources.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
@@ -170,7 +171,7 @@ private:
 private slots:
     void init()
     {
-        qunsetenv("TAVREL_CODEPAGE");
+        ChooseAnsiCodePage(1252);
         OpenFreshWindow();
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
@@ -179,7 +180,6 @@ private slots:
     void cleanup()
     {
         CloseWindow();
-        qunsetenv("TAVREL_CODEPAGE");
     }
 
     void programEditorShowsTheProgramOfTheRow()
@@ -316,7 +316,7 @@ private slots:
         QFETCH(QString, kept);
         QFETCH(QByteArray, codePage);
         if (!codePage.isEmpty())
-            qputenv("TAVREL_CODEPAGE", codePage);
+            ChooseAnsiCodePage(codePage.toInt());
         Open(SmallImage().Build());
         if (listType == LIST_SATELLITES)
             ShowSatellites();
@@ -370,7 +370,7 @@ private slots:
         QCOMPARE(List().GetItemText(2, 1), QString());
 
         // Two-byte characters are never split: "A" and five of them fill 11 bytes.
-        qputenv("TAVREL_CODEPAGE", "936");
+        ChooseAnsiCodePage(936);
         QVERIFY(EditRow<ProgEditDlg>(1, [](ProgEditDlg& dialog) {
             SetText(dialog, IDC_PROG_NAME, QStringLiteral("A中文台中文台"));
             Click(dialog, IDC_PROG_OK);

@@ -43,10 +43,19 @@ private slots:
     {
         qputenv("LC_ALL", "ru_RU.UTF-8");
         qputenv("TAVREL_CODEPAGE", "936");
-        QCOMPARE(AnsiCodePage(), 936);
+        QCOMPARE(CodePageFromEnvironment(), 936);
         qunsetenv("TAVREL_CODEPAGE");
-        QCOMPARE(AnsiCodePage(), 1251);
+        QCOMPARE(CodePageFromEnvironment(), 1251);
         qunsetenv("LC_ALL");
+    }
+
+    void theChosenCodePageStaysWhenTheEnvironmentChanges()
+    {
+        ChooseAnsiCodePage(1251);
+        qputenv("TAVREL_CODEPAGE", "936");
+        QCOMPARE(AnsiCodePage(), 1251);
+        QCOMPARE(AnsiToText("\xC0", 1), QStringLiteral("А"));
+        qunsetenv("TAVREL_CODEPAGE");
     }
 
     void chineseNamesRoundTrip()
