@@ -1,6 +1,7 @@
 // tavrel-cli's receiver commands against the virtual receiver, and its port list over a made-up /dev.
 
 #include "ChannelDatabase.h"
+#include "CliLink.h"
 #include "CliRun.h"
 #include "ProgressLine.h"
 #include "SampleImage.h"
@@ -110,13 +111,13 @@ protected:
         ASSERT_NE(mkdtemp(name), nullptr);
         m_dir = name;
         setenv("XDG_DATA_HOME", (m_dir / "data").c_str(), 1);
-        setenv("TAVREL_PAUSE_SCALE", "0.01", 1);
+        SetLinkPauseScale(0.01);
         m_sample = MakeSampleImage();
         WriteFile(Path("sample.bin"), m_sample);
     }
     void TearDown() override
     {
-        unsetenv("TAVREL_PAUSE_SCALE");
+        SetLinkPauseScale(1.0);
         unsetenv("TAVREL_DEV_ROOT");
         fs::remove_all(m_dir);
     }

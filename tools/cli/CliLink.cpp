@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <atomic>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -80,12 +79,11 @@ plugged in elsewhere.
 
 // The number the device is known by inside the link; only the trace shows it.
 constexpr unsigned CLI_PORT = 1;
-// Multiplies the protocol's pauses; tests shorten them with it.
-constexpr const char* PAUSE_SCALE_VARIABLE = "TAVREL_PAUSE_SCALE";
 // A failed verify lists at most this many ranges and records.
 constexpr size_t MAX_LISTED = 100;
 
 std::atomic<TransferRunner*> g_pInterruptible { nullptr };
+double g_dPauseScale = 1.0;
 
 extern "C" void OnInterrupt(int)
 {
@@ -156,9 +154,7 @@ public:
         , m_Progress(command.Err(), terminal, options.quiet)
     {
         m_Comm.Devices().Assign(CLI_PORT, options.device);
-        // For tests against the virtual receiver, which need no pauses.
-        if (const char* scale = std::getenv(PAUSE_SCALE_VARIABLE))
-            m_Runner.SetPauseScale(std::clamp(std::strtod(scale, nullptr), 0.0, 1.0));
+        m_Runner.SetPauseScale(g_dPauseScale);
     }
 
     // False after reporting why the trace cannot be written.
@@ -414,4 +410,9 @@ int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << std::string(width + 2, ' ') << port.problem.advice << "\n";
     }
     return EXIT_SAME;
+}
+
+void SetLinkPauseScale(double scale)
+{
+    g_dPauseScale = scale;
 }
