@@ -39,14 +39,30 @@ ImageTable LocateTable(const ChannelDatabase& db, int tableId)
     return { entries, std::min(header.entryCount, room) };
 }
 
-// Replaces the attribute byte of the first entry equal to `entry`.
+// True when the word at `at` is part of a table header, which a damaged
+// directory may list among another table's entries.
+bool InHeader(const ChannelDatabase& db, uint32_t at)
+{
+    for (int id = 0; id < TABLE_COUNT; ++id) {
+        const uint32_t q = db.FindDirectoryTable(id, nullptr);
+        if (q != 0 && at >= q && at < q + DIRECTORY_HEADER_SIZE)
+            return true;
+    }
+    return false;
+}
+
+// Replaces the attribute byte of the first entry equal to `entry`. A word
+// that is a table header's, or would then read as the directory magic, is
+// left alone: the image would decode otherwise.
 bool WriteAttribute(ChannelDatabase& db, int tableId, DirectoryEntry entry, uint8_t attribute)
 {
     const ImageTable table = LocateTable(db, tableId);
     for (uint32_t i = 0; i < table.count; ++i) {
-        uint8_t* p = db.m_Image + table.entries + 4 * i;
-        if (ReadBE32(p) == entry) {
-            p[0] = attribute;
+        const uint32_t at = table.entries + 4 * i;
+        if (ReadBE32(db.m_Image + at) == entry) {
+            const DirectoryEntry written = (DirectoryEntry(attribute) << 24) | (entry & 0xFFFFFF);
+            if (written != DIRECTORY_MAGIC && !InHeader(db, at))
+                db.m_Image[at] = attribute;
             return true;
         }
     }

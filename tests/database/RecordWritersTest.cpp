@@ -104,6 +104,49 @@ TEST_F(RecordWriters, LockAndFavouritesGoToTheTabsTableAndKeepBitSeven)
     EXPECT_EQ(AttributeOf(TABLE_RADIO, radioOffset), 0x80);
 }
 
+TEST_F(RecordWriters, AnAttributeNeverTurnsAnEntryIntoTheDirectoryMagic)
+{
+    // Move the TV record to the offset that, with attribute 0x77, spells the magic.
+    const uint32_t moved = DIRECTORY_MAGIC & 0xFFFFFF;
+    std::memcpy(db->m_Image + moved, db->m_Image + tvOffset, PROGRAM_RECORD_SIZE);
+    const uint32_t entries = db->FindDirectoryTable(TABLE_TV, nullptr) + DIRECTORY_HEADER_SIZE;
+    WriteBE32(db->m_Image + entries, moved);
+    ASSERT_EQ(db->DecodeDatabase(), 1);
+
+    ProgramRecord tv = db->m_TvTable[0];
+    tv.lockBit = 1;
+    tv.favoriteBits = 0x76;
+    db->WriteProgram(tv, 0);
+    EXPECT_EQ(AttributeOf(TABLE_TV, moved), 0x00);
+    ASSERT_EQ(db->DecodeDatabase(), 1);
+    EXPECT_EQ(db->m_nTvCount, 2);
+
+    tv.favoriteBits = 0x74;
+    db->WriteProgram(tv, 0);
+    EXPECT_EQ(AttributeOf(TABLE_TV, moved), 0x75);
+}
+
+TEST_F(RecordWriters, AnAttributeNeverChangesAnotherTablesHeader)
+{
+    // A damaged count lets the TV entries run on over the radio header.
+    const uint32_t tvHeader = db->FindDirectoryTable(TABLE_TV, nullptr);
+    const uint32_t radioCount = db->FindDirectoryTable(TABLE_RADIO, nullptr) + 8;
+    const uint32_t radioHeader = radioCount - 8;
+    const uint32_t tvEnd = tvHeader + DIRECTORY_HEADER_SIZE + 4 * db->m_nTvCount;
+    std::memset(db->m_Image + tvEnd, 0, radioHeader - tvEnd);
+    const uint16_t overlapping = static_cast<uint16_t>((radioCount - tvHeader - DIRECTORY_HEADER_SIZE) / 4);
+    WriteBE32(db->m_Image + tvHeader + 8, overlapping + 1u);
+    ASSERT_EQ(db->DecodeDatabase(), 1);
+    ASSERT_EQ(db->m_TvTable[overlapping].entry, 1u);
+
+    ProgramRecord header = db->m_TvTable[overlapping];
+    header.lockBit = 1;
+    db->WriteProgram(header, 0);
+    EXPECT_EQ(ReadBE32(db->m_Image + radioCount), 1u);
+    ASSERT_EQ(db->DecodeDatabase(), 1);
+    EXPECT_EQ(db->m_nRadioCount, 1);
+}
+
 TEST_F(RecordWriters, ProgramListedUnderTheOtherTabStillGetsItsAttribute)
 {
     // Transponder 20 of HOTBIRD, radio tab.
