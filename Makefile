@@ -52,9 +52,11 @@ tsan: deps
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DTAVREL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/csv-corpus
 	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_database -max_total_time=$(FUZZ_SECONDS) -max_len=65533 -rss_limit_mb=4096 \
 		-print_final_stats=1 $(FUZZ_BUILD)/corpus fuzz/seeds
+	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_csv_import -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 \
+		-print_final_stats=1 $(FUZZ_BUILD)/csv-corpus fuzz/csv-seeds
 
 bench: build
 	$(BUILD)/bench/tavrel_bench
