@@ -19,6 +19,3 @@ public:
     cnComm m_Comm;
     LinkState m_Link;
 };
-
-// The running application object.
-CTavrelApp& TheApp();

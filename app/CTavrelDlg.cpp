@@ -4,7 +4,8 @@
 #include "CAboutDlg.h"
 #include "CReportListCtrl.h"
 #include "DialogBuilder.h"
-#include "ImageFile.h"
+#include "ImageDocument.h"
+#include "LinkState.h"
 #include "MainResources.h"
 #include "PassWord.h"
 #include "ProgEditDlg.h"
@@ -45,8 +46,8 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* 
     ConnectCommands();
     InitEditing();
     InitDialog();
-    m_SatEditDlg = std::make_unique<SatEditDlg>(m_state, this);
-    m_TpEditDlg = std::make_unique<TpEditDlg>(m_state, this);
+    m_SatEditDlg = std::make_unique<SatEditDlg>(this);
+    m_TpEditDlg = std::make_unique<TpEditDlg>(m_state.Database(), this);
     m_ProgEditDlg = std::make_unique<ProgEditDlg>(m_state, this);
     m_PassWordDlg = std::make_unique<PassWord>(m_state, this);
 }
@@ -150,8 +151,8 @@ void CTavrelDlg::InitDialog()
     if (auto* percent = FindControl<QLabel>(m_page, IDC_PERCENT))
         percent->setText(QStringLiteral("00%"));
 
+    Doc().Unload();
     std::memset(m_state.Database().m_Image, 0, IMAGE_SIZE);
-    m_state.m_bImageLoaded = 0;
 
     m_Tab->addTab(QStringLiteral("TV"));
     m_Tab->addTab(QStringLiteral("Radio"));
@@ -166,6 +167,11 @@ void CTavrelDlg::InitDialog()
     m_state.m_bAdvancedMode = 0;
 }
 
+ImageDocument& CTavrelDlg::Doc() const
+{
+    return m_state.Document();
+}
+
 QWidget* CTavrelDlg::Control(int id) const
 {
     return FindControl(m_page, id);
@@ -178,9 +184,9 @@ QAction* CTavrelDlg::MenuAction(int commandId) const
 
 bool CTavrelDlg::ReloadViews(int listType)
 {
-    m_state.m_bImageDecoded = m_state.Database().DecodeDatabase() != 0;
+    const bool decoded = Doc().Decode();
     UpdateTitle();
-    if (!m_state.m_bImageDecoded) {
+    if (!decoded) {
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return false;
     }
@@ -224,7 +230,7 @@ void CTavrelDlg::FillList(int listType)
 
 void CTavrelDlg::OnTreeSelChanged(QTreeWidgetItem* current)
 {
-    if (!current || !m_state.m_bImageLoaded)
+    if (!current || !Doc().IsLoaded())
         return;
     const auto choice = ChooseListForItem(std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes), current);
     if (!choice)
@@ -239,7 +245,7 @@ void CTavrelDlg::OnTreeSelChanged(QTreeWidgetItem* current)
 void CTavrelDlg::OnServiceTabChanged(int index)
 {
     m_state.m_nServiceTab = index;
-    if (!m_state.m_bImageLoaded)
+    if (!Doc().IsLoaded())
         return;
     FillList(m_state.m_nListType);
 }
@@ -256,31 +262,19 @@ void CTavrelDlg::OnFileOpen()
 
 bool CTavrelDlg::OpenImage(const QString& path)
 {
-    std::vector<uint8_t> bytes;
     std::string reason;
-    switch (ReadImageFile(QFile::encodeName(path).toStdString(), IMAGE_SIZE, bytes, reason)) {
-    case ImageReadResult::Failed:
+    switch (Doc().Open(QFile::encodeName(path).toStdString(), reason)) {
+    case ImageDocument::OpenResult::FileError:
         ShowFileError(path, QString::fromLocal8Bit(reason));
         return false;
-    case ImageReadResult::TooLarge:
+    case ImageDocument::OpenResult::TooLarge:
+    case ImageDocument::OpenResult::NotDecoded:
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return false;
-    case ImageReadResult::Read:
+    case ImageDocument::OpenResult::Opened:
         break;
     }
-    // The file is tried on a copy: a refused file leaves the shown image,
-    // its bytes and its state exactly as they were.
-    auto candidate = std::make_unique<ChannelDatabase>();
-    PlaceImage(bytes, candidate->m_Image);
-    if (!candidate->DecodeDatabase()) {
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
-        return false;
-    }
-    std::copy_n(candidate->m_Image, IMAGE_SIZE, m_state.Database().m_Image);
-    StartNewHistory();
-    m_state.m_bImageLoaded = 1;
-    m_state.m_bRawDump = false;
-    MarkImageUnmodified();
+    UpdateEditActions();
     ReloadViews(LIST_PROGRAMS);
     return true;
 }
@@ -292,17 +286,11 @@ void CTavrelDlg::OnFileSave()
 
 bool CTavrelDlg::SaveImage()
 {
-    if (!m_state.m_bImageLoaded) {
+    if (!Doc().IsLoaded()) {
         ShowWarning(this, QStringLiteral("Please open file or dump first!"));
         return false;
     }
-    const ChannelDatabase& db = m_state.Database();
-    size_t size = 0;
-    if (m_state.m_bRawDump)
-        size = IMAGE_SIZE;
-    else if (m_state.m_bImageDecoded)
-        size = std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE);
-    if (size == 0) {
+    if (Doc().FlashBytes().empty()) {
         // Nothing decodes, so nothing says which bytes belong to the flash.
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return false;
@@ -311,11 +299,11 @@ bool CTavrelDlg::SaveImage()
     if (path.isEmpty())
         return false;
     std::string reason;
-    if (!WriteImageFile(QFile::encodeName(path).toStdString(), std::span(db.m_Image, size), reason)) {
+    if (!Doc().Save(QFile::encodeName(path).toStdString(), reason)) {
         ShowFileError(path, QString::fromLocal8Bit(reason));
         return false;
     }
-    MarkImageUnmodified();
+    UpdateTitle();
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }
@@ -325,16 +313,7 @@ bool CTavrelDlg::IsImageModified() const
     // A running dump overwrites the image; what it held was settled when the dump began.
     if (!Link().m_bTransferIdle && !Link().m_bUpgradeMode && !Link().m_pDumpTarget)
         return false;
-    if (!m_state.m_bImageLoaded || m_state.m_bRawDump || m_SavedImage.size() != IMAGE_SIZE)
-        return false;
-    return std::memcmp(m_SavedImage.data(), m_state.Database().m_Image, IMAGE_SIZE) != 0;
-}
-
-void CTavrelDlg::MarkImageUnmodified()
-{
-    const uint8_t* image = m_state.Database().m_Image;
-    m_SavedImage.assign(image, image + IMAGE_SIZE);
-    UpdateTitle();
+    return Doc().IsModified();
 }
 
 void CTavrelDlg::UpdateTitle()

@@ -23,7 +23,7 @@
 
 class AppState;
 class cnComm;
-class ImageDelta;
+class ImageDocument;
 struct LinkState;
 class PassWord;
 class ProgEditDlg;
@@ -39,7 +39,6 @@ class QPushButton;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
-class QUndoStack;
 class ProgramFlagsDlg;
 class SatEditDlg;
 class TpEditDlg;
@@ -60,30 +59,24 @@ public:
     // Decodes the image and rebuilds the views; false (with a warning) when
     // the image is not recognised, in which case the views stay as they were.
     bool ReloadViews(int listType);
-    // Every change of the image runs through here as one step: `change`
-    // writes the image and returns false when it changed nothing (a refused
-    // move), in which case the views are left alone. `description` names the
-    // step for the user ("delete 3 programs"). The bytes it changed become
-    // one step of the undo history, and the views are rebuilt around the
-    // user's place (CTavrelDlgEdit.cpp).
+    // Every change of the image runs through here as one step of the
+    // document's history: `change` writes the image and returns false when it
+    // changed nothing (a refused move), in which case the views are left
+    // alone. `description` names the step for the user ("delete 3
+    // programs"). The views are rebuilt around the user's place
+    // (CTavrelDlgEdit.cpp).
     bool ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType);
-    // Flips the image by one step of the history and rebuilds the views
-    // around the user's place, selecting the rows of these records.
-    void FlipImage(const ImageDelta& delta, const std::vector<uint32_t>& select);
-    // A new image is in: the history of the old one ends.
-    void StartNewHistory();
-    QUndoStack* UndoStack() const { return m_undoStack; }
     QLineEdit* Filter() const { return m_Filter; }
     void RefreshCounters();
     void FillTree();
     void FillList(int listType);
 
-    // Reads an image file and, only when it decodes, makes it the image and
-    // shows it; a refused file changes nothing. The file commands and the
-    // command line use it.
+    // Opens an image file and shows it; a refused file changes nothing. The
+    // file commands and the command line use it.
     bool OpenImage(const QString& path);
 
-    // The image's bytes differ from what was last opened, dumped or saved.
+    // The image's bytes differ from what was last opened, dumped or saved;
+    // not while a dump is overwriting them.
     bool IsImageModified() const;
 
     CDragDropListCtrl* RecordList() const { return m_List; }
@@ -186,6 +179,7 @@ private:
     void ShutDownLink();
     cnComm& Comm() const { return m_Comm; }
     LinkState& Link() const { return m_Link; }
+    ImageDocument& Doc() const;
     bool OpenSelectedPort();
     void OpenPortForTransfer();
     void ShowPortState(bool open);
@@ -209,7 +203,6 @@ private:
     // Asks whether to save a modified image before it is replaced or the
     // program ends; false when the user cancels (or the save failed).
     bool ConfirmDiscardChanges();
-    void MarkImageUnmodified();
     void UpdateTitle();
     void Finish(int result);
 
@@ -219,7 +212,6 @@ private:
     // One step back (undo) or forward (redo), when the image is where the
     // step expects it.
     void StepHistory(bool back);
-    void ForgetHistory();
     ViewPlace CapturePlace() const;
     void ReloadAt(const ViewPlace& place, int listType);
     // Called by ReloadViews once the tree is rebuilt: selects the node of
@@ -253,8 +245,6 @@ private:
     QProgressBar* m_Progress = nullptr;
     QStatusBar* m_StatusBar = nullptr;
     QString m_strTitle;
-    // The image as last opened, dumped or saved.
-    std::vector<uint8_t> m_SavedImage;
     DumpArchive m_DumpArchive;
     bool m_centred = false;
     std::unique_ptr<CUIThread> m_pWorkThread;
@@ -273,7 +263,6 @@ private:
     std::unique_ptr<PassWord> m_PassWordDlg;
     std::unique_ptr<ProgramFlagsDlg> m_ProgramFlagsDlg;
 
-    QUndoStack* m_undoStack = nullptr;
     QLineEdit* m_Filter = nullptr;
     std::optional<ViewPlace> m_pendingPlace;
 };

@@ -5,8 +5,7 @@
 #include "AppState.h"
 #include "CodePage.h"
 #include "DialogBuilder.h"
-#include "ImageChangeCommand.h"
-#include "ImageDelta.h"
+#include "ImageDocument.h"
 #include "LinkState.h"
 #include "MainResources.h"
 #include "ProgramFlagsDlg.h"
@@ -14,7 +13,6 @@
 #include "UserPrompts.h"
 
 #include <QtGui/QAction>
-#include <QtGui/QUndoStack>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QScrollBar>
@@ -24,10 +22,6 @@
 #include <numeric>
 
 namespace {
-
-// Enough for a session's work, and a bound on memory: a step that rewrites
-// the whole directory of a full image holds about 20 KiB.
-constexpr int MAX_UNDO_STEPS = 1000;
 
 constexpr uint32_t NO_RECORD = 0xFFFFFFFF;
 
@@ -40,11 +34,6 @@ const QStringList FILTER_HEADINGS = {
 bool IsProgramList(int listType)
 {
     return listType == LIST_PROGRAMS || listType == LIST_TP_PROGRAMS;
-}
-
-std::span<uint8_t> ImageBytes(ChannelDatabase& db)
-{
-    return std::span<uint8_t>(db.m_Image, IMAGE_SIZE);
 }
 
 int SatelliteOfOffset(const ChannelDatabase& db, uint32_t offset)
@@ -75,8 +64,6 @@ QString CTavrelDlg::CountOf(size_t count, const char* noun)
 
 void CTavrelDlg::InitEditing()
 {
-    m_undoStack = new QUndoStack(this);
-    m_undoStack->setUndoLimit(MAX_UNDO_STEPS);
     m_ProgramFlagsDlg = std::make_unique<ProgramFlagsDlg>(this);
 
     QAction* undo = MenuAction(ID_EDIT_UNDO);
@@ -111,17 +98,11 @@ void CTavrelDlg::InitEditing()
     connect(toRows, &QAction::triggered, this, [this] { m_List->setFocus(Qt::ShortcutFocusReason); });
 }
 
-void CTavrelDlg::StartNewHistory()
-{
-    m_undoStack->clear();
-    UpdateEditActions();
-}
-
 bool CTavrelDlg::CanChangeImage() const
 {
     // A running transfer reads or writes the image; after a dump cut short
     // the image is no longer the one the history describes.
-    return m_state.m_bImageLoaded && Link().m_bTransferIdle;
+    return Doc().IsLoaded() && Link().m_bTransferIdle;
 }
 
 void CTavrelDlg::UpdateEditActions()
@@ -129,38 +110,33 @@ void CTavrelDlg::UpdateEditActions()
     const bool allowed = CanChangeImage();
     QAction* undo = MenuAction(ID_EDIT_UNDO);
     QAction* redo = MenuAction(ID_EDIT_REDO);
-    undo->setEnabled(allowed && m_undoStack->canUndo());
-    redo->setEnabled(allowed && m_undoStack->canRedo());
-    undo->setText(m_undoStack->canUndo() ? QStringLiteral("Undo ") + m_undoStack->undoText() : QStringLiteral("Undo"));
-    redo->setText(m_undoStack->canRedo() ? QStringLiteral("Redo ") + m_undoStack->redoText() : QStringLiteral("Redo"));
+    const ImageDocument::Step* undoStep = Doc().UndoStep();
+    const ImageDocument::Step* redoStep = Doc().RedoStep();
+    undo->setEnabled(allowed && undoStep);
+    redo->setEnabled(allowed && redoStep);
+    undo->setText(undoStep ? QStringLiteral("Undo ") + QString::fromStdString(undoStep->description)
+                           : QStringLiteral("Undo"));
+    redo->setText(redoStep ? QStringLiteral("Redo ") + QString::fromStdString(redoStep->description)
+                           : QStringLiteral("Redo"));
 }
 
 bool CTavrelDlg::ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType)
 {
-    ChannelDatabase& db = m_state.Database();
-    const std::vector<uint8_t> before(db.m_Image, db.m_Image + IMAGE_SIZE);
     ViewPlace place = CapturePlace();
-    if (!change())
+    std::vector<uint32_t> selectedAfter;
+    const bool applied = Doc().Apply(description.toStdString(), [&](ChannelDatabase&) {
+        if (!change())
+            return false;
+        // The list still shows the rows of the tables the change started from.
+        selectedAfter = SelectedRecords();
+        return true;
+    }, place.selected, [&selectedAfter] { return selectedAfter; });
+    if (!applied)
         return false;
-    // The list still shows the rows of the tables the change started from.
-    std::vector<uint32_t> selectedAfter = SelectedRecords();
-    ImageDelta delta = ImageDelta::Between(before, ImageBytes(db));
-    if (!delta.IsEmpty()) {
-        m_undoStack->push(new ImageChangeCommand(description, std::move(delta), place.selected, selectedAfter,
-            [this](const ImageDelta& step, const std::vector<uint32_t>& select) { FlipImage(step, select); }));
-        UpdateEditActions();
-    }
+    UpdateEditActions();
     place.selected = std::move(selectedAfter);
     ReloadAt(place, listType);
     return true;
-}
-
-void CTavrelDlg::FlipImage(const ImageDelta& delta, const std::vector<uint32_t>& select)
-{
-    ViewPlace place = CapturePlace();
-    place.selected = select;
-    delta.Flip(ImageBytes(m_state.Database()));
-    ReloadAt(place, m_state.m_nListType);
 }
 
 void CTavrelDlg::OnEditUndo()
@@ -175,28 +151,20 @@ void CTavrelDlg::OnEditRedo()
 
 void CTavrelDlg::StepHistory(bool back)
 {
-    if (!CanChangeImage() || !(back ? m_undoStack->canUndo() : m_undoStack->canRedo()))
+    const ImageDocument::Step* step = back ? Doc().UndoStep() : Doc().RedoStep();
+    if (!CanChangeImage() || !step)
         return;
-    const int index = back ? m_undoStack->index() - 1 : m_undoStack->index();
-    const ImageDelta& delta = static_cast<const ImageChangeCommand*>(m_undoStack->command(index))->Delta();
-    const std::span<const uint8_t> image = ImageBytes(m_state.Database());
-    if (!(back ? delta.IsAfter(image) : delta.IsBefore(image))) {
-        ForgetHistory();
+    ViewPlace place = CapturePlace();
+    place.selected = back ? step->selectedBefore : step->selectedAfter;
+    if ((back ? Doc().Undo() : Doc().Redo()) == ImageDocument::StepResult::Diverged) {
+        UpdateEditActions();
+        Prompts().Message(this,
+            QStringLiteral("The image has changed outside the undo history. The history was cleared."),
+            TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
-    if (back)
-        m_undoStack->undo();
-    else
-        m_undoStack->redo();
+    ReloadAt(place, m_state.m_nListType);
     UpdateEditActions();
-}
-
-void CTavrelDlg::ForgetHistory()
-{
-    // Flipping bytes of an image the step was not taken from would corrupt it.
-    StartNewHistory();
-    Prompts().Message(this, QStringLiteral("The image has changed outside the undo history. The history was cleared."),
-        TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }
 
 ViewPlace CTavrelDlg::CapturePlace() const

@@ -60,7 +60,7 @@ void CTavrelDlg::InitLink()
     link.m_nLastPercent = 0;
     if (!m_pWorkThread) {
         m_pWorkThread = std::make_unique<CUIThread>(
-            LinkContext { Comm(), link, m_state.m_bImageLoaded, m_state.Database() }, this, this);
+            LinkContext { Comm(), link, Doc().TransferLoadedFlag(), m_state.Database() }, this, this);
         m_pWorkThread->start();
         if (!m_pWorkThread->TraceError().empty())
             m_StatusBar->showMessage(QStringLiteral("The transfer trace is not written: %1")
@@ -226,7 +226,7 @@ void CTavrelDlg::OnUpgrade()
     const WaitCursor wait;
     // A refused upgrade leaves the link idle: armed, the next receiver reset would start one.
     // Only an image that decodes is sent: a raw dump is for saving, not for flashing.
-    if (!m_state.m_bImageLoaded || !m_state.m_bImageDecoded) {
+    if (!Doc().IsDecoded()) {
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
@@ -288,11 +288,10 @@ void CTavrelDlg::DropPartialDump()
 {
     // The read has overwritten part of the image: what the views show is no
     // longer there, and saving or upgrading the mixture would spread it.
-    m_state.m_bImageLoaded = 0;
-    m_state.m_bImageDecoded = false;
-    m_state.m_bRawDump = false;
+    Doc().Unload();
     ClearViews();
     UpdateTitle();
+    UpdateEditActions();
 }
 
 void CTavrelDlg::ClearViews()
@@ -355,18 +354,14 @@ void CTavrelDlg::OnDumpDone()
         return;
     }
     Link().m_nDumpStep = 1;
-    StartNewHistory();
     CancelTransfer();
     // The whole image is in, even when a cancel crossed the end of the read.
-    m_state.m_bImageLoaded = 1;
-    m_state.m_bRawDump = false;
-    KeepDump(std::span(m_state.Database().m_Image, IMAGE_SIZE));
-    MarkImageUnmodified();
-    if (!ReloadViews(LIST_PROGRAMS)) {
-        // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
-        m_state.m_bRawDump = true;
+    KeepDump(Doc().Image());
+    Doc().AdoptDump(Doc().Image());
+    UpdateEditActions();
+    // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
+    if (!ReloadViews(LIST_PROGRAMS))
         ClearViews();
-    }
 }
 
 void CTavrelDlg::KeepDump(std::span<const uint8_t> flash)

@@ -24,7 +24,7 @@ constexpr size_t MAX_LISTED = 10;
 bool CTavrelDlg::HasImageToVerify() const
 {
     // Only what an upgrade would write can be held against the receiver's flash.
-    return m_state.m_bImageLoaded && (m_state.m_bImageDecoded || m_state.m_bRawDump);
+    return !Doc().UpgradeBytes().empty();
 }
 
 void CTavrelDlg::ConnectLinkTools()
@@ -54,9 +54,8 @@ void CTavrelDlg::OnVerify()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
-    const ChannelDatabase& db = m_state.Database();
-    const size_t length = m_state.m_bImageDecoded ? std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE) : IMAGE_SIZE;
-    m_VerifyImage.assign(db.m_Image, db.m_Image + length);
+    const std::span<const uint8_t> image = Doc().UpgradeBytes();
+    m_VerifyImage.assign(image.begin(), image.end());
     m_VerifyFlash.assign(IMAGE_SIZE, ERASED_FLASH);
     m_bVerifying = true;
 

@@ -1,5 +1,6 @@
 #include "CReportListCtrl.h"
 #include "CTavrelApp.h"
+#include "WindowFixture.h"
 #include "CTavrelDlg.h"
 #include "LinkEvent.h"
 #include "LinkMessages.h"
@@ -109,7 +110,7 @@ class TestTransferControl : public QObject {
     Q_OBJECT
 
 private:
-    CTavrelApp& app() { return TheApp(); }
+    WindowState& app() { return *m_state; }
     LinkState& link() { return app().m_Link; }
 
     void Route(unsigned port, const std::string& device) { app().m_Comm.Devices().Assign(port, device); }
@@ -252,6 +253,7 @@ private:
         return QTest::qWaitFor([&] { return !app().m_Comm.IsOpen(); }, 3000);
     }
 
+    std::unique_ptr<WindowState> m_state;
     std::unique_ptr<CTavrelDlg> m_dialog;
     PromptRecorder m_prompts;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -261,7 +263,7 @@ private slots:
     {
         QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively();
         QSettings(QStringLiteral("Tavrel"), QStringLiteral("Tavrel")).clear();
-        app().ResetState();
+        m_state = std::make_unique<WindowState>();
         m_prompts = PromptRecorder();
         SetPrompts(&m_prompts);
         m_dir = std::make_unique<QTemporaryDir>();
@@ -300,7 +302,7 @@ private slots:
         const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
         QVERIFY(WriteBytes(path, MakeSampleImage()));
         m_dialog->OpenImage(path);
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QVERIFY(m_dialog->RecordList()->GetItemCount() > 0);
         QCOMPARE(m_prompts.messages.size(), 1);
     }
@@ -445,7 +447,7 @@ private slots:
         VerifyIdle();
         QVERIFY(LampShowsOpen());
         QVERIFY(std::equal(flash.begin(), flash.end(), app().Database().m_Image));
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QCOMPARE(app().m_nListType, int(LIST_PROGRAMS));
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), int(app().Database().m_nTvCount));
         QVERIFY(app().Database().m_nTvCount > 0);
@@ -537,7 +539,7 @@ private slots:
         QVERIFY(!app().m_Comm.IsOpen());
         QCOMPARE(link().m_bTransferIdle.load(), 1);
         // A dump cut short keeps no half image; an upgrade leaves the image alone.
-        QCOMPARE(app().m_bImageLoaded.load(), upgrade ? 1 : 0);
+        QCOMPARE(int(app().Document().IsLoaded()), upgrade ? 1 : 0);
         QCOMPARE(m_dialog->RecordList()->GetItemCount() > 0, upgrade);
         QVERIFY(KeptDumps().isEmpty());
         QVERIFY(WorkerResponds());
@@ -671,7 +673,7 @@ private slots:
 
         if (stage == QLatin1String("read")) {
             // Part of the file's image is overwritten: nothing of it is shown, saved or upgraded any more.
-            QCOMPARE(app().m_bImageLoaded.load(), 0);
+            QCOMPARE(int(app().Document().IsLoaded()), 0);
             QCOMPARE(m_dialog->RecordList()->GetItemCount(), 0);
             QCOMPARE(m_dialog->SatTree()->topLevelItemCount(), 0);
             QCOMPARE(Label(IDC_SAT_COUNT), QString());
@@ -680,7 +682,7 @@ private slots:
             Button(IDC_UPGRADE)->click();
             QCOMPARE(m_prompts.Texts().back(), QStringLiteral("Please open file first!"));
         } else {
-            QCOMPARE(app().m_bImageLoaded.load(), 1);
+            QCOMPARE(int(app().Document().IsLoaded()), 1);
             QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
         }
     }
@@ -868,7 +870,7 @@ private slots:
 
         Button(IDC_CANCEL)->click();
         VerifyIdle();
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QVERIFY(std::equal(sample.begin(), sample.end(), app().Database().m_Image));
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
         QVERIFY(m_prompts.messages.isEmpty());

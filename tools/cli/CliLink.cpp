@@ -291,9 +291,9 @@ private:
 
 // The bytes an upgrade of the image writes: its flash size when it decodes;
 // else nothing says how large the flash is, and the file goes as it is.
-uint32_t WrittenLength(const Image& image, bool decodes)
+uint32_t WrittenLength(const ImageDocument& image, bool decodes)
 {
-    return decodes ? image.db->m_nFlashSize : uint32_t(image.fileLength);
+    return decodes ? image.Database().m_nFlashSize : uint32_t(image.FileLength());
 }
 
 std::string DecodeSummary(ChannelDatabase& db)
@@ -343,23 +343,23 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
         return status;
     const std::string& imagePath = arguments.Operands()[0];
-    Image image;
+    ImageDocument image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
-    const bool decodes = image.db->DecodeDatabase() != 0;
+    const bool decodes = image.IsDecoded();
     if (!decodes && !arguments.Flag("--force"))
-        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
+        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force sends it anyway");
     const uint32_t length = WrittenLength(image, decodes);
-    image.db->m_nFlashSize = length;
+    image.Database().m_nFlashSize = length;
 
     LinkSession session(command, options, errIsTerminal);
-    if (!session.StartTrace() || !session.Upgrade(*image.db))
+    if (!session.StartTrace() || !session.Upgrade(image.Database()))
         return EXIT_TROUBLE;
     session.Note("upgrade done: " + std::to_string(length) + " bytes sent");
     if (!arguments.Flag("--verify"))
         return EXIT_SAME;
-    return session.Verify(imagePath, std::span(image.db->m_Image, length),
+    return session.Verify(imagePath, std::span(image.Database().m_Image, length),
         "reset the receiver again to verify the upgrade (Ctrl+C cancels)");
 }
 
@@ -372,15 +372,15 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
         return status;
     const std::string& imagePath = arguments.Operands()[0];
-    Image image;
+    ImageDocument image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
-    const uint32_t length = WrittenLength(image, image.db->DecodeDatabase() != 0);
+    const uint32_t length = WrittenLength(image, image.IsDecoded());
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace())
         return EXIT_TROUBLE;
-    return session.Verify(imagePath, std::span(image.db->m_Image, length), "reset the receiver now (Ctrl+C cancels)");
+    return session.Verify(imagePath, std::span(image.Database().m_Image, length), "reset the receiver now (Ctrl+C cancels)");
 }
 
 int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
