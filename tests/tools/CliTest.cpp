@@ -139,8 +139,8 @@ TEST_F(CliTest, ImportWritesTheFlashAndSaysWhenTheInputWasLonger)
         std::string err;
     };
     const Case cases[] = {
-        { "whole.bin", "tavrel-cli: " + Path("out.bin") + ": written 524288 bytes, the flash size, of the 1048576 the "
-                                                          "input had; the rest lies beyond the flash\n" },
+        { "whole.bin", "tavrel-cli: " + Path("out.bin") + ": wrote 524288 bytes, the size of the flash; the input "
+                                                          "had 1048576, the rest lies beyond the flash\n" },
         { "half.bin", "" },
     };
     for (const Case& c : cases) {

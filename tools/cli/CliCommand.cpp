@@ -89,8 +89,8 @@ bool Command::Save(const std::string& path, ImageDocument& image)
         return false;
     }
     if (image.FileLength() < inputLength)
-        Note(path, "written " + std::to_string(image.FileLength()) + " bytes, the flash size, of the "
-                + std::to_string(inputLength) + " the input had; the rest lies beyond the flash");
+        Note(path, "wrote " + std::to_string(image.FileLength()) + " bytes, the size of the flash; the input had "
+                + std::to_string(inputLength) + ", the rest lies beyond the flash");
     return true;
 }
 
