@@ -8,6 +8,7 @@
 #include "LinkState.h"
 #include "MainResources.h"
 #include "PassWord.h"
+#include "PlaceKeeper.h"
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "RecordList.h"
@@ -86,6 +87,7 @@ void CTavrelDlg::BuildControls()
     m_LampOn = FindControl<QLabel>(m_page, IDC_LAMP_ON);
     m_LampOff = FindControl<QLabel>(m_page, IDC_LAMP_OFF);
     m_Progress = FindControl<QProgressBar>(m_page, IDC_PROGRESS);
+    m_Places = std::make_unique<PlaceKeeper>(*m_Tree, *m_List, m_state);
 }
 
 void CTavrelDlg::ConnectCommands()

@@ -26,6 +26,7 @@ class cnComm;
 class ImageDocument;
 struct LinkState;
 class PassWord;
+class PlaceKeeper;
 class ProgEditDlg;
 class QAction;
 class QComboBox;
@@ -217,9 +218,6 @@ private:
     // Called by ReloadViews once the tree is rebuilt: selects the node of
     // the place being restored and returns the list type it shows.
     int FollowPlace(int listType);
-    uint32_t RecordOfRow(int row) const;
-    std::vector<uint32_t> SelectedRecords() const;
-    void SelectRecords(const std::vector<uint32_t>& records);
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);
@@ -263,6 +261,7 @@ private:
     std::unique_ptr<PassWord> m_PassWordDlg;
     std::unique_ptr<ProgramFlagsDlg> m_ProgramFlagsDlg;
 
+    std::unique_ptr<PlaceKeeper> m_Places;
     QLineEdit* m_Filter = nullptr;
     std::optional<ViewPlace> m_pendingPlace;
 };

@@ -8,6 +8,7 @@
 #include "ImageDocument.h"
 #include "LinkState.h"
 #include "MainResources.h"
+#include "PlaceKeeper.h"
 #include "ProgramFlagsDlg.h"
 #include "RecordList.h"
 #include "UserPrompts.h"
@@ -15,15 +16,11 @@
 #include <QtGui/QAction>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
-#include <QtWidgets/QScrollBar>
-#include <QtWidgets/QTreeWidget>
 
 #include <algorithm>
 #include <numeric>
 
 namespace {
-
-constexpr uint32_t NO_RECORD = 0xFFFFFFFF;
 
 // The columns the filter searches: a row's number, name and service id.
 const QStringList FILTER_HEADINGS = {
@@ -34,25 +31,6 @@ const QStringList FILTER_HEADINGS = {
 bool IsProgramList(int listType)
 {
     return listType == LIST_PROGRAMS || listType == LIST_TP_PROGRAMS;
-}
-
-int SatelliteOfOffset(const ChannelDatabase& db, uint32_t offset)
-{
-    for (uint16_t i = 0; i < db.m_nSatCount; ++i) {
-        if (EntryOffset(db.m_SatTable[i].entry) == offset)
-            return i;
-    }
-    return -1;
-}
-
-// The transponders of a satellite in the order its tree node lists them.
-std::vector<TransponderRecord> TranspondersOf(const ChannelDatabase& db, uint16_t satIndex)
-{
-    std::vector<TransponderRecord> tps(MAX_TREE_SAT_TPS);
-    if (satIndex >= db.m_nSatCount)
-        return {};
-    tps.resize(db.CopySatelliteTransponders(tps, db.m_SatTable[satIndex].satId));
-    return tps;
 }
 
 } // namespace
@@ -128,7 +106,7 @@ bool CTavrelDlg::ApplyImageChange(const QString& description, const std::functio
         if (!change())
             return false;
         // The list still shows the rows of the tables the change started from.
-        selectedAfter = SelectedRecords();
+        selectedAfter = m_Places->SelectedRecords();
         return true;
     }, place.selected, [&selectedAfter] { return selectedAfter; });
     if (!applied)
@@ -169,32 +147,7 @@ void CTavrelDlg::StepHistory(bool back)
 
 ViewPlace CTavrelDlg::CapturePlace() const
 {
-    ViewPlace place;
-    const ChannelDatabase& db = m_state.Database();
-    const std::span<const TreeNode> nodes(m_TreeNodes.data(), m_nTreeNodes);
-    for (const TreeNode& node : nodes) {
-        if (node.kind == NODE_SAT_ROOT)
-            place.satRootExpanded = node.item->isExpanded();
-        else if (node.kind == NODE_SATELLITE && node.item->isExpanded() && node.satIndex < db.m_nSatCount)
-            place.expandedSatellites.push_back(EntryOffset(db.m_SatTable[node.satIndex].entry));
-    }
-    const QTreeWidgetItem* current = m_Tree->currentItem();
-    const auto choice = current ? ChooseListForItem(nodes, current) : std::nullopt;
-    if (choice) {
-        const auto node = std::find_if(nodes.begin(), nodes.end(), [current](const TreeNode& n) { return n.item == current; });
-        place.node = node->kind;
-        if (choice->satIndex && *choice->satIndex < db.m_nSatCount)
-            place.satellite = EntryOffset(db.m_SatTable[*choice->satIndex].entry);
-        if (choice->satIndex && choice->tpIndex) {
-            const std::vector<TransponderRecord> tps = TranspondersOf(db, *choice->satIndex);
-            if (*choice->tpIndex < tps.size())
-                place.transponder = EntryOffset(tps[*choice->tpIndex].entry);
-        }
-    }
-    place.scrollX = m_List->horizontalScrollBar()->value();
-    place.scrollY = m_List->verticalScrollBar()->value();
-    place.selected = SelectedRecords();
-    return place;
+    return m_Places->Capture(std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes));
 }
 
 void CTavrelDlg::ReloadAt(const ViewPlace& place, int listType)
@@ -202,62 +155,15 @@ void CTavrelDlg::ReloadAt(const ViewPlace& place, int listType)
     m_pendingPlace = place;
     const bool shown = ReloadViews(listType);
     m_pendingPlace.reset();
-    if (!shown)
-        return;
-    SelectRecords(place.selected);
-    m_List->horizontalScrollBar()->setValue(place.scrollX);
-    m_List->verticalScrollBar()->setValue(place.scrollY);
+    if (shown)
+        m_Places->Restore(place);
 }
 
 int CTavrelDlg::FollowPlace(int listType)
 {
     if (!m_pendingPlace)
         return listType;
-    const ViewPlace& place = *m_pendingPlace;
-    const ChannelDatabase& db = m_state.Database();
-    const std::span<const TreeNode> nodes(m_TreeNodes.data(), m_nTreeNodes);
-    const auto& expanded = place.expandedSatellites;
-    for (const TreeNode& node : nodes) {
-        if (node.kind == NODE_SAT_ROOT)
-            node.item->setExpanded(place.satRootExpanded);
-        else if (node.kind == NODE_SATELLITE && node.satIndex < db.m_nSatCount) {
-            const uint32_t offset = EntryOffset(db.m_SatTable[node.satIndex].entry);
-            node.item->setExpanded(std::find(expanded.begin(), expanded.end(), offset) != expanded.end());
-        }
-    }
-
-    // The node itself, or the nearest of its parents that is still there.
-    auto nodeWhere = [&nodes](auto match) { return std::find_if(nodes.begin(), nodes.end(), match); };
-    auto found = nodes.end();
-    if (place.node == NODE_ALL_PROGRAMS || place.node == NODE_SAT_ROOT)
-        found = nodeWhere([&place](const TreeNode& n) { return n.kind == place.node; });
-    else if (place.node == NODE_SATELLITE || place.node == NODE_TRANSPONDER) {
-        const int sat = SatelliteOfOffset(db, place.satellite);
-        found = nodeWhere([sat](const TreeNode& n) { return n.kind == NODE_SATELLITE && n.satIndex == sat; });
-        if (found != nodes.end() && place.node == NODE_TRANSPONDER) {
-            const std::vector<TransponderRecord> tps = TranspondersOf(db, static_cast<uint16_t>(sat));
-            for (auto child = found + 1; child != nodes.end() && child->kind == NODE_TRANSPONDER; ++child) {
-                if (child->tpIndex < tps.size() && EntryOffset(tps[child->tpIndex].entry) == place.transponder) {
-                    found = child;
-                    break;
-                }
-            }
-        }
-        if (found == nodes.end())
-            found = nodeWhere([](const TreeNode& n) { return n.kind == NODE_SAT_ROOT; });
-    }
-    if (found == nodes.end())
-        return listType;
-
-    QTreeWidgetItem* item = found->item;
-    {
-        const QSignalBlocker quiet(m_Tree);
-        m_Tree->setCurrentItem(item);
-    }
-    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
-        parent->setExpanded(true);
-    m_Tree->scrollToItem(item);
-    const auto choice = ChooseListForItem(nodes, item);
+    const auto choice = m_Places->Follow(*m_pendingPlace, std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes));
     if (!choice)
         return listType;
     if (choice->satIndex)
@@ -265,52 +171,6 @@ int CTavrelDlg::FollowPlace(int listType)
     if (choice->tpIndex)
         m_nCurTp = *choice->tpIndex;
     return choice->listType;
-}
-
-uint32_t CTavrelDlg::RecordOfRow(int row) const
-{
-    const ChannelDatabase& db = m_state.Database();
-    const quintptr source = m_List->GetItemData(row);
-    switch (m_state.m_nListType) {
-    case LIST_SATELLITES:
-        return source < db.m_nSatCount ? EntryOffset(db.m_SatTable[source].entry) : NO_RECORD;
-    case LIST_TRANSPONDERS:
-        return source < db.m_nSatTpCount ? EntryOffset(db.m_SatTpList[source].entry) : NO_RECORD;
-    case LIST_PROGRAMS:
-    case LIST_TP_PROGRAMS: {
-        const ProgramRow program = ProgramOfRow(*m_List, m_state, row);
-        return program.record ? EntryOffset(program.record->entry) : NO_RECORD;
-    }
-    default:
-        return NO_RECORD;
-    }
-}
-
-std::vector<uint32_t> CTavrelDlg::SelectedRecords() const
-{
-    std::vector<uint32_t> records;
-    for (const int row : m_List->GetSelectedRows()) {
-        const uint32_t record = RecordOfRow(row);
-        if (record != NO_RECORD)
-            records.push_back(record);
-    }
-    return records;
-}
-
-void CTavrelDlg::SelectRecords(const std::vector<uint32_t>& records)
-{
-    if (records.empty())
-        return;
-    std::vector<uint32_t> wanted = records;
-    std::sort(wanted.begin(), wanted.end());
-    std::vector<int> rows;
-    for (int row = 0; row < m_List->GetItemCount(); ++row) {
-        if (std::binary_search(wanted.begin(), wanted.end(), RecordOfRow(row)))
-            rows.push_back(row);
-    }
-    m_List->SelectRows(rows);
-    if (!rows.empty())
-        m_List->selectionModel()->setCurrentIndex(m_List->model()->index(rows.front(), 0), QItemSelectionModel::NoUpdate);
 }
 
 void CTavrelDlg::OnEditFind()
