@@ -1,5 +1,6 @@
-// The undo history of the image, the user's place across rebuilds of tree
-// and list, the record list's filter, and the commands on many programs.
+// The Edit menu over the document's history, the user's place across
+// rebuilds of tree and list, the record list's filter, and the commands on
+// many programs.
 #include "CTavrelDlg.h"
 
 #include "AppState.h"
