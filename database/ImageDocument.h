@@ -18,8 +18,8 @@ std::string DecodeProblemOf(const ChannelDatabase& db);
 // A flash image as the user works on it: its bytes and the tables decoded
 // from them, the file it came from, whether it differs from what was last
 // opened, dumped or saved, and the history of the changes made to it.
-// Changes write the image bytes only; Decode brings the tables up to date,
-// once, after the change is in.
+// Apply, Undo and Redo write the image bytes only; Decode brings the
+// tables up to date, once, after the change is in.
 class ImageDocument {
 public:
     enum class OpenResult { Opened, FileError, TooLarge, NotDecoded };
@@ -108,7 +108,6 @@ public:
     std::atomic<int>& TransferLoadedFlag() { return m_bLoaded; }
 
 private:
-    bool Replace(std::span<const uint8_t> bytes, bool keepUndecoded);
     void MarkUnmodified();
 
     std::unique_ptr<ChannelDatabase> m_pDatabase;
