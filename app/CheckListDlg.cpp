@@ -70,6 +70,7 @@ void CheckListDlg::SetFindings(std::vector<Finding> findings)
             if (!group)
                 group = new QTreeWidgetItem(m_Tree);
             auto* item = new QTreeWidgetItem(group, { QString::fromStdString(finding.text) });
+            item->setToolTip(0, item->text(0));
             item->setData(0, FINDING_ROLE, static_cast<int>(i));
             ++count;
         }
