@@ -58,9 +58,17 @@ void CTavrelDlg::RemoveFindings(unsigned kinds)
         report = ListRepair::Run(m_state.Database(), kinds, AnsiCodePageText());
         return true;
     }, m_state.m_nListType);
-    if (!report.complete)
+    if (!report.complete) {
         Prompts().Message(this, QStringLiteral("The channel list could not be rewritten; nothing was removed."),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
+        return;
+    }
+    if (!report.kept.empty()) {
+        QStringList kept;
+        for (const std::string& line : report.kept)
+            kept.append(QString::fromStdString(line));
+        Prompts().Message(this, kept.join(QLatin1Char('\n')), TITLE_PROGRAM, PromptIcon::Information, PromptButtons::Ok);
+    }
 }
 
 void CTavrelDlg::ShowRecord(int table, int position)
