@@ -107,6 +107,7 @@ void CTavrelDlg::ConnectCommands()
     onAction(ID_TOOLS_ADVANCE, &CTavrelDlg::OnAdvance);
     onAction(ID_HELP_ABOUT, &CTavrelDlg::OnAbout);
     ConnectLinkTools();
+    ConnectListTools();
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
 
@@ -277,6 +278,7 @@ bool CTavrelDlg::OpenImage(const QString& path)
         break;
     }
     UpdateEditActions();
+    RememberRecentFile(path);
     ReloadViews(LIST_PROGRAMS);
     return true;
 }
@@ -306,6 +308,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     }
     UpdateTitle();
+    RememberRecentFile(path);
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }

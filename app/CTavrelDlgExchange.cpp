@@ -123,7 +123,13 @@ void CTavrelDlg::OnCompareWith()
     if (!HasChannelList(Doc(), Link(), this))
         return;
     const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        CompareWithFile(path);
+}
+
+void CTavrelDlg::CompareWithFile(const QString& path)
+{
+    if (!HasChannelList(Doc(), Link(), this))
         return;
     ImageDocument other;
     std::string reason;

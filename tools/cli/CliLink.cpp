@@ -2,6 +2,7 @@
 
 #include "Cli.h"
 #include "CliArguments.h"
+#include "CliCheck.h"
 #include "CliCommand.h"
 #include "CodePageText.h"
 #include "Crystals.h"
@@ -350,6 +351,8 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!decodes && !arguments.Flag("--force"))
         return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force sends it anyway");
+    if (!CheckBeforeUpgrade(command, imagePath, image.Database(), arguments.Flag("--force")))
+        return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
     image.Database().m_nFlashSize = length;
 
