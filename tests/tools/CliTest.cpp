@@ -124,7 +124,7 @@ TEST_F(CliTest, ImportOfTheExportGivesTheSameImage)
     EXPECT_EQ(Cli({ "diff", Path("sample.bin"), Path("out.bin") }).status, 0);
 }
 
-TEST_F(CliTest, ImportWritesTheFlashAndSaysWhenTheInputWasLonger)
+TEST_F(CliTest, ImportAndFixWriteTheFlashAndSayWhenTheInputWasLonger)
 {
     ImageBuilder halfFlash(1);
     halfFlash.AddSatellite(MakeSatellite(1, "Astra"));
@@ -147,6 +147,11 @@ TEST_F(CliTest, ImportWritesTheFlashAndSaysWhenTheInputWasLonger)
         const Result import = Cli({ "import", Path(c.input), Path("list.csv"), "-o", Path("out.bin") });
         EXPECT_EQ(import.status, 0) << c.input;
         EXPECT_EQ(import.err, c.err);
+        EXPECT_EQ(Read(Path("out.bin")), Read(Path("half.bin"))) << c.input;
+        fs::remove(Path("out.bin"));
+        const Result fix = Cli({ "check", Path(c.input), "--fix", "duplicates", "-o", Path("out.bin") });
+        EXPECT_EQ(fix.status, 0) << c.input;
+        EXPECT_EQ(fix.err, c.err);
         EXPECT_EQ(Read(Path("out.bin")), Read(Path("half.bin"))) << c.input;
     }
 }
