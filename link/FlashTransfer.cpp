@@ -44,14 +44,9 @@ FlashTransfer::FlashTransfer(TransferPort& port, LinkState& link, TransferEvents
 {
 }
 
-void FlashTransfer::Abort()
-{
-    m_bAborted = true;
-}
-
 bool FlashTransfer::Cancelled() const
 {
-    return m_Link.m_bTransferIdle == 1 || m_bAborted || m_Port.LostError() != 0;
+    return m_Link.m_bTransferIdle == 1 || m_Port.LostError() != 0;
 }
 
 void FlashTransfer::Send(const uint8_t* bytes, size_t length)

@@ -4,7 +4,6 @@
 #include "TransferEvents.h"
 #include "TransferPort.h"
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -28,8 +27,6 @@ public:
     void OnReceive(unsigned port);
     // Sends the read command for count image bytes.
     void StartRead(uint32_t count);
-    // Makes a running bulk read or block sender return, for the thread's end.
-    void Abort();
     // Image bytes an upgrade has sent so far.
     uint32_t BytesSent() const { return m_nBytesSent; }
 
@@ -59,7 +56,6 @@ private:
     std::span<uint8_t> m_DumpTarget;
     std::span<const uint8_t> m_UpgradeImage;
     PauseFunction m_Pause;
-    std::atomic<bool> m_bAborted{false};
 
     uint32_t m_nRemaining = 0;
     // Sections 'C', 'F', 'B', 'E', 'L'; the receiver only ever asks for empty ones.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -111,11 +112,6 @@ void TransferSession::Disconnect()
 {
     m_bConnected = false;
     Cancel();
-}
-
-bool TransferSession::IsPortOpen() const
-{
-    return m_Port.IsOpen();
 }
 
 bool TransferSession::StartDump()
@@ -281,6 +277,7 @@ void TransferSession::WatchIdleLine()
     const int lost = Line().LostError();
     if (lost == 0)
         return;
+    Note(std::string("link lost: ") + std::strerror(lost));
     Line().Close();
     m_bConnected = false;
     m_Listener.OnLinkLost(lost, false);
@@ -318,6 +315,7 @@ void TransferSession::AfterStep()
     if (m_bDumpDone) {
         FinishDump();
     } else if (const int lost = Line().LostError()) {
+        Note(std::string("link lost: ") + std::strerror(lost));
         m_bConnected = false;
         End(Result::LinkLost, lost);
         m_Listener.OnLinkLost(lost, true);

@@ -78,7 +78,6 @@ public:
     // Whether the last Connect succeeded and nothing has disconnected since;
     // the port itself is closed at the end of every transfer.
     bool IsConnected() const { return m_bConnected; }
-    bool IsPortOpen() const;
     int PortError() const { return m_nPortError; }
 
     // Each starts a transfer from idle, opening the chosen port when it is
