@@ -312,7 +312,7 @@ void CTavrelDlg::ShowKeptDump()
     m_StatusBar->showMessage(QStringLiteral("The dump was not kept"));
     Prompts().Message(this,
         QStringLiteral("The dump could not be kept in %1.\n%2")
-            .arg(QString::fromLocal8Bit(m_pSession->DumpFolder()),
+            .arg(QString::fromLocal8Bit(m_pSession->Archive().Folder()),
                 QString::fromLocal8Bit(m_pSession->KeepProblem())),
         TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }

@@ -318,13 +318,10 @@ void TransferSession::AfterStep()
         Note(std::string("link lost: ") + std::strerror(lost));
         m_bConnected = false;
         End(Result::LinkLost, lost);
-        m_Listener.OnLinkLost(lost, true);
     } else if (m_bUpgradeDone) {
         End(Result::Done, 0);
-        m_Listener.OnFinished(m_Kind, Result::Done);
     } else if (m_bRateChangeFailed && m_bEndOnRateChangeFailure) {
         End(Result::Failed, 0);
-        m_Listener.OnFinished(m_Kind, Result::Failed);
     }
 }
 
@@ -347,7 +344,6 @@ void TransferSession::FinishDump()
     }
     m_Flash.clear();
     End(Result::Done, 0);
-    m_Listener.OnFinished(m_Kind, Result::Done);
 }
 
 void TransferSession::End(Result result, int error)
@@ -360,6 +356,11 @@ void TransferSession::End(Result result, int error)
         Line().Close();
     Note(result == Result::Done ? "finished" : result == Result::Cancelled ? "cancelled" : "failed");
     m_Stage = Stage::Idle;
+    // The listener hears of the end before anyone waiting for it goes on.
+    if (result == Result::LinkLost)
+        m_Listener.OnLinkLost(error, true);
+    else if (result != Result::Cancelled)
+        m_Listener.OnFinished(m_Kind, result);
     {
         std::lock_guard lock(m_Lock);
         m_bEnded = true;

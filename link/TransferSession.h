@@ -114,7 +114,8 @@ public:
     // the reason in KeepProblem().
     std::string KeptPath() const;
     std::string KeepProblem() const;
-    const std::string& DumpFolder() const { return m_Archive.Folder(); }
+    // The dumps folder, read from the environment when the session was made.
+    const DumpArchive& Archive() const { return m_Archive; }
     // What the last completed verify found.
     FlashVerification Verification() const;
 
@@ -136,6 +137,7 @@ private:
     void WatchIdleLine();
     void AfterStep();
     void FinishDump();
+    // Idle again, the port closed; the listener hears of every end but a cancel.
     void End(Result result, int error);
     void Pause(int milliseconds);
     void WakePauses();

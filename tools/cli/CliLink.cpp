@@ -264,7 +264,7 @@ private:
     {
         const std::string path = m_Session.KeptPath();
         if (path.empty())
-            m_Command.Note(m_Session.DumpFolder(), "the dump could not be kept: " + m_Session.KeepProblem());
+            m_Command.Note(m_Session.Archive().Folder(), "the dump could not be kept: " + m_Session.KeepProblem());
         else if (!m_Options.quiet)
             m_Command.Note(path, "the dump is kept here");
     }
