@@ -197,7 +197,7 @@ void CTavrelDlg::OnUpgrade()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
-    if (!m_pSession->IsIdle())
+    if (!m_pSession->IsIdle() || !ConfirmUpgradeOfCheckedList())
         return;
     m_Progress->setRange(0, 100);
     if (!m_pSession->StartUpgrade(UpgradeBytes()))
