@@ -207,6 +207,7 @@ private:
     // The port went away: a transfer it cut short ends with a message, and
     // the port shows closed.
     void OnLinkLost(int error, bool duringTransfer) override;
+
     void RestoreLinkChoices();
     void RememberLinkChoices();
     void UpdatePortTips();
