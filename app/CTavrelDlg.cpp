@@ -5,7 +5,6 @@
 #include "CReportListCtrl.h"
 #include "DialogBuilder.h"
 #include "ImageDocument.h"
-#include "LinkState.h"
 #include "MainResources.h"
 #include "PassWord.h"
 #include "PlaceKeeper.h"
@@ -14,6 +13,7 @@
 #include "RecordList.h"
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
+#include "TransferEventQueue.h"
 #include "UserPrompts.h"
 #include "VersionText.h"
 
@@ -34,11 +34,11 @@
 #include <algorithm>
 #include <cstring>
 
-CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* parent)
+CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_Comm(comm)
-    , m_Link(link)
+    , m_strTraceFile(traceFile)
     , m_hIcon(QString::fromLatin1(ICON_APP))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -315,9 +315,6 @@ bool CTavrelDlg::SaveImage()
 
 bool CTavrelDlg::IsImageModified() const
 {
-    // A running dump overwrites the image; what it held was settled when the dump began.
-    if (!Link().m_bTransferIdle && !Link().m_bUpgradeMode && !Link().m_pDumpTarget)
-        return false;
     return Doc().IsModified();
 }
 

@@ -7,7 +7,6 @@
 #include "CodePage.h"
 #include "DialogBuilder.h"
 #include "ImageDocument.h"
-#include "LinkState.h"
 #include "MainResources.h"
 #include "PlaceKeeper.h"
 #include "ProgramFlagsDlg.h"
@@ -81,7 +80,7 @@ bool CTavrelDlg::CanChangeImage() const
 {
     // A running transfer reads or writes the image; after a dump cut short
     // the image is no longer the one the history describes.
-    return Doc().IsLoaded() && Link().m_bTransferIdle;
+    return Doc().IsLoaded() && TransferIdle();
 }
 
 void CTavrelDlg::UpdateEditActions()

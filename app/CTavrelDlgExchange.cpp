@@ -41,10 +41,10 @@ std::string FileName(const QString& path)
 
 // An image that did not decode has empty tables; there is nothing to export,
 // import into or compare.
-bool HasChannelList(const ImageDocument& document, const LinkState& link, QWidget* parent)
+bool HasChannelList(const ImageDocument& document, bool transferIdle, QWidget* parent)
 {
     // A running dump writes the image; its menu items are grayed meanwhile.
-    if (!link.m_bTransferIdle)
+    if (!transferIdle)
         return false;
     if (!document.IsLoaded()) {
         ShowWarning(parent, QStringLiteral("Please open file or dump first!"));
@@ -61,7 +61,7 @@ bool HasChannelList(const ImageDocument& document, const LinkState& link, QWidge
 
 void CTavrelDlg::OnExportCsv()
 {
-    if (!HasChannelList(Doc(), Link(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
     const QString path = Prompts().SaveFileName(this, CSV_NAME, CSV_FILTER);
     if (path.isEmpty())
@@ -75,7 +75,7 @@ void CTavrelDlg::OnExportCsv()
 
 void CTavrelDlg::OnImportCsv()
 {
-    if (!HasChannelList(Doc(), Link(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
     const QString path = Prompts().OpenFileName(this, CSV_FILTER);
     if (path.isEmpty())
@@ -120,7 +120,7 @@ void CTavrelDlg::OnImportCsv()
 
 void CTavrelDlg::OnCompareWith()
 {
-    if (!HasChannelList(Doc(), Link(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
     const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
     if (!path.isEmpty())
@@ -129,7 +129,7 @@ void CTavrelDlg::OnCompareWith()
 
 void CTavrelDlg::CompareWithFile(const QString& path)
 {
-    if (!HasChannelList(Doc(), Link(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
     ImageDocument other;
     std::string reason;

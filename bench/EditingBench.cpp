@@ -27,7 +27,7 @@ public:
     {
         SetPrompts(&m_prompts);
         CTavrelApp& app = WindowBenchApp();
-        m_dialog = std::make_unique<CTavrelDlg>(m_state, app.m_Comm, app.m_Link);
+        m_dialog = std::make_unique<CTavrelDlg>(m_state, app.m_Comm);
         m_dialog->show();
         while (!m_dialog->windowHandle() || !m_dialog->windowHandle()->isExposed())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -45,7 +45,7 @@ ImageDocument::OpenResult ImageDocument::Open(const std::string& path, std::stri
     }
     // Copied, not swapped: others hold on to the database object.
     *m_pDatabase = *candidate;
-    m_bLoaded = 1;
+    m_bLoaded = true;
     m_bDecoded = decoded;
     m_bRawDump = !decoded;
     m_strPath = path;
@@ -60,7 +60,7 @@ bool ImageDocument::AdoptDump(std::span<const uint8_t> flash)
     // The dump may have been read into the image itself.
     const std::vector<uint8_t> bytes(flash.begin(), flash.begin() + std::min(flash.size(), IMAGE_SIZE));
     PlaceImage(bytes, m_pDatabase->m_Image);
-    m_bLoaded = 1;
+    m_bLoaded = true;
     m_bDecoded = m_pDatabase->DecodeDatabase() != 0;
     m_bRawDump = !m_bDecoded;
     m_strPath.clear();
@@ -72,7 +72,7 @@ bool ImageDocument::AdoptDump(std::span<const uint8_t> flash)
 
 void ImageDocument::Unload()
 {
-    m_bLoaded = 0;
+    m_bLoaded = false;
     m_bDecoded = false;
     m_bRawDump = false;
     m_strPath.clear();

@@ -3,7 +3,6 @@
 #include "ChannelDatabase.h"
 #include "ImageDelta.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -71,7 +70,7 @@ public:
     // the document's and the image counts as unmodified.
     bool Save(const std::string& path, std::string& reason);
 
-    bool IsLoaded() const { return m_bLoaded != 0; }
+    bool IsLoaded() const { return m_bLoaded; }
     bool IsDecoded() const { return m_bLoaded && m_bDecoded; }
     bool IsRawDump() const { return m_bLoaded && m_bRawDump; }
     // The image differs from what was last opened, dumped or saved. A raw
@@ -103,15 +102,11 @@ public:
     // How many steps of the history are done; the rest can be redone.
     size_t StepsDone() const { return m_nDone; }
 
-    // The transfer worker still reads this flag before an upgrade and sets
-    // it when its dump into the image is complete.
-    std::atomic<int>& TransferLoadedFlag() { return m_bLoaded; }
-
 private:
     void MarkUnmodified();
 
     std::unique_ptr<ChannelDatabase> m_pDatabase;
-    std::atomic<int> m_bLoaded { 0 };
+    bool m_bLoaded = false;
     bool m_bDecoded = false;
     bool m_bRawDump = false;
     std::string m_strPath;

@@ -2,7 +2,6 @@
 
 #include "AppState.h"
 #include "CTavrelDlg.h"
-#include "LinkState.h"
 #include "PromptRecorder.h"
 #include "UserPrompts.h"
 #include "cnComm.h"
@@ -11,11 +10,10 @@
 
 #include <memory>
 
-// What a window works on: the application's state, its serial port and the
-// link flags, made new for each window.
+// What a window works on: the application's state and its serial port,
+// made new for each window.
 struct WindowState : AppState {
     cnComm m_Comm;
-    LinkState m_Link;
 };
 
 // What the main-window tests share: the state made new, the prompts
@@ -44,7 +42,7 @@ protected:
         m_dialog.reset();
         m_app = std::make_unique<WindowState>();
         app().m_Comm.Devices().Assign(4, NO_PORT);
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm);
     }
 
     void CloseWindow()
