@@ -13,7 +13,6 @@
 #include "RecordList.h"
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
-#include "TransferEventQueue.h"
 #include "UserPrompts.h"
 #include "VersionText.h"
 
@@ -21,10 +20,8 @@
 #include <QtGui/QAction>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QScreen>
-#include <QtWidgets/QComboBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMenuBar>
-#include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QStatusBar>
 #include <QtWidgets/QTabBar>
@@ -38,12 +35,13 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     : QDialog(parent)
     , m_state(state)
     , m_Comm(comm)
-    , m_strTraceFile(traceFile)
     , m_hIcon(QString::fromLatin1(ICON_APP))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildControls();
+    m_Transfer = std::make_unique<TransferControl>(
+        static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, comm, Doc(), traceFile);
     ConnectCommands();
     InitEditing();
     InitDialog();
@@ -82,11 +80,6 @@ void CTavrelDlg::BuildControls()
     m_List = FindControl<CDragDropListCtrl>(m_page, IDC_RECORD_LIST);
     m_Tree = FindControl<QTreeWidget>(m_page, IDC_SAT_TREE);
     m_Tab = FindControl<QTabBar>(m_page, IDC_SERVICE_TAB);
-    m_PortCombo = FindControl<QComboBox>(m_page, IDC_PORT);
-    m_XtalCombo = FindControl<QComboBox>(m_page, IDC_XTAL);
-    m_LampOn = FindControl<QLabel>(m_page, IDC_LAMP_ON);
-    m_LampOff = FindControl<QLabel>(m_page, IDC_LAMP_OFF);
-    m_Progress = FindControl<QProgressBar>(m_page, IDC_PROGRESS);
     m_Places = std::make_unique<PlaceKeeper>(*m_Tree, *m_List, m_state);
 }
 
@@ -102,11 +95,8 @@ void CTavrelDlg::ConnectCommands()
     onAction(ID_FILE_IMPORT_CSV, &CTavrelDlg::OnImportCsv);
     onAction(ID_FILE_COMPARE, &CTavrelDlg::OnCompareWith);
     onAction(ID_FILE_EXIT, &CTavrelDlg::OnExit);
-    onAction(ID_TOOLS_UPGRADE, &CTavrelDlg::OnUpgrade);
-    onAction(ID_TOOLS_DUMP, &CTavrelDlg::OnDump);
     onAction(ID_TOOLS_ADVANCE, &CTavrelDlg::OnAdvance);
     onAction(ID_HELP_ABOUT, &CTavrelDlg::OnAbout);
-    ConnectLinkTools();
     ConnectListTools();
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
@@ -118,13 +108,7 @@ void CTavrelDlg::ConnectCommands()
     onButton(IDC_OPEN, &CTavrelDlg::OnFileOpen);
     onButton(IDC_SAVE, &CTavrelDlg::OnFileSave);
     onButton(IDC_EXIT, &CTavrelDlg::OnExit);
-    onButton(IDC_DUMP, &CTavrelDlg::OnDump);
-    onButton(IDC_UPGRADE, &CTavrelDlg::OnUpgrade);
-    onButton(IDC_CANCEL, &CTavrelDlg::OnCancelTransfer);
-    onButton(IDC_OPEN_COM, &CTavrelDlg::OnOpenCloseCom);
 
-    connect(m_PortCombo, &QComboBox::activated, this, &CTavrelDlg::OnPortChange);
-    connect(m_XtalCombo, &QComboBox::activated, this, &CTavrelDlg::OnXtalChange);
     connect(m_Tree, &QTreeWidget::currentItemChanged, this, &CTavrelDlg::OnTreeSelChanged);
     connect(m_List, &CReportListCtrl::rowDoubleClicked, this, &CTavrelDlg::OnListDblClk);
     connect(m_List, &CReportListCtrl::rowRightClicked, this, &CTavrelDlg::OnListRClick);
@@ -144,16 +128,6 @@ void CTavrelDlg::InitDialog()
     m_strTitle = windowTitle() + QLatin1Char(' ') + BuildVersionText();
     setWindowTitle(m_strTitle);
 
-    if (auto* cancel = Control(IDC_CANCEL))
-        cancel->setEnabled(false);
-    m_nProgressMax = static_cast<int>(IMAGE_SIZE);
-    m_Progress->setRange(0, m_nProgressMax);
-    m_Progress->setValue(0);
-    if (auto* status = FindControl<QLabel>(m_page, IDC_STATUS))
-        status->setText(QStringLiteral("idle..."));
-    if (auto* percent = FindControl<QLabel>(m_page, IDC_PERCENT))
-        percent->setText(QStringLiteral("00%"));
-
     Doc().Unload();
     std::memset(m_state.Database().m_Image, 0, IMAGE_SIZE);
 
@@ -166,7 +140,7 @@ void CTavrelDlg::InitDialog()
     // The window is up before the port is tried, so a port message has the
     // window behind it rather than standing alone on the desktop.
     show();
-    InitLink();
+    m_Transfer->Start();
     m_state.m_bAdvancedMode = 0;
 }
 
@@ -229,6 +203,30 @@ void CTavrelDlg::FillTree()
 void CTavrelDlg::FillList(int listType)
 {
     FillRecordList(*m_List, m_state, m_nCurSat, m_nCurTp, listType, this);
+}
+
+void CTavrelDlg::DumpAdopted()
+{
+    UpdateEditActions();
+    // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
+    if (!ReloadViews(LIST_PROGRAMS))
+        ClearViews();
+}
+
+void CTavrelDlg::ClearViews()
+{
+    {
+        const QSignalBlocker quiet(m_Tree);
+        m_Tree->clear();
+    }
+    m_nTreeNodes = 0;
+    m_List->DeleteAllItems();
+    m_strSatCount.clear();
+    m_strTpCount.clear();
+    m_strTvCount.clear();
+    m_strRadioCount.clear();
+    for (int id : { IDC_SAT_COUNT, IDC_TP_COUNT, IDC_TV_COUNT, IDC_RADIO_COUNT })
+        FindControl<QLabel>(m_page, id)->clear();
 }
 
 void CTavrelDlg::OnTreeSelChanged(QTreeWidgetItem* current)
@@ -374,7 +372,7 @@ void CTavrelDlg::closeEvent(QCloseEvent* event)
 
 void CTavrelDlg::Finish(int result)
 {
-    ShutDownLink();
+    m_Transfer->ShutDown();
     done(result);
 }
 

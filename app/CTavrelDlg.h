@@ -2,7 +2,7 @@
 
 #include "CDragDropListCtrl.h"
 #include "SatelliteTree.h"
-#include "TransferSession.h"
+#include "TransferControl.h"
 #include "ViewPlace.h"
 
 #include <QtCore/QString>
@@ -12,7 +12,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <span>
@@ -26,27 +25,22 @@ class PassWord;
 class PlaceKeeper;
 class ProgEditDlg;
 class QAction;
-class QComboBox;
-class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QProgressBar;
 class QStatusBar;
-class QPushButton;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class ProgramFlagsDlg;
 class SatEditDlg;
 class TpEditDlg;
-class TransferEventQueue;
 
 // The main window: the transfer row on top, the satellite tree with the
 // TV/Radio tabs on the left, the record list on the right, the counters and
 // the transfer progress below. Every change of the image ends in
 // ReloadViews, which decodes the image and rebuilds counters, tree and list.
-class CTavrelDlg : public QDialog, private TransferSession::Listener {
+class CTavrelDlg : public QDialog, private TransferControl::Host {
     Q_OBJECT
 
 public:
@@ -95,16 +89,8 @@ public:
     QString m_strTvCount;
     QString m_strRadioCount;
 
-    int m_nProgressMax = 0;
-    // The last percentage the percentage text shows.
-    int m_nLastPercent = 0;
-
-    // The receiver link; null once the window has shut it down.
-    TransferSession* Session() const { return m_pSession.get(); }
-
-    // Ends a transfer, cancelled or finished: controls idle, port closed.
-    void CancelTransfer();
-    void OnTransferProgress(uint32_t total, uint32_t done);
+    // The transfer row and the receiver link behind it.
+    TransferControl& Transfer() const { return *m_Transfer; }
 
 public slots:
     void OnFileOpen();
@@ -132,19 +118,6 @@ public slots:
     void OnFilterChanged(const QString& text);
     void OnListCommand(int command);
 
-    // Receiver link (CTavrelDlgLink.cpp).
-    void OnOpenCloseCom();
-    void OnPortChange(int index);
-    void OnXtalChange(int index);
-    void OnDump();
-    void OnUpgrade();
-    void OnCancelTransfer();
-
-    // Whether the receiver holds the image (CTavrelDlgVerify.cpp), and
-    // which device each port opens (CTavrelDlgPorts.cpp).
-    void OnVerify();
-    void OnPorts();
-
     // The list check, the kept dumps, the recent files and moving rows by
     // keyboard or to a position (CTavrelDlgListTools.cpp).
     void OnCheckList();
@@ -167,46 +140,20 @@ private:
     void BuildControls();
     void ConnectCommands();
     void InitDialog();
-    void InitLink();
-    // Stops a running transfer and the worker, then closes the port.
-    void ShutDownLink();
     cnComm& Comm() const { return m_Comm; }
     ImageDocument& Doc() const;
     // No transfer runs: the image may change and the port may be chosen.
-    bool TransferIdle() const { return !m_pSession || m_pSession->IsIdle(); }
-    void ShowPortState(bool open);
-    void ShowPortError(const QString& text);
-    void ShowLamp(bool open);
-    void SetMenuGrayed(std::initializer_list<int> grayed);
-    void StartTransfer();
-    void SetStatusText(const QString& text);
+    bool TransferIdle() const { return m_Transfer->IsIdle(); }
     void ClearViews();
-    void ShowKeptDump();
-    void ConnectLinkTools();
-    void UpdateLinkMenuItems();
-    bool HasImageToVerify() const;
-    void OnDumpDone();
-    void FinishVerify();
-    void OnUpgradeDone();
 
-    // The transfer session's events, on the window's thread.
-    void OnStage(TransferSession::Stage stage) override;
-    void OnProgress(uint32_t total, uint32_t done) override;
-    void OnRateChangeFailed() override;
-    void OnFinished(TransferSession::Kind kind, TransferSession::Result result) override;
-    // The port went away: a transfer it cut short ends with a message, and
-    // the port shows closed.
-    void OnLinkLost(int error, bool duringTransfer) override;
-
-    void RestoreLinkChoices();
-    void RememberLinkChoices();
-    void UpdatePortTips();
     void ShowFileError(const QString& path, const QString& reason);
     // Writes the image to a file the user chooses; true once it is saved.
     bool SaveImage();
     // Asks whether to save a modified image before it is replaced or the
     // program ends; false when the user cancels (or the save failed).
-    bool ConfirmDiscardChanges();
+    bool ConfirmDiscardChanges() override;
+    // Shows a dumped image, or nothing when it does not decode.
+    void DumpAdopted() override;
     void UpdateTitle();
     void Finish(int result);
 
@@ -234,7 +181,7 @@ private:
     void RevealSelection();
     // True when the image has no error the list check finds, or the user
     // chooses to upgrade anyway.
-    bool ConfirmUpgradeOfCheckedList();
+    bool ConfirmUpgradeOfCheckedList() override;
     void CompareWithFile(const QString& path);
     void RememberRecentFile(const QString& path);
     void FillRecentMenu();
@@ -243,24 +190,16 @@ private:
 
     AppState& m_state;
     cnComm& m_Comm;
-    std::string m_strTraceFile;
     QIcon m_hIcon;
     QWidget* m_page = nullptr;
     QMenuBar* m_menuBar = nullptr;
     CDragDropListCtrl* m_List = nullptr;
     QTreeWidget* m_Tree = nullptr;
     QTabBar* m_Tab = nullptr;
-    QComboBox* m_PortCombo = nullptr;
-    QComboBox* m_XtalCombo = nullptr;
-    QLabel* m_LampOn = nullptr;
-    QLabel* m_LampOff = nullptr;
-    QProgressBar* m_Progress = nullptr;
     QStatusBar* m_StatusBar = nullptr;
     QString m_strTitle;
     bool m_centred = false;
-    // The session's events reach the window through the queue, which goes after it.
-    std::unique_ptr<TransferEventQueue> m_pTransferEvents;
-    std::unique_ptr<TransferSession> m_pSession;
+    std::unique_ptr<TransferControl> m_Transfer;
 
     // The record editors and the login, one of each for the whole run.
     std::unique_ptr<SatEditDlg> m_SatEditDlg;

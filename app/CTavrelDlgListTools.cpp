@@ -137,7 +137,7 @@ void CTavrelDlg::OnKeptDumps()
 {
     if (!TransferIdle())
         return;
-    KeptDumpsDlg dialog(m_pSession->Archive(), Doc().IsDecoded(), this);
+    KeptDumpsDlg dialog(m_Transfer->Session()->Archive(), Doc().IsDecoded(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     switch (dialog.Chosen()) {

@@ -135,24 +135,24 @@ private slots:
     {
         QVERIFY(!Open(ListImage(true)).isEmpty());
         m_prompts.answers = { PromptAnswer::Cancel };
-        m_dialog->OnUpgrade();
+        m_dialog->Transfer().OnUpgrade();
         QCOMPARE(m_prompts.Texts(), QStringList({ "The channel list has 1 problems. Upgrade anyway?" }));
         QCOMPARE(m_prompts.messages[0].buttons, PromptButtons::CheckUpgradeCancel);
-        QVERIFY(m_dialog->Session()->IsIdle());
+        QVERIFY(m_dialog->Transfer().Session()->IsIdle());
 
         m_prompts.answers = { PromptAnswer::Check };
         ModalDriver<CheckListDlg> driver([](CheckListDlg& dialog) { dialog.reject(); });
-        m_dialog->OnUpgrade();
+        m_dialog->Transfer().OnUpgrade();
         QVERIFY(driver.Ran());
-        QVERIFY(m_dialog->Session()->IsIdle());
+        QVERIFY(m_dialog->Transfer().Session()->IsIdle());
 
         // Warnings alone, or no finding, ask nothing.
         m_prompts.messages.clear();
         QVERIFY(!Open(ListImage(false), QStringLiteral("clean.bin")).isEmpty());
-        m_dialog->OnUpgrade();
+        m_dialog->Transfer().OnUpgrade();
         QVERIFY(!m_prompts.Texts().contains(QStringLiteral("The channel list has 1 problems. Upgrade anyway?")));
-        QVERIFY(!m_dialog->Session()->IsIdle());
-        m_dialog->CancelTransfer();
+        QVERIFY(!m_dialog->Transfer().Session()->IsIdle());
+        m_dialog->Transfer().CancelTransfer();
     }
 
     void keptDumpsAreListedNewestFirstAndOpenOrCompare()

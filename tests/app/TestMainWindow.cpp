@@ -511,7 +511,7 @@ private slots:
         else if (action == QLatin1String("open"))
             m_dialog->OnFileOpen();
         else
-            m_dialog->OnDump();
+            m_dialog->Transfer().OnDump();
 
         const bool asked = !m_prompts.messages.isEmpty()
             && m_prompts.messages[0].text == QLatin1String("Save changes to the image?");

@@ -112,7 +112,7 @@ private:
     using Stage = TransferSession::Stage;
 
     WindowState& app() { return *m_state; }
-    TransferSession& session() { return *m_dialog->Session(); }
+    TransferSession& session() { return *m_dialog->Transfer().Session(); }
 
     void Route(unsigned port, const std::string& device) { app().m_Comm.Devices().Assign(port, device); }
 
@@ -145,7 +145,7 @@ private:
         emit combo->activated(index);
     }
 
-    void ShowProgress(uint32_t total, uint32_t done) { m_dialog->OnTransferProgress(total, done); }
+    void ShowProgress(uint32_t total, uint32_t done) { m_dialog->Transfer().OnTransferProgress(total, done); }
 
     void VerifyPortShownOpen()
     {
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(Combo(IDC_PORT)->count(), 10);
         QCOMPARE(Combo(IDC_XTAL)->count(), 5);
         QCOMPARE(Combo(IDC_XTAL)->itemText(2), QStringLiteral("13.5M"));
-        QVERIFY(m_dialog->Session() != nullptr);
+        QVERIFY(m_dialog->Transfer().Session() != nullptr);
 
         const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
         QVERIFY(WriteBytes(path, MakeSampleImage()));
@@ -349,8 +349,8 @@ private slots:
         QCOMPARE(line.Speed(), speed_t(B115200));
         QVERIFY(app().m_Comm.IsOpen());
 
-        m_dialog->OnOpenCloseCom();
-        m_dialog->OnOpenCloseCom();
+        m_dialog->Transfer().OnOpenCloseCom();
+        m_dialog->Transfer().OnOpenCloseCom();
         QCOMPARE(line.Speed(), speed_t(B9600));
         QVERIFY(m_prompts.messages.isEmpty());
     }
@@ -690,7 +690,7 @@ private slots:
         ShowProgress(100, 70);
         QCOMPARE(Progress()->value(), 0);
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
-        QCOMPARE(m_dialog->m_nLastPercent, 0);
+        QCOMPARE(m_dialog->Transfer().LastPercent(), 0);
     }
 
     void percentageHasTwoDigits()
@@ -929,7 +929,7 @@ private slots:
         // The worker is inside the bulk read, which never ends by itself.
         Button(IDC_EXIT)->click();
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-        QVERIFY(m_dialog->Session() == nullptr);
+        QVERIFY(m_dialog->Transfer().Session() == nullptr);
         QVERIFY(!app().m_Comm.IsOpen());
     }
 };

@@ -1,0 +1,510 @@
+#include "TransferControl.h"
+
+#include "ChannelDatabase.h"
+#include "Crystals.h"
+#include "DialogBuilder.h"
+#include "FlashVerify.h"
+#include "ImageDocument.h"
+#include "LinkSettings.h"
+#include "MainResources.h"
+#include "PortOpenError.h"
+#include "PortsDlg.h"
+#include "TransferEventQueue.h"
+#include "UserPrompts.h"
+#include "cnComm.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QStringList>
+#include <QtGui/QAction>
+#include <QtGui/QGuiApplication>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QDialog>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QStatusBar>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using Stage = TransferSession::Stage;
+
+// Every item of the menu bar; a menu change grays some and enables the rest.
+constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
+    ID_FILE_EXIT, ID_TOOLS_UPGRADE, ID_TOOLS_DUMP, ID_TOOLS_ADVANCE, ID_HELP_ABOUT };
+
+// The controls a running transfer locks besides the transfer buttons.
+constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE,
+    IDC_SERVICE_TAB };
+
+// A failed verify lists at most this many ranges and records; the kept dump has the rest.
+constexpr size_t MAX_LISTED = 10;
+
+const QString CAPTION_OPEN_COM = QStringLiteral("Open Com");
+const QString CAPTION_CLOSE_COM = QStringLiteral("Close Com");
+
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+TransferControl::TransferControl(Host& host, QWidget& window, QWidget& page, QMenuBar& menuBar,
+    QStatusBar& statusBar, cnComm& comm, ImageDocument& document, const std::string& traceFile)
+    : QObject(&window)
+    , m_host(host)
+    , m_window(window)
+    , m_page(page)
+    , m_menuBar(menuBar)
+    , m_StatusBar(statusBar)
+    , m_Comm(comm)
+    , m_document(document)
+    , m_strTraceFile(traceFile)
+    , m_PortCombo(FindControl<QComboBox>(&page, IDC_PORT))
+    , m_XtalCombo(FindControl<QComboBox>(&page, IDC_XTAL))
+    , m_LampOn(FindControl<QLabel>(&page, IDC_LAMP_ON))
+    , m_LampOff(FindControl<QLabel>(&page, IDC_LAMP_OFF))
+    , m_Progress(FindControl<QProgressBar>(&page, IDC_PROGRESS))
+{
+    if (auto* cancel = Control(IDC_CANCEL))
+        cancel->setEnabled(false);
+    m_nProgressMax = static_cast<int>(IMAGE_SIZE);
+    m_Progress->setRange(0, m_nProgressMax);
+    m_Progress->setValue(0);
+    if (auto* status = FindControl<QLabel>(&m_page, IDC_STATUS))
+        status->setText(QStringLiteral("idle..."));
+    if (auto* percent = FindControl<QLabel>(&m_page, IDC_PERCENT))
+        percent->setText(QStringLiteral("00%"));
+    Connect();
+}
+
+TransferControl::~TransferControl() = default;
+
+void TransferControl::Connect()
+{
+    const auto onAction = [this](int id, void (TransferControl::*handler)()) {
+        if (QAction* action = MenuAction(id))
+            connect(action, &QAction::triggered, this, handler);
+    };
+    onAction(ID_TOOLS_UPGRADE, &TransferControl::OnUpgrade);
+    onAction(ID_TOOLS_DUMP, &TransferControl::OnDump);
+    onAction(ID_TOOLS_VERIFY, &TransferControl::OnVerify);
+    onAction(ID_TOOLS_PORTS, &TransferControl::OnPorts);
+    // Whether an image is loaded changes in many places; the item is brought up to date when it is seen.
+    if (auto* tools = qobject_cast<QMenu*>(MenuAction(ID_TOOLS_VERIFY)->parent()))
+        connect(tools, &QMenu::aboutToShow, this, &TransferControl::UpdateLinkMenuItems);
+
+    const auto onButton = [this](int id, void (TransferControl::*handler)()) {
+        if (auto* button = FindControl<QPushButton>(&m_page, id))
+            connect(button, &QPushButton::clicked, this, handler);
+    };
+    onButton(IDC_DUMP, &TransferControl::OnDump);
+    onButton(IDC_UPGRADE, &TransferControl::OnUpgrade);
+    onButton(IDC_CANCEL, &TransferControl::OnCancelTransfer);
+    onButton(IDC_OPEN_COM, &TransferControl::OnOpenCloseCom);
+    connect(m_PortCombo, &QComboBox::activated, this, &TransferControl::OnPortChange);
+    connect(m_XtalCombo, &QComboBox::activated, this, &TransferControl::OnXtalChange);
+}
+
+void TransferControl::Start()
+{
+    m_pTransferEvents = std::make_unique<TransferEventQueue>(static_cast<TransferSession::Listener&>(*this));
+    m_pSession = std::make_unique<TransferSession>(m_Comm, *m_pTransferEvents);
+    std::string reason;
+    if (!m_strTraceFile.empty() && !m_pSession->TraceTo(m_strTraceFile, reason))
+        m_StatusBar.showMessage(QStringLiteral("The transfer trace is not written: %1")
+                                    .arg(QString::fromLocal8Bit(m_strTraceFile + ": " + reason)));
+
+    m_PortCombo->clear();
+    for (unsigned port = 1; port <= PORT_COUNT; ++port)
+        m_PortCombo->addItem(QStringLiteral("COM%1").arg(port));
+    m_XtalCombo->clear();
+    for (const char* name : XTAL_NAMES)
+        m_XtalCombo->addItem(QString::fromLatin1(name));
+
+    RestoreLinkChoices();
+    m_PortCombo->setCurrentIndex(int(m_pSession->Port()) - 1);
+    m_XtalCombo->setCurrentIndex(m_pSession->Xtal());
+    UpdatePortTips();
+    ShowPortState(m_pSession->Connect());
+}
+
+void TransferControl::ShutDown()
+{
+    m_pSession.reset();
+    m_pTransferEvents.reset();
+}
+
+QWidget* TransferControl::Control(int id) const
+{
+    return FindControl(&m_page, id);
+}
+
+QAction* TransferControl::MenuAction(int commandId) const
+{
+    return FindMenuAction(&m_menuBar, commandId);
+}
+
+void TransferControl::ShowPortError(const QString& text)
+{
+    const int error = m_pSession->PortError();
+    const QString reason = error ? PortOpenFailureReason(m_Comm.DevicePathFor(m_pSession->Port()), error) : QString();
+    const QString message = reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
+    Prompts().Message(&m_window, message, TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
+}
+
+void TransferControl::ShowPortState(bool open)
+{
+    if (!open) {
+        ShowPortClosed();
+        ShowPortError(QString::asprintf("Can't open port %u!", m_pSession->Port()));
+        return;
+    }
+    Control(IDC_DUMP)->setEnabled(true);
+    Control(IDC_UPGRADE)->setEnabled(true);
+    SetMenuGrayed({});
+    ShowLamp(true);
+    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(CAPTION_CLOSE_COM);
+}
+
+void TransferControl::ShowPortClosed()
+{
+    ShowLamp(false);
+    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(CAPTION_OPEN_COM);
+    Control(IDC_DUMP)->setEnabled(false);
+    Control(IDC_UPGRADE)->setEnabled(false);
+    SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+}
+
+void TransferControl::ShowLamp(bool open)
+{
+    m_LampOn->setVisible(open);
+    m_LampOff->setVisible(!open);
+}
+
+void TransferControl::SetMenuGrayed(std::initializer_list<int> grayed)
+{
+    for (int command : MENU_COMMANDS) {
+        if (QAction* action = MenuAction(command))
+            action->setEnabled(std::find(grayed.begin(), grayed.end(), command) == grayed.end());
+    }
+    UpdateLinkMenuItems();
+}
+
+void TransferControl::UpdateLinkMenuItems()
+{
+    // A verify is a dump, so it goes when Dump goes: on a connected port with no transfer running.
+    if (QAction* verify = MenuAction(ID_TOOLS_VERIFY))
+        verify->setEnabled(m_pSession && m_pSession->IsConnected() && m_pSession->IsIdle() && HasImageToVerify());
+    // A transfer reopens its port at each rate change: the device behind it must stay.
+    if (QAction* ports = MenuAction(ID_TOOLS_PORTS))
+        ports->setEnabled(IsIdle());
+}
+
+void TransferControl::SetStatusText(const QString& text)
+{
+    FindControl<QLabel>(&m_page, IDC_STATUS)->setText(text);
+}
+
+void TransferControl::OnPortChange(int)
+{
+    m_pSession->Choose(unsigned(m_PortCombo->currentIndex() + 1), m_XtalCombo->currentIndex());
+    RememberLinkChoices();
+    ShowPortState(m_pSession->Connect());
+}
+
+void TransferControl::OnXtalChange(int)
+{
+    m_pSession->Choose(m_pSession->Port(), m_XtalCombo->currentIndex());
+    RememberLinkChoices();
+}
+
+void TransferControl::OnOpenCloseCom()
+{
+    if (!m_pSession->IsConnected()) {
+        ShowPortState(m_pSession->Connect());
+        return;
+    }
+    m_pSession->Disconnect();
+    CancelTransfer();
+    ShowPortClosed();
+}
+
+void TransferControl::StartTransfer()
+{
+    Control(IDC_DUMP)->setEnabled(false);
+    Control(IDC_UPGRADE)->setEnabled(false);
+    Control(IDC_CANCEL)->setEnabled(true);
+    for (int id : LOCKED_BY_TRANSFER)
+        Control(id)->setEnabled(false);
+    SetStatusText(QStringLiteral("Please reset the STB!"));
+    SetMenuGrayed({ ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
+        ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+}
+
+void TransferControl::OnDump()
+{
+    if (m_pSession->CurrentStage() == Stage::ReadyToRead) {
+        const WaitCursor wait;
+        m_Progress->setRange(0, m_nProgressMax);
+        m_pSession->Read();
+        Control(IDC_DUMP)->setEnabled(false);
+        SetStatusText(QStringLiteral("Reading...Please wait!"));
+        return;
+    }
+    if (!m_pSession->IsIdle())
+        return;
+    // The dump replaces the image: a modified one is offered for saving first.
+    if (!m_host.ConfirmDiscardChanges())
+        return;
+    const WaitCursor wait;
+    if (!m_pSession->StartDump())
+        ShowPortError(QStringLiteral("Can't open the port!"));
+    StartTransfer();
+}
+
+void TransferControl::OnUpgrade()
+{
+    const WaitCursor wait;
+    // A refused upgrade leaves the link idle: armed, the next receiver reset would start one.
+    // Only an image that decodes is sent: a raw dump is for saving, not for flashing.
+    if (!m_document.IsDecoded()) {
+        ShowWarning(&m_window, QStringLiteral("Please open file first!"));
+        return;
+    }
+    if (!m_pSession->IsIdle() || !m_host.ConfirmUpgradeOfCheckedList())
+        return;
+    m_Progress->setRange(0, 100);
+    if (!m_pSession->StartUpgrade(m_document.UpgradeBytes()))
+        ShowPortError(QStringLiteral("Can't open the port!"));
+    StartTransfer();
+}
+
+void TransferControl::OnCancelTransfer()
+{
+    CancelTransfer();
+}
+
+void TransferControl::CancelTransfer()
+{
+    m_pSession->Cancel();
+    m_pTransferEvents->DropProgress();
+
+    auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
+    dump->setText(QStringLiteral("Dump"));
+    dump->setEnabled(true);
+    Control(IDC_UPGRADE)->setEnabled(true);
+    Control(IDC_CANCEL)->setEnabled(false);
+    for (int id : LOCKED_BY_TRANSFER)
+        Control(id)->setEnabled(true);
+    SetStatusText(QStringLiteral("idle..."));
+    FindControl<QLabel>(&m_page, IDC_PERCENT)->setText(QStringLiteral("00%"));
+    SetMenuGrayed({});
+    // The text reads "00%" again, so the next transfer's first percentage must show.
+    m_nLastPercent = 0;
+    m_Progress->setValue(0);
+}
+
+void TransferControl::OnLinkLost(int error, bool duringTransfer)
+{
+    if (duringTransfer)
+        CancelTransfer();
+    ShowPortClosed();
+    const QString reason = QString::fromLocal8Bit(std::strerror(error));
+    m_StatusBar.showMessage(QStringLiteral("The receiver link was lost: %1").arg(reason));
+    if (duringTransfer)
+        Prompts().Message(&m_window, QStringLiteral("The receiver link was lost.\n%1").arg(reason), TITLE_ERROR,
+            PromptIcon::Warning, PromptButtons::Ok);
+}
+
+void TransferControl::OnTransferProgress(uint32_t total, uint32_t done)
+{
+    auto* percentText = FindControl<QLabel>(&m_page, IDC_PERCENT);
+    if (IsIdle()) {
+        m_nLastPercent = 0;
+        m_Progress->setValue(0);
+        percentText->setText(QStringLiteral("00%"));
+        return;
+    }
+    const uint32_t percent = total ? done * 100u / total : 0;
+    m_Progress->setValue(int(done));
+    if (int(percent) != m_nLastPercent) {
+        percentText->setText(QString::asprintf("%02u%%", percent));
+        m_nLastPercent = int(percent);
+    }
+}
+
+void TransferControl::OnDumpDone()
+{
+    const std::vector<uint8_t> flash = m_pSession->TakeDump();
+    CancelTransfer();
+    m_document.AdoptDump(flash);
+    ShowKeptDump();
+    m_host.DumpAdopted();
+}
+
+void TransferControl::ShowKeptDump()
+{
+    const std::string path = m_pSession->KeptPath();
+    if (!path.empty()) {
+        m_StatusBar.showMessage(QStringLiteral("Dump kept in %1").arg(QString::fromLocal8Bit(path)));
+        return;
+    }
+    m_StatusBar.showMessage(QStringLiteral("The dump was not kept"));
+    Prompts().Message(&m_window,
+        QStringLiteral("The dump could not be kept in %1.\n%2")
+            .arg(QString::fromLocal8Bit(m_pSession->Archive().Folder()),
+                QString::fromLocal8Bit(m_pSession->KeepProblem())),
+        TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
+}
+
+void TransferControl::OnStage(TransferSession::Stage stage)
+{
+    if (stage == Stage::ReadyToRead) {
+        auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
+        dump->setEnabled(true);
+        dump->setText(QStringLiteral("Read"));
+        SetStatusText(QStringLiteral("Read to read!"));
+    } else if (stage == Stage::Upgrading) {
+        SetStatusText(QStringLiteral("Upgrading,Please wait!"));
+    }
+}
+
+void TransferControl::OnProgress(uint32_t total, uint32_t done)
+{
+    OnTransferProgress(total, done);
+}
+
+void TransferControl::OnRateChangeFailed()
+{
+    Prompts().Message(&m_window,
+        QString::fromLatin1(TransferSession::RateChangeFailureText(m_pSession->CurrentKind())), TITLE_ERROR,
+        PromptIcon::Warning, PromptButtons::Ok);
+}
+
+void TransferControl::OnFinished(TransferSession::Kind kind, TransferSession::Result result)
+{
+    // A transfer started since makes this end old news.
+    if (!m_pSession->IsIdle())
+        return;
+    if (result != TransferSession::Result::Done) {
+        CancelTransfer();
+        return;
+    }
+    switch (kind) {
+    case TransferSession::Kind::Dump:
+        OnDumpDone();
+        break;
+    case TransferSession::Kind::Verify:
+        FinishVerify();
+        break;
+    case TransferSession::Kind::Upgrade:
+        OnUpgradeDone();
+        break;
+    }
+}
+
+bool TransferControl::HasImageToVerify() const
+{
+    // Only what an upgrade would write can be held against the receiver's flash.
+    return !m_document.UpgradeBytes().empty();
+}
+
+void TransferControl::OnVerify()
+{
+    if (!IsIdle())
+        return;
+    if (!HasImageToVerify()) {
+        ShowWarning(&m_window, QStringLiteral("Please open file first!"));
+        return;
+    }
+    // Nothing is replaced, so nothing needs saving first.
+    if (!m_pSession->StartVerify(m_document.UpgradeBytes()))
+        ShowPortError(QStringLiteral("Can't open the port!"));
+    StartTransfer();
+    m_StatusBar.showMessage(QStringLiteral("Verify: press Read when the receiver is ready."));
+}
+
+void TransferControl::FinishVerify()
+{
+    // The flash was only read to be compared.
+    m_pSession->TakeDump();
+    CancelTransfer();
+    ShowKeptDump();
+    const QString kept = m_StatusBar.currentMessage();
+    const FlashVerification verification = m_pSession->Verification();
+    if (verification.Same()) {
+        const QString holds = QStringLiteral("The receiver holds this image.");
+        m_StatusBar.showMessage(holds + QLatin1Char(' ') + kept);
+        Prompts().Message(&m_window, holds, TITLE_PROGRAM, PromptIcon::Information, PromptButtons::Ok);
+        return;
+    }
+    const QString differs = QStringLiteral("The receiver does not hold this image.");
+    m_StatusBar.showMessage(differs + QLatin1Char(' ') + kept);
+    Prompts().Message(&m_window,
+        differs + QLatin1Char('\n')
+            + QString::fromStdString(VerificationText(verification, MAX_LISTED, MAX_LISTED)).trimmed(),
+        TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
+}
+
+void TransferControl::OnUpgradeDone()
+{
+    CancelTransfer();
+    m_StatusBar.showMessage(
+        QStringLiteral("Upgrade finished. To check it, choose Tools \"verify\" and reset the receiver again."));
+}
+
+void TransferControl::RestoreLinkChoices()
+{
+    LinkSettings settings;
+    for (const auto& [port, device] : settings.AssignedDevices())
+        m_Comm.Devices().Assign(port, device);
+    m_pSession->Choose(settings.Port(DEFAULT_PORT, PORT_COUNT), settings.Xtal(DEFAULT_XTAL));
+}
+
+void TransferControl::RememberLinkChoices()
+{
+    LinkSettings settings;
+    settings.SetPort(m_pSession->Port());
+    settings.SetXtal(m_pSession->Xtal());
+}
+
+void TransferControl::UpdatePortTips()
+{
+    QStringList lines;
+    for (int index = 0; index < m_PortCombo->count(); ++index) {
+        const unsigned port = unsigned(index + 1);
+        QString device = QFile::decodeName(m_Comm.DevicePathFor(port).c_str());
+        if (m_Comm.Devices().FromEnvironment(port))
+            device += QStringLiteral(" (TAVREL_COM%1)").arg(port);
+        m_PortCombo->setItemData(index, device, Qt::ToolTipRole);
+        lines.append(QStringLiteral("%1: %2").arg(m_PortCombo->itemText(index), device));
+    }
+    m_PortCombo->setToolTip(lines.join(QLatin1Char('\n')));
+}
+
+void TransferControl::OnPorts()
+{
+    const unsigned current = m_pSession->Port();
+    PortsDlg dialog(m_Comm.Devices(), current, PORT_COUNT, &m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::string before = m_Comm.DevicePathFor(current);
+    LinkSettings settings;
+    for (const auto& [port, device] : dialog.Choices()) {
+        m_Comm.Devices().Assign(port, device);
+        settings.AssignDevice(port, device);
+    }
+    UpdatePortTips();
+    // As choosing a port opens it, so does choosing another device for it.
+    if (m_pSession->IsIdle() && m_Comm.DevicePathFor(current) != before)
+        ShowPortState(m_pSession->Connect());
+}

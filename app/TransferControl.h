@@ -1,0 +1,129 @@
+#pragma once
+
+#include "TransferSession.h"
+
+#include <QtCore/QObject>
+#include <QtCore/QString>
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+class ImageDocument;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenuBar;
+class QProgressBar;
+class QStatusBar;
+class QWidget;
+class TransferEventQueue;
+class cnComm;
+
+// The transfer row of the main window: port and crystal, the lamp, Open/Close
+// Com, Dump/Read, Upgrade, Cancel, the progress and status texts, and the
+// Tools items verify and ports. It drives the receiver through its transfer
+// session and shows what the session reports; while a transfer runs it locks
+// what could change the image.
+class TransferControl : public QObject, private TransferSession::Listener {
+    Q_OBJECT
+
+public:
+    // What the transfer asks of the window around it.
+    class Host {
+    public:
+        // Before a dump replaces the image: false keeps the image and stops the dump.
+        virtual bool ConfirmDiscardChanges() = 0;
+        // Before an upgrade sends the image: false stops the upgrade.
+        virtual bool ConfirmUpgradeOfCheckedList() = 0;
+        // A dump became the document's image.
+        virtual void DumpAdopted() = 0;
+
+    protected:
+        ~Host() = default;
+    };
+
+    // The controls live on `page`; `window` stands behind every message.
+    TransferControl(Host& host, QWidget& window, QWidget& page, QMenuBar& menuBar, QStatusBar& statusBar,
+        cnComm& comm, ImageDocument& document, const std::string& traceFile);
+    ~TransferControl() override;
+
+    // Opens the session on the remembered port; the window is shown first so
+    // that a port message has it behind.
+    void Start();
+    // Stops a running transfer and the worker, then closes the port.
+    void ShutDown();
+
+    // The receiver link; null before Start and after ShutDown.
+    TransferSession* Session() const { return m_pSession.get(); }
+    // No transfer runs: the image may change and the port may be chosen.
+    bool IsIdle() const { return !m_pSession || m_pSession->IsIdle(); }
+    // The last percentage the percentage text shows.
+    int LastPercent() const { return m_nLastPercent; }
+
+    // Ends a transfer, cancelled or finished: controls idle, port closed.
+    void CancelTransfer();
+    void OnTransferProgress(uint32_t total, uint32_t done);
+
+public slots:
+    void OnOpenCloseCom();
+    void OnPortChange(int index);
+    void OnXtalChange(int index);
+    void OnDump();
+    void OnUpgrade();
+    void OnCancelTransfer();
+    // Whether the receiver holds the image.
+    void OnVerify();
+    // Which device each port opens.
+    void OnPorts();
+
+private:
+    void Connect();
+    QWidget* Control(int id) const;
+    QAction* MenuAction(int commandId) const;
+    void ShowPortState(bool open);
+    void ShowPortClosed();
+    void ShowPortError(const QString& text);
+    void ShowLamp(bool open);
+    void SetMenuGrayed(std::initializer_list<int> grayed);
+    void UpdateLinkMenuItems();
+    void StartTransfer();
+    void SetStatusText(const QString& text);
+    void ShowKeptDump();
+    bool HasImageToVerify() const;
+    void OnDumpDone();
+    void FinishVerify();
+    void OnUpgradeDone();
+    void RestoreLinkChoices();
+    void RememberLinkChoices();
+    void UpdatePortTips();
+
+    // The session's events, on the window's thread.
+    void OnStage(TransferSession::Stage stage) override;
+    void OnProgress(uint32_t total, uint32_t done) override;
+    void OnRateChangeFailed() override;
+    void OnFinished(TransferSession::Kind kind, TransferSession::Result result) override;
+    // The port went away: a transfer it cut short ends with a message, and
+    // the port shows closed.
+    void OnLinkLost(int error, bool duringTransfer) override;
+
+    Host& m_host;
+    QWidget& m_window;
+    QWidget& m_page;
+    QMenuBar& m_menuBar;
+    QStatusBar& m_StatusBar;
+    cnComm& m_Comm;
+    ImageDocument& m_document;
+    std::string m_strTraceFile;
+    QComboBox* m_PortCombo = nullptr;
+    QComboBox* m_XtalCombo = nullptr;
+    QLabel* m_LampOn = nullptr;
+    QLabel* m_LampOff = nullptr;
+    QProgressBar* m_Progress = nullptr;
+    int m_nProgressMax = 0;
+    int m_nLastPercent = 0;
+    // The session's events reach this object through the queue, which goes after it.
+    std::unique_ptr<TransferEventQueue> m_pTransferEvents;
+    std::unique_ptr<TransferSession> m_pSession;
+};
