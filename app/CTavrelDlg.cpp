@@ -2,17 +2,14 @@
 
 #include "AppState.h"
 #include "CAboutDlg.h"
-#include "CReportListCtrl.h"
 #include "DialogBuilder.h"
+#include "ExchangeCommands.h"
 #include "ImageDocument.h"
 #include "MainResources.h"
 #include "PassWord.h"
 #include "PlaceKeeper.h"
-#include "ProgEditDlg.h"
-#include "ProgramFlagsDlg.h"
+#include "RecordCommands.h"
 #include "RecordList.h"
-#include "SatEditDlg.h"
-#include "TpEditDlg.h"
 #include "UserPrompts.h"
 #include "VersionText.h"
 
@@ -42,12 +39,11 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     BuildControls();
     m_Transfer = std::make_unique<TransferControl>(
         static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, comm, Doc(), traceFile);
+    m_Records = std::make_unique<RecordCommands>(*this);
+    m_Exchange = std::make_unique<ExchangeCommands>(*this);
     ConnectCommands();
     InitEditing();
     InitDialog();
-    m_SatEditDlg = std::make_unique<SatEditDlg>(this);
-    m_TpEditDlg = std::make_unique<TpEditDlg>(m_state.Database(), this);
-    m_ProgEditDlg = std::make_unique<ProgEditDlg>(m_state, this);
     m_PassWordDlg = std::make_unique<PassWord>(m_state, this);
 }
 
@@ -91,12 +87,12 @@ void CTavrelDlg::ConnectCommands()
     };
     onAction(ID_FILE_OPEN, &CTavrelDlg::OnFileOpen);
     onAction(ID_FILE_SAVE, &CTavrelDlg::OnFileSave);
-    onAction(ID_FILE_EXPORT_CSV, &CTavrelDlg::OnExportCsv);
-    onAction(ID_FILE_IMPORT_CSV, &CTavrelDlg::OnImportCsv);
-    onAction(ID_FILE_COMPARE, &CTavrelDlg::OnCompareWith);
     onAction(ID_FILE_EXIT, &CTavrelDlg::OnExit);
     onAction(ID_TOOLS_ADVANCE, &CTavrelDlg::OnAdvance);
     onAction(ID_HELP_ABOUT, &CTavrelDlg::OnAbout);
+    connect(MenuAction(ID_FILE_EXPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnExportCsv);
+    connect(MenuAction(ID_FILE_IMPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnImportCsv);
+    connect(MenuAction(ID_FILE_COMPARE), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnCompareWith);
     ConnectListTools();
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
@@ -108,18 +104,7 @@ void CTavrelDlg::ConnectCommands()
     onButton(IDC_OPEN, &CTavrelDlg::OnFileOpen);
     onButton(IDC_SAVE, &CTavrelDlg::OnFileSave);
     onButton(IDC_EXIT, &CTavrelDlg::OnExit);
-
     connect(m_Tree, &QTreeWidget::currentItemChanged, this, &CTavrelDlg::OnTreeSelChanged);
-    connect(m_List, &CReportListCtrl::rowDoubleClicked, this, &CTavrelDlg::OnListDblClk);
-    connect(m_List, &CReportListCtrl::rowRightClicked, this, &CTavrelDlg::OnListRClick);
-    auto* deleteKey = new QAction(m_List);
-    deleteKey->setShortcut(QKeySequence::Delete);
-    deleteKey->setShortcutContext(Qt::WidgetShortcut);
-    m_List->addAction(deleteKey);
-    connect(deleteKey, &QAction::triggered, this, [this] {
-        if (m_List->GetNextSelected() >= 0)
-            OnDeleteRecords();
-    });
 }
 
 void CTavrelDlg::InitDialog()
@@ -266,7 +251,7 @@ bool CTavrelDlg::OpenImage(const QString& path)
     std::string reason;
     switch (Doc().Open(QFile::encodeName(path).toStdString(), reason)) {
     case ImageDocument::OpenResult::FileError:
-        ShowFileError(path, QString::fromLocal8Bit(reason));
+        ShowFileError(this, path, QString::fromLocal8Bit(reason));
         return false;
     case ImageDocument::OpenResult::TooLarge:
     case ImageDocument::OpenResult::NotDecoded:
@@ -302,7 +287,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     std::string reason;
     if (!Doc().Save(QFile::encodeName(path).toStdString(), reason)) {
-        ShowFileError(path, QString::fromLocal8Bit(reason));
+        ShowFileError(this, path, QString::fromLocal8Bit(reason));
         return false;
     }
     UpdateTitle();
@@ -336,10 +321,9 @@ bool CTavrelDlg::ConfirmDiscardChanges()
     }
 }
 
-void CTavrelDlg::ShowFileError(const QString& path, const QString& reason)
+void CTavrelDlg::OnAdvance()
 {
-    Prompts().Message(this, QStringLiteral("%1\n%2").arg(path, reason), TITLE_WARNING, PromptIcon::Warning,
-        PromptButtons::Ok);
+    m_PassWordDlg->DoModal();
 }
 
 void CTavrelDlg::OnAbout()
@@ -379,7 +363,7 @@ void CTavrelDlg::Finish(int result)
 void CTavrelDlg::customEvent(QEvent* event)
 {
     if (event->type() == WM_MOVE_RECORDS) {
-        OnMoveRecords();
+        m_Records->OnMoveRecords();
         return;
     }
     QDialog::customEvent(event);

@@ -20,10 +20,10 @@
 
 class AppState;
 class cnComm;
+class ExchangeCommands;
 class ImageDocument;
 class PassWord;
 class PlaceKeeper;
-class ProgEditDlg;
 class QAction;
 class QLineEdit;
 class QMenu;
@@ -32,9 +32,7 @@ class QStatusBar;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
-class ProgramFlagsDlg;
-class SatEditDlg;
-class TpEditDlg;
+class RecordCommands;
 
 // The main window: the transfer row on top, the satellite tree with the
 // TV/Radio tabs on the left, the record list on the right, the counters and
@@ -91,42 +89,34 @@ public:
 
     // The transfer row and the receiver link behind it.
     TransferControl& Transfer() const { return *m_Transfer; }
+    // What the user does to the records of the list shown.
+    RecordCommands& Records() const { return *m_Records; }
+    // CSV export and import, and compare.
+    ExchangeCommands& Exchange() const { return *m_Exchange; }
+    // No transfer runs and an image is loaded: the image may change.
+    bool CanChangeImage() const;
 
 public slots:
     void OnFileOpen();
     void OnFileSave();
     void OnAbout();
+    void OnAdvance();
     void OnExit();
     void OnTreeSelChanged(QTreeWidgetItem* current);
     void OnServiceTabChanged(int index);
 
-    // Record commands (CTavrelDlgRecords.cpp).
-    void OnListDblClk(int row);
-    void OnListRClick(int row, const QPoint& globalPos);
-    void OnDeleteRecords();
-    void OnMoveRecords();
-    void OnAdvance();
 
-    // Channel lists as CSV, and another image compared (CTavrelDlgExchange.cpp).
-    void OnExportCsv();
-    void OnImportCsv();
-    void OnCompareWith();
     // Undo, redo, the filter and the commands on many programs (CTavrelDlgEdit.cpp).
     void OnEditUndo();
     void OnEditRedo();
     void OnEditFind();
     void OnFilterChanged(const QString& text);
-    void OnListCommand(int command);
 
     // The list check, the kept dumps, the recent files and moving rows by
     // keyboard or to a position (CTavrelDlgListTools.cpp).
     void OnCheckList();
     void OnKeptDumps();
     void OpenRecentFile(const QString& path);
-    void OnMoveToPosition();
-    // Moves the selected rows so that the first stands at `position` (from
-    // 1) among the rows shown: one undo step, the rows staying selected and in view.
-    void MoveSelectedRows(int position);
 
     // Escape: the dialog's cancel, guarded like Exit.
     void reject() override;
@@ -146,7 +136,6 @@ private:
     bool TransferIdle() const { return m_Transfer->IsIdle(); }
     void ClearViews();
 
-    void ShowFileError(const QString& path, const QString& reason);
     // Writes the image to a file the user chooses; true once it is saved.
     bool SaveImage();
     // Asks whether to save a modified image before it is replaced or the
@@ -158,7 +147,6 @@ private:
     void Finish(int result);
 
     void InitEditing();
-    bool CanChangeImage() const;
     void UpdateEditActions();
     // One step back (undo) or forward (redo), when the image is where the
     // step expects it.
@@ -168,25 +156,15 @@ private:
     // Called by ReloadViews once the tree is rebuilt: selects the node of
     // the place being restored and returns the list type it shows.
     int FollowPlace(int listType);
-    void PrepareListMenu(QMenu& menu) const;
-    void SetProgramFlags(bool lockFirst);
-    void SortPrograms(bool byName);
-    // Reorders the records of a list: entry k of order is the row whose
-    // record is to stand at row k. Tells the user when the order is refused.
-    bool ApplyRowOrder(int listType, const std::vector<uint16_t>& order);
     void ConnectListTools();
     void RemoveFindings(unsigned kinds);
     // Selects a record of a directory table in the tree and the list.
     void ShowRecord(int table, int position);
-    void RevealSelection();
     // True when the image has no error the list check finds, or the user
     // chooses to upgrade anyway.
     bool ConfirmUpgradeOfCheckedList() override;
-    void CompareWithFile(const QString& path);
     void RememberRecentFile(const QString& path);
     void FillRecentMenu();
-    // "1 program", "3 programs": how a step names what it changed.
-    static QString CountOf(size_t count, const char* noun);
 
     AppState& m_state;
     cnComm& m_Comm;
@@ -200,13 +178,11 @@ private:
     QString m_strTitle;
     bool m_centred = false;
     std::unique_ptr<TransferControl> m_Transfer;
+    std::unique_ptr<RecordCommands> m_Records;
+    std::unique_ptr<ExchangeCommands> m_Exchange;
 
-    // The record editors and the login, one of each for the whole run.
-    std::unique_ptr<SatEditDlg> m_SatEditDlg;
-    std::unique_ptr<TpEditDlg> m_TpEditDlg;
-    std::unique_ptr<ProgEditDlg> m_ProgEditDlg;
+    // The login, one for the whole run.
     std::unique_ptr<PassWord> m_PassWordDlg;
-    std::unique_ptr<ProgramFlagsDlg> m_ProgramFlagsDlg;
 
     std::unique_ptr<PlaceKeeper> m_Places;
     QLineEdit* m_Filter = nullptr;

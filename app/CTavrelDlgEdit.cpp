@@ -1,24 +1,17 @@
 // The Edit menu over the document's history, the user's place across
-// rebuilds of tree and list, the record list's filter, and the commands on
-// many programs.
+// rebuilds of tree and list, and the record list's filter.
 #include "CTavrelDlg.h"
 
 #include "AppState.h"
-#include "CodePage.h"
 #include "DialogBuilder.h"
 #include "ImageDocument.h"
 #include "MainResources.h"
 #include "PlaceKeeper.h"
-#include "ProgramFlagsDlg.h"
-#include "RecordList.h"
 #include "UserPrompts.h"
 
 #include <QtGui/QAction>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
-
-#include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -28,22 +21,10 @@ const QStringList FILTER_HEADINGS = {
     QStringLiteral("ProgNO."), QStringLiteral("ProgName"), QStringLiteral("ServiceID"),
 };
 
-bool IsProgramList(int listType)
-{
-    return listType == LIST_PROGRAMS || listType == LIST_TP_PROGRAMS;
-}
-
 } // namespace
-
-QString CTavrelDlg::CountOf(size_t count, const char* noun)
-{
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun)).arg(count == 1 ? "" : "s");
-}
 
 void CTavrelDlg::InitEditing()
 {
-    m_ProgramFlagsDlg = std::make_unique<ProgramFlagsDlg>(this);
-
     QAction* undo = MenuAction(ID_EDIT_UNDO);
     QAction* redo = MenuAction(ID_EDIT_REDO);
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -184,124 +165,3 @@ void CTavrelDlg::OnFilterChanged(const QString& text)
     m_List->SetRowFilter(text, FILTER_HEADINGS);
 }
 
-void CTavrelDlg::PrepareListMenu(QMenu& menu) const
-{
-    const bool programs = IsProgramList(m_state.m_nListType);
-    const bool several = m_List->GetSelectedRows().size() > 1;
-    for (QAction* action : menu.actions()) {
-        switch (action->data().toInt()) {
-        case ID_LIST_SET_FAVORITES:
-        case ID_LIST_SET_CHILD_LOCK:
-            action->setVisible(programs && several);
-            break;
-        case ID_LIST_SORT_BY_NAME:
-        case ID_LIST_SORT_BY_SERVICE_ID:
-            action->setVisible(programs);
-            break;
-        default:
-            break;
-        }
-    }
-}
-
-void CTavrelDlg::OnListCommand(int command)
-{
-    switch (command) {
-    case ID_LIST_DELETE:
-        OnDeleteRecords();
-        break;
-    case ID_LIST_MOVE_TO:
-        OnMoveToPosition();
-        break;
-    case ID_LIST_SET_FAVORITES:
-    case ID_LIST_SET_CHILD_LOCK:
-        SetProgramFlags(command == ID_LIST_SET_CHILD_LOCK);
-        break;
-    case ID_LIST_SORT_BY_NAME:
-    case ID_LIST_SORT_BY_SERVICE_ID:
-        SortPrograms(command == ID_LIST_SORT_BY_NAME);
-        break;
-    default:
-        break;
-    }
-}
-
-void CTavrelDlg::SetProgramFlags(bool lockFirst)
-{
-    const int listType = m_state.m_nListType;
-    if (!IsProgramList(listType))
-        return;
-    std::vector<ProgramRow> programs;
-    std::vector<const ProgramRecord*> records;
-    for (const int row : m_List->GetSelectedRows()) {
-        const ProgramRow program = ProgramOfRow(*m_List, m_state, row);
-        if (program.record) {
-            programs.push_back(program);
-            records.push_back(program.record);
-        }
-    }
-    if (programs.size() < 2)
-        return;
-    m_ProgramFlagsDlg->SetPrograms(records, lockFirst ? ProgramFlagsDlg::Focus::ChildLock : ProgramFlagsDlg::Focus::Favourites);
-    if (m_ProgramFlagsDlg->DoModal() != QDialog::Accepted)
-        return;
-    const bool favourites = m_ProgramFlagsDlg->ChangesFavourites();
-    const bool lock = m_ProgramFlagsDlg->ChangesChildLock();
-    if (!favourites && !lock)
-        return;
-    const QString what = favourites && lock ? QStringLiteral("favourites and child lock")
-        : favourites                        ? QStringLiteral("favourites")
-                                            : QStringLiteral("child lock");
-    ChannelDatabase& db = m_state.Database();
-    ApplyImageChange(QStringLiteral("set %1 of %2").arg(what, CountOf(programs.size(), "program")), [&] {
-        for (const ProgramRow& program : programs) {
-            ProgramRecord changed = *program.record;
-            m_ProgramFlagsDlg->ApplyTo(changed);
-            db.WriteProgramAttribute(changed, program.table == TABLE_RADIO ? 1 : 0);
-        }
-        return true;
-    }, listType);
-}
-
-void CTavrelDlg::SortPrograms(bool byName)
-{
-    const int listType = m_state.m_nListType;
-    if (!IsProgramList(listType))
-        return;
-    std::vector<int> rows = m_List->GetSelectedRows();
-    if (rows.size() < 2) {
-        rows.resize(static_cast<size_t>(m_List->GetItemCount()));
-        std::iota(rows.begin(), rows.end(), 0);
-    }
-    struct Entry {
-        uint16_t source;
-        QString name;
-        uint16_t serviceId;
-    };
-    std::vector<Entry> entries;
-    for (const int row : rows) {
-        const ProgramRow program = ProgramOfRow(*m_List, m_state, row);
-        if (!program.record)
-            return;
-        entries.push_back({ static_cast<uint16_t>(m_List->SourceRow(row)), AnsiToText(program.record->name, 12),
-            program.record->serviceId });
-    }
-    std::vector<Entry> sorted = entries;
-    std::stable_sort(sorted.begin(), sorted.end(), [byName](const Entry& a, const Entry& b) {
-        return byName ? QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0 : a.serviceId < b.serviceId;
-    });
-    // The sorted records take the places the chosen rows held; every other
-    // row keeps its place.
-    std::vector<uint16_t> order(static_cast<size_t>(m_List->GetSourceItemCount()));
-    std::iota(order.begin(), order.end(), uint16_t(0));
-    bool changed = false;
-    for (size_t k = 0; k < entries.size(); ++k) {
-        order[entries[k].source] = sorted[k].source;
-        changed = changed || entries[k].source != sorted[k].source;
-    }
-    if (!changed)
-        return;
-    const QString description
-        = QStringLiteral("sort %1 by %2").arg(CountOf(entries.size(), "program"), byName ? "name" : "service id");
-    ApplyImageChange(description, [&] { return ApplyRowOrder(listType, order); }, listType);
-}

@@ -5,11 +5,13 @@
 #include "AppState.h"
 #include "CheckListDlg.h"
 #include "CodePageText.h"
+#include "ExchangeCommands.h"
 #include "KeptDumpsDlg.h"
 #include "ListCheck.h"
 #include "ListRepair.h"
 #include "MainResources.h"
 #include "RecentFiles.h"
+#include "RecordCommands.h"
 #include "UserPrompts.h"
 
 #include <QtCore/QFileInfo>
@@ -25,7 +27,6 @@ void CTavrelDlg::ConnectListTools()
     m_RecentMenu = new QMenu(this);
     MenuAction(ID_FILE_RECENT)->setMenu(m_RecentMenu);
     connect(m_RecentMenu, &QMenu::aboutToShow, this, &CTavrelDlg::FillRecentMenu);
-    connect(m_List, &CDragDropListCtrl::moveRequested, this, &CTavrelDlg::MoveSelectedRows);
 }
 
 void CTavrelDlg::OnCheckList()
@@ -106,14 +107,7 @@ void CTavrelDlg::ShowRecord(int table, int position)
     // A filter could hide the record.
     m_Filter->clear();
     ReloadAt(place, listType);
-    RevealSelection();
-}
-
-void CTavrelDlg::RevealSelection()
-{
-    const int row = m_List->GetNextSelected();
-    if (row >= 0)
-        m_List->scrollTo(m_List->model()->index(row, 0));
+    m_Records->RevealSelection();
 }
 
 bool CTavrelDlg::ConfirmUpgradeOfCheckedList()
@@ -146,7 +140,7 @@ void CTavrelDlg::OnKeptDumps()
             OpenImage(dialog.ChosenPath());
         break;
     case KeptDumpsDlg::Choice::Compare:
-        CompareWithFile(dialog.ChosenPath());
+        m_Exchange->CompareWithFile(dialog.ChosenPath());
         break;
     case KeptDumpsDlg::Choice::None:
         break;
@@ -186,23 +180,3 @@ void CTavrelDlg::OpenRecentFile(const QString& path)
         OpenImage(path);
 }
 
-void CTavrelDlg::OnMoveToPosition()
-{
-    const int count = m_List->GetItemCount();
-    const int first = m_List->GetNextSelected();
-    if (first < 0 || !CanChangeImage())
-        return;
-    const std::optional<int> position = Prompts().Number(this,
-        QStringLiteral("Move the selected rows to position (1 to %1):").arg(count), TITLE_PROGRAM, 1, count,
-        first + 1);
-    if (position)
-        MoveSelectedRows(*position);
-}
-
-void CTavrelDlg::MoveSelectedRows(int position)
-{
-    if (!CanChangeImage() || !m_List->MoveSelectedTo(position))
-        return;
-    OnMoveRecords();
-    RevealSelection();
-}

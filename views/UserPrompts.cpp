@@ -116,3 +116,8 @@ void ShowWarning(QWidget* parent, const QString& text)
 {
     Prompts().Message(parent, text, TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
 }
+
+void ShowFileError(QWidget* parent, const QString& path, const QString& reason)
+{
+    ShowWarning(parent, QStringLiteral("%1\n%2").arg(path, reason));
+}

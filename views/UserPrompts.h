@@ -61,3 +61,5 @@ void SetPrompts(UserPrompts* prompts);
 
 // A warning box with title "Waring" and an OK button.
 void ShowWarning(QWidget* parent, const QString& text);
+// A file that could not be read or written: its path over the reason, in a warning box.
+void ShowFileError(QWidget* parent, const QString& path, const QString& reason);

@@ -13,10 +13,11 @@
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "PromptRecorder.h"
-#include "WindowFixture.h"
+#include "RecordCommands.h"
 #include "RecordList.h"
 #include "TestImages.h"
 #include "ViewLists.h"
+#include "WindowFixture.h"
 
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
@@ -140,7 +141,7 @@ private:
     {
         SelectRows(rows);
         m_prompts.answers = { PromptAnswer::Yes };
-        m_dialog->OnDeleteRecords();
+        m_dialog->Records().OnDeleteRecords();
     }
 
     QPoint RowPoint(int row) const { return { 40, List().rowViewportPosition(row) + List().rowHeight(row) / 2 }; }
@@ -200,18 +201,18 @@ private:
         switch (r() % 4) {
         case 0:
             m_prompts.answers = { PromptAnswer::Yes };
-            m_dialog->OnDeleteRecords();
+            m_dialog->Records().OnDeleteRecords();
             break;
         case 1: {
             std::vector<int> order(static_cast<size_t>(rows));
             std::iota(order.begin(), order.end(), 0);
             std::shuffle(order.begin(), order.end(), r);
             List().ReorderRows(order);
-            m_dialog->OnMoveRecords();
+            m_dialog->Records().OnMoveRecords();
             break;
         }
         case 2:
-            m_dialog->OnListCommand(r() % 2 ? ID_LIST_SORT_BY_NAME : ID_LIST_SORT_BY_SERVICE_ID);
+            m_dialog->Records().OnListCommand(r() % 2 ? ID_LIST_SORT_BY_NAME : ID_LIST_SORT_BY_SERVICE_ID);
             break;
         default: {
             const int row = List().GetNextSelected();
@@ -336,7 +337,7 @@ private slots:
         const auto edit = [this](std::function<void(ProgEditDlg&)> action) {
             ModalDriver<ProgEditDlg> driver(std::move(action));
             SelectRows({ 0 });
-            m_dialog->OnListDblClk(0);
+            m_dialog->Records().OnListDblClk(0);
             return driver.Ran();
         };
         QVERIFY(edit(rename(QStringLiteral("delta"))));
@@ -444,7 +445,7 @@ private slots:
             dialog.reject();
         });
         SelectRows({ 2 });
-        m_dialog->OnListDblClk(2);
+        m_dialog->Records().OnListDblClk(2);
         QVERIFY(driver.Ran());
 
         // Dragged rows land after the drop row's record among all rows.
@@ -458,7 +459,7 @@ private slots:
         List().selectAll();
         filter->setText(QStringLiteral("ha"));
         m_prompts.answers = { PromptAnswer::Yes };
-        m_dialog->OnDeleteRecords();
+        m_dialog->Records().OnDeleteRecords();
         QCOMPARE(TvNames().mid(0, 5), QStringList({ "x1", "Bravo", "x3", "delta", "P06" }));
         QCOMPARE(db().m_nTvCount, 60);
     }
@@ -490,7 +491,7 @@ private slots:
             dialog.Control<QComboBox>(IDC_FLAGS_CHILD_LOCK)->setCurrentIndex(0);
             QTest::mouseClick(dialog.Control<QPushButton>(IDC_FLAGS_OK), Qt::LeftButton);
         });
-        m_dialog->OnListCommand(ID_LIST_SET_CHILD_LOCK);
+        m_dialog->Records().OnListCommand(ID_LIST_SET_CHILD_LOCK);
         QVERIFY(driver.Ran());
         // Movies (bit 1) and the lock (bit 0) cleared; bit 7 and the records kept.
         std::vector<DirectoryEntry> expected = entries;
@@ -528,7 +529,7 @@ private slots:
         List().clearSelection();
         for (const int row : rows)
             List().SetItemSelected(row, true);
-        m_dialog->OnListCommand(command);
+        m_dialog->Records().OnListCommand(command);
         QCOMPARE(TvNames().mid(0, first.size()), first);
         QCOMPARE(TvNames().mid(TvNames().size() - last.size()), last);
         QCOMPARE(Column(1).mid(0, first.size()), first);

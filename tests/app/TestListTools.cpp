@@ -1,13 +1,14 @@
 // The list check, the kept dumps, the recent files and moving rows by
 // keyboard, over the real main window.
 #include "CDragDropListCtrl.h"
+#include "CheckListDlg.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
-#include "CheckListDlg.h"
 #include "KeptDumpsDlg.h"
 #include "ModalDriver.h"
 #include "PrivateSettings.h"
 #include "RecentFiles.h"
+#include "RecordCommands.h"
 #include "SampleImage.h"
 #include "TestImages.h"
 #include "WindowFixture.h"
@@ -250,7 +251,7 @@ private slots:
         QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 4);
 
         m_prompts.numbers = { 2 };
-        m_dialog->OnMoveToPosition();
+        m_dialog->Records().OnMoveToPosition();
         QCOMPARE(m_prompts.numberQuestions.size(), 1);
         QCOMPARE(m_prompts.numberQuestions[0].maximum, 5);
         QCOMPARE(TvNames(), QStringList({ "Delta", "Alpha", "Bravo", "Charlie", "Echo" }));
@@ -265,7 +266,7 @@ private slots:
         QCOMPARE(SelectedNames(), QStringList({ "Bravo" }));
         // A cancelled question moves nothing.
         m_prompts.numbers = {};
-        m_dialog->OnMoveToPosition();
+        m_dialog->Records().OnMoveToPosition();
         QCOMPARE(TvNames(), QStringList({ "Delta", "Alpha", "Charlie", "Echo", "Bravo" }));
         m_dialog->Filter()->clear();
 

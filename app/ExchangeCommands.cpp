@@ -1,8 +1,7 @@
-// The channel list as CSV, out to a spreadsheet and back, and the open
-// image compared with another one.
-#include "CTavrelDlg.h"
+#include "ExchangeCommands.h"
 
 #include "AppState.h"
+#include "CTavrelDlg.h"
 #include "CCompareDlg.h"
 #include "ChannelDiff.h"
 #include "ChannelExport.h"
@@ -10,6 +9,7 @@
 #include "CsvImport.h"
 #include "ImageDocument.h"
 #include "ImageFile.h"
+#include "MainResources.h"
 #include "UserPrompts.h"
 
 #include <QtCore/QFile>
@@ -39,70 +39,77 @@ std::string FileName(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-// An image that did not decode has empty tables; there is nothing to export,
-// import into or compare.
-bool HasChannelList(const ImageDocument& document, bool transferIdle, QWidget* parent)
+} // namespace
+
+ExchangeCommands::ExchangeCommands(CTavrelDlg& window)
+    : QObject(&window)
+    , m_window(window)
 {
-    // A running dump writes the image; its menu items are grayed meanwhile.
-    if (!transferIdle)
+}
+
+bool ExchangeCommands::HasChannelList() const
+{
+    // An image that did not decode has empty tables; there is nothing to
+    // export, import into or compare. A running dump writes the image; its
+    // menu items are grayed meanwhile.
+    if (!m_window.Transfer().IsIdle())
         return false;
+    const ImageDocument& document = m_window.State().Document();
     if (!document.IsLoaded()) {
-        ShowWarning(parent, QStringLiteral("Please open file or dump first!"));
+        ShowWarning(&m_window, QStringLiteral("Please open file or dump first!"));
         return false;
     }
     if (!document.IsDecoded()) {
-        ShowWarning(parent, QStringLiteral("The bin file is not right!"));
+        ShowWarning(&m_window, QStringLiteral("The bin file is not right!"));
         return false;
     }
     return true;
 }
 
-} // namespace
-
-void CTavrelDlg::OnExportCsv()
+void ExchangeCommands::OnExportCsv()
 {
-    if (!HasChannelList(Doc(), TransferIdle(), this))
+    if (!HasChannelList())
         return;
-    const QString path = Prompts().SaveFileName(this, CSV_NAME, CSV_FILTER);
+    const QString path = Prompts().SaveFileName(&m_window, CSV_NAME, CSV_FILTER);
     if (path.isEmpty())
         return;
-    const std::string csv = ExportCsv(m_state.Database(), PROGRAM_TABLES, AnsiCodePageText());
+    const std::string csv = ExportCsv(m_window.State().Database(), PROGRAM_TABLES, AnsiCodePageText());
     std::string reason;
     const auto* bytes = reinterpret_cast<const uint8_t*>(csv.data());
     if (!WriteImageFile(FileName(path), std::span(bytes, csv.size()), reason))
-        ShowFileError(path, QString::fromLocal8Bit(reason));
+        ShowFileError(&m_window, path, QString::fromLocal8Bit(reason));
 }
 
-void CTavrelDlg::OnImportCsv()
+void ExchangeCommands::OnImportCsv()
 {
-    if (!HasChannelList(Doc(), TransferIdle(), this))
+    if (!HasChannelList())
         return;
-    const QString path = Prompts().OpenFileName(this, CSV_FILTER);
+    const QString path = Prompts().OpenFileName(&m_window, CSV_FILTER);
     if (path.isEmpty())
         return;
     std::vector<uint8_t> bytes;
     std::string reason;
     const ImageReadResult read = ReadImageFile(FileName(path), MAX_CSV_SIZE, bytes, reason);
     if (read != ImageReadResult::Read) {
-        ShowFileError(path, read == ImageReadResult::TooLarge ? QStringLiteral("The file is larger than 64 MiB.")
+        ShowFileError(&m_window, path, read == ImageReadResult::TooLarge ? QStringLiteral("The file is larger than 64 MiB.")
                                                                : QString::fromLocal8Bit(reason));
         return;
     }
 
-    ChannelDatabase& db = m_state.Database();
+    ChannelDatabase& db = m_window.State().Database();
     ImportOptions options;
     options.chooseMatch = true;
     const ImportPlan plan
         = PlanImport(db, std::string(bytes.begin(), bytes.end()), options, AnsiCodePageText());
     if (plan.Refused()) {
-        Prompts().Message(this, QStringLiteral("The CSV is not imported; nothing changed.\n\n") + Listed(plan.errors),
+        Prompts().Message(&m_window, QStringLiteral("The CSV is not imported; nothing changed.\n\n") + Listed(plan.errors),
             TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
     if (!plan.ChangesNothing()
-        && !ApplyImageChange(QStringLiteral("import CSV"), [&db, &plan] { return ApplyImport(db, plan); },
-            m_state.m_nListType)) {
-        ShowWarning(this, QStringLiteral("The CSV could not be applied; nothing changed."));
+        && !m_window.ApplyImageChange(QStringLiteral("import CSV"), [&db, &plan] { return ApplyImport(db, plan); },
+            m_window.State().m_nListType)) {
+        ShowWarning(&m_window, QStringLiteral("The CSV could not be applied; nothing changed."));
         return;
     }
     QStringList parts;
@@ -114,44 +121,44 @@ void CTavrelDlg::OnImportCsv()
     if (!plan.notes.empty())
         parts.append(QStringLiteral("These rows were not applied:\n") + Listed(plan.notes));
     if (!parts.isEmpty())
-        Prompts().Message(this, parts.join(QStringLiteral("\n\n")), TITLE_INFO, PromptIcon::Information,
+        Prompts().Message(&m_window, parts.join(QStringLiteral("\n\n")), TITLE_INFO, PromptIcon::Information,
             PromptButtons::Ok);
 }
 
-void CTavrelDlg::OnCompareWith()
+void ExchangeCommands::OnCompareWith()
 {
-    if (!HasChannelList(Doc(), TransferIdle(), this))
+    if (!HasChannelList())
         return;
-    const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
+    const QString path = Prompts().OpenFileName(&m_window, OPEN_IMAGE_FILTER);
     if (!path.isEmpty())
         CompareWithFile(path);
 }
 
-void CTavrelDlg::CompareWithFile(const QString& path)
+void ExchangeCommands::CompareWithFile(const QString& path)
 {
-    if (!HasChannelList(Doc(), TransferIdle(), this))
+    if (!HasChannelList())
         return;
     ImageDocument other;
     std::string reason;
     const ImageDocument::OpenResult opened = other.Open(FileName(path), reason);
     if (opened == ImageDocument::OpenResult::FileError) {
-        ShowFileError(path, QString::fromLocal8Bit(reason));
+        ShowFileError(&m_window, path, QString::fromLocal8Bit(reason));
         return;
     }
     if (opened != ImageDocument::OpenResult::Opened) {
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        ShowWarning(&m_window, QStringLiteral("The bin file is not right!"));
         return;
     }
 
-    const ChannelDatabase& db = m_state.Database();
+    const ChannelDatabase& db = m_window.State().Database();
     const ChannelDatabase& theirs = other.Database();
     const CodePageText& names = AnsiCodePageText();
     const ChannelDiff diff = DiffImages(db, theirs, ALL_TABLES, ChooseDiffMatch(db, theirs, names), names);
     if (diff.entries.empty()) {
-        Prompts().Message(this, QStringLiteral("The two images hold the same channel list."), TITLE_INFO,
+        Prompts().Message(&m_window, QStringLiteral("The two images hold the same channel list."), TITLE_INFO,
             PromptIcon::Information, PromptButtons::Ok);
         return;
     }
-    CCompareDlg compare(diff, path, this);
+    CCompareDlg compare(diff, path, &m_window);
     compare.exec();
 }

@@ -1,0 +1,395 @@
+#include "RecordCommands.h"
+
+#include "AppState.h"
+#include "CDragDropListCtrl.h"
+#include "CTavrelDlg.h"
+#include "CodePage.h"
+#include "DialogBuilder.h"
+#include "MainResources.h"
+#include "ProgEditDlg.h"
+#include "ProgramFlagsDlg.h"
+#include "RecordList.h"
+#include "SatEditDlg.h"
+#include "TpEditDlg.h"
+#include "UserPrompts.h"
+
+#include <QtGui/QAction>
+#include <QtWidgets/QMenu>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+bool IsProgramList(int listType)
+{
+    return listType == LIST_PROGRAMS || listType == LIST_TP_PROGRAMS;
+}
+
+
+const char* NounOf(int listType)
+{
+    switch (listType) {
+    case LIST_SATELLITES:
+        return "satellite";
+    case LIST_TRANSPONDERS:
+        return "transponder";
+    default:
+        return "program";
+    }
+}
+
+} // namespace
+
+RecordCommands::RecordCommands(CTavrelDlg& window)
+    : QObject(&window)
+    , m_window(window)
+    , m_state(window.State())
+    , m_List(*window.RecordList())
+    , m_SatEditDlg(std::make_unique<SatEditDlg>(&window))
+    , m_TpEditDlg(std::make_unique<TpEditDlg>(m_state.Database(), &window))
+    , m_ProgEditDlg(std::make_unique<ProgEditDlg>(m_state, &window))
+    , m_ProgramFlagsDlg(std::make_unique<ProgramFlagsDlg>(&window))
+{
+    connect(&m_List, &CReportListCtrl::rowDoubleClicked, this, &RecordCommands::OnListDblClk);
+    connect(&m_List, &CReportListCtrl::rowRightClicked, this, &RecordCommands::OnListRClick);
+    connect(&m_List, &CDragDropListCtrl::moveRequested, this, &RecordCommands::MoveSelectedRows);
+    auto* deleteKey = new QAction(&m_List);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    m_List.addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, this, [this] {
+        if (m_List.GetNextSelected() >= 0)
+            OnDeleteRecords();
+    });
+}
+
+RecordCommands::~RecordCommands() = default;
+
+QString RecordCommands::CountOf(size_t count, const char* noun)
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun)).arg(count == 1 ? "" : "s");
+}
+
+
+void RecordCommands::OnListDblClk(int)
+{
+    const int row = m_List.GetNextSelected();
+    if (row < 0)
+        return;
+    const uint16_t source = static_cast<uint16_t>(m_List.SourceRow(row));
+    const int listType = m_state.m_nListType;
+    ChannelDatabase& db = m_state.Database();
+    switch (listType) {
+    case LIST_SATELLITES: {
+        if (source >= db.m_nSatCount)
+            return;
+        const QString description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, 12);
+        if (const auto sat = m_SatEditDlg->Edit(db.m_SatTable[source], source)) {
+            m_window.ApplyImageChange(description, [&db, &sat, source] {
+                db.m_SatTable[source] = *sat;
+                db.WriteSatellite(*sat);
+                return true;
+            }, listType);
+        }
+        return;
+    }
+    case LIST_TRANSPONDERS: {
+        if (source >= db.m_nSatTpCount)
+            return;
+        const QString description = QStringLiteral("edit transponder %1").arg(db.m_SatTpList[source].frequency);
+        if (const auto tp = m_TpEditDlg->Edit(db.m_SatTpList[source])) {
+            m_window.ApplyImageChange(description, [&db, &tp, source] {
+                db.m_SatTpList[source] = *tp;
+                db.WriteTransponder(*tp);
+                return true;
+            }, listType);
+        }
+        return;
+    }
+    case LIST_PROGRAMS:
+    case LIST_TP_PROGRAMS: {
+        const ProgramRow program = ProgramOfRow(m_List, m_state, row);
+        if (!program.record)
+            return;
+        const QString description = QStringLiteral("edit program ") + AnsiToText(program.record->name, 12);
+        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source)) {
+            // The table that holds the program's entry, which for a TV-table
+            // record without video PID is not the table of the tab it shows under.
+            const int radio = program.table == TABLE_RADIO ? 1 : 0;
+            m_window.ApplyImageChange(description, [&db, &prog, radio] {
+                db.WriteProgram(*prog, radio);
+                return true;
+            }, listType);
+        }
+        return;
+    }
+    default:
+        ShowWarning(&m_window, QStringLiteral("The list type is not right!"));
+        return;
+    }
+}
+
+namespace {
+
+struct MoveKind {
+    int kind;
+    const char* refusal;
+};
+
+MoveKind MoveKindFor(int listType, int serviceTab)
+{
+    const bool radio = serviceTab != 0;
+    switch (listType) {
+    case LIST_SATELLITES:
+        return { REORDER_SATELLITES, "Move sat index is wrong!" };
+    case LIST_TRANSPONDERS:
+        return { REORDER_SAT_TPS, "Move TP index is wrong!" };
+    case LIST_PROGRAMS:
+        return radio ? MoveKind { REORDER_RADIO, "Move Radio index is wrong!" }
+                     : MoveKind { REORDER_TV, "Move Tv index is wrong!" };
+    default:
+        return radio ? MoveKind { REORDER_TP_RADIO, "Move radio under tp index is wrong!" }
+                     : MoveKind { REORDER_TP_TV, "Move tv under tp index is wrong!" };
+    }
+}
+
+bool IsRecordList(int listType)
+{
+    return listType == LIST_SATELLITES || listType == LIST_TRANSPONDERS || listType == LIST_PROGRAMS
+        || listType == LIST_TP_PROGRAMS;
+}
+
+// The record a row stands for, from the number the row was filled with.
+// Anything but a row number gives 0xFFFF, which no move accepts.
+uint16_t RecordOfRowNumber(const QString& text)
+{
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok);
+    if (!ok || number < 1 || number > 0xFFFF)
+        return 0xFFFF;
+    return static_cast<uint16_t>(number - 1);
+}
+
+} // namespace
+
+void RecordCommands::OnListRClick(int row, const QPoint& globalPos)
+{
+    if (row < 0)
+        return;
+    const std::unique_ptr<QMenu> menu(BuildPopupMenu(ListMenuTemplate(), &m_window));
+    PrepareListMenu(*menu);
+    const QAction* chosen = menu->exec(globalPos);
+    // The command runs once the menu is gone, as a posted command would.
+    if (chosen)
+        OnListCommand(chosen->data().toInt());
+}
+
+void RecordCommands::OnDeleteRecords()
+{
+    const PromptAnswer answer = Prompts().Message(
+        &m_window, QStringLiteral("Are you sure to delete!"), TITLE_INFO, PromptIcon::None, PromptButtons::YesNo);
+    if (answer != PromptAnswer::Yes)
+        return;
+
+    std::vector<uint16_t> rows;
+    for (const int row : m_List.GetSelectedRows())
+        rows.push_back(static_cast<uint16_t>(m_List.SourceRow(row)));
+
+    const int listType = m_state.m_nListType;
+    if (!IsRecordList(listType)) {
+        ShowWarning(&m_window, QStringLiteral("Error!"));
+        return;
+    }
+    ChannelDatabase& db = m_state.Database();
+    const int serviceTab = m_state.m_nServiceTab;
+    m_window.ApplyImageChange(QStringLiteral("delete ") + CountOf(rows.size(), NounOf(listType)), [&] {
+        if (listType == LIST_SATELLITES)
+            db.DeleteSatellites(rows);
+        else if (listType == LIST_TRANSPONDERS)
+            db.DeleteTransponders(rows);
+        else
+            db.DeletePrograms(rows, listType, serviceTab);
+        return true;
+    }, listType);
+}
+
+void RecordCommands::OnMoveRecords()
+{
+    // All rows count, also those a filter hides: the order is the new order
+    // of the whole list.
+    const int count = m_List.GetSourceItemCount();
+    if (count == 0)
+        return;
+    const int listType = m_state.m_nListType;
+    const size_t moved = m_List.GetSelectedRows().size();
+    m_window.ApplyImageChange(QStringLiteral("move ") + CountOf(moved, NounOf(listType)), [&] {
+        if (!IsRecordList(listType))
+            return true;
+        std::vector<uint16_t> order;
+        order.reserve(static_cast<size_t>(count));
+        for (int row = 0; row < count; ++row)
+            order.push_back(RecordOfRowNumber(m_List.GetSourceItemText(row, 0)));
+        return ApplyRowOrder(listType, order);
+    }, listType);
+}
+
+bool RecordCommands::ApplyRowOrder(int listType, const std::vector<uint16_t>& order)
+{
+    const MoveKind move = MoveKindFor(listType, m_state.m_nServiceTab);
+    if (!m_state.Database().ReorderRecords(move.kind, order)) {
+        ShowWarning(&m_window, QString::fromLatin1(move.refusal));
+        return false;
+    }
+    return true;
+}
+
+void RecordCommands::PrepareListMenu(QMenu& menu) const
+{
+    const bool programs = IsProgramList(m_state.m_nListType);
+    const bool several = m_List.GetSelectedRows().size() > 1;
+    for (QAction* action : menu.actions()) {
+        switch (action->data().toInt()) {
+        case ID_LIST_SET_FAVORITES:
+        case ID_LIST_SET_CHILD_LOCK:
+            action->setVisible(programs && several);
+            break;
+        case ID_LIST_SORT_BY_NAME:
+        case ID_LIST_SORT_BY_SERVICE_ID:
+            action->setVisible(programs);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void RecordCommands::OnListCommand(int command)
+{
+    switch (command) {
+    case ID_LIST_DELETE:
+        OnDeleteRecords();
+        break;
+    case ID_LIST_MOVE_TO:
+        OnMoveToPosition();
+        break;
+    case ID_LIST_SET_FAVORITES:
+    case ID_LIST_SET_CHILD_LOCK:
+        SetProgramFlags(command == ID_LIST_SET_CHILD_LOCK);
+        break;
+    case ID_LIST_SORT_BY_NAME:
+    case ID_LIST_SORT_BY_SERVICE_ID:
+        SortPrograms(command == ID_LIST_SORT_BY_NAME);
+        break;
+    default:
+        break;
+    }
+}
+
+void RecordCommands::SetProgramFlags(bool lockFirst)
+{
+    const int listType = m_state.m_nListType;
+    if (!IsProgramList(listType))
+        return;
+    std::vector<ProgramRow> programs;
+    std::vector<const ProgramRecord*> records;
+    for (const int row : m_List.GetSelectedRows()) {
+        const ProgramRow program = ProgramOfRow(m_List, m_state, row);
+        if (program.record) {
+            programs.push_back(program);
+            records.push_back(program.record);
+        }
+    }
+    if (programs.size() < 2)
+        return;
+    m_ProgramFlagsDlg->SetPrograms(records, lockFirst ? ProgramFlagsDlg::Focus::ChildLock : ProgramFlagsDlg::Focus::Favourites);
+    if (m_ProgramFlagsDlg->DoModal() != QDialog::Accepted)
+        return;
+    const bool favourites = m_ProgramFlagsDlg->ChangesFavourites();
+    const bool lock = m_ProgramFlagsDlg->ChangesChildLock();
+    if (!favourites && !lock)
+        return;
+    const QString what = favourites && lock ? QStringLiteral("favourites and child lock")
+        : favourites                        ? QStringLiteral("favourites")
+                                            : QStringLiteral("child lock");
+    ChannelDatabase& db = m_state.Database();
+    m_window.ApplyImageChange(QStringLiteral("set %1 of %2").arg(what, CountOf(programs.size(), "program")), [&] {
+        for (const ProgramRow& program : programs) {
+            ProgramRecord changed = *program.record;
+            m_ProgramFlagsDlg->ApplyTo(changed);
+            db.WriteProgramAttribute(changed, program.table == TABLE_RADIO ? 1 : 0);
+        }
+        return true;
+    }, listType);
+}
+
+void RecordCommands::SortPrograms(bool byName)
+{
+    const int listType = m_state.m_nListType;
+    if (!IsProgramList(listType))
+        return;
+    std::vector<int> rows = m_List.GetSelectedRows();
+    if (rows.size() < 2) {
+        rows.resize(static_cast<size_t>(m_List.GetItemCount()));
+        std::iota(rows.begin(), rows.end(), 0);
+    }
+    struct Entry {
+        uint16_t source;
+        QString name;
+        uint16_t serviceId;
+    };
+    std::vector<Entry> entries;
+    for (const int row : rows) {
+        const ProgramRow program = ProgramOfRow(m_List, m_state, row);
+        if (!program.record)
+            return;
+        entries.push_back({ static_cast<uint16_t>(m_List.SourceRow(row)), AnsiToText(program.record->name, 12),
+            program.record->serviceId });
+    }
+    std::vector<Entry> sorted = entries;
+    std::stable_sort(sorted.begin(), sorted.end(), [byName](const Entry& a, const Entry& b) {
+        return byName ? QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0 : a.serviceId < b.serviceId;
+    });
+    // The sorted records take the places the chosen rows held; every other
+    // row keeps its place.
+    std::vector<uint16_t> order(static_cast<size_t>(m_List.GetSourceItemCount()));
+    std::iota(order.begin(), order.end(), uint16_t(0));
+    bool changed = false;
+    for (size_t k = 0; k < entries.size(); ++k) {
+        order[entries[k].source] = sorted[k].source;
+        changed = changed || entries[k].source != sorted[k].source;
+    }
+    if (!changed)
+        return;
+    const QString description
+        = QStringLiteral("sort %1 by %2").arg(CountOf(entries.size(), "program"), byName ? "name" : "service id");
+    m_window.ApplyImageChange(description, [&] { return ApplyRowOrder(listType, order); }, listType);
+}
+
+void RecordCommands::RevealSelection()
+{
+    const int row = m_List.GetNextSelected();
+    if (row >= 0)
+        m_List.scrollTo(m_List.model()->index(row, 0));
+}
+
+void RecordCommands::OnMoveToPosition()
+{
+    const int count = m_List.GetItemCount();
+    const int first = m_List.GetNextSelected();
+    if (first < 0 || !m_window.CanChangeImage())
+        return;
+    const std::optional<int> position = Prompts().Number(&m_window,
+        QStringLiteral("Move the selected rows to position (1 to %1):").arg(count), TITLE_PROGRAM, 1, count,
+        first + 1);
+    if (position)
+        MoveSelectedRows(*position);
+}
+
+void RecordCommands::MoveSelectedRows(int position)
+{
+    if (!m_window.CanChangeImage() || !m_List.MoveSelectedTo(position))
+        return;
+    OnMoveRecords();
+    RevealSelection();
+}

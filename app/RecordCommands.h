@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QtCore/QObject>
+#include <QtCore/QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class AppState;
+class CDragDropListCtrl;
+class CTavrelDlg;
+class ProgEditDlg;
+class ProgramFlagsDlg;
+class QMenu;
+class QPoint;
+class SatEditDlg;
+class TpEditDlg;
+
+// What the user does to the records of the list shown: edit one, delete,
+// move by drag, keyboard or to a typed position, set favourites and child
+// lock, sort. Each command is one step of the window's image history.
+class RecordCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit RecordCommands(CTavrelDlg& window);
+    ~RecordCommands() override;
+
+    // "1 program", "3 programs": how a step names what it changed.
+    static QString CountOf(size_t count, const char* noun);
+
+    // Brings the first selected row into view.
+    void RevealSelection();
+
+public slots:
+    void OnListDblClk(int row);
+    void OnListRClick(int row, const QPoint& globalPos);
+    void OnListCommand(int command);
+    void OnDeleteRecords();
+    // Writes the order the list shows now (after a drag or a keyboard move).
+    void OnMoveRecords();
+    void OnMoveToPosition();
+    // Moves the selected rows so that the first stands at `position` (from
+    // 1) among the rows shown: one undo step, the rows staying selected and in view.
+    void MoveSelectedRows(int position);
+
+private:
+    void PrepareListMenu(QMenu& menu) const;
+    void SetProgramFlags(bool lockFirst);
+    void SortPrograms(bool byName);
+    // Reorders the records of a list: entry k of order is the row whose
+    // record is to stand at row k. Tells the user when the order is refused.
+    bool ApplyRowOrder(int listType, const std::vector<uint16_t>& order);
+
+    CTavrelDlg& m_window;
+    AppState& m_state;
+    CDragDropListCtrl& m_List;
+    // The record editors, one of each for the whole run.
+    std::unique_ptr<SatEditDlg> m_SatEditDlg;
+    std::unique_ptr<TpEditDlg> m_TpEditDlg;
+    std::unique_ptr<ProgEditDlg> m_ProgEditDlg;
+    std::unique_ptr<ProgramFlagsDlg> m_ProgramFlagsDlg;
+};
