@@ -5,9 +5,11 @@
 #include "DialogBuilder.h"
 #include "ExchangeCommands.h"
 #include "ImageDocument.h"
+#include "ListTools.h"
 #include "MainResources.h"
 #include "PassWord.h"
 #include "PlaceKeeper.h"
+#include "RecentFiles.h"
 #include "RecordCommands.h"
 #include "RecordList.h"
 #include "UserPrompts.h"
@@ -31,7 +33,6 @@
 CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_Comm(comm)
     , m_hIcon(QString::fromLatin1(ICON_APP))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -41,6 +42,7 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
         static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, comm, Doc(), traceFile);
     m_Records = std::make_unique<RecordCommands>(*this);
     m_Exchange = std::make_unique<ExchangeCommands>(*this);
+    m_Tools = std::make_unique<ListTools>(*this);
     ConnectCommands();
     InitEditing();
     InitDialog();
@@ -93,7 +95,6 @@ void CTavrelDlg::ConnectCommands()
     connect(MenuAction(ID_FILE_EXPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnExportCsv);
     connect(MenuAction(ID_FILE_IMPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnImportCsv);
     connect(MenuAction(ID_FILE_COMPARE), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnCompareWith);
-    ConnectListTools();
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
 
@@ -198,6 +199,11 @@ void CTavrelDlg::DumpAdopted()
         ClearViews();
 }
 
+bool CTavrelDlg::ConfirmUpgradeOfCheckedList()
+{
+    return m_Tools->ConfirmUpgradeOfCheckedList();
+}
+
 void CTavrelDlg::ClearViews()
 {
     {
@@ -261,7 +267,7 @@ bool CTavrelDlg::OpenImage(const QString& path)
         break;
     }
     UpdateEditActions();
-    RememberRecentFile(path);
+    RecentFiles().Add(path);
     ReloadViews(LIST_PROGRAMS);
     return true;
 }
@@ -291,7 +297,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     }
     UpdateTitle();
-    RememberRecentFile(path);
+    RecentFiles().Add(path);
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }

@@ -14,19 +14,17 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
-#include <vector>
 
 class AppState;
 class cnComm;
 class ExchangeCommands;
 class ImageDocument;
+class ListTools;
 class PassWord;
 class PlaceKeeper;
 class QAction;
 class QLineEdit;
-class QMenu;
 class QMenuBar;
 class QStatusBar;
 class QTabBar;
@@ -93,8 +91,13 @@ public:
     RecordCommands& Records() const { return *m_Records; }
     // CSV export and import, and compare.
     ExchangeCommands& Exchange() const { return *m_Exchange; }
+    // The list check, the kept dumps and the recent files.
+    ListTools& Tools() const { return *m_Tools; }
     // No transfer runs and an image is loaded: the image may change.
     bool CanChangeImage() const;
+    // Asks whether to save a modified image before it is replaced or the
+    // program ends; false when the user cancels (or the save failed).
+    bool ConfirmDiscardChanges() override;
 
 public slots:
     void OnFileOpen();
@@ -105,18 +108,14 @@ public slots:
     void OnTreeSelChanged(QTreeWidgetItem* current);
     void OnServiceTabChanged(int index);
 
-
-    // Undo, redo, the filter and the commands on many programs (CTavrelDlgEdit.cpp).
+    // Undo, redo and the filter (CTavrelDlgEdit.cpp).
     void OnEditUndo();
     void OnEditRedo();
     void OnEditFind();
     void OnFilterChanged(const QString& text);
 
-    // The list check, the kept dumps, the recent files and moving rows by
-    // keyboard or to a position (CTavrelDlgListTools.cpp).
-    void OnCheckList();
-    void OnKeptDumps();
-    void OpenRecentFile(const QString& path);
+    // Selects a record of a directory table in the tree and the list.
+    void ShowRecord(int table, int position);
 
     // Escape: the dialog's cancel, guarded like Exit.
     void reject() override;
@@ -130,17 +129,11 @@ private:
     void BuildControls();
     void ConnectCommands();
     void InitDialog();
-    cnComm& Comm() const { return m_Comm; }
     ImageDocument& Doc() const;
-    // No transfer runs: the image may change and the port may be chosen.
-    bool TransferIdle() const { return m_Transfer->IsIdle(); }
     void ClearViews();
 
     // Writes the image to a file the user chooses; true once it is saved.
     bool SaveImage();
-    // Asks whether to save a modified image before it is replaced or the
-    // program ends; false when the user cancels (or the save failed).
-    bool ConfirmDiscardChanges() override;
     // Shows a dumped image, or nothing when it does not decode.
     void DumpAdopted() override;
     void UpdateTitle();
@@ -156,18 +149,9 @@ private:
     // Called by ReloadViews once the tree is rebuilt: selects the node of
     // the place being restored and returns the list type it shows.
     int FollowPlace(int listType);
-    void ConnectListTools();
-    void RemoveFindings(unsigned kinds);
-    // Selects a record of a directory table in the tree and the list.
-    void ShowRecord(int table, int position);
-    // True when the image has no error the list check finds, or the user
-    // chooses to upgrade anyway.
     bool ConfirmUpgradeOfCheckedList() override;
-    void RememberRecentFile(const QString& path);
-    void FillRecentMenu();
 
     AppState& m_state;
-    cnComm& m_Comm;
     QIcon m_hIcon;
     QWidget* m_page = nullptr;
     QMenuBar* m_menuBar = nullptr;
@@ -180,6 +164,7 @@ private:
     std::unique_ptr<TransferControl> m_Transfer;
     std::unique_ptr<RecordCommands> m_Records;
     std::unique_ptr<ExchangeCommands> m_Exchange;
+    std::unique_ptr<ListTools> m_Tools;
 
     // The login, one for the whole run.
     std::unique_ptr<PassWord> m_PassWordDlg;
@@ -187,5 +172,4 @@ private:
     std::unique_ptr<PlaceKeeper> m_Places;
     QLineEdit* m_Filter = nullptr;
     std::optional<ViewPlace> m_pendingPlace;
-    QMenu* m_RecentMenu = nullptr;
 };

@@ -1,5 +1,5 @@
 // The Edit menu over the document's history, the user's place across
-// rebuilds of tree and list, and the record list's filter.
+// rebuilds of tree and list, showing a given record, and the record list's filter.
 #include "CTavrelDlg.h"
 
 #include "AppState.h"
@@ -7,11 +7,13 @@
 #include "ImageDocument.h"
 #include "MainResources.h"
 #include "PlaceKeeper.h"
+#include "RecordCommands.h"
 #include "UserPrompts.h"
 
 #include <QtGui/QAction>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QTabBar>
 
 namespace {
 
@@ -61,7 +63,7 @@ bool CTavrelDlg::CanChangeImage() const
 {
     // A running transfer reads or writes the image; after a dump cut short
     // the image is no longer the one the history describes.
-    return Doc().IsLoaded() && TransferIdle();
+    return Doc().IsLoaded() && m_Transfer->IsIdle();
 }
 
 void CTavrelDlg::UpdateEditActions()
@@ -165,3 +167,41 @@ void CTavrelDlg::OnFilterChanged(const QString& text)
     m_List->SetRowFilter(text, FILTER_HEADINGS);
 }
 
+void CTavrelDlg::ShowRecord(int table, int position)
+{
+    const ChannelDatabase& db = m_state.Database();
+    ViewPlace place = CapturePlace();
+    place.scrollX = 0;
+    place.scrollY = 0;
+    int listType = LIST_SATELLITES;
+    const auto index = static_cast<uint16_t>(position);
+    if (table == TABLE_SATELLITES && index < db.m_nSatCount) {
+        place.node = NODE_SAT_ROOT;
+        place.selected = { EntryOffset(db.m_SatTable[index].entry) };
+    } else if (table == TABLE_TRANSPONDERS && index < db.m_nTpCount) {
+        const TransponderRecord& tp = db.m_TpTable[index];
+        const uint16_t sat = db.FindSatellitePosition(tp.satId);
+        if (sat >= db.m_nSatCount) {
+            Prompts().Message(this, QStringLiteral("The transponder belongs to no satellite, so no list shows it."),
+                TITLE_PROGRAM, PromptIcon::Information, PromptButtons::Ok);
+            return;
+        }
+        place.node = NODE_SATELLITE;
+        place.satellite = EntryOffset(db.m_SatTable[sat].entry);
+        place.selected = { EntryOffset(tp.entry) };
+        listType = LIST_TRANSPONDERS;
+    } else if ((table == TABLE_TV && index < db.m_nTvCount) || (table == TABLE_RADIO && index < db.m_nRadioCount)) {
+        const ProgramRecord& prog = table == TABLE_TV ? db.m_TvTable[index] : db.m_RadioTable[index];
+        // The tabs follow the video PID, not the table.
+        m_Tab->setCurrentIndex(prog.videoPid == 0 ? 1 : 0);
+        place.node = NODE_ALL_PROGRAMS;
+        place.selected = { EntryOffset(prog.entry) };
+        listType = LIST_PROGRAMS;
+    } else {
+        return;
+    }
+    // A filter could hide the record.
+    m_Filter->clear();
+    ReloadAt(place, listType);
+    m_Records->RevealSelection();
+}

@@ -5,6 +5,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "KeptDumpsDlg.h"
+#include "ListTools.h"
 #include "ModalDriver.h"
 #include "PrivateSettings.h"
 #include "RecentFiles.h"
@@ -118,7 +119,7 @@ private slots:
             QVERIFY(!dialog.RemoveDuplicatesButton()->isEnabled());
             dialog.reject();
         });
-        m_dialog->OnCheckList();
+        m_dialog->Tools().OnCheckList();
         QVERIFY(driver.Ran());
         QCOMPARE(groups, QStringList({ "programs of no satellite (error): 1", "duplicate programs (warning): 2" }));
         QCOMPARE(shown, QStringList({ "Bravo3" }));
@@ -185,7 +186,7 @@ private slots:
         };
         {
             ModalDriver<KeptDumpsDlg> driver(read);
-            m_dialog->OnKeptDumps();
+            m_dialog->Tools().OnKeptDumps();
             QVERIFY(driver.Ran());
         }
         qunsetenv("XDG_DATA_HOME");
@@ -203,7 +204,7 @@ private slots:
             dialog.List()->setCurrentItem(dialog.List()->topLevelItem(2));
             dialog.CompareButton()->click();
         });
-        m_dialog->OnKeptDumps();
+        m_dialog->Tools().OnKeptDumps();
         QVERIFY(compare.Ran());
         QVERIFY(m_prompts.Texts().contains(QStringLiteral("The two images hold the same channel list.")));
     }
@@ -215,7 +216,7 @@ private slots:
         QCOMPARE(RecentFiles().Files().mid(0, 2), QStringList({ second, first }));
 
         QVERIFY(QFile::remove(first));
-        m_dialog->OpenRecentFile(first);
+        m_dialog->Tools().OpenRecentFile(first);
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY(m_prompts.messages[0].text.startsWith(first));
         QVERIFY(!RecentFiles().Files().contains(first));

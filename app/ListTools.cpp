@@ -1,0 +1,138 @@
+#include "ListTools.h"
+
+#include "AppState.h"
+#include "CTavrelDlg.h"
+#include "CheckListDlg.h"
+#include "CodePageText.h"
+#include "ExchangeCommands.h"
+#include "ImageDocument.h"
+#include "KeptDumpsDlg.h"
+#include "ListCheck.h"
+#include "ListRepair.h"
+#include "MainResources.h"
+#include "RecentFiles.h"
+#include "TransferControl.h"
+#include "UserPrompts.h"
+
+#include <QtCore/QFileInfo>
+#include <QtGui/QAction>
+#include <QtWidgets/QMenu>
+
+ListTools::ListTools(CTavrelDlg& window)
+    : QObject(&window)
+    , m_window(window)
+{
+    connect(window.MenuAction(ID_TOOLS_CHECK), &QAction::triggered, this, &ListTools::OnCheckList);
+    connect(window.MenuAction(ID_FILE_KEPT_DUMPS), &QAction::triggered, this, &ListTools::OnKeptDumps);
+    m_RecentMenu = new QMenu(&window);
+    window.MenuAction(ID_FILE_RECENT)->setMenu(m_RecentMenu);
+    connect(m_RecentMenu, &QMenu::aboutToShow, this, &ListTools::FillRecentMenu);
+}
+
+void ListTools::OnCheckList()
+{
+    if (!m_window.Transfer().IsIdle())
+        return;
+    if (!m_window.State().Document().IsDecoded()) {
+        ShowWarning(&m_window, QStringLiteral("Please open file or dump first!"));
+        return;
+    }
+    CheckListDlg dialog(&m_window);
+    dialog.SetFindings(ListCheck::Run(m_window.State().Database(), AnsiCodePageText()));
+    connect(&dialog, &CheckListDlg::recordChosen, &m_window, &CTavrelDlg::ShowRecord);
+    connect(&dialog, &CheckListDlg::removeRequested, this, [this, &dialog](unsigned kinds) {
+        RemoveFindings(kinds);
+        dialog.SetFindings(ListCheck::Run(m_window.State().Database(), AnsiCodePageText()));
+    });
+    dialog.exec();
+}
+
+void ListTools::RemoveFindings(unsigned kinds)
+{
+    if (!m_window.CanChangeImage())
+        return;
+    ListRepair::Report report;
+    const QString description
+        = kinds == REPAIR_DUPLICATES ? QStringLiteral("remove duplicates") : QStringLiteral("remove orphans");
+    m_window.ApplyImageChange(description, [&] {
+        report = ListRepair::Run(m_window.State().Database(), kinds, AnsiCodePageText());
+        return true;
+    }, m_window.State().m_nListType);
+    if (!report.complete) {
+        Prompts().Message(&m_window, QStringLiteral("The channel list could not be rewritten; nothing was removed."),
+            TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
+        return;
+    }
+    if (!report.kept.empty()) {
+        QStringList kept;
+        for (const std::string& line : report.kept)
+            kept.append(QString::fromStdString(line));
+        Prompts().Message(&m_window, kept.join(QLatin1Char('\n')), TITLE_PROGRAM, PromptIcon::Information, PromptButtons::Ok);
+    }
+}
+
+bool ListTools::ConfirmUpgradeOfCheckedList()
+{
+    const size_t errors = ListCheck::CountErrors(ListCheck::Run(m_window.State().Database(), AnsiCodePageText()));
+    if (errors == 0)
+        return true;
+    const QString question = QStringLiteral("The channel list has %1 problems. Upgrade anyway?").arg(errors);
+    switch (Prompts().Message(&m_window, question, TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::CheckUpgradeCancel)) {
+    case PromptAnswer::Upgrade:
+        return true;
+    case PromptAnswer::Check:
+        OnCheckList();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void ListTools::OnKeptDumps()
+{
+    if (!m_window.Transfer().IsIdle())
+        return;
+    KeptDumpsDlg dialog(m_window.Transfer().Session()->Archive(), m_window.State().Document().IsDecoded(), &m_window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    switch (dialog.Chosen()) {
+    case KeptDumpsDlg::Choice::Open:
+        if (m_window.ConfirmDiscardChanges())
+            m_window.OpenImage(dialog.ChosenPath());
+        break;
+    case KeptDumpsDlg::Choice::Compare:
+        m_window.Exchange().CompareWithFile(dialog.ChosenPath());
+        break;
+    case KeptDumpsDlg::Choice::None:
+        break;
+    }
+}
+
+void ListTools::FillRecentMenu()
+{
+    m_RecentMenu->clear();
+    const QStringList files = RecentFiles().Files();
+    for (const QString& path : files) {
+        QString text = path;
+        QAction* action = m_RecentMenu->addAction(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    if (files.isEmpty())
+        m_RecentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+}
+
+void ListTools::OpenRecentFile(const QString& path)
+{
+    if (!m_window.Transfer().IsIdle())
+        return;
+    if (!QFileInfo::exists(path)) {
+        RecentFiles().Remove(path);
+        Prompts().Message(&m_window,
+            QStringLiteral("%1\nThe file is no longer there. It was removed from the recent files.").arg(path),
+            TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
+        return;
+    }
+    if (m_window.ConfirmDiscardChanges())
+        m_window.OpenImage(path);
+}
+
