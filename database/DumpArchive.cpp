@@ -1,27 +1,14 @@
 #include "DumpArchive.h"
 
+#include "DataFolders.h"
 #include "ImageFile.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
 
 namespace {
-
-std::string DefaultFolder()
-{
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    std::string base;
-    if (dataHome && dataHome[0] == '/') {
-        base = dataHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && *home ? home : ".") + "/.local/share";
-    }
-    return base + "/tavrel/dumps";
-}
 
 std::string TimeStamp()
 {
@@ -36,7 +23,7 @@ std::string TimeStamp()
 } // namespace
 
 DumpArchive::DumpArchive()
-    : m_strFolder(DefaultFolder())
+    : m_strFolder(UserDataHome() + "/tavrel/dumps")
 {
 }
 
