@@ -4,6 +4,7 @@
 #include "CUIThread.h"
 #include "DumpArchive.h"
 #include "LinkWindow.h"
+#include "LoaderBlocks.h"
 #include "SatelliteTree.h"
 #include "ViewPlace.h"
 
@@ -167,6 +168,8 @@ public slots:
     // which device each port opens (CTavrelDlgPorts.cpp).
     void OnVerify();
     void OnPorts();
+    // The loader blocks in use (CTavrelDlgLoaders.cpp).
+    void OnLoaderBlocks();
 
     // Escape: the dialog's cancel, guarded like Exit.
     void reject() override;
@@ -199,6 +202,8 @@ private:
     void ConnectLinkTools();
     void UpdateLinkMenuItems();
     bool HasImageToVerify() const;
+    // Shows why the blocks must not go to the selected port, if they must not.
+    bool LoadersRefused(LoaderUse use);
     void FinishVerify();
     void RestoreLinkChoices();
     void RememberLinkChoices();

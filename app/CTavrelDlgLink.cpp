@@ -201,6 +201,8 @@ void CTavrelDlg::OpenPortForTransfer()
 void CTavrelDlg::OnDump()
 {
     LinkState& link = Link();
+    if (link.m_nDumpStep == 1 && LoadersRefused(LoaderUse::Dump))
+        return;
     // The dump replaces the image: a modified one is offered for saving first.
     if (link.m_nDumpStep == 1 && !ConfirmDiscardChanges())
         return;
@@ -230,6 +232,8 @@ void CTavrelDlg::OnUpgrade()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
+    if (LoadersRefused(LoaderUse::Upgrade))
+        return;
     LinkState& link = Link();
     m_bVerifying = false;
     link.m_bTransferIdle = 0;

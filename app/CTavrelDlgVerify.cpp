@@ -31,6 +31,7 @@ void CTavrelDlg::ConnectLinkTools()
 {
     connect(MenuAction(ID_TOOLS_VERIFY), &QAction::triggered, this, &CTavrelDlg::OnVerify);
     connect(MenuAction(ID_TOOLS_PORTS), &QAction::triggered, this, &CTavrelDlg::OnPorts);
+    connect(MenuAction(ID_TOOLS_LOADERS), &QAction::triggered, this, &CTavrelDlg::OnLoaderBlocks);
     // Whether an image is loaded changes in many places; the item is brought up to date when it is seen.
     if (auto* tools = qobject_cast<QMenu*>(MenuAction(ID_TOOLS_VERIFY)->parent()))
         connect(tools, &QMenu::aboutToShow, this, &CTavrelDlg::UpdateLinkMenuItems);
@@ -54,6 +55,8 @@ void CTavrelDlg::OnVerify()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
+    if (LoadersRefused(LoaderUse::Dump))
+        return;
     const ChannelDatabase& db = m_state.Database();
     const size_t length = m_state.m_bImageDecoded ? std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE) : IMAGE_SIZE;
     m_VerifyImage.assign(db.m_Image, db.m_Image + length);

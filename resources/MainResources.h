@@ -27,6 +27,7 @@ constexpr int IDC_STATUS = 1087;
 constexpr int IDC_PERCENT = 1088;
 constexpr int IDC_TRANSFER_FRAME = 1013;
 constexpr int IDC_FILTER = 1101;
+constexpr int IDC_ABOUT_VERSION = 1102;
 
 // Menu commands.
 constexpr int ID_FILE_OPEN = 57601;
@@ -49,6 +50,7 @@ constexpr int ID_LIST_SORT_BY_NAME = 32803;
 constexpr int ID_LIST_SORT_BY_SERVICE_ID = 32804;
 constexpr int ID_TOOLS_VERIFY = 32820;
 constexpr int ID_TOOLS_PORTS = 32821;
+constexpr int ID_TOOLS_LOADERS = 32822;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

@@ -4,6 +4,8 @@
 #include "LinkEvent.h"
 #include "LinkMessages.h"
 #include "LinkSettings.h"
+#include "LoaderBlocks.h"
+#include "LoaderSet.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
 #include "PortOpenError.h"
@@ -15,6 +17,7 @@
 #include "TestImages.h"
 #include "VirtualReceiver.h"
 
+#include <QtCore/QFile>
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
@@ -42,6 +45,26 @@
 namespace {
 
 constexpr const char* MISSING_DEVICE = "/nonexistent/tavrel-com";
+
+// While it lives, transfers send blocks that are not placeholders, as a receiver's maker supplies them.
+class MakerBlocks {
+public:
+    MakerBlocks()
+    {
+        for (const LoaderBlock& block : LoaderSet::BuiltIn().Blocks()) {
+            QFile file(m_Folder.filePath(QString::fromLatin1(block.fileName)));
+            if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(qsizetype(block.bytes.size()), 0x3C)) < 0)
+                qFatal("cannot write the blocks");
+        }
+        InstallLoaders(LoaderSet::Find(QFile::encodeName(m_Folder.path()).toStdString(), {}));
+    }
+    ~MakerBlocks() { InstallLoaders(LoaderSet::BuiltIn()); }
+    MakerBlocks(const MakerBlocks&) = delete;
+    MakerBlocks& operator=(const MakerBlocks&) = delete;
+
+private:
+    QTemporaryDir m_Folder;
+};
 
 // The virtual receiver on its own thread, started when the test resets it.
 class Receiver {
@@ -596,6 +619,7 @@ private slots:
 
     void dumpWithoutAPortStillWaitsForTheReceiver()
     {
+        const MakerBlocks blocks;
         SilentLine line;
         OpenWindow(line.Path());
         // A finished transfer closed the port; then the adapter was unplugged.
@@ -611,6 +635,29 @@ private slots:
         Button(IDC_CANCEL)->click();
         VerifyIdle();
         QVERIFY(LampShowsOpen());
+    }
+
+    void placeholderBlocksGoOnlyToAPseudoTerminal()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        Route(4, MISSING_DEVICE);
+        Button(IDC_DUMP)->click();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY2(m_prompts.messages[0].text.startsWith(
+                     QStringLiteral("The dump loader (the one built in) is a placeholder")),
+            qPrintable(m_prompts.messages[0].text));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Error"));
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QVERIFY(Enabled(IDC_DUMP));
+
+        Route(4, line.Path());
+        Button(IDC_DUMP)->click();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
+        Button(IDC_CANCEL)->click();
+        VerifyIdle();
     }
 
     void cancelAtEachStageReturnsToIdle_data()
