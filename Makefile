@@ -9,10 +9,13 @@ SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
+# The Debian package: Release, without the tests and their libraries.
+PACKAGE_BUILD ?= build-package
+CCACHE := $(shell command -v ccache 2>/dev/null)
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test clang sanitize tsan fuzz bench clean
+.PHONY: all deps build run test clang sanitize tsan fuzz bench package-build package package-check clean
 
 all: build
 
@@ -61,5 +64,19 @@ fuzz: deps
 bench: build
 	$(BUILD)/bench/tavrel_bench
 
+package-build:
+	@sh scripts/install-deps.sh --package
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+
+# tavrel_<version>_<arch>.deb in $(PACKAGE_BUILD).
+package: package-build
+	cmake --build $(PACKAGE_BUILD) --target package
+
+# The package, checked as a distribution checks it, and its programs run unpacked.
+package-check: package-build
+	cmake --build $(PACKAGE_BUILD) --target package-check
+
 clean:
-	rm -rf $(BUILD) $(CLANG_BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(CLANG_BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
