@@ -64,9 +64,13 @@ fuzz: deps
 bench: build
 	$(BUILD)/bench/tavrel_bench
 
+# Built with the hardening flags of Debian's own packages.
+package-build: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package-build:
 	@sh scripts/install-deps.sh --package
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 
