@@ -234,6 +234,8 @@ void CTavrelDlg::OnUpgrade()
     }
     if (LoadersRefused(LoaderUse::Upgrade))
         return;
+    if (!ConfirmUpgradeOfCheckedList())
+        return;
     LinkState& link = Link();
     m_bVerifying = false;
     link.m_bTransferIdle = 0;

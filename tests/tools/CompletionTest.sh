@@ -23,13 +23,14 @@ expect() {
     fi
 }
 
-expect "info export import diff dump upgrade verify ports loaders --help --version" ""
+expect "info export import diff check dump upgrade verify ports loaders --help --version" ""
 expect "diff dump" d
 expect "--port --xtal --trace --quiet --loaders --help" dump --
 expect "--table --format --help" export x.bin --
 expect "13.5M 16M" upgrade --xtal 1
 expect "csv json" export x.bin --format ""
 expect "text json" diff a b --format ""
+expect "duplicates,orphans" check a.bin --fix duplicates,o
 expect "tv,radio" export x.bin --table tv,r
 expect "offset reference" import a b --match ""
 exit $failed

@@ -2,6 +2,7 @@
 
 #include "Cli.h"
 #include "CliArguments.h"
+#include "CliCheck.h"
 #include "CliCommand.h"
 #include "CliLoaders.h"
 #include "CodePageText.h"
@@ -376,6 +377,8 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!decodes && !arguments.Flag("--force"))
         return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
                 + "; --force sends it anyway");
+    if (!CheckBeforeUpgrade(command, imagePath, *image.db, arguments.Flag("--force")))
+        return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
     image.db->m_nFlashSize = length;
     std::vector<LoaderUse> uses { LoaderUse::Upgrade };
