@@ -6,6 +6,7 @@
 #include "CheckListDlg.h"
 #include "KeptDumpsDlg.h"
 #include "LinkState.h"
+#include "MakerBlocks.h"
 #include "ModalDriver.h"
 #include "PrivateSettings.h"
 #include "RecentFiles.h"
@@ -135,6 +136,7 @@ private slots:
 
     void anUpgradeOfAListWithErrorsAsksFirst()
     {
+        const MakerBlocks blocks;
         QVERIFY(!Open(ListImage(true)).isEmpty());
         m_prompts.answers = { PromptAnswer::Cancel };
         m_dialog->OnUpgrade();

@@ -4,8 +4,7 @@
 #include "LinkEvent.h"
 #include "LinkMessages.h"
 #include "LinkSettings.h"
-#include "LoaderBlocks.h"
-#include "LoaderSet.h"
+#include "MakerBlocks.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
 #include "PortOpenError.h"
@@ -46,25 +45,6 @@ namespace {
 
 constexpr const char* MISSING_DEVICE = "/nonexistent/tavrel-com";
 
-// While it lives, transfers send blocks that are not placeholders, as a receiver's maker supplies them.
-class MakerBlocks {
-public:
-    MakerBlocks()
-    {
-        for (const LoaderBlock& block : LoaderSet::BuiltIn().Blocks()) {
-            QFile file(m_Folder.filePath(QString::fromLatin1(block.fileName)));
-            if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(qsizetype(block.bytes.size()), 0x3C)) < 0)
-                qFatal("cannot write the blocks");
-        }
-        InstallLoaders(LoaderSet::Find(QFile::encodeName(m_Folder.path()).toStdString(), {}));
-    }
-    ~MakerBlocks() { InstallLoaders(LoaderSet::BuiltIn()); }
-    MakerBlocks(const MakerBlocks&) = delete;
-    MakerBlocks& operator=(const MakerBlocks&) = delete;
-
-private:
-    QTemporaryDir m_Folder;
-};
 
 // The virtual receiver on its own thread, started when the test resets it.
 class Receiver {

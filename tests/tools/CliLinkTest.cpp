@@ -5,6 +5,7 @@
 #include "CliRun.h"
 #include "LoaderBlocks.h"
 #include "LoaderSet.h"
+#include "MakerBlocks.h"
 #include "ProgressLine.h"
 #include "SampleImage.h"
 #include "SerialPorts.h"
@@ -126,15 +127,6 @@ protected:
     }
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-
-    // A folder of blocks that are not placeholders, as a receiver's maker supplies them.
-    std::string MakerBlocks() const
-    {
-        fs::create_directory(m_dir / "maker");
-        for (const LoaderBlock& block : LoaderSet::BuiltIn().Blocks())
-            WriteFile(m_dir / "maker" / block.fileName, Bytes(block.bytes.size(), 0x3C));
-        return Path("maker");
-    }
 
     std::vector<fs::path> KeptDumps() const
     {
@@ -275,8 +267,9 @@ TEST_F(CliLinkTest, UpgradeRefusesAnImageThatDoesNotDecode)
     EXPECT_NE(upgrade.err.find("not a flash image"), std::string::npos) << upgrade.err;
     EXPECT_NE(upgrade.err.find("--force"), std::string::npos) << upgrade.err;
 
+    const MakerBlocks blocks;
     const Result forced
-        = Cli({ "upgrade", "--port", "/nonexistent/tty", Path("junk.bin"), "--force", "--loaders", MakerBlocks() });
+        = Cli({ "upgrade", "--port", "/nonexistent/tty", Path("junk.bin"), "--force", "--loaders", blocks.Folder() });
     EXPECT_EQ(forced.status, 2);
     EXPECT_EQ(forced.err, "tavrel-cli: /nonexistent/tty: No such file or directory\n");
 }
