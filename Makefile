@@ -64,11 +64,13 @@ fuzz: deps
 bench: build
 	$(BUILD)/bench/tavrel_bench
 
-# Built with the hardening flags of Debian's own packages.
+# Built with the hardening flags of Debian's own packages. Warnings are not
+# errors here, as in a distribution's build: _FORTIFY_SOURCE makes GCC 12
+# report false -Wrestrict overlaps in std::string; the other builds keep -Werror.
 package-build: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package-build:
 	@sh scripts/install-deps.sh --package
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTAVREL_WERROR=OFF \
 		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
