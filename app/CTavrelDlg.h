@@ -1,11 +1,9 @@
 #pragma once
 
 #include "CDragDropListCtrl.h"
-#include "CUIThread.h"
-#include "DumpArchive.h"
-#include "LinkWindow.h"
 #include "LoaderBlocks.h"
 #include "SatelliteTree.h"
+#include "TransferSession.h"
 #include "ViewPlace.h"
 
 #include <QtCore/QString>
@@ -24,9 +22,9 @@
 
 class AppState;
 class cnComm;
-class ImageDelta;
-struct LinkState;
+class ImageDocument;
 class PassWord;
+class PlaceKeeper;
 class ProgEditDlg;
 class QAction;
 class QComboBox;
@@ -40,48 +38,41 @@ class QPushButton;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
-class QUndoStack;
 class ProgramFlagsDlg;
 class SatEditDlg;
 class TpEditDlg;
+class TransferEventQueue;
 
 // The main window: the transfer row on top, the satellite tree with the
 // TV/Radio tabs on the left, the record list on the right, the counters and
 // the transfer progress below. Every change of the image ends in
 // ReloadViews, which decodes the image and rebuilds counters, tree and list.
-class CTavrelDlg : public QDialog, public LinkWindow {
+class CTavrelDlg : public QDialog, private TransferSession::Listener {
     Q_OBJECT
 
 public:
-    // The window works on the shared state and drives the receiver link
-    // through the port and the link flags it is given.
-    CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* parent = nullptr);
+    // The window works on the shared state and drives the receiver through a
+    // transfer session on the port it is given, traced to traceFile if named.
+    CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile = {}, QWidget* parent = nullptr);
     ~CTavrelDlg() override;
 
     // Decodes the image and rebuilds the views; false (with a warning) when
     // the image is not recognised, in which case the views stay as they were.
     bool ReloadViews(int listType);
-    // Every change of the image runs through here as one step: `change`
-    // writes the image and returns false when it changed nothing (a refused
-    // move), in which case the views are left alone. `description` names the
-    // step for the user ("delete 3 programs"). The bytes it changed become
-    // one step of the undo history, and the views are rebuilt around the
-    // user's place (CTavrelDlgEdit.cpp).
+    // Every change of the image runs through here as one step of the
+    // document's history: `change` writes the image and returns false when it
+    // changed nothing (a refused move), in which case the views are left
+    // alone. `description` names the step for the user ("delete 3
+    // programs"). The views are rebuilt around the user's place
+    // (CTavrelDlgEdit.cpp).
     bool ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType);
-    // Flips the image by one step of the history and rebuilds the views
-    // around the user's place, selecting the rows of these records.
-    void FlipImage(const ImageDelta& delta, const std::vector<uint32_t>& select);
-    // A new image is in: the history of the old one ends.
-    void StartNewHistory();
-    QUndoStack* UndoStack() const { return m_undoStack; }
     QLineEdit* Filter() const { return m_Filter; }
     void RefreshCounters();
     void FillTree();
     void FillList(int listType);
 
-    // Reads an image file and, only when it decodes, makes it the image and
-    // shows it; a refused file changes nothing. The file commands and the
-    // command line use it.
+    // Opens an image file and shows it; a refused file changes nothing. The
+    // file commands and the command line use it.
     bool OpenImage(const QString& path);
 
     // The image's bytes differ from what was last opened, dumped or saved.
@@ -106,29 +97,15 @@ public:
     QString m_strRadioCount;
 
     int m_nProgressMax = 0;
-    // Serial settings of each crystal, by crystal index.
-    static constexpr int XTAL_COUNT = 5;
-    std::array<std::string, XTAL_COUNT> m_szCommSettings;
-    // The port combo's COM1 to COM10, and the port of a first run.
-    static constexpr unsigned PORT_COUNT = 10;
-    static constexpr unsigned DEFAULT_PORT = 4;
+    // The last percentage the percentage text shows.
+    int m_nLastPercent = 0;
 
-    CUIThread* WorkThread() const { return m_pWorkThread.get(); }
+    // The receiver link; null once the window has shut it down.
+    TransferSession* Session() const { return m_pSession.get(); }
 
     // Ends a transfer, cancelled or finished: controls idle, port closed.
     void CancelTransfer();
     void OnTransferProgress(uint32_t total, uint32_t done);
-    void OnDumpDone();
-    void OnUpgradeDone();
-    // The port went away: a running transfer ends with a message, and the
-    // port shows closed.
-    void OnLinkLost(int error);
-
-    // What the transfer worker does to the window.
-    void EnableDumpButton(bool enable) override;
-    void SetDumpCaption(const std::string& caption) override;
-    void SetStatusText(const std::string& text) override;
-    void ShowMessage(const std::string& text, const std::string& caption) override;
 
 public slots:
     void OnFileOpen();
@@ -185,7 +162,6 @@ public slots:
     void reject() override;
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void customEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -198,23 +174,35 @@ private:
     // Stops a running transfer and the worker, then closes the port.
     void ShutDownLink();
     cnComm& Comm() const { return m_Comm; }
-    LinkState& Link() const { return m_Link; }
-    bool OpenSelectedPort();
-    void OpenPortForTransfer();
+    ImageDocument& Doc() const;
+    // No transfer runs: the image may change and the port may be chosen.
+    bool TransferIdle() const { return !m_pSession || m_pSession->IsIdle(); }
     void ShowPortState(bool open);
     void ShowPortError(const QString& text);
     void ShowLamp(bool open);
     void SetMenuGrayed(std::initializer_list<int> grayed);
     void StartTransfer();
-    void DropPartialDump();
+    void SetStatusText(const QString& text);
     void ClearViews();
-    void KeepDump(std::span<const uint8_t> flash);
+    void ShowKeptDump();
     void ConnectLinkTools();
     void UpdateLinkMenuItems();
     bool HasImageToVerify() const;
     // Shows why the blocks must not go to the selected port, if they must not.
     bool LoadersRefused(LoaderUse use);
+    void OnDumpDone();
     void FinishVerify();
+    void OnUpgradeDone();
+
+    // The transfer session's events, on the window's thread.
+    void OnStage(TransferSession::Stage stage) override;
+    void OnProgress(uint32_t total, uint32_t done) override;
+    void OnRateChangeFailed() override;
+    void OnFinished(TransferSession::Kind kind, TransferSession::Result result) override;
+    // The port went away: a transfer it cut short ends with a message, and
+    // the port shows closed.
+    void OnLinkLost(int error, bool duringTransfer) override;
+
     void RestoreLinkChoices();
     void RememberLinkChoices();
     void UpdatePortTips();
@@ -224,7 +212,6 @@ private:
     // Asks whether to save a modified image before it is replaced or the
     // program ends; false when the user cancels (or the save failed).
     bool ConfirmDiscardChanges();
-    void MarkImageUnmodified();
     void UpdateTitle();
     void Finish(int result);
 
@@ -234,15 +221,11 @@ private:
     // One step back (undo) or forward (redo), when the image is where the
     // step expects it.
     void StepHistory(bool back);
-    void ForgetHistory();
     ViewPlace CapturePlace() const;
     void ReloadAt(const ViewPlace& place, int listType);
     // Called by ReloadViews once the tree is rebuilt: selects the node of
     // the place being restored and returns the list type it shows.
     int FollowPlace(int listType);
-    uint32_t RecordOfRow(int row) const;
-    std::vector<uint32_t> SelectedRecords() const;
-    void SelectRecords(const std::vector<uint32_t>& records);
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);
@@ -265,7 +248,7 @@ private:
 
     AppState& m_state;
     cnComm& m_Comm;
-    LinkState& m_Link;
+    std::string m_strTraceFile;
     QIcon m_hIcon;
     QWidget* m_page = nullptr;
     QMenuBar* m_menuBar = nullptr;
@@ -279,18 +262,10 @@ private:
     QProgressBar* m_Progress = nullptr;
     QStatusBar* m_StatusBar = nullptr;
     QString m_strTitle;
-    // The image as last opened, dumped or saved.
-    std::vector<uint8_t> m_SavedImage;
-    DumpArchive m_DumpArchive;
     bool m_centred = false;
-    std::unique_ptr<CUIThread> m_pWorkThread;
-    // The system's reason the last open failed.
-    QString m_strPortError;
-    // A verify's dump goes to a flash of its own, to be held against the
-    // image as it stood when the verify began.
-    bool m_bVerifying = false;
-    std::vector<uint8_t> m_VerifyImage;
-    std::vector<uint8_t> m_VerifyFlash;
+    // The session's events reach the window through the queue, which goes after it.
+    std::unique_ptr<TransferEventQueue> m_pTransferEvents;
+    std::unique_ptr<TransferSession> m_pSession;
 
     // The record editors and the login, one of each for the whole run.
     std::unique_ptr<SatEditDlg> m_SatEditDlg;
@@ -299,7 +274,7 @@ private:
     std::unique_ptr<PassWord> m_PassWordDlg;
     std::unique_ptr<ProgramFlagsDlg> m_ProgramFlagsDlg;
 
-    QUndoStack* m_undoStack = nullptr;
+    std::unique_ptr<PlaceKeeper> m_Places;
     QLineEdit* m_Filter = nullptr;
     std::optional<ViewPlace> m_pendingPlace;
     QMenu* m_RecentMenu = nullptr;

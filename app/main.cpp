@@ -70,9 +70,8 @@ int main(int argc, char** argv)
     // A set that cannot be used is installed all the same: every transfer refuses it and says why.
     InstallLoaders(LoaderSet::FromEnvironment());
     ChooseAnsiCodePage(CodePageFromEnvironment());
-    if (const char* trace = std::getenv("TAVREL_TRACE"))
-        app.m_Link.m_strTraceFile = trace;
-    CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
+    const char* trace = std::getenv("TAVREL_TRACE");
+    CTavrelDlg dialog(app, app.m_Comm, trace ? trace : "");
     if (!parser.positionalArguments().isEmpty())
         dialog.OpenImage(parser.positionalArguments().constFirst());
     dialog.exec();

@@ -5,7 +5,6 @@
 #include "CTavrelDlg.h"
 #include "CheckListDlg.h"
 #include "KeptDumpsDlg.h"
-#include "LinkState.h"
 #include "MakerBlocks.h"
 #include "ModalDriver.h"
 #include "PrivateSettings.h"
@@ -15,7 +14,6 @@
 #include "WindowFixture.h"
 
 #include <QtCore/QDir>
-#include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
@@ -102,7 +100,7 @@ private slots:
     {
         QVERIFY(!Open(ListImage(true)).isEmpty());
         const Image before = Bytes();
-        const int steps = m_dialog->UndoStack()->count();
+        const int steps = int(m_dialog->State().Document().HistorySize());
         QStringList groups;
         QStringList shown;
         QStringList after;
@@ -126,8 +124,8 @@ private slots:
         QCOMPARE(shown, QStringList({ "Bravo3" }));
         QCOMPARE(after, QStringList({ "programs of no satellite (error): 1" }));
         QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Charlie", "Delta", "Echo", "Lost" }));
-        QCOMPARE(m_dialog->UndoStack()->count(), steps + 1);
-        QCOMPARE(m_dialog->UndoStack()->undoText(), QStringLiteral("remove duplicates"));
+        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 1);
+        QCOMPARE(QString::fromStdString(m_dialog->State().Document().UndoStep()->description), QStringLiteral("remove duplicates"));
 
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == before);
@@ -142,20 +140,20 @@ private slots:
         m_dialog->OnUpgrade();
         QCOMPARE(m_prompts.Texts(), QStringList({ "The channel list has 1 problems. Upgrade anyway?" }));
         QCOMPARE(m_prompts.messages[0].buttons, PromptButtons::CheckUpgradeCancel);
-        QVERIFY(app().m_Link.m_bTransferIdle);
+        QVERIFY(m_dialog->Session()->IsIdle());
 
         m_prompts.answers = { PromptAnswer::Check };
         ModalDriver<CheckListDlg> driver([](CheckListDlg& dialog) { dialog.reject(); });
         m_dialog->OnUpgrade();
         QVERIFY(driver.Ran());
-        QVERIFY(app().m_Link.m_bTransferIdle);
+        QVERIFY(m_dialog->Session()->IsIdle());
 
         // Warnings alone, or no finding, ask nothing.
         m_prompts.messages.clear();
         QVERIFY(!Open(ListImage(false), QStringLiteral("clean.bin")).isEmpty());
         m_dialog->OnUpgrade();
         QVERIFY(!m_prompts.Texts().contains(QStringLiteral("The channel list has 1 problems. Upgrade anyway?")));
-        QVERIFY(!app().m_Link.m_bTransferIdle);
+        QVERIFY(!m_dialog->Session()->IsIdle());
         m_dialog->CancelTransfer();
     }
 
@@ -235,7 +233,7 @@ private slots:
     void rowsMoveByKeyboardAndToAPosition()
     {
         QVERIFY(!Open(ListImage(false)).isEmpty());
-        const int steps = m_dialog->UndoStack()->count();
+        const int steps = int(m_dialog->State().Document().HistorySize());
         SelectRows({ 3 });
         Press(Qt::Key_Up);
         QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Delta", "Charlie", "Echo" }));
@@ -248,10 +246,10 @@ private slots:
         Press(Qt::Key_End);
         QCOMPARE(TvNames(), QStringList({ "Delta", "Charlie", "Echo", "Alpha", "Bravo" }));
         QCOMPARE(SelectedNames(), QStringList({ "Alpha", "Bravo" }));
-        QCOMPARE(m_dialog->UndoStack()->count(), steps + 4);
+        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 4);
         // At the bottom already: nothing to do, no step.
         Press(Qt::Key_End);
-        QCOMPARE(m_dialog->UndoStack()->count(), steps + 4);
+        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 4);
 
         m_prompts.numbers = { 2 };
         m_dialog->OnMoveToPosition();
