@@ -6,9 +6,12 @@
 #include "FlashVerify.h"
 #include "ImageDocument.h"
 #include "LinkSettings.h"
+#include "LoaderSet.h"
+#include "LoadersDlg.h"
 #include "MainResources.h"
 #include "PortOpenError.h"
 #include "PortsDlg.h"
+#include "SerialPorts.h"
 #include "TransferEventQueue.h"
 #include "UserPrompts.h"
 #include "cnComm.h"
@@ -98,6 +101,7 @@ void TransferControl::Connect()
     onAction(ID_TOOLS_DUMP, &TransferControl::OnDump);
     onAction(ID_TOOLS_VERIFY, &TransferControl::OnVerify);
     onAction(ID_TOOLS_PORTS, &TransferControl::OnPorts);
+    onAction(ID_TOOLS_LOADERS, &TransferControl::OnLoaderBlocks);
     // Whether an image is loaded changes in many places; the item is brought up to date when it is seen.
     if (auto* tools = qobject_cast<QMenu*>(MenuAction(ID_TOOLS_VERIFY)->parent()))
         connect(tools, &QMenu::aboutToShow, this, &TransferControl::UpdateLinkMenuItems);
@@ -260,7 +264,7 @@ void TransferControl::OnDump()
         SetStatusText(QStringLiteral("Reading...Please wait!"));
         return;
     }
-    if (!m_pSession->IsIdle())
+    if (!m_pSession->IsIdle() || LoadersRefused(LoaderUse::Dump))
         return;
     // The dump replaces the image: a modified one is offered for saving first.
     if (!m_host.ConfirmDiscardChanges())
@@ -280,7 +284,7 @@ void TransferControl::OnUpgrade()
         ShowWarning(&m_window, QStringLiteral("Please open file first!"));
         return;
     }
-    if (!m_pSession->IsIdle() || !m_host.ConfirmUpgradeOfCheckedList())
+    if (!m_pSession->IsIdle() || LoadersRefused(LoaderUse::Upgrade) || !m_host.ConfirmUpgradeOfCheckedList())
         return;
     m_Progress->setRange(0, 100);
     if (!m_pSession->StartUpgrade(m_document.UpgradeBytes()))
@@ -426,6 +430,8 @@ void TransferControl::OnVerify()
         ShowWarning(&m_window, QStringLiteral("Please open file first!"));
         return;
     }
+    if (LoadersRefused(LoaderUse::Dump))
+        return;
     // Nothing is replaced, so nothing needs saving first.
     if (!m_pSession->StartVerify(m_document.UpgradeBytes()))
         ShowPortError(QStringLiteral("Can't open the port!"));
@@ -507,4 +513,21 @@ void TransferControl::OnPorts()
     // As choosing a port opens it, so does choosing another device for it.
     if (m_pSession->IsIdle() && m_Comm.DevicePathFor(current) != before)
         ShowPortState(m_pSession->Connect());
+}
+
+void TransferControl::OnLoaderBlocks()
+{
+    LoadersDlg dialog(InstalledLoaders(), &m_window);
+    dialog.exec();
+}
+
+bool TransferControl::LoadersRefused(LoaderUse use)
+{
+    const std::string device = m_Comm.DevicePathFor(m_pSession->Port());
+    const auto refusal = PlaceholderRefusal(use, m_pSession->Xtal(), IsPseudoTerminal(device));
+    if (!refusal)
+        return false;
+    Prompts().Message(&m_window, QFile::decodeName(refusal->c_str()), TITLE_ERROR, PromptIcon::Warning,
+        PromptButtons::Ok);
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LoaderBlocks.h"
 #include "TransferSession.h"
 
 #include <QtCore/QObject>
@@ -77,6 +78,8 @@ public slots:
     void OnVerify();
     // Which device each port opens.
     void OnPorts();
+    // The loader blocks in use.
+    void OnLoaderBlocks();
 
 private:
     void Connect();
@@ -92,6 +95,8 @@ private:
     void SetStatusText(const QString& text);
     void ShowKeptDump();
     bool HasImageToVerify() const;
+    // Shows why the blocks must not go to the selected port, if they must not.
+    bool LoadersRefused(LoaderUse use);
     void OnDumpDone();
     void FinishVerify();
     void OnUpgradeDone();

@@ -1,10 +1,10 @@
 #include "DumpArchive.h"
 
 #include "ChannelDatabase.h"
+#include "DataFolders.h"
 #include "ImageFile.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <ctime>
 #include <algorithm>
 #include <chrono>
@@ -14,19 +14,6 @@
 #include <system_error>
 
 namespace {
-
-std::string DefaultFolder()
-{
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    std::string base;
-    if (dataHome && dataHome[0] == '/') {
-        base = dataHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && *home ? home : ".") + "/.local/share";
-    }
-    return base + "/tavrel/dumps";
-}
 
 std::string TimeStamp()
 {
@@ -59,7 +46,7 @@ bool TimeOfName(const std::string& name, std::time_t& time)
 } // namespace
 
 DumpArchive::DumpArchive()
-    : m_strFolder(DefaultFolder())
+    : m_strFolder(UserDataHome() + "/tavrel/dumps")
 {
 }
 

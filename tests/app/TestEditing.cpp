@@ -13,11 +13,11 @@
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "PromptRecorder.h"
+#include "WindowFixture.h"
 #include "RecordCommands.h"
 #include "RecordList.h"
 #include "TestImages.h"
 #include "ViewLists.h"
-#include "WindowFixture.h"
 
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>

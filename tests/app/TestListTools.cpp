@@ -1,11 +1,12 @@
 // The list check, the kept dumps, the recent files and moving rows by
 // keyboard, over the real main window.
 #include "CDragDropListCtrl.h"
-#include "CheckListDlg.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
+#include "CheckListDlg.h"
 #include "KeptDumpsDlg.h"
 #include "ListTools.h"
+#include "MakerBlocks.h"
 #include "ModalDriver.h"
 #include "PrivateSettings.h"
 #include "RecentFiles.h"
@@ -135,6 +136,7 @@ private slots:
 
     void anUpgradeOfAListWithErrorsAsksFirst()
     {
+        const MakerBlocks blocks;
         QVERIFY(!Open(ListImage(true)).isEmpty());
         m_prompts.answers = { PromptAnswer::Cancel };
         m_dialog->Transfer().OnUpgrade();

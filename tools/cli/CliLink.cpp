@@ -4,11 +4,13 @@
 #include "CliArguments.h"
 #include "CliCheck.h"
 #include "CliCommand.h"
+#include "CliLoaders.h"
 #include "CodePageText.h"
 #include "Crystals.h"
 #include "DumpArchive.h"
 #include "FlashVerify.h"
 #include "ImageFile.h"
+#include "LoaderBlocks.h"
 #include "ProgressLine.h"
 #include "SerialPorts.h"
 #include "TransferSession.h"
@@ -22,6 +24,7 @@
 namespace {
 
 const char* const DUMP_USAGE = R"(Usage: tavrel-cli dump --port DEVICE [--xtal CRYSTAL] -o FILE [--trace LOG] [--quiet]
+                       [--loaders DIR]
 
 Reads the receiver's whole flash (1 MiB) into FILE. Once the port is open it
 asks you to reset the receiver; the transfer then runs by itself. FILE is
@@ -38,12 +41,16 @@ the flash holds a channel database that decodes.
                    transfer to LOG, with timestamps: for support
   --quiet          no progress and no notes; the request to reset the
                    receiver and the errors still show
+  --loaders DIR    takes the loader blocks from DIR first ('tavrel-cli loaders
+                   --help' tells where else they are looked for); the
+                   placeholder blocks built in are sent only to a
+                   pseudo-terminal
 
 Ctrl+C cancels: the port is closed and FILE is left as it was.
 )";
 
 const char* const UPGRADE_USAGE = R"(Usage: tavrel-cli upgrade --port DEVICE [--xtal CRYSTAL] IMAGE [--verify] [--force]
-                          [--trace LOG] [--quiet]
+                          [--trace LOG] [--quiet] [--loaders DIR]
 
 Writes IMAGE into the receiver's flash, as many bytes as its flash holds, the
 way the window's Upgrade does. An image that does not decode is refused.
@@ -52,20 +59,22 @@ way the window's Upgrade does. An image that does not decode is refused.
                    back and compares it with what was sent; the exit status is
                    1 when it differs
   --force          sends an image that does not decode, all of its bytes
-  --port, --xtal, --trace and --quiet are those of 'tavrel-cli dump'.
+  --port, --xtal, --trace, --quiet and --loaders are those of 'tavrel-cli
+                   dump'.
 
 Ctrl+C cancels. A cancelled upgrade leaves the receiver's flash incomplete:
 upgrade it again.
 )";
 
 const char* const VERIFY_USAGE = R"(Usage: tavrel-cli verify --port DEVICE [--xtal CRYSTAL] IMAGE [--trace LOG] [--quiet]
+                         [--loaders DIR]
 
 Reads the receiver's flash and compares it with the bytes an upgrade of IMAGE
 writes: its flash size when it decodes, else the whole file. Prints the byte
 ranges that differ and, when both decode, the records that differ. The exit
 status is 0 when the receiver holds IMAGE and 1 when it does not. The dump is
-kept as 'tavrel-cli dump' keeps it; --port, --xtal, --trace and --quiet are
-those of dump.
+kept as 'tavrel-cli dump' keeps it; --port, --xtal, --trace, --quiet and
+--loaders are those of dump.
 )";
 
 const char* const PORTS_USAGE = R"(Usage: tavrel-cli ports
@@ -140,6 +149,21 @@ bool ParseLinkOptions(Command& command, const CliArguments& arguments, LinkOptio
         return command.UsageError("--xtal is 4M, 8M, 13.5M, 16M or 27M, not " + xtal, status);
     options.trace = arguments.Value("--trace");
     options.quiet = arguments.Flag("--quiet");
+    return true;
+}
+
+// Checked before the user is asked to reset the receiver.
+bool LoadersAllowed(Command& command, const CliArguments& arguments, const LinkOptions& options,
+    const std::vector<LoaderUse>& uses)
+{
+    if (!UseLoaders(command, arguments))
+        return false;
+    for (LoaderUse use : uses) {
+        if (const auto refusal = PlaceholderRefusal(use, options.xtal, IsPseudoTerminal(options.device))) {
+            command.Trouble(options.device, *refusal);
+            return false;
+        }
+    }
     return true;
 }
 
@@ -330,7 +354,7 @@ std::string DecodeSummary(ChannelDatabase& db)
 int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("dump", DUMP_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "-o", "--trace" }, { "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "-o", "--trace", "--loaders" }, { "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 0, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -340,6 +364,8 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         command.UsageError("-o FILE is missing", status);
         return status;
     }
+    if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
+        return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
     std::vector<uint8_t> dump;
@@ -357,7 +383,7 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("upgrade", UPGRADE_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--verify", "--force", "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--verify", "--force", "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -373,6 +399,11 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!CheckBeforeUpgrade(command, imagePath, image.Database(), arguments.Flag("--force")))
         return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
+    std::vector<LoaderUse> uses { LoaderUse::Upgrade };
+    if (arguments.Flag("--verify"))
+        uses.push_back(LoaderUse::Dump);
+    if (!LoadersAllowed(command, arguments, options, uses))
+        return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace() || !session.Upgrade(std::span(image.Database().m_Image, length)))
@@ -387,7 +418,7 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("verify", VERIFY_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -397,6 +428,8 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, image.IsDecoded());
+    if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
+        return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace())
