@@ -36,6 +36,8 @@ class RecordCommands;
 // TV/Radio tabs on the left, the record list on the right, the counters and
 // the transfer progress below. Every change of the image ends in
 // ReloadViews, which decodes the image and rebuilds counters, tree and list.
+// The transfer row, the record commands, CSV and compare, and the list tools
+// are classes of their own that the window creates and wires.
 class CTavrelDlg : public QDialog, private TransferControl::Host {
     Q_OBJECT
 

@@ -26,7 +26,6 @@ bool IsProgramList(int listType)
     return listType == LIST_PROGRAMS || listType == LIST_TP_PROGRAMS;
 }
 
-
 const char* NounOf(int listType)
 {
     switch (listType) {
@@ -70,7 +69,6 @@ QString RecordCommands::CountOf(size_t count, const char* noun)
 {
     return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun)).arg(count == 1 ? "" : "s");
 }
-
 
 void RecordCommands::OnListDblClk(int)
 {

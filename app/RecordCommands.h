@@ -27,9 +27,6 @@ public:
     explicit RecordCommands(CTavrelDlg& window);
     ~RecordCommands() override;
 
-    // "1 program", "3 programs": how a step names what it changed.
-    static QString CountOf(size_t count, const char* noun);
-
     // Brings the first selected row into view.
     void RevealSelection();
 
@@ -46,6 +43,8 @@ public slots:
     void MoveSelectedRows(int position);
 
 private:
+    // "1 program", "3 programs": how a step names what it changed.
+    static QString CountOf(size_t count, const char* noun);
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);

@@ -3,6 +3,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "ImageDocument.h"
+#include "RecordCommands.h"
 #include "RowMover.h"
 #include "SampleImage.h"
 #include "UserPrompts.h"
@@ -54,7 +55,7 @@ public:
             everySecond.push_back(row);
         list.SelectRows(everySecond);
         list.ReorderRows(MoveRows(list.GetItemCount(), everySecond, list.GetItemCount() - 1));
-        m_dialog->OnMoveRecords();
+        m_dialog->Records().OnMoveRecords();
         QCoreApplication::processEvents();
     }
 

@@ -9,6 +9,7 @@
 #include "ProgEditDlg.h"
 #include "PrivateSettings.h"
 #include "PromptRecorder.h"
+#include "RecordCommands.h"
 #include "WindowFixture.h"
 #include "SatEditDlg.h"
 #include "TestImages.h"
@@ -757,7 +758,7 @@ private slots:
             ModalDriver<TemplateDialog> driver([](TemplateDialog& dialog) { dialog.reject(); });
             List().SetItemSelected(0, true);
             app().m_nListType = 3;
-            m_dialog->OnListDblClk(0);
+            m_dialog->Records().OnListDblClk(0);
             QVERIFY(!driver.Ran());
             QCOMPARE(m_prompts.Texts(), QStringList({ "The list type is not right!" }));
             QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
