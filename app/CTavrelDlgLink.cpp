@@ -314,6 +314,9 @@ void CTavrelDlg::ClearViews()
 void CTavrelDlg::OnLinkLost(int error)
 {
     const bool transferring = !Link().m_bTransferIdle;
+    // A port closed after a finished transfer has nothing left to lose.
+    if (!transferring && !Comm().IsOpen())
+        return;
     if (transferring)
         CancelTransfer();
     else if (Comm().IsOpen())

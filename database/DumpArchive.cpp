@@ -2,11 +2,15 @@
 
 #include "ImageFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace {
 
@@ -53,10 +57,30 @@ bool DumpArchive::Keep(std::span<const uint8_t> dump, std::string& path, std::st
         reason = error.message();
         return false;
     }
+    // Written completely under a name of this process's own, then given its
+    // public name by link(), which never replaces: a dump kept by another
+    // process in the same second takes the next suffix instead.
+    static std::atomic<unsigned> counter { 0 };
+    const std::string partial
+        = m_strFolder + "/.keeping-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    if (!WriteImageFile(partial, dump, reason))
+        return false;
     const std::string stem = m_strFolder + "/dump-" + TimeStamp();
     path = stem + ".bin";
-    // Two dumps within one second must not replace each other.
-    for (int n = 2; std::filesystem::exists(path, error); ++n)
+    bool kept = false;
+    for (int n = 2; n < 10000; ++n) {
+        if (::link(partial.c_str(), path.c_str()) == 0) {
+            kept = true;
+            break;
+        }
+        if (errno != EEXIST) {
+            reason = std::strerror(errno);
+            break;
+        }
         path = stem + "-" + std::to_string(n) + ".bin";
-    return WriteImageFile(path, dump, reason);
+    }
+    if (!kept && reason.empty())
+        reason = std::strerror(EEXIST);
+    ::unlink(partial.c_str());
+    return kept;
 }

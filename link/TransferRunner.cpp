@@ -94,13 +94,14 @@ TransferRunner::Result TransferRunner::Run(unsigned port, int xtal, ChannelDatab
             result = Result::Cancelled;
             break;
         }
+        // A line that goes away right after the last byte lost nothing.
+        if (m_bDone)
+            break;
         if (const int lost = line.LostError()) {
             m_nError = lost;
             result = Result::LinkLost;
             break;
         }
-        if (m_bDone)
-            break;
         if (m_bFailed) {
             result = Result::Failed;
             break;

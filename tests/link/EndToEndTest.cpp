@@ -56,6 +56,24 @@ TEST(EndToEndTest, DumpBringsTheReceiversFlashIntoTheImage)
     EXPECT_EQ(link.m_Receiver->CompletedSessions(), 1);
 }
 
+TEST(EndToEndTest, ReceiverThatClosesAfterItsOneSessionLosesNoByte)
+{
+    LinkHarness link;
+    for (int run = 0; run < 20; ++run) {
+        SCOPED_TRACE(run);
+        const std::vector<uint8_t> flash = PatternImage(IMAGE_SIZE, uint8_t(run + 7));
+        ASSERT_TRUE(link.StartReceiver(DumpReceiver(flash), true));
+        link.m_Window.m_Messages.clear();
+
+        ASSERT_TRUE(link.Dump());
+        EXPECT_FALSE(link.m_Window.Received(WM_LINK_LOST));
+        EXPECT_TRUE(std::equal(flash.begin(), flash.end(), link.m_Database->m_Image));
+        link.Cancel();
+        link.StopReceiver();
+        EXPECT_EQ(link.m_Receiver->Faults(), std::vector<std::string>{});
+    }
+}
+
 TEST(EndToEndTest, ReceiverPlaysRepeatedSessions)
 {
     LinkHarness link;
