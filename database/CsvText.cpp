@@ -10,7 +10,11 @@ bool NeedsQuotes(const std::string& field)
 char Separator(std::string_view text)
 {
     const std::string_view first = text.substr(0, text.find_first_of("\r\n"));
-    if (first.find(',') == std::string_view::npos && first.find(';') != std::string_view::npos)
+    if (first.find(',') != std::string_view::npos)
+        return ',';
+    if (first.find('\t') != std::string_view::npos)
+        return '\t';
+    if (first.find(';') != std::string_view::npos)
         return ';';
     return ',';
 }

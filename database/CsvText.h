@@ -12,7 +12,8 @@
 void AppendCsvRecord(std::string& text, std::span<const std::string> fields);
 
 // Reads what a spreadsheet saves: a byte order mark, CRLF, LF or CR line
-// ends, and semicolons instead of commas when the first record has no comma.
+// ends, and tabs or semicolons instead of commas when the first record has
+// no comma.
 // Record k (from 1) is row k as a spreadsheet numbers it; an empty line is
 // a record with one empty field.
 struct CsvRecords {
