@@ -18,6 +18,10 @@ class CliArguments;
 struct Image {
     std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
     size_t fileLength = 0;
+
+    // A decoded image whose file ends before its flash does: the rest is
+    // only erased flash made up on reading.
+    bool ShorterThanFlash() const { return fileLength < db->m_nFlashSize; }
 };
 
 // One subcommand's arguments, messages and files: every message names the
@@ -40,6 +44,8 @@ public:
     // Reads and decodes an image file; false after reporting why not.
     bool Load(const std::string& path, Image& image);
     bool ReadText(const std::string& path, std::string& text);
+    // False after reporting it when the output is the same file as one of the inputs.
+    bool DistinctOutput(const std::string& output, const std::vector<std::string>& inputs);
     // To the file named by -o, or to the standard output.
     int Emit(const std::optional<std::string>& path, const std::string& text);
 

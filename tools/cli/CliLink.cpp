@@ -45,22 +45,26 @@ const char* const UPGRADE_USAGE = R"(Usage: tavrel-cli upgrade --port DEVICE [--
                           [--trace LOG] [--quiet]
 
 Writes IMAGE into the receiver's flash, as many bytes as its flash holds, the
-way the window's Upgrade does. An image that does not decode is refused.
+way the window's Upgrade does. An image that does not decode, or a file that
+ends before its flash does, is refused.
 
   --verify         after the upgrade, asks for a second reset, reads the flash
                    back and compares it with what was sent; the exit status is
                    1 when it differs
-  --force          sends an image that does not decode, all of its bytes
+  --force          sends an image that does not decode, all of its bytes, or
+                   one that ends early, padded with erased flash (0xFF)
   --port, --xtal, --trace and --quiet are those of 'tavrel-cli dump'.
 
 Ctrl+C cancels. A cancelled upgrade leaves the receiver's flash incomplete:
 upgrade it again.
 )";
 
-const char* const VERIFY_USAGE = R"(Usage: tavrel-cli verify --port DEVICE [--xtal CRYSTAL] IMAGE [--trace LOG] [--quiet]
+const char* const VERIFY_USAGE = R"(Usage: tavrel-cli verify --port DEVICE [--xtal CRYSTAL] IMAGE [--force] [--trace LOG]
+                         [--quiet]
 
 Reads the receiver's flash and compares it with the bytes an upgrade of IMAGE
-writes: its flash size when it decodes, else the whole file. Prints the byte
+writes: its flash size when it decodes, else (with --force) the whole file; an
+image that does not decode, or an empty file, is refused. Prints the byte
 ranges that differ and, when both decode, the records that differ. The exit
 status is 0 when the receiver holds IMAGE and 1 when it does not. The dump is
 kept as 'tavrel-cli dump' keeps it; --port, --xtal, --trace and --quiet are
@@ -218,7 +222,7 @@ public:
         Keep(*flash);
         const FlashVerification verification
             = VerifyFlash(image, std::span(flash->m_Image, IMAGE_SIZE), AnsiCodePageText());
-        if (verification.Same()) {
+        if (verification.Same() && verification.compared > 0) {
             m_Command.Out() << "the receiver holds " << imagePath << " (" << verification.compared
                             << " bytes compared)\n";
             return EXIT_SAME;
@@ -350,6 +354,12 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!decodes && !arguments.Flag("--force"))
         return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
                 + "; --force sends it anyway");
+    if (decodes && image.ShorterThanFlash() && !arguments.Flag("--force"))
+        return command.Trouble(imagePath, "the file is " + std::to_string(image.fileLength)
+                + " bytes, shorter than its flash of " + std::to_string(image.db->m_nFlashSize)
+                + "; --force sends it padded with erased flash (0xFF)");
+    if (image.fileLength == 0)
+        return command.Trouble(imagePath, "the file is empty; there is nothing to send");
     const uint32_t length = WrittenLength(image, decodes);
     image.db->m_nFlashSize = length;
 
@@ -366,7 +376,7 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("verify", VERIFY_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--force", "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -375,7 +385,14 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     Image image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
-    const uint32_t length = WrittenLength(image, image.db->DecodeDatabase() != 0);
+    // As upgrade refuses to send it: a verify of nothing must never pass.
+    if (image.fileLength == 0)
+        return command.Trouble(imagePath, "the file is empty; there is nothing to compare");
+    const bool decodes = image.db->DecodeDatabase() != 0;
+    if (!decodes && !arguments.Flag("--force"))
+        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
+                + "; --force compares it anyway");
+    const uint32_t length = WrittenLength(image, decodes);
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace())
