@@ -254,11 +254,12 @@ void CTavrelDlg::OnFileOpen()
     OpenImage(path);
 }
 
-bool CTavrelDlg::OpenImage(const QString& path)
+bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
 {
     std::vector<uint8_t> bytes;
     std::string reason;
-    switch (ReadImageFile(QFile::encodeName(path).toStdString(), IMAGE_SIZE, bytes, reason)) {
+    const std::string file = fileName.empty() ? QFile::encodeName(path).toStdString() : fileName;
+    switch (ReadImageFile(file, IMAGE_SIZE, bytes, reason)) {
     case ImageReadResult::Failed:
         ShowFileError(path, QString::fromLocal8Bit(reason));
         return false;

@@ -81,7 +81,9 @@ public:
     // Reads an image file and, only when it decodes, makes it the image and
     // shows it; a refused file changes nothing. The file commands and the
     // command line use it.
-    bool OpenImage(const QString& path);
+    // fileName, when given, is the path as the system spells it: a name
+    // that is not valid UTF-8 does not survive the trip through QString.
+    bool OpenImage(const QString& path, const std::string& fileName = {});
 
     // The image's bytes differ from what was last opened, dumped or saved.
     bool IsImageModified() const;
