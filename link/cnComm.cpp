@@ -283,16 +283,17 @@ bool cnComm::WaitForInput(int timeoutMs)
 {
     std::shared_lock lock(m_PortLock);
     pollfd fds[2] = {{m_hPort, POLLIN, 0}, {m_nCloseEvent, POLLIN, 0}};
+    const bool ready = m_hPort >= 0 && poll(fds, 2, timeoutMs) > 0;
+    const bool hungUp = (fds[0].revents & (POLLERR | POLLHUP)) != 0;
+    if (ready && (fds[0].revents & POLLIN) && !hungUp && !(fds[0].revents & POLLNVAL))
+        return true;
     // Bytes that arrived before a hang-up are still taken.
-    if (m_hPort >= 0 && poll(fds, 2, timeoutMs) > 0 && (fds[0].revents & POLLIN) && !(fds[0].revents & POLLNVAL))
+    if (hungUp && QueuedInput(m_hPort) > 0)
         return true;
     if (fds[1].revents)
         return false;
-    if (fds[0].revents & (POLLERR | POLLHUP)) {
-        if (QueuedInput(m_hPort) > 0)
-            return true;
+    if (hungUp)
         MarkLost(EIO);
-    }
     // A closed or hung-up line answers at once; wait out the time anyway so callers do not spin.
     if (m_hPort < 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
         poll(&fds[1], 1, timeoutMs);
