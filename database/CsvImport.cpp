@@ -97,17 +97,15 @@ private:
         }
         if (!file.note.empty())
             m_plan.remarks.push_back(file.note);
-        CsvRecords parsed = ParseCsv(file.text);
-        if (!parsed.error.empty()) {
-            m_plan.errors.push_back(parsed.error);
-            return rows;
-        }
-        if (parsed.records.empty()) {
-            m_plan.errors.push_back("the CSV is empty");
+        // Record by record: a capacity list has hundreds of thousands of fields.
+        CsvReader reader(file.text);
+        std::vector<std::string> fields;
+        if (!reader.Next(fields)) {
+            m_plan.errors.push_back(reader.Error().empty() ? "the CSV is empty" : reader.Error());
             return rows;
         }
         std::vector<int> columnOf;
-        for (const std::string& heading : parsed.records.front()) {
+        for (const std::string& heading : fields) {
             const int column = FindColumn(heading);
             if (column < 0)
                 Error(1, "unknown column " + QuotedText(heading));
@@ -122,9 +120,8 @@ private:
         if (m_plan.Refused())
             return rows;
 
-        for (size_t r = 1; r < parsed.records.size(); ++r) {
-            const auto row = static_cast<uint32_t>(r + 1);
-            std::vector<std::string>& fields = parsed.records[r];
+        while (reader.Next(fields)) {
+            const auto row = static_cast<uint32_t>(reader.Row());
             if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); }))
                 continue;
             // Spreadsheets may leave out empty cells at the end of a row.
@@ -150,6 +147,9 @@ private:
             Canonicalise(channel, rows.columns);
             rows.programs.push_back(std::move(channel));
         }
+        // A text that cannot be read is its only fault.
+        if (!reader.Error().empty())
+            m_plan.errors.assign(1, reader.Error());
         return rows;
     }
 
@@ -505,7 +505,7 @@ bool ApplyImport(ChannelDatabase& db, const ImportPlan& plan)
 {
     if (plan.Refused() || !Unchanged(db, plan))
         return false;
-    const auto before = std::make_unique<uint8_t[]>(IMAGE_SIZE);
+    const auto before = std::make_unique_for_overwrite<uint8_t[]>(IMAGE_SIZE);
     std::memcpy(before.get(), db.m_Image, IMAGE_SIZE);
     if (ApplySteps(db, plan))
         return true;
