@@ -1,12 +1,12 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
+#include "CommandLineWords.h"
 #include "VersionText.h"
 
 #include <QtCore/QCommandLineParser>
 
 #include <cstdio>
-#include <string>
 
 namespace {
 
@@ -24,45 +24,9 @@ void SetUp(QCommandLineParser& parser)
         QStringLiteral("[image]"));
 }
 
-// A word after a single dash that is no option of ours is a file name
-// ("-dash.bin"), never a bundle of one-letter options: such words go after
-// "--". Qt's own options (-platform) are taken by the application first.
-QStringList WithFileNames(const QStringList& arguments)
-{
-    const QStringList known { QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("v"),
-        QStringLiteral("version") };
-    QStringList options;
-    QStringList names;
-    bool onlyNames = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (onlyNames)
-            names << argument;
-        else if (argument == QStringLiteral("--"))
-            onlyNames = true;
-        else if (argument.size() > 1 && argument.startsWith(QLatin1Char('-')) && !argument.startsWith(QStringLiteral("--"))
-            && !known.contains(argument.mid(1)))
-            names << argument;
-        else
-            options << argument;
-    }
-    QStringList result;
-    if (!arguments.isEmpty())
-        result << arguments.first();
-    result << options;
-    if (!names.isEmpty())
-        result << QStringLiteral("--") << names;
-    return result;
-}
-
-// The bytes of the command-line argument that reads as the text.
-std::string ArgumentBytes(int argc, char** argv, const QString& text)
-{
-    for (int i = argc - 1; i > 0; --i)
-        if (QString::fromLocal8Bit(argv[i]) == text)
-            return argv[i];
-    return std::string();
-}
+// Every option name (those of addVersionOption too), so that no other
+// single-dash word is taken for one.
+const QStringList OPTION_NAMES = HELP.names() + QStringList { QStringLiteral("v"), QStringLiteral("version") };
 
 void Print(std::FILE* stream, const QString& text)
 {
@@ -86,7 +50,7 @@ int main(int argc, char** argv)
         raw << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser early;
     SetUp(early);
-    early.parse(WithFileNames(raw));
+    early.parse(WithFileNames(raw, OPTION_NAMES));
     if (early.isSet(HELP)) {
         // Without an application the parser knows no program name.
         Print(stdout, early.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tavrel")));
@@ -100,7 +64,7 @@ int main(int argc, char** argv)
     CTavrelApp app(argc, argv);
     QCommandLineParser parser;
     SetUp(parser);
-    if (!parser.parse(WithFileNames(QCoreApplication::arguments())) || parser.positionalArguments().size() > 1) {
+    if (!parser.parse(WithFileNames(QCoreApplication::arguments(), OPTION_NAMES)) || parser.positionalArguments().size() > 1) {
         const QString reason = parser.errorText().isEmpty() ? QStringLiteral("more than one image named")
                                                             : parser.errorText();
         Print(stderr, QStringLiteral("tavrel: %1\nTry 'tavrel --help'.\n").arg(reason));
