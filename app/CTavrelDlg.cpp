@@ -104,6 +104,7 @@ void CTavrelDlg::ConnectCommands()
     onAction(ID_TOOLS_ADVANCE, &CTavrelDlg::OnAdvance);
     onAction(ID_HELP_ABOUT, &CTavrelDlg::OnAbout);
     ConnectLinkTools();
+    ConnectListTools();
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
 
@@ -282,6 +283,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
     m_state.m_bImageLoaded = 1;
     m_state.m_bRawDump = false;
     MarkImageUnmodified();
+    RememberRecentFile(path);
     ReloadViews(LIST_PROGRAMS);
     return true;
 }
@@ -317,6 +319,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     }
     MarkImageUnmodified();
+    RememberRecentFile(path);
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }

@@ -170,6 +170,16 @@ public slots:
     void OnVerify();
     void OnPorts();
 
+    // The list check, the kept dumps, the recent files and moving rows by
+    // keyboard or to a position (CTavrelDlgListTools.cpp).
+    void OnCheckList();
+    void OnKeptDumps();
+    void OpenRecentFile(const QString& path);
+    void OnMoveToPosition();
+    // Moves the selected rows so that the first stands at `position` (from
+    // 1) among the rows shown: one undo step, the rows staying selected and in view.
+    void MoveSelectedRows(int position);
+
     // Escape: the dialog's cancel, guarded like Exit.
     void reject() override;
 
@@ -236,6 +246,17 @@ private:
     // Reorders the records of a list: entry k of order is the row whose
     // record is to stand at row k. Tells the user when the order is refused.
     bool ApplyRowOrder(int listType, const std::vector<uint16_t>& order);
+    void ConnectListTools();
+    void RemoveFindings(unsigned kinds);
+    // Selects a record of a directory table in the tree and the list.
+    void ShowRecord(int table, int position);
+    void RevealSelection();
+    // True when the image has no error the list check finds, or the user
+    // chooses to upgrade anyway.
+    bool ConfirmUpgradeOfCheckedList();
+    void CompareWithFile(const QString& path);
+    void RememberRecentFile(const QString& path);
+    void FillRecentMenu();
     // "1 program", "3 programs": how a step names what it changed.
     static QString CountOf(size_t count, const char* noun);
 
@@ -278,4 +299,5 @@ private:
     QUndoStack* m_undoStack = nullptr;
     QLineEdit* m_Filter = nullptr;
     std::optional<ViewPlace> m_pendingPlace;
+    QMenu* m_RecentMenu = nullptr;
 };

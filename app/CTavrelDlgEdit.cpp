@@ -382,6 +382,9 @@ void CTavrelDlg::OnListCommand(int command)
     case ID_LIST_DELETE:
         OnDeleteRecords();
         break;
+    case ID_LIST_MOVE_TO:
+        OnMoveToPosition();
+        break;
     case ID_LIST_SET_FAVORITES:
     case ID_LIST_SET_CHILD_LOCK:
         SetProgramFlags(command == ID_LIST_SET_CHILD_LOCK);

@@ -124,7 +124,13 @@ void CTavrelDlg::OnCompareWith()
     if (!HasChannelList(m_state, Link(), this))
         return;
     const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        CompareWithFile(path);
+}
+
+void CTavrelDlg::CompareWithFile(const QString& path)
+{
+    if (!HasChannelList(m_state, Link(), this))
         return;
     std::vector<uint8_t> bytes;
     std::string reason;

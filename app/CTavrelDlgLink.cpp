@@ -230,6 +230,8 @@ void CTavrelDlg::OnUpgrade()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
+    if (!ConfirmUpgradeOfCheckedList())
+        return;
     LinkState& link = Link();
     m_bVerifying = false;
     link.m_bTransferIdle = 0;

@@ -1,4 +1,6 @@
 #include "ChannelDatabase.h"
+#include "CodePageText.h"
+#include "ListCheck.h"
 #include "SampleImage.h"
 
 #include <benchmark/benchmark.h>
@@ -32,6 +34,20 @@ void DecodeCapacityImage(benchmark::State& state)
         state.SkipWithError("capacity image did not decode");
 }
 BENCHMARK(DecodeCapacityImage)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Goal: at most 5 ms, so that every upgrade may check first.
+void CheckCapacityImage(benchmark::State& state)
+{
+    auto db = CapacityDatabase();
+    const CodePageText names(1252);
+    if (db->DecodeDatabase() != 1) {
+        state.SkipWithError("capacity image did not decode");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ListCheck::Run(*db, names));
+}
+BENCHMARK(CheckCapacityImage)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // Times one edit of the freshly decoded capacity image, the directory
 // rewrite included; restoring and decoding the image is not timed.

@@ -127,7 +127,56 @@ void CDragDropListCtrl::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        std::optional<RowKeyMove> move;
+        switch (event->key()) {
+        case Qt::Key_Up:
+            move = RowKeyMove::Up;
+            break;
+        case Qt::Key_Down:
+            move = RowKeyMove::Down;
+            break;
+        case Qt::Key_Home:
+            move = RowKeyMove::Top;
+            break;
+        case Qt::Key_End:
+            move = RowKeyMove::Bottom;
+            break;
+        default:
+            break;
+        }
+        const int position = move ? PositionForKeyMove(*move, GetSelectedRows(), GetItemCount()) : 0;
+        if (position > 0) {
+            emit moveRequested(position);
+            event->accept();
+            return;
+        }
+    }
     CReportListCtrl::keyPressEvent(event);
+}
+
+bool CDragDropListCtrl::MoveSelectedTo(int position)
+{
+    std::vector<int> shown;
+    for (int row = 0; row < GetItemCount(); ++row)
+        shown.push_back(SourceRow(row));
+    std::vector<int> moving;
+    for (const int row : GetSelectedRows())
+        moving.push_back(SourceRow(row));
+    if (moving.empty())
+        return false;
+    std::sort(moving.begin(), moving.end());
+    const std::optional<int> drop = DropIndexForPosition(shown, moving, position);
+    if (!drop)
+        return false;
+    const std::vector<int> order = MoveRows(GetSourceItemCount(), moving, *drop);
+    bool unchanged = true;
+    for (size_t row = 0; row < order.size(); ++row)
+        unchanged = unchanged && order[row] == static_cast<int>(row);
+    if (unchanged)
+        return false;
+    ReorderRows(order);
+    return true;
 }
 
 void CDragDropListCtrl::timerEvent(QTimerEvent* event)

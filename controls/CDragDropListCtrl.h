@@ -34,6 +34,16 @@ public:
     // that is to stand at k); texts, item data and selection travel with them.
     void ReorderRows(const std::vector<int>& order);
 
+    // Moves the selected rows together, as a drop would, so that the first
+    // of them stands at `position` (from 1) among the rows shown; false when
+    // no row is selected or the order stays as it was.
+    bool MoveSelectedTo(int position);
+
+signals:
+    // Ctrl+Up, Ctrl+Down, Ctrl+Home or Ctrl+End over selected rows: the
+    // position the window is asked to move them to.
+    void moveRequested(int position);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -10,6 +10,8 @@
 
 #include "BigEndian.h"
 #include "ChannelDatabase.h"
+#include "CodePageText.h"
+#include "ListCheck.h"
 #include "ViewLists.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -528,12 +530,42 @@ void RunQueries(ChannelDatabase& db)
 
 } // namespace
 
+namespace {
+
+// The check names only records that exist, each finding on one line; a
+// decoded image has no finding that only a refused one may have.
+void FuzzCheck(const ChannelDatabase& db)
+{
+    static const CodePageText names(1252);
+    if (!ListCheck::Checkable(db))
+        return;
+    const bool decoded = db.m_DecodeProblem == DecodeProblem::None;
+    const uint16_t counts[TABLE_COUNT] = { db.m_nSatCount, db.m_nTpCount, db.m_nTvCount, db.m_nRadioCount };
+    constexpr uint16_t CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
+    for (const Finding& finding : ListCheck::Run(db, names)) {
+        Check(finding.text.find('\n') == std::string::npos && !finding.text.empty(), "a finding is one line");
+        Check(finding.severity == SeverityOf(finding.kind), "a finding has its kind's severity");
+        Check(!decoded
+                || (finding.kind != FindingKind::EntryOutsideImage && finding.kind != FindingKind::TableOverCapacity),
+            "a decoded image has no entry outside the image and no table over its capacity");
+        for (const RecordRef& record : finding.records) {
+            Check(record.table >= 0 && record.table < TABLE_COUNT, "a finding names a table");
+            Check(record.position < (decoded ? counts[record.table] : CAPACITY[record.table]),
+                "a finding names a record the table holds");
+        }
+    }
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // A few MiB: on the heap once, for every input.
     static ChannelDatabase& db = *new ChannelDatabase;
     LoadFrame(db, data, size);
-    if (!db.DecodeDatabase())
+    const bool decoded = db.DecodeDatabase() != 0;
+    FuzzCheck(db);
+    if (!decoded)
         return 0;
     RunQueries(db);
 

@@ -46,6 +46,8 @@ constexpr ControlTemplate ABOUT_CONTROLS[] = {
 constexpr MenuItemTemplate MAIN_MENU[] = {
     { "File", "open", ID_FILE_OPEN },
     { nullptr, "save", ID_FILE_SAVE },
+    { nullptr, "recent files", ID_FILE_RECENT },
+    { nullptr, "kept dumps...", ID_FILE_KEPT_DUMPS },
     { nullptr, nullptr, 0 },
     { nullptr, "export CSV...", ID_FILE_EXPORT_CSV },
     { nullptr, "import CSV...", ID_FILE_IMPORT_CSV },
@@ -60,12 +62,14 @@ constexpr MenuItemTemplate MAIN_MENU[] = {
     { nullptr, "dump", ID_TOOLS_DUMP },
     { nullptr, "verify", ID_TOOLS_VERIFY },
     { nullptr, "ports...", ID_TOOLS_PORTS },
+    { nullptr, "check list...", ID_TOOLS_CHECK },
     { nullptr, "advance", ID_TOOLS_ADVANCE },
     { "Help", "about", ID_HELP_ABOUT },
 };
 
 constexpr MenuItemTemplate LIST_MENU[] = {
     { "option", "delete", ID_LIST_DELETE },
+    { nullptr, "Move to position...", ID_LIST_MOVE_TO },
     { nullptr, nullptr, 0 },
     { nullptr, "Set favourites...", ID_LIST_SET_FAVORITES },
     { nullptr, "Set child lock...", ID_LIST_SET_CHILD_LOCK },

@@ -49,6 +49,10 @@ constexpr int ID_LIST_SORT_BY_NAME = 32803;
 constexpr int ID_LIST_SORT_BY_SERVICE_ID = 32804;
 constexpr int ID_TOOLS_VERIFY = 32820;
 constexpr int ID_TOOLS_PORTS = 32821;
+constexpr int ID_TOOLS_CHECK = 32822;
+constexpr int ID_FILE_KEPT_DUMPS = 32814;
+constexpr int ID_FILE_RECENT = 32815;
+constexpr int ID_LIST_MOVE_TO = 32805;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

@@ -1,7 +1,11 @@
 #include "UserPrompts.h"
 
+#include <QtCore/QUrl>
+#include <QtGui/QDesktopServices>
 #include <QtWidgets/QFileDialog>
+#include <QtWidgets/QInputDialog>
 #include <QtWidgets/QMessageBox>
+#include <QtWidgets/QPushButton>
 
 namespace {
 
@@ -47,6 +51,17 @@ PromptAnswer QtUserPrompts::Message(QWidget* parent, const QString& text, const 
         default:
             return PromptAnswer::Cancel;
         }
+    case PromptButtons::CheckUpgradeCancel: {
+        QPushButton* check = box.addButton(QStringLiteral("Check"), QMessageBox::ActionRole);
+        QPushButton* upgrade = box.addButton(QStringLiteral("Upgrade"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(check);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == check)
+            return PromptAnswer::Check;
+        return box.clickedButton() == upgrade ? PromptAnswer::Upgrade : PromptAnswer::Cancel;
+    }
     }
     return PromptAnswer::Ok;
 }
@@ -61,6 +76,29 @@ QString QtUserPrompts::SaveFileName(QWidget* parent, const QString& initialName,
 {
     return QFileDialog::getSaveFileName(parent, QString(), initialName, filter, nullptr,
         QFileDialog::HideNameFilterDetails);
+}
+
+std::optional<int> UserPrompts::Number(QWidget*, const QString&, const QString&, int, int, int)
+{
+    return std::nullopt;
+}
+
+bool UserPrompts::OpenFolder(const QString&)
+{
+    return false;
+}
+
+std::optional<int> QtUserPrompts::Number(QWidget* parent, const QString& text, const QString& title, int minimum,
+    int maximum, int value)
+{
+    bool ok = false;
+    const int number = QInputDialog::getInt(parent, title, text, value, minimum, maximum, 1, &ok);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+bool QtUserPrompts::OpenFolder(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 UserPrompts& Prompts()

@@ -2,11 +2,13 @@
 
 #include <QtCore/QString>
 
+#include <optional>
+
 class QWidget;
 
 enum class PromptIcon { None, Information, Warning, Question };
-enum class PromptButtons { Ok, YesNo, SaveDiscardCancel };
-enum class PromptAnswer { Ok, Yes, No, Save, Discard, Cancel };
+enum class PromptButtons { Ok, YesNo, SaveDiscardCancel, CheckUpgradeCancel };
+enum class PromptAnswer { Ok, Yes, No, Save, Discard, Cancel, Check, Upgrade };
 
 // Titles and file filters the program's messages and file dialogs use.
 inline const QString TITLE_WARNING = QStringLiteral("Waring");
@@ -33,6 +35,12 @@ public:
     // An empty name means the user cancelled.
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& initialName, const QString& filter) = 0;
+    // A whole number from minimum to maximum; nothing when the user cancels
+    // (and from stand-ins that never ask).
+    virtual std::optional<int> Number(QWidget* parent, const QString& text, const QString& title, int minimum,
+        int maximum, int value);
+    // Shows a folder in the desktop's file manager; false when none could.
+    virtual bool OpenFolder(const QString& path);
 };
 
 // The real dialogs: QMessageBox and QFileDialog.
@@ -42,6 +50,9 @@ public:
         PromptButtons buttons) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
     QString SaveFileName(QWidget* parent, const QString& initialName, const QString& filter) override;
+    std::optional<int> Number(QWidget* parent, const QString& text, const QString& title, int minimum, int maximum,
+        int value) override;
+    bool OpenFolder(const QString& path) override;
 };
 
 UserPrompts& Prompts();

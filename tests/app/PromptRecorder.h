@@ -41,6 +41,18 @@ public:
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
 
+    std::optional<int> Number(QWidget*, const QString& text, const QString&, int minimum, int maximum, int) override
+    {
+        numberQuestions.append({ text, minimum, maximum });
+        return numbers.isEmpty() ? std::nullopt : std::optional<int>(numbers.takeFirst());
+    }
+
+    bool OpenFolder(const QString& path) override
+    {
+        openedFolders.append(path);
+        return true;
+    }
+
     QStringList Texts() const
     {
         QStringList texts;
@@ -56,4 +68,13 @@ public:
     QStringList openFilters;
     QStringList saveFilters;
     QStringList saveInitialNames;
+    struct NumberQuestion {
+        QString text;
+        int minimum;
+        int maximum;
+    };
+    QList<NumberQuestion> numberQuestions;
+    // Answers to number questions; none left: cancelled.
+    QList<int> numbers;
+    QStringList openedFolders;
 };

@@ -9,6 +9,7 @@
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
+#include "PrivateSettings.h"
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "PromptRecorder.h"
@@ -465,15 +466,15 @@ private slots:
 
     void manyProgramsGetTheirFavouritesAndLockInOneStep()
     {
-        const QStringList several = { "delete", "Set favourites...", "Set child lock...", "Sort by name",
+        const QStringList several = { "delete", "Move to position...", "Set favourites...", "Set child lock...", "Sort by name",
             "Sort by service id" };
         SelectRows({ 0, 2, 4 });
         QCOMPARE(MenuTexts(2), several);
         SelectRows({ 2 });
-        QCOMPARE(MenuTexts(2), QStringList({ "delete", "Sort by name", "Sort by service id" }));
+        QCOMPARE(MenuTexts(2), QStringList({ "delete", "Move to position...", "Sort by name", "Sort by service id" }));
         Tree().setCurrentItem(Tree().topLevelItem(1));
         SelectRows({ 0, 1 });
-        QCOMPARE(MenuTexts(1), QStringList({ "delete" }));
+        QCOMPARE(MenuTexts(1), QStringList({ "delete", "Move to position..." }));
         Tree().setCurrentItem(Tree().topLevelItem(0));
 
         const Image before = Bytes();
@@ -555,6 +556,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
     CTavrelApp app(argc, argv);
     TestEditing test;
     return QTest::qExec(&test, argc, argv);

@@ -149,6 +149,27 @@ private slots:
         QCOMPARE(MoveRows(rowCount, dragged, dropRow), order);
     }
 
+    void keyboardMovesAreDropsAtAPositionOfTheRowsShown()
+    {
+        // Selected rows (shown), rows shown, key -> position; 0: nothing to do.
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Up, { 3, 4 }, 10), 3);
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Up, { 0, 4 }, 10), 0);
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Down, { 3, 4 }, 10), 5);
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Down, { 0, 2 }, 10), 3);
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Down, { 2, 9 }, 10), 0);
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Top, { 5 }, 10), 1);
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Bottom, { 5 }, 10), 10);
+        QCOMPARE(PositionForKeyMove(RowKeyMove::Bottom, {}, 10), 0);
+
+        // Shown source rows, moving source rows, position -> the row to drop after.
+        QCOMPARE(DropIndexForPosition({ 0, 1, 2, 3, 4 }, { 3 }, 1), std::optional(-1));
+        QCOMPARE(DropIndexForPosition({ 0, 1, 2, 3, 4 }, { 0, 1 }, 3), std::optional(3));
+        QCOMPARE(DropIndexForPosition({ 0, 1, 2, 3, 4 }, { 0, 1 }, 99), std::optional(4));
+        // Filtered: after the second row that stays shown, hidden rows and all.
+        QCOMPARE(DropIndexForPosition({ 1, 4, 6, 8 }, { 1 }, 3), std::optional(6));
+        QCOMPARE(DropIndexForPosition({ 1, 4 }, { 1, 4 }, 2), std::nullopt);
+    }
+
     void draggingCarriesTextsDataAndSelectionAndTellsTheWindowAfterwards()
     {
         Fill(10);

@@ -56,7 +56,7 @@ protected:
 
 TEST_F(CliTest, EveryCommandExplainsItself)
 {
-    for (const std::string command : { "info", "export", "import", "diff", "dump", "upgrade", "verify", "ports" }) {
+    for (const std::string command : { "info", "export", "import", "diff", "check", "dump", "upgrade", "verify", "ports" }) {
         const Result help = Cli({ command, "--help" });
         EXPECT_EQ(help.status, 0);
         EXPECT_EQ(help.out.rfind("Usage: tavrel-cli " + command, 0), 0u) << help.out;

@@ -3,6 +3,7 @@
 #include "ChannelDiff.h"
 #include "ChannelExport.h"
 #include "CliArguments.h"
+#include "CliCheck.h"
 #include "CliCommand.h"
 #include "CliLink.h"
 #include "CodePageText.h"
@@ -28,6 +29,7 @@ Commands:
   export IMAGE        the channel list as CSV or JSON
   import IMAGE CSV    applies an edited CSV to a copy of the image
   diff A B            what differs between the channel lists of two images
+  check IMAGE         finds orphans, duplicates and broken entries, and removes them
 
 Commands for a receiver on a serial port:
   dump                reads the receiver's flash into a file
@@ -265,6 +267,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunImport(rest, out, err);
     if (name == "diff")
         return RunDiff(rest, out, err);
+    if (name == "check")
+        return RunCheck(rest, out, err);
     if (name == "dump")
         return RunDump(rest, out, err, errIsTerminal);
     if (name == "upgrade")

@@ -2,6 +2,7 @@
 
 #include "Cli.h"
 #include "CliArguments.h"
+#include "CliCheck.h"
 #include "CliCommand.h"
 #include "CodePageText.h"
 #include "Crystals.h"
@@ -360,6 +361,8 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
                 + "; --force sends it padded with erased flash (0xFF)");
     if (image.fileLength == 0)
         return command.Trouble(imagePath, "the file is empty; there is nothing to send");
+    if (!CheckBeforeUpgrade(command, imagePath, *image.db, arguments.Flag("--force")))
+        return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
     image.db->m_nFlashSize = length;
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ChannelDatabase.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CodePageText;
+
+enum class FindingKind {
+    ProgramWithoutSatellite,
+    ProgramWithoutTransponder,
+    TransponderWithoutSatellite,
+    SatelliteIdTwice,
+    TransponderIdTwice,
+    DuplicateProgram,
+    DuplicateTransponder,
+    EntryOutsideImage,
+    EntryInDirectoryBlock,
+    TableOverCapacity,
+    NameWithControlByte,
+    NameOutsideCodePage,
+    SatelliteWithoutTransponders,
+    TransponderWithoutPrograms,
+};
+constexpr int FINDING_KIND_COUNT = 14;
+
+// Error: the receiver may misbehave. Warning: worth a look.
+enum class Severity { Error, Warning };
+
+// A record by its directory table and its position there, from 0.
+struct RecordRef {
+    int table = TABLE_TV;
+    uint16_t position = 0;
+    bool operator==(const RecordRef&) const = default;
+};
+
+struct Finding {
+    FindingKind kind;
+    Severity severity;
+    // The record the finding is about first; then the record it clashes
+    // with, if any.
+    std::vector<RecordRef> records;
+    // One line in UTF-8, control bytes escaped.
+    std::string text;
+};
+
+Severity SeverityOf(FindingKind kind);
+// A short plural name such as "duplicate programs", for counts and headings.
+const char* FindingKindName(FindingKind kind);
+// "program_without_satellite": the name JSON output uses.
+const char* FindingKindKey(FindingKind kind);
+// What "Remove orphans" and "Remove duplicates" delete.
+bool IsOrphan(FindingKind kind);
+bool IsDuplicate(FindingKind kind);
+
+// "TV program 12 "BBC"", "transponder 3 (id 7, 11778 V)": numbered from 1 as
+// the lists are, on one line. Only the number for a record not decoded.
+std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const CodePageText& names);
+
+// Reads a database the way a file-system check reads a disk: records that
+// name nothing, ids and records listed twice, directory entries that point
+// where no record can be, tables over their capacity, names the receiver
+// cannot show, and satellites and transponders left empty.
+class ListCheck {
+public:
+    // Whether the last DecodeDatabase got as far as the directory block: it
+    // either decoded, or refused the image only for its tables.
+    static bool Checkable(const ChannelDatabase& db);
+
+    // Findings in a fixed order: directory first, then records by table and
+    // position. An image refused for its tables gets only its directory
+    // findings. Names are read through `names`.
+    static std::vector<Finding> Run(const ChannelDatabase& db, const CodePageText& names);
+
+    static size_t CountErrors(const std::vector<Finding>& findings);
+};

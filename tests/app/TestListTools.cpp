@@ -1,0 +1,289 @@
+// The list check, the kept dumps, the recent files and moving rows by
+// keyboard, over the real main window.
+#include "CDragDropListCtrl.h"
+#include "CTavrelApp.h"
+#include "CTavrelDlg.h"
+#include "CheckListDlg.h"
+#include "KeptDumpsDlg.h"
+#include "LinkState.h"
+#include "ModalDriver.h"
+#include "PrivateSettings.h"
+#include "RecentFiles.h"
+#include "SampleImage.h"
+#include "TestImages.h"
+#include "WindowFixture.h"
+
+#include <QtCore/QDir>
+#include <QtGui/QUndoStack>
+#include <QtTest/QtTest>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeWidget>
+
+namespace {
+
+using Image = std::vector<uint8_t>;
+
+// One satellite, one transponder, TV programs Alpha to Echo; with `faults`,
+// two duplicates of Bravo and a program of a satellite that does not exist.
+Image ListImage(bool faults)
+{
+    ImageBuilder b;
+    b.AddSatellite(MakeSatellite(1, "ASTRA"));
+    b.AddTransponder(MakeTransponder(10, 1, 11700));
+    const char* names[] = { "Alpha", "Bravo", "Charlie", "Delta", "Echo" };
+    for (uint16_t i = 0; i < 5; ++i)
+        b.AddTv(MakeProgram(1, 10, uint16_t(100 + i), names[i], uint16_t(0x100 + i)));
+    if (faults) {
+        b.AddTv(MakeProgram(1, 10, 101, "Bravo2", 0x200));
+        b.AddTv(MakeProgram(1, 10, 101, "Bravo3", 0x201));
+        b.AddTv(MakeProgram(7, 10, 107, "Lost", 0x202));
+    }
+    return b.Build();
+}
+
+} // namespace
+
+class TestListTools : public QObject, protected WindowFixture {
+    Q_OBJECT
+
+private:
+    CDragDropListCtrl& List() const { return *m_dialog->RecordList(); }
+    Image Bytes() { return Image(db().m_Image, db().m_Image + IMAGE_SIZE); }
+
+    QStringList TvNames()
+    {
+        QStringList names;
+        for (uint16_t i = 0; i < db().m_nTvCount; ++i)
+            names.append(QString::fromLatin1(db().m_TvTable[i].name));
+        return names;
+    }
+
+    QStringList SelectedNames() const
+    {
+        QStringList names;
+        for (const int row : List().GetSelectedRows())
+            names.append(List().GetItemText(row, 1));
+        return names;
+    }
+
+    QString Open(const Image& bytes, const QString& name = QStringLiteral("list.bin"))
+    {
+        const QString path = m_dir->filePath(name);
+        if (!WriteBytes(path, bytes) || !m_dialog->OpenImage(path))
+            return QString();
+        return path;
+    }
+
+    void SelectRows(std::initializer_list<int> rows)
+    {
+        List().clearSelection();
+        for (const int row : rows)
+            List().SetItemSelected(row, true);
+    }
+
+    void Press(int key)
+    {
+        QTest::keyClick(&List(), static_cast<Qt::Key>(key), Qt::ControlModifier);
+    }
+
+private slots:
+    void init()
+    {
+        OpenFreshWindow();
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    }
+
+    void cleanup() { CloseWindow(); }
+
+    void theCheckDialogRemovesDuplicatesAsOneUndoStep()
+    {
+        QVERIFY(!Open(ListImage(true)).isEmpty());
+        const Image before = Bytes();
+        const int steps = m_dialog->UndoStack()->count();
+        QStringList groups;
+        QStringList shown;
+        QStringList after;
+        ModalDriver<CheckListDlg> driver([&](CheckListDlg& dialog) {
+            for (int i = 0; i < dialog.Tree()->topLevelItemCount(); ++i)
+                groups.append(dialog.Tree()->topLevelItem(i)->text(0));
+            // A double-click on the second duplicate shows it in the list.
+            QTreeWidgetItem* duplicates = dialog.Tree()->findItems(QStringLiteral("duplicate"), Qt::MatchStartsWith)[0];
+            emit dialog.Tree()->itemActivated(duplicates->child(1), 0);
+            shown = SelectedNames();
+            QVERIFY(dialog.RemoveDuplicatesButton()->isEnabled());
+            dialog.RemoveDuplicatesButton()->click();
+            for (int i = 0; i < dialog.Tree()->topLevelItemCount(); ++i)
+                after.append(dialog.Tree()->topLevelItem(i)->text(0));
+            QVERIFY(!dialog.RemoveDuplicatesButton()->isEnabled());
+            dialog.reject();
+        });
+        m_dialog->OnCheckList();
+        QVERIFY(driver.Ran());
+        QCOMPARE(groups, QStringList({ "programs of no satellite (error): 1", "duplicate programs (warning): 2" }));
+        QCOMPARE(shown, QStringList({ "Bravo3" }));
+        QCOMPARE(after, QStringList({ "programs of no satellite (error): 1" }));
+        QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Charlie", "Delta", "Echo", "Lost" }));
+        QCOMPARE(m_dialog->UndoStack()->count(), steps + 1);
+        QCOMPARE(m_dialog->UndoStack()->undoText(), QStringLiteral("remove duplicates"));
+
+        m_dialog->OnEditUndo();
+        QVERIFY(Bytes() == before);
+        QCOMPARE(TvNames().size(), 8);
+    }
+
+    void anUpgradeOfAListWithErrorsAsksFirst()
+    {
+        QVERIFY(!Open(ListImage(true)).isEmpty());
+        m_prompts.answers = { PromptAnswer::Cancel };
+        m_dialog->OnUpgrade();
+        QCOMPARE(m_prompts.Texts(), QStringList({ "The channel list has 1 problems. Upgrade anyway?" }));
+        QCOMPARE(m_prompts.messages[0].buttons, PromptButtons::CheckUpgradeCancel);
+        QVERIFY(app().m_Link.m_bTransferIdle);
+
+        m_prompts.answers = { PromptAnswer::Check };
+        ModalDriver<CheckListDlg> driver([](CheckListDlg& dialog) { dialog.reject(); });
+        m_dialog->OnUpgrade();
+        QVERIFY(driver.Ran());
+        QVERIFY(app().m_Link.m_bTransferIdle);
+
+        // Warnings alone, or no finding, ask nothing.
+        m_prompts.messages.clear();
+        QVERIFY(!Open(ListImage(false), QStringLiteral("clean.bin")).isEmpty());
+        m_dialog->OnUpgrade();
+        QVERIFY(!m_prompts.Texts().contains(QStringLiteral("The channel list has 1 problems. Upgrade anyway?")));
+        QVERIFY(!app().m_Link.m_bTransferIdle);
+        m_dialog->CancelTransfer();
+    }
+
+    void keptDumpsAreListedNewestFirstAndOpenOrCompare()
+    {
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        // The window finds its dumps folder when it is made.
+        CloseWindow();
+        OpenFreshWindow();
+        const QString folder = data.filePath(QStringLiteral("tavrel/dumps"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(WriteBytes(folder + QStringLiteral("/dump-20240101-100000.bin"), MakeSampleImage()));
+        QVERIFY(WriteBytes(folder + QStringLiteral("/dump-20250101-100000.bin"), Image(4096, 0)));
+        QVERIFY(WriteBytes(folder + QStringLiteral("/dump-20240101-100000-2.bin"), ListImage(false)));
+
+        QList<QStringList> rows;
+        bool openEnabled = true;
+        auto read = [&](KeptDumpsDlg& dialog) {
+            for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
+                QStringList row;
+                for (int column = 0; column < dialog.List()->columnCount(); ++column)
+                    row.append(dialog.List()->topLevelItem(i)->text(column));
+                rows.append(row);
+            }
+            openEnabled = dialog.OpenButton()->isEnabled();
+            dialog.ShowFolderButton()->click();
+            dialog.List()->setCurrentItem(dialog.List()->topLevelItem(2));
+            dialog.OpenButton()->click();
+        };
+        {
+            ModalDriver<KeptDumpsDlg> driver(read);
+            m_dialog->OnKeptDumps();
+            QVERIFY(driver.Ran());
+        }
+        qunsetenv("XDG_DATA_HOME");
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].mid(1, 3), QStringList({ "4096", "no", "" }));
+        QCOMPARE(rows[0][6], QStringLiteral("dump-20250101-100000.bin"));
+        QCOMPARE(rows[1].mid(2), QStringList({ "yes", "1", "5", "0", "dump-20240101-100000-2.bin" }));
+        QCOMPARE(rows[2].mid(2), QStringList({ "yes", "6", "256", "64", "dump-20240101-100000.bin" }));
+        QVERIFY(!openEnabled);
+        QCOMPARE(m_prompts.openedFolders, QStringList({ folder }));
+        QCOMPARE(db().m_nTvCount, 256);
+
+        // Compared with the open image, the same dump holds the same list.
+        ModalDriver<KeptDumpsDlg> compare([](KeptDumpsDlg& dialog) {
+            dialog.List()->setCurrentItem(dialog.List()->topLevelItem(2));
+            dialog.CompareButton()->click();
+        });
+        m_dialog->OnKeptDumps();
+        QVERIFY(compare.Ran());
+        QVERIFY(m_prompts.Texts().contains(QStringLiteral("The two images hold the same channel list.")));
+    }
+
+    void recentFilesKeepTheLastEightAndForgetMissingOnes()
+    {
+        const QString first = Open(ListImage(false), QStringLiteral("first.bin"));
+        const QString second = Open(ListImage(true), QStringLiteral("second.bin"));
+        QCOMPARE(RecentFiles().Files().mid(0, 2), QStringList({ second, first }));
+
+        QVERIFY(QFile::remove(first));
+        m_dialog->OpenRecentFile(first);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY(m_prompts.messages[0].text.startsWith(first));
+        QVERIFY(!RecentFiles().Files().contains(first));
+        QCOMPARE(TvNames().size(), 8);
+
+        RecentFiles recent;
+        for (int i = 0; i < 9; ++i)
+            recent.Add(QStringLiteral("/images/%1.bin").arg(i));
+        recent.Add(QStringLiteral("/images/3.bin"));
+        QCOMPARE(recent.Files(), QStringList({ "/images/3.bin", "/images/8.bin", "/images/7.bin", "/images/6.bin",
+                                     "/images/5.bin", "/images/4.bin", "/images/2.bin", "/images/1.bin" }));
+    }
+
+    void rowsMoveByKeyboardAndToAPosition()
+    {
+        QVERIFY(!Open(ListImage(false)).isEmpty());
+        const int steps = m_dialog->UndoStack()->count();
+        SelectRows({ 3 });
+        Press(Qt::Key_Up);
+        QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Delta", "Charlie", "Echo" }));
+        QCOMPARE(SelectedNames(), QStringList({ "Delta" }));
+        Press(Qt::Key_Home);
+        QCOMPARE(TvNames(), QStringList({ "Delta", "Alpha", "Bravo", "Charlie", "Echo" }));
+        SelectRows({ 1, 2 });
+        Press(Qt::Key_Down);
+        QCOMPARE(TvNames(), QStringList({ "Delta", "Charlie", "Alpha", "Bravo", "Echo" }));
+        Press(Qt::Key_End);
+        QCOMPARE(TvNames(), QStringList({ "Delta", "Charlie", "Echo", "Alpha", "Bravo" }));
+        QCOMPARE(SelectedNames(), QStringList({ "Alpha", "Bravo" }));
+        QCOMPARE(m_dialog->UndoStack()->count(), steps + 4);
+        // At the bottom already: nothing to do, no step.
+        Press(Qt::Key_End);
+        QCOMPARE(m_dialog->UndoStack()->count(), steps + 4);
+
+        m_prompts.numbers = { 2 };
+        m_dialog->OnMoveToPosition();
+        QCOMPARE(m_prompts.numberQuestions.size(), 1);
+        QCOMPARE(m_prompts.numberQuestions[0].maximum, 5);
+        QCOMPARE(TvNames(), QStringList({ "Delta", "Alpha", "Bravo", "Charlie", "Echo" }));
+        QCOMPARE(SelectedNames(), QStringList({ "Alpha", "Bravo" }));
+
+        // Filtered to Bravo and Echo: Bravo goes one down, right after Echo among all rows.
+        m_dialog->Filter()->setText(QStringLiteral("o"));
+        QCOMPARE(List().GetItemCount(), 2);
+        SelectRows({ 0 });
+        Press(Qt::Key_Down);
+        QCOMPARE(TvNames(), QStringList({ "Delta", "Alpha", "Charlie", "Echo", "Bravo" }));
+        QCOMPARE(SelectedNames(), QStringList({ "Bravo" }));
+        // A cancelled question moves nothing.
+        m_prompts.numbers = {};
+        m_dialog->OnMoveToPosition();
+        QCOMPARE(TvNames(), QStringList({ "Delta", "Alpha", "Charlie", "Echo", "Bravo" }));
+        m_dialog->Filter()->clear();
+
+        m_dialog->OnEditUndo();
+        QCOMPARE(TvNames(), QStringList({ "Delta", "Alpha", "Bravo", "Charlie", "Echo" }));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const PrivateSettings settings;
+    CTavrelApp app(argc, argv);
+    TestListTools test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestListTools.moc"
