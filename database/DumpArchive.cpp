@@ -15,6 +15,7 @@
 #include <memory>
 #include <system_error>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -60,6 +61,27 @@ bool TimeOfName(const std::string& name, std::time_t& time)
     return time != std::time_t(-1);
 }
 
+// Gives the written file the name, unless a file has it (errno EEXIST).
+// Where the file system has no hard links, the name is first created
+// exclusively, then replaced by the file.
+bool ClaimName(const std::string& written, const std::string& name)
+{
+    if (::link(written.c_str(), name.c_str()) == 0)
+        return true;
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
+        return false;
+    const int placeholder = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (placeholder < 0)
+        return false;
+    ::close(placeholder);
+    if (::rename(written.c_str(), name.c_str()) == 0)
+        return true;
+    const int error = errno;
+    ::unlink(name.c_str());
+    errno = error;
+    return false;
+}
+
 } // namespace
 
 DumpArchive::DumpArchive()
@@ -91,16 +113,14 @@ bool DumpArchive::Keep(std::span<const uint8_t> dump, std::string& path, std::st
     const std::string stem = m_strFolder + "/dump-" + TimeStamp();
     path = stem + ".bin";
     bool kept = false;
-    for (int n = 2; n < 10000; ++n) {
-        if (::link(partial.c_str(), path.c_str()) == 0) {
-            kept = true;
-            break;
-        }
-        if (errno != EEXIST) {
+    for (int n = 2; n < 10000 && !kept; ++n) {
+        kept = ClaimName(partial, path);
+        if (!kept && errno != EEXIST) {
             reason = std::strerror(errno);
             break;
         }
-        path = stem + "-" + std::to_string(n) + ".bin";
+        if (!kept)
+            path = stem + "-" + std::to_string(n) + ".bin";
     }
     if (!kept && reason.empty())
         reason = std::strerror(EEXIST);
