@@ -4,9 +4,12 @@
 #include "ChannelDatabase.h"
 #include "LinkMessages.h"
 #include "LoaderBlocks.h"
+#include "TransferRunner.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <numeric>
 
@@ -383,6 +386,37 @@ TEST_F(FlashTransferTest, ClosePortClosesAnOpenPortOnly)
     transfer.ClosePort();
     transfer.ClosePort();
     EXPECT_EQ(port.m_Calls, std::vector<std::string>{"close"});
+}
+
+// The line goes away the moment the receiver's last byte has been read, as
+// an adapter pulled right after a dump does.
+class PortGoneWhenDrained : public FakePort {
+public:
+    int LostError() const override { return m_Arrivals.empty() ? EIO : 0; }
+};
+
+class SilentListener : public TransferRunner::Listener {
+public:
+    void OnStage(TransferRunner::Stage) override {}
+    void OnProgress(uint32_t, uint32_t) override {}
+};
+
+TEST(TransferRunnerTest, ALineLostRightAfterTheLastByteLosesNothing)
+{
+    PortGoneWhenDrained port;
+    for (const uint8_t command : {'V', 'T', 'O', 'P', 'Q'})
+        port.ArriveByte(command);
+    Bytes stream(IMAGE_SIZE + 2);
+    for (size_t i = 0; i < stream.size(); ++i)
+        stream[i] = uint8_t(i * 7 + (i >> 9));
+    port.Arrive(stream);
+    SilentListener listener;
+    TransferRunner runner(port, listener);
+    runner.SetPauseScale(0);
+    const auto flash = std::make_unique<ChannelDatabase>();
+
+    EXPECT_EQ(runner.Dump(1, 4, *flash), TransferRunner::Result::Done);
+    EXPECT_TRUE(std::equal(stream.begin() + 1, stream.end() - 1, flash->m_Image));
 }
 
 } // namespace
