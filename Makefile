@@ -46,7 +46,7 @@ tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DTAVREL_TSAN=ON -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target $(TSAN_TESTS)
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
-		ctest --output-on-failure -j $(JOBS) -R '^(CommTest|FlashTransferTest|LineSettingsTest|EndToEnd|tavrel_transfer_tests|CliLink)'
+		ctest --output-on-failure -j $(JOBS) -R '^(CommTest|FlashTransferTest|LineSettingsTest|EndToEnd|TransferSessionTest|tavrel_transfer_tests|CliLink)'
 
 # Inputs of 1 + 0xFFFC bytes fill a whole directory block.
 fuzz: deps

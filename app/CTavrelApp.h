@@ -1,7 +1,6 @@
 #pragma once
 
 #include "AppState.h"
-#include "LinkState.h"
 #include "cnComm.h"
 
 #include <QtWidgets/QApplication>
@@ -15,9 +14,8 @@ public:
     CTavrelApp(int& argc, char** argv);
     ~CTavrelApp() override;
 
-    // The receiver link: the serial port and the flags the transfer worker shares.
+    // The serial port of the receiver link.
     cnComm m_Comm;
-    LinkState m_Link;
 };
 
 // The running application object.

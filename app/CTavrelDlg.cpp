@@ -12,6 +12,7 @@
 #include "RecordList.h"
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
+#include "TransferEventQueue.h"
 #include "UserPrompts.h"
 #include "VersionText.h"
 
@@ -32,11 +33,11 @@
 #include <algorithm>
 #include <cstring>
 
-CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* parent)
+CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_Comm(comm)
-    , m_Link(link)
+    , m_strTraceFile(traceFile)
     , m_hIcon(QString::fromLatin1(ICON_APP))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -326,9 +327,6 @@ bool CTavrelDlg::SaveImage()
 
 bool CTavrelDlg::IsImageModified() const
 {
-    // A running dump overwrites the image; what it held was settled when the dump began.
-    if (!Link().m_bTransferIdle && !Link().m_bUpgradeMode && !Link().m_pDumpTarget)
-        return false;
     if (!m_state.m_bImageLoaded || m_state.m_bRawDump || m_SavedImage.size() != IMAGE_SIZE)
         return false;
     return std::memcmp(m_SavedImage.data(), m_state.Database().m_Image, IMAGE_SIZE) != 0;

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "CDragDropListCtrl.h"
-#include "CUIThread.h"
-#include "DumpArchive.h"
-#include "LinkWindow.h"
 #include "SatelliteTree.h"
+#include "TransferSession.h"
 #include "ViewPlace.h"
 
 #include <QtCore/QString>
@@ -24,7 +22,6 @@
 class AppState;
 class cnComm;
 class ImageDelta;
-struct LinkState;
 class PassWord;
 class ProgEditDlg;
 class QAction;
@@ -43,18 +40,19 @@ class QUndoStack;
 class ProgramFlagsDlg;
 class SatEditDlg;
 class TpEditDlg;
+class TransferEventQueue;
 
 // The main window: the transfer row on top, the satellite tree with the
 // TV/Radio tabs on the left, the record list on the right, the counters and
 // the transfer progress below. Every change of the image ends in
 // ReloadViews, which decodes the image and rebuilds counters, tree and list.
-class CTavrelDlg : public QDialog, public LinkWindow {
+class CTavrelDlg : public QDialog, private TransferSession::Listener {
     Q_OBJECT
 
 public:
-    // The window works on the shared state and drives the receiver link
-    // through the port and the link flags it is given.
-    CTavrelDlg(AppState& state, cnComm& comm, LinkState& link, QWidget* parent = nullptr);
+    // The window works on the shared state and drives the receiver through a
+    // transfer session on the port it is given, traced to traceFile if named.
+    CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile = {}, QWidget* parent = nullptr);
     ~CTavrelDlg() override;
 
     // Decodes the image and rebuilds the views; false (with a warning) when
@@ -107,29 +105,18 @@ public:
     QString m_strRadioCount;
 
     int m_nProgressMax = 0;
-    // Serial settings of each crystal, by crystal index.
-    static constexpr int XTAL_COUNT = 5;
-    std::array<std::string, XTAL_COUNT> m_szCommSettings;
-    // The port combo's COM1 to COM10, and the port of a first run.
-    static constexpr unsigned PORT_COUNT = 10;
-    static constexpr unsigned DEFAULT_PORT = 4;
+    // The last percentage the percentage text shows.
+    int m_nLastPercent = 0;
 
-    CUIThread* WorkThread() const { return m_pWorkThread.get(); }
+    // The receiver link; null once the window has shut it down.
+    TransferSession* Session() const { return m_pSession.get(); }
+    // The bytes an upgrade sends and a verify compares: the flash size of an
+    // image that decodes, all of a raw dump.
+    std::span<const uint8_t> UpgradeBytes() const;
 
     // Ends a transfer, cancelled or finished: controls idle, port closed.
     void CancelTransfer();
     void OnTransferProgress(uint32_t total, uint32_t done);
-    void OnDumpDone();
-    void OnUpgradeDone();
-    // The port went away: a running transfer ends with a message, and the
-    // port shows closed.
-    void OnLinkLost(int error);
-
-    // What the transfer worker does to the window.
-    void EnableDumpButton(bool enable) override;
-    void SetDumpCaption(const std::string& caption) override;
-    void SetStatusText(const std::string& text) override;
-    void ShowMessage(const std::string& text, const std::string& caption) override;
 
 public slots:
     void OnFileOpen();
@@ -184,7 +171,6 @@ public slots:
     void reject() override;
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void customEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -196,22 +182,34 @@ private:
     void InitLink();
     // Stops a running transfer and the worker, then closes the port.
     void ShutDownLink();
-    cnComm& Comm() const { return m_Comm; }
-    LinkState& Link() const { return m_Link; }
-    bool OpenSelectedPort();
-    void OpenPortForTransfer();
+    // No transfer runs: the image may change and the port may be chosen.
+    bool TransferIdle() const { return !m_pSession || m_pSession->IsIdle(); }
     void ShowPortState(bool open);
     void ShowPortError(const QString& text);
     void ShowLamp(bool open);
     void SetMenuGrayed(std::initializer_list<int> grayed);
     void StartTransfer();
-    void DropPartialDump();
+    void SetStatusText(const QString& text);
     void ClearViews();
-    void KeepDump(std::span<const uint8_t> flash);
+    // A completed dump becomes the image.
+    void AdoptDump(std::span<const uint8_t> flash);
+    void ShowKeptDump();
     void ConnectLinkTools();
     void UpdateLinkMenuItems();
     bool HasImageToVerify() const;
+    void OnDumpDone();
     void FinishVerify();
+    void OnUpgradeDone();
+
+    // The transfer session's events, on the window's thread.
+    void OnStage(TransferSession::Stage stage) override;
+    void OnProgress(uint32_t total, uint32_t done) override;
+    void OnRateChangeFailed() override;
+    void OnFinished(TransferSession::Kind kind, TransferSession::Result result) override;
+    // The port went away: a transfer it cut short ends with a message, and
+    // the port shows closed.
+    void OnLinkLost(int error, bool duringTransfer) override;
+
     void RestoreLinkChoices();
     void RememberLinkChoices();
     void UpdatePortTips();
@@ -262,7 +260,7 @@ private:
 
     AppState& m_state;
     cnComm& m_Comm;
-    LinkState& m_Link;
+    std::string m_strTraceFile;
     QIcon m_hIcon;
     QWidget* m_page = nullptr;
     QMenuBar* m_menuBar = nullptr;
@@ -278,16 +276,10 @@ private:
     QString m_strTitle;
     // The image as last opened, dumped or saved.
     std::vector<uint8_t> m_SavedImage;
-    DumpArchive m_DumpArchive;
     bool m_centred = false;
-    std::unique_ptr<CUIThread> m_pWorkThread;
-    // The system's reason the last open failed.
-    QString m_strPortError;
-    // A verify's dump goes to a flash of its own, to be held against the
-    // image as it stood when the verify began.
-    bool m_bVerifying = false;
-    std::vector<uint8_t> m_VerifyImage;
-    std::vector<uint8_t> m_VerifyFlash;
+    // The session's events reach the window through the queue, which goes after it.
+    std::unique_ptr<TransferEventQueue> m_pTransferEvents;
+    std::unique_ptr<TransferSession> m_pSession;
 
     // The record editors and the login, one of each for the whole run.
     std::unique_ptr<SatEditDlg> m_SatEditDlg;

@@ -7,7 +7,6 @@
 #include "DialogBuilder.h"
 #include "ImageChangeCommand.h"
 #include "ImageDelta.h"
-#include "LinkState.h"
 #include "MainResources.h"
 #include "ProgramFlagsDlg.h"
 #include "RecordList.h"
@@ -121,7 +120,7 @@ bool CTavrelDlg::CanChangeImage() const
 {
     // A running transfer reads or writes the image; after a dump cut short
     // the image is no longer the one the history describes.
-    return m_state.m_bImageLoaded && Link().m_bTransferIdle;
+    return m_state.m_bImageLoaded && TransferIdle();
 }
 
 void CTavrelDlg::UpdateEditActions()

@@ -42,10 +42,10 @@ std::string FileName(const QString& path)
 
 // An image that did not decode has empty tables; there is nothing to export,
 // import into or compare.
-bool HasChannelList(AppState& state, const LinkState& link, QWidget* parent)
+bool HasChannelList(AppState& state, bool transferIdle, QWidget* parent)
 {
     // A running dump writes the image; its menu items are grayed meanwhile.
-    if (!link.m_bTransferIdle)
+    if (!transferIdle)
         return false;
     if (!state.m_bImageLoaded) {
         ShowWarning(parent, QStringLiteral("Please open file or dump first!"));
@@ -62,7 +62,7 @@ bool HasChannelList(AppState& state, const LinkState& link, QWidget* parent)
 
 void CTavrelDlg::OnExportCsv()
 {
-    if (!HasChannelList(m_state, Link(), this))
+    if (!HasChannelList(m_state, TransferIdle(), this))
         return;
     const QString path = Prompts().SaveFileName(this, CSV_NAME, CSV_FILTER);
     if (path.isEmpty())
@@ -76,7 +76,7 @@ void CTavrelDlg::OnExportCsv()
 
 void CTavrelDlg::OnImportCsv()
 {
-    if (!HasChannelList(m_state, Link(), this))
+    if (!HasChannelList(m_state, TransferIdle(), this))
         return;
     const QString path = Prompts().OpenFileName(this, CSV_FILTER);
     if (path.isEmpty())
@@ -123,7 +123,7 @@ void CTavrelDlg::OnImportCsv()
 
 void CTavrelDlg::OnCompareWith()
 {
-    if (!HasChannelList(m_state, Link(), this))
+    if (!HasChannelList(m_state, TransferIdle(), this))
         return;
     const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
     if (!path.isEmpty())
@@ -132,7 +132,7 @@ void CTavrelDlg::OnCompareWith()
 
 void CTavrelDlg::CompareWithFile(const QString& path)
 {
-    if (!HasChannelList(m_state, Link(), this))
+    if (!HasChannelList(m_state, TransferIdle(), this))
         return;
     std::vector<uint8_t> bytes;
     std::string reason;

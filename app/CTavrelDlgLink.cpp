@@ -2,15 +2,13 @@
 #include "CTavrelDlg.h"
 
 #include "AppState.h"
-#include "CUIThread.h"
 #include "Crystals.h"
 #include "DialogBuilder.h"
-#include "LinkEvent.h"
-#include "LinkMessages.h"
 #include "MainResources.h"
 #include "PortOpenError.h"
-#include "ThreadHandOff.h"
+#include "TransferEventQueue.h"
 #include "UserPrompts.h"
+#include "cnComm.h"
 
 #include <QtGui/QAction>
 #include <QtGui/QGuiApplication>
@@ -23,12 +21,11 @@
 #include <QtWidgets/QTreeWidget>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 namespace {
 
-static_assert(CTavrelDlg::XTAL_COUNT == XTAL_COUNT);
+using Stage = TransferSession::Stage;
 
 // Every item of the menu bar; a menu change grays some and enables the rest.
 constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
@@ -53,22 +50,13 @@ public:
 
 void CTavrelDlg::InitLink()
 {
-    LinkState& link = Link();
-    link.m_bTransferIdle = 1;
-    link.m_bUpgradeMode = 0;
-    link.m_nDumpStep = 1;
-    link.m_nLastPercent = 0;
-    if (!m_pWorkThread) {
-        m_pWorkThread = std::make_unique<CUIThread>(
-            LinkContext { Comm(), link, m_state.m_bImageLoaded, m_state.Database() }, this, this);
-        m_pWorkThread->start();
-        if (!m_pWorkThread->TraceError().empty())
-            m_StatusBar->showMessage(QStringLiteral("The transfer trace is not written: %1")
-                                         .arg(QString::fromLocal8Bit(m_pWorkThread->TraceError())));
-    }
+    m_pTransferEvents = std::make_unique<TransferEventQueue>(static_cast<TransferSession::Listener&>(*this));
+    m_pSession = std::make_unique<TransferSession>(m_Comm, *m_pTransferEvents);
+    std::string reason;
+    if (!m_strTraceFile.empty() && !m_pSession->TraceTo(m_strTraceFile, reason))
+        m_StatusBar->showMessage(QStringLiteral("The transfer trace is not written: %1")
+                                     .arg(QString::fromLocal8Bit(m_strTraceFile + ": " + reason)));
 
-    for (int xtal = 0; xtal < XTAL_COUNT; ++xtal)
-        m_szCommSettings[xtal] = XTAL_SETTINGS[xtal];
     m_PortCombo->clear();
     for (unsigned port = 1; port <= PORT_COUNT; ++port)
         m_PortCombo->addItem(QStringLiteral("COM%1").arg(port));
@@ -77,41 +65,23 @@ void CTavrelDlg::InitLink()
         m_XtalCombo->addItem(QString::fromLatin1(name));
 
     RestoreLinkChoices();
-    m_PortCombo->setCurrentIndex(int(link.m_nPort) - 1);
-    m_XtalCombo->setCurrentIndex(link.m_nXtal);
+    m_PortCombo->setCurrentIndex(int(m_pSession->Port()) - 1);
+    m_XtalCombo->setCurrentIndex(m_pSession->Xtal());
     UpdatePortTips();
-    if (Comm().IsOpen())
-        Comm().Close();
-    ShowPortState(OpenSelectedPort());
+    ShowPortState(m_pSession->Connect());
 }
 
 void CTavrelDlg::ShutDownLink()
 {
-    if (!m_pWorkThread)
-        return;
-    Link().m_bTransferIdle = 1;
-    m_pWorkThread->Stop();
-    m_pWorkThread.reset();
-    if (Comm().IsOpen())
-        Comm().Close();
-}
-
-bool CTavrelDlg::OpenSelectedPort()
-{
-    const LinkState& link = Link();
-    errno = 0;
-    if (Comm().OpenAndConfigure(link.m_nPort, m_szCommSettings[size_t(link.m_nXtal)].c_str())) {
-        m_strPortError.clear();
-        return true;
-    }
-    const int error = errno;
-    m_strPortError = error ? PortOpenFailureReason(Comm().DevicePathFor(link.m_nPort), error) : QString();
-    return false;
+    m_pSession.reset();
+    m_pTransferEvents.reset();
 }
 
 void CTavrelDlg::ShowPortError(const QString& text)
 {
-    const QString message = m_strPortError.isEmpty() ? text : text + QLatin1Char('\n') + m_strPortError;
+    const int error = m_pSession->PortError();
+    const QString reason = error ? PortOpenFailureReason(m_Comm.DevicePathFor(m_pSession->Port()), error) : QString();
+    const QString message = reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
     Prompts().Message(this, message, TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
 }
 
@@ -126,7 +96,7 @@ void CTavrelDlg::ShowPortState(bool open)
     ShowLamp(open);
     qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(open ? CAPTION_CLOSE_COM : CAPTION_OPEN_COM);
     if (!open)
-        ShowPortError(QString::asprintf("Can't open port %u!", Link().m_nPort.load()));
+        ShowPortError(QString::asprintf("Can't open port %u!", m_pSession->Port()));
 }
 
 void CTavrelDlg::ShowLamp(bool open)
@@ -144,81 +114,78 @@ void CTavrelDlg::SetMenuGrayed(std::initializer_list<int> grayed)
     UpdateLinkMenuItems();
 }
 
+void CTavrelDlg::SetStatusText(const QString& text)
+{
+    FindControl<QLabel>(m_page, IDC_STATUS)->setText(text);
+}
+
 void CTavrelDlg::OnPortChange(int)
 {
-    Link().m_nPort = unsigned(m_PortCombo->currentIndex() + 1);
-    Link().m_nXtal = m_XtalCombo->currentIndex();
+    m_pSession->Choose(unsigned(m_PortCombo->currentIndex() + 1), m_XtalCombo->currentIndex());
     RememberLinkChoices();
-    ShowPortState(OpenSelectedPort());
+    ShowPortState(m_pSession->Connect());
 }
 
 void CTavrelDlg::OnXtalChange(int)
 {
-    Link().m_nXtal = m_XtalCombo->currentIndex();
+    m_pSession->Choose(m_pSession->Port(), m_XtalCombo->currentIndex());
     RememberLinkChoices();
 }
 
 void CTavrelDlg::OnOpenCloseCom()
 {
-    auto* button = qobject_cast<QPushButton*>(Control(IDC_OPEN_COM));
-    const QString caption = button->text();
-    if (caption == CAPTION_OPEN_COM) {
-        if (Comm().IsOpen())
-            Comm().Close();
-        ShowPortState(OpenSelectedPort());
-    } else if (caption == CAPTION_CLOSE_COM) {
-        if (Comm().IsOpen())
-            Comm().Close();
-        ShowLamp(false);
-        button->setText(CAPTION_OPEN_COM);
-        CancelTransfer();
-        Control(IDC_CANCEL)->setEnabled(false);
-        Control(IDC_DUMP)->setEnabled(false);
-        Control(IDC_UPGRADE)->setEnabled(false);
-        SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
+    if (!m_pSession->IsConnected()) {
+        ShowPortState(m_pSession->Connect());
+        return;
     }
+    m_pSession->Disconnect();
+    ShowLamp(false);
+    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(CAPTION_OPEN_COM);
+    CancelTransfer();
+    Control(IDC_CANCEL)->setEnabled(false);
+    Control(IDC_DUMP)->setEnabled(false);
+    Control(IDC_UPGRADE)->setEnabled(false);
+    SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
 }
 
 void CTavrelDlg::StartTransfer()
 {
-    ++Link().m_nTransferSerial;
     Control(IDC_DUMP)->setEnabled(false);
     Control(IDC_UPGRADE)->setEnabled(false);
     Control(IDC_CANCEL)->setEnabled(true);
     for (int id : LOCKED_BY_TRANSFER)
         Control(id)->setEnabled(false);
-    SetStatusText("Please reset the STB!");
+    SetStatusText(QStringLiteral("Please reset the STB!"));
     SetMenuGrayed({ ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
         ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
 }
 
-void CTavrelDlg::OpenPortForTransfer()
+std::span<const uint8_t> CTavrelDlg::UpgradeBytes() const
 {
-    if (!Comm().IsOpen() && !OpenSelectedPort())
-        ShowPortError(QStringLiteral("Can't open the port!"));
+    const ChannelDatabase& db = m_state.Database();
+    const size_t length = m_state.m_bImageDecoded ? std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE) : IMAGE_SIZE;
+    return std::span(db.m_Image, length);
 }
 
 void CTavrelDlg::OnDump()
 {
-    LinkState& link = Link();
-    // The dump replaces the image: a modified one is offered for saving first.
-    if (link.m_nDumpStep == 1 && !ConfirmDiscardChanges())
-        return;
-    const WaitCursor wait;
-    // The worker clears the transfer buffer itself when it starts a read.
-    link.m_bTransferIdle = 0;
-    link.m_bUpgradeMode = 0;
-    if (link.m_nDumpStep == 1) {
-        m_bVerifying = false;
-        OpenPortForTransfer();
-        StartTransfer();
+    if (m_pSession->CurrentStage() == Stage::ReadyToRead) {
+        const WaitCursor wait;
+        m_Progress->setRange(0, m_nProgressMax);
+        m_pSession->Read();
+        Control(IDC_DUMP)->setEnabled(false);
+        SetStatusText(QStringLiteral("Reading...Please wait!"));
         return;
     }
-    m_Progress->setRange(0, m_nProgressMax);
-    if (link.m_nWorkThreadId != 0)
-        m_pWorkThread->PostThreadMessage(WM_START_READ, START_READ_SEND, m_nProgressMax);
-    Control(IDC_DUMP)->setEnabled(false);
-    SetStatusText("Reading...Please wait!");
+    if (!m_pSession->IsIdle())
+        return;
+    // The dump replaces the image: a modified one is offered for saving first.
+    if (!ConfirmDiscardChanges())
+        return;
+    const WaitCursor wait;
+    if (!m_pSession->StartDump())
+        ShowPortError(QStringLiteral("Can't open the port!"));
+    StartTransfer();
 }
 
 void CTavrelDlg::OnUpgrade()
@@ -230,15 +197,11 @@ void CTavrelDlg::OnUpgrade()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
-    if (!ConfirmUpgradeOfCheckedList())
+    if (!m_pSession->IsIdle() || !ConfirmUpgradeOfCheckedList())
         return;
-    LinkState& link = Link();
-    m_bVerifying = false;
-    link.m_bTransferIdle = 0;
-    link.m_bUpgradeMode = 1;
-    link.m_bReadRequested = 1;
     m_Progress->setRange(0, 100);
-    OpenPortForTransfer();
+    if (!m_pSession->StartUpgrade(UpgradeBytes()))
+        ShowPortError(QStringLiteral("Can't open the port!"));
     StartTransfer();
 }
 
@@ -249,21 +212,8 @@ void CTavrelDlg::OnCancelTransfer()
 
 void CTavrelDlg::CancelTransfer()
 {
-    LinkState& link = Link();
-    const bool readCut = !link.m_bUpgradeMode && link.m_bReadAccepted && !link.m_pDumpTarget;
-    link.m_bTransferIdle = 1;
-    ++link.m_nTransferSerial;
-    // The worker may still be inside a step that reads or writes the image:
-    // closing the port and ending its pauses make it leave at once, and
-    // nothing here goes on before it has.
-    if (Comm().IsOpen())
-        Comm().Close();
-    if (m_pWorkThread)
-        m_pWorkThread->WaitForStep();
-    // A rate change that crossed the cancel may have opened the port again.
-    if (Comm().IsOpen())
-        Comm().Close();
-    link.m_pDumpTarget = nullptr;
+    m_pSession->Cancel();
+    m_pTransferEvents->DropProgress();
 
     auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
     dump->setText(QStringLiteral("Dump"));
@@ -272,29 +222,12 @@ void CTavrelDlg::CancelTransfer()
     Control(IDC_CANCEL)->setEnabled(false);
     for (int id : LOCKED_BY_TRANSFER)
         Control(id)->setEnabled(true);
-    SetStatusText("idle...");
+    SetStatusText(QStringLiteral("idle..."));
     FindControl<QLabel>(m_page, IDC_PERCENT)->setText(QStringLiteral("00%"));
     SetMenuGrayed({});
-
-    link.m_nDumpStep = 1;
-    link.m_bReadRequested = 0;
-    link.m_bReadAccepted = 0;
     // The text reads "00%" again, so the next transfer's first percentage must show.
-    link.m_nLastPercent = 0;
+    m_nLastPercent = 0;
     m_Progress->setValue(0);
-    if (readCut)
-        DropPartialDump();
-}
-
-void CTavrelDlg::DropPartialDump()
-{
-    // The read has overwritten part of the image: what the views show is no
-    // longer there, and saving or upgrading the mixture would spread it.
-    m_state.m_bImageLoaded = 0;
-    m_state.m_bImageDecoded = false;
-    m_state.m_bRawDump = false;
-    ClearViews();
-    UpdateTitle();
 }
 
 void CTavrelDlg::ClearViews()
@@ -313,16 +246,10 @@ void CTavrelDlg::ClearViews()
         FindControl<QLabel>(m_page, id)->clear();
 }
 
-void CTavrelDlg::OnLinkLost(int error)
+void CTavrelDlg::OnLinkLost(int error, bool duringTransfer)
 {
-    const bool transferring = !Link().m_bTransferIdle;
-    // A port closed after a finished transfer has nothing left to lose.
-    if (!transferring && !Comm().IsOpen())
-        return;
-    if (transferring)
+    if (duringTransfer)
         CancelTransfer();
-    else if (Comm().IsOpen())
-        Comm().Close();
     ShowLamp(false);
     qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(CAPTION_OPEN_COM);
     Control(IDC_DUMP)->setEnabled(false);
@@ -330,42 +257,35 @@ void CTavrelDlg::OnLinkLost(int error)
     SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     m_StatusBar->showMessage(QStringLiteral("The receiver link was lost: %1").arg(reason));
-    if (transferring)
+    if (duringTransfer)
         Prompts().Message(this, QStringLiteral("The receiver link was lost.\n%1").arg(reason), TITLE_ERROR,
             PromptIcon::Warning, PromptButtons::Ok);
 }
 
 void CTavrelDlg::OnTransferProgress(uint32_t total, uint32_t done)
 {
-    LinkState& link = Link();
     auto* percentText = FindControl<QLabel>(m_page, IDC_PERCENT);
-    if (link.m_bTransferIdle) {
-        link.m_nLastPercent = 0;
+    if (TransferIdle()) {
+        m_nLastPercent = 0;
         m_Progress->setValue(0);
         percentText->setText(QStringLiteral("00%"));
         return;
     }
     const uint32_t percent = total ? done * 100u / total : 0;
     m_Progress->setValue(int(done));
-    if (int(percent) != link.m_nLastPercent) {
+    if (int(percent) != m_nLastPercent) {
         percentText->setText(QString::asprintf("%02u%%", percent));
-        link.m_nLastPercent = int(percent);
+        m_nLastPercent = int(percent);
     }
 }
 
 void CTavrelDlg::OnDumpDone()
 {
-    if (m_bVerifying) {
-        FinishVerify();
-        return;
-    }
-    Link().m_nDumpStep = 1;
+    const std::vector<uint8_t> flash = m_pSession->TakeDump();
     StartNewHistory();
     CancelTransfer();
-    // The whole image is in, even when a cancel crossed the end of the read.
-    m_state.m_bImageLoaded = 1;
-    m_state.m_bRawDump = false;
-    KeepDump(std::span(m_state.Database().m_Image, IMAGE_SIZE));
+    AdoptDump(flash);
+    ShowKeptDump();
     MarkImageUnmodified();
     if (!ReloadViews(LIST_PROGRAMS)) {
         // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
@@ -374,59 +294,70 @@ void CTavrelDlg::OnDumpDone()
     }
 }
 
-void CTavrelDlg::KeepDump(std::span<const uint8_t> flash)
+void CTavrelDlg::AdoptDump(std::span<const uint8_t> flash)
 {
-    std::string path;
-    std::string reason;
-    if (m_DumpArchive.Keep(flash, path, reason)) {
+    ChannelDatabase& db = m_state.Database();
+    std::copy_n(flash.begin(), std::min(flash.size(), IMAGE_SIZE), db.m_Image);
+    m_state.m_bImageLoaded = 1;
+    m_state.m_bRawDump = false;
+}
+
+void CTavrelDlg::ShowKeptDump()
+{
+    const std::string path = m_pSession->KeptPath();
+    if (!path.empty()) {
         m_StatusBar->showMessage(QStringLiteral("Dump kept in %1").arg(QString::fromLocal8Bit(path)));
         return;
     }
     m_StatusBar->showMessage(QStringLiteral("The dump was not kept"));
     Prompts().Message(this,
         QStringLiteral("The dump could not be kept in %1.\n%2")
-            .arg(QString::fromLocal8Bit(m_DumpArchive.Folder()), QString::fromLocal8Bit(reason)),
+            .arg(QString::fromLocal8Bit(m_pSession->Archive().Folder()),
+                QString::fromLocal8Bit(m_pSession->KeepProblem())),
         TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }
 
-bool CTavrelDlg::event(QEvent* event)
+void CTavrelDlg::OnStage(TransferSession::Stage stage)
 {
-    ThreadHandOff::Receive(event);
-    const int type = event->type();
-    if (type == int(WM_TRANSFER_PROGRESS) || type == int(WM_DUMP_DONE) || type == int(WM_UPGRADE_DONE)
-        || type == int(WM_LINK_LOST)) {
-        if (auto* message = dynamic_cast<LinkEvent*>(event)) {
-            if (type == int(WM_TRANSFER_PROGRESS))
-                OnTransferProgress(uint32_t(message->WParam()), uint32_t(message->LParam()));
-            else if (type == int(WM_DUMP_DONE))
-                OnDumpDone();
-            else if (type == int(WM_LINK_LOST))
-                OnLinkLost(int(message->LParam()));
-            else
-                OnUpgradeDone();
-            return true;
-        }
+    if (stage == Stage::ReadyToRead) {
+        auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
+        dump->setEnabled(true);
+        dump->setText(QStringLiteral("Read"));
+        SetStatusText(QStringLiteral("Read to read!"));
+    } else if (stage == Stage::Upgrading) {
+        SetStatusText(QStringLiteral("Upgrading,Please wait!"));
     }
-    return QDialog::event(event);
 }
 
-void CTavrelDlg::EnableDumpButton(bool enable)
+void CTavrelDlg::OnProgress(uint32_t total, uint32_t done)
 {
-    Control(IDC_DUMP)->setEnabled(enable);
+    OnTransferProgress(total, done);
 }
 
-void CTavrelDlg::SetDumpCaption(const std::string& caption)
+void CTavrelDlg::OnRateChangeFailed()
 {
-    qobject_cast<QPushButton*>(Control(IDC_DUMP))->setText(QString::fromStdString(caption));
+    Prompts().Message(this, QString::fromLatin1(TransferSession::RateChangeFailureText(m_pSession->CurrentKind())),
+        TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
 }
 
-void CTavrelDlg::SetStatusText(const std::string& text)
+void CTavrelDlg::OnFinished(TransferSession::Kind kind, TransferSession::Result result)
 {
-    FindControl<QLabel>(m_page, IDC_STATUS)->setText(QString::fromStdString(text));
-}
-
-void CTavrelDlg::ShowMessage(const std::string& text, const std::string& caption)
-{
-    Prompts().Message(this, QString::fromStdString(text), QString::fromStdString(caption), PromptIcon::Warning,
-        PromptButtons::Ok);
+    // A transfer started since makes this end old news.
+    if (!m_pSession->IsIdle())
+        return;
+    if (result != TransferSession::Result::Done) {
+        CancelTransfer();
+        return;
+    }
+    switch (kind) {
+    case TransferSession::Kind::Dump:
+        OnDumpDone();
+        break;
+    case TransferSession::Kind::Verify:
+        FinishVerify();
+        break;
+    case TransferSession::Kind::Upgrade:
+        OnUpgradeDone();
+        break;
+    }
 }

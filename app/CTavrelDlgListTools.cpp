@@ -6,7 +6,6 @@
 #include "CheckListDlg.h"
 #include "CodePageText.h"
 #include "KeptDumpsDlg.h"
-#include "LinkState.h"
 #include "ListCheck.h"
 #include "ListRepair.h"
 #include "MainResources.h"
@@ -31,7 +30,7 @@ void CTavrelDlg::ConnectListTools()
 
 void CTavrelDlg::OnCheckList()
 {
-    if (!Link().m_bTransferIdle)
+    if (!TransferIdle())
         return;
     if (!m_state.m_bImageLoaded || !m_state.m_bImageDecoded) {
         ShowWarning(this, QStringLiteral("Please open file or dump first!"));
@@ -136,9 +135,9 @@ bool CTavrelDlg::ConfirmUpgradeOfCheckedList()
 
 void CTavrelDlg::OnKeptDumps()
 {
-    if (!Link().m_bTransferIdle)
+    if (!TransferIdle())
         return;
-    KeptDumpsDlg dialog(m_DumpArchive, m_state.m_bImageLoaded && m_state.m_bImageDecoded, this);
+    KeptDumpsDlg dialog(m_pSession->Archive(), m_state.m_bImageLoaded && m_state.m_bImageDecoded, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     switch (dialog.Chosen()) {
@@ -174,7 +173,7 @@ void CTavrelDlg::FillRecentMenu()
 
 void CTavrelDlg::OpenRecentFile(const QString& path)
 {
-    if (!Link().m_bTransferIdle)
+    if (!TransferIdle())
         return;
     if (!QFileInfo::exists(path)) {
         RecentFiles().Remove(path);

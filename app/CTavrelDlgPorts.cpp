@@ -14,16 +14,15 @@ void CTavrelDlg::RestoreLinkChoices()
 {
     LinkSettings settings;
     for (const auto& [port, device] : settings.AssignedDevices())
-        Comm().Devices().Assign(port, device);
-    Link().m_nPort = settings.Port(DEFAULT_PORT, PORT_COUNT);
-    Link().m_nXtal = settings.Xtal(DEFAULT_XTAL);
+        m_Comm.Devices().Assign(port, device);
+    m_pSession->Choose(settings.Port(DEFAULT_PORT, PORT_COUNT), settings.Xtal(DEFAULT_XTAL));
 }
 
 void CTavrelDlg::RememberLinkChoices()
 {
     LinkSettings settings;
-    settings.SetPort(Link().m_nPort);
-    settings.SetXtal(Link().m_nXtal);
+    settings.SetPort(m_pSession->Port());
+    settings.SetXtal(m_pSession->Xtal());
 }
 
 void CTavrelDlg::UpdatePortTips()
@@ -31,8 +30,8 @@ void CTavrelDlg::UpdatePortTips()
     QStringList lines;
     for (int index = 0; index < m_PortCombo->count(); ++index) {
         const unsigned port = unsigned(index + 1);
-        QString device = QFile::decodeName(Comm().DevicePathFor(port).c_str());
-        if (Comm().Devices().FromEnvironment(port))
+        QString device = QFile::decodeName(m_Comm.DevicePathFor(port).c_str());
+        if (m_Comm.Devices().FromEnvironment(port))
             device += QStringLiteral(" (TAVREL_COM%1)").arg(port);
         m_PortCombo->setItemData(index, device, Qt::ToolTipRole);
         lines.append(QStringLiteral("%1: %2").arg(m_PortCombo->itemText(index), device));
@@ -42,18 +41,18 @@ void CTavrelDlg::UpdatePortTips()
 
 void CTavrelDlg::OnPorts()
 {
-    const unsigned current = Link().m_nPort;
-    PortsDlg dialog(Comm().Devices(), current, PORT_COUNT, this);
+    const unsigned current = m_pSession->Port();
+    PortsDlg dialog(m_Comm.Devices(), current, PORT_COUNT, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::string before = Comm().DevicePathFor(current);
+    const std::string before = m_Comm.DevicePathFor(current);
     LinkSettings settings;
     for (const auto& [port, device] : dialog.Choices()) {
-        Comm().Devices().Assign(port, device);
+        m_Comm.Devices().Assign(port, device);
         settings.AssignDevice(port, device);
     }
     UpdatePortTips();
     // As choosing a port opens it, so does choosing another device for it.
-    if (Link().m_bTransferIdle && Comm().DevicePathFor(current) != before)
-        ShowPortState(OpenSelectedPort());
+    if (m_pSession->IsIdle() && m_Comm.DevicePathFor(current) != before)
+        ShowPortState(m_pSession->Connect());
 }

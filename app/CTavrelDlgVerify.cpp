@@ -2,17 +2,13 @@
 #include "CTavrelDlg.h"
 
 #include "AppState.h"
-#include "CodePageText.h"
 #include "FlashVerify.h"
-#include "ImageFile.h"
 #include "MainResources.h"
 #include "UserPrompts.h"
 
 #include <QtGui/QAction>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QStatusBar>
-
-#include <algorithm>
 
 namespace {
 
@@ -38,46 +34,37 @@ void CTavrelDlg::ConnectLinkTools()
 
 void CTavrelDlg::UpdateLinkMenuItems()
 {
-    // A verify is a dump, so it goes with Dump.
+    // A verify is a dump, so it goes when Dump goes: on a connected port with no transfer running.
     if (QAction* verify = MenuAction(ID_TOOLS_VERIFY))
-        verify->setEnabled(MenuAction(ID_TOOLS_DUMP)->isEnabled() && HasImageToVerify());
+        verify->setEnabled(m_pSession && m_pSession->IsConnected() && m_pSession->IsIdle() && HasImageToVerify());
     // A transfer reopens its port at each rate change: the device behind it must stay.
     if (QAction* ports = MenuAction(ID_TOOLS_PORTS))
-        ports->setEnabled(Link().m_bTransferIdle != 0);
+        ports->setEnabled(TransferIdle());
 }
 
 void CTavrelDlg::OnVerify()
 {
-    if (!Link().m_bTransferIdle)
+    if (!TransferIdle())
         return;
     if (!HasImageToVerify()) {
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
-    const ChannelDatabase& db = m_state.Database();
-    const size_t length = m_state.m_bImageDecoded ? std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE) : IMAGE_SIZE;
-    m_VerifyImage.assign(db.m_Image, db.m_Image + length);
-    m_VerifyFlash.assign(IMAGE_SIZE, ERASED_FLASH);
-    m_bVerifying = true;
-
     // Nothing is replaced, so nothing needs saving first.
-    LinkState& link = Link();
-    link.m_pDumpTarget = m_VerifyFlash.data();
-    link.m_bTransferIdle = 0;
-    link.m_bUpgradeMode = 0;
-    OpenPortForTransfer();
+    if (!m_pSession->StartVerify(UpgradeBytes()))
+        ShowPortError(QStringLiteral("Can't open the port!"));
     StartTransfer();
     m_StatusBar->showMessage(QStringLiteral("Verify: press Read when the receiver is ready."));
 }
 
 void CTavrelDlg::FinishVerify()
 {
-    m_bVerifying = false;
-    Link().m_nDumpStep = 1;
+    // The flash was only read to be compared.
+    m_pSession->TakeDump();
     CancelTransfer();
-    KeepDump(m_VerifyFlash);
+    ShowKeptDump();
     const QString kept = m_StatusBar->currentMessage();
-    const FlashVerification verification = VerifyFlash(m_VerifyImage, m_VerifyFlash, AnsiCodePageText());
+    const FlashVerification verification = m_pSession->Verification();
     if (verification.Same()) {
         const QString holds = QStringLiteral("The receiver holds this image.");
         m_StatusBar->showMessage(holds + QLatin1Char(' ') + kept);

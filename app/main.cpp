@@ -72,9 +72,8 @@ int main(int argc, char** argv)
     }
     app.m_Comm.Devices().ReadEnvironment();
     ChooseAnsiCodePage(CodePageFromEnvironment());
-    if (const char* trace = std::getenv("TAVREL_TRACE"))
-        app.m_Link.m_strTraceFile = trace;
-    CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
+    const char* trace = std::getenv("TAVREL_TRACE");
+    CTavrelDlg dialog(app, app.m_Comm, trace ? trace : "");
     if (!parser.positionalArguments().isEmpty()) {
         const QString image = parser.positionalArguments().constFirst();
         dialog.OpenImage(image, ArgumentBytes(argc, argv, image));

@@ -37,7 +37,7 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
     app.ResetState();
     SilentPrompts silent;
     SetPrompts(&silent);
-    CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
+    CTavrelDlg dialog(app, app.m_Comm);
     dialog.show();
     while (!dialog.windowHandle() || !dialog.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

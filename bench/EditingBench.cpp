@@ -29,7 +29,7 @@ public:
         SetPrompts(&m_prompts);
         CTavrelApp& app = WindowBenchApp();
         app.ResetState();
-        m_dialog = std::make_unique<CTavrelDlg>(app, app.m_Comm, app.m_Link);
+        m_dialog = std::make_unique<CTavrelDlg>(app, app.m_Comm);
         m_dialog->show();
         while (!m_dialog->windowHandle() || !m_dialog->windowHandle()->isExposed())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -51,7 +51,7 @@ void ReloadViewsCapacityImage(benchmark::State& state)
 {
     CTavrelApp& app = BenchApp();
     app.ResetState();
-    CTavrelDlg dialog(app, app.m_Comm, app.m_Link);
+    CTavrelDlg dialog(app, app.m_Comm);
     ShowAndPaint(dialog);
     const std::vector<uint8_t> image = MakeCapacityImage();
     std::memcpy(app.Database().m_Image, image.data(), IMAGE_SIZE);
@@ -80,7 +80,7 @@ void MainWindowToFirstPaint(benchmark::State& state)
     }
     for (auto _ : state) {
         app.ResetState();
-        auto dialog = std::make_unique<CTavrelDlg>(app, app.m_Comm, app.m_Link);
+        auto dialog = std::make_unique<CTavrelDlg>(app, app.m_Comm);
         dialog->OpenImage(sample);
         ShowAndPaint(*dialog);
         state.PauseTiming();

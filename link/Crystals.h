@@ -10,6 +10,10 @@ constexpr const char* XTAL_SETTINGS[XTAL_COUNT] = { "9600,n,8,1", "19200,n,8,1",
     "115200,n,8,1" };
 constexpr int DEFAULT_XTAL = 4;
 
+// The ports the user picks from, COM1 to COM10, and the one a first run takes.
+constexpr unsigned PORT_COUNT = 10;
+constexpr unsigned DEFAULT_PORT = 4;
+
 // The index of a crystal's name ("13.5M"), or -1.
 inline int XtalIndex(std::string_view name)
 {

@@ -1,8 +1,6 @@
 #include "FlashTransfer.h"
 
 #include "BigEndian.h"
-#include "ChannelDatabase.h"
-#include "LinkMessages.h"
 #include "LoaderBlocks.h"
 
 #include <algorithm>
@@ -38,25 +36,17 @@ void WriteLE32(uint8_t* p, uint32_t value)
 
 } // namespace
 
-FlashTransfer::FlashTransfer(TransferPort& port, LinkState& link, ChannelDatabase& database,
-                             std::atomic<int>& imageLoaded, TransferSink& sink, PauseFunction pause)
+FlashTransfer::FlashTransfer(TransferPort& port, LinkState& link, TransferEvents& events, PauseFunction pause)
     : m_Port(port)
     , m_Link(link)
-    , m_Database(database)
-    , m_bImageLoaded(imageLoaded)
-    , m_Sink(sink)
+    , m_Events(events)
     , m_Pause(std::move(pause))
 {
 }
 
-void FlashTransfer::Abort()
-{
-    m_bAborted = true;
-}
-
 bool FlashTransfer::Cancelled() const
 {
-    return m_Link.m_bTransferIdle == 1 || m_bAborted || m_Port.LostError() != 0;
+    return m_Link.m_bTransferIdle == 1 || m_Port.LostError() != 0;
 }
 
 void FlashTransfer::Send(const uint8_t* bytes, size_t length)
@@ -76,30 +66,16 @@ void FlashTransfer::OnReceive(unsigned port)
         DumpStep();
 }
 
-void FlashTransfer::OnLinkLost(int error)
+void FlashTransfer::StartRead(uint32_t count)
 {
-    m_Sink.PostToWindow(WM_LINK_LOST, 0, error);
-}
-
-void FlashTransfer::ClosePort()
-{
-    if (m_Port.IsOpen())
-        m_Port.Close();
-}
-
-void FlashTransfer::StartRead(unsigned wParam, uint32_t count)
-{
-    m_nRemaining = count;
     uint8_t* command = m_Link.m_TransferBuf;
     std::memset(command, 0, sizeof m_Link.m_TransferBuf);
     command[0] = READ_COMMAND;
     WriteBE32(command + 4, count);
     command[4] |= READ_SPACE;
-    if (wParam == START_READ_SEND) {
-        m_Link.m_bReadRequested = 1;
-        m_nRemaining = count + 2;
-        Send(command, READ_FRAME_SIZE);
-    }
+    m_Link.m_bReadRequested = 1;
+    m_nRemaining = count + 2;
+    Send(command, READ_FRAME_SIZE);
 }
 
 void FlashTransfer::DumpStep()
@@ -118,13 +94,11 @@ void FlashTransfer::DumpStep()
     }
     case 'O':
         if (!ChangeRate())
-            m_Sink.ShowMessage("Can't open the port!", "Error");
+            m_Events.OnRateChangeFailed();
         break;
     case 'P':
         m_Link.m_nDumpStep = 0;
-        m_Sink.EnableDumpButton(true);
-        m_Sink.SetDumpCaption("Read");
-        m_Sink.SetStatusText("Read to read!");
+        m_Events.OnReceiverReady();
         break;
     case 'Q': {
         m_Link.m_bReadAccepted = 1;
@@ -143,9 +117,8 @@ void FlashTransfer::DumpStep()
 void FlashTransfer::BulkRead()
 {
     const uint32_t total = m_nRemaining - 2;
-    const uint32_t storable = std::min<uint32_t>(total, IMAGE_SIZE);
-    uint8_t* const ownTarget = m_Link.m_pDumpTarget;
-    uint8_t* const image = ownTarget ? ownTarget : m_Database.m_Image;
+    const uint32_t storable = std::min<uint32_t>(total, uint32_t(m_DumpTarget.size()));
+    uint8_t* const image = m_DumpTarget.data();
     uint32_t streamPos = 0;
     m_Link.m_nDumpReceived = 0;
     uint8_t* buffer = m_Link.m_TransferBuf;
@@ -166,19 +139,17 @@ void FlashTransfer::BulkRead()
         streamPos += uint32_t(n);
         const uint32_t stored = streamPos == 0 ? 0 : std::min(streamPos - 1, storable);
         m_Link.m_nDumpReceived = stored;
-        m_Sink.PostToWindow(WM_TRANSFER_PROGRESS, total, stored);
+        m_Events.OnProgress(total, stored);
         m_nRemaining -= uint32_t(n);
     }
     m_Link.m_bReadRequested = 0;
     m_Link.m_bReadAccepted = 0;
-    if (!ownTarget)
-        m_bImageLoaded = 1;
-    m_Sink.PostToWindow(WM_DUMP_DONE, 0, 0);
+    m_Events.OnDumpDone();
 }
 
 void FlashTransfer::UpgradeStep()
 {
-    if (m_bImageLoaded != 1)
+    if (m_UpgradeImage.empty())
         return;
     if (m_Port.Read(m_Link.m_TransferBuf, UPGRADE_READ_MAX) != 1)
         return;
@@ -189,13 +160,13 @@ void FlashTransfer::UpgradeStep()
     }
     switch (command) {
     case 'V':
-        m_Sink.SetStatusText("Upgrading,Please wait!");
+        m_Events.OnUpgradeStarted();
         m_nBytesSent = 0;
         PostProgress(0);
         SendFirstStage(UpgradeLoader(m_Link.m_nXtal));
         PauseAfterFirstStage();
         if (!ChangeRate())
-            m_Sink.ShowMessage("Can't open port!", "Error");
+            m_Events.OnRateChangeFailed();
         PostProgress(1);
         break;
     case 'Z':
@@ -209,9 +180,9 @@ void FlashTransfer::UpgradeStep()
         break;
     case 'D':
         if (!ChangeRate())
-            m_Sink.ShowMessage("Can't open port!", "Error");
+            m_Events.OnRateChangeFailed();
         PostProgress(60);
-        m_Sink.PostToWindow(WM_UPGRADE_DONE, 100, 0);
+        m_Events.OnUpgradeDone();
         break;
     default: {
         const char* section = std::find(std::begin(SECTION_NAMES), std::end(SECTION_NAMES), char(command));
@@ -265,7 +236,7 @@ void FlashTransfer::SendUpgradeHeader()
 {
     std::fill(std::begin(m_nSectionLength), std::end(m_nSectionLength), 0u);
     std::fill(std::begin(m_nReserved), std::end(m_nReserved), 0u);
-    m_nTotalLength = m_Database.m_nFlashSize;
+    m_nTotalLength = uint32_t(m_UpgradeImage.size());
     uint8_t header[UPGRADE_HEADER_WORDS * 4] = {};
     WriteLE32(header + UPGRADE_HEADER_LENGTH_WORD * 4, m_nTotalLength);
     Send(header, sizeof header);
@@ -284,10 +255,11 @@ void FlashTransfer::SendBlocks(uint32_t length, uint32_t offset)
         PostProgress(60);
         return;
     }
-    offset = std::min<uint32_t>(offset, IMAGE_SIZE);
-    length = std::min<uint32_t>(length, IMAGE_SIZE - offset);
+    const uint32_t size = uint32_t(m_UpgradeImage.size());
+    offset = std::min(offset, size);
+    length = std::min(length, size - offset);
 
-    const uint8_t* image = m_Database.m_Image + offset;
+    const uint8_t* image = m_UpgradeImage.data() + offset;
     const uint32_t blocks = length / BLOCK_SIZE;
     for (uint32_t block = 0; block < blocks; ++block) {
         if (Cancelled())
@@ -308,5 +280,5 @@ void FlashTransfer::SendBlocks(uint32_t length, uint32_t offset)
 
 void FlashTransfer::PostProgress(uint32_t percent)
 {
-    m_Sink.PostToWindow(WM_TRANSFER_PROGRESS, 100, percent);
+    m_Events.OnProgress(100, percent);
 }

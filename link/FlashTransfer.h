@@ -1,35 +1,32 @@
 #pragma once
 
 #include "LinkState.h"
+#include "TransferEvents.h"
 #include "TransferPort.h"
-#include "TransferSink.h"
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <span>
 
-class ChannelDatabase;
-
 // The program's side of the byte protocol that dumps the receiver's flash into
-// the image buffer or upgrades it from there. Each received command byte is
+// a buffer or upgrades it from an image. Each received command byte is
 // answered at once; the only state kept is a few flags and counters.
 class FlashTransfer {
 public:
     using PauseFunction = std::function<void(int milliseconds)>;
 
-    FlashTransfer(TransferPort& port, LinkState& link, ChannelDatabase& database,
-                  std::atomic<int>& imageLoaded, TransferSink& sink, PauseFunction pause);
+    FlashTransfer(TransferPort& port, LinkState& link, TransferEvents& events, PauseFunction pause);
 
-    // A receive notification of the port numbered port.
+    // Where a dump's image bytes go; a dump stores no more than it holds.
+    void SetDumpTarget(std::span<uint8_t> target) { m_DumpTarget = target; }
+    // What an upgrade sends: its size is the flash size the receiver is told.
+    // Without it an upgrade leaves the receiver's bytes queued.
+    void SetUpgradeImage(std::span<const uint8_t> image) { m_UpgradeImage = image; }
+
+    // Input arrived on the port numbered port.
     void OnReceive(unsigned port);
-    // wParam START_READ_SEND sends the read command for count image bytes.
-    void StartRead(unsigned wParam, uint32_t count);
-    void ClosePort();
-    // The port went away: the window hears of it once and ends the transfer.
-    void OnLinkLost(int error);
-    // Makes a running bulk read or block sender return, for the thread's end.
-    void Abort();
+    // Sends the read command for count image bytes.
+    void StartRead(uint32_t count);
     // Image bytes an upgrade has sent so far.
     uint32_t BytesSent() const { return m_nBytesSent; }
 
@@ -55,11 +52,10 @@ private:
 
     TransferPort& m_Port;
     LinkState& m_Link;
-    ChannelDatabase& m_Database;
-    std::atomic<int>& m_bImageLoaded;
-    TransferSink& m_Sink;
+    TransferEvents& m_Events;
+    std::span<uint8_t> m_DumpTarget;
+    std::span<const uint8_t> m_UpgradeImage;
     PauseFunction m_Pause;
-    std::atomic<bool> m_bAborted{false};
 
     uint32_t m_nRemaining = 0;
     // Sections 'C', 'F', 'B', 'E', 'L'; the receiver only ever asks for empty ones.

@@ -12,17 +12,3 @@ constexpr unsigned WM_COM_ERROR = 1651;
 // The line went away (a hang-up or an I/O error: an unplugged adapter);
 // lParam is the system's error number. Posted once per opening.
 constexpr unsigned WM_COM_LOST = 1652;
-
-// Thread messages to the transfer worker.
-constexpr unsigned WM_START_READ = 1177;
-constexpr unsigned WM_CLOSE_PORT = 1180;
-
-// Window messages from the transfer worker to the main window.
-constexpr unsigned WM_TRANSFER_PROGRESS = 1179;
-constexpr unsigned WM_DUMP_DONE = 1181;
-constexpr unsigned WM_UPGRADE_DONE = 1182;
-// The port went away; lParam is the system's error number.
-constexpr unsigned WM_LINK_LOST = 1183;
-
-// wParam of WM_START_READ that really sends the read command.
-constexpr unsigned START_READ_SEND = 8;

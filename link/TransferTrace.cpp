@@ -1,7 +1,5 @@
 #include "TransferTrace.h"
 
-#include "LinkMessages.h"
-
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -12,16 +10,11 @@ constexpr int BYTES_PER_LINE = 32;
 // Continuation lines of bytes start under the first byte.
 constexpr const char* CONTINUATION = "             ";
 
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
 } // namespace
 
-TransferTrace::TransferTrace(TransferPort& port, TransferSink& sink)
+TransferTrace::TransferTrace(TransferPort& port, TransferEvents& events)
     : m_Port(port)
-    , m_Sink(sink)
+    , m_Events(events)
     , m_Start(std::chrono::steady_clock::now())
 {
 }
@@ -139,48 +132,38 @@ bool TransferTrace::OpenAndConfigure(unsigned port, const char* settings)
     return opened;
 }
 
-void TransferTrace::PostToWindow(unsigned message, uintptr_t wParam, intptr_t lParam)
+void TransferTrace::OnProgress(uint32_t total, uint32_t done)
 {
-    switch (message) {
-    case WM_TRANSFER_PROGRESS:
-        Line("progress " + std::to_string(lParam) + " of " + std::to_string(wParam));
-        break;
-    case WM_DUMP_DONE:
-        Line("dump done");
-        break;
-    case WM_UPGRADE_DONE:
-        Line("upgrade done");
-        break;
-    case WM_LINK_LOST:
-        Line(std::string("link lost: ") + std::strerror(int(lParam)));
-        break;
-    default:
-        Line("message " + std::to_string(message));
-        break;
-    }
-    m_Sink.PostToWindow(message, wParam, lParam);
+    Line("progress " + std::to_string(done) + " of " + std::to_string(total));
+    m_Events.OnProgress(total, done);
 }
 
-void TransferTrace::EnableDumpButton(bool enable)
+void TransferTrace::OnReceiverReady()
 {
-    Line(enable ? "dump button enabled" : "dump button disabled");
-    m_Sink.EnableDumpButton(enable);
+    Line("receiver ready to read");
+    m_Events.OnReceiverReady();
 }
 
-void TransferTrace::SetDumpCaption(const std::string& caption)
+void TransferTrace::OnUpgradeStarted()
 {
-    Line("dump button caption " + Quoted(caption));
-    m_Sink.SetDumpCaption(caption);
+    Line("upgrade started");
+    m_Events.OnUpgradeStarted();
 }
 
-void TransferTrace::SetStatusText(const std::string& text)
+void TransferTrace::OnRateChangeFailed()
 {
-    Line("status " + Quoted(text));
-    m_Sink.SetStatusText(text);
+    Line("the port did not open at the transfer rate");
+    m_Events.OnRateChangeFailed();
 }
 
-void TransferTrace::ShowMessage(const std::string& text, const std::string& caption)
+void TransferTrace::OnDumpDone()
 {
-    Line("message " + Quoted(text) + " (" + caption + ")");
-    m_Sink.ShowMessage(text, caption);
+    Line("dump done");
+    m_Events.OnDumpDone();
+}
+
+void TransferTrace::OnUpgradeDone()
+{
+    Line("upgrade done");
+    m_Events.OnUpgradeDone();
 }

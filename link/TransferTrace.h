@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TransferPort.h"
-#include "TransferSink.h"
+#include "TransferEvents.h"
 
 #include <chrono>
 #include <cstdint>
@@ -10,12 +10,12 @@
 #include <string>
 
 // A log of a transfer for support: sits between the transfer state machine
-// and its port and sink, passes every call on, and writes each byte sent
-// and received, each opening and closing of the port and everything the
-// state machine tells the window, one timestamped line each.
-class TransferTrace : public TransferPort, public TransferSink {
+// and its port and events, passes every call on, and writes each byte sent
+// and received, each opening and closing of the port and every event of the
+// state machine, one timestamped line each.
+class TransferTrace : public TransferPort, public TransferEvents {
 public:
-    TransferTrace(TransferPort& port, TransferSink& sink);
+    TransferTrace(TransferPort& port, TransferEvents& events);
     ~TransferTrace() override;
     TransferTrace(const TransferTrace&) = delete;
     TransferTrace& operator=(const TransferTrace&) = delete;
@@ -34,18 +34,19 @@ public:
     void Close() override;
     bool OpenAndConfigure(unsigned port, const char* settings) override;
 
-    void PostToWindow(unsigned message, uintptr_t wParam, intptr_t lParam) override;
-    void EnableDumpButton(bool enable) override;
-    void SetDumpCaption(const std::string& caption) override;
-    void SetStatusText(const std::string& text) override;
-    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void OnProgress(uint32_t total, uint32_t done) override;
+    void OnReceiverReady() override;
+    void OnUpgradeStarted() override;
+    void OnRateChangeFailed() override;
+    void OnDumpDone() override;
+    void OnUpgradeDone() override;
 
 private:
     void Line(const std::string& text);
     void Bytes(const char* direction, const uint8_t* bytes, int count);
 
     TransferPort& m_Port;
-    TransferSink& m_Sink;
+    TransferEvents& m_Events;
     std::mutex m_Lock;
     std::FILE* m_pFile = nullptr;
     std::chrono::steady_clock::time_point m_Start;

@@ -5,7 +5,6 @@
 #include "CTavrelDlg.h"
 #include "CheckListDlg.h"
 #include "KeptDumpsDlg.h"
-#include "LinkState.h"
 #include "ModalDriver.h"
 #include "PrivateSettings.h"
 #include "RecentFiles.h"
@@ -140,20 +139,20 @@ private slots:
         m_dialog->OnUpgrade();
         QCOMPARE(m_prompts.Texts(), QStringList({ "The channel list has 1 problems. Upgrade anyway?" }));
         QCOMPARE(m_prompts.messages[0].buttons, PromptButtons::CheckUpgradeCancel);
-        QVERIFY(app().m_Link.m_bTransferIdle);
+        QVERIFY(m_dialog->Session()->IsIdle());
 
         m_prompts.answers = { PromptAnswer::Check };
         ModalDriver<CheckListDlg> driver([](CheckListDlg& dialog) { dialog.reject(); });
         m_dialog->OnUpgrade();
         QVERIFY(driver.Ran());
-        QVERIFY(app().m_Link.m_bTransferIdle);
+        QVERIFY(m_dialog->Session()->IsIdle());
 
         // Warnings alone, or no finding, ask nothing.
         m_prompts.messages.clear();
         QVERIFY(!Open(ListImage(false), QStringLiteral("clean.bin")).isEmpty());
         m_dialog->OnUpgrade();
         QVERIFY(!m_prompts.Texts().contains(QStringLiteral("The channel list has 1 problems. Upgrade anyway?")));
-        QVERIFY(!app().m_Link.m_bTransferIdle);
+        QVERIFY(!m_dialog->Session()->IsIdle());
         m_dialog->CancelTransfer();
     }
 

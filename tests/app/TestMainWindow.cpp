@@ -404,7 +404,7 @@ private slots:
 
         m_dialog.reset();
         app().ResetState();
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm);
         Open(saved);
         QCOMPARE(Counters(), counters);
         QCOMPARE(Column(1), names);

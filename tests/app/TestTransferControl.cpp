@@ -1,8 +1,6 @@
 #include "CReportListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
-#include "LinkEvent.h"
-#include "LinkMessages.h"
 #include "LinkSettings.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
@@ -29,6 +27,7 @@
 #include <QtWidgets/QTreeWidget>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -115,16 +114,18 @@ class TestTransferControl : public QObject {
     Q_OBJECT
 
 private:
+    using Stage = TransferSession::Stage;
+
     CTavrelApp& app() { return TheApp(); }
-    LinkState& link() { return app().m_Link; }
+    TransferSession& session() { return *m_dialog->Session(); }
 
     void Route(unsigned port, const std::string& device) { app().m_Comm.Devices().Assign(port, device); }
 
     void OpenWindow(const std::string& com4, double pauseScale = 0.01)
     {
         Route(4, com4);
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
-        m_dialog->WorkThread()->SetPauseScale(pauseScale);
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, m_traceFile);
+        session().SetPauseScale(pauseScale);
     }
 
     QPushButton* Button(int id) const { return qobject_cast<QPushButton*>(m_dialog->Control(id)); }
@@ -149,11 +150,7 @@ private:
         emit combo->activated(index);
     }
 
-    void Post(unsigned message, uintptr_t wParam, intptr_t lParam)
-    {
-        LinkEvent event(message, wParam, lParam);
-        QCoreApplication::sendEvent(m_dialog.get(), &event);
-    }
+    void ShowProgress(uint32_t total, uint32_t done) { m_dialog->OnTransferProgress(total, done); }
 
     void VerifyPortShownOpen()
     {
@@ -189,7 +186,7 @@ private:
             QVERIFY2(!MenuEnabled(command), qPrintable(QString::number(command)));
         for (int command : { ID_FILE_EXIT, ID_TOOLS_ADVANCE, ID_HELP_ABOUT })
             QVERIFY(MenuEnabled(command));
-        QCOMPARE(link().m_bTransferIdle.load(), 0);
+        QVERIFY(!session().IsIdle());
     }
 
     // Every control, menu item, text and flag as a finished or cancelled transfer leaves them.
@@ -207,10 +204,7 @@ private:
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
         QCOMPARE(Progress()->value(), 0);
-        QCOMPARE(link().m_bTransferIdle.load(), 1);
-        QCOMPARE(link().m_nDumpStep.load(), 1);
-        QCOMPARE(link().m_bReadRequested.load(), 0);
-        QCOMPARE(link().m_bReadAccepted.load(), 0);
+        QVERIFY(session().CurrentStage() == Stage::Idle);
         QVERIFY(!app().m_Comm.IsOpen());
     }
 
@@ -241,26 +235,19 @@ private:
         return QTest::qWaitFor([&] { return Label(IDC_STATUS) == text; }, timeoutMs);
     }
 
-    // True when the worker takes thread messages again, i.e. no transfer step
-    // holds it: it closes a port opened for the purpose.
+    // True when no transfer step holds the worker: a cancel, which waits
+    // for the step to end, returns at once.
     bool WorkerResponds()
     {
-        SilentLine spare;
-        Route(4, spare.Path());
-        if (!app().m_Comm.OpenAndConfigure(4, "115200,n,8,1")) {
-            qWarning("open failed: %s", strerror(errno));
-            return false;
-        }
-        if (!m_dialog->WorkThread()->PostThreadMessage(WM_CLOSE_PORT, 0, 0)) {
-            qWarning("post failed");
-            return false;
-        }
-        return QTest::qWaitFor([&] { return !app().m_Comm.IsOpen(); }, 3000);
+        const auto start = std::chrono::steady_clock::now();
+        session().Cancel();
+        return std::chrono::steady_clock::now() - start < std::chrono::seconds(1) && session().IsIdle();
     }
 
     std::unique_ptr<CTavrelDlg> m_dialog;
     PromptRecorder m_prompts;
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::string m_traceFile;
 
 private slots:
     void init()
@@ -277,11 +264,10 @@ private slots:
     {
         m_dialog.reset();
         QVERIFY(!app().m_Comm.IsOpen());
-        QCOMPARE(link().m_nWorkThreadId.load(), 0);
         SetPrompts(nullptr);
         for (unsigned port : { 2, 3, 4 })
             Route(port, std::string());
-        link().m_strTraceFile.clear();
+        m_traceFile.clear();
         qunsetenv("TAVREL_DEV_ROOT");
     }
 
@@ -301,7 +287,7 @@ private slots:
         QCOMPARE(Combo(IDC_PORT)->count(), 10);
         QCOMPARE(Combo(IDC_XTAL)->count(), 5);
         QCOMPARE(Combo(IDC_XTAL)->itemText(2), QStringLiteral("13.5M"));
-        QTRY_VERIFY(link().m_nWorkThreadId != 0);
+        QVERIFY(m_dialog->Session() != nullptr);
 
         const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
         QVERIFY(WriteBytes(path, MakeSampleImage()));
@@ -319,8 +305,8 @@ private slots:
         VerifyPortShownOpen();
         QVERIFY(app().m_Comm.IsOpen());
         QCOMPARE(line.Speed(), speed_t(B115200));
-        QCOMPARE(link().m_nPort.load(), 4u);
-        QCOMPARE(link().m_nXtal.load(), 4);
+        QCOMPARE(session().Port(), 4u);
+        QCOMPARE(session().Xtal(), 4);
     }
 
     void portFailureSaysWhyAndWhatToDo()
@@ -343,8 +329,8 @@ private slots:
         Choose(IDC_XTAL, 1);
         Choose(IDC_PORT, 1);
         QVERIFY(m_prompts.messages.isEmpty());
-        QCOMPARE(link().m_nPort.load(), 2u);
-        QCOMPARE(link().m_nXtal.load(), 1);
+        QCOMPARE(session().Port(), 2u);
+        QCOMPARE(session().Xtal(), 1);
         QCOMPARE(app().m_Comm.PortNumber(), 2u);
         QCOMPARE(com2.Speed(), speed_t(B19200));
         VerifyPortShownOpen();
@@ -353,7 +339,7 @@ private slots:
         Choose(IDC_PORT, 2);
         QCOMPARE(m_prompts.Texts(),
             QStringList({ "Can't open port 3!\n/nonexistent/tavrel-com: No such file or directory" }));
-        QCOMPARE(link().m_nPort.load(), 3u);
+        QCOMPARE(session().Port(), 3u);
         QVERIFY(!app().m_Comm.IsOpen());
         VerifyPortShownClosed();
     }
@@ -363,7 +349,7 @@ private slots:
         SilentLine line;
         OpenWindow(line.Path());
         Choose(IDC_XTAL, 0);
-        QCOMPARE(link().m_nXtal.load(), 0);
+        QCOMPARE(session().Xtal(), 0);
         QCOMPARE(line.Speed(), speed_t(B115200));
         QVERIFY(app().m_Comm.IsOpen());
 
@@ -383,7 +369,7 @@ private slots:
         VerifyPortShownClosed();
         QVERIFY(!Enabled(IDC_CANCEL));
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
-        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QVERIFY(session().IsIdle());
 
         Button(IDC_OPEN_COM)->click();
         QVERIFY(app().m_Comm.IsOpen());
@@ -407,7 +393,7 @@ private slots:
         VerifyTransferRunning();
         Button(IDC_OPEN_COM)->click();
         QVERIFY(!app().m_Comm.IsOpen());
-        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QVERIFY(session().IsIdle());
         QVERIFY(!Enabled(IDC_CANCEL));
         QVERIFY(!Enabled(IDC_DUMP));
         QVERIFY(!Enabled(IDC_UPGRADE));
@@ -440,7 +426,7 @@ private slots:
         QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
         QCOMPARE(Button(IDC_DUMP)->text(), QStringLiteral("Read"));
         QVERIFY(Enabled(IDC_DUMP));
-        QCOMPARE(link().m_nDumpStep.load(), 0);
+        QVERIFY(session().CurrentStage() == Stage::ReadyToRead);
 
         QStringList percents;
         Button(IDC_DUMP)->click();
@@ -509,7 +495,7 @@ private slots:
         m_prompts.messages.clear();
         Button(IDC_UPGRADE)->click();
         QCOMPARE(m_prompts.Texts(), QStringList({ "Please open file first!" }));
-        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QVERIFY(session().IsIdle());
         m_prompts.messages.clear();
         const QString saved = m_dir->filePath(QStringLiteral("raw.bin"));
         m_prompts.saveNames.append(saved);
@@ -552,10 +538,10 @@ private slots:
         QVERIFY(!Enabled(IDC_CANCEL));
         VerifyPortShownClosed();
         QVERIFY(!app().m_Comm.IsOpen());
-        QCOMPARE(link().m_bTransferIdle.load(), 1);
-        // A dump cut short keeps no half image; an upgrade leaves the image alone.
-        QCOMPARE(app().m_bImageLoaded.load(), upgrade ? 1 : 0);
-        QCOMPARE(m_dialog->RecordList()->GetItemCount() > 0, upgrade);
+        QVERIFY(session().IsIdle());
+        // A dump cut short leaves the image alone, as an upgrade does.
+        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QVERIFY(m_dialog->RecordList()->GetItemCount() > 0);
         QVERIFY(KeptDumps().isEmpty());
         QVERIFY(WorkerResponds());
         QTest::qWait(100);
@@ -578,7 +564,7 @@ private slots:
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
         QCOMPARE(Progress()->maximum(), 100);
         VerifyTransferRunning();
-        QCOMPARE(link().m_bUpgradeMode.load(), 1);
+        QVERIFY(session().CurrentKind() == TransferSession::Kind::Upgrade);
         receiver.Reset();
 
         QVERIFY(WaitForStatus(QStringLiteral("Upgrading,Please wait!")));
@@ -602,9 +588,7 @@ private slots:
         QCOMPARE(m_prompts.Texts(), QStringList({ "Please open file first!" }));
         QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
         QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
-        QCOMPARE(link().m_bTransferIdle.load(), 1);
-        QCOMPARE(link().m_bUpgradeMode.load(), 0);
-        QCOMPARE(link().m_bReadRequested.load(), 0);
+        QVERIFY(session().IsIdle());
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
         QVERIFY(Enabled(IDC_DUMP));
         QVERIFY(!Enabled(IDC_CANCEL));
@@ -686,20 +670,11 @@ private slots:
         QCOMPARE(Progress()->value(), 0);
         QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
 
-        if (stage == QLatin1String("read")) {
-            // Part of the file's image is overwritten: nothing of it is shown, saved or upgraded any more.
-            QCOMPARE(app().m_bImageLoaded.load(), 0);
-            QCOMPARE(m_dialog->RecordList()->GetItemCount(), 0);
-            QCOMPARE(m_dialog->SatTree()->topLevelItemCount(), 0);
-            QCOMPARE(Label(IDC_SAT_COUNT), QString());
-            m_dialog->OnFileSave();
-            QCOMPARE(m_prompts.Texts(), QStringList({ "Please open file or dump first!" }));
-            Button(IDC_UPGRADE)->click();
-            QCOMPARE(m_prompts.Texts().back(), QStringLiteral("Please open file first!"));
-        } else {
-            QCOMPARE(app().m_bImageLoaded.load(), 1);
-            QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
-        }
+        // The dump went to a buffer of its own: the file's image is still shown, whole.
+        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
+        QCOMPARE(ReadBytes(path), std::vector<uint8_t>(app().Database().m_Image,
+                                      app().Database().m_Image + ReadBytes(path).size()));
     }
 
     void aCancelledReadLeavesTheImageAlone()
@@ -724,13 +699,13 @@ private slots:
         SilentLine line;
         OpenWindow(line.Path());
         Button(IDC_DUMP)->click();
-        Post(WM_TRANSFER_PROGRESS, 100, 40);
+        ShowProgress(100, 40);
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("40%"));
         Button(IDC_CANCEL)->click();
-        Post(WM_TRANSFER_PROGRESS, 100, 70);
+        ShowProgress(100, 70);
         QCOMPARE(Progress()->value(), 0);
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
-        QCOMPARE(link().m_nLastPercent.load(), 0);
+        QCOMPARE(m_dialog->m_nLastPercent, 0);
     }
 
     void percentageHasTwoDigits()
@@ -739,17 +714,17 @@ private slots:
         OpenWindow(line.Path());
         Button(IDC_DUMP)->click();
         Progress()->setRange(0, 1048576);
-        Post(WM_TRANSFER_PROGRESS, 1048576, 524288);
+        ShowProgress(1048576, 524288);
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("50%"));
         QCOMPARE(Progress()->value(), 524288);
         Progress()->setRange(0, 100);
-        Post(WM_TRANSFER_PROGRESS, 100, 5);
+        ShowProgress(100, 5);
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("05%"));
         QCOMPARE(Progress()->value(), 5);
-        Post(WM_TRANSFER_PROGRESS, 100, 100);
+        ShowProgress(100, 100);
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("100%"));
         // A total of 0 shows no percentage rather than dividing by it.
-        Post(WM_TRANSFER_PROGRESS, 0, 7);
+        ShowProgress(0, 7);
         QCOMPARE(Label(IDC_PERCENT), QStringLiteral("00%"));
     }
 
@@ -809,7 +784,7 @@ private slots:
         QFETCH(bool, closesWhenDone);
         const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
         QVERIFY(WriteBytes(path, MakeSampleImage()));
-        link().m_strTraceFile = m_dir->filePath(QStringLiteral("trace.log")).toStdString();
+        m_traceFile = m_dir->filePath(QStringLiteral("trace.log")).toStdString();
         SilentLine noReceiverYet;
         OpenWindow(noReceiverYet.Path());
         QVERIFY(!TriggerVerify());
@@ -893,7 +868,7 @@ private slots:
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
         QVERIFY(m_prompts.messages.isEmpty());
         QVERIFY(KeptDumps().isEmpty());
-        QVERIFY(link().m_pDumpTarget == nullptr);
+        QVERIFY(session().TakeDump().empty());
     }
 
     void portAndCrystalAreRememberedAndTheComboShowsEachDevice()
@@ -912,7 +887,7 @@ private slots:
         OpenWindow(com4.Path());
         QCOMPARE(Combo(IDC_PORT)->currentText(), QStringLiteral("COM2"));
         QCOMPARE(Combo(IDC_XTAL)->currentText(), QStringLiteral("8M"));
-        QCOMPARE(link().m_nPort.load(), 2u);
+        QCOMPARE(session().Port(), 2u);
         QCOMPARE(com2.Speed(), speed_t(B19200));
         VerifyPortShownOpen();
         QVERIFY(m_prompts.messages.isEmpty());
@@ -958,7 +933,7 @@ private slots:
         // The next run opens the same device.
         m_dialog.reset();
         Route(4, std::string());
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm);
         VerifyPortShownOpen();
     }
 
@@ -972,8 +947,7 @@ private slots:
         // The worker is inside the bulk read, which never ends by itself.
         Button(IDC_EXIT)->click();
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(link().m_nWorkThreadId.load(), 0);
-        QCOMPARE(link().m_bTransferIdle.load(), 1);
+        QVERIFY(m_dialog->Session() == nullptr);
         QVERIFY(!app().m_Comm.IsOpen());
     }
 };

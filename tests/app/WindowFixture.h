@@ -26,7 +26,7 @@ protected:
         SetPrompts(&m_prompts);
         m_dir = std::make_unique<QTemporaryDir>();
         app().m_Comm.Devices().Assign(4, NO_PORT);
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm, app().m_Link);
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm);
         // Start-up finds no receiver port; that message is not what these tests check.
         m_prompts.messages.clear();
     }

@@ -31,14 +31,7 @@ VirtualReceiverOptions UpgradeReceiver()
     return options;
 }
 
-void LoadImage(LinkHarness& link, const std::vector<uint8_t>& image)
-{
-    std::copy(image.begin(), image.end(), link.m_Database->m_Image);
-    link.m_Database->m_nFlashSize = uint32_t(image.size());
-    link.m_bImageLoaded = 1;
-}
-
-TEST(EndToEndTest, DumpBringsTheReceiversFlashIntoTheImage)
+TEST(EndToEndTest, DumpBringsTheReceiversFlashIntoABufferItHandsOver)
 {
     LinkHarness link;
     const std::vector<uint8_t> flash = PatternImage(IMAGE_SIZE, 1);
@@ -46,11 +39,12 @@ TEST(EndToEndTest, DumpBringsTheReceiversFlashIntoTheImage)
 
     ASSERT_TRUE(link.Dump());
 
-    EXPECT_TRUE(std::equal(flash.begin(), flash.end(), link.m_Database->m_Image));
-    EXPECT_EQ(link.m_bImageLoaded, 1);
-    EXPECT_EQ(link.m_Window.Progress().back(), intptr_t(IMAGE_SIZE));
-    EXPECT_EQ(link.m_Window.m_Actions,
-              (std::vector<std::string>{"enable dump", "caption Read", "status Read to read!"}));
+    EXPECT_EQ(link.m_Session->TakeDump(), flash);
+    EXPECT_TRUE(link.m_Session->TakeDump().empty());
+    EXPECT_EQ(link.Progress().back(), uint32_t(IMAGE_SIZE));
+    EXPECT_EQ(link.Log(), (std::vector<std::string>{"ready", "reading", "finished"}));
+    EXPECT_TRUE(link.m_Session->IsIdle());
+    EXPECT_FALSE(link.m_Comm.IsOpen());
     link.StopReceiver();
     EXPECT_EQ(link.m_Receiver->Faults(), std::vector<std::string>{});
     EXPECT_EQ(link.m_Receiver->CompletedSessions(), 1);
@@ -63,12 +57,10 @@ TEST(EndToEndTest, ReceiverThatClosesAfterItsOneSessionLosesNoByte)
         SCOPED_TRACE(run);
         const std::vector<uint8_t> flash = PatternImage(IMAGE_SIZE, uint8_t(run + 7));
         ASSERT_TRUE(link.StartReceiver(DumpReceiver(flash), true));
-        link.m_Window.m_Messages.clear();
 
         ASSERT_TRUE(link.Dump());
-        EXPECT_FALSE(link.m_Window.Received(WM_LINK_LOST));
-        EXPECT_TRUE(std::equal(flash.begin(), flash.end(), link.m_Database->m_Image));
-        link.Cancel();
+        EXPECT_EQ(link.Log(), (std::vector<std::string>{"ready", "reading", "finished"}));
+        EXPECT_EQ(link.m_Session->TakeDump(), flash);
         link.StopReceiver();
         EXPECT_EQ(link.m_Receiver->Faults(), std::vector<std::string>{});
     }
@@ -77,7 +69,7 @@ TEST(EndToEndTest, ReceiverThatClosesAfterItsOneSessionLosesNoByte)
 TEST(EndToEndTest, ReceiverPlaysRepeatedSessions)
 {
     LinkHarness link;
-    link.m_Link.m_nXtal = 2;
+    link.ChooseXtal(2);
     const std::vector<uint8_t> flash = PatternImage(IMAGE_SIZE, 2);
     VirtualReceiverOptions options = DumpReceiver(flash);
     options.sessions = 2;
@@ -85,12 +77,10 @@ TEST(EndToEndTest, ReceiverPlaysRepeatedSessions)
     ASSERT_TRUE(link.StartReceiver(options));
 
     ASSERT_TRUE(link.Dump());
-    link.Cancel();
-    std::fill(link.m_Database->m_Image, link.m_Database->m_Image + IMAGE_SIZE, 0);
-    link.m_Window.m_Messages.clear();
+    link.m_Session->TakeDump();
     ASSERT_TRUE(link.Dump());
 
-    EXPECT_TRUE(std::equal(flash.begin(), flash.end(), link.m_Database->m_Image));
+    EXPECT_EQ(link.m_Session->TakeDump(), flash);
     link.StopReceiver();
     EXPECT_EQ(link.m_Receiver->Faults(), std::vector<std::string>{});
     EXPECT_EQ(link.m_Receiver->CompletedSessions(), 2);
@@ -99,56 +89,54 @@ TEST(EndToEndTest, ReceiverPlaysRepeatedSessions)
 TEST(EndToEndTest, UpgradeWritesTheImageIntoTheReceiver)
 {
     LinkHarness link;
-    link.m_Link.m_nXtal = 1;
+    link.ChooseXtal(1);
     const std::vector<uint8_t> image = PatternImage(IMAGE_SIZE, 3);
-    LoadImage(link, image);
     VirtualReceiverOptions options = UpgradeReceiver();
     options.xtal = 1;
     ASSERT_TRUE(link.StartReceiver(options));
 
-    ASSERT_TRUE(link.StartTransfer(true));
-    ASSERT_TRUE(LinkHarness::WaitFor([&] { return link.m_Window.Received(WM_UPGRADE_DONE); }, 30000));
+    ASSERT_TRUE(link.m_Session->StartUpgrade(image));
+    ASSERT_TRUE(LinkHarness::WaitFor([&] { return link.Ended(); }, 30000));
 
     link.StopReceiver();
     EXPECT_EQ(link.m_Receiver->Faults(), std::vector<std::string>{});
     EXPECT_TRUE(link.m_Receiver->ReceivedImage() == image);
     // The program's own steps: 0 and 1 around the loader, 2 and 3 around the
     // second stage, then one for each 2048-byte block and one for the rest.
-    const std::vector<intptr_t> progress = link.m_Window.Progress();
+    const std::vector<uint32_t> progress = link.Progress();
     const size_t own = 4 + IMAGE_SIZE / FlashTransfer::BLOCK_SIZE + 1;
     ASSERT_GT(progress.size(), own);
-    EXPECT_EQ(std::vector<intptr_t>(progress.begin(), progress.begin() + 4), (std::vector<intptr_t>{0, 1, 2, 3}));
-    EXPECT_EQ(progress[own - 1], 60);
+    EXPECT_EQ(std::vector<uint32_t>(progress.begin(), progress.begin() + 4), (std::vector<uint32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(progress[own - 1], 60u);
     // Then the receiver's codes, those that arrived alone, and 60 at 'D'.
-    const std::vector<intptr_t> codes(progress.begin() + long(own), progress.end() - 1);
-    for (const intptr_t percent : codes)
+    const std::vector<uint32_t> codes(progress.begin() + long(own), progress.end() - 1);
+    for (const uint32_t percent : codes)
         EXPECT_TRUE(percent >= 62 && percent <= 100) << percent;
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end() - 1));
     EXPECT_TRUE(std::adjacent_find(codes.begin(), codes.end()) == codes.end());
-    EXPECT_EQ(progress.back(), 60);
-    EXPECT_EQ(link.m_Window.m_Actions, std::vector<std::string>{"status Upgrading,Please wait!"});
+    EXPECT_EQ(progress.back(), 60u);
+    EXPECT_EQ(link.Log(), (std::vector<std::string>{"upgrading", "finished"}));
+    EXPECT_TRUE(link.m_Session->TakeDump().empty());
 }
 
 TEST(EndToEndTest, ReceiverReportsFramesThatDifferFromTheProtocol)
 {
     {
         LinkHarness link;
-        link.m_Link.m_nXtal = 4;
         VirtualReceiverOptions options = DumpReceiver(PatternImage(IMAGE_SIZE, 4));
         options.xtal = 2;
         ASSERT_TRUE(link.StartReceiver(options));
-        ASSERT_TRUE(link.StartTransfer(false));
+        ASSERT_TRUE(link.m_Session->StartDump());
         ASSERT_TRUE(LinkHarness::WaitFor([&] { return !link.m_Receiver->Faults().empty(); }, 10000));
         EXPECT_EQ(link.m_Receiver->Faults()[0], "wrong crystal reply: byte 0 is 0x47, expected 0x45");
     }
     {
         LinkHarness link;
-        link.m_Link.m_nXtal = 3;
-        LoadImage(link, PatternImage(IMAGE_SIZE, 5));
+        link.ChooseXtal(3);
         VirtualReceiverOptions options = UpgradeReceiver();
         options.xtal = 2;
         ASSERT_TRUE(link.StartReceiver(options));
-        ASSERT_TRUE(link.StartTransfer(true));
+        ASSERT_TRUE(link.m_Session->StartUpgrade(PatternImage(IMAGE_SIZE, 5)));
         ASSERT_TRUE(LinkHarness::WaitFor([&] { return !link.m_Receiver->Faults().empty(); }, 10000));
         EXPECT_EQ(link.m_Receiver->Faults()[0].rfind("wrong upgrade loader: byte ", 0), 0u);
     }
@@ -161,11 +149,13 @@ TEST(EndToEndTest, StalledDumpCanBeCancelled)
     options.stallAfter = 5000;
     ASSERT_TRUE(link.StartReceiver(options));
     ASSERT_FALSE(link.Dump(3000));
-    EXPECT_EQ(link.m_Link.m_nDumpReceived, 4999u);
+    EXPECT_EQ(link.m_Session->DumpReceived(), 4999u);
 
-    link.Cancel();
-    EXPECT_TRUE(link.WorkerResponds());
-    EXPECT_FALSE(link.m_Window.Received(WM_DUMP_DONE));
+    link.m_Session->Cancel();
+    EXPECT_TRUE(link.m_Session->IsIdle());
+    EXPECT_FALSE(link.m_Comm.IsOpen());
+    EXPECT_FALSE(link.Ended());
+    EXPECT_TRUE(link.m_Session->TakeDump().empty());
 }
 
 TEST(EndToEndTest, HangUpInTheMiddleOfADumpCanBeCancelled)
@@ -176,12 +166,17 @@ TEST(EndToEndTest, HangUpInTheMiddleOfADumpCanBeCancelled)
     ASSERT_TRUE(link.StartReceiver(options));
     ASSERT_FALSE(link.Dump(3000));
     // What was still on its way when the line dropped may be lost with it.
-    EXPECT_GT(link.m_Link.m_nDumpReceived, 0u);
-    EXPECT_LE(link.m_Link.m_nDumpReceived, 299999u);
+    EXPECT_GT(link.m_Session->DumpReceived(), 0u);
+    EXPECT_LE(link.m_Session->DumpReceived(), 299999u);
 
-    link.Cancel();
-    EXPECT_TRUE(link.WorkerResponds());
-    EXPECT_FALSE(link.m_Window.Received(WM_DUMP_DONE));
+    // The session ends the transfer itself and lets the port go.
+    EXPECT_TRUE(link.Heard("lost"));
+    EXPECT_FALSE(link.Heard("finished"));
+    EXPECT_EQ(link.m_Session->Wait(), TransferSession::Result::LinkLost);
+    EXPECT_EQ(link.m_Session->Error(), EIO);
+    EXPECT_FALSE(link.m_Session->IsConnected());
+    EXPECT_FALSE(link.m_Comm.IsOpen());
+    EXPECT_TRUE(link.m_Session->TakeDump().empty());
 }
 
 TEST(EndToEndTest, StrayByteWithACommandLeavesTheDumpWaiting)
@@ -191,53 +186,49 @@ TEST(EndToEndTest, StrayByteWithACommandLeavesTheDumpWaiting)
     options.strayCommand = 'T';
     options.answerTimeoutMs = 500;
     ASSERT_TRUE(link.StartReceiver(options));
-    ASSERT_TRUE(link.StartTransfer(false));
+    ASSERT_TRUE(link.m_Session->StartDump());
     ASSERT_TRUE(LinkHarness::WaitFor([&] { return !link.m_Receiver->Faults().empty(); }, 10000));
     EXPECT_EQ(link.m_Receiver->Faults()[0], "no complete crystal reply: 0 of 1 bytes");
 
-    link.Cancel();
-    EXPECT_TRUE(link.WorkerResponds());
+    link.m_Session->Cancel();
+    EXPECT_TRUE(link.m_Session->IsIdle());
+    EXPECT_FALSE(link.m_Comm.IsOpen());
 }
 
 TEST(EndToEndTest, StalledUpgradeCanBeCancelledWhileBlocksGoOut)
 {
     LinkHarness link;
-    LoadImage(link, PatternImage(IMAGE_SIZE, 9));
     VirtualReceiverOptions options = UpgradeReceiver();
     options.stallAfter = 100000;
     ASSERT_TRUE(link.StartReceiver(options));
-    ASSERT_TRUE(link.StartTransfer(true));
+    ASSERT_TRUE(link.m_Session->StartUpgrade(PatternImage(IMAGE_SIZE, 9)));
     // Progress 8 is about 100000 bytes into the image.
     ASSERT_TRUE(LinkHarness::WaitFor([&] {
-        const auto progress = link.m_Window.Progress();
+        const auto progress = link.Progress();
         return !progress.empty() && progress.back() >= 8;
     }, 10000));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
-    link.Cancel();
-    EXPECT_TRUE(link.WorkerResponds());
-    EXPECT_FALSE(link.m_Window.Received(WM_UPGRADE_DONE));
+    link.m_Session->Cancel();
+    EXPECT_TRUE(link.m_Session->IsIdle());
+    EXPECT_FALSE(link.m_Comm.IsOpen());
+    const size_t heard = link.Progress().size();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(link.Progress().size(), heard);
+    EXPECT_FALSE(link.Ended());
 }
 
-TEST(EndToEndTest, StoppingTheWorkerDoesNotWaitForABusyWindow)
+TEST(EndToEndTest, EndingTheSessionEndsItsTransferAtOnce)
 {
     LinkHarness link;
     ASSERT_TRUE(link.StartReceiver(DumpReceiver(PatternImage(IMAGE_SIZE, 10))));
-    ASSERT_TRUE(link.StartTransfer(false));
-    // The user-interface thread runs no events: the worker's window calls for 'P' wait for it.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (link.m_Link.m_nDumpStep != 0 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    ASSERT_EQ(link.m_Link.m_nDumpStep, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(link.m_Session->StartDump());
+    ASSERT_TRUE(LinkHarness::WaitFor([&] { return link.Heard("ready"); }, 10000));
 
-    QElapsedTimer timer;
-    timer.start();
-    link.m_Worker->Stop();
-    EXPECT_LT(timer.elapsed(), 1000);
-    EXPECT_EQ(link.m_Link.m_nWorkThreadId, 0);
+    const auto start = std::chrono::steady_clock::now();
+    link.m_Session.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_FALSE(link.m_Comm.IsOpen());
-    EXPECT_TRUE(link.m_Window.m_Actions.empty());
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TransferPort.h"
-#include "TransferSink.h"
+#include "TransferEvents.h"
 
 #include <cstdint>
 #include <deque>
@@ -83,37 +83,27 @@ public:
     std::function<void()> m_OnWait;
 };
 
-struct Posted {
-    unsigned message;
-    uintptr_t wParam;
-    intptr_t lParam;
-    bool operator==(const Posted&) const = default;
-};
-
-// Records window messages and window actions in order.
-class RecordingSink : public TransferSink {
+// Records the protocol's events in order: "progress 999 of 1048576", "ready",
+// "upgrade started", "rate change failed", "dump done", "upgrade done".
+class RecordingEvents : public TransferEvents {
 public:
-    void PostToWindow(unsigned message, uintptr_t wParam, intptr_t lParam) override
+    void OnProgress(uint32_t total, uint32_t done) override
     {
-        m_Posts.push_back({message, wParam, lParam});
+        m_Log.push_back("progress " + std::to_string(done) + " of " + std::to_string(total));
+        m_Progress.push_back(done);
     }
-    void EnableDumpButton(bool enable) override { m_Actions.push_back(enable ? "enable dump" : "disable dump"); }
-    void SetDumpCaption(const std::string& caption) override { m_Actions.push_back("caption " + caption); }
-    void SetStatusText(const std::string& text) override { m_Actions.push_back("status " + text); }
-    void ShowMessage(const std::string& text, const std::string& caption) override
+    void OnReceiverReady() override { m_Log.push_back("ready"); }
+    void OnUpgradeStarted() override { m_Log.push_back("upgrade started"); }
+    void OnRateChangeFailed() override { m_Log.push_back("rate change failed"); }
+    void OnDumpDone() override { m_Log.push_back("dump done"); }
+    void OnUpgradeDone() override { m_Log.push_back("upgrade done"); }
+
+    void Clear()
     {
-        m_Actions.push_back("message " + text + " / " + caption);
+        m_Log.clear();
+        m_Progress.clear();
     }
 
-    std::vector<intptr_t> Progress() const
-    {
-        std::vector<intptr_t> done;
-        for (const Posted& p : m_Posts)
-            if (p.message == 1179)
-                done.push_back(p.lParam);
-        return done;
-    }
-
-    std::vector<Posted> m_Posts;
-    std::vector<std::string> m_Actions;
+    std::vector<std::string> m_Log;
+    std::vector<uint32_t> m_Progress;
 };

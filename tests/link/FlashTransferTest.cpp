@@ -2,14 +2,10 @@
 #include "FlashTransfer.h"
 
 #include "ChannelDatabase.h"
-#include "LinkMessages.h"
 #include "LoaderBlocks.h"
-#include "TransferRunner.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <memory>
 #include <numeric>
 
@@ -26,7 +22,11 @@ Bytes FirstStageFrame(std::span<const uint8_t> loader)
 
 class FlashTransferTest : public ::testing::Test {
 protected:
-    void SetUp() override { link.m_bTransferIdle = 0; }
+    void SetUp() override
+    {
+        link.m_bTransferIdle = 0;
+        transfer.SetDumpTarget(flash);
+    }
 
     void Receive(uint8_t byte)
     {
@@ -37,20 +37,20 @@ protected:
     void StartUpgrade(uint32_t flashSize)
     {
         link.m_bUpgradeMode = 1;
-        imageLoaded = 1;
-        database->m_nFlashSize = flashSize;
-        for (size_t i = 0; i < IMAGE_SIZE; ++i)
-            database->m_Image[i] = uint8_t(i * 31 + (i >> 11));
+        image.resize(flashSize);
+        for (size_t i = 0; i < image.size(); ++i)
+            image[i] = uint8_t(i * 31 + (i >> 11));
+        transfer.SetUpgradeImage(image);
     }
 
     FakePort port;
     LinkState link;
-    std::unique_ptr<ChannelDatabase> database = std::make_unique<ChannelDatabase>();
-    std::atomic<int> imageLoaded{0};
-    RecordingSink sink;
+    Bytes flash = Bytes(IMAGE_SIZE, 0);
+    Bytes image;
+    RecordingEvents events;
     std::vector<int> pauses;
     std::function<void(int)> onPause;
-    FlashTransfer transfer{port, link, *database, imageLoaded, sink, [this](int ms) {
+    FlashTransfer transfer{port, link, events, [this](int ms) {
                                pauses.push_back(ms);
                                if (onPause)
                                    onPause(ms);
@@ -92,47 +92,42 @@ TEST_F(FlashTransferTest, RateChangeDrainsTheLineBeforeReopeningAtTheTransferRat
     link.m_nPort = 7;
     Receive('O');
     EXPECT_EQ(port.m_Calls, (std::vector<std::string>{"drain", "close", "open 7 115200,N,8,1"}));
-    EXPECT_TRUE(sink.m_Actions.empty());
+    EXPECT_TRUE(events.m_Log.empty());
 }
 
 TEST_F(FlashTransferTest, FailedRateChangeInADumpIsReportedAndTheDumpGoesOn)
 {
     port.m_bOpenSucceeds = false;
     Receive('O');
-    EXPECT_EQ(sink.m_Actions, std::vector<std::string>{"message Can't open the port! / Error"});
+    EXPECT_EQ(events.m_Log, std::vector<std::string>{"rate change failed"});
     Receive('T');
     EXPECT_EQ(port.Written().size(), 1u);
 }
 
-TEST_F(FlashTransferTest, ReceiverReadyTurnsTheDumpButtonIntoRead)
+TEST_F(FlashTransferTest, ReceiverReadyIsReported)
 {
     Receive('P');
     EXPECT_EQ(link.m_nDumpStep, 0);
-    EXPECT_EQ(sink.m_Actions,
-              (std::vector<std::string>{"enable dump", "caption Read", "status Read to read!"}));
+    EXPECT_EQ(events.m_Log, std::vector<std::string>{"ready"});
 }
 
-TEST_F(FlashTransferTest, StartOfTheReadSendsTheReadCommandOnlyWhenAskedTo)
+TEST_F(FlashTransferTest, StartOfTheReadSendsTheReadCommand)
 {
-    transfer.StartRead(0, 1048576);
-    EXPECT_TRUE(port.m_Writes.empty());
-    EXPECT_EQ(link.m_bReadRequested, 0);
+    transfer.StartRead(1048576);
     EXPECT_EQ(Bytes(link.m_TransferBuf, link.m_TransferBuf + 8), (Bytes{0xC0, 0, 0, 0, 0xA0, 0x10, 0, 0}));
-
-    transfer.StartRead(START_READ_SEND, 1048576);
     EXPECT_EQ(port.Written(), (Bytes{0xC0, 0, 0, 0, 0xA0, 0x10, 0, 0}));
     EXPECT_EQ(link.m_bReadRequested, 1);
 }
 
 TEST_F(FlashTransferTest, ReadCommandCarriesTheHighBitsOfTheCount)
 {
-    transfer.StartRead(START_READ_SEND, 0x0312A5C7);
+    transfer.StartRead(0x0312A5C7);
     EXPECT_EQ(port.Written(), (Bytes{0xC0, 0, 0, 0, 0xA3, 0x12, 0xA5, 0xC7}));
 }
 
 TEST_F(FlashTransferTest, AcceptedReadIsAnsweredAfterASecond)
 {
-    transfer.StartRead(START_READ_SEND, 1048576);
+    transfer.StartRead(1048576);
     port.m_Writes.clear();
     Receive('Q');
     EXPECT_EQ(link.m_bReadAccepted, 1);
@@ -142,51 +137,48 @@ TEST_F(FlashTransferTest, AcceptedReadIsAnsweredAfterASecond)
 
 TEST_F(FlashTransferTest, BulkReadStoresTheImageBetweenTheFirstAndLastStreamBytes)
 {
-    transfer.StartRead(START_READ_SEND, 1048576);
+    transfer.StartRead(1048576);
     Receive('Q');
     Bytes stream(1048578);
     for (size_t i = 0; i < stream.size(); ++i)
         stream[i] = uint8_t(i * 7 + 3);
     for (size_t at = 0; at < stream.size(); at += 4000)
         port.Arrive(Bytes(stream.begin() + long(at), stream.begin() + long(std::min(at + 4000, stream.size()))));
-    sink.m_Posts.clear();
+    events.Clear();
     port.m_MaxCounts.clear();
 
     transfer.OnReceive(link.m_nPort);
 
-    EXPECT_TRUE(std::equal(database->m_Image, database->m_Image + IMAGE_SIZE, stream.begin() + 1));
+    EXPECT_TRUE(std::equal(flash.begin(), flash.end(), stream.begin() + 1));
     EXPECT_EQ(link.m_nDumpReceived, 1048576u);
     EXPECT_EQ(link.m_bReadRequested, 0);
     EXPECT_EQ(link.m_bReadAccepted, 0);
-    EXPECT_EQ(imageLoaded, 1);
     for (int maxCount : port.m_MaxCounts)
         EXPECT_LE(maxCount, 1000);
-    ASSERT_GE(sink.m_Posts.size(), 2u);
-    EXPECT_EQ(sink.m_Posts[0], (Posted{WM_TRANSFER_PROGRESS, 1048576, 999}));
-    EXPECT_EQ(sink.m_Posts[sink.m_Posts.size() - 2], (Posted{WM_TRANSFER_PROGRESS, 1048576, 1048576}));
-    EXPECT_EQ(sink.m_Posts.back(), (Posted{WM_DUMP_DONE, 0, 0}));
+    ASSERT_GE(events.m_Log.size(), 2u);
+    EXPECT_EQ(events.m_Log[0], "progress 999 of 1048576");
+    EXPECT_EQ(events.m_Log[events.m_Log.size() - 2], "progress 1048576 of 1048576");
+    EXPECT_EQ(events.m_Log.back(), "dump done");
 }
 
-TEST_F(FlashTransferTest, DumpIntoABufferOfItsOwnLeavesTheImageAlone)
+TEST_F(FlashTransferTest, DumpStoresNoMoreThanItsTargetHolds)
 {
-    Bytes flash(IMAGE_SIZE, 0);
-    link.m_pDumpTarget = flash.data();
-    transfer.StartRead(START_READ_SEND, 1048576);
+    Bytes small(100, 0);
+    transfer.SetDumpTarget(small);
+    transfer.StartRead(1048576);
     Receive('Q');
-    Bytes stream(1048578, 0x3C);
-    port.Arrive(stream);
+    port.Arrive(Bytes(1048578, 0x3C));
 
     transfer.OnReceive(link.m_nPort);
 
-    EXPECT_EQ(flash, Bytes(IMAGE_SIZE, 0x3C));
-    EXPECT_TRUE(std::all_of(database->m_Image, database->m_Image + IMAGE_SIZE, [](uint8_t b) { return b == 0; }));
-    EXPECT_EQ(imageLoaded, 0);
-    EXPECT_EQ(sink.m_Posts.back(), (Posted{WM_DUMP_DONE, 0, 0}));
+    EXPECT_EQ(small, Bytes(100, 0x3C));
+    EXPECT_EQ(link.m_nDumpReceived, 100u);
+    EXPECT_EQ(events.m_Log.back(), "dump done");
 }
 
 TEST_F(FlashTransferTest, BulkReadWaitsForInputAndStopsWhenCancelled)
 {
-    transfer.StartRead(START_READ_SEND, 1048576);
+    transfer.StartRead(1048576);
     Receive('Q');
     port.Arrive(Bytes(500, 0x11));
     int waits = 0;
@@ -200,12 +192,11 @@ TEST_F(FlashTransferTest, BulkReadWaitsForInputAndStopsWhenCancelled)
     EXPECT_EQ(waits, 3);
     EXPECT_EQ(port.m_Calls.back(), "wait 10");
     EXPECT_EQ(link.m_nDumpReceived, 499u);
-    EXPECT_EQ(imageLoaded, 0);
     // A cancelled read leaves its flags for the main window's cancel to clear.
     EXPECT_EQ(link.m_bReadRequested, 1);
     EXPECT_EQ(link.m_bReadAccepted, 1);
-    for (const Posted& post : sink.m_Posts)
-        EXPECT_NE(post.message, WM_DUMP_DONE);
+    for (const std::string& event : events.m_Log)
+        EXPECT_NE(event, "dump done");
 }
 
 TEST_F(FlashTransferTest, TwoCommandBytesReadTogetherAreLost)
@@ -216,7 +207,7 @@ TEST_F(FlashTransferTest, TwoCommandBytesReadTogetherAreLost)
     port.Arrive({'Z', 'S'});
     transfer.OnReceive(link.m_nPort);
     EXPECT_TRUE(port.m_Writes.empty());
-    EXPECT_TRUE(sink.m_Posts.empty());
+    EXPECT_TRUE(events.m_Log.empty());
     EXPECT_EQ(port.m_nReads, 2);
 }
 
@@ -244,8 +235,7 @@ TEST_F(FlashTransferTest, OtherBytesDoNothingInADump)
     for (uint8_t byte : {uint8_t('S'), uint8_t('A'), uint8_t('Z'), uint8_t(1), uint8_t(0xFF)})
         Receive(byte);
     EXPECT_TRUE(port.m_Writes.empty());
-    EXPECT_TRUE(sink.m_Posts.empty());
-    EXPECT_TRUE(sink.m_Actions.empty());
+    EXPECT_TRUE(events.m_Log.empty());
 }
 
 TEST_F(FlashTransferTest, UpgradeResetSendsTheCrystalsLoaderAndMovesToTheTransferRate)
@@ -253,13 +243,13 @@ TEST_F(FlashTransferTest, UpgradeResetSendsTheCrystalsLoaderAndMovesToTheTransfe
     StartUpgrade(1048576);
     link.m_nXtal = 2;
     Receive('V');
-    EXPECT_EQ(sink.m_Actions, std::vector<std::string>{"status Upgrading,Please wait!"});
+    EXPECT_EQ(events.m_Log.front(), "upgrade started");
     ASSERT_EQ(port.m_Writes.size(), 2u);
     EXPECT_EQ(port.m_Writes[0], Bytes{0x18});
     EXPECT_EQ(port.m_Writes[1], FirstStageFrame(UpgradeLoader(2)));
     EXPECT_EQ(pauses, std::vector<int>{650});
     EXPECT_EQ(port.m_Calls, (std::vector<std::string>{"write 1", "write 2048", "drain", "close", "open 4 115200,N,8,1"}));
-    EXPECT_EQ(sink.Progress(), (std::vector<intptr_t>{0, 1}));
+    EXPECT_EQ(events.m_Progress, (std::vector<uint32_t>{0, 1}));
 }
 
 TEST_F(FlashTransferTest, UnknownCrystalTakesTheFirstUpgradeLoader)
@@ -269,7 +259,7 @@ TEST_F(FlashTransferTest, UnknownCrystalTakesTheFirstUpgradeLoader)
     port.m_bOpenSucceeds = false;
     Receive('V');
     EXPECT_EQ(port.m_Writes[1], FirstStageFrame(UpgradeLoader(0)));
-    EXPECT_EQ(sink.m_Actions.back(), "message Can't open port! / Error");
+    EXPECT_EQ(events.m_Log[events.m_Log.size() - 2], "rate change failed");
 }
 
 TEST_F(FlashTransferTest, StageTwoGoesOutInThreePacedParts)
@@ -284,7 +274,7 @@ TEST_F(FlashTransferTest, StageTwoGoesOutInThreePacedParts)
     EXPECT_EQ(port.Written(), stage);
     EXPECT_EQ(stage[3], 0x54); // its own length, 3412, big-endian
     EXPECT_EQ(pauses, (std::vector<int>{30, 300, 300}));
-    EXPECT_EQ(sink.Progress(), (std::vector<intptr_t>{2, 3}));
+    EXPECT_EQ(events.m_Progress, (std::vector<uint32_t>{2, 3}));
 }
 
 TEST_F(FlashTransferTest, UpgradeHeaderCarriesTheFlashSizeLittleEndian)
@@ -310,26 +300,23 @@ TEST_F(FlashTransferTest, HalfMegabyteImageGoesOutIn256BlocksReachingSixty)
         ASSERT_EQ(port.m_Writes[i].size(), 2048u);
     EXPECT_TRUE(port.m_Writes[256].empty());
     const Bytes sent = port.Written();
-    EXPECT_TRUE(std::equal(sent.begin(), sent.end(), database->m_Image));
-    EXPECT_EQ(sent.size(), 524288u);
+    EXPECT_EQ(sent, image);
     EXPECT_EQ(pauses, std::vector<int>(257, 300));
-    const std::vector<intptr_t> progress = sink.Progress();
+    const std::vector<uint32_t> progress = events.m_Progress;
     ASSERT_EQ(progress.size(), 257u);
     EXPECT_EQ(progress.front(), 3);
     EXPECT_EQ(progress[255], 60);
     EXPECT_EQ(progress.back(), 60);
 }
 
-TEST_F(FlashTransferTest, BlockSenderWithoutAFlashSizeSendsNothing)
+TEST_F(FlashTransferTest, UpgradeOfAnEmptyImageLeavesTheBytesQueued)
 {
     StartUpgrade(0);
-    Receive('A');
-    Receive('S');
-    Receive('L');
-    // Only the header of 'S' went out.
-    ASSERT_EQ(port.m_Writes.size(), 1u);
-    EXPECT_EQ(port.m_Writes[0].size(), 52u);
-    EXPECT_EQ(sink.Progress(), (std::vector<intptr_t>{60, 60}));
+    for (uint8_t command : {uint8_t('A'), uint8_t('S'), uint8_t('L')})
+        port.ArriveByte(command);
+    transfer.OnReceive(link.m_nPort);
+    EXPECT_EQ(port.m_nReads, 0);
+    EXPECT_TRUE(port.m_Writes.empty());
 }
 
 TEST_F(FlashTransferTest, EmptySectionsOnlyReportAndPause)
@@ -342,7 +329,7 @@ TEST_F(FlashTransferTest, EmptySectionsOnlyReportAndPause)
         Receive(section);
     EXPECT_EQ(port.Written().size(), 0u);
     EXPECT_EQ(pauses, std::vector<int>(5, 300));
-    EXPECT_EQ(sink.Progress(), std::vector<intptr_t>(5, 3));
+    EXPECT_EQ(events.m_Progress, std::vector<uint32_t>(5, 3));
 }
 
 TEST_F(FlashTransferTest, CancelStopsTheBlockSenderBeforeItsNextBlock)
@@ -350,7 +337,7 @@ TEST_F(FlashTransferTest, CancelStopsTheBlockSenderBeforeItsNextBlock)
     StartUpgrade(1048576);
     Receive('S');
     port.m_Writes.clear();
-    sink.m_Posts.clear();
+    events.Clear();
     int blockPauses = 0;
     onPause = [&](int) {
         if (++blockPauses == 3)
@@ -359,7 +346,7 @@ TEST_F(FlashTransferTest, CancelStopsTheBlockSenderBeforeItsNextBlock)
     port.ArriveByte('A');
     transfer.OnReceive(link.m_nPort);
     EXPECT_EQ(port.m_Writes.size(), 3u);
-    EXPECT_EQ(sink.m_Posts.size(), 3u);
+    EXPECT_EQ(events.m_Log.size(), 3u);
 }
 
 TEST_F(FlashTransferTest, ReceiverProgressCodesMapFromSixtyTwoToAHundred)
@@ -367,8 +354,8 @@ TEST_F(FlashTransferTest, ReceiverProgressCodesMapFromSixtyTwoToAHundred)
     StartUpgrade(1048576);
     for (uint8_t code = 1; code <= 16; ++code)
         Receive(code);
-    EXPECT_EQ(sink.Progress(),
-              (std::vector<intptr_t>{62, 65, 67, 70, 72, 75, 77, 80, 82, 85, 87, 90, 92, 95, 97, 100}));
+    EXPECT_EQ(events.m_Progress,
+              (std::vector<uint32_t>{62, 65, 67, 70, 72, 75, 77, 80, 82, 85, 87, 90, 92, 95, 97, 100}));
     EXPECT_TRUE(port.m_Writes.empty());
 }
 
@@ -377,46 +364,7 @@ TEST_F(FlashTransferTest, DoneReopensThePortAndReportsTheEnd)
     StartUpgrade(1048576);
     Receive('D');
     EXPECT_EQ(port.m_Calls, (std::vector<std::string>{"drain", "close", "open 4 115200,N,8,1"}));
-    EXPECT_EQ(sink.m_Posts,
-              (std::vector<Posted>{{WM_TRANSFER_PROGRESS, 100, 60}, {WM_UPGRADE_DONE, 100, 0}}));
-}
-
-TEST_F(FlashTransferTest, ClosePortClosesAnOpenPortOnly)
-{
-    transfer.ClosePort();
-    transfer.ClosePort();
-    EXPECT_EQ(port.m_Calls, std::vector<std::string>{"close"});
-}
-
-// The line goes away the moment the receiver's last byte has been read, as
-// an adapter pulled right after a dump does.
-class PortGoneWhenDrained : public FakePort {
-public:
-    int LostError() const override { return m_Arrivals.empty() ? EIO : 0; }
-};
-
-class SilentListener : public TransferRunner::Listener {
-public:
-    void OnStage(TransferRunner::Stage) override {}
-    void OnProgress(uint32_t, uint32_t) override {}
-};
-
-TEST(TransferRunnerTest, ALineLostRightAfterTheLastByteLosesNothing)
-{
-    PortGoneWhenDrained port;
-    for (const uint8_t command : {'V', 'T', 'O', 'P', 'Q'})
-        port.ArriveByte(command);
-    Bytes stream(IMAGE_SIZE + 2);
-    for (size_t i = 0; i < stream.size(); ++i)
-        stream[i] = uint8_t(i * 7 + (i >> 9));
-    port.Arrive(stream);
-    SilentListener listener;
-    TransferRunner runner(port, listener);
-    runner.SetPauseScale(0);
-    const auto flash = std::make_unique<ChannelDatabase>();
-
-    EXPECT_EQ(runner.Dump(1, 4, *flash), TransferRunner::Result::Done);
-    EXPECT_TRUE(std::equal(stream.begin() + 1, stream.end() - 1, flash->m_Image));
+    EXPECT_EQ(events.m_Log, (std::vector<std::string>{"progress 60 of 100", "upgrade done"}));
 }
 
 } // namespace

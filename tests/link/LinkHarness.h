@@ -1,91 +1,102 @@
 #pragma once
 
-#include "CUIThread.h"
 #include "ChannelDatabase.h"
-#include "LinkEvent.h"
-#include "LinkMessages.h"
-#include "LinkWindow.h"
 #include "PseudoTerminal.h"
+#include "TransferSession.h"
 #include "VirtualReceiver.h"
+#include "cnComm.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
-
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
-// Stands in for the main window: records the worker's messages and actions.
-class WindowRecorder : public QObject, public LinkWindow {
+// What a transfer session tells its user, in order: "ready", "reading",
+// "upgrading", "rate change failed", "finished", "failed", "lost" and
+// "lost while idle", and the progress apart.
+class SessionRecorder : public TransferSession::Listener {
 public:
-    struct Message {
-        unsigned message;
-        uintptr_t wParam;
-        intptr_t lParam;
-    };
-
-    bool event(QEvent* event) override
+    static bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
     {
-        ThreadHandOff::Receive(event);
-        if (auto* message = dynamic_cast<LinkEvent*>(event)) {
-            m_Messages.push_back({message->Message(), message->WParam(), message->LParam()});
-            return true;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        return QObject::event(event);
+        return true;
     }
 
-    void EnableDumpButton(bool enable) override { m_Actions.push_back(enable ? "enable dump" : "disable dump"); }
-    void SetDumpCaption(const std::string& caption) override { m_Actions.push_back("caption " + caption); }
-    void SetStatusText(const std::string& text) override { m_Actions.push_back("status " + text); }
-    void ShowMessage(const std::string& text, const std::string& caption) override
+    bool Heard(const std::string& event) const
     {
-        m_Actions.push_back("message " + text + " / " + caption);
+        std::lock_guard lock(m_Lock);
+        return std::find(m_Log.begin(), m_Log.end(), event) != m_Log.end();
     }
-
-    bool Received(unsigned message) const
+    bool Ended() const { return Heard("finished") || Heard("failed") || Heard("lost"); }
+    std::vector<std::string> Log() const
     {
-        for (const Message& m : m_Messages)
-            if (m.message == message)
-                return true;
-        return false;
+        std::lock_guard lock(m_Lock);
+        return m_Log;
     }
-
-    std::vector<intptr_t> Progress() const
+    std::vector<uint32_t> Progress() const
     {
-        std::vector<intptr_t> done;
-        for (const Message& m : m_Messages)
-            if (m.message == WM_TRANSFER_PROGRESS)
-                done.push_back(m.lParam);
-        return done;
+        std::lock_guard lock(m_Lock);
+        return m_Progress;
+    }
+    void Forget()
+    {
+        std::lock_guard lock(m_Lock);
+        m_Log.clear();
+        m_Progress.clear();
     }
 
-    std::vector<Message> m_Messages;
-    std::vector<std::string> m_Actions;
+    void OnStage(TransferSession::Stage stage) override
+    {
+        Record(stage == TransferSession::Stage::ReadyToRead ? "ready"
+                : stage == TransferSession::Stage::Reading  ? "reading"
+                                                            : "upgrading");
+    }
+    void OnProgress(uint32_t, uint32_t done) override
+    {
+        std::lock_guard lock(m_Lock);
+        m_Progress.push_back(done);
+    }
+    void OnRateChangeFailed() override { Record("rate change failed"); }
+    void OnFinished(TransferSession::Kind, TransferSession::Result result) override
+    {
+        Record(result == TransferSession::Result::Done ? "finished" : "failed");
+    }
+    void OnLinkLost(int, bool duringTransfer) override { Record(duringTransfer ? "lost" : "lost while idle"); }
+
+private:
+    void Record(const char* event)
+    {
+        std::lock_guard lock(m_Lock);
+        m_Log.push_back(event);
+    }
+
+    mutable std::mutex m_Lock;
+    std::vector<std::string> m_Log;
+    std::vector<uint32_t> m_Progress;
 };
 
-// The application's link data, the worker and a virtual receiver on a pseudo-terminal.
-class LinkHarness {
+// A transfer session on port 4 with a virtual receiver on a pseudo-terminal behind it.
+class LinkHarness : public SessionRecorder {
 public:
-    static constexpr const char* CRYSTAL_SETTINGS[] = {"9600,n,8,1", "19200,n,8,1", "57600,n,8,1",
-                                                       "38400,n,8,1", "115200,n,8,1"};
-
     explicit LinkHarness(double pauseScale = 0.01)
     {
-        m_Worker = std::make_unique<CUIThread>(m_Context, &m_Window, &m_Window);
-        m_Worker->SetPauseScale(pauseScale);
-        m_Worker->start();
-        WaitFor([this] { return m_Link.m_nWorkThreadId != 0; }, 5000);
+        m_Session->SetPauseScale(pauseScale);
+        m_Session->Choose(4, 4);
     }
 
-    ~LinkHarness()
+    ~LinkHarness() override
     {
-        Cancel();
-        m_Worker->Stop();
+        m_Session.reset();
         StopReceiver();
     }
 
@@ -117,73 +128,23 @@ public:
             m_ReceiverThread.join();
     }
 
-    // What the main window's Dump and Upgrade buttons do before the receiver is reset.
-    bool StartTransfer(bool upgrade)
-    {
-        m_Link.m_bTransferIdle = 0;
-        m_Link.m_bUpgradeMode = upgrade ? 1 : 0;
-        return m_Comm.IsOpen() || m_Comm.OpenAndConfigure(m_Link.m_nPort, CRYSTAL_SETTINGS[m_Link.m_nXtal]);
-    }
+    void ChooseXtal(int xtal) { m_Session->Choose(4, xtal); }
 
-    // The main window's cancel, which also ends every finished transfer.
-    void Cancel()
-    {
-        m_Link.m_bTransferIdle = 1;
-        m_Link.m_nDumpStep = 1;
-        m_Link.m_bReadRequested = 0;
-        m_Link.m_bReadAccepted = 0;
-        if (m_Comm.IsOpen())
-            m_Comm.Close();
-    }
-
-    // A whole dump through the main window's two presses; false on time-out.
+    // A whole dump, the read started once the receiver is ready; false on
+    // time-out or when it ends otherwise than done.
     bool Dump(int timeoutMs = 30000)
     {
-        if (!StartTransfer(false))
+        Forget();
+        if (!m_Session->StartDump())
             return false;
-        if (!WaitFor([this] { return m_Link.m_nDumpStep == 0; }, timeoutMs))
+        if (!WaitFor([this] { return m_Session->CurrentStage() == TransferSession::Stage::ReadyToRead; }, timeoutMs))
             return false;
-        m_Worker->PostThreadMessage(WM_START_READ, START_READ_SEND, intptr_t(IMAGE_SIZE));
-        return WaitFor([this] { return m_Window.Received(WM_DUMP_DONE); }, timeoutMs);
-    }
-
-    // Runs the user-interface thread's event loop until condition holds.
-    static bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
-    {
-        if (condition())
-            return true;
-        QEventLoop loop;
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QTimer check;
-        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-            if (condition() || elapsed.elapsed() > timeoutMs)
-                loop.quit();
-        });
-        check.start(5);
-        loop.exec();
-        return condition();
-    }
-
-    // True when the worker's event loop handles a message again, i.e. no
-    // transfer step holds it: it closes a port opened for the purpose.
-    bool WorkerResponds(int timeoutMs = 2000)
-    {
-        PseudoTerminal spare;
-        PortRoute route(m_Comm, 4, spare.Path());
-        if (!m_Comm.OpenAndConfigure(4, "115200,n,8,1"))
-            return false;
-        m_Worker->PostThreadMessage(WM_CLOSE_PORT, 0, 0);
-        return WaitFor([this] { return !m_Comm.IsOpen(); }, timeoutMs);
+        m_Session->Read();
+        return WaitFor([this] { return Ended(); }, timeoutMs) && Heard("finished");
     }
 
     cnComm m_Comm;
-    LinkState m_Link;
-    std::atomic<int> m_bImageLoaded{0};
-    std::unique_ptr<ChannelDatabase> m_Database = std::make_unique<ChannelDatabase>();
-    LinkContext m_Context{m_Comm, m_Link, m_bImageLoaded, *m_Database};
-    WindowRecorder m_Window;
-    std::unique_ptr<CUIThread> m_Worker;
+    std::unique_ptr<TransferSession> m_Session = std::make_unique<TransferSession>(m_Comm, *this);
     std::unique_ptr<VirtualReceiver> m_Receiver;
     std::unique_ptr<PortRoute> m_Route;
     std::thread m_ReceiverThread;

@@ -172,7 +172,7 @@ TEST_F(CliLinkTest, DumpWritesTheReceiversFlashKeepsItAndTracesTheExchange)
     const std::string trace((std::istreambuf_iterator<char>(traceFile)), {});
     for (const char* frame : { "open port 1 at 115200,n,8,1: done", "recv 1: 56", "send 1: 18", "send 2048:",
              "recv 1: 54", "send 1: 47", "recv 1: 4F", "open port 1 at 115200,N,8,1: done", "recv 1: 50",
-             "status \"Read to read!\"", "send 8: C0 00 00 00 A0 10 00 00", "recv 1: 51",
+             "receiver ready to read", "send 8: C0 00 00 00 A0 10 00 00", "recv 1: 51",
              "send 8: 86 00 00 00 A0 10 00 00", "progress 1048576 of 1048576", "dump done", "port closed" })
         EXPECT_NE(trace.find(frame), std::string::npos) << frame;
     EXPECT_TRUE(receiver.Faults().empty());

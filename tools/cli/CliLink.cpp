@@ -11,7 +11,7 @@
 #include "ImageFile.h"
 #include "ProgressLine.h"
 #include "SerialPorts.h"
-#include "TransferRunner.h"
+#include "TransferSession.h"
 #include "cnComm.h"
 
 #include <algorithm>
@@ -87,22 +87,22 @@ constexpr unsigned CLI_PORT = 1;
 // A failed verify lists at most this many ranges and records.
 constexpr size_t MAX_LISTED = 100;
 
-std::atomic<TransferRunner*> g_pInterruptible { nullptr };
+std::atomic<TransferSession*> g_pInterruptible { nullptr };
 double g_dPauseScale = 1.0;
 
 extern "C" void OnInterrupt(int)
 {
-    if (TransferRunner* runner = g_pInterruptible.load())
-        runner->Cancel();
+    if (TransferSession* session = g_pInterruptible.load())
+        session->RequestCancel();
 }
 
 // While it lives, Ctrl+C and a termination cancel the transfer instead of
 // ending the program in the middle of it; a second Ctrl+C ends it at once.
 class InterruptCancels {
 public:
-    explicit InterruptCancels(TransferRunner& runner)
+    explicit InterruptCancels(TransferSession& session)
     {
-        g_pInterruptible = &runner;
+        g_pInterruptible = &session;
         struct sigaction action {};
         action.sa_handler = OnInterrupt;
         action.sa_flags = SA_RESETHAND;
@@ -148,63 +148,56 @@ bool ParseLinkOptions(Command& command, const CliArguments& arguments, LinkOptio
 }
 
 // One receiver on one port for the length of a command: its transfers, the
-// progress they show, and their failures reported as the command's.
-class LinkSession : private TransferRunner::Listener {
+// progress they show, and their failures reported as the command's. It
+// starts the read as soon as the receiver is ready.
+class LinkSession : private TransferSession::Listener {
 public:
     LinkSession(Command& command, const LinkOptions& options, bool terminal)
         : m_Command(command)
         , m_Options(options)
         , m_Comm(false)
-        , m_Runner(m_Comm, *this)
         , m_Progress(command.Err(), terminal, options.quiet)
+        , m_Session(m_Comm, *this)
     {
         m_Comm.Devices().Assign(CLI_PORT, options.device);
-        m_Runner.SetPauseScale(g_dPauseScale);
+        m_Session.SetPauseScale(g_dPauseScale);
+        // Nobody would give the cancel a failed reopen waits for.
+        m_Session.SetEndOnRateChangeFailure(true);
+        m_Session.Choose(CLI_PORT, options.xtal);
     }
 
     // False after reporting why the trace cannot be written.
     bool StartTrace()
     {
         std::string reason;
-        if (!m_Options.trace || m_Runner.TraceTo(*m_Options.trace, reason)) {
-            m_Runner.Note("port 1 is " + m_Options.device + ", crystal " + XTAL_NAMES[m_Options.xtal]);
+        if (!m_Options.trace || m_Session.TraceTo(*m_Options.trace, reason)) {
+            m_Session.Note("port 1 is " + m_Options.device + ", crystal " + XTAL_NAMES[m_Options.xtal]);
             return true;
         }
         m_Command.Trouble(*m_Options.trace, reason);
         return false;
     }
 
-    // Reads the whole flash; false after reporting why not.
-    bool Dump(ChannelDatabase& into, const char* resetRequest)
+    // Reads the whole flash and keeps it; false after reporting why not.
+    bool Dump(std::vector<uint8_t>& flash, const char* resetRequest)
     {
-        m_strResetRequest = resetRequest;
-        m_nUpgradeLength = 0;
-        const InterruptCancels interrupt(m_Runner);
-        return Ended(m_Runner.Dump(CLI_PORT, m_Options.xtal, into), "the dump was cancelled; nothing was written");
+        const InterruptCancels interrupt(m_Session);
+        if (!Ended(m_Session.StartDump(), resetRequest, "the dump was cancelled; nothing was written"))
+            return false;
+        flash = m_Session.TakeDump();
+        ReportKept();
+        return true;
     }
 
-    // Sends the image's first m_nFlashSize bytes; false after reporting why not.
-    bool Upgrade(ChannelDatabase& image)
+    // Sends the image, all of its bytes; false after reporting why not.
+    bool Upgrade(std::span<const uint8_t> image)
     {
-        m_strResetRequest = "reset the receiver now (Ctrl+C cancels)";
-        m_nUpgradeLength = image.m_nFlashSize;
-        const InterruptCancels interrupt(m_Runner);
-        return Ended(m_Runner.Upgrade(CLI_PORT, m_Options.xtal, image),
+        m_nUpgradeLength = uint32_t(image.size());
+        const InterruptCancels interrupt(m_Session);
+        const bool done = Ended(m_Session.StartUpgrade(image), "reset the receiver now (Ctrl+C cancels)",
             "the upgrade was cancelled; the receiver's flash is incomplete: upgrade it again");
-    }
-
-    // Every complete dump is kept before anything is made of it.
-    void Keep(const ChannelDatabase& flash)
-    {
-        const DumpArchive archive;
-        std::string path;
-        std::string reason;
-        if (archive.Keep(std::span(flash.m_Image, IMAGE_SIZE), path, reason)) {
-            if (!m_Options.quiet)
-                m_Command.Note(path, "the dump is kept here");
-            return;
-        }
-        m_Command.Note(archive.Folder(), "the dump could not be kept: " + reason);
+        m_nUpgradeLength = 0;
+        return done;
     }
 
     void Note(const std::string& text)
@@ -217,12 +210,14 @@ public:
     // the exit status says whether they differ.
     int Verify(const std::string& imagePath, std::span<const uint8_t> image, const char* resetRequest)
     {
-        const auto flash = std::make_unique<ChannelDatabase>();
-        if (!Dump(*flash, resetRequest))
-            return EXIT_TROUBLE;
-        Keep(*flash);
-        const FlashVerification verification
-            = VerifyFlash(image, std::span(flash->m_Image, IMAGE_SIZE), AnsiCodePageText());
+        {
+            const InterruptCancels interrupt(m_Session);
+            if (!Ended(m_Session.StartVerify(image), resetRequest, "the dump was cancelled; nothing was written"))
+                return EXIT_TROUBLE;
+        }
+        m_Session.TakeDump();
+        ReportKept();
+        const FlashVerification verification = m_Session.Verification();
         if (verification.Same() && verification.compared > 0) {
             m_Command.Out() << "the receiver holds " << imagePath << " (" << verification.compared
                             << " bytes compared)\n";
@@ -234,44 +229,64 @@ public:
     }
 
 private:
-    bool Ended(TransferRunner::Result result, const char* cancelled)
+    // Waits for the transfer just started; false after reporting why it did not finish.
+    bool Ended(bool portOpen, const char* resetRequest, const char* cancelled)
     {
+        TransferSession::Result result = TransferSession::Result::PortFailed;
+        if (portOpen) {
+            m_Command.Note(m_Options.device, resetRequest);
+            result = m_Session.Wait();
+        } else {
+            m_Session.Cancel();
+        }
         m_Progress.Finish();
         const std::string& device = m_Options.device;
         switch (result) {
-        case TransferRunner::Result::Done:
+        case TransferSession::Result::Done:
             return true;
-        case TransferRunner::Result::Cancelled:
+        case TransferSession::Result::Cancelled:
             m_Command.Trouble(device, cancelled);
             break;
-        case TransferRunner::Result::PortFailed:
-            if (m_Runner.Error())
-                m_Command.Err() << "tavrel-cli: " << PortFailureText(device, m_Runner.Error()) << "\n";
+        case TransferSession::Result::PortFailed:
+            if (m_Session.PortError())
+                m_Command.Err() << "tavrel-cli: " << PortFailureText(device, m_Session.PortError()) << "\n";
             else
                 m_Command.Trouble(device, "the port cannot be opened");
             break;
-        case TransferRunner::Result::LinkLost:
-            m_Command.Trouble(device, std::string("the receiver link was lost: ") + std::strerror(m_Runner.Error()));
+        case TransferSession::Result::LinkLost:
+            m_Command.Trouble(device, std::string("the receiver link was lost: ") + std::strerror(m_Session.Error()));
             break;
-        case TransferRunner::Result::Failed:
-            m_Command.Trouble(device, "the port could not be opened again at the transfer rate ("
-                    + m_Runner.Message() + ")");
+        case TransferSession::Result::Failed:
+            m_Command.Trouble(device, std::string("the port could not be opened again at the transfer rate (")
+                    + TransferSession::RateChangeFailureText(m_Session.CurrentKind()) + ")");
             break;
         }
         return false;
     }
 
-    void OnStage(TransferRunner::Stage stage) override
+    // Every complete dump is kept before anything is made of it.
+    void ReportKept()
+    {
+        const std::string path = m_Session.KeptPath();
+        if (path.empty())
+            m_Command.Note(m_Session.Archive().Folder(), "the dump could not be kept: " + m_Session.KeepProblem());
+        else if (!m_Options.quiet)
+            m_Command.Note(path, "the dump is kept here");
+    }
+
+    void OnStage(TransferSession::Stage stage) override
     {
         switch (stage) {
-        case TransferRunner::Stage::WaitingForReset:
-            m_Command.Note(m_Options.device, m_strResetRequest);
+        case TransferSession::Stage::ReadyToRead:
+            m_Session.Read();
             break;
-        case TransferRunner::Stage::Reading:
+        case TransferSession::Stage::Reading:
             m_Progress.Start("dump");
             break;
-        case TransferRunner::Stage::Upgrading:
+        case TransferSession::Stage::Upgrading:
             m_Progress.Start("upgrade");
+            break;
+        default:
             break;
         }
     }
@@ -281,17 +296,20 @@ private:
         if (m_nUpgradeLength == 0)
             m_Progress.Show(total ? unsigned(uint64_t(done) * 100 / total) : 0, done, total);
         else
-            m_Progress.Show(std::min(done, 100u), m_Runner.BytesSent(), m_nUpgradeLength);
+            m_Progress.Show(std::min(done, 100u), m_Session.BytesSent(), m_nUpgradeLength);
     }
+
+    void OnRateChangeFailed() override { }
+    void OnFinished(TransferSession::Kind, TransferSession::Result) override { }
+    void OnLinkLost(int, bool) override { }
 
     Command& m_Command;
     const LinkOptions& m_Options;
     cnComm m_Comm;
-    TransferRunner m_Runner;
     ProgressLine m_Progress;
-    std::string m_strResetRequest;
-    // Nonzero while an upgrade runs: the bytes it sends.
-    uint32_t m_nUpgradeLength = 0;
+    // Nonzero while an upgrade runs: the bytes it sends. Read on the worker thread.
+    std::atomic<uint32_t> m_nUpgradeLength = 0;
+    TransferSession m_Session;
 };
 
 // The bytes an upgrade of the image writes: its flash size when it decodes;
@@ -328,13 +346,14 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
 
     LinkSession session(command, options, errIsTerminal);
-    const auto flash = std::make_unique<ChannelDatabase>();
-    if (!session.StartTrace() || !session.Dump(*flash, "reset the receiver now (Ctrl+C cancels)"))
+    std::vector<uint8_t> dump;
+    if (!session.StartTrace() || !session.Dump(dump, "reset the receiver now (Ctrl+C cancels)"))
         return EXIT_TROUBLE;
-    session.Keep(*flash);
     std::string reason;
-    if (!WriteImageFile(*output, std::span(flash->m_Image, IMAGE_SIZE), reason))
+    if (!WriteImageFile(*output, dump, reason))
         return command.Trouble(*output, reason);
+    const auto flash = std::make_unique<ChannelDatabase>();
+    std::copy(dump.begin(), dump.end(), flash->m_Image);
     out << *output << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(*flash) << "\n";
     return EXIT_SAME;
 }
@@ -364,10 +383,9 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!CheckBeforeUpgrade(command, imagePath, *image.db, arguments.Flag("--force")))
         return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
-    image.db->m_nFlashSize = length;
 
     LinkSession session(command, options, errIsTerminal);
-    if (!session.StartTrace() || !session.Upgrade(*image.db))
+    if (!session.StartTrace() || !session.Upgrade(std::span(image.db->m_Image, length)))
         return EXIT_TROUBLE;
     session.Note("upgrade done: " + std::to_string(length) + " bytes sent");
     if (!arguments.Flag("--verify"))
