@@ -15,8 +15,3 @@ CTavrelApp::CTavrelApp(int& argc, char** argv)
 }
 
 CTavrelApp::~CTavrelApp() = default;
-
-CTavrelApp& TheApp()
-{
-    return *static_cast<CTavrelApp*>(QCoreApplication::instance());
-}

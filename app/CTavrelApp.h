@@ -17,6 +17,3 @@ public:
     // The serial port of the receiver link.
     cnComm m_Comm;
 };
-
-// The running application object.
-CTavrelApp& TheApp();

@@ -4,9 +4,10 @@
 #include "CAboutDlg.h"
 #include "CReportListCtrl.h"
 #include "DialogBuilder.h"
-#include "ImageFile.h"
+#include "ImageDocument.h"
 #include "MainResources.h"
 #include "PassWord.h"
+#include "PlaceKeeper.h"
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "RecordList.h"
@@ -46,8 +47,8 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     ConnectCommands();
     InitEditing();
     InitDialog();
-    m_SatEditDlg = std::make_unique<SatEditDlg>(m_state, this);
-    m_TpEditDlg = std::make_unique<TpEditDlg>(m_state, this);
+    m_SatEditDlg = std::make_unique<SatEditDlg>(this);
+    m_TpEditDlg = std::make_unique<TpEditDlg>(m_state.Database(), this);
     m_ProgEditDlg = std::make_unique<ProgEditDlg>(m_state, this);
     m_PassWordDlg = std::make_unique<PassWord>(m_state, this);
 }
@@ -86,6 +87,7 @@ void CTavrelDlg::BuildControls()
     m_LampOn = FindControl<QLabel>(m_page, IDC_LAMP_ON);
     m_LampOff = FindControl<QLabel>(m_page, IDC_LAMP_OFF);
     m_Progress = FindControl<QProgressBar>(m_page, IDC_PROGRESS);
+    m_Places = std::make_unique<PlaceKeeper>(*m_Tree, *m_List, m_state);
 }
 
 void CTavrelDlg::ConnectCommands()
@@ -152,8 +154,8 @@ void CTavrelDlg::InitDialog()
     if (auto* percent = FindControl<QLabel>(m_page, IDC_PERCENT))
         percent->setText(QStringLiteral("00%"));
 
+    Doc().Unload();
     std::memset(m_state.Database().m_Image, 0, IMAGE_SIZE);
-    m_state.m_bImageLoaded = 0;
 
     m_Tab->addTab(QStringLiteral("TV"));
     m_Tab->addTab(QStringLiteral("Radio"));
@@ -168,6 +170,11 @@ void CTavrelDlg::InitDialog()
     m_state.m_bAdvancedMode = 0;
 }
 
+ImageDocument& CTavrelDlg::Doc() const
+{
+    return m_state.Document();
+}
+
 QWidget* CTavrelDlg::Control(int id) const
 {
     return FindControl(m_page, id);
@@ -180,9 +187,9 @@ QAction* CTavrelDlg::MenuAction(int commandId) const
 
 bool CTavrelDlg::ReloadViews(int listType)
 {
-    m_state.m_bImageDecoded = m_state.Database().DecodeDatabase() != 0;
+    const bool decoded = Doc().Decode();
     UpdateTitle();
-    if (!m_state.m_bImageDecoded) {
+    if (!decoded) {
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return false;
     }
@@ -226,7 +233,7 @@ void CTavrelDlg::FillList(int listType)
 
 void CTavrelDlg::OnTreeSelChanged(QTreeWidgetItem* current)
 {
-    if (!current || !m_state.m_bImageLoaded)
+    if (!current || !Doc().IsLoaded())
         return;
     const auto choice = ChooseListForItem(std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes), current);
     if (!choice)
@@ -241,7 +248,7 @@ void CTavrelDlg::OnTreeSelChanged(QTreeWidgetItem* current)
 void CTavrelDlg::OnServiceTabChanged(int index)
 {
     m_state.m_nServiceTab = index;
-    if (!m_state.m_bImageLoaded)
+    if (!Doc().IsLoaded())
         return;
     FillList(m_state.m_nListType);
 }
@@ -258,32 +265,20 @@ void CTavrelDlg::OnFileOpen()
 
 bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
 {
-    std::vector<uint8_t> bytes;
     std::string reason;
     const std::string file = fileName.empty() ? QFile::encodeName(path).toStdString() : fileName;
-    switch (ReadImageFile(file, IMAGE_SIZE, bytes, reason)) {
-    case ImageReadResult::Failed:
+    switch (Doc().Open(file, reason)) {
+    case ImageDocument::OpenResult::FileError:
         ShowFileError(path, QString::fromLocal8Bit(reason));
         return false;
-    case ImageReadResult::TooLarge:
+    case ImageDocument::OpenResult::TooLarge:
+    case ImageDocument::OpenResult::NotDecoded:
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return false;
-    case ImageReadResult::Read:
+    case ImageDocument::OpenResult::Opened:
         break;
     }
-    // The file is tried on a copy: a refused file leaves the shown image,
-    // its bytes and its state exactly as they were.
-    auto candidate = std::make_unique<ChannelDatabase>();
-    PlaceImage(bytes, candidate->m_Image);
-    if (!candidate->DecodeDatabase()) {
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
-        return false;
-    }
-    std::copy_n(candidate->m_Image, IMAGE_SIZE, m_state.Database().m_Image);
-    StartNewHistory();
-    m_state.m_bImageLoaded = 1;
-    m_state.m_bRawDump = false;
-    MarkImageUnmodified();
+    UpdateEditActions();
     RememberRecentFile(path);
     ReloadViews(LIST_PROGRAMS);
     return true;
@@ -296,17 +291,11 @@ void CTavrelDlg::OnFileSave()
 
 bool CTavrelDlg::SaveImage()
 {
-    if (!m_state.m_bImageLoaded) {
+    if (!Doc().IsLoaded()) {
         ShowWarning(this, QStringLiteral("Please open file or dump first!"));
         return false;
     }
-    const ChannelDatabase& db = m_state.Database();
-    size_t size = 0;
-    if (m_state.m_bRawDump)
-        size = IMAGE_SIZE;
-    else if (m_state.m_bImageDecoded)
-        size = std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE);
-    if (size == 0) {
+    if (Doc().FlashBytes().empty()) {
         // Nothing decodes, so nothing says which bytes belong to the flash.
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return false;
@@ -315,11 +304,11 @@ bool CTavrelDlg::SaveImage()
     if (path.isEmpty())
         return false;
     std::string reason;
-    if (!WriteImageFile(QFile::encodeName(path).toStdString(), std::span(db.m_Image, size), reason)) {
+    if (!Doc().Save(QFile::encodeName(path).toStdString(), reason)) {
         ShowFileError(path, QString::fromLocal8Bit(reason));
         return false;
     }
-    MarkImageUnmodified();
+    UpdateTitle();
     RememberRecentFile(path);
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
@@ -327,16 +316,7 @@ bool CTavrelDlg::SaveImage()
 
 bool CTavrelDlg::IsImageModified() const
 {
-    if (!m_state.m_bImageLoaded || m_state.m_bRawDump || m_SavedImage.size() != IMAGE_SIZE)
-        return false;
-    return std::memcmp(m_SavedImage.data(), m_state.Database().m_Image, IMAGE_SIZE) != 0;
-}
-
-void CTavrelDlg::MarkImageUnmodified()
-{
-    const uint8_t* image = m_state.Database().m_Image;
-    m_SavedImage.assign(image, image + IMAGE_SIZE);
-    UpdateTitle();
+    return Doc().IsModified();
 }
 
 void CTavrelDlg::UpdateTitle()

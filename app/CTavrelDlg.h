@@ -21,8 +21,9 @@
 
 class AppState;
 class cnComm;
-class ImageDelta;
+class ImageDocument;
 class PassWord;
+class PlaceKeeper;
 class ProgEditDlg;
 class QAction;
 class QComboBox;
@@ -36,7 +37,6 @@ class QPushButton;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
-class QUndoStack;
 class ProgramFlagsDlg;
 class SatEditDlg;
 class TpEditDlg;
@@ -58,29 +58,22 @@ public:
     // Decodes the image and rebuilds the views; false (with a warning) when
     // the image is not recognised, in which case the views stay as they were.
     bool ReloadViews(int listType);
-    // Every change of the image runs through here as one step: `change`
-    // writes the image and returns false when it changed nothing (a refused
-    // move), in which case the views are left alone. `description` names the
-    // step for the user ("delete 3 programs"). The bytes it changed become
-    // one step of the undo history, and the views are rebuilt around the
-    // user's place (CTavrelDlgEdit.cpp).
+    // Every change of the image runs through here as one step of the
+    // document's history: `change` writes the image and returns false when it
+    // changed nothing (a refused move), in which case the views are left
+    // alone. `description` names the step for the user ("delete 3
+    // programs"). The views are rebuilt around the user's place
+    // (CTavrelDlgEdit.cpp).
     bool ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType);
-    // Flips the image by one step of the history and rebuilds the views
-    // around the user's place, selecting the rows of these records.
-    void FlipImage(const ImageDelta& delta, const std::vector<uint32_t>& select);
-    // A new image is in: the history of the old one ends.
-    void StartNewHistory();
-    QUndoStack* UndoStack() const { return m_undoStack; }
     QLineEdit* Filter() const { return m_Filter; }
     void RefreshCounters();
     void FillTree();
     void FillList(int listType);
 
-    // Reads an image file and, only when it decodes, makes it the image and
-    // shows it; a refused file changes nothing. The file commands and the
-    // command line use it.
-    // fileName, when given, is the path as the system spells it: a name
-    // that is not valid UTF-8 does not survive the trip through QString.
+    // Opens an image file and shows it; a refused file changes nothing. The
+    // file commands and the command line use it. fileName, when given, is
+    // the path as the system spells it: a name that is not valid UTF-8 does
+    // not survive the trip through QString.
     bool OpenImage(const QString& path, const std::string& fileName = {});
 
     // The image's bytes differ from what was last opened, dumped or saved.
@@ -110,9 +103,6 @@ public:
 
     // The receiver link; null once the window has shut it down.
     TransferSession* Session() const { return m_pSession.get(); }
-    // The bytes an upgrade sends and a verify compares: the flash size of an
-    // image that decodes, all of a raw dump.
-    std::span<const uint8_t> UpgradeBytes() const;
 
     // Ends a transfer, cancelled or finished: controls idle, port closed.
     void CancelTransfer();
@@ -182,6 +172,8 @@ private:
     void InitLink();
     // Stops a running transfer and the worker, then closes the port.
     void ShutDownLink();
+    cnComm& Comm() const { return m_Comm; }
+    ImageDocument& Doc() const;
     // No transfer runs: the image may change and the port may be chosen.
     bool TransferIdle() const { return !m_pSession || m_pSession->IsIdle(); }
     void ShowPortState(bool open);
@@ -191,8 +183,6 @@ private:
     void StartTransfer();
     void SetStatusText(const QString& text);
     void ClearViews();
-    // A completed dump becomes the image.
-    void AdoptDump(std::span<const uint8_t> flash);
     void ShowKeptDump();
     void ConnectLinkTools();
     void UpdateLinkMenuItems();
@@ -219,7 +209,6 @@ private:
     // Asks whether to save a modified image before it is replaced or the
     // program ends; false when the user cancels (or the save failed).
     bool ConfirmDiscardChanges();
-    void MarkImageUnmodified();
     void UpdateTitle();
     void Finish(int result);
 
@@ -229,15 +218,11 @@ private:
     // One step back (undo) or forward (redo), when the image is where the
     // step expects it.
     void StepHistory(bool back);
-    void ForgetHistory();
     ViewPlace CapturePlace() const;
     void ReloadAt(const ViewPlace& place, int listType);
     // Called by ReloadViews once the tree is rebuilt: selects the node of
     // the place being restored and returns the list type it shows.
     int FollowPlace(int listType);
-    uint32_t RecordOfRow(int row) const;
-    std::vector<uint32_t> SelectedRecords() const;
-    void SelectRecords(const std::vector<uint32_t>& records);
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);
@@ -274,8 +259,6 @@ private:
     QProgressBar* m_Progress = nullptr;
     QStatusBar* m_StatusBar = nullptr;
     QString m_strTitle;
-    // The image as last opened, dumped or saved.
-    std::vector<uint8_t> m_SavedImage;
     bool m_centred = false;
     // The session's events reach the window through the queue, which goes after it.
     std::unique_ptr<TransferEventQueue> m_pTransferEvents;
@@ -288,7 +271,7 @@ private:
     std::unique_ptr<PassWord> m_PassWordDlg;
     std::unique_ptr<ProgramFlagsDlg> m_ProgramFlagsDlg;
 
-    QUndoStack* m_undoStack = nullptr;
+    std::unique_ptr<PlaceKeeper> m_Places;
     QLineEdit* m_Filter = nullptr;
     std::optional<ViewPlace> m_pendingPlace;
     QMenu* m_RecentMenu = nullptr;

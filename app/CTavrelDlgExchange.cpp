@@ -8,6 +8,7 @@
 #include "ChannelExport.h"
 #include "CodePageText.h"
 #include "CsvImport.h"
+#include "ImageDocument.h"
 #include "ImageFile.h"
 #include "UserPrompts.h"
 
@@ -15,13 +16,11 @@
 #include <QtCore/QStringList>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
 const QString CSV_FILTER = QStringLiteral("CSV file (*.csv) (*.csv);;All file (*.*) (*)");
 const QString CSV_NAME = QStringLiteral("channels.csv");
-constexpr size_t MAX_CSV_SIZE = 64 << 20;
 // A message lists this many lines at most.
 constexpr size_t MAX_LINES = 15;
 
@@ -42,16 +41,16 @@ std::string FileName(const QString& path)
 
 // An image that did not decode has empty tables; there is nothing to export,
 // import into or compare.
-bool HasChannelList(AppState& state, bool transferIdle, QWidget* parent)
+bool HasChannelList(const ImageDocument& document, bool transferIdle, QWidget* parent)
 {
     // A running dump writes the image; its menu items are grayed meanwhile.
     if (!transferIdle)
         return false;
-    if (!state.m_bImageLoaded) {
+    if (!document.IsLoaded()) {
         ShowWarning(parent, QStringLiteral("Please open file or dump first!"));
         return false;
     }
-    if (!state.m_bImageDecoded) {
+    if (!document.IsDecoded()) {
         ShowWarning(parent, QStringLiteral("The bin file is not right!"));
         return false;
     }
@@ -62,7 +61,7 @@ bool HasChannelList(AppState& state, bool transferIdle, QWidget* parent)
 
 void CTavrelDlg::OnExportCsv()
 {
-    if (!HasChannelList(m_state, TransferIdle(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
     const QString path = Prompts().SaveFileName(this, CSV_NAME, CSV_FILTER);
     if (path.isEmpty())
@@ -76,7 +75,7 @@ void CTavrelDlg::OnExportCsv()
 
 void CTavrelDlg::OnImportCsv()
 {
-    if (!HasChannelList(m_state, TransferIdle(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
     const QString path = Prompts().OpenFileName(this, CSV_FILTER);
     if (path.isEmpty())
@@ -123,7 +122,7 @@ void CTavrelDlg::OnImportCsv()
 
 void CTavrelDlg::OnCompareWith()
 {
-    if (!HasChannelList(m_state, TransferIdle(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
     const QString path = Prompts().OpenFileName(this, OPEN_IMAGE_FILTER);
     if (!path.isEmpty())
@@ -132,29 +131,24 @@ void CTavrelDlg::OnCompareWith()
 
 void CTavrelDlg::CompareWithFile(const QString& path)
 {
-    if (!HasChannelList(m_state, TransferIdle(), this))
+    if (!HasChannelList(Doc(), TransferIdle(), this))
         return;
-    std::vector<uint8_t> bytes;
+    ImageDocument other;
     std::string reason;
-    const ImageReadResult read = ReadImageFile(FileName(path), IMAGE_SIZE, bytes, reason);
-    if (read == ImageReadResult::Failed) {
+    const ImageDocument::OpenResult opened = other.Open(FileName(path), reason);
+    if (opened == ImageDocument::OpenResult::FileError) {
         ShowFileError(path, QString::fromLocal8Bit(reason));
         return;
     }
-    if (read == ImageReadResult::TooLarge) {
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
-        return;
-    }
-    const auto other = std::make_unique<ChannelDatabase>();
-    PlaceImage(bytes, other->m_Image);
-    if (!other->DecodeDatabase()) {
+    if (opened != ImageDocument::OpenResult::Opened) {
         ShowWarning(this, QStringLiteral("The bin file is not right!"));
         return;
     }
 
     const ChannelDatabase& db = m_state.Database();
+    const ChannelDatabase& theirs = other.Database();
     const CodePageText& names = AnsiCodePageText();
-    const ChannelDiff diff = DiffImages(db, *other, ALL_TABLES, ChooseDiffMatch(db, *other, names), names);
+    const ChannelDiff diff = DiffImages(db, theirs, ALL_TABLES, ChooseDiffMatch(db, theirs, names), names);
     if (diff.entries.empty()) {
         Prompts().Message(this, QStringLiteral("The two images hold the same channel list."), TITLE_INFO,
             PromptIcon::Information, PromptButtons::Ok);

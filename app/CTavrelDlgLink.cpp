@@ -160,13 +160,6 @@ void CTavrelDlg::StartTransfer()
         ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
 }
 
-std::span<const uint8_t> CTavrelDlg::UpgradeBytes() const
-{
-    const ChannelDatabase& db = m_state.Database();
-    const size_t length = m_state.m_bImageDecoded ? std::min<size_t>(db.m_nFlashSize, IMAGE_SIZE) : IMAGE_SIZE;
-    return std::span(db.m_Image, length);
-}
-
 void CTavrelDlg::OnDump()
 {
     if (m_pSession->CurrentStage() == Stage::ReadyToRead) {
@@ -193,14 +186,14 @@ void CTavrelDlg::OnUpgrade()
     const WaitCursor wait;
     // A refused upgrade leaves the link idle: armed, the next receiver reset would start one.
     // Only an image that decodes is sent: a raw dump is for saving, not for flashing.
-    if (!m_state.m_bImageLoaded || !m_state.m_bImageDecoded) {
+    if (!Doc().IsDecoded()) {
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
     if (!m_pSession->IsIdle() || !ConfirmUpgradeOfCheckedList())
         return;
     m_Progress->setRange(0, 100);
-    if (!m_pSession->StartUpgrade(UpgradeBytes()))
+    if (!m_pSession->StartUpgrade(Doc().UpgradeBytes()))
         ShowPortError(QStringLiteral("Can't open the port!"));
     StartTransfer();
 }
@@ -282,24 +275,13 @@ void CTavrelDlg::OnTransferProgress(uint32_t total, uint32_t done)
 void CTavrelDlg::OnDumpDone()
 {
     const std::vector<uint8_t> flash = m_pSession->TakeDump();
-    StartNewHistory();
     CancelTransfer();
-    AdoptDump(flash);
+    Doc().AdoptDump(flash);
+    UpdateEditActions();
     ShowKeptDump();
-    MarkImageUnmodified();
-    if (!ReloadViews(LIST_PROGRAMS)) {
-        // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
-        m_state.m_bRawDump = true;
+    // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
+    if (!ReloadViews(LIST_PROGRAMS))
         ClearViews();
-    }
-}
-
-void CTavrelDlg::AdoptDump(std::span<const uint8_t> flash)
-{
-    ChannelDatabase& db = m_state.Database();
-    std::copy_n(flash.begin(), std::min(flash.size(), IMAGE_SIZE), db.m_Image);
-    m_state.m_bImageLoaded = 1;
-    m_state.m_bRawDump = false;
 }
 
 void CTavrelDlg::ShowKeptDump()

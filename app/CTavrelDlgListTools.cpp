@@ -32,7 +32,7 @@ void CTavrelDlg::OnCheckList()
 {
     if (!TransferIdle())
         return;
-    if (!m_state.m_bImageLoaded || !m_state.m_bImageDecoded) {
+    if (!Doc().IsDecoded()) {
         ShowWarning(this, QStringLiteral("Please open file or dump first!"));
         return;
     }
@@ -137,7 +137,7 @@ void CTavrelDlg::OnKeptDumps()
 {
     if (!TransferIdle())
         return;
-    KeptDumpsDlg dialog(m_pSession->Archive(), m_state.m_bImageLoaded && m_state.m_bImageDecoded, this);
+    KeptDumpsDlg dialog(m_pSession->Archive(), Doc().IsDecoded(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     switch (dialog.Chosen()) {

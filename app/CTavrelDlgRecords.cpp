@@ -36,44 +36,60 @@ const char* NounOf(int listType)
 
 void CTavrelDlg::OnListDblClk(int)
 {
-    m_state.m_bRecordEdited = 0;
     const int row = m_List->GetNextSelected();
     if (row < 0)
         return;
     const uint16_t source = static_cast<uint16_t>(m_List->SourceRow(row));
-    m_state.m_nCurRow = source;
-    const ChannelDatabase& db = m_state.Database();
-    TemplateDialog* editor = nullptr;
-    QString description;
-    switch (m_state.m_nListType) {
-    case LIST_SATELLITES:
-        editor = m_SatEditDlg.get();
-        if (source < db.m_nSatCount)
-            description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, 12);
-        break;
-    case LIST_TRANSPONDERS:
-        editor = m_TpEditDlg.get();
-        if (source < db.m_nSatTpCount)
-            description = QStringLiteral("edit transponder %1").arg(db.m_SatTpList[source].frequency);
-        break;
+    const int listType = m_state.m_nListType;
+    ChannelDatabase& db = m_state.Database();
+    switch (listType) {
+    case LIST_SATELLITES: {
+        if (source >= db.m_nSatCount)
+            return;
+        const QString description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, 12);
+        if (const auto sat = m_SatEditDlg->Edit(db.m_SatTable[source], source)) {
+            ApplyImageChange(description, [&db, &sat, source] {
+                db.m_SatTable[source] = *sat;
+                db.WriteSatellite(*sat);
+                return true;
+            }, listType);
+        }
+        return;
+    }
+    case LIST_TRANSPONDERS: {
+        if (source >= db.m_nSatTpCount)
+            return;
+        const QString description = QStringLiteral("edit transponder %1").arg(db.m_SatTpList[source].frequency);
+        if (const auto tp = m_TpEditDlg->Edit(db.m_SatTpList[source])) {
+            ApplyImageChange(description, [&db, &tp, source] {
+                db.m_SatTpList[source] = *tp;
+                db.WriteTransponder(*tp);
+                return true;
+            }, listType);
+        }
+        return;
+    }
     case LIST_PROGRAMS:
     case LIST_TP_PROGRAMS: {
         const ProgramRow program = ProgramOfRow(*m_List, m_state, row);
-        m_ProgEditDlg->SetSource(program);
-        editor = m_ProgEditDlg.get();
-        if (program.record)
-            description = QStringLiteral("edit program ") + AnsiToText(program.record->name, 12);
-        break;
+        if (!program.record)
+            return;
+        const QString description = QStringLiteral("edit program ") + AnsiToText(program.record->name, 12);
+        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source)) {
+            // The table that holds the program's entry, which for a TV-table
+            // record without video PID is not the table of the tab it shows under.
+            const int radio = program.table == TABLE_RADIO ? 1 : 0;
+            ApplyImageChange(description, [&db, &prog, radio] {
+                db.WriteProgram(*prog, radio);
+                return true;
+            }, listType);
+        }
+        return;
     }
     default:
         ShowWarning(this, QStringLiteral("The list type is not right!"));
         return;
     }
-    ApplyImageChange(description, [this, editor] {
-        editor->DoModal();
-        return m_state.m_bRecordEdited != 0;
-    }, m_state.m_nListType);
-    m_state.m_bRecordEdited = 0;
 }
 
 namespace {
@@ -126,9 +142,6 @@ void CTavrelDlg::OnListRClick(int row, const QPoint& globalPos)
     const std::unique_ptr<QMenu> menu(BuildPopupMenu(ListMenuTemplate(), this));
     PrepareListMenu(*menu);
     const QAction* chosen = menu->exec(globalPos);
-    const int first = m_List->GetNextSelected();
-    if (first >= 0)
-        m_state.m_nCurRow = static_cast<uint16_t>(m_List->SourceRow(first));
     // The command runs once the menu is gone, as a posted command would.
     if (chosen)
         OnListCommand(chosen->data().toInt());

@@ -20,7 +20,7 @@ constexpr size_t MAX_LISTED = 10;
 bool CTavrelDlg::HasImageToVerify() const
 {
     // Only what an upgrade would write can be held against the receiver's flash.
-    return m_state.m_bImageLoaded && (m_state.m_bImageDecoded || m_state.m_bRawDump);
+    return !Doc().UpgradeBytes().empty();
 }
 
 void CTavrelDlg::ConnectLinkTools()
@@ -51,7 +51,7 @@ void CTavrelDlg::OnVerify()
         return;
     }
     // Nothing is replaced, so nothing needs saving first.
-    if (!m_pSession->StartVerify(UpgradeBytes()))
+    if (!m_pSession->StartVerify(Doc().UpgradeBytes()))
         ShowPortError(QStringLiteral("Can't open the port!"));
     StartTransfer();
     m_StatusBar->showMessage(QStringLiteral("Verify: press Read when the receiver is ready."));

@@ -34,21 +34,20 @@ QPoint RowPoint(const CDragDropListCtrl& list, int row)
 void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
 {
     CTavrelApp& app = WindowBenchApp();
-    app.ResetState();
+    AppState shown;
     SilentPrompts silent;
     SetPrompts(&silent);
-    CTavrelDlg dialog(app, app.m_Comm);
+    CTavrelDlg dialog(shown, app.m_Comm);
     dialog.show();
     while (!dialog.windowHandle() || !dialog.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const std::vector<uint8_t> image = MakeCapacityImage();
-    app.m_bImageLoaded = 1;
     CDragDropListCtrl& list = *dialog.RecordList();
     QWidget* viewport = list.viewport();
 
     for (auto _ : state) {
         state.PauseTiming();
-        std::memcpy(app.Database().m_Image, image.data(), IMAGE_SIZE);
+        shown.Document().AdoptDump(image);
         dialog.ReloadViews(LIST_PROGRAMS);
         const int rows = list.GetItemCount();
         QItemSelection everySecond;
@@ -57,8 +56,8 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
         list.selectionModel()->select(everySecond, QItemSelectionModel::ClearAndSelect);
         list.scrollToBottom();
         QCoreApplication::processEvents();
-        const uint16_t secondId = app.Database().m_TvTable[1].serviceId;
-        const uint16_t lastDraggedId = app.Database().m_TvTable[rows - 2].serviceId;
+        const uint16_t secondId = shown.Database().m_TvTable[1].serviceId;
+        const uint16_t lastDraggedId = shown.Database().m_TvTable[rows - 2].serviceId;
         const QPoint from = RowPoint(list, rows - 2);
         const QPoint to = RowPoint(list, rows - 1) + QPoint(20, 0);
         SendMouse(viewport, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
@@ -74,7 +73,7 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
         QCoreApplication::processEvents();
 
         state.PauseTiming();
-        const ChannelDatabase& db = app.Database();
+        const ChannelDatabase& db = shown.Database();
         if (list.GetItemCount() != rows || db.m_TvTable[0].serviceId != secondId
             || db.m_TvTable[rows - 1].serviceId != lastDraggedId)
             state.SkipWithError("the rows did not move in the image");

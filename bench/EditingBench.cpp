@@ -2,12 +2,11 @@
 #include "CDragDropListCtrl.h"
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
-#include "ImageChangeCommand.h"
+#include "ImageDocument.h"
 #include "RowMover.h"
 #include "SampleImage.h"
 #include "UserPrompts.h"
 
-#include <QtGui/QUndoStack>
 #include <QtGui/QWindow>
 #include <QtWidgets/QLineEdit>
 
@@ -28,16 +27,13 @@ public:
     {
         SetPrompts(&m_prompts);
         CTavrelApp& app = WindowBenchApp();
-        app.ResetState();
-        m_dialog = std::make_unique<CTavrelDlg>(app, app.m_Comm);
+        m_dialog = std::make_unique<CTavrelDlg>(m_state, app.m_Comm);
         m_dialog->show();
         while (!m_dialog->windowHandle() || !m_dialog->windowHandle()->isExposed())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         const std::vector<uint8_t> image = MakeCapacityImage();
-        std::memcpy(app.Database().m_Image, image.data(), IMAGE_SIZE);
-        app.m_bImageLoaded = 1;
+        m_state.Document().AdoptDump(image);
         m_dialog->ReloadViews(LIST_PROGRAMS);
-        m_dialog->StartNewHistory();
         QCoreApplication::processEvents();
     }
     ~CapacityWindow()
@@ -47,7 +43,7 @@ public:
     }
 
     CTavrelDlg& Dialog() { return *m_dialog; }
-    const uint8_t* Image() { return WindowBenchApp().Database().m_Image; }
+    const uint8_t* Image() { return m_state.Database().m_Image; }
 
     // Every second row dragged behind the last, as a drop does it.
     void MoveHalfTheRowsToTheEnd()
@@ -64,6 +60,7 @@ public:
 
 private:
     SilentPrompts m_prompts;
+    AppState m_state;
     std::unique_ptr<CTavrelDlg> m_dialog;
 };
 
@@ -149,49 +146,41 @@ size_t HeapInUse()
 // typical record edit.
 void MemoryOf1000DirectoryRewrites(benchmark::State& state)
 {
-    WindowBenchApp();
-    auto db = std::make_unique<ChannelDatabase>();
-    const std::vector<uint8_t> capacity = MakeCapacityImage();
-    std::memcpy(db->m_Image, capacity.data(), IMAGE_SIZE);
-    db->DecodeDatabase();
+    ImageDocument document;
+    document.AdoptDump(MakeCapacityImage());
     std::mt19937 random(1);
-    std::vector<uint16_t> order(db->m_nSatCount);
+    std::vector<uint16_t> order(document.Database().m_nSatCount);
     std::iota(order.begin(), order.end(), uint16_t(0));
-    const auto noFlip = [](const ImageDelta&, const std::vector<uint32_t>&) {};
-    const std::span<const uint8_t> image(db->m_Image, IMAGE_SIZE);
 
     for (auto _ : state) {
-        QUndoStack history;
-        history.setUndoLimit(1000);
+        document.ClearHistory();
         size_t selfCounted = 0;
         size_t changed = 0;
         const size_t heapBefore = HeapInUse();
         for (int step = 0; step < 1000; ++step) {
-            const std::vector<uint8_t> before(image.begin(), image.end());
             std::shuffle(order.begin(), order.end(), random);
-            db->ReorderRecords(REORDER_SATELLITES, order);
-            db->DecodeDatabase();
-            auto* command = new ImageChangeCommand(QStringLiteral("move 150 satellites"),
-                ImageDelta::Between(before, image), {}, {}, noFlip);
-            selfCounted += command->MemoryBytes();
-            changed += command->Delta().ChangedBytes();
-            history.push(command);
+            document.Apply("move 150 satellites", [&order](ChannelDatabase& db) {
+                return db.ReorderRecords(REORDER_SATELLITES, order) != 0;
+            });
+            document.Decode();
+            selfCounted += document.UndoStep()->MemoryBytes();
+            changed += document.UndoStep()->delta.ChangedBytes();
         }
         const size_t heapAfter = HeapInUse();
-        state.counters["steps"] = history.count();
+        state.counters["steps"] = static_cast<double>(document.HistorySize());
         state.counters["MiB_counted"] = static_cast<double>(selfCounted) / (1 << 20);
         state.counters["MiB_heap"] = static_cast<double>(heapAfter - heapBefore) / (1 << 20);
         state.counters["KiB_changed_per_step"] = static_cast<double>(changed) / 1000 / 1024;
     }
 
     // A program renamed, as the program editor's OK writes it.
-    const std::vector<uint8_t> before(image.begin(), image.end());
-    ProgramRecord prog = db->m_TvTable[7];
+    ProgramRecord prog = document.Database().m_TvTable[7];
     std::memcpy(prog.name, "Renamed", 8);
-    db->WriteProgram(prog, 0);
-    const ImageChangeCommand edit(QStringLiteral("edit program PROG 0007"), ImageDelta::Between(before, image), { 1 },
-        { 1 }, noFlip);
-    state.counters["edit_step_bytes"] = static_cast<double>(edit.MemoryBytes());
+    document.Apply("edit program PROG 0007", [&prog](ChannelDatabase& db) {
+        db.WriteProgram(prog, 0);
+        return true;
+    }, { 1 }, [] { return std::vector<uint32_t> { 1 }; });
+    state.counters["edit_step_bytes"] = static_cast<double>(document.UndoStep()->MemoryBytes());
 }
 BENCHMARK(MemoryOf1000DirectoryRewrites)->Unit(benchmark::kMillisecond)->Iterations(1);
 

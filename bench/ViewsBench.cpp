@@ -50,12 +50,10 @@ void ShowAndPaint(CTavrelDlg& dialog)
 void ReloadViewsCapacityImage(benchmark::State& state)
 {
     CTavrelApp& app = BenchApp();
-    app.ResetState();
-    CTavrelDlg dialog(app, app.m_Comm);
+    AppState shown;
+    CTavrelDlg dialog(shown, app.m_Comm);
     ShowAndPaint(dialog);
-    const std::vector<uint8_t> image = MakeCapacityImage();
-    std::memcpy(app.Database().m_Image, image.data(), IMAGE_SIZE);
-    app.m_bImageLoaded = 1;
+    shown.Document().AdoptDump(MakeCapacityImage());
     for (auto _ : state)
         benchmark::DoNotOptimize(dialog.ReloadViews(LIST_PROGRAMS));
     if (dialog.RecordList()->GetItemCount() != 4000 || dialog.m_nTreeNodes != 3152)
@@ -79,8 +77,8 @@ void MainWindowToFirstPaint(benchmark::State& state)
         }
     }
     for (auto _ : state) {
-        app.ResetState();
-        auto dialog = std::make_unique<CTavrelDlg>(app, app.m_Comm);
+        AppState shown;
+        auto dialog = std::make_unique<CTavrelDlg>(shown, app.m_Comm);
         dialog->OpenImage(sample);
         ShowAndPaint(*dialog);
         state.PauseTiming();

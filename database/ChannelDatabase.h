@@ -37,6 +37,11 @@ constexpr uint16_t MAX_SAT_TV = 3000;
 constexpr uint16_t MAX_SAT_RADIO = 2000;
 constexpr uint16_t MAX_TP_TV = 300;
 constexpr uint16_t MAX_TP_RADIO = 100;
+// How many entries each directory table may list, by table id.
+constexpr uint16_t TABLE_CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
+
+// The bytes of a name in a record, without the terminating zero.
+constexpr size_t NAME_BYTES = 12;
 
 // Recognition marks. Only the first signature in the image counts.
 constexpr char IMAGE_SIGNATURE[] = "6CGHLSWZ";

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr size_t NAME_BYTES = 12;
-
 std::string Text(const ChannelRow& row, int column)
 {
     return std::string(row.Field(column));

@@ -3,12 +3,16 @@
 #include "ChannelDatabase.h"
 #include "RowMatcher.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CodePageText;
+
+// The largest CSV read for an import: far beyond any channel list.
+constexpr size_t MAX_CSV_SIZE = 64 << 20;
 
 struct ImportOptions {
     MatchMode match = MatchMode::Offset;

@@ -309,11 +309,10 @@ DecodeProblem LocateTable(const ChannelDatabase& db, int tableId, uint32_t capac
 bool ChannelDatabase::DecodeTables()
 {
     TableSpan spans[TABLE_COUNT];
-    constexpr uint32_t CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
     constexpr size_t RECORD_SIZE[TABLE_COUNT]
         = { SATELLITE_RECORD_SIZE, TRANSPONDER_RECORD_SIZE, PROGRAM_RECORD_SIZE, PROGRAM_RECORD_SIZE };
     for (int id = 0; id < TABLE_COUNT; ++id) {
-        m_DecodeProblem = LocateTable(*this, id, CAPACITY[id], RECORD_SIZE[id], spans[id]);
+        m_DecodeProblem = LocateTable(*this, id, TABLE_CAPACITY[id], RECORD_SIZE[id], spans[id]);
         if (m_DecodeProblem != DecodeProblem::None) {
             m_nProblemTable = id;
             return false;

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr uint16_t TABLE_CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
-
 // The rewrite covers the block up to its marker. Erasing the first image
 // signature would leave an image that is no longer recognised; later copies
 // identify nothing and go like any other byte. The rewritten tables cannot

@@ -1,5 +1,6 @@
 #include "EditorFields.h"
 
+#include "ChannelDatabase.h"
 #include "CodePage.h"
 #include "NameLengthValidator.h"
 #include "NumberRangeValidator.h"
@@ -12,7 +13,6 @@
 #include <limits>
 #include <string>
 
-constexpr size_t NAME_BYTES = 12;
 constexpr int NAME_CHARS = 12;
 constexpr size_t KEY_BYTES = 8;
 

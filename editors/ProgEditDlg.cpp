@@ -10,22 +10,28 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-ProgEditDlg::ProgEditDlg(AppState& state, QWidget* parent)
+ProgEditDlg::ProgEditDlg(const AppState& state, QWidget* parent)
     : TemplateDialog(ProgEditDialogTemplate(), parent)
     , m_state(state)
 {
 }
 
+std::optional<ProgramRecord> ProgEditDlg::Edit(const ProgramRecord& prog, uint16_t row)
+{
+    m_CurProg = prog;
+    m_nRow = row;
+    if (DoModal() != QDialog::Accepted)
+        return std::nullopt;
+    return m_CurProg;
+}
+
 bool ProgEditDlg::OnInitDialog()
 {
-    if (!m_source.record)
-        return false;
-    m_CurProg = *m_source.record;
 
     connect(Control<QPushButton>(IDC_PROG_OK), &QPushButton::clicked, this, &ProgEditDlg::OnOK);
     connect(Control<QPushButton>(IDC_PROG_CANCEL), &QPushButton::clicked, this, &ProgEditDlg::reject);
 
-    SetItemText(IDC_PROG_NO, QString::asprintf("%d", m_state.m_nCurRow + 1));
+    SetItemText(IDC_PROG_NO, QString::asprintf("%d", m_nRow + 1));
     ShowSatellite();
     ShowFrequency();
     SetItemText(IDC_PROG_NAME, NameFieldText(m_CurProg.name));
@@ -105,7 +111,6 @@ void ProgEditDlg::OnChildLockChange(int index)
 
 void ProgEditDlg::OnOK()
 {
-    m_state.m_bRecordEdited = 1;
     StoreNameField(ItemText(IDC_PROG_NAME), m_CurProg.name);
     m_CurProg.videoPid = ReadNumberField(ItemText(IDC_PROG_VIDEO_PID), 4) & 0x1FFF;
     m_CurProg.audioPid = ReadNumberField(ItemText(IDC_PROG_AUDIO_PID), 4) & 0x1FFF;
@@ -121,15 +126,5 @@ void ProgEditDlg::OnOK()
 
     if (KeyRowShown())
         ReadBissKey(ItemText(IDC_PROG_BISS_KEY), m_CurProg.bissKey);
-
-    // The table that holds the program's entry, which for a TV-table record
-    // without video PID is not the table of the tab it shows under.
-    m_state.Database().WriteProgram(m_CurProg, m_source.table == TABLE_RADIO ? 1 : 0);
     accept();
-}
-
-void ProgEditDlg::reject()
-{
-    m_state.m_bRecordEdited = 0;
-    TemplateDialog::reject();
 }

@@ -1,27 +1,27 @@
 #pragma once
 
-#include "RecordList.h"
+#include "ChannelDatabase.h"
 #include "TemplateDialog.h"
+
+#include <cstdint>
+#include <optional>
 
 class AppState;
 
-// The "Program" dialog: edits a working copy of one program and writes it
-// into the image on OK. The BISS key row is there only in advanced mode for
-// images that hold the key area.
+// The "Program" dialog: edits a working copy of one program. OK returns the
+// copy; Cancel returns nothing. The BISS key row is there only in advanced
+// mode for images that hold the key area.
 class ProgEditDlg : public TemplateDialog {
     Q_OBJECT
 
 public:
-    explicit ProgEditDlg(AppState& state, QWidget* parent = nullptr);
+    // Satellites, transponders and the advanced mode are looked up in `state`.
+    explicit ProgEditDlg(const AppState& state, QWidget* parent = nullptr);
 
-    // The program of the row that was double-clicked; copied into the
-    // working record when the dialog opens.
-    void SetSource(const ProgramRow& source) { m_source = source; }
+    // `row` is the program's row in the list, counted from 0.
+    std::optional<ProgramRecord> Edit(const ProgramRecord& prog, uint16_t row);
 
     const ProgramRecord& CurrentProgram() const { return m_CurProg; }
-
-public slots:
-    void reject() override;
 
 protected:
     bool OnInitDialog() override;
@@ -34,7 +34,7 @@ private:
     void ShowFrequency();
     bool KeyRowShown() const;
 
-    AppState& m_state;
-    ProgramRow m_source { nullptr, TABLE_TV, 0 };
+    const AppState& m_state;
     ProgramRecord m_CurProg {};
+    uint16_t m_nRow = 0;
 };

@@ -1,6 +1,5 @@
 #include "SatEditDlg.h"
 
-#include "AppState.h"
 #include "EditorFields.h"
 #include "EditorResources.h"
 #include "ValueNames.h"
@@ -72,23 +71,28 @@ void SetSwitchValue(SatelliteRecord& sat, int comboId, unsigned value)
 
 } // namespace
 
-SatEditDlg::SatEditDlg(AppState& state, QWidget* parent)
+SatEditDlg::SatEditDlg(QWidget* parent)
     : TemplateDialog(SatEditDialogTemplate(), parent)
-    , m_state(state)
 {
+}
+
+std::optional<SatelliteRecord> SatEditDlg::Edit(const SatelliteRecord& sat, uint16_t row)
+{
+    m_sat = sat;
+    m_nRow = row;
+    if (DoModal() != QDialog::Accepted)
+        return std::nullopt;
+    return m_sat;
 }
 
 bool SatEditDlg::OnInitDialog()
 {
-    if (m_state.m_nCurRow >= m_state.Database().m_nSatCount)
-        return false;
-    m_sat = m_state.Database().m_SatTable[m_state.m_nCurRow];
     const SatelliteRecord& sat = m_sat;
 
     connect(Control<QPushButton>(IDC_SATEDIT_OK), &QPushButton::clicked, this, &SatEditDlg::OnOK);
     connect(Control<QPushButton>(IDC_SATEDIT_CANCEL), &QPushButton::clicked, this, &SatEditDlg::reject);
 
-    SetItemText(IDC_SATEDIT_NO, QString::asprintf("%d", m_state.m_nCurRow + 1));
+    SetItemText(IDC_SATEDIT_NO, QString::asprintf("%d", m_nRow + 1));
     SetItemText(IDC_SATEDIT_NAME, NameFieldText(sat.name));
     SetItemText(IDC_SATEDIT_LONGITUDE, QString::asprintf("%d", sat.longitude));
     SetItemText(IDC_SATEDIT_LNB_LOW, QString::asprintf("%d", sat.lnbFreLow));
@@ -118,20 +122,11 @@ void SatEditDlg::OnSwitchChange(int comboId, int index)
 
 void SatEditDlg::OnOK()
 {
-    m_state.m_bRecordEdited = 1;
     SatelliteRecord& sat = m_sat;
     StoreNameField(ItemText(IDC_SATEDIT_NAME), sat.name);
     sat.longitude = ReadNumberField(ItemText(IDC_SATEDIT_LONGITUDE), 5) & 0xFFFF;
     sat.lnbFreLow = ReadNumberField(ItemText(IDC_SATEDIT_LNB_LOW), 5) & 0xFFFF;
     sat.lnbFreHigh = ReadNumberField(ItemText(IDC_SATEDIT_LNB_HIGH), 5) & 0xFFFF;
     sat.position = ReadNumberField(ItemText(IDC_SATEDIT_POSITION), 2) & 0x3F;
-    m_state.Database().m_SatTable[m_state.m_nCurRow] = sat;
-    m_state.Database().WriteSatellite(sat);
     accept();
-}
-
-void SatEditDlg::reject()
-{
-    m_state.m_bRecordEdited = 0;
-    TemplateDialog::reject();
 }

@@ -3,19 +3,19 @@
 #include "ChannelDatabase.h"
 #include "TemplateDialog.h"
 
-class AppState;
+#include <cstdint>
+#include <optional>
 
-// The "Satellite" dialog: edits a copy of the satellite of row m_nCurRow.
-// OK stores the copy into the satellite table and writes it into the image;
-// Cancel leaves both as they were, switch choices included.
+// The "Satellite" dialog: edits a copy of one satellite. OK returns the
+// copy; Cancel returns nothing, switch choices included.
 class SatEditDlg : public TemplateDialog {
     Q_OBJECT
 
 public:
-    explicit SatEditDlg(AppState& state, QWidget* parent = nullptr);
+    explicit SatEditDlg(QWidget* parent = nullptr);
 
-public slots:
-    void reject() override;
+    // `row` is the satellite's row in the list, counted from 0.
+    std::optional<SatelliteRecord> Edit(const SatelliteRecord& sat, uint16_t row);
 
 protected:
     bool OnInitDialog() override;
@@ -24,6 +24,6 @@ private:
     void OnOK();
     void OnSwitchChange(int comboId, int index);
 
-    AppState& m_state;
     SatelliteRecord m_sat {};
+    uint16_t m_nRow = 0;
 };

@@ -1,6 +1,5 @@
 #include "TpEditDlg.h"
 
-#include "AppState.h"
 #include "EditorFields.h"
 #include "EditorResources.h"
 #include "UserPrompts.h"
@@ -10,24 +9,28 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-TpEditDlg::TpEditDlg(AppState& state, QWidget* parent)
+TpEditDlg::TpEditDlg(const ChannelDatabase& db, QWidget* parent)
     : TemplateDialog(TpEditDialogTemplate(), parent)
-    , m_state(state)
+    , m_db(db)
 {
+}
+
+std::optional<TransponderRecord> TpEditDlg::Edit(const TransponderRecord& tp)
+{
+    m_tp = tp;
+    if (DoModal() != QDialog::Accepted)
+        return std::nullopt;
+    return m_tp;
 }
 
 bool TpEditDlg::OnInitDialog()
 {
-    const ChannelDatabase& db = m_state.Database();
-    if (m_state.m_nCurRow >= db.m_nSatTpCount)
-        return false;
-    m_tp = db.m_SatTpList[m_state.m_nCurRow];
+    const ChannelDatabase& db = m_db;
     const TransponderRecord& tp = m_tp;
     const uint16_t satPosition = db.FindSatellitePosition(tp.satId);
     if (satPosition >= db.m_nSatCount) {
         Prompts().Message(parentWidget(), QStringLiteral("Can't find the current sat no.!"), TITLE_WARNING,
             PromptIcon::Warning, PromptButtons::Ok);
-        m_state.m_bRecordEdited = 0;
         return false;
     }
 
@@ -60,14 +63,5 @@ void TpEditDlg::OnOK()
     TransponderRecord& tp = m_tp;
     tp.frequency = ReadNumberField(ItemText(IDC_TPEDIT_FREQUENCY), 5) & 0x3FFF;
     tp.symbolRate = ReadNumberField(ItemText(IDC_TPEDIT_SYMBOL_RATE), 5) & 0xFFFF;
-    m_state.Database().m_SatTpList[m_state.m_nCurRow] = tp;
-    m_state.Database().WriteTransponder(tp);
-    m_state.m_bRecordEdited = 1;
     accept();
-}
-
-void TpEditDlg::reject()
-{
-    m_state.m_bRecordEdited = 0;
-    TemplateDialog::reject();
 }

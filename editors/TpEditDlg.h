@@ -3,20 +3,19 @@
 #include "ChannelDatabase.h"
 #include "TemplateDialog.h"
 
-class AppState;
+#include <optional>
 
-// The "Transponder" dialog: edits a copy of transponder m_nCurRow of the
-// shown satellite's transponder list. OK stores the copy into that list and
-// writes it into the image; Cancel leaves both as they were, polarisation
-// included.
+// The "Transponder" dialog: edits a copy of one transponder, showing the
+// satellite it belongs to. OK returns the copy; Cancel returns nothing,
+// polarisation included.
 class TpEditDlg : public TemplateDialog {
     Q_OBJECT
 
 public:
-    explicit TpEditDlg(AppState& state, QWidget* parent = nullptr);
+    // The satellites are looked up in `db`.
+    explicit TpEditDlg(const ChannelDatabase& db, QWidget* parent = nullptr);
 
-public slots:
-    void reject() override;
+    std::optional<TransponderRecord> Edit(const TransponderRecord& tp);
 
 protected:
     // Refuses to open, after telling the user, when no satellite of the
@@ -27,6 +26,6 @@ private:
     void OnOK();
     void OnPolarizationChange(int index);
 
-    AppState& m_state;
+    const ChannelDatabase& m_db;
     TransponderRecord m_tp {};
 };

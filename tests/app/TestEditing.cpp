@@ -5,7 +5,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "EditorResources.h"
-#include "ImageChangeCommand.h"
+#include "ImageDocument.h"
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
@@ -20,7 +20,6 @@
 
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
-#include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
@@ -114,7 +113,7 @@ class TestEditing : public QObject, protected WindowFixture {
 private:
     CDragDropListCtrl& List() const { return *m_dialog->RecordList(); }
     QTreeWidget& Tree() const { return *m_dialog->SatTree(); }
-    QUndoStack& Stack() const { return *m_dialog->UndoStack(); }
+    const ImageDocument& History() const { return m_dialog->State().Document(); }
     QAction* Action(int id) const { return m_dialog->MenuAction(id); }
 
     Image Bytes() { return Image(db().m_Image, db().m_Image + IMAGE_SIZE); }
@@ -283,7 +282,7 @@ private slots:
 
         // A new image starts a new history.
         Open(EditImage().Build());
-        QCOMPARE(Stack().count(), 0);
+        QCOMPARE(int(History().HistorySize()), 0);
         QVERIFY(!Action(ID_EDIT_UNDO)->isEnabled());
         QVERIFY(!Action(ID_EDIT_REDO)->isEnabled());
     }
@@ -312,13 +311,13 @@ private slots:
                 }
                 const QByteArray where = QStringLiteral("seed %1 step %2").arg(seed).arg(step).toLatin1();
                 QVERIFY2(Bytes() == states[now], where.constData());
-                QVERIFY2(Stack().index() == static_cast<int>(now), where.constData());
-                QVERIFY2(Stack().count() == static_cast<int>(states.size() - 1), where.constData());
+                QVERIFY2(int(History().StepsDone()) == static_cast<int>(now), where.constData());
+                QVERIFY2(int(History().HistorySize()) == static_cast<int>(states.size() - 1), where.constData());
             }
-            while (Stack().canUndo())
+            while (History().UndoStep())
                 m_dialog->OnEditUndo();
             QVERIFY(Bytes() == states.front());
-            while (Stack().canRedo())
+            while (History().RedoStep())
                 m_dialog->OnEditRedo();
             QVERIFY(Bytes() == states.back());
         }
@@ -341,15 +340,15 @@ private slots:
             return driver.Ran();
         };
         QVERIFY(edit(rename(QStringLiteral("delta"))));
-        QCOMPARE(Stack().count(), 0);
+        QCOMPARE(int(History().HistorySize()), 0);
         QVERIFY(edit([](ProgEditDlg& dialog) { dialog.reject(); }));
-        QCOMPARE(Stack().count(), 0);
+        QCOMPARE(int(History().HistorySize()), 0);
 
         const Image before = Bytes();
         QVERIFY(edit(rename(QStringLiteral("Echo"))));
-        QCOMPARE(Stack().count(), 1);
-        QCOMPARE(Stack().undoText(), QStringLiteral("edit program delta"));
-        QVERIFY(static_cast<const ImageChangeCommand*>(Stack().command(0))->MemoryBytes() < 1024);
+        QCOMPARE(int(History().HistorySize()), 1);
+        QCOMPARE(QString::fromStdString(History().UndoStep()->description), QStringLiteral("edit program delta"));
+        QVERIFY(History().UndoStep()->MemoryBytes() < 1024);
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == before);
         QCOMPARE(List().GetItemText(0, 1), QStringLiteral("delta"));
@@ -499,7 +498,7 @@ private slots:
             expected[k] &= ~0x03000000u;
         QCOMPARE(ImageEntries(db(), TABLE_TV), expected);
         QCOMPARE(EntryAttribute(expected[4]), uint8_t(0xFC));
-        QCOMPARE(Stack().undoText(), QStringLiteral("set favourites and child lock of 3 programs"));
+        QCOMPARE(QString::fromStdString(History().UndoStep()->description), QStringLiteral("set favourites and child lock of 3 programs"));
         QCOMPARE(List().GetSelectedRows(), std::vector<int>({ 0, 2, 4 }));
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == before);
@@ -533,7 +532,7 @@ private slots:
         QCOMPARE(TvNames().mid(0, first.size()), first);
         QCOMPARE(TvNames().mid(TvNames().size() - last.size()), last);
         QCOMPARE(Column(1).mid(0, first.size()), first);
-        QCOMPARE(Stack().count(), 1);
+        QCOMPARE(int(History().HistorySize()), 1);
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == before);
     }
@@ -546,7 +545,7 @@ private slots:
         const Image changed = Bytes();
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == changed);
-        QCOMPARE(Stack().count(), 0);
+        QCOMPARE(int(History().HistorySize()), 0);
         QCOMPARE(m_prompts.messages.size(), 2);
         QCOMPARE(m_prompts.messages[1].icon, PromptIcon::Warning);
     }

@@ -169,7 +169,7 @@ private slots:
 
     void nothingToExchangeWithoutAnImage()
     {
-        app().ResetState();
+        app().Document().Unload();
         for (const int id : { ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE })
             m_dialog->MenuAction(id)->trigger();
         QCOMPARE(m_prompts.Texts(), QStringList(3, QStringLiteral("Please open file or dump first!")));

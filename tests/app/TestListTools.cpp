@@ -13,7 +13,6 @@
 #include "WindowFixture.h"
 
 #include <QtCore/QDir>
-#include <QtGui/QUndoStack>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
@@ -100,7 +99,7 @@ private slots:
     {
         QVERIFY(!Open(ListImage(true)).isEmpty());
         const Image before = Bytes();
-        const int steps = m_dialog->UndoStack()->count();
+        const int steps = int(m_dialog->State().Document().HistorySize());
         QStringList groups;
         QStringList shown;
         QStringList after;
@@ -124,8 +123,8 @@ private slots:
         QCOMPARE(shown, QStringList({ "Bravo3" }));
         QCOMPARE(after, QStringList({ "programs of no satellite (error): 1" }));
         QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Charlie", "Delta", "Echo", "Lost" }));
-        QCOMPARE(m_dialog->UndoStack()->count(), steps + 1);
-        QCOMPARE(m_dialog->UndoStack()->undoText(), QStringLiteral("remove duplicates"));
+        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 1);
+        QCOMPARE(QString::fromStdString(m_dialog->State().Document().UndoStep()->description), QStringLiteral("remove duplicates"));
 
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == before);
@@ -232,7 +231,7 @@ private slots:
     void rowsMoveByKeyboardAndToAPosition()
     {
         QVERIFY(!Open(ListImage(false)).isEmpty());
-        const int steps = m_dialog->UndoStack()->count();
+        const int steps = int(m_dialog->State().Document().HistorySize());
         SelectRows({ 3 });
         Press(Qt::Key_Up);
         QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Delta", "Charlie", "Echo" }));
@@ -245,10 +244,10 @@ private slots:
         Press(Qt::Key_End);
         QCOMPARE(TvNames(), QStringList({ "Delta", "Charlie", "Echo", "Alpha", "Bravo" }));
         QCOMPARE(SelectedNames(), QStringList({ "Alpha", "Bravo" }));
-        QCOMPARE(m_dialog->UndoStack()->count(), steps + 4);
+        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 4);
         // At the bottom already: nothing to do, no step.
         Press(Qt::Key_End);
-        QCOMPARE(m_dialog->UndoStack()->count(), steps + 4);
+        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 4);
 
         m_prompts.numbers = { 2 };
         m_dialog->OnMoveToPosition();

@@ -103,7 +103,7 @@ private:
     Shown WhatIsShown() const
     {
         const ChannelDatabase& image = m_dialog->State().Database();
-        return { m_dialog->State().m_bImageLoaded, std::vector<uint8_t>(image.m_Image, image.m_Image + IMAGE_SIZE),
+        return { int(m_dialog->State().Document().IsLoaded()), std::vector<uint8_t>(image.m_Image, image.m_Image + IMAGE_SIZE),
             image.m_nFlashSize, Counters(), List().GetItemCount(), Tree().topLevelItemCount(),
             m_dialog->windowTitle() };
     }
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
 
-        QCOMPARE(app().m_bImageLoaded, 0);
+        QCOMPARE(int(app().Document().IsLoaded()), 0);
         QCOMPARE(app().m_nServiceTab, 0);
         QCOMPARE(m_dialog->ServiceTab()->count(), 2);
         QCOMPARE(m_dialog->ServiceTab()->tabText(0), QStringLiteral("TV"));
@@ -220,7 +220,7 @@ private slots:
         const QString shown = QString::fromLocal8Bit(name.c_str());
         QCOMPARE(ArgumentBytes(2, argv, shown), name);
         QVERIFY(m_dialog->OpenImage(shown, ArgumentBytes(2, argv, shown)));
-        QCOMPARE(app().m_bImageLoaded, 1);
+        QVERIFY(app().Document().IsLoaded());
         QVERIFY(m_prompts.messages.isEmpty());
     }
 
@@ -254,7 +254,7 @@ private slots:
         OpenBytes(MakeSampleImage());
         QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
         QCOMPARE(m_prompts.openFilters.value(0), OPEN_IMAGE_FILTER);
-        QCOMPARE(app().m_bImageLoaded, 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QCOMPARE(app().m_nListType, LIST_PROGRAMS);
         QCOMPARE(Counters(),
             QStringList({ QString("Sat: %1").arg(db().m_nSatCount), QString("TP: %1").arg(db().m_nTpCount),
@@ -347,7 +347,7 @@ private slots:
         image.push_back(0);
         Open(WriteImage(QStringLiteral("big.bin"), image));
         QCOMPARE(m_prompts.Texts(), QStringList({ "The bin file is not right!" }));
-        QCOMPARE(app().m_bImageLoaded, 0);
+        QCOMPARE(int(app().Document().IsLoaded()), 0);
         QCOMPARE(db().m_Image[0x20000], uint8_t(0));
 
         image.pop_back();
@@ -364,18 +364,19 @@ private slots:
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY(m_prompts.messages[0].text.contains(missing));
         QVERIFY(m_prompts.messages[0].text.contains(QStringLiteral("No such file")));
-        QCOMPARE(app().m_bImageLoaded, 0);
+        QCOMPARE(int(app().Document().IsLoaded()), 0);
 
         m_prompts.messages.clear();
         Open(m_dir->path());
         QCOMPARE(m_prompts.messages.size(), 1);
-        QCOMPARE(app().m_bImageLoaded, 0);
+        QCOMPARE(int(app().Document().IsLoaded()), 0);
     }
 
     void savedImagesReopenTheSame_data()
     {
         QTest::addColumn<int>("flashType");
         QTest::addColumn<int>("size");
+        // A 1 MiB file of a 512 KiB flash is saved as its flash.
         QTest::newRow("512 KiB") << 1 << 0x80000;
         QTest::newRow("1 MiB") << 2 << 0x100000;
     }
@@ -402,9 +403,7 @@ private slots:
         QVERIFY(std::equal(written.begin(), written.end(), image.begin()));
         QVERIFY(!QFileInfo::exists(saved + QStringLiteral(".bin")));
 
-        m_dialog.reset();
-        app().ResetState();
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm);
+        NewWindow();
         Open(saved);
         QCOMPARE(Counters(), counters);
         QCOMPARE(Column(1), names);

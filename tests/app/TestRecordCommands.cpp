@@ -78,7 +78,7 @@ private:
 
     std::vector<uint8_t> Image() const
     {
-        const uint8_t* image = TheApp().Database().m_Image;
+        const uint8_t* image = m_app->Database().m_Image;
         return std::vector<uint8_t>(image, image + IMAGE_SIZE);
     }
 
@@ -282,13 +282,13 @@ private slots:
         QCOMPARE(List().GetItemCount(), 4);
     }
 
-    void rightClickRemembersTheFirstSelectedRow()
+    void rightClickKeepsTheSelectedRows()
     {
         ShowList(LIST_SATELLITES, 0);
         SelectRows({ 2, 3 });
         m_prompts.answers = { PromptAnswer::No };
         QVERIFY(DeleteFromMenu(RowPoint(3)));
-        QCOMPARE(app().m_nCurRow, 2);
+        QCOMPARE(List().GetSelectedRows(), (std::vector<int> { 2, 3 }));
     }
 
     void theDeleteKeyDeletesTheSelectedRows()

@@ -1,5 +1,6 @@
 #include "CReportListCtrl.h"
 #include "CTavrelApp.h"
+#include "WindowFixture.h"
 #include "CTavrelDlg.h"
 #include "LinkSettings.h"
 #include "MainResources.h"
@@ -116,7 +117,7 @@ class TestTransferControl : public QObject {
 private:
     using Stage = TransferSession::Stage;
 
-    CTavrelApp& app() { return TheApp(); }
+    WindowState& app() { return *m_state; }
     TransferSession& session() { return *m_dialog->Session(); }
 
     void Route(unsigned port, const std::string& device) { app().m_Comm.Devices().Assign(port, device); }
@@ -244,6 +245,7 @@ private:
         return std::chrono::steady_clock::now() - start < std::chrono::seconds(1) && session().IsIdle();
     }
 
+    std::unique_ptr<WindowState> m_state;
     std::unique_ptr<CTavrelDlg> m_dialog;
     PromptRecorder m_prompts;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -254,7 +256,7 @@ private slots:
     {
         QDir(qEnvironmentVariable("XDG_DATA_HOME")).removeRecursively();
         QSettings(QStringLiteral("Tavrel"), QStringLiteral("Tavrel")).clear();
-        app().ResetState();
+        m_state = std::make_unique<WindowState>();
         m_prompts = PromptRecorder();
         SetPrompts(&m_prompts);
         m_dir = std::make_unique<QTemporaryDir>();
@@ -292,7 +294,7 @@ private slots:
         const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
         QVERIFY(WriteBytes(path, MakeSampleImage()));
         m_dialog->OpenImage(path);
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QVERIFY(m_dialog->RecordList()->GetItemCount() > 0);
         QCOMPARE(m_prompts.messages.size(), 1);
     }
@@ -445,7 +447,7 @@ private slots:
         VerifyIdle();
         QVERIFY(LampShowsOpen());
         QVERIFY(std::equal(flash.begin(), flash.end(), app().Database().m_Image));
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QCOMPARE(app().m_nListType, int(LIST_PROGRAMS));
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), int(app().Database().m_nTvCount));
         QVERIFY(app().Database().m_nTvCount > 0);
@@ -540,7 +542,7 @@ private slots:
         QVERIFY(!app().m_Comm.IsOpen());
         QVERIFY(session().IsIdle());
         // A dump cut short leaves the image alone, as an upgrade does.
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QVERIFY(m_dialog->RecordList()->GetItemCount() > 0);
         QVERIFY(KeptDumps().isEmpty());
         QVERIFY(WorkerResponds());
@@ -671,7 +673,7 @@ private slots:
         QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
 
         // The dump went to a buffer of its own: the file's image is still shown, whole.
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
         QCOMPARE(ReadBytes(path), std::vector<uint8_t>(app().Database().m_Image,
                                       app().Database().m_Image + ReadBytes(path).size()));
@@ -863,7 +865,7 @@ private slots:
 
         Button(IDC_CANCEL)->click();
         VerifyIdle();
-        QCOMPARE(app().m_bImageLoaded.load(), 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
         QVERIFY(std::equal(sample.begin(), sample.end(), app().Database().m_Image));
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), rows);
         QVERIFY(m_prompts.messages.isEmpty());

@@ -114,7 +114,7 @@ private:
         QVERIFY(WriteBytes(path, bytes));
         m_prompts.openNames.append(path);
         m_dialog->OnFileOpen();
-        QCOMPARE(app().m_bImageLoaded, 1);
+        QCOMPARE(int(app().Document().IsLoaded()), 1);
     }
 
     void ShowTab(int tab) { m_dialog->ServiceTab()->setCurrentIndex(tab); }
@@ -215,7 +215,7 @@ private slots:
             SetText(dialog, IDC_PROG_NAME, QStringLiteral("Renamed"));
             Click(dialog, IDC_PROG_CANCEL);
         }));
-        QCOMPARE(app().m_bRecordEdited, 0);
+        QCOMPARE(app().Document().HistorySize(), size_t(0));
         QVERIFY(Bytes() == before);
         // Nothing was rebuilt: the row is still selected and named as before.
         QVERIFY(List().IsItemSelected(1));
@@ -240,7 +240,7 @@ private slots:
             for (int row = 0; row < List().GetItemCount(); ++row) {
                 QVERIFY(PressOK<ProgEditDlg>(row, IDC_PROG_OK));
                 QVERIFY2(Bytes() == before, qPrintable(QStringLiteral("tab %1 row %2").arg(tab).arg(row)));
-                QCOMPARE(app().m_bRecordEdited, 0);
+                QCOMPARE(app().Document().HistorySize(), size_t(0));
             }
         }
 
@@ -660,7 +660,7 @@ private slots:
             Click(dialog, IDC_TPEDIT_CANCEL);
         }));
         QVERIFY(Bytes() == before);
-        QCOMPARE(app().m_bRecordEdited, 0);
+        QCOMPARE(app().Document().HistorySize(), size_t(0));
         QCOMPARE(db().m_SatTpList[0].polarization, 0u);
         QVERIFY(EditRow<TpEditDlg>(0, [](TpEditDlg& dialog) {
             QCOMPARE(Chosen(dialog, IDC_TPEDIT_POLARIZATION), 0);
@@ -675,18 +675,17 @@ private slots:
         Open(SmallImage().Build());
         ShowTransponders(0);
         const Image before = Bytes();
-        db().m_SatTpList[0].satId = 77;
-        app().m_nCurRow = 0;
-        app().m_bRecordEdited = 0;
+        TransponderRecord tp = db().m_SatTpList[0];
+        tp.satId = 77;
         ModalDriver<TpEditDlg> driver([](TpEditDlg& dialog) { Click(dialog, IDC_TPEDIT_OK); });
-        TpEditDlg editor(app(), m_dialog.get());
-        QCOMPARE(editor.DoModal(), int(QDialog::Rejected));
+        TpEditDlg editor(db(), m_dialog.get());
+        QVERIFY(!editor.Edit(tp));
         QVERIFY(!driver.Ran());
         QCOMPARE(m_prompts.messages.size(), 1);
         QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Can't find the current sat no.!"));
         QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));
         QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
-        QCOMPARE(app().m_bRecordEdited, 0);
+        QCOMPARE(app().Document().HistorySize(), size_t(0));
         QVERIFY(Bytes() == before);
     }
 

@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 #include "CliRun.h"
+#include "ImageBuilder.h"
 #include "SampleImage.h"
 
 #include <gtest/gtest.h>
@@ -223,6 +224,40 @@ TEST_F(CliTest, ImportOfTheExportGivesTheSameImage)
     ASSERT_EQ(Cli({ "import", Path("sample.bin"), csv, "-o", Path("out.bin") }).status, 0);
     EXPECT_EQ(Read(Path("out.bin")), Read(Path("sample.bin")));
     EXPECT_EQ(Cli({ "diff", Path("sample.bin"), Path("out.bin") }).status, 0);
+}
+
+TEST_F(CliTest, ImportAndFixWriteTheFlashAndSayWhenTheInputWasLonger)
+{
+    ImageBuilder halfFlash(1);
+    halfFlash.AddSatellite(MakeSatellite(1, "Astra"));
+    halfFlash.AddTransponder(MakeTransponder(10, 1, 11000));
+    halfFlash.AddTv(MakeProgram(1, 10, 100, "One", 0x100));
+    const std::vector<uint8_t> image = halfFlash.Build();
+    Write(Path("whole.bin"), std::string(image.begin(), image.end()));
+    Write(Path("half.bin"), std::string(image.begin(), image.begin() + IMAGE_SIZE / 2));
+    ASSERT_EQ(Cli({ "export", Path("whole.bin"), "--table", "tv,radio", "-o", Path("list.csv") }).status, 0);
+    struct Case {
+        const char* input;
+        std::string err;
+    };
+    const Case cases[] = {
+        { "whole.bin", "tavrel-cli: " + Path("out.bin") + ": wrote 524288 bytes, the size of the flash; the input "
+                                                          "had 1048576, the rest lies beyond the flash\n" },
+        { "half.bin", "" },
+    };
+    for (const Case& c : cases) {
+        const Result import = Cli({ "import", Path(c.input), Path("list.csv"), "-o", Path("out.bin") });
+        EXPECT_EQ(import.status, 0) << c.input;
+        EXPECT_EQ(import.err, c.err + "tavrel-cli: " + Path("list.csv") + ": 1 row read, 0 moved, 0 renamed, 0 locks "
+                                      "and 0 favourites changed, 0 deleted, 0 not placed; " + Path("out.bin")
+                + " written (524288 bytes)\n");
+        EXPECT_EQ(Read(Path("out.bin")), Read(Path("half.bin"))) << c.input;
+        fs::remove(Path("out.bin"));
+        const Result fix = Cli({ "check", Path(c.input), "--fix", "duplicates", "-o", Path("out.bin") });
+        EXPECT_EQ(fix.status, 0) << c.input;
+        EXPECT_EQ(fix.err, c.err);
+        EXPECT_EQ(Read(Path("out.bin")), Read(Path("half.bin"))) << c.input;
+    }
 }
 
 TEST_F(CliTest, DryRunSaysWhatChangesAndDiffShowsIt)

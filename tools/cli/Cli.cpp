@@ -120,18 +120,18 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!command.Parse(arguments, args, 1, status))
         return status;
     const std::string& path = arguments.Operands()[0];
-    Image image;
+    ImageDocument image;
     if (!command.Load(path, image))
         return EXIT_TROUBLE;
 
-    const ChannelDatabase& db = *image.db;
+    const ChannelDatabase& db = image.Database();
     const CodePageText& names = AnsiCodePageText();
     char line[160];
     std::snprintf(line, sizeof line, ": %zu bytes, flash type %d (%u KiB), directory block at 0x%05X, key area %s\n",
-        image.fileLength, db.m_nFlashType, db.m_nFlashSize / 1024, db.m_nDirBlockOffset, db.m_bKeyArea ? "yes" : "no");
+        image.FileLength(), db.m_nFlashType, db.m_nFlashSize / 1024, db.m_nDirBlockOffset, db.m_bKeyArea ? "yes" : "no");
     out << path << line;
-    if (image.ShorterThanFlash())
-        out << path << ": the file ends " << db.m_nFlashSize - image.fileLength
+    if (ShorterThanFlash(image))
+        out << path << ": the file ends " << db.m_nFlashSize - image.FileLength()
             << " bytes before its flash does; they read as erased flash (0xFF)\n";
     std::snprintf(line, sizeof line, "Sat: %d  TP: %d  TV: %d  Radio: %d\n", db.m_nSatCount, db.m_nTpCount,
         db.m_nTvCount, db.m_nRadioCount);
@@ -159,12 +159,12 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const std::optional<std::string> output = arguments.Value("-o");
     if (output && !command.DistinctOutput(*output, arguments.Operands()))
         return EXIT_TROUBLE;
-    Image image;
+    ImageDocument image;
     if (!command.Load(arguments.Operands()[0], image))
         return EXIT_TROUBLE;
     const CodePageText& names = AnsiCodePageText();
-    const std::string text
-        = format == "csv" ? ExportCsv(*image.db, tables, names) : ExportJson(*image.db, tables, names);
+    const ChannelDatabase& db = image.Database();
+    const std::string text = format == "csv" ? ExportCsv(db, tables, names) : ExportJson(db, tables, names);
     return command.Emit(output, text);
 }
 
@@ -189,12 +189,12 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     // Writing over the image itself is the documented in-place import.
     if (output && !command.DistinctOutput(*output, { csvPath }))
         return EXIT_TROUBLE;
-    Image image;
+    ImageDocument image;
     std::string csv;
     if (!command.Load(imagePath, image) || !command.ReadText(csvPath, csv))
         return EXIT_TROUBLE;
 
-    const ImportPlan plan = PlanImport(*image.db, csv, options, AnsiCodePageText());
+    const ImportPlan plan = PlanImport(image.Database(), csv, options, AnsiCodePageText());
     for (const std::string& error : plan.errors)
         command.Note(csvPath, error);
     if (plan.Refused())
@@ -214,14 +214,12 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         command.Note(csvPath, "would: " + plan.summary.Text() + "; nothing is written");
         return EXIT_SAME;
     }
-    if (!ApplyImport(*image.db, plan))
+    if (!image.Apply("import CSV", [&plan](ChannelDatabase& db) { return ApplyImport(db, plan); }))
         return command.Trouble(imagePath, "the database refused the new order; nothing is written");
-    const ChannelDatabase& db = *image.db;
-    const size_t length = std::min<size_t>(std::max<size_t>(image.fileLength, db.m_nFlashSize), IMAGE_SIZE);
-    std::string reason;
-    if (!WriteImageFile(*output, std::span(db.m_Image, length), reason))
-        return command.Trouble(*output, reason);
-    command.Note(csvPath, plan.summary.Text() + "; " + *output + " written (" + std::to_string(length) + " bytes)");
+    if (!command.Save(*output, image))
+        return EXIT_TROUBLE;
+    command.Note(csvPath, plan.summary.Text() + "; " + *output + " written (" + std::to_string(image.FileLength())
+            + " bytes)");
     return EXIT_SAME;
 }
 
@@ -236,11 +234,11 @@ int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!command.Parse(arguments, args, 2, status) || !command.Match(arguments, mode, status)
         || !command.Tables(arguments, tables, status) || !command.Format(arguments, "text", "json", format, status))
         return status;
-    Image a;
-    Image b;
+    ImageDocument a;
+    ImageDocument b;
     if (!command.Load(arguments.Operands()[0], a) || !command.Load(arguments.Operands()[1], b))
         return EXIT_TROUBLE;
-    const ChannelDiff diff = DiffImages(*a.db, *b.db, tables, mode, AnsiCodePageText());
+    const ChannelDiff diff = DiffImages(a.Database(), b.Database(), tables, mode, AnsiCodePageText());
     out << (format == "json" ? DiffJson(diff) : DiffText(diff));
     return diff.entries.empty() ? EXIT_SAME : EXIT_DIFFERENT;
 }

@@ -162,11 +162,11 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     const std::string& path = arguments.Operands()[0];
-    Image image;
+    ImageDocument image;
     if (!command.ReadImage(path, image))
         return EXIT_TROUBLE;
-    ChannelDatabase& db = *image.db;
-    const bool decodes = db.DecodeDatabase() != 0;
+    ChannelDatabase& db = image.Database();
+    const bool decodes = image.IsDecoded();
     if (!ListCheck::Checkable(db))
         return command.Trouble(path, "not a flash image: " + DecodeProblemOf(db));
     const CodePageText& names = AnsiCodePageText();
@@ -181,10 +181,8 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return command.Trouble(path, "the directory could not be rewritten; nothing is written");
         for (const std::string& line : report.kept)
             command.Note(path, line);
-        const size_t length = std::min<size_t>(std::max<size_t>(image.fileLength, db.m_nFlashSize), IMAGE_SIZE);
-        std::string reason;
-        if (!WriteImageFile(*output, std::span(db.m_Image, length), reason))
-            return command.Trouble(*output, reason);
+        if (!command.Save(*output, image))
+            return EXIT_TROUBLE;
         deleted = report.deleted;
         // The findings that follow are those of the image written.
         shown = *output;

@@ -2,16 +2,11 @@
 
 #include "Cli.h"
 #include "CliArguments.h"
+#include "CsvImport.h"
 #include "ImageFile.h"
 
 #include <algorithm>
 #include <span>
-
-namespace {
-
-constexpr size_t MAX_CSV_SIZE = 64 << 20;
-
-} // namespace
 
 Command::Command(const char* name, const char* usage, std::ostream& out, std::ostream& err)
     : m_name(name)
@@ -64,24 +59,39 @@ bool Command::Read(const std::string& path, size_t maxSize, const char* tooLarge
     return result == ImageReadResult::Read;
 }
 
-bool Command::ReadImage(const std::string& path, Image& image)
+bool Command::ReadImage(const std::string& path, ImageDocument& image)
 {
-    std::vector<uint8_t> bytes;
-    if (!Read(path, IMAGE_SIZE, "not a flash image: larger than 1 MiB", bytes))
-        return false;
-    PlaceImage(bytes, image.db->m_Image);
-    image.fileLength = bytes.size();
-    return true;
+    std::string reason;
+    const ImageDocument::OpenResult result = image.Open(path, reason, true);
+    if (result == ImageDocument::OpenResult::FileError)
+        Trouble(path, reason);
+    else if (result == ImageDocument::OpenResult::TooLarge)
+        Trouble(path, "not a flash image: " + reason);
+    return result == ImageDocument::OpenResult::Opened || result == ImageDocument::OpenResult::NotDecoded;
 }
 
-bool Command::Load(const std::string& path, Image& image)
+bool Command::Load(const std::string& path, ImageDocument& image)
 {
-    if (!ReadImage(path, image))
-        return false;
-    if (image.db->DecodeDatabase())
+    std::string reason;
+    const ImageDocument::OpenResult result = image.Open(path, reason);
+    if (result == ImageDocument::OpenResult::Opened)
         return true;
-    Trouble(path, "not a flash image: " + DecodeProblemOf(*image.db));
+    Trouble(path, result == ImageDocument::OpenResult::FileError ? reason : "not a flash image: " + reason);
     return false;
+}
+
+bool Command::Save(const std::string& path, ImageDocument& image)
+{
+    const size_t inputLength = image.FileLength();
+    std::string reason;
+    if (!image.Save(path, reason)) {
+        Trouble(path, reason);
+        return false;
+    }
+    if (image.FileLength() < inputLength)
+        Note(path, "wrote " + std::to_string(image.FileLength()) + " bytes, the size of the flash; the input had "
+                + std::to_string(inputLength) + ", the rest lies beyond the flash");
+    return true;
 }
 
 bool Command::ReadText(const std::string& path, std::string& text)
@@ -143,12 +153,4 @@ bool Command::Format(const CliArguments& arguments, const char* first, const cha
     if (format != first && format != second)
         return UsageError(std::string("--format is ") + first + " or " + second + ", not " + format, status);
     return true;
-}
-
-std::string DecodeProblemOf(const ChannelDatabase& db)
-{
-    std::string problem = DecodeProblemText(db.m_DecodeProblem);
-    if (db.m_nProblemTable >= 0)
-        problem = std::string("table ") + TableName(db.m_nProblemTable) + ": " + problem;
-    return problem;
 }

@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 #include "ChannelRows.h"
+#include "ImageDocument.h"
 #include "RowMatcher.h"
 
 #include <cstddef>
@@ -14,15 +15,12 @@
 
 class CliArguments;
 
-// An image file read into a database of its own.
-struct Image {
-    std::unique_ptr<ChannelDatabase> db = std::make_unique<ChannelDatabase>();
-    size_t fileLength = 0;
-
-    // A decoded image whose file ends before its flash does: the rest is
-    // only erased flash made up on reading.
-    bool ShorterThanFlash() const { return fileLength < db->m_nFlashSize; }
-};
+// A decoded image whose file ends before its flash does: the rest is only
+// erased flash made up on reading.
+inline bool ShorterThanFlash(const ImageDocument& image)
+{
+    return image.IsDecoded() && image.FileLength() < image.Database().m_nFlashSize;
+}
 
 // One subcommand's arguments, messages and files: every message names the
 // file it is about, and the exit status follows from what went wrong.
@@ -39,10 +37,12 @@ public:
 
     // A whole regular file of at most maxSize bytes; false after reporting why not.
     bool Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes);
-    // Reads an image file into the image buffer, decoded or not; false after reporting why not.
-    bool ReadImage(const std::string& path, Image& image);
-    // Reads and decodes an image file; false after reporting why not.
-    bool Load(const std::string& path, Image& image);
+    // Opens an image file, decoded or kept raw; false after reporting why not.
+    bool ReadImage(const std::string& path, ImageDocument& image);
+    // Opens an image file that decodes; false after reporting why not.
+    bool Load(const std::string& path, ImageDocument& image);
+    // Saves the image; a note says when the file is shorter than the one it came from.
+    bool Save(const std::string& path, ImageDocument& image);
     bool ReadText(const std::string& path, std::string& text);
     // False after reporting it when the output is the same file as one of the inputs.
     bool DistinctOutput(const std::string& output, const std::vector<std::string>& inputs);
@@ -63,6 +63,3 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
 };
-
-// Why a database does not decode: the loader's first problem, with its table.
-std::string DecodeProblemOf(const ChannelDatabase& db);

@@ -314,9 +314,9 @@ private:
 
 // The bytes an upgrade of the image writes: its flash size when it decodes;
 // else nothing says how large the flash is, and the file goes as it is.
-uint32_t WrittenLength(const Image& image, bool decodes)
+uint32_t WrittenLength(const ImageDocument& image, bool decodes)
 {
-    return decodes ? image.db->m_nFlashSize : uint32_t(image.fileLength);
+    return decodes ? image.Database().m_nFlashSize : uint32_t(image.FileLength());
 }
 
 std::string DecodeSummary(ChannelDatabase& db)
@@ -367,30 +367,30 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
         return status;
     const std::string& imagePath = arguments.Operands()[0];
-    Image image;
+    ImageDocument image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
-    const bool decodes = image.db->DecodeDatabase() != 0;
+    const bool decodes = image.IsDecoded();
     if (!decodes && !arguments.Flag("--force"))
-        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
+        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force sends it anyway");
-    if (decodes && image.ShorterThanFlash() && !arguments.Flag("--force"))
-        return command.Trouble(imagePath, "the file is " + std::to_string(image.fileLength)
-                + " bytes, shorter than its flash of " + std::to_string(image.db->m_nFlashSize)
+    if (decodes && ShorterThanFlash(image) && !arguments.Flag("--force"))
+        return command.Trouble(imagePath, "the file is " + std::to_string(image.FileLength())
+                + " bytes, shorter than its flash of " + std::to_string(image.Database().m_nFlashSize)
                 + "; --force sends it padded with erased flash (0xFF)");
-    if (image.fileLength == 0)
+    if (image.FileLength() == 0)
         return command.Trouble(imagePath, "the file is empty; there is nothing to send");
-    if (!CheckBeforeUpgrade(command, imagePath, *image.db, arguments.Flag("--force")))
+    if (!CheckBeforeUpgrade(command, imagePath, image.Database(), arguments.Flag("--force")))
         return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
 
     LinkSession session(command, options, errIsTerminal);
-    if (!session.StartTrace() || !session.Upgrade(std::span(image.db->m_Image, length)))
+    if (!session.StartTrace() || !session.Upgrade(std::span(image.Database().m_Image, length)))
         return EXIT_TROUBLE;
     session.Note("upgrade done: " + std::to_string(length) + " bytes sent");
     if (!arguments.Flag("--verify"))
         return EXIT_SAME;
-    return session.Verify(imagePath, std::span(image.db->m_Image, length),
+    return session.Verify(imagePath, std::span(image.Database().m_Image, length),
         "reset the receiver again to verify the upgrade (Ctrl+C cancels)");
 }
 
@@ -403,22 +403,22 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
         return status;
     const std::string& imagePath = arguments.Operands()[0];
-    Image image;
+    ImageDocument image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
     // As upgrade refuses to send it: a verify of nothing must never pass.
-    if (image.fileLength == 0)
+    if (image.FileLength() == 0)
         return command.Trouble(imagePath, "the file is empty; there is nothing to compare");
-    const bool decodes = image.db->DecodeDatabase() != 0;
+    const bool decodes = image.IsDecoded();
     if (!decodes && !arguments.Flag("--force"))
-        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(*image.db)
+        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force compares it anyway");
     const uint32_t length = WrittenLength(image, decodes);
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace())
         return EXIT_TROUBLE;
-    return session.Verify(imagePath, std::span(image.db->m_Image, length), "reset the receiver now (Ctrl+C cancels)");
+    return session.Verify(imagePath, std::span(image.Database().m_Image, length), "reset the receiver now (Ctrl+C cancels)");
 }
 
 int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
