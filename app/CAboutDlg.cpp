@@ -2,6 +2,9 @@
 
 #include "DialogBuilder.h"
 #include "MainResources.h"
+#include "VersionText.h"
+
+#include <QtWidgets/QLabel>
 
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
@@ -19,4 +22,6 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     DialogBuilder(page).Build(dialog);
     if (auto* ok = FindControl<QPushButton>(page, 1))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    if (auto* version = FindControl<QLabel>(page, IDC_ABOUT_VERSION))
+        version->setText(BuildAboutText());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDragDropListCtrl.h"
+#include "LoaderBlocks.h"
 #include "SatelliteTree.h"
 #include "TransferSession.h"
 #include "ViewPlace.h"
@@ -146,6 +147,8 @@ public slots:
     // which device each port opens (CTavrelDlgPorts.cpp).
     void OnVerify();
     void OnPorts();
+    // The loader blocks in use (CTavrelDlgLoaders.cpp).
+    void OnLoaderBlocks();
 
     // The list check, the kept dumps, the recent files and moving rows by
     // keyboard or to a position (CTavrelDlgListTools.cpp).
@@ -187,6 +190,8 @@ private:
     void ConnectLinkTools();
     void UpdateLinkMenuItems();
     bool HasImageToVerify() const;
+    // Shows why the blocks must not go to the selected port, if they must not.
+    bool LoadersRefused(LoaderUse use);
     void OnDumpDone();
     void FinishVerify();
     void OnUpgradeDone();

@@ -170,7 +170,7 @@ void CTavrelDlg::OnDump()
         SetStatusText(QStringLiteral("Reading...Please wait!"));
         return;
     }
-    if (!m_pSession->IsIdle())
+    if (!m_pSession->IsIdle() || LoadersRefused(LoaderUse::Dump))
         return;
     // The dump replaces the image: a modified one is offered for saving first.
     if (!ConfirmDiscardChanges())
@@ -190,7 +190,7 @@ void CTavrelDlg::OnUpgrade()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
-    if (!m_pSession->IsIdle() || !ConfirmUpgradeOfCheckedList())
+    if (!m_pSession->IsIdle() || LoadersRefused(LoaderUse::Upgrade) || !ConfirmUpgradeOfCheckedList())
         return;
     m_Progress->setRange(0, 100);
     if (!m_pSession->StartUpgrade(Doc().UpgradeBytes()))

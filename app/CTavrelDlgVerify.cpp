@@ -27,6 +27,7 @@ void CTavrelDlg::ConnectLinkTools()
 {
     connect(MenuAction(ID_TOOLS_VERIFY), &QAction::triggered, this, &CTavrelDlg::OnVerify);
     connect(MenuAction(ID_TOOLS_PORTS), &QAction::triggered, this, &CTavrelDlg::OnPorts);
+    connect(MenuAction(ID_TOOLS_LOADERS), &QAction::triggered, this, &CTavrelDlg::OnLoaderBlocks);
     // Whether an image is loaded changes in many places; the item is brought up to date when it is seen.
     if (auto* tools = qobject_cast<QMenu*>(MenuAction(ID_TOOLS_VERIFY)->parent()))
         connect(tools, &QMenu::aboutToShow, this, &CTavrelDlg::UpdateLinkMenuItems);
@@ -50,6 +51,8 @@ void CTavrelDlg::OnVerify()
         ShowWarning(this, QStringLiteral("Please open file first!"));
         return;
     }
+    if (LoadersRefused(LoaderUse::Dump))
+        return;
     // Nothing is replaced, so nothing needs saving first.
     if (!m_pSession->StartVerify(Doc().UpgradeBytes()))
         ShowPortError(QStringLiteral("Can't open the port!"));

@@ -30,8 +30,21 @@ QString FormatVersionText(const QString& productVersion, const QString& fileVers
     const auto file = ParseVersion(fileVersion);
     if (!product || !file)
         return {};
-    return QString::asprintf("V%d.%d%d%d Build %02d%02d%02d%02d", (*product)[0], (*product)[1], (*product)[2],
-        (*product)[3], (*file)[0], (*file)[1], (*file)[2], (*file)[3]);
+    return QStringLiteral("V") + FormatProductVersion(productVersion)
+        + QString::asprintf(" Build %02d%02d%02d%02d", (*file)[0], (*file)[1], (*file)[2], (*file)[3]);
+}
+
+QString FormatProductVersion(const QString& productVersion)
+{
+    const auto product = ParseVersion(productVersion);
+    if (!product)
+        return {};
+    return QString::asprintf("%d.%d%d%d", (*product)[0], (*product)[1], (*product)[2], (*product)[3]);
+}
+
+QString BuildAboutText()
+{
+    return QStringLiteral("Tavrel Version ") + FormatProductVersion(QString::fromLatin1(TAVREL_PRODUCT_VERSION));
 }
 
 QString BuildVersionText()

@@ -1,6 +1,7 @@
 #include "DumpArchive.h"
 
 #include "ChannelDatabase.h"
+#include "DataFolders.h"
 #include "ImageFile.h"
 
 #include <atomic>
@@ -19,19 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string DefaultFolder()
-{
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    std::string base;
-    if (dataHome && dataHome[0] == '/') {
-        base = dataHome;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && *home ? home : ".") + "/.local/share";
-    }
-    return base + "/tavrel/dumps";
-}
 
 std::string TimeStamp()
 {
@@ -85,7 +73,7 @@ bool ClaimName(const std::string& written, const std::string& name)
 } // namespace
 
 DumpArchive::DumpArchive()
-    : m_strFolder(DefaultFolder())
+    : m_strFolder(UserDataHome() + "/tavrel/dumps")
 {
 }
 

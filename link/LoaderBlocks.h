@@ -2,10 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 
-// Receiver-side code sent unchanged during a transfer; embedded at build time
-// from resources/loaders/.
+class LoaderSet;
+
+// Receiver-side code sent unchanged during a transfer. Built in from
+// resources/loaders/; the set in use may come from files instead (LoaderSet).
 constexpr size_t DUMP_LOADER_SIZE = 1304;
 constexpr size_t UPGRADE_LOADER_SIZE = 672;
 constexpr size_t STAGE_TWO_SIZE = 3412;
@@ -15,18 +19,22 @@ extern const uint8_t g_DumpLoader[DUMP_LOADER_SIZE];
 extern const uint8_t g_UpgradeLoader[UPGRADE_LOADER_COUNT][UPGRADE_LOADER_SIZE];
 extern const uint8_t g_StageTwoImage[STAGE_TWO_SIZE];
 
-inline std::span<const uint8_t> DumpLoader()
-{
-    return g_DumpLoader;
-}
+// The set every transfer of this process sends; the built-in one until a
+// program installs another at start-up. An installed set lives until the
+// program ends, so the blocks handed out below stay valid.
+void InstallLoaders(const LoaderSet& set);
+const LoaderSet& InstalledLoaders();
 
+std::span<const uint8_t> DumpLoader();
 // Crystal indexes outside 1..4 take the loader of index 0.
-inline std::span<const uint8_t> UpgradeLoader(int xtal)
-{
-    return g_UpgradeLoader[(xtal >= 1 && xtal <= 4) ? xtal : 0];
-}
+std::span<const uint8_t> UpgradeLoader(int xtal);
+std::span<const uint8_t> StageTwoImage();
 
-inline std::span<const uint8_t> StageTwoImage()
-{
-    return g_StageTwoImage;
-}
+enum class LoaderUse { Dump, Upgrade };
+
+// Why a transfer must not start with the installed blocks, or nothing: an
+// unusable set is refused on every port, a placeholder block on any device
+// but a pseudo-terminal (where only the virtual receiver listens). An upgrade
+// sends the crystal's loader and the stage-two image; a dump or a verify the
+// dump loader.
+std::optional<std::string> PlaceholderRefusal(LoaderUse use, int xtal, bool portIsPseudoTerminal);

@@ -15,6 +15,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -261,4 +262,13 @@ std::string PortFailureText(const std::string& device, int error)
     if (!problem.advice.empty())
         text += "\n" + problem.advice;
     return text;
+}
+
+bool IsPseudoTerminal(const std::string& device)
+{
+    // Linux numbers the pseudo-terminal devices with majors 136 to 143.
+    struct stat info {};
+    if (stat(device.c_str(), &info) != 0 || !S_ISCHR(info.st_mode))
+        return false;
+    return major(info.st_rdev) >= 136 && major(info.st_rdev) <= 143;
 }

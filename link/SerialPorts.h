@@ -40,3 +40,8 @@ bool TrySerialPort(const std::string& device, PortProblem& problem);
 PortProblem ExplainPortFailure(const std::string& device, int error);
 // "<device>: <reason>", and the advice on a line of its own.
 std::string PortFailureText(const std::string& device, int error);
+
+// Whether the device (or what a link to it names) is the far end of a
+// pseudo-terminal, where a program such as the virtual receiver plays the
+// receiver, rather than a line to real hardware.
+bool IsPseudoTerminal(const std::string& device);

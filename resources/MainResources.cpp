@@ -39,7 +39,7 @@ constexpr ControlTemplate MAIN_CONTROLS[] = {
 
 constexpr ControlTemplate ABOUT_CONTROLS[] = {
     { ID_NONE, StaticIcon, ICON_APP, 11, 17, 20, 20, STYLE_NONE },
-    { ID_NONE, StaticText, "Tavrel Version 1.007", 40, 10, 119, 8, STYLE_NONE },
+    { IDC_ABOUT_VERSION, StaticText, "Tavrel Version 1.007", 40, 10, 119, 8, STYLE_NONE },
     { 1, DefaultButton, "OK", 178, 7, 50, 16, STYLE_NONE },
 };
 
@@ -63,6 +63,7 @@ constexpr MenuItemTemplate MAIN_MENU[] = {
     { nullptr, "verify", ID_TOOLS_VERIFY },
     { nullptr, "ports...", ID_TOOLS_PORTS },
     { nullptr, "check list...", ID_TOOLS_CHECK },
+    { nullptr, "loader blocks...", ID_TOOLS_LOADERS },
     { nullptr, "advance", ID_TOOLS_ADVANCE },
     { "Help", "about", ID_HELP_ABOUT },
 };

@@ -27,6 +27,7 @@ constexpr int IDC_STATUS = 1087;
 constexpr int IDC_PERCENT = 1088;
 constexpr int IDC_TRANSFER_FRAME = 1013;
 constexpr int IDC_FILTER = 1101;
+constexpr int IDC_ABOUT_VERSION = 1102;
 
 // Menu commands.
 constexpr int ID_FILE_OPEN = 57601;
@@ -53,6 +54,7 @@ constexpr int ID_TOOLS_CHECK = 32822;
 constexpr int ID_FILE_KEPT_DUMPS = 32814;
 constexpr int ID_FILE_RECENT = 32815;
 constexpr int ID_LIST_MOVE_TO = 32805;
+constexpr int ID_TOOLS_LOADERS = 32823;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

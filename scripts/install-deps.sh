@@ -1,10 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests and the tools need,
 # only those that are missing. Without root it prints the command instead.
+# With --package: those that build and check the Debian package.
 set -e
 
 PACKAGES="cmake make g++ pkg-config googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev \
 qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth imagemagick fonts-dejavu-core"
+if [ "$1" = "--package" ]; then
+    PACKAGES="cmake make g++ qt6-base-dev libgl-dev dpkg-dev fakeroot file lintian appstream desktop-file-utils \
+mandoc bash-completion"
+fi
 
 missing=""
 for p in $PACKAGES; do

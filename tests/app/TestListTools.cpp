@@ -5,6 +5,7 @@
 #include "CTavrelDlg.h"
 #include "CheckListDlg.h"
 #include "KeptDumpsDlg.h"
+#include "MakerBlocks.h"
 #include "ModalDriver.h"
 #include "PrivateSettings.h"
 #include "RecentFiles.h"
@@ -133,6 +134,7 @@ private slots:
 
     void anUpgradeOfAListWithErrorsAsksFirst()
     {
+        const MakerBlocks blocks;
         QVERIFY(!Open(ListImage(true)).isEmpty());
         m_prompts.answers = { PromptAnswer::Cancel };
         m_dialog->OnUpgrade();

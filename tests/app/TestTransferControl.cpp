@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 #include "CTavrelDlg.h"
 #include "LinkSettings.h"
+#include "MakerBlocks.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
 #include "PortOpenError.h"
@@ -14,6 +15,7 @@
 #include "TestImages.h"
 #include "VirtualReceiver.h"
 
+#include <QtCore/QFile>
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
@@ -42,6 +44,7 @@
 namespace {
 
 constexpr const char* MISSING_DEVICE = "/nonexistent/tavrel-com";
+
 
 // The virtual receiver on its own thread, started when the test resets it.
 class Receiver {
@@ -599,6 +602,7 @@ private slots:
 
     void dumpWithoutAPortStillWaitsForTheReceiver()
     {
+        const MakerBlocks blocks;
         SilentLine line;
         OpenWindow(line.Path());
         // A finished transfer closed the port; then the adapter was unplugged.
@@ -614,6 +618,29 @@ private slots:
         Button(IDC_CANCEL)->click();
         VerifyIdle();
         QVERIFY(LampShowsOpen());
+    }
+
+    void placeholderBlocksGoOnlyToAPseudoTerminal()
+    {
+        SilentLine line;
+        OpenWindow(line.Path());
+        Route(4, MISSING_DEVICE);
+        Button(IDC_DUMP)->click();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY2(m_prompts.messages[0].text.startsWith(
+                     QStringLiteral("The dump loader (the one built in) is a placeholder")),
+            qPrintable(m_prompts.messages[0].text));
+        QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Error"));
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
+        QVERIFY(session().IsIdle());
+        QVERIFY(Enabled(IDC_DUMP));
+
+        Route(4, line.Path());
+        Button(IDC_DUMP)->click();
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
+        Button(IDC_CANCEL)->click();
+        VerifyIdle();
     }
 
     void cancelAtEachStageReturnsToIdle_data()

@@ -3,6 +3,7 @@
 #include "ChannelDatabase.h"
 #include "CliRun.h"
 #include "ImageBuilder.h"
+#include "MakerBlocks.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,7 @@ TEST_F(CliCheckTest, UpgradeRefusesErrorsUnlessForced)
     EXPECT_EQ(refused.err.find("/nonexistent/tty"), std::string::npos) << "no port is opened: " << refused.err;
 
     // Forced, or with warnings only, the upgrade goes on to the port.
+    const MakerBlocks blocks;
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>> {
              { "upgrade", "--port", "/nonexistent/tty", Path("faulty.bin"), "--force" },
              { "upgrade", "--port", "/nonexistent/tty", Path("clean.bin") } }) {

@@ -3,9 +3,13 @@
 #include "ChannelDatabase.h"
 #include "CliLink.h"
 #include "CliRun.h"
+#include "LoaderBlocks.h"
+#include "LoaderSet.h"
+#include "MakerBlocks.h"
 #include "ProgressLine.h"
 #include "SampleImage.h"
 #include "SerialPorts.h"
+#include "Sha256.h"
 #include "VirtualReceiver.h"
 
 #include <gtest/gtest.h>
@@ -283,7 +287,9 @@ TEST_F(CliLinkTest, UpgradeRefusesAnImageThatDoesNotDecode)
     EXPECT_NE(upgrade.err.find("not a flash image"), std::string::npos) << upgrade.err;
     EXPECT_NE(upgrade.err.find("--force"), std::string::npos) << upgrade.err;
 
-    const Result forced = Cli({ "upgrade", "--port", "/nonexistent/tty", Path("junk.bin"), "--force" });
+    const MakerBlocks blocks;
+    const Result forced
+        = Cli({ "upgrade", "--port", "/nonexistent/tty", Path("junk.bin"), "--force", "--loaders", blocks.Folder() });
     EXPECT_EQ(forced.status, 2);
     EXPECT_EQ(forced.err, "tavrel-cli: /nonexistent/tty: No such file or directory\n");
 }
@@ -344,4 +350,50 @@ TEST_F(CliLinkTest, PortsListsTheSerialDevicesAndWhyOneCannotBeUsed)
     EXPECT_NE(ports.out.find(d + "/ttyUSB1  Inappropriate ioctl for device\n"), std::string::npos) << ports.out;
     EXPECT_EQ(ports.out.find("ttyS1"), std::string::npos) << ports.out;
     EXPECT_EQ(ports.out.find("null"), std::string::npos) << ports.out;
+}
+
+TEST_F(CliLinkTest, DumpSendsTheBlocksOfTavrelLoadersAndNoPlaceholderToARealLine)
+{
+    fs::create_directory(m_dir / "loaders");
+    Bytes dumpLoader(DUMP_LOADER_SIZE);
+    for (size_t i = 0; i < dumpLoader.size(); ++i)
+        dumpLoader[i] = uint8_t(i * 11 + 5);
+    WriteFile(Path("loaders/dump_loader.bin"), dumpLoader);
+    setenv("TAVREL_LOADERS", Path("loaders").c_str(), 1);
+
+    const Result listed = Cli({ "loaders" });
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out.rfind("dump_loader.bin       1304  " + Sha256Hex(dumpLoader) + "               "
+                  + Path("loaders/dump_loader.bin") + "\n", 0),
+        0u)
+        << listed.out;
+    EXPECT_NE(listed.out.find("stage_two.bin         3412  "), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("placeholder  built in\n"), std::string::npos) << listed.out;
+
+    // The receiver checks every byte of the first stage against the blocks it is told to expect.
+    const Bytes flash = Flash(m_sample);
+    VirtualReceiverOptions options = Serving(flash);
+    options.loaders = LoaderSet::Find(Path("loaders"), {});
+    Receiver receiver(options);
+    const Result dump = Cli({ "dump", "--port", receiver.Path(), "-o", Path("dump.bin"), "--quiet" });
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(ReadFile(Path("dump.bin")), flash);
+    EXPECT_TRUE(receiver.Faults().empty());
+
+    // Upgrading sends the placeholder upgrade loader: never to a line that may be a receiver.
+    const Result upgrade = Cli({ "upgrade", "--port", "/dev/null", Path("sample.bin") });
+    EXPECT_EQ(upgrade.status, 2);
+    EXPECT_NE(upgrade.err.find("/dev/null: The upgrade loader for 27M (the one built in) is a placeholder"),
+        std::string::npos)
+        << upgrade.err;
+    EXPECT_EQ(upgrade.err.find("reset the receiver"), std::string::npos) << upgrade.err;
+
+    WriteFile(Path("loaders/stage_two.bin"), Bytes(100));
+    const Result broken = Cli({ "verify", "--port", receiver.Path(), Path("sample.bin") });
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_NE(broken.err.find(Path("loaders/stage_two.bin") + ": 100 bytes, the receiver expects 3412"),
+        std::string::npos)
+        << broken.err;
+    unsetenv("TAVREL_LOADERS");
+    InstallLoaders(LoaderSet::BuiltIn());
 }

@@ -44,6 +44,7 @@ expect 2 "needs a file name, not '--link'" "$stb" upgrade --output --link /tmp/s
 expect 2 "needs a number, not 'fast'" "$stb" upgrade --baud fast
 expect 2 "dump needs --image FILE" "$stb" dump
 expect 2 "absent.bin: No such file or directory" "$stb" dump --image absent.bin
+expect 2 "absent: not a folder of loader blocks" "$stb" upgrade --loaders absent
 
 if [ -n "$tavrel" ]; then
     # Help and version need no display.

@@ -6,6 +6,7 @@
 #include "CliCheck.h"
 #include "CliCommand.h"
 #include "CliLink.h"
+#include "CliLoaders.h"
 #include "CodePageText.h"
 #include "CsvImport.h"
 #include "ImageFile.h"
@@ -36,11 +37,13 @@ Commands for a receiver on a serial port:
   upgrade IMAGE       writes an image into the receiver, and verifies it if asked
   verify IMAGE        whether the receiver holds the image, and where it differs
   ports               the serial ports present, and whether you can open them
+  loaders             the loader blocks a transfer sends, and where they come from
 
-'tavrel-cli COMMAND --help' describes a command. Exit status: 0 done (or no
-difference), 1 the images differ, 2 a usage or input error (or a cancelled
-transfer). Names are read and written in the Windows code page of your locale;
-TAVREL_CODEPAGE=936 chooses one.
+'tavrel-cli COMMAND --help' describes a command; 'tavrel-cli --version' prints
+the version. Exit status: 0 done (or no difference), 1 the images differ, 2 a
+usage or input error (or a cancelled or refused transfer). Names are read and
+written in the Windows code page of your locale; TAVREL_CODEPAGE=936 chooses
+one.
 )";
 
 const char* const INFO_USAGE = R"(Usage: tavrel-cli info IMAGE
@@ -257,6 +260,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << USAGE;
         return EXIT_SAME;
     }
+    if (name == "--version") {
+        out << "tavrel-cli " << TAVREL_VERSION << "\n";
+        return EXIT_SAME;
+    }
     if (name == "info")
         return RunInfo(rest, out, err);
     if (name == "export")
@@ -275,6 +282,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunVerify(rest, out, err, errIsTerminal);
     if (name == "ports")
         return RunPorts(rest, out, err);
+    if (name == "loaders")
+        return RunLoaders(rest, out, err);
     err << "tavrel-cli: unknown command " << name << "\nTry 'tavrel-cli --help'.\n";
     return EXIT_TROUBLE;
 }

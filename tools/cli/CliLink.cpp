@@ -4,11 +4,13 @@
 #include "CliArguments.h"
 #include "CliCheck.h"
 #include "CliCommand.h"
+#include "CliLoaders.h"
 #include "CodePageText.h"
 #include "Crystals.h"
 #include "DumpArchive.h"
 #include "FlashVerify.h"
 #include "ImageFile.h"
+#include "LoaderBlocks.h"
 #include "ProgressLine.h"
 #include "SerialPorts.h"
 #include "TransferSession.h"
@@ -22,6 +24,7 @@
 namespace {
 
 const char* const DUMP_USAGE = R"(Usage: tavrel-cli dump --port DEVICE [--xtal CRYSTAL] -o FILE [--trace LOG] [--quiet]
+                       [--loaders DIR]
 
 Reads the receiver's whole flash (1 MiB) into FILE. Once the port is open it
 asks you to reset the receiver; the transfer then runs by itself. FILE is
@@ -38,12 +41,16 @@ the flash holds a channel database that decodes.
                    transfer to LOG, with timestamps: for support
   --quiet          no progress and no notes; the request to reset the
                    receiver and the errors still show
+  --loaders DIR    takes the loader blocks from DIR first ('tavrel-cli loaders
+                   --help' tells where else they are looked for); the
+                   placeholder blocks built in are sent only to a
+                   pseudo-terminal
 
 Ctrl+C cancels: the port is closed and FILE is left as it was.
 )";
 
 const char* const UPGRADE_USAGE = R"(Usage: tavrel-cli upgrade --port DEVICE [--xtal CRYSTAL] IMAGE [--verify] [--force]
-                          [--trace LOG] [--quiet]
+                          [--trace LOG] [--quiet] [--loaders DIR]
 
 Writes IMAGE into the receiver's flash, as many bytes as its flash holds, the
 way the window's Upgrade does. An image that does not decode, or a file that
@@ -54,22 +61,23 @@ ends before its flash does, is refused.
                    1 when it differs
   --force          sends an image that does not decode, all of its bytes, or
                    one that ends early, padded with erased flash (0xFF)
-  --port, --xtal, --trace and --quiet are those of 'tavrel-cli dump'.
+  --port, --xtal, --trace, --quiet and --loaders are those of 'tavrel-cli
+                   dump'.
 
 Ctrl+C cancels. A cancelled upgrade leaves the receiver's flash incomplete:
 upgrade it again.
 )";
 
 const char* const VERIFY_USAGE = R"(Usage: tavrel-cli verify --port DEVICE [--xtal CRYSTAL] IMAGE [--force] [--trace LOG]
-                         [--quiet]
+                         [--quiet] [--loaders DIR]
 
 Reads the receiver's flash and compares it with the bytes an upgrade of IMAGE
 writes: its flash size when it decodes, else (with --force) the whole file; an
 image that does not decode, or an empty file, is refused. Prints the byte
 ranges that differ and, when both decode, the records that differ. The exit
 status is 0 when the receiver holds IMAGE and 1 when it does not. The dump is
-kept as 'tavrel-cli dump' keeps it; --port, --xtal, --trace and --quiet are
-those of dump.
+kept as 'tavrel-cli dump' keeps it; --port, --xtal, --trace, --quiet and
+--loaders are those of dump.
 )";
 
 const char* const PORTS_USAGE = R"(Usage: tavrel-cli ports
@@ -144,6 +152,21 @@ bool ParseLinkOptions(Command& command, const CliArguments& arguments, LinkOptio
         return command.UsageError("--xtal is 4M, 8M, 13.5M, 16M or 27M, not " + xtal, status);
     options.trace = arguments.Value("--trace");
     options.quiet = arguments.Flag("--quiet");
+    return true;
+}
+
+// Checked before the user is asked to reset the receiver.
+bool LoadersAllowed(Command& command, const CliArguments& arguments, const LinkOptions& options,
+    const std::vector<LoaderUse>& uses)
+{
+    if (!UseLoaders(command, arguments))
+        return false;
+    for (LoaderUse use : uses) {
+        if (const auto refusal = PlaceholderRefusal(use, options.xtal, IsPseudoTerminal(options.device))) {
+            command.Trouble(options.device, *refusal);
+            return false;
+        }
+    }
     return true;
 }
 
@@ -334,7 +357,7 @@ std::string DecodeSummary(ChannelDatabase& db)
 int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("dump", DUMP_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "-o", "--trace" }, { "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "-o", "--trace", "--loaders" }, { "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 0, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -344,6 +367,8 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         command.UsageError("-o FILE is missing", status);
         return status;
     }
+    if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
+        return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
     std::vector<uint8_t> dump;
@@ -361,7 +386,7 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("upgrade", UPGRADE_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--verify", "--force", "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--verify", "--force", "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -383,6 +408,11 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!CheckBeforeUpgrade(command, imagePath, image.Database(), arguments.Flag("--force")))
         return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
+    std::vector<LoaderUse> uses { LoaderUse::Upgrade };
+    if (arguments.Flag("--verify"))
+        uses.push_back(LoaderUse::Dump);
+    if (!LoadersAllowed(command, arguments, options, uses))
+        return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace() || !session.Upgrade(std::span(image.Database().m_Image, length)))
@@ -397,7 +427,7 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("verify", VERIFY_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "--trace" }, { "--force", "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--force", "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -414,6 +444,8 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force compares it anyway");
     const uint32_t length = WrittenLength(image, decodes);
+    if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
+        return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace())

@@ -2,6 +2,7 @@
 
 #include "ImageFile.h"
 #include "LoaderBlocks.h"
+#include "LoaderSet.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -206,11 +207,16 @@ void VirtualReceiver::AwaitLineClosed()
     }
 }
 
+const LoaderSet& VirtualReceiver::Loaders() const
+{
+    return m_Options.loaders ? *m_Options.loaders : InstalledLoaders();
+}
+
 bool VirtualReceiver::DumpSession()
 {
     if (!Reset("dump"))
         return false;
-    if (!ExpectFirstStage(DumpLoader().data(), DumpLoader().size(), "dump loader"))
+    if (!ExpectFirstStage(Loaders().Dump().bytes.data(), Loaders().Dump().bytes.size(), "dump loader"))
         return false;
     return DumpAfterFirstStage();
 }
@@ -222,7 +228,7 @@ bool VirtualReceiver::UpgradeSession()
     // The program may have reopened its port before the reset's answer was read.
     const uint64_t flushes = m_nFlushesAtReset;
     const int xtal = m_Options.xtal;
-    if (!ExpectFirstStage(UpgradeLoader(xtal).data(), UpgradeLoader(xtal).size(), "upgrade loader"))
+    if (!ExpectFirstStage(Loaders().Upgrade(xtal).bytes.data(), Loaders().Upgrade(xtal).bytes.size(), "upgrade loader"))
         return false;
     return UpgradeAfterFirstStage(flushes);
 }
@@ -238,11 +244,11 @@ bool VirtualReceiver::EitherSession()
             Fault("no complete first stage: " + std::to_string(m_Input.size()) + " bytes");
         return false;
     }
-    if (frame == FirstStageFrame(DumpLoader())) {
+    if (frame == FirstStageFrame(Loaders().Dump().bytes)) {
         Notice("the program dumps");
         return DumpAfterFirstStage();
     }
-    if (frame == FirstStageFrame(UpgradeLoader(m_Options.xtal))) {
+    if (frame == FirstStageFrame(Loaders().Upgrade(m_Options.xtal).bytes)) {
         Notice("the program upgrades");
         return UpgradeAfterFirstStage(flushes);
     }
@@ -299,7 +305,7 @@ bool VirtualReceiver::UpgradeAfterFirstStage(uint64_t flushes)
     if (!WaitForReopen(flushes, "the first stage"))
         return false;
 
-    if (!SendCommand('Z') || !Expect(StageTwoImage().data(), StageTwoImage().size(), "stage two"))
+    if (!SendCommand('Z') || !Expect(Loaders().StageTwo().bytes.data(), Loaders().StageTwo().bytes.size(), "stage two"))
         return false;
 
     uint8_t header[UPGRADE_HEADER_SIZE];

@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "LoaderSet.h"
 
 struct VirtualReceiverOptions {
     // Either: each session plays the dump or the upgrade the program starts.
@@ -22,6 +25,8 @@ struct VirtualReceiverOptions {
     long corruptAt = -1;
     // Upgrade: where the received image is written; empty for none.
     std::string outputFile;
+    // The loader blocks the program is expected to send; the installed ones when not given.
+    std::optional<LoaderSet> loaders;
     // Crystal index 0..4 the program is expected to have chosen.
     int xtal = 4;
     // Paces the receiver's output at this rate (10 bits a byte); 0 sends as fast as the line takes it.
@@ -81,6 +86,7 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
+    const LoaderSet& Loaders() const;
     bool DumpSession();
     bool UpgradeSession();
     bool EitherSession();

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include <getopt.h>
@@ -51,6 +52,8 @@ int Usage(std::FILE* stream, int status)
                  "  --answer-timeout MS how long to wait for an answer (30000)\n"
                  "  --code-delay MS     upgrade: pause before the progress codes (500)\n"
                  "  --code-gap MS       upgrade: pause between the progress codes (50)\n"
+                 "  --loaders DIR       expect the loader blocks found as the programs find them\n"
+                 "                      with --loaders DIR (and TAVREL_LOADERS, the data folders)\n"
                  "  --help              show this help\n"
                  "\n"
                  "A FILE or PATH that starts with - is written ./-name.\n");
@@ -101,7 +104,7 @@ bool ParsePath(const char* option, const char* value, std::string& path)
 }
 
 enum Option { IMAGE = 1000, OUTPUT, FLASH, CORRUPT_AT, XTAL, BAUD, LINK, REPEAT, STALL_AFTER, STRAY, HANG_UP_AFTER, ANSWER_TIMEOUT,
-              CODE_DELAY, CODE_GAP, HELP };
+              CODE_DELAY, CODE_GAP, LOADERS, HELP };
 
 } // namespace
 
@@ -122,11 +125,13 @@ int main(int argc, char** argv)
         {"answer-timeout", required_argument, nullptr, ANSWER_TIMEOUT},
         {"code-delay", required_argument, nullptr, CODE_DELAY},
         {"code-gap", required_argument, nullptr, CODE_GAP},
+        {"loaders", required_argument, nullptr, LOADERS},
         {"help", no_argument, nullptr, HELP},
         {nullptr, 0, nullptr, 0},
     };
     VirtualReceiverOptions options;
     std::string imageFile;
+    std::optional<std::string> loaders;
     int c;
     while ((c = getopt_long(argc, argv, "", OPTIONS, nullptr)) != -1) {
         bool valid = true;
@@ -183,6 +188,9 @@ int main(int argc, char** argv)
         case CODE_GAP:
             valid = ParseCount("code-gap", optarg, options.codeGapMs);
             break;
+        case LOADERS:
+            loaders = optarg;
+            break;
         case HELP:
             return Usage(stdout, 0);
         default:
@@ -225,6 +233,12 @@ int main(int argc, char** argv)
             return 2;
         }
         options.image.resize(FLASH_SIZE, 0xFF);
+    }
+
+    options.loaders = LoaderSet::FromEnvironment(loaders);
+    if (!options.loaders->Problem().empty()) {
+        std::fprintf(stderr, "tavrel-virtual-stb: %s\n", options.loaders->Problem().c_str());
+        return 2;
     }
 
     VirtualReceiver receiver(options);

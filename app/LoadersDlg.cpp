@@ -1,0 +1,53 @@
+#include "LoadersDlg.h"
+
+#include "LoaderSet.h"
+
+#include <QtCore/QFile>
+#include <QtWidgets/QDialogButtonBox>
+#include <QtWidgets/QHeaderView>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QTreeWidget>
+#include <QtWidgets/QVBoxLayout>
+
+LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
+    : QDialog(parent)
+    , m_BlockList(new QTreeWidget(this))
+    , m_Note(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Loader blocks"));
+    m_BlockList->setColumnCount(5);
+    m_BlockList->setHeaderLabels({ QStringLiteral("Block"), QStringLiteral("Bytes"), QStringLiteral("SHA-256"),
+        QStringLiteral("Placeholder"), QStringLiteral("From") });
+    m_BlockList->setRootIsDecorated(false);
+    m_BlockList->setUniformRowHeights(true);
+    m_BlockList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_BlockList->setMinimumSize(720, 180);
+    bool placeholders = false;
+    for (const LoaderBlock& block : loaders.Blocks()) {
+        auto* item = new QTreeWidgetItem(m_BlockList);
+        item->setText(0, QString::fromLatin1(block.fileName));
+        item->setText(1, QString::number(block.bytes.size()));
+        item->setText(2, QString::fromLatin1(block.Sha256().c_str()));
+        item->setText(3, block.Placeholder() ? QStringLiteral("yes") : QStringLiteral("no"));
+        item->setText(4, block.BuiltIn() ? QStringLiteral("built in") : QFile::decodeName(block.source.c_str()));
+        placeholders = placeholders || block.Placeholder();
+    }
+
+    QString note;
+    if (!loaders.Problem().empty())
+        note = QStringLiteral("These blocks cannot be used: %1").arg(QFile::decodeName(loaders.Problem().c_str()));
+    else if (placeholders)
+        note = QStringLiteral("Placeholders are sent only to a pseudo-terminal, such as the virtual receiver's. "
+                              "Put the receiver maker's blocks in %1 and start Tavrel again.")
+                   .arg(QFile::decodeName(LoaderSet::UserFolder().c_str()));
+    m_Note->setText(note);
+    m_Note->setWordWrap(true);
+    m_Note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_BlockList);
+    layout->addWidget(m_Note);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+}

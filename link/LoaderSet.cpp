@@ -1,0 +1,186 @@
+#include "LoaderSet.h"
+
+#include "DataFolders.h"
+#include "LoaderBlocks.h"
+#include "Sha256.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The stand-ins begin with this text; the stage-two image after its 4-byte length.
+constexpr char PLACEHOLDER_MARK[] = "TAVREL PLACEHOLDER";
+constexpr size_t STAGE_TWO_MARK_AT = 4;
+
+struct BlockName {
+    const char* fileName;
+    const char* title;
+    size_t size;
+};
+
+constexpr BlockName BLOCK_NAMES[LoaderSet::COUNT] = {
+    { "dump_loader.bin", "dump loader", DUMP_LOADER_SIZE },
+    { "upgrade_loader_0.bin", "upgrade loader for 4M", UPGRADE_LOADER_SIZE },
+    { "upgrade_loader_1.bin", "upgrade loader for 8M", UPGRADE_LOADER_SIZE },
+    { "upgrade_loader_2.bin", "upgrade loader for 13.5M", UPGRADE_LOADER_SIZE },
+    { "upgrade_loader_3.bin", "upgrade loader for 16M", UPGRADE_LOADER_SIZE },
+    { "upgrade_loader_4.bin", "upgrade loader for 27M", UPGRADE_LOADER_SIZE },
+    { "stage_two.bin", "stage-two image", STAGE_TWO_SIZE },
+};
+
+std::span<const uint8_t> BuiltInBytes(size_t index)
+{
+    if (index == LoaderSet::DUMP)
+        return g_DumpLoader;
+    if (index == LoaderSet::STAGE_TWO)
+        return g_StageTwoImage;
+    return g_UpgradeLoader[index - 1];
+}
+
+std::string Join(std::string folder, const char* name)
+{
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder + "/" + name;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info {};
+    // A dangling link is there too: it is a block that cannot be read, not a missing one.
+    return lstat(path.c_str(), &info) == 0;
+}
+
+bool IsFolder(const std::string& path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Reads the whole file if it holds exactly `size` bytes; else the reason.
+std::string ReadBlock(const std::string& path, size_t size, std::vector<uint8_t>& bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return path + ": " + std::strerror(errno);
+    struct stat info {};
+    std::string problem;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        problem = path + ": not a file";
+    } else {
+        bytes.assign(size + 1, 0);
+        size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                problem = path + ": " + std::strerror(errno);
+                break;
+            }
+            if (n == 0)
+                break;
+            got += size_t(n);
+        }
+        if (problem.empty() && got != size)
+            problem = path + ": " + (got > size ? "more than " + std::to_string(size) : std::to_string(got))
+                + " bytes, the receiver expects " + std::to_string(size);
+        bytes.resize(size);
+    }
+    ::close(fd);
+    return problem;
+}
+
+} // namespace
+
+bool LoaderBlock::Placeholder() const
+{
+    const size_t length = sizeof PLACEHOLDER_MARK - 1;
+    for (size_t at : { size_t(0), STAGE_TWO_MARK_AT }) {
+        if (bytes.size() >= at + length && std::equal(PLACEHOLDER_MARK, PLACEHOLDER_MARK + length, bytes.begin() + long(at)))
+            return true;
+    }
+    return false;
+}
+
+std::string LoaderBlock::Sha256() const
+{
+    return Sha256Hex(bytes);
+}
+
+LoaderSet::LoaderSet()
+    : m_Blocks {}
+{
+    for (size_t i = 0; i < COUNT; ++i) {
+        m_Blocks[i].fileName = BLOCK_NAMES[i].fileName;
+        m_Blocks[i].title = BLOCK_NAMES[i].title;
+        const std::span<const uint8_t> bytes = BuiltInBytes(i);
+        m_Blocks[i].bytes.assign(bytes.begin(), bytes.end());
+    }
+}
+
+LoaderSet LoaderSet::BuiltIn()
+{
+    return LoaderSet();
+}
+
+LoaderSet LoaderSet::Find(const std::string& chosen, const std::vector<std::string>& folders)
+{
+    LoaderSet set;
+    std::vector<std::string> searched = folders;
+    if (!chosen.empty()) {
+        if (!IsFolder(chosen)) {
+            set.m_strProblem = chosen + ": not a folder of loader blocks";
+            return set;
+        }
+        searched.insert(searched.begin(), chosen);
+    }
+    for (size_t i = 0; i < COUNT; ++i) {
+        for (const std::string& folder : searched) {
+            const std::string path = Join(folder, BLOCK_NAMES[i].fileName);
+            if (!Exists(path))
+                continue;
+            std::vector<uint8_t> bytes;
+            const std::string problem = ReadBlock(path, BLOCK_NAMES[i].size, bytes);
+            if (!problem.empty()) {
+                set.m_strProblem = problem;
+                return set;
+            }
+            set.m_Blocks[i].bytes = std::move(bytes);
+            set.m_Blocks[i].source = path;
+            break;
+        }
+    }
+    return set;
+}
+
+LoaderSet LoaderSet::FromEnvironment(const std::optional<std::string>& chosen)
+{
+    std::string folder;
+    if (chosen) {
+        folder = *chosen;
+    } else if (const char* named = std::getenv(ENVIRONMENT)) {
+        folder = named;
+    }
+    std::vector<std::string> folders { UserFolder() };
+    for (const std::string& data : SystemDataFolders())
+        folders.push_back(Join(data, "tavrel/loaders"));
+    return Find(folder, folders);
+}
+
+std::string LoaderSet::UserFolder()
+{
+    return UserDataHome() + "/tavrel/loaders";
+}
+
+const LoaderBlock& LoaderSet::Upgrade(int xtal) const
+{
+    return m_Blocks[size_t((xtal >= 1 && xtal <= 4) ? xtal : 0) + 1];
+}
