@@ -252,10 +252,11 @@ void CTavrelDlg::OnFileOpen()
     OpenImage(path);
 }
 
-bool CTavrelDlg::OpenImage(const QString& path)
+bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
 {
     std::string reason;
-    switch (Doc().Open(QFile::encodeName(path).toStdString(), reason)) {
+    const std::string file = fileName.empty() ? QFile::encodeName(path).toStdString() : fileName;
+    switch (Doc().Open(file, reason)) {
     case ImageDocument::OpenResult::FileError:
         ShowFileError(this, path, QString::fromLocal8Bit(reason));
         return false;

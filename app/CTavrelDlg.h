@@ -63,8 +63,10 @@ public:
     void FillList(int listType);
 
     // Opens an image file and shows it; a refused file changes nothing. The
-    // file commands and the command line use it.
-    bool OpenImage(const QString& path);
+    // file commands and the command line use it. fileName, when given, is
+    // the path as the system spells it: a name that is not valid UTF-8 does
+    // not survive the trip through QString.
+    bool OpenImage(const QString& path, const std::string& fileName = {});
 
     // The image's bytes differ from what was last opened, dumped or saved.
     bool IsImageModified() const;

@@ -118,6 +118,8 @@ void ExchangeCommands::OnImportCsv()
     else if (plan.match == MatchMode::Reference)
         parts.append(QStringLiteral("The CSV lists another image's programs; they were matched by service id, "
                                     "frequency and polarization, then by name."));
+    if (!plan.remarks.empty())
+        parts.append(Listed(plan.remarks));
     if (!plan.notes.empty())
         parts.append(QStringLiteral("These rows were not applied:\n") + Listed(plan.notes));
     if (!parts.isEmpty())

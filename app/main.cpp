@@ -1,6 +1,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
+#include "CommandLineWords.h"
 #include "LoaderBlocks.h"
 #include "LoaderSet.h"
 #include "VersionText.h"
@@ -15,6 +16,7 @@ const QCommandLineOption HELP({ QStringLiteral("h"), QStringLiteral("help") }, Q
 
 void SetUp(QCommandLineParser& parser)
 {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Edits the channel database in the flash image of a satellite receiver."));
     parser.addOption(HELP);
@@ -23,6 +25,10 @@ void SetUp(QCommandLineParser& parser)
         QStringLiteral("Flash image to open, at most 1 MiB (use -- before a name that starts with -)."),
         QStringLiteral("[image]"));
 }
+
+// Every option name (those of addVersionOption too), so that no other
+// single-dash word is taken for one.
+const QStringList OPTION_NAMES = HELP.names() + QStringList { QStringLiteral("v"), QStringLiteral("version") };
 
 void Print(std::FILE* stream, const QString& text)
 {
@@ -46,7 +52,7 @@ int main(int argc, char** argv)
         raw << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser early;
     SetUp(early);
-    early.parse(raw);
+    early.parse(WithFileNames(raw, OPTION_NAMES));
     if (early.isSet(HELP)) {
         // Without an application the parser knows no program name.
         Print(stdout, early.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tavrel")));
@@ -60,7 +66,7 @@ int main(int argc, char** argv)
     CTavrelApp app(argc, argv);
     QCommandLineParser parser;
     SetUp(parser);
-    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
+    if (!parser.parse(WithFileNames(QCoreApplication::arguments(), OPTION_NAMES)) || parser.positionalArguments().size() > 1) {
         const QString reason = parser.errorText().isEmpty() ? QStringLiteral("more than one image named")
                                                             : parser.errorText();
         Print(stderr, QStringLiteral("tavrel: %1\nTry 'tavrel --help'.\n").arg(reason));
@@ -72,8 +78,10 @@ int main(int argc, char** argv)
     ChooseAnsiCodePage(CodePageFromEnvironment());
     const char* trace = std::getenv("TAVREL_TRACE");
     CTavrelDlg dialog(app, app.m_Comm, trace ? trace : "");
-    if (!parser.positionalArguments().isEmpty())
-        dialog.OpenImage(parser.positionalArguments().constFirst());
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString image = parser.positionalArguments().constFirst();
+        dialog.OpenImage(image, ArgumentBytes(argc, argv, image));
+    }
     dialog.exec();
     return 0;
 }

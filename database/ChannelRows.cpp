@@ -1,6 +1,7 @@
 #include "ChannelRows.h"
 
 #include "CodePageText.h"
+#include "PrintableText.h"
 #include "ValueNames.h"
 
 #include <algorithm>
@@ -273,7 +274,7 @@ std::string QuotedText(std::string_view text)
     std::string quoted;
     quoted.reserve(text.size() + 2);
     quoted += '"';
-    quoted += text;
+    quoted += PrintableText(text);
     quoted += '"';
     return quoted;
 }

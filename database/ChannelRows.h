@@ -116,7 +116,7 @@ void VisitTableRows(const ChannelDatabase& db, int tableId, const CodePageText& 
     const std::function<void(const ChannelRow&)>& visit);
 
 std::string OffsetText(uint32_t offset);
-// A field's text in double quotes, as messages show it.
+// A field's text in double quotes, as messages show it, control characters escaped.
 std::string QuotedText(std::string_view text);
 std::optional<uint32_t> ParseNumber(std::string_view text);
 // The favourite groups a program is in, as "Movies/News"; empty for none.

@@ -185,6 +185,17 @@ std::optional<std::string> CodePageText::FromUtf8Exactly(std::string_view text) 
     return result;
 }
 
+bool IsUtf8(std::string_view text)
+{
+    for (size_t at = 0; at < text.size();) {
+        size_t length = 1;
+        if (NextCodePoint(text, at, length) == NOT_UTF8)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
 int CodePageForLocale(const char* locale)
 {
     if (!locale)

@@ -35,6 +35,9 @@ private:
     void* m_fromUtf32;
 };
 
+// True when every byte belongs to a well-formed UTF-8 sequence.
+bool IsUtf8(std::string_view text);
+
 // The code page Windows would choose for a locale name such as "zh_CN.UTF-8".
 int CodePageForLocale(const char* locale);
 

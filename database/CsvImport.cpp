@@ -2,7 +2,9 @@
 
 #include "ChannelRows.h"
 #include "CodePageText.h"
+#include "CsvFileText.h"
 #include "CsvText.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -45,6 +47,12 @@ public:
         const CsvRows rows = ReadRows(csv);
         if (m_plan.Refused())
             return std::move(m_plan);
+        m_plan.summary.rowsRead = rows.programs.size() + rows.otherRows;
+        m_plan.summary.programRows = rows.programs.size();
+        if (m_options.deleteMissing && rows.programs.empty()) {
+            m_plan.errors.push_back("the CSV lists no TV or radio program, and --delete-missing would delete them all");
+            return std::move(m_plan);
+        }
         if (rows.otherRows > 0)
             m_plan.notes.push_back(std::to_string(rows.otherRows)
                 + " satellite and transponder rows are not applied; only TV and radio rows are");
@@ -66,8 +74,11 @@ public:
             PlanRow(rows.programs[i], matches[i], image, rows);
         if (m_plan.Refused())
             return std::move(m_plan);
-        DescribeOrder(TABLE_TV, m_plan.tv);
-        DescribeOrder(TABLE_RADIO, m_plan.radio);
+        if (m_plan.match == MatchMode::Offset)
+            RemarkIgnoredEdits(rows, matches, image);
+        DescribeOrder(TABLE_TV, m_plan.tv, rows);
+        DescribeOrder(TABLE_RADIO, m_plan.radio, rows);
+        m_plan.summary.placed = m_plan.tv.listed.size() + m_plan.radio.listed.size();
         return std::move(m_plan);
     }
 
@@ -77,17 +88,22 @@ private:
     CsvRows ReadRows(std::string_view csv)
     {
         CsvRows rows;
-        CsvRecords parsed = ParseCsv(csv);
-        if (!parsed.error.empty()) {
-            m_plan.errors.push_back(parsed.error);
+        const CsvFileText file = DecodeCsvFile(csv, m_names);
+        if (!file.error.empty()) {
+            m_plan.errors.push_back(file.error);
             return rows;
         }
-        if (parsed.records.empty()) {
-            m_plan.errors.push_back("the CSV is empty");
+        if (!file.note.empty())
+            m_plan.remarks.push_back(file.note);
+        // Record by record: a capacity list has hundreds of thousands of fields.
+        CsvReader reader(file.text);
+        std::vector<std::string> fields;
+        if (!reader.Next(fields)) {
+            m_plan.errors.push_back(reader.Error().empty() ? "the CSV is empty" : reader.Error());
             return rows;
         }
         std::vector<int> columnOf;
-        for (const std::string& heading : parsed.records.front()) {
+        for (const std::string& heading : fields) {
             const int column = FindColumn(heading);
             if (column < 0)
                 Error(1, "unknown column " + QuotedText(heading));
@@ -102,9 +118,8 @@ private:
         if (m_plan.Refused())
             return rows;
 
-        for (size_t r = 1; r < parsed.records.size(); ++r) {
-            const auto row = static_cast<uint32_t>(r + 1);
-            std::vector<std::string>& fields = parsed.records[r];
+        while (reader.Next(fields)) {
+            const auto row = static_cast<uint32_t>(reader.Row());
             if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); }))
                 continue;
             // Spreadsheets may leave out empty cells at the end of a row.
@@ -130,6 +145,9 @@ private:
             Canonicalise(channel, rows.columns);
             rows.programs.push_back(std::move(channel));
         }
+        // A text that cannot be read is its only fault.
+        if (!reader.Error().empty())
+            m_plan.errors.assign(1, reader.Error());
         return rows;
     }
 
@@ -176,6 +194,8 @@ private:
     {
         const std::string label = RowText(row.source) + " " + QuotedText(row.Field(COLUMN_NAME));
         const bool byOffset = m_plan.match == MatchMode::Offset;
+        if (match.outcome != MatchOutcome::Matched)
+            ++m_plan.summary.notPlaced;
         switch (match.outcome) {
         case MatchOutcome::Unmatched:
             m_plan.notes.push_back(label + ": "
@@ -210,21 +230,28 @@ private:
         table.listed.push_back(position);
 
         ProgramRecord prog = (found.table == TABLE_TV ? m_db.m_TvTable : m_db.m_RadioTable)[position];
-        const std::string where = std::string(TableName(found.table)) + " " + Text(found, COLUMN_POSITION) + " "
-            + QuotedText(found.Field(COLUMN_NAME)) + ": ";
+        // Numbered by the place the program takes, as a diff of the result numbers it.
+        const std::string where = std::string(TableName(found.table)) + " " + std::to_string(table.listed.size())
+            + " " + QuotedText(found.Field(COLUMN_NAME)) + ": ";
         const size_t changesBefore = m_plan.changes.size();
         auto describe = [&](int column, const std::string& now) {
             m_plan.changes.push_back(
                 where + ColumnInfoOf(column).name + " " + QuotedText(found.Field(column)) + " -> " + QuotedText(now));
         };
         if (rows.columns.test(COLUMN_NAME) && row.Field(COLUMN_NAME) != found.Field(COLUMN_NAME)
-            && NewName(row, prog))
+            && NewName(row, prog)) {
             describe(COLUMN_NAME, m_names.ToUtf8(prog.name, NAME_BYTES));
+            ++m_plan.summary.renamed;
+        }
         if (rows.columns.test(COLUMN_CHILD_LOCK) && row.Field(COLUMN_CHILD_LOCK) != found.Field(COLUMN_CHILD_LOCK)
-            && NewLock(row, prog))
+            && NewLock(row, prog)) {
             describe(COLUMN_CHILD_LOCK, prog.lockBit == 0 ? "1" : "0");
-        if (rows.columns.test(COLUMN_FAVORITES) && NewFavorites(row, prog))
+            ++m_plan.summary.locksChanged;
+        }
+        if (rows.columns.test(COLUMN_FAVORITES) && NewFavorites(row, prog)) {
             describe(COLUMN_FAVORITES, FavoritesText(prog.favoriteBits));
+            ++m_plan.summary.favouritesChanged;
+        }
         if (m_plan.changes.size() > changesBefore)
             table.writes.push_back(prog);
     }
@@ -232,6 +259,11 @@ private:
     bool NewName(const ChannelRow& row, ProgramRecord& prog)
     {
         const std::string name = Text(row, COLUMN_NAME);
+        if (const size_t control = FindControlCharacter(name); control != std::string::npos) {
+            Error(row.source, "the name " + QuotedText(name) + " holds the control character "
+                    + PrintableText(name.substr(control, 1)) + "; a name holds printable characters only");
+            return false;
+        }
         const auto bytes = m_names.FromUtf8Exactly(name);
         const std::string codePage = "code page " + std::to_string(m_names.CodePage());
         if (!bytes) {
@@ -275,9 +307,40 @@ private:
         return true;
     }
 
-    void DescribeOrder(int tableId, ImportPlan::ProgramTable& table)
+    // Edits in the columns an import does not apply would otherwise vanish
+    // without a word; one remark per column.
+    void RemarkIgnoredEdits(const CsvRows& rows, const std::vector<RowMatch>& matches,
+        const std::vector<ChannelRow>& image)
     {
-        table.deleteUnlisted = m_options.deleteMissing;
+        for (int column = 0; column < COLUMN_COUNT; ++column) {
+            if (!rows.columns.test(column) || IsApplied(column))
+                continue;
+            size_t differing = 0;
+            for (size_t i = 0; i < matches.size(); ++i) {
+                const std::string_view field = rows.programs[i].Field(column);
+                if (matches[i].outcome == MatchOutcome::Matched && !field.empty()
+                    && field != image[matches[i].target].Field(column))
+                    ++differing;
+            }
+            if (differing > 0)
+                m_plan.remarks.push_back(std::string(ColumnInfoOf(column).name) + " differs in "
+                    + std::to_string(differing) + (differing == 1 ? " row" : " rows")
+                    + "; only table, offset, name, child_lock and favorites are applied");
+        }
+    }
+
+    static bool IsApplied(int column)
+    {
+        return column == COLUMN_TABLE || column == COLUMN_POSITION || column == COLUMN_OFFSET
+            || column == COLUMN_NAME || column == COLUMN_CHILD_LOCK || column == COLUMN_FAVORITES;
+    }
+
+    void DescribeOrder(int tableId, ImportPlan::ProgramTable& table, const CsvRows& csvRows)
+    {
+        // A CSV of TV programs only says nothing about the radio programs.
+        table.deleteUnlisted = m_options.deleteMissing
+            && std::any_of(csvRows.programs.begin(), csvRows.programs.end(),
+                [tableId](const ChannelRow& row) { return row.table == tableId; });
         std::vector<bool> listed(table.entries.size(), false);
         size_t moved = 0;
         for (size_t k = 0; k < table.listed.size(); ++k) {
@@ -285,19 +348,22 @@ private:
             if (table.listed[k] != k)
                 ++moved;
         }
-        const std::vector<ChannelRow> rows = m_options.deleteMissing ? TableRows(m_db, tableId, m_names)
-                                                                     : std::vector<ChannelRow>();
+        const std::vector<ChannelRow> rows = table.deleteUnlisted ? TableRows(m_db, tableId, m_names)
+                                                                  : std::vector<ChannelRow>();
         size_t next = table.listed.size();
         for (uint16_t position = 0; position < listed.size(); ++position) {
             if (listed[position])
                 continue;
-            if (m_options.deleteMissing)
+            if (table.deleteUnlisted) {
                 m_plan.changes.push_back(std::string(TableName(tableId)) + " " + Text(rows[position], COLUMN_POSITION)
                     + " " + QuotedText(rows[position].Field(COLUMN_NAME)) + ": deleted, the CSV does not list it");
-            else if (position != next)
+                ++m_plan.summary.deleted;
+            } else if (position != next) {
                 ++moved;
+            }
             ++next;
         }
+        m_plan.summary.moved += moved;
         if (moved > 0)
             m_plan.changes.push_back(std::string(TableName(tableId)) + ": " + std::to_string(moved) + " of "
                 + std::to_string(table.entries.size()) + " programs take a new place");
@@ -419,6 +485,14 @@ bool ApplySteps(ChannelDatabase& db, const ImportPlan& plan)
 
 } // namespace
 
+std::string ImportSummary::Text() const
+{
+    return std::to_string(rowsRead) + (rowsRead == 1 ? " row" : " rows") + " read, " + std::to_string(moved)
+        + " moved, " + std::to_string(renamed) + " renamed, " + std::to_string(locksChanged) + " locks and "
+        + std::to_string(favouritesChanged) + " favourites changed, " + std::to_string(deleted) + " deleted, "
+        + std::to_string(notPlaced) + " not placed";
+}
+
 ImportPlan PlanImport(const ChannelDatabase& db, std::string_view csv, const ImportOptions& options,
     const CodePageText& names)
 {
@@ -429,7 +503,7 @@ bool ApplyImport(ChannelDatabase& db, const ImportPlan& plan)
 {
     if (plan.Refused() || !Unchanged(db, plan))
         return false;
-    const auto before = std::make_unique<uint8_t[]>(IMAGE_SIZE);
+    const auto before = std::make_unique_for_overwrite<uint8_t[]>(IMAGE_SIZE);
     std::memcpy(before.get(), db.m_Image, IMAGE_SIZE);
     if (ApplySteps(db, plan))
         return true;

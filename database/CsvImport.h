@@ -18,8 +18,25 @@ struct ImportOptions {
     MatchMode match = MatchMode::Offset;
     // Match by offset when the CSV is a list of this image, else by reference.
     bool chooseMatch = false;
-    // Delete the programs the CSV does not list.
+    // Delete the programs the CSV does not list, from the tables it lists
+    // programs of; a CSV that lists no program is refused.
     bool deleteMissing = false;
+};
+
+// What an import did, or would do, in numbers.
+struct ImportSummary {
+    size_t rowsRead = 0;     // every row of the CSV but the header and blank lines
+    size_t programRows = 0;  // the TV and radio rows among them
+    size_t placed = 0;       // program rows that found their program
+    size_t moved = 0;
+    size_t renamed = 0;
+    size_t locksChanged = 0;
+    size_t favouritesChanged = 0;
+    size_t deleted = 0;
+    size_t notPlaced = 0;
+
+    // "12 rows read, 3 moved, 1 renamed, 0 locks and 2 favourites changed, 0 deleted, 0 not placed"
+    std::string Text() const;
 };
 
 // What a CSV of the export's form does to the TV and radio tables of an
@@ -31,9 +48,13 @@ struct ImportPlan {
     std::vector<std::string> errors;
     // Rows that are not applied, and why.
     std::vector<std::string> notes;
+    // What the user should know about the file as a whole: how it was read,
+    // edits in columns that are not applied.
+    std::vector<std::string> remarks;
     // What applying does, one line each.
     std::vector<std::string> changes;
     MatchMode match = MatchMode::Offset;
+    ImportSummary summary;
 
     struct ProgramTable {
         std::vector<DirectoryEntry> entries;  // the table the plan was made for
@@ -48,6 +69,7 @@ struct ImportPlan {
     bool ChangesNothing() const { return changes.empty(); }
 };
 
+// The CSV is the file's bytes, in any encoding DecodeCsvFile reads.
 ImportPlan PlanImport(const ChannelDatabase& db, std::string_view csv, const ImportOptions& options,
     const CodePageText& names);
 

@@ -10,7 +10,11 @@ bool NeedsQuotes(const std::string& field)
 char Separator(std::string_view text)
 {
     const std::string_view first = text.substr(0, text.find_first_of("\r\n"));
-    if (first.find(',') == std::string_view::npos && first.find(';') != std::string_view::npos)
+    if (first.find(',') != std::string_view::npos)
+        return ',';
+    if (first.find('\t') != std::string_view::npos)
+        return '\t';
+    if (first.find(';') != std::string_view::npos)
         return ';';
     return ',';
 }
@@ -38,62 +42,75 @@ void AppendCsvRecord(std::string& text, std::span<const std::string> fields)
     text += "\r\n";
 }
 
-CsvRecords ParseCsv(std::string_view text)
+CsvReader::CsvReader(std::string_view text)
+    : m_text(text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text)
+    , m_separator(Separator(m_text))
 {
-    CsvRecords result;
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    const char separator = Separator(text);
+}
 
-    std::vector<std::string> record;
-    std::string field;
-    size_t at = 0;
-    auto endRecord = [&] {
-        record.push_back(std::move(field));
+bool CsvReader::Next(std::vector<std::string>& fields)
+{
+    if (m_at >= m_text.size() || !m_error.empty())
+        return false;
+    ++m_row;
+    size_t count = 0;
+    auto nextField = [&]() -> std::string& {
+        if (count == fields.size())
+            fields.emplace_back();
+        std::string& field = fields[count++];
         field.clear();
-        result.records.push_back(std::move(record));
-        record.clear();
+        return field;
     };
-    while (at < text.size()) {
-        const size_t row = result.records.size() + 1;
-        if (text[at] == '"' && field.empty()) {
-            ++at;
+    std::string* field = &nextField();
+    while (m_at < m_text.size()) {
+        if (m_text[m_at] == '"' && field->empty()) {
+            ++m_at;
             while (true) {
-                if (at >= text.size()) {
-                    result.error = "row " + std::to_string(row) + ": a quoted field is not closed";
-                    return result;
+                if (m_at >= m_text.size()) {
+                    m_error = "row " + std::to_string(m_row) + ": a quoted field is not closed";
+                    return false;
                 }
-                if (text[at] == '"') {
-                    if (at + 1 < text.size() && text[at + 1] == '"') {
-                        field += '"';
-                        at += 2;
+                if (m_text[m_at] == '"') {
+                    if (m_at + 1 < m_text.size() && m_text[m_at + 1] == '"') {
+                        *field += '"';
+                        m_at += 2;
                         continue;
                     }
-                    ++at;
+                    ++m_at;
                     break;
                 }
-                field += text[at++];
+                *field += m_text[m_at++];
             }
-            if (at < text.size() && text[at] != separator && text[at] != '\r' && text[at] != '\n') {
-                result.error = "row " + std::to_string(row) + ": text follows a closing quote";
-                return result;
+            if (m_at < m_text.size() && m_text[m_at] != m_separator && m_text[m_at] != '\r'
+                && m_text[m_at] != '\n') {
+                m_error = "row " + std::to_string(m_row) + ": text follows a closing quote";
+                return false;
             }
             continue;
         }
-        const char c = text[at++];
-        if (c == separator) {
-            record.push_back(std::move(field));
-            field.clear();
+        const char c = m_text[m_at++];
+        if (c == m_separator) {
+            field = &nextField();
         } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && at < text.size() && text[at] == '\n')
-                ++at;
-            endRecord();
+            if (c == '\r' && m_at < m_text.size() && m_text[m_at] == '\n')
+                ++m_at;
+            break;
         } else {
-            field += c;
+            *field += c;
         }
     }
     // The last record needs no line end.
-    if (!record.empty() || !field.empty())
-        endRecord();
+    fields.resize(count);
+    return true;
+}
+
+CsvRecords ParseCsv(std::string_view text)
+{
+    CsvRecords result;
+    CsvReader reader(text);
+    std::vector<std::string> fields;
+    while (reader.Next(fields))
+        result.records.push_back(fields);
+    result.error = reader.Error();
     return result;
 }

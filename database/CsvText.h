@@ -12,9 +12,29 @@
 void AppendCsvRecord(std::string& text, std::span<const std::string> fields);
 
 // Reads what a spreadsheet saves: a byte order mark, CRLF, LF or CR line
-// ends, and semicolons instead of commas when the first record has no comma.
+// ends, and tabs or semicolons instead of commas when the first record has
+// no comma.
 // Record k (from 1) is row k as a spreadsheet numbers it; an empty line is
 // a record with one empty field.
+class CsvReader {
+public:
+    explicit CsvReader(std::string_view text);
+
+    // The next record into fields, whose strings are reused; false at the
+    // end of the text, or on a fault that Error() then names.
+    bool Next(std::vector<std::string>& fields);
+    const std::string& Error() const { return m_error; }
+    // The row of the record Next read last, from 1.
+    size_t Row() const { return m_row; }
+
+private:
+    std::string_view m_text;
+    size_t m_at = 0;
+    size_t m_row = 0;
+    char m_separator;
+    std::string m_error;
+};
+
 struct CsvRecords {
     std::vector<std::vector<std::string>> records;
     // Empty when the text was read; otherwise the problem, naming its row.

@@ -4,7 +4,10 @@
 #include "DataFolders.h"
 #include "ImageFile.h"
 
+#include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <algorithm>
 #include <chrono>
@@ -12,6 +15,9 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +49,27 @@ bool TimeOfName(const std::string& name, std::time_t& time)
     return time != std::time_t(-1);
 }
 
+// Gives the written file the name, unless a file has it (errno EEXIST).
+// Where the file system has no hard links, the name is first created
+// exclusively, then replaced by the file.
+bool ClaimName(const std::string& written, const std::string& name)
+{
+    if (::link(written.c_str(), name.c_str()) == 0)
+        return true;
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
+        return false;
+    const int placeholder = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (placeholder < 0)
+        return false;
+    ::close(placeholder);
+    if (::rename(written.c_str(), name.c_str()) == 0)
+        return true;
+    const int error = errno;
+    ::unlink(name.c_str());
+    errno = error;
+    return false;
+}
+
 } // namespace
 
 DumpArchive::DumpArchive()
@@ -63,12 +90,30 @@ bool DumpArchive::Keep(std::span<const uint8_t> dump, std::string& path, std::st
         reason = error.message();
         return false;
     }
+    // Written completely under a name of this process's own, then given its
+    // public name by link(), which never replaces: a dump kept by another
+    // process in the same second takes the next suffix instead.
+    static std::atomic<unsigned> counter { 0 };
+    const std::string partial
+        = m_strFolder + "/.keeping-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    if (!WriteImageFile(partial, dump, reason))
+        return false;
     const std::string stem = m_strFolder + "/dump-" + TimeStamp();
     path = stem + ".bin";
-    // Two dumps within one second must not replace each other.
-    for (int n = 2; std::filesystem::exists(path, error); ++n)
-        path = stem + "-" + std::to_string(n) + ".bin";
-    return WriteImageFile(path, dump, reason);
+    bool kept = false;
+    for (int n = 2; n < 10000 && !kept; ++n) {
+        kept = ClaimName(partial, path);
+        if (!kept && errno != EEXIST) {
+            reason = std::strerror(errno);
+            break;
+        }
+        if (!kept)
+            path = stem + "-" + std::to_string(n) + ".bin";
+    }
+    if (!kept && reason.empty())
+        reason = std::strerror(EEXIST);
+    ::unlink(partial.c_str());
+    return kept;
 }
 
 std::vector<DumpArchive::Kept> DumpArchive::List() const

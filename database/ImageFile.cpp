@@ -159,10 +159,14 @@ ImageReadResult ReadImageFile(const std::string& path, size_t maxSize, std::vect
     if (uint64_t(info.st_size) > maxSize)
         return ImageReadResult::TooLarge;
 
-    // One byte more than allowed: a file may have grown since it was measured.
-    bytes.resize(maxSize + 1);
+    // Room for what the file holds and one byte more, so that a file that
+    // grew since it was measured is seen; never more than one byte beyond
+    // the limit. Only what is used is allocated.
+    bytes.resize(size_t(info.st_size) + 1);
     size_t total = 0;
-    while (total < bytes.size()) {
+    while (total <= maxSize) {
+        if (total == bytes.size())
+            bytes.resize(std::min(maxSize + 1, 2 * bytes.size()));
         const ssize_t n = ::read(file.Get(), bytes.data() + total, bytes.size() - total);
         if (n < 0 && errno == EINTR)
             continue;
@@ -239,4 +243,12 @@ bool WriteImageFile(const std::string& path, std::span<const uint8_t> data, std:
     if (folder.Get() >= 0)
         ::fsync(folder.Get());
     return true;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev
+        && first.st_ino == second.st_ino;
 }

@@ -28,3 +28,7 @@ ImageReadResult ReadImageFile(const std::string& path, size_t maxSize, std::vect
 // process may set them, its owner and group; a symbolic link keeps pointing
 // at its target, which is the file replaced.
 bool WriteImageFile(const std::string& path, std::span<const uint8_t> data, std::string& reason);
+
+// True when both paths name one existing file (one device and inode), links
+// followed: a command must not write its output over one of its inputs.
+bool IsSameFile(const std::string& a, const std::string& b);

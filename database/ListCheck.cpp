@@ -2,6 +2,7 @@
 
 #include "BigEndian.h"
 #include "CodePageText.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -63,23 +64,6 @@ const char* TableTitle(int table)
     }
 }
 
-// A name may hold any byte; a finding's text is one line.
-std::string OneLine(const std::string& text)
-{
-    std::string line;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            line += escaped;
-        } else {
-            line += c;
-        }
-    }
-    return line;
-}
-
 std::string Number(long value)
 {
     return std::to_string(value);
@@ -115,7 +99,7 @@ public:
 private:
     void Add(FindingKind kind, std::vector<RecordRef> records, const std::string& text)
     {
-        m_findings.push_back({ kind, SeverityOf(kind), std::move(records), OneLine(text) });
+        m_findings.push_back({ kind, SeverityOf(kind), std::move(records), PrintableText(text) });
     }
 
     const char* RawName(int table, uint16_t position) const
@@ -298,7 +282,7 @@ std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const Co
     const char* name = table == TABLE_SATELLITES ? db.m_SatTable[position].name
         : table == TABLE_TV                      ? db.m_TvTable[position].name
                                                  : db.m_RadioTable[position].name;
-    return OneLine(text + " \"" + names.ToUtf8(name, NAME_SIZE) + "\"");
+    return PrintableText(text + " \"" + names.ToUtf8(name, NAME_SIZE) + "\"");
 }
 
 Severity SeverityOf(FindingKind kind)

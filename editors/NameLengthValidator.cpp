@@ -1,6 +1,7 @@
 #include "NameLengthValidator.h"
 
 #include "CodePage.h"
+#include "PrintableText.h"
 
 #include <limits>
 
@@ -12,5 +13,7 @@ NameLengthValidator::NameLengthValidator(size_t maxBytes, QObject* parent)
 
 QValidator::State NameLengthValidator::validate(QString& input, int&) const
 {
+    if (FindControlCharacter(input.toStdString()) != std::string::npos)
+        return Invalid;
     return TextToAnsi(input, std::numeric_limits<size_t>::max()).size() <= m_maxBytes ? Acceptable : Invalid;
 }

@@ -6,7 +6,8 @@
 
 // A name that fits its field once converted to the ANSI code page: a
 // character that would need bytes beyond the limit is refused as it is
-// typed, so nothing is cut at OK.
+// typed, so nothing is cut at OK. A control character (a pasted line break
+// or tab) is refused in the same way.
 class NameLengthValidator : public QValidator {
     Q_OBJECT
 

@@ -312,14 +312,15 @@ void TransferSession::AfterStep()
 {
     if (m_bStopping || m_Stage == Stage::Idle)
         return;
+    // A line that goes away right after the last byte lost nothing.
     if (m_bDumpDone) {
         FinishDump();
+    } else if (m_bUpgradeDone) {
+        End(Result::Done, 0);
     } else if (const int lost = Line().LostError()) {
         Note(std::string("link lost: ") + std::strerror(lost));
         m_bConnected = false;
         End(Result::LinkLost, lost);
-    } else if (m_bUpgradeDone) {
-        End(Result::Done, 0);
     } else if (m_bRateChangeFailed && m_bEndOnRateChangeFailure) {
         End(Result::Failed, 0);
     }

@@ -70,6 +70,15 @@ bool IsLineGone(int error)
     return error == EIO || error == ENXIO || error == ENODEV || error == EPIPE;
 }
 
+// Bytes received and not yet read; 0 when the line cannot tell.
+int QueuedInput(int fd)
+{
+    int queued = 0;
+    if (ioctl(fd, FIONREAD, &queued) != 0)
+        return 0;
+    return std::max(queued, 0);
+}
+
 int MillisecondsUntil(std::chrono::steady_clock::time_point deadline)
 {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -274,12 +283,16 @@ bool cnComm::WaitForInput(int timeoutMs)
 {
     std::shared_lock lock(m_PortLock);
     pollfd fds[2] = {{m_hPort, POLLIN, 0}, {m_nCloseEvent, POLLIN, 0}};
-    if (m_hPort >= 0 && poll(fds, 2, timeoutMs) > 0 && (fds[0].revents & POLLIN)
-        && !(fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
+    const bool ready = m_hPort >= 0 && poll(fds, 2, timeoutMs) > 0;
+    const bool hungUp = (fds[0].revents & (POLLERR | POLLHUP)) != 0;
+    if (ready && (fds[0].revents & POLLIN) && !hungUp && !(fds[0].revents & POLLNVAL))
+        return true;
+    // Bytes that arrived before a hang-up are still taken.
+    if (hungUp && QueuedInput(m_hPort) > 0)
         return true;
     if (fds[1].revents)
         return false;
-    if (fds[0].revents & (POLLERR | POLLHUP))
+    if (hungUp)
         MarkLost(EIO);
     // A closed or hung-up line answers at once; wait out the time anyway so callers do not spin.
     if (m_hPort < 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)))
@@ -395,7 +408,9 @@ int cnComm::MonitorLoop()
     uint64_t announced = m_nReadTotal;
     bool waiting = false;
     while (m_bRunning) {
-        pollfd fds[2] = {{fd, short(waiting ? 0 : POLLIN), 0}, {m_nStopEvent, POLLIN, 0}};
+        // While bytes wait the line is not polled at all: a hung-up line
+        // would answer every poll at once.
+        pollfd fds[2] = {{waiting ? -1 : fd, POLLIN, 0}, {m_nStopEvent, POLLIN, 0}};
         const int timeout = waiting ? 10 : hasModemLines ? 50 : MONITOR_POLL_MS;
         if (poll(fds, 2, timeout) < 0) {
             if (errno == EINTR)
@@ -405,16 +420,21 @@ int cnComm::MonitorLoop()
         }
         if (fds[1].revents)
             break;
-        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) {
-            // An unplugged adapter stays hung up; one report is enough.
-            MarkLost((fds[0].revents & POLLNVAL) ? EBADF : EIO);
+        if (fds[0].revents & POLLNVAL) {
+            MarkLost(EBADF);
             return 1;
         }
 
         const uint64_t readTotal = m_nReadTotal;
-        int queued = 0;
-        ioctl(fd, FIONREAD, &queued);
-        const uint64_t arrived = readTotal + uint64_t(std::max(queued, 0));
+        const int queued = QueuedInput(fd);
+        // After a hang-up the bytes that arrived before it are read first;
+        // the line is lost once none are left. An unplugged adapter stays
+        // hung up; one report is enough.
+        if ((fds[0].revents & (POLLERR | POLLHUP)) && queued == 0) {
+            MarkLost(EIO);
+            return 1;
+        }
+        const uint64_t arrived = readTotal + uint64_t(queued);
         if (arrived > announced)
             OnReceive();
         // A flush drops bytes nobody read; count from there.

@@ -93,6 +93,22 @@ private slots:
         QCOMPARE(Names(), (QStringList { "Silent", "Wave" }));
     }
 
+    void aCsvInTheCodePageIsReadSoAndSaysSo()
+    {
+        ChooseAnsiCodePage(1252);
+        QStringList lines = Exported();
+        for (QString& line : lines)
+            line.replace(QStringLiteral(",Three,"), QStringLiteral(",Caf\u00E9,"));
+        QFile file(PathOf(QStringLiteral("legacy.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines.join(QStringLiteral("\r\n")).toLatin1());
+        file.close();
+        m_prompts.openNames.append(file.fileName());
+        m_dialog->MenuAction(ID_FILE_IMPORT_CSV)->trigger();
+        QCOMPARE(m_prompts.Texts(), QStringList { "read as Windows-1252: the file is not UTF-8" });
+        QCOMPARE(Names(), (QStringList { "One", "Two", "Caf\u00E9" }));
+    }
+
     void aBadCsvChangesNothing()
     {
         QStringList lines = Exported();

@@ -3,6 +3,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
+#include "CommandLineWords.h"
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "PrivateSettings.h"
@@ -185,6 +186,42 @@ private slots:
         QVERIFY(ok && ok->isDefault());
         QTimer::singleShot(0, ok, &QPushButton::click);
         QCOMPARE(about.exec(), int(QDialog::Accepted));
+    }
+
+    void singleDashWordsAreLongOptionsOrFileNames_data()
+    {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("read");
+        const QString p = QStringLiteral("tavrel");
+        QTest::newRow("a name after one dash") << QStringList { p, "-dash.bin" } << QStringList { p, "--", "-dash.bin" };
+        QTest::newRow("long options") << QStringList { p, "-help", "-v", "--version" }
+                                      << QStringList { p, "-help", "-v", "--version" };
+        QTest::newRow("a plain name and one after --")
+            << QStringList { p, "-x.bin", "a.bin", "--", "-h" } << QStringList { p, "a.bin", "--", "-x.bin", "-h" };
+        QTest::newRow("a lone dash") << QStringList { p, "-" } << QStringList { p, "-" };
+    }
+
+    void singleDashWordsAreLongOptionsOrFileNames()
+    {
+        QFETCH(QStringList, given);
+        QFETCH(QStringList, read);
+        QCOMPARE(WithFileNames(given, { "h", "help", "v", "version" }), read);
+    }
+
+    void aFileNameThatIsNotUtf8Opens()
+    {
+        const std::string name = QFile::encodeName(m_dir->path()).toStdString() + "/\xFF\xFE.bin";
+        const std::vector<uint8_t> image = MakeSampleImage();
+        FILE* file = std::fopen(name.c_str(), "wb");
+        QVERIFY(file);
+        std::fwrite(image.data(), 1, image.size(), file);
+        std::fclose(file);
+        const char* const argv[] = { "tavrel", name.c_str() };
+        const QString shown = QString::fromLocal8Bit(name.c_str());
+        QCOMPARE(ArgumentBytes(2, argv, shown), name);
+        QVERIFY(m_dialog->OpenImage(shown, ArgumentBytes(2, argv, shown)));
+        QVERIFY(app().Document().IsLoaded());
+        QVERIFY(m_prompts.messages.isEmpty());
     }
 
     void versionTextPrintsFileVersionPartsWithTwoDigits()

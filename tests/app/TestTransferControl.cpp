@@ -61,9 +61,15 @@ public:
     Receiver& operator=(const Receiver&) = delete;
 
     const std::string& Path() const { return m_Receiver.DevicePath(); }
-    void Reset()
+    // With closeWhenDone the receiver closes its line when its sessions
+    // end, as the program does when it exits.
+    void Reset(bool closeWhenDone = false)
     {
-        m_Thread = std::thread([this] { m_Receiver.Run(); });
+        m_Thread = std::thread([this, closeWhenDone] {
+            m_Receiver.Run();
+            if (closeWhenDone)
+                m_Receiver.HangUp();
+        });
     }
     void Stop()
     {
@@ -402,8 +408,16 @@ private slots:
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("idle..."));
     }
 
+    void wholeDumpIsDecodedAndShown_data()
+    {
+        QTest::addColumn<bool>("closesWhenDone");
+        QTest::newRow("the receiver keeps its line open") << false;
+        QTest::newRow("the receiver closes right after the last byte") << true;
+    }
+
     void wholeDumpIsDecodedAndShown()
     {
+        QFETCH(bool, closesWhenDone);
         const std::vector<uint8_t> flash = FullFlash(MakeSampleImage());
         Receiver receiver(DumpOptions(flash));
         OpenWindow(receiver.Path());
@@ -412,7 +426,7 @@ private slots:
         Button(IDC_DUMP)->click();
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
         VerifyTransferRunning();
-        receiver.Reset();
+        receiver.Reset(closesWhenDone);
 
         QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
         QCOMPARE(Button(IDC_DUMP)->text(), QStringLiteral("Read"));
@@ -453,7 +467,10 @@ private slots:
         QCOMPARE(m_dialog->StatusBar()->currentMessage(), QStringLiteral("Dump kept in %1").arg(dumps[0]));
         QVERIFY(!m_dialog->IsImageModified());
 
-        // The port closed with the transfer; the next Dump opens it again.
+        // The port closed with the transfer; the next Dump opens it again,
+        // where the receiver still holds its line.
+        if (closesWhenDone)
+            return;
         Button(IDC_DUMP)->click();
         QVERIFY(app().m_Comm.IsOpen());
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
@@ -784,13 +801,16 @@ private slots:
     void verifyTellsWhetherTheReceiverHoldsTheImage_data()
     {
         QTest::addColumn<bool>("faultyCell");
-        QTest::newRow("the receiver holds the edited image") << false;
-        QTest::newRow("a cell of the receiver's flash is faulty") << true;
+        QTest::addColumn<bool>("closesWhenDone");
+        QTest::newRow("the receiver holds the edited image") << false << false;
+        QTest::newRow("a cell of the receiver's flash is faulty") << true << false;
+        QTest::newRow("the receiver closes right after the last byte") << false << true;
     }
 
     void verifyTellsWhetherTheReceiverHoldsTheImage()
     {
         QFETCH(bool, faultyCell);
+        QFETCH(bool, closesWhenDone);
         const QString path = m_dir->filePath(QStringLiteral("sample.bin"));
         QVERIFY(WriteBytes(path, MakeSampleImage()));
         m_traceFile = m_dir->filePath(QStringLiteral("trace.log")).toStdString();
@@ -819,7 +839,7 @@ private slots:
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
         VerifyTransferRunning();
         QVERIFY(!m_dialog->MenuAction(ID_TOOLS_VERIFY)->isEnabled());
-        receiver.Reset();
+        receiver.Reset(closesWhenDone);
         QVERIFY(WaitForStatus(QStringLiteral("Read to read!")));
         Button(IDC_DUMP)->click();
         QVERIFY(WaitForStatus(QStringLiteral("idle...")));

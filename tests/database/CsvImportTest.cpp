@@ -110,6 +110,7 @@ TEST(CsvImport, UnchangedExportGivesTheSameImage)
         const ImportPlan plan = PlanImport(*db, csv, {}, Western());
         EXPECT_TRUE(plan.errors.empty()) << "image " << i << ": " << plan.errors.front();
         EXPECT_TRUE(plan.ChangesNothing()) << "image " << i << ": " << plan.changes.front();
+        EXPECT_EQ(plan.remarks, std::vector<std::string>()) << "image " << i;
         ASSERT_TRUE(ApplyImport(*db, plan));
         EXPECT_TRUE(ImageOf(*db) == images[i]) << "image " << i;
     }
@@ -179,7 +180,8 @@ TEST(CsvImport, RowsLeftOutFollowOrAreDeleted)
     options.deleteMissing = true;
     EXPECT_EQ(Import(*db, csv, options), std::vector<std::string>());
     EXPECT_EQ(Names(*db, TABLE_TV), (std::vector<std::string> { "D", "B", "F" }));
-    EXPECT_EQ(Names(*db, TABLE_RADIO), std::vector<std::string>());
+    // The CSV lists no program of the radio table: it says nothing about them.
+    EXPECT_EQ(Names(*db, TABLE_RADIO), std::vector<std::string> { "R" });
 }
 
 TEST(CsvImport, AReferenceListOrdersAnotherImage)
@@ -252,14 +254,122 @@ TEST(CsvImport, BadInputIsRefusedWhole)
                 + " has service id 102, not 555; a list of another image is matched by reference" } },
         { CsvOf(With(records, 1, "table", "films")), { "row 2: unknown table \"films\"" } },
         { CsvOf(With(records, 1, "child_lock", "yes")), { "row 2: child_lock is \"yes\"; it is 1 for locked or 0" } },
+        { CsvOf(With(records, 2, "name", "Two\nlines")),
+            { "row 3: the name \"Two\\nlines\" holds the control character \\n; a name holds printable characters "
+              "only" } },
+        { CsvOf(With(records, 2, "name", "\x1B[2J")),
+            { "row 3: the name \"\\x1B[2J\" holds the control character \\x1B; a name holds printable characters "
+              "only" } },
+        { CsvOf(With(records, 2, "name", "T\tab")),
+            { "row 3: the name \"T\\tab\" holds the control character \\t; a name holds printable characters only" } },
+        { CsvOf(With(records, 2, "name", "A\x01")),
+            { "row 3: the name \"A\\x01\" holds the control character \\x01; a name holds printable characters "
+              "only" } },
+        { CsvOf(With(records, 2, "name", "Del\x7F")),
+            { "row 3: the name \"Del\\x7F\" holds the control character \\x7F; a name holds printable characters "
+              "only" } },
+        { CsvOf(With(records, 2, "name", std::string("N\0l", 3))),
+            { "row 3: the name \"N\\x00l\" holds the control character \\x00; a name holds printable characters "
+              "only" } },
+        { CsvOf({ records[0] }), {} },
+        { "\xFF\xFEt\0a\0b", { "the file is UTF-16 little-endian and ends in the middle of a character" } },
         { CsvOf(tooWide), { "row 2: more fields than the header has columns" } },
     };
+    ImportOptions deleteMissing;
+    deleteMissing.deleteMissing = true;
     for (const Case& c : cases) {
-        const ImportPlan plan = PlanImport(*db, c.csv, {}, Western());
-        EXPECT_EQ(plan.errors, c.errors);
+        const bool headerOnly = c.errors.empty();
+        const ImportPlan plan = PlanImport(*db, c.csv, headerOnly ? deleteMissing : ImportOptions(), Western());
+        EXPECT_EQ(plan.errors, headerOnly ? std::vector<std::string> { "the CSV lists no TV or radio program, and "
+                                                                      "--delete-missing would delete them all" }
+                                          : c.errors);
         EXPECT_FALSE(ApplyImport(*db, plan));
         EXPECT_TRUE(ImageOf(*db) == image);
     }
+}
+
+TEST(CsvImport, ReadsTheEncodingsSpreadsheetsSave)
+{
+    ImageBuilder b = TwoTransponders();
+    b.AddTv(MakeProgram(1, 10, 101, "One", 0x101));
+    auto utf16 = [](const std::u16string& text, bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t c : text) {
+            const char high = char(c >> 8);
+            const char low = char(c & 0xFF);
+            bytes += bigEndian ? std::string { high, low } : std::string { low, high };
+        }
+        return bytes;
+    };
+    const auto db = Decoded(b.Build());
+    const std::string offset = OffsetText(EntryOffset(db->m_TvTable[0].entry));
+    const std::u16string offset16(offset.begin(), offset.end());
+    const CodePageText cyrillic(1251);
+
+    struct Case {
+        const char* label;
+        std::string csv;
+        const CodePageText& names;
+        std::string name;  // as the code page stores it
+        std::vector<std::string> remarks;
+    };
+    const Case cases[] = {
+        { "UTF-8", "table,offset,name\n" "tv," + offset + ",Caf\xC3\xA9\n", Western(), "Caf\xE9", {} },
+        { "UTF-8 with BOM", "\xEF\xBB\xBFtable;offset;name\r\ntv;" + offset + ";Caf\xC3\xA9\r\n", Western(), "Caf\xE9",
+            {} },
+        { "UTF-16 LE, tabs", utf16(u"table\toffset\tname\r\ntv\t" + offset16 + u"\tCaf\u00E9\r\n", false), Western(),
+            "Caf\xE9", {} },
+        { "UTF-16 BE, tabs", utf16(u"table\toffset\tname\r\ntv\t" + offset16 + u"\t\u041C\u0438\u0440\r\n", true),
+            cyrillic, "\xCC\xE8\xF0", {} },
+        { "Windows-1252", "table;offset;name\r\ntv;" + offset + ";Caf\xE9\r\n", Western(), "Caf\xE9",
+            { "read as Windows-1252: the file is not UTF-8" } },
+        { "CP1251, tabs", "table\toffset\tname\ntv\t" + offset + "\t\xCC\xE8\xF0\n", cyrillic, "\xCC\xE8\xF0",
+            { "read as Windows-1251: the file is not UTF-8" } },
+    };
+    for (const Case& c : cases) {
+        auto copy = Decoded(ImageOf(*db));
+        const ImportPlan plan = PlanImport(*copy, c.csv, {}, c.names);
+        EXPECT_EQ(plan.errors, std::vector<std::string>()) << c.label;
+        EXPECT_EQ(plan.remarks, c.remarks) << c.label;
+        ASSERT_TRUE(ApplyImport(*copy, plan)) << c.label;
+        EXPECT_EQ(std::string(copy->m_TvTable[0].name), c.name) << c.label;
+    }
+}
+
+TEST(CsvImport, SaysWhatItDoesAndWhatItLeavesAlone)
+{
+    ImageBuilder b = TwoTransponders();
+    for (uint16_t i = 0; i < 4; ++i)
+        b.AddTv(MakeProgram(1, 10, uint16_t(101 + i), std::string(1, char('A' + i)).c_str(), 0x101));
+    b.AddRadio(MakeProgram(1, 11, 201, "R", 0));
+    const auto db = Decoded(b.Build());
+    const Records records = RecordsOf(ExportCsv(*db, PROGRAM_TABLES, Western()));
+    // D renamed, its video PID edited too; B and A swapped; C left out; R untouched.
+    Records edited { records[0], records[4], records[2], records[1], records[5] };
+    edited = With(edited, 1, "name", "Dee");
+    edited = With(edited, 1, "video_pid", "999");
+    edited = With(edited, 2, "video_pid", "998");
+    edited = With(edited, 2, "child_lock", "1");
+
+    ImportOptions options;
+    options.deleteMissing = true;
+    const ImportPlan plan = PlanImport(*db, CsvOf(edited), options, Western());
+    ASSERT_EQ(plan.errors, std::vector<std::string>());
+    EXPECT_EQ(plan.remarks,
+        std::vector<std::string> { "video_pid differs in 2 rows; only table, offset, name, child_lock and favorites "
+                                   "are applied" });
+    EXPECT_EQ(plan.summary.Text(),
+        "4 rows read, 2 moved, 1 renamed, 1 locks and 0 favourites changed, 1 deleted, 0 not placed");
+    // Numbered by the places the programs take, as the diff of the result numbers them.
+    EXPECT_NE(std::find(plan.changes.begin(), plan.changes.end(), "tv 1 \"D\": name \"D\" -> \"Dee\""),
+        plan.changes.end());
+    EXPECT_NE(std::find(plan.changes.begin(), plan.changes.end(), "tv 2 \"B\": child_lock \"0\" -> \"1\""),
+        plan.changes.end());
+
+    // A list of TV programs only deletes no radio program.
+    const ImportPlan tvOnly = PlanImport(*db, CsvOf({ records[0], records[1] }), options, Western());
+    EXPECT_EQ(tvOnly.summary.deleted, 3u);
+    EXPECT_FALSE(tvOnly.radio.deleteUnlisted);
 }
 
 TEST(CsvImport, ChoosesReferenceForAnotherImagesList)

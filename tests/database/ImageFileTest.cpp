@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -125,6 +126,44 @@ TEST_F(ImageFileTest, EveryDumpIsKeptUnderItsOwnName)
     const DumpArchive blocked(PathOf("blocked/dumps"));
     EXPECT_FALSE(blocked.Keep(m_Image, first, reason));
     EXPECT_FALSE(reason.empty());
+}
+
+TEST_F(ImageFileTest, DumpsKeptAtOnceByTwoProcessesAllSurvive)
+{
+    const DumpArchive archive(PathOf("dumps"));
+    constexpr int KEEPS = 6;
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    const uint8_t mark = child == 0 ? 1 : 2;
+    if (child == 0) {
+        char go = 0;
+        [[maybe_unused]] const ssize_t n = read(start[0], &go, 1);
+    } else {
+        [[maybe_unused]] const ssize_t n = write(start[1], "g", 1);
+    }
+    bool kept = true;
+    for (int k = 0; k < KEEPS; ++k) {
+        std::string path, reason;
+        kept = archive.Keep(std::vector<uint8_t>(64, mark), path, reason) && kept;
+    }
+    if (child == 0)
+        _exit(kept ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(start[0]);
+    close(start[1]);
+    ASSERT_TRUE(kept);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    int files[3] = {};
+    for (const auto& entry : fs::directory_iterator(archive.Folder())) {
+        ASSERT_EQ(entry.path().filename().string().rfind("dump-", 0), 0u) << entry.path();
+        ++files[ReadFile(entry.path().string()).at(0)];
+    }
+    EXPECT_EQ(files[1], KEEPS);
+    EXPECT_EQ(files[2], KEEPS);
 }
 
 TEST_F(ImageFileTest, DumpsGoToTheUsersDataFolder)

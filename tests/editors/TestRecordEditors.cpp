@@ -342,6 +342,24 @@ private slots:
         }));
     }
 
+    void namesRefuseControlCharacters()
+    {
+        Open(SmallImage().Build());
+        QVERIFY(EditRow<ProgEditDlg>(0, [](ProgEditDlg& dialog) {
+            auto* edit = dialog.Control<QLineEdit>(IDC_PROG_NAME);
+            edit->clear();
+            // As a paste inserts them: each class of control character, refused whole.
+            for (const char* pasted : { "Two\nlines", "Tab\tbed", "\x1B[2J", "A\x01", "Del\x7F", "CR\r" }) {
+                edit->insert(QString::fromLatin1(pasted));
+                QCOMPARE(edit->text(), QString());
+            }
+            edit->insert(QStringLiteral("Plain"));
+            QCOMPARE(edit->text(), QStringLiteral("Plain"));
+            Click(dialog, IDC_PROG_OK);
+        }));
+        QCOMPARE(List().GetItemText(0, 1), QStringLiteral("Plain"));
+    }
+
     void namesAreCutTo12BytesAndKeepTheBytesBehindTheirEnd()
     {
         Open(SmallImage().Build());

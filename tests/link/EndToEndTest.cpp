@@ -50,6 +50,22 @@ TEST(EndToEndTest, DumpBringsTheReceiversFlashIntoABufferItHandsOver)
     EXPECT_EQ(link.m_Receiver->CompletedSessions(), 1);
 }
 
+TEST(EndToEndTest, ReceiverThatClosesAfterItsOneSessionLosesNoByte)
+{
+    LinkHarness link;
+    for (int run = 0; run < 20; ++run) {
+        SCOPED_TRACE(run);
+        const std::vector<uint8_t> flash = PatternImage(IMAGE_SIZE, uint8_t(run + 7));
+        ASSERT_TRUE(link.StartReceiver(DumpReceiver(flash), true));
+
+        ASSERT_TRUE(link.Dump());
+        EXPECT_EQ(link.Log(), (std::vector<std::string>{"ready", "reading", "finished"}));
+        EXPECT_EQ(link.m_Session->TakeDump(), flash);
+        link.StopReceiver();
+        EXPECT_EQ(link.m_Receiver->Faults(), std::vector<std::string>{});
+    }
+}
+
 TEST(EndToEndTest, ReceiverPlaysRepeatedSessions)
 {
     LinkHarness link;

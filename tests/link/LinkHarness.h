@@ -100,14 +100,22 @@ public:
         StopReceiver();
     }
 
-    bool StartReceiver(VirtualReceiverOptions options)
+    // With closeWhenDone the receiver closes its line as soon as its
+    // sessions end, as the program does when it exits.
+    bool StartReceiver(VirtualReceiverOptions options, bool closeWhenDone = false)
     {
+        StopReceiver();
+        m_Route.reset();
         m_Receiver = std::make_unique<VirtualReceiver>(std::move(options));
         m_Receiver->SetReport([](const std::string& text) { std::fprintf(stderr, "receiver: %s\n", text.c_str()); });
         if (!m_Receiver->Open())
             return false;
         m_Route = std::make_unique<PortRoute>(m_Comm, 4, m_Receiver->DevicePath());
-        m_ReceiverThread = std::thread([this] { m_Receiver->Run(); });
+        m_ReceiverThread = std::thread([this, closeWhenDone] {
+            m_Receiver->Run();
+            if (closeWhenDone)
+                m_Receiver->HangUp();
+        });
         return true;
     }
 

@@ -58,10 +58,11 @@ long FindText(const Bytes& image, const std::string& text)
     return at == image.end() ? -1 : long(at - image.begin());
 }
 
-// The virtual receiver, playing its sessions on a thread of its own.
+// The virtual receiver, playing its sessions on a thread of its own; with
+// closeWhenDone it closes its line when they end, as the program does.
 class Receiver {
 public:
-    explicit Receiver(VirtualReceiverOptions options)
+    explicit Receiver(VirtualReceiverOptions options, bool closeWhenDone = false)
         : m_Receiver(Quick(std::move(options)))
     {
         m_Receiver.SetReport([this](const std::string& text) {
@@ -70,7 +71,11 @@ public:
                 m_bStalled = true;
         });
         if (m_Receiver.Open())
-            m_Thread = std::thread([this] { m_Receiver.Run(); });
+            m_Thread = std::thread([this, closeWhenDone] {
+                m_Receiver.Run();
+                if (closeWhenDone)
+                    m_Receiver.HangUp();
+            });
     }
     ~Receiver()
     {
@@ -174,6 +179,21 @@ TEST_F(CliLinkTest, DumpWritesTheReceiversFlashKeepsItAndTracesTheExchange)
              "receiver ready to read", "send 8: C0 00 00 00 A0 10 00 00", "recv 1: 51",
              "send 8: 86 00 00 00 A0 10 00 00", "progress 1048576 of 1048576", "dump done", "port closed" })
         EXPECT_NE(trace.find(frame), std::string::npos) << frame;
+    EXPECT_TRUE(receiver.Faults().empty());
+}
+
+TEST_F(CliLinkTest, AReceiverThatClosesRightAfterTheLastByteLosesNothing)
+{
+    const Bytes flash = Flash(m_sample);
+    for (int run = 0; run < 3; ++run) {
+        Receiver receiver(Serving(flash), true);
+        const Result dump = Cli({ "dump", "--port", receiver.Path(), "-o", Path("dump.bin"), "--quiet" });
+        EXPECT_EQ(dump.status, 0) << dump.err;
+        EXPECT_EQ(ReadFile(Path("dump.bin")), flash);
+    }
+    Receiver receiver(Serving(flash), true);
+    const Result verify = Cli({ "verify", "--port", receiver.Path(), Path("sample.bin"), "--quiet" });
+    EXPECT_EQ(verify.status, 0) << verify.err;
     EXPECT_TRUE(receiver.Faults().empty());
 }
 

@@ -52,5 +52,8 @@ if [ -n "$tavrel" ]; then
     expect 0 "^Tavrel V[0-9]" env -u DISPLAY -u QT_QPA_PLATFORM "$tavrel" --version
     expect 2 "Unknown option 'bogus'" env QT_QPA_PLATFORM=offscreen "$tavrel" --bogus
     expect 2 "more than one image" env QT_QPA_PLATFORM=offscreen "$tavrel" one.bin two.bin
+    # A word after one dash is a long option or a file name, never -d -a -s -h.
+    expect 0 "Usage: tavrel \[options\] \[image\]" env -u DISPLAY -u QT_QPA_PLATFORM "$tavrel" -help
+    expect 2 "more than one image" env QT_QPA_PLATFORM=offscreen "$tavrel" -dash.bin two.bin
 fi
 exit $failed

@@ -10,12 +10,16 @@
 #include "CodePageText.h"
 #include "CsvImport.h"
 #include "ImageFile.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+// Rows not applied are listed up to this many, then counted.
+constexpr size_t MAX_NOTES = 20;
 
 const char* const USAGE = R"(Usage: tavrel-cli COMMAND [ARGUMENTS]
 
@@ -77,14 +81,19 @@ Movies/News) are applied; the others only help to find the program.
                       from this image (the default)
   --match reference   by service id, transponder frequency and polarization,
                       then by name: another receiver's list applied to this one
-  --delete-missing    delete the programs the CSV leaves out
+  --delete-missing    delete the programs the CSV leaves out, from the tables
+                      it lists programs of
   --dry-run           print what would change and write nothing
   -o OUT              the image to write, replaced only once complete; it may
-                      be IMAGE itself
+                      be IMAGE itself, never CSV
 
-A row that finds no program, or several, is reported and skipped. An unknown
-column, an offset listed twice, a name that does not fit 12 bytes in the code
-page or a value that makes no sense refuses the import: nothing is written.
+The CSV may be UTF-8 (preferred, with or without a byte order mark), UTF-16
+with a byte order mark, or in the names' code page; commas, semicolons or tabs
+separate its fields. A row that finds no program, or several, is reported and
+skipped. An unknown column, an offset listed twice, a name that does not fit
+12 bytes in the code page or holds a control character, or a value that makes
+no sense refuses the import: nothing is written. The last line on stderr sums
+up what was done.
 )";
 
 const char* const DIFF_USAGE = R"(Usage: tavrel-cli diff A B [--match offset|reference] [--table TABLES]
@@ -124,12 +133,15 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::snprintf(line, sizeof line, ": %zu bytes, flash type %d (%u KiB), directory block at 0x%05X, key area %s\n",
         image.FileLength(), db.m_nFlashType, db.m_nFlashSize / 1024, db.m_nDirBlockOffset, db.m_bKeyArea ? "yes" : "no");
     out << path << line;
+    if (ShorterThanFlash(image))
+        out << path << ": the file ends " << db.m_nFlashSize - image.FileLength()
+            << " bytes before its flash does; they read as erased flash (0xFF)\n";
     std::snprintf(line, sizeof line, "Sat: %d  TP: %d  TV: %d  Radio: %d\n", db.m_nSatCount, db.m_nTpCount,
         db.m_nTvCount, db.m_nRadioCount);
     out << line;
     for (int s = 0; s < db.m_nSatCount; ++s) {
         const SatelliteRecord& sat = db.m_SatTable[s];
-        const std::string name = names.ToUtf8(sat.name, 12);
+        const std::string name = PrintableText(names.ToUtf8(sat.name, 12));
         std::snprintf(line, sizeof line, "%3d_%-12s longitude %4d  %3d transponders  %4d TV  %4d radio\n", s,
             name.c_str(), sat.longitude, sat.tpCount, sat.tvCount, sat.radioCount);
         out << line;
@@ -147,13 +159,16 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!command.Parse(arguments, args, 1, status) || !command.Tables(arguments, tables, status)
         || !command.Format(arguments, "csv", "json", format, status))
         return status;
+    const std::optional<std::string> output = arguments.Value("-o");
+    if (output && !command.DistinctOutput(*output, arguments.Operands()))
+        return EXIT_TROUBLE;
     ImageDocument image;
     if (!command.Load(arguments.Operands()[0], image))
         return EXIT_TROUBLE;
     const CodePageText& names = AnsiCodePageText();
     const ChannelDatabase& db = image.Database();
     const std::string text = format == "csv" ? ExportCsv(db, tables, names) : ExportJson(db, tables, names);
-    return command.Emit(arguments.Value("-o"), text);
+    return command.Emit(output, text);
 }
 
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -174,6 +189,9 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     const std::string& imagePath = arguments.Operands()[0];
     const std::string& csvPath = arguments.Operands()[1];
+    // Writing over the image itself is the documented in-place import.
+    if (output && !command.DistinctOutput(*output, { csvPath }))
+        return EXIT_TROUBLE;
     ImageDocument image;
     std::string csv;
     if (!command.Load(imagePath, image) || !command.ReadText(csvPath, csv))
@@ -184,16 +202,28 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         command.Note(csvPath, error);
     if (plan.Refused())
         return EXIT_TROUBLE;
-    for (const std::string& note : plan.notes)
-        command.Note(csvPath, note);
+    for (const std::string& remark : plan.remarks)
+        command.Note(csvPath, remark);
+    for (size_t i = 0; i < plan.notes.size() && i < MAX_NOTES; ++i)
+        command.Note(csvPath, plan.notes[i]);
+    if (plan.notes.size() > MAX_NOTES)
+        command.Note(csvPath, "... and " + std::to_string(plan.notes.size() - MAX_NOTES) + " more");
+    if (plan.match == MatchMode::Reference)
+        command.Note(csvPath, "placed " + std::to_string(plan.summary.placed) + " of "
+                + std::to_string(plan.summary.programRows) + " rows");
     if (dryRun) {
         for (const std::string& change : plan.changes)
             out << change << "\n";
+        command.Note(csvPath, "would: " + plan.summary.Text() + "; nothing is written");
         return EXIT_SAME;
     }
     if (!image.Apply("import CSV", [&plan](ChannelDatabase& db) { return ApplyImport(db, plan); }))
         return command.Trouble(imagePath, "the database refused the new order; nothing is written");
-    return command.Save(*output, image) ? EXIT_SAME : EXIT_TROUBLE;
+    if (!command.Save(*output, image))
+        return EXIT_TROUBLE;
+    command.Note(csvPath, plan.summary.Text() + "; " + *output + " written (" + std::to_string(image.FileLength())
+            + " bytes)");
+    return EXIT_SAME;
 }
 
 int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

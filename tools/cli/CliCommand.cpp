@@ -103,6 +103,17 @@ bool Command::ReadText(const std::string& path, std::string& text)
     return true;
 }
 
+bool Command::DistinctOutput(const std::string& output, const std::vector<std::string>& inputs)
+{
+    for (const std::string& input : inputs) {
+        if (IsSameFile(output, input)) {
+            Trouble(output, "is the same file as the input " + input + "; nothing is written");
+            return false;
+        }
+    }
+    return true;
+}
+
 int Command::Emit(const std::optional<std::string>& path, const std::string& text)
 {
     if (!path) {

@@ -15,6 +15,13 @@
 
 class CliArguments;
 
+// A decoded image whose file ends before its flash does: the rest is only
+// erased flash made up on reading.
+inline bool ShorterThanFlash(const ImageDocument& image)
+{
+    return image.IsDecoded() && image.FileLength() < image.Database().m_nFlashSize;
+}
+
 // One subcommand's arguments, messages and files: every message names the
 // file it is about, and the exit status follows from what went wrong.
 class Command {
@@ -37,6 +44,8 @@ public:
     // Saves the image; a note says when the file is shorter than the one it came from.
     bool Save(const std::string& path, ImageDocument& image);
     bool ReadText(const std::string& path, std::string& text);
+    // False after reporting it when the output is the same file as one of the inputs.
+    bool DistinctOutput(const std::string& output, const std::vector<std::string>& inputs);
     // To the file named by -o, or to the standard output.
     int Emit(const std::optional<std::string>& path, const std::string& text);
 

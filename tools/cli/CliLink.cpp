@@ -53,12 +53,14 @@ const char* const UPGRADE_USAGE = R"(Usage: tavrel-cli upgrade --port DEVICE [--
                           [--trace LOG] [--quiet] [--loaders DIR]
 
 Writes IMAGE into the receiver's flash, as many bytes as its flash holds, the
-way the window's Upgrade does. An image that does not decode is refused.
+way the window's Upgrade does. An image that does not decode, or a file that
+ends before its flash does, is refused.
 
   --verify         after the upgrade, asks for a second reset, reads the flash
                    back and compares it with what was sent; the exit status is
                    1 when it differs
-  --force          sends an image that does not decode, all of its bytes
+  --force          sends an image that does not decode, all of its bytes, or
+                   one that ends early, padded with erased flash (0xFF)
   --port, --xtal, --trace, --quiet and --loaders are those of 'tavrel-cli
                    dump'.
 
@@ -66,11 +68,12 @@ Ctrl+C cancels. A cancelled upgrade leaves the receiver's flash incomplete:
 upgrade it again.
 )";
 
-const char* const VERIFY_USAGE = R"(Usage: tavrel-cli verify --port DEVICE [--xtal CRYSTAL] IMAGE [--trace LOG] [--quiet]
-                         [--loaders DIR]
+const char* const VERIFY_USAGE = R"(Usage: tavrel-cli verify --port DEVICE [--xtal CRYSTAL] IMAGE [--force] [--trace LOG]
+                         [--quiet] [--loaders DIR]
 
 Reads the receiver's flash and compares it with the bytes an upgrade of IMAGE
-writes: its flash size when it decodes, else the whole file. Prints the byte
+writes: its flash size when it decodes, else (with --force) the whole file; an
+image that does not decode, or an empty file, is refused. Prints the byte
 ranges that differ and, when both decode, the records that differ. The exit
 status is 0 when the receiver holds IMAGE and 1 when it does not. The dump is
 kept as 'tavrel-cli dump' keeps it; --port, --xtal, --trace, --quiet and
@@ -238,7 +241,7 @@ public:
         m_Session.TakeDump();
         ReportKept();
         const FlashVerification verification = m_Session.Verification();
-        if (verification.Same()) {
+        if (verification.Same() && verification.compared > 0) {
             m_Command.Out() << "the receiver holds " << imagePath << " (" << verification.compared
                             << " bytes compared)\n";
             return EXIT_SAME;
@@ -396,6 +399,12 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!decodes && !arguments.Flag("--force"))
         return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force sends it anyway");
+    if (decodes && ShorterThanFlash(image) && !arguments.Flag("--force"))
+        return command.Trouble(imagePath, "the file is " + std::to_string(image.FileLength())
+                + " bytes, shorter than its flash of " + std::to_string(image.Database().m_nFlashSize)
+                + "; --force sends it padded with erased flash (0xFF)");
+    if (image.FileLength() == 0)
+        return command.Trouble(imagePath, "the file is empty; there is nothing to send");
     if (!CheckBeforeUpgrade(command, imagePath, image.Database(), arguments.Flag("--force")))
         return EXIT_TROUBLE;
     const uint32_t length = WrittenLength(image, decodes);
@@ -418,7 +427,7 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
 int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
 {
     Command command("verify", VERIFY_USAGE, out, err);
-    CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--quiet" });
+    CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--force", "--quiet" });
     int status = EXIT_SAME;
     LinkOptions options;
     if (!command.Parse(arguments, args, 1, status) || !ParseLinkOptions(command, arguments, options, status))
@@ -427,7 +436,14 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ImageDocument image;
     if (!command.ReadImage(imagePath, image))
         return EXIT_TROUBLE;
-    const uint32_t length = WrittenLength(image, image.IsDecoded());
+    // As upgrade refuses to send it: a verify of nothing must never pass.
+    if (image.FileLength() == 0)
+        return command.Trouble(imagePath, "the file is empty; there is nothing to compare");
+    const bool decodes = image.IsDecoded();
+    if (!decodes && !arguments.Flag("--force"))
+        return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
+                + "; --force compares it anyway");
+    const uint32_t length = WrittenLength(image, decodes);
     if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
         return EXIT_TROUBLE;
 

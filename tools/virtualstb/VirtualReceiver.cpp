@@ -184,7 +184,27 @@ int VirtualReceiver::Run()
         ++played;
         m_nCompleted = played;
     }
+    if (played > 0 && played == m_Options.sessions)
+        AwaitLineClosed();
     return int(Faults().size());
+}
+
+void VirtualReceiver::AwaitLineClosed()
+{
+    // Closing the master hangs the program's side up, and a hang-up throws
+    // away what it has not read yet: the end of the dump.
+    const auto deadline = Clock::now() + std::chrono::milliseconds(m_Options.closeGraceMs);
+    while (!m_bStopped && !m_bHungUp && Clock::now() < deadline) {
+        pollfd fds[2] = {{m_nMaster, POLLIN, 0}, {m_nStopEvent, POLLIN, 0}};
+        if (poll(fds, 2, 10) < 0 && errno != EINTR)
+            return;
+        if (fds[1].revents || (fds[0].revents & POLLHUP))
+            return;
+        if (fds[0].revents & POLLIN) {
+            uint8_t buffer[4097];
+            [[maybe_unused]] const ssize_t n = ::read(m_nMaster, buffer, sizeof buffer);
+        }
+    }
 }
 
 const LoaderSet& VirtualReceiver::Loaders() const

@@ -51,6 +51,9 @@ struct VirtualReceiverOptions {
     // Upgrade: time between the last progress code and 'D'. The program
     // answers nothing to two bytes read together, and 'D' must not be lost.
     int doneDelayMs = 500;
+    // After the last session the line stays open until the program has
+    // closed its side, or this long.
+    int closeGraceMs = 5000;
 };
 
 // Plays the receiver's side of the flash transfer over a pseudo-terminal:
@@ -71,6 +74,8 @@ public:
     int Run();
     // Ends Run from any thread (and from a signal handler).
     void Stop();
+    // Closes the line, as the end of the program does; on Run's thread.
+    void HangUp();
 
     // Receives every fault and notice as it happens.
     void SetReport(std::function<void(const std::string&)> report) { m_Report = std::move(report); }
@@ -100,8 +105,8 @@ private:
     bool Expect(const uint8_t* expected, size_t count, const char* what);
     // Takes what the line holds, waiting at most timeoutMs; false once stopped or hung up.
     bool Pump(int timeoutMs);
+    void AwaitLineClosed();
     bool Sleep(int milliseconds);
-    void HangUp();
     void Fault(const std::string& text);
     void Notice(const std::string& text);
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CodePageText;
+
+// The text of a CSV file as a spreadsheet saves it: UTF-8 with or without a
+// byte order mark, UTF-16 with a byte order mark in either byte order
+// ("Unicode text"), or else the legacy code page of the names.
+struct CsvFileText {
+    // UTF-8, without a byte order mark.
+    std::string text;
+    // How the file was read when that may surprise; empty for UTF-8.
+    std::string note;
+    // Why the file cannot be read; empty when it was.
+    std::string error;
+};
+
+CsvFileText DecodeCsvFile(std::string_view bytes, const CodePageText& legacy);
