@@ -89,8 +89,10 @@ bool ImageDocument::Decode()
 
 std::span<const uint8_t> ImageDocument::FlashBytes() const
 {
+    // A raw image is as long as what it was read from: a whole dump, or the
+    // file the user chose to send anyway.
     if (IsRawDump())
-        return Image();
+        return Image().first(std::min(m_nFileLength, IMAGE_SIZE));
     if (IsDecoded())
         return Image().first(std::min<size_t>(m_pDatabase->m_nFlashSize, IMAGE_SIZE));
     return {};

@@ -62,7 +62,8 @@ public:
     bool Decode();
 
     // The bytes that belong to the receiver's flash: the flash size of an
-    // image that decodes, all of a raw dump, nothing otherwise. Save writes
+    // image that decodes, all that a raw image was read from (a whole dump),
+    // nothing otherwise. Save writes
     // them, an upgrade sends them and a verify compares them.
     std::span<const uint8_t> FlashBytes() const;
     std::span<const uint8_t> UpgradeBytes() const { return FlashBytes(); }

@@ -53,14 +53,16 @@ const char* const UPGRADE_USAGE = R"(Usage: tavrel-cli upgrade --port DEVICE [--
                           [--trace LOG] [--quiet] [--loaders DIR]
 
 Writes IMAGE into the receiver's flash, as many bytes as its flash holds, the
-way the window's Upgrade does. An image that does not decode, or a file that
-ends before its flash does, is refused.
+way the window's Upgrade does. An image that does not decode, a file that ends
+before its flash does, or a channel list with errors that 'tavrel-cli check'
+finds is refused.
 
   --verify         after the upgrade, asks for a second reset, reads the flash
                    back and compares it with what was sent; the exit status is
                    1 when it differs
-  --force          sends an image that does not decode, all of its bytes, or
-                   one that ends early, padded with erased flash (0xFF)
+  --force          sends an image that does not decode, all of its bytes; one
+                   that ends early, padded with erased flash (0xFF); or a
+                   channel list with errors
   --port, --xtal, --trace, --quiet and --loaders are those of 'tavrel-cli
                    dump'.
 
@@ -335,13 +337,6 @@ private:
     TransferSession m_Session;
 };
 
-// The bytes an upgrade of the image writes: its flash size when it decodes;
-// else nothing says how large the flash is, and the file goes as it is.
-uint32_t WrittenLength(const ImageDocument& image, bool decodes)
-{
-    return decodes ? image.Database().m_nFlashSize : uint32_t(image.FileLength());
-}
-
 std::string DecodeSummary(ChannelDatabase& db)
 {
     if (!db.DecodeDatabase())
@@ -407,7 +402,7 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
         return command.Trouble(imagePath, "the file is empty; there is nothing to send");
     if (!CheckBeforeUpgrade(command, imagePath, image.Database(), arguments.Flag("--force")))
         return EXIT_TROUBLE;
-    const uint32_t length = WrittenLength(image, decodes);
+    const std::span<const uint8_t> bytes = image.UpgradeBytes();
     std::vector<LoaderUse> uses { LoaderUse::Upgrade };
     if (arguments.Flag("--verify"))
         uses.push_back(LoaderUse::Dump);
@@ -415,12 +410,12 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
         return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
-    if (!session.StartTrace() || !session.Upgrade(std::span(image.Database().m_Image, length)))
+    if (!session.StartTrace() || !session.Upgrade(bytes))
         return EXIT_TROUBLE;
-    session.Note("upgrade done: " + std::to_string(length) + " bytes sent");
+    session.Note("upgrade done: " + std::to_string(bytes.size()) + " bytes sent");
     if (!arguments.Flag("--verify"))
         return EXIT_SAME;
-    return session.Verify(imagePath, std::span(image.Database().m_Image, length),
+    return session.Verify(imagePath, bytes,
         "reset the receiver again to verify the upgrade (Ctrl+C cancels)");
 }
 
@@ -443,14 +438,13 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!decodes && !arguments.Flag("--force"))
         return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force compares it anyway");
-    const uint32_t length = WrittenLength(image, decodes);
     if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
         return EXIT_TROUBLE;
 
     LinkSession session(command, options, errIsTerminal);
     if (!session.StartTrace())
         return EXIT_TROUBLE;
-    return session.Verify(imagePath, std::span(image.Database().m_Image, length), "reset the receiver now (Ctrl+C cancels)");
+    return session.Verify(imagePath, image.UpgradeBytes(), "reset the receiver now (Ctrl+C cancels)");
 }
 
 int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
