@@ -20,7 +20,8 @@ public:
         if (!mkdtemp(name))
             std::abort();
         m_strFolder = name;
-        for (const LoaderBlock& block : LoaderSet::BuiltIn().Blocks()) {
+        const LoaderSet builtIn = LoaderSet::BuiltIn();
+        for (const LoaderBlock& block : builtIn.Blocks()) {
             const std::vector<char> bytes(block.bytes.size(), 0x3C);
             std::ofstream(m_strFolder + "/" + block.fileName, std::ios::binary).write(bytes.data(), long(bytes.size()));
         }
