@@ -45,13 +45,13 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     connect(m_Signals.get(), &DocumentSignals::historyChanged, this, &CTavrelDlg::UpdateEditActions);
     m_Transfer = std::make_unique<TransferControl>(
         static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, comm, Doc(), traceFile);
-    m_Records = std::make_unique<RecordCommands>(*this);
-    m_Exchange = std::make_unique<ExchangeCommands>(*this);
-    m_Tools = std::make_unique<ListTools>(*this);
+    m_Records = std::make_unique<RecordCommands>(static_cast<RecordCommands::Host&>(*this), *m_List, *this);
+    m_Exchange = std::make_unique<ExchangeCommands>(static_cast<ExchangeCommands::Host&>(*this), *this);
+    m_Tools = std::make_unique<ListTools>(static_cast<ListTools::Host&>(*this), *this, *m_menuBar);
     ConnectCommands();
     InitEditing();
     InitDialog();
-    m_PassWordDlg = std::make_unique<PassWord>(m_state, this);
+    m_PassWordDlg = std::make_unique<PassWord>(this);
 }
 
 CTavrelDlg::~CTavrelDlg()
@@ -135,7 +135,6 @@ void CTavrelDlg::InitDialog()
     // window behind it rather than standing alone on the desktop.
     show();
     m_Transfer->Start();
-    m_state.m_bAdvancedMode = 0;
 }
 
 ImageDocument& CTavrelDlg::Doc() const
@@ -156,19 +155,15 @@ QAction* CTavrelDlg::MenuAction(int commandId) const
 void CTavrelDlg::RefreshCounters()
 {
     const ChannelDatabase& db = m_state.Database();
-    m_strSatCount = QString::asprintf("Sat: %d", db.m_nSatCount);
-    m_strTpCount = QString::asprintf("TP: %d", db.m_nTpCount);
-    m_strTvCount = QString::asprintf("TV: %d", db.m_nTvCount);
-    m_strRadioCount = QString::asprintf("Radio: %d", db.m_nRadioCount);
-    const std::pair<int, const QString*> counters[] = {
-        { IDC_SAT_COUNT, &m_strSatCount },
-        { IDC_TP_COUNT, &m_strTpCount },
-        { IDC_TV_COUNT, &m_strTvCount },
-        { IDC_RADIO_COUNT, &m_strRadioCount },
+    const std::pair<int, QString> counters[] = {
+        { IDC_SAT_COUNT, QString::asprintf("Sat: %d", db.m_nSatCount) },
+        { IDC_TP_COUNT, QString::asprintf("TP: %d", db.m_nTpCount) },
+        { IDC_TV_COUNT, QString::asprintf("TV: %d", db.m_nTvCount) },
+        { IDC_RADIO_COUNT, QString::asprintf("Radio: %d", db.m_nRadioCount) },
     };
     for (const auto& [id, text] : counters) {
         if (auto* label = FindControl<QLabel>(m_page, id))
-            label->setText(*text);
+            label->setText(text);
     }
 }
 
@@ -197,6 +192,22 @@ ListKey CTavrelDlg::ShownList() const
     return list;
 }
 
+bool CTavrelDlg::IsIdle() const
+{
+    return m_Transfer->IsIdle();
+}
+
+void CTavrelDlg::CompareWithFile(const QString& path)
+{
+    m_Exchange->CompareWithFile(path);
+}
+
+const DumpArchive* CTavrelDlg::Archive() const
+{
+    const TransferSession* session = m_Transfer->Session();
+    return session ? &session->Archive() : nullptr;
+}
+
 bool CTavrelDlg::ConfirmUpgradeOfCheckedList()
 {
     return m_Tools->ConfirmUpgradeOfCheckedList();
@@ -210,10 +221,6 @@ void CTavrelDlg::ClearViews()
     }
     m_nTreeNodes = 0;
     m_List->DeleteAllItems();
-    m_strSatCount.clear();
-    m_strTpCount.clear();
-    m_strTvCount.clear();
-    m_strRadioCount.clear();
     for (int id : { IDC_SAT_COUNT, IDC_TP_COUNT, IDC_TV_COUNT, IDC_RADIO_COUNT })
         FindControl<QLabel>(m_page, id)->clear();
 }
@@ -325,7 +332,7 @@ bool CTavrelDlg::ConfirmDiscardChanges()
 
 void CTavrelDlg::OnAdvance()
 {
-    m_PassWordDlg->DoModal();
+    m_advancedMode = m_PassWordDlg->LogIn(m_advancedMode);
 }
 
 void CTavrelDlg::OnAbout()
@@ -360,15 +367,6 @@ void CTavrelDlg::Finish(int result)
 {
     m_Transfer->ShutDown();
     done(result);
-}
-
-void CTavrelDlg::customEvent(QEvent* event)
-{
-    if (event->type() == WM_MOVE_RECORDS) {
-        m_Records->OnMoveRecords();
-        return;
-    }
-    QDialog::customEvent(event);
 }
 
 void CTavrelDlg::showEvent(QShowEvent* event)

@@ -20,8 +20,8 @@ void DecodeSatellite(const uint8_t* b, SatelliteRecord& sat)
     sat.lnbType = (flags >> 8) & 0x3;
     sat.lnbPower = (flags >> 6) & 0x3;
     sat.position = flags & 0x3F;
-    std::memcpy(sat.name, b + 10, 12);
-    sat.name[12] = 0;
+    std::memcpy(sat.name, b + 10, NAME_BYTES);
+    sat.name[NAME_BYTES] = 0;
 }
 
 void EncodeSatellite(const SatelliteRecord& sat, uint8_t* b)
@@ -33,7 +33,7 @@ void EncodeSatellite(const SatelliteRecord& sat, uint8_t* b)
     const uint16_t flags = static_cast<uint16_t>((sat.power012v << 15) | (sat.tone22k << 14) | (sat.diseqc10 << 11)
         | (sat.diseqc12En << 10) | (sat.lnbType << 8) | (sat.lnbPower << 6) | sat.position);
     WriteBE16(b + 8, flags);
-    std::memcpy(b + 10, sat.name, 12);
+    std::memcpy(b + 10, sat.name, NAME_BYTES);
 }
 
 void DecodeTransponder(const uint8_t* b, TransponderRecord& tp)
@@ -73,8 +73,8 @@ void DecodeProgram(const uint8_t* b, ProgramRecord& prog)
     const uint16_t audio = ReadBE16(b + 12);
     prog.audioPid = audio >> 3;
     prog.opaque3 = audio & 0x7;
-    std::memcpy(prog.name, b + 14, 12);
-    prog.name[12] = 0;
+    std::memcpy(prog.name, b + 14, NAME_BYTES);
+    prog.name[NAME_BYTES] = 0;
     std::memcpy(prog.bissKey, b + 28, 8);
 }
 
@@ -87,7 +87,7 @@ void EncodeProgram(const ProgramRecord& prog, uint8_t* b)
     WriteBE32(b + 8, (uint32_t(prog.opaqueFlag) << 31) | (uint32_t(prog.opaque13) << 18) | (uint32_t(prog.opaque5) << 13)
         | prog.videoPid);
     WriteBE16(b + 12, static_cast<uint16_t>((prog.audioPid << 3) | prog.opaque3));
-    std::memcpy(b + 14, prog.name, 12);
+    std::memcpy(b + 14, prog.name, NAME_BYTES);
     std::memcpy(b + 28, prog.bissKey, 8);
 }
 
