@@ -268,7 +268,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
         break;
     }
     UpdateEditActions();
-    RecentFiles().Add(path);
+    RecentFiles().Add(QByteArray::fromStdString(file));
     ReloadViews(LIST_PROGRAMS);
     return true;
 }
@@ -298,7 +298,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     }
     UpdateTitle();
-    RecentFiles().Add(path);
+    RecentFiles().Add(QFile::encodeName(path));
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }

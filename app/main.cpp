@@ -2,8 +2,6 @@
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
 #include "CommandLineWords.h"
-#include "LoaderBlocks.h"
-#include "LoaderSet.h"
 #include "VersionText.h"
 
 #include <QtCore/QCommandLineParser>
@@ -73,8 +71,6 @@ int main(int argc, char** argv)
         return 2;
     }
     app.m_Comm.Devices().ReadEnvironment();
-    // A set that cannot be used is installed all the same: every transfer refuses it and says why.
-    InstallLoaders(LoaderSet::FromEnvironment());
     ChooseAnsiCodePage(CodePageFromEnvironment());
     const char* trace = std::getenv("TAVREL_TRACE");
     CTavrelDlg dialog(app, app.m_Comm, trace ? trace : "");

@@ -24,6 +24,10 @@ extern const uint8_t g_StageTwoImage[STAGE_TWO_SIZE];
 // program ends, so the blocks handed out below stay valid.
 void InstallLoaders(const LoaderSet& set);
 const LoaderSet& InstalledLoaders();
+// For a program that must not wait on the user's folders before it shows:
+// the first call installs the set the environment names, later calls keep
+// the set installed. Call it when a transfer needs the blocks.
+void InstallLoadersOnFirstNeed();
 
 std::span<const uint8_t> DumpLoader();
 // Crystal indexes outside 1..4 take the loader of index 0.

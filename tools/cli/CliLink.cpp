@@ -94,8 +94,6 @@ plugged in elsewhere.
 
 // The number the device is known by inside the link; only the trace shows it.
 constexpr unsigned CLI_PORT = 1;
-// A failed verify lists at most this many ranges and records.
-constexpr size_t MAX_LISTED = 100;
 
 std::atomic<TransferSession*> g_pInterruptible { nullptr };
 double g_dPauseScale = 1.0;
