@@ -514,14 +514,14 @@ void TransferControl::OnPorts()
 
 void TransferControl::OnLoaderBlocks()
 {
-    InstallLoadersOnFirstNeed();
+    InstallLoadersFromEnvironment();
     LoadersDlg dialog(InstalledLoaders(), &m_window);
     dialog.exec();
 }
 
 bool TransferControl::LoadersRefused(LoaderUse use)
 {
-    InstallLoadersOnFirstNeed();
+    InstallLoadersFromEnvironment();
     const std::string device = m_Comm.DevicePathFor(m_pSession->Port());
     const auto refusal = PlaceholderRefusal(use, m_pSession->Xtal(), IsPseudoTerminal(device));
     if (!refusal)

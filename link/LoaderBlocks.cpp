@@ -29,10 +29,11 @@ void InstallLoaders(const LoaderSet& set)
     g_pInstalled = installed.back().get();
 }
 
-void InstallLoadersOnFirstNeed()
+void InstallLoadersFromEnvironment()
 {
-    static std::once_flag read;
-    std::call_once(read, [] { InstallLoaders(LoaderSet::FromEnvironment()); });
+    const LoaderSet set = LoaderSet::FromEnvironment();
+    if (!(set == InstalledLoaders()))
+        InstallLoaders(set);
 }
 
 const LoaderSet& InstalledLoaders()
