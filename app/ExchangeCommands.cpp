@@ -22,6 +22,7 @@ namespace {
 
 const QString CSV_FILTER = QStringLiteral("CSV file (*.csv) (*.csv);;All file (*.*) (*)");
 const QString CSV_NAME = QStringLiteral("channels.csv");
+
 QString Listed(const std::vector<std::string>& lines)
 {
     QStringList texts;

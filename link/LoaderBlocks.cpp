@@ -32,7 +32,7 @@ void InstallLoaders(const LoaderSet& set)
 void InstallLoadersFromEnvironment()
 {
     const LoaderSet set = LoaderSet::FromEnvironment();
-    if (!(set == InstalledLoaders()))
+    if (set != InstalledLoaders())
         InstallLoaders(set);
 }
 
