@@ -58,8 +58,7 @@ public:
     // file commands and the command line use it. fileName, when given, is
     // the path as the system spells it: a name that is not valid UTF-8 does
     // not survive the trip through QString.
-    bool OpenImage(const QString& path, const std::string& fileName);
-    bool OpenImage(const QString& path) override { return OpenImage(path, {}); }
+    bool OpenImage(const QString& path, const std::string& fileName = {}) override;
 
     // The image's bytes differ from what was last opened, dumped or saved.
     bool IsImageModified() const;

@@ -11,10 +11,12 @@
 #include "RecentFiles.h"
 #include "UserPrompts.h"
 
-#include <QtCore/QFileInfo>
+#include <QtCore/QFile>
 #include <QtGui/QAction>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
+
+#include <filesystem>
 
 ListTools::ListTools(Host& host, QWidget& window, QMenuBar& menuBar)
     : QObject(&window)
@@ -92,7 +94,7 @@ void ListTools::OnKeptDumps()
     switch (dialog.Chosen()) {
     case KeptDumpsDlg::Choice::Open:
         if (m_host.ConfirmDiscardChanges())
-            m_host.OpenImage(dialog.ChosenPath());
+            m_host.OpenImage(dialog.ChosenPath(), {});
         break;
     case KeptDumpsDlg::Choice::Compare:
         m_host.CompareWithFile(dialog.ChosenPath());
@@ -105,28 +107,30 @@ void ListTools::OnKeptDumps()
 void ListTools::FillRecentMenu()
 {
     m_RecentMenu->clear();
-    const QStringList files = RecentFiles().Files();
-    for (const QString& path : files) {
-        QString text = path;
+    const QList<QByteArray> files = RecentFiles().Files();
+    for (const QByteArray& fileName : files) {
+        QString text = QFile::decodeName(fileName);
         QAction* action = m_RecentMenu->addAction(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
-        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+        connect(action, &QAction::triggered, this, [this, fileName] { OpenRecentFile(fileName); });
     }
     if (files.isEmpty())
         m_RecentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
 }
 
-void ListTools::OpenRecentFile(const QString& path)
+void ListTools::OpenRecentFile(const QByteArray& fileName)
 {
     if (!m_host.IsIdle())
         return;
-    if (!QFileInfo::exists(path)) {
-        RecentFiles().Remove(path);
+    const QString path = QFile::decodeName(fileName);
+    std::error_code error;
+    if (!std::filesystem::exists(fileName.toStdString(), error)) {
+        RecentFiles().Remove(fileName);
         Prompts().Message(&m_window,
             QStringLiteral("%1\nThe file is no longer there. It was removed from the recent files.").arg(path),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
     if (m_host.ConfirmDiscardChanges())
-        m_host.OpenImage(path);
+        m_host.OpenImage(path, fileName.toStdString());
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QtCore/QByteArray>
 #include <QtCore/QObject>
 #include <QtCore/QString>
+
+#include <string>
 
 class DumpArchive;
 class ImageDocument;
@@ -26,7 +29,8 @@ public:
         // Asks whether to save a modified image before it is replaced;
         // false when the user cancels.
         virtual bool ConfirmDiscardChanges() = 0;
-        virtual bool OpenImage(const QString& path) = 0;
+        // fileName, when given, is the path as the system spells it.
+        virtual bool OpenImage(const QString& path, const std::string& fileName) = 0;
         // Selects a record of a directory table in the tree and the list.
         virtual void ShowRecord(int table, int position) = 0;
         virtual void CompareWithFile(const QString& path) = 0;
@@ -47,7 +51,7 @@ public:
 public slots:
     void OnCheckList();
     void OnKeptDumps();
-    void OpenRecentFile(const QString& path);
+    void OpenRecentFile(const QByteArray& fileName);
 
 private:
     void RemoveFindings(unsigned kinds);
