@@ -188,7 +188,7 @@ TEST(EndToEndTest, StrayByteWithACommandLeavesTheDumpWaiting)
     LinkHarness link;
     VirtualReceiverOptions options = DumpReceiver(PatternImage(IMAGE_SIZE, 8));
     options.strayCommand = 'T';
-    options.answerTimeoutMs = 500;
+    options.answerTimeoutMs = 2000;
     ASSERT_TRUE(link.StartReceiver(options));
     ASSERT_TRUE(link.m_Session->StartDump());
     ASSERT_TRUE(LinkHarness::WaitFor([&] { return !link.m_Receiver->Faults().empty(); }, 30000));
