@@ -96,7 +96,6 @@ VirtualReceiverOptions DumpOptions(std::vector<uint8_t> flash)
     options.mode = VirtualReceiverOptions::Mode::Dump;
     options.image = std::move(flash);
     options.answerTimeoutMs = 5000;
-    options.resetIntervalMs = 500;
     return options;
 }
 
@@ -105,7 +104,6 @@ VirtualReceiverOptions UpgradeOptions()
     VirtualReceiverOptions options;
     options.mode = VirtualReceiverOptions::Mode::Upgrade;
     options.answerTimeoutMs = 5000;
-    options.resetIntervalMs = 500;
     options.codeDelayMs = 20;
     options.codeGapMs = 10;
     return options;

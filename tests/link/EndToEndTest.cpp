@@ -15,7 +15,6 @@ VirtualReceiverOptions DumpReceiver(const std::vector<uint8_t>& image)
     options.mode = VirtualReceiverOptions::Mode::Dump;
     options.image = image;
     options.answerTimeoutMs = 5000;
-    options.resetIntervalMs = 1000;
     return options;
 }
 
@@ -24,7 +23,6 @@ VirtualReceiverOptions UpgradeReceiver()
     VirtualReceiverOptions options;
     options.mode = VirtualReceiverOptions::Mode::Upgrade;
     options.answerTimeoutMs = 5000;
-    options.resetIntervalMs = 1000;
     options.codeDelayMs = 30;
     options.codeGapMs = 20;
     options.doneDelayMs = 200;

@@ -92,7 +92,6 @@ private:
     static VirtualReceiverOptions Quick(VirtualReceiverOptions options)
     {
         options.answerTimeoutMs = 5000;
-        options.resetIntervalMs = 300;
         options.codeDelayMs = 10;
         options.codeGapMs = 5;
         return options;

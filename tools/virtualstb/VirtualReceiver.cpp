@@ -445,7 +445,7 @@ bool VirtualReceiver::WaitForReopen(uint64_t flushesBefore, const char* after)
     }
     // The program sets the rate right after the flush that opening the port makes.
     speed_t speed = 0;
-    const auto rateDeadline = Clock::now() + std::chrono::milliseconds(1000);
+    const auto rateDeadline = Clock::now() + std::chrono::milliseconds(REOPEN_TIMEOUT_MS);
     do {
         if (!Sleep(SETTLE_MS))
             return false;
