@@ -25,7 +25,6 @@ VirtualReceiverOptions UpgradeReceiver()
     options.answerTimeoutMs = 5000;
     options.codeDelayMs = 30;
     options.codeGapMs = 20;
-    options.doneDelayMs = 200;
     return options;
 }
 
