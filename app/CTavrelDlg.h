@@ -17,11 +17,11 @@
 #include <string>
 
 class AppState;
-class cnComm;
 class ExchangeCommands;
 class ImageDocument;
 class ListTools;
 class PassWord;
+class PortDevices;
 class PlaceKeeper;
 class QAction;
 class QLineEdit;
@@ -44,7 +44,7 @@ class CTavrelDlg : public QDialog, private TransferControl::Host {
 public:
     // The window works on the shared state and drives the receiver through a
     // transfer session on the port it is given, traced to traceFile if named.
-    CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile = {}, QWidget* parent = nullptr);
+    CTavrelDlg(AppState& state, PortDevices& ports, const std::string& traceFile = {}, QWidget* parent = nullptr);
     ~CTavrelDlg() override;
 
     // Decodes the image and rebuilds the views; false (with a warning) when

@@ -72,12 +72,12 @@ int main(int argc, char** argv)
         Print(stderr, QStringLiteral("tavrel: %1\nTry 'tavrel --help'.\n").arg(reason));
         return 2;
     }
-    app.m_Comm.Devices().ReadEnvironment();
+    app.m_Ports.ReadEnvironment();
     // A set that cannot be used is installed all the same: every transfer refuses it and says why.
     InstallLoaders(LoaderSet::FromEnvironment());
     ChooseAnsiCodePage(CodePageFromEnvironment());
     const char* trace = std::getenv("TAVREL_TRACE");
-    CTavrelDlg dialog(app, app.m_Comm, trace ? trace : "");
+    CTavrelDlg dialog(app, app.m_Ports, trace ? trace : "");
     if (!parser.positionalArguments().isEmpty()) {
         const QString image = parser.positionalArguments().constFirst();
         dialog.OpenImage(image, ArgumentBytes(argc, argv, image));
