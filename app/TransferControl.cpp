@@ -9,13 +9,13 @@
 #include "LoaderSet.h"
 #include "LoadersDlg.h"
 #include "MainResources.h"
+#include "PortDevices.h"
 #include "PortOpenError.h"
 #include "PortsDlg.h"
 #include "SerialPorts.h"
 #include "TransferEventQueue.h"
 #include "UserPrompts.h"
 #include "cnComm.h"
-#include "PortDevices.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QStringList>

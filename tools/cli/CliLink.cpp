@@ -173,7 +173,7 @@ public:
         m_Session.Choose(CLI_PORT, options.xtal);
         m_Flow.pauseScale = pauseScale;
         m_Flow.readWhenReady = true;
-        // Nobody would give the cancel a failed reopen waits for.
+        // Nobody would give the cancel that a port that does not open waits for.
         m_Flow.endOnPortFailure = true;
     }
 
