@@ -13,6 +13,7 @@
 #include "ImageFile.h"
 #include "LoaderBlocks.h"
 #include "PortDevices.h"
+#include "PrintableText.h"
 #include "ProgressLine.h"
 #include "SerialPorts.h"
 #include "TransferSession.h"
@@ -96,8 +97,6 @@ plugged in elsewhere.
 
 // The number the device is known by inside the link; only the trace shows it.
 constexpr unsigned CLI_PORT = 1;
-// A failed verify lists at most this many ranges and records.
-constexpr size_t MAX_LISTED = 100;
 
 std::atomic<TransferSession*> g_pInterruptible { nullptr };
 
@@ -286,7 +285,7 @@ private:
     void ReportPortFailure(int error)
     {
         if (error)
-            m_Command.Err() << "tavrel-cli: " << PortFailureText(m_Options.device, error) << "\n";
+            m_Command.Err() << "tavrel-cli: " << PortFailureText(EchoedText(m_Options.device), error) << "\n";
         else
             m_Command.Trouble(m_Options.device, "the port cannot be opened");
     }
@@ -363,7 +362,7 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return command.Trouble(*output, reason);
     ImageDocument image;
     image.AdoptDump(dump);
-    out << *output << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(image) << "\n";
+    out << PrintableText(*output) << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(image) << "\n";
     return EXIT_SAME;
 }
 
@@ -460,7 +459,7 @@ int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostre
         line += port.usable ? "ready" : port.problem.reason;
         if (!port.byId.empty())
             line += "  " + port.byId;
-        out << line << "\n";
+        out << PrintableText(line) << "\n";
         if (!port.usable && !port.problem.advice.empty())
             out << std::string(width + 2, ' ') << port.problem.advice << "\n";
     }
