@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -12,6 +13,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 using namespace std::chrono_literals;
+
+// Long enough that only a hang reaches it.
+constexpr auto HANG = 30s;
 
 class CommTest : public ::testing::Test {
 protected:
@@ -125,7 +129,7 @@ TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
     EXPECT_FALSE(comm.WaitForInput(5));
 
     line.Send({1, 2, 3});
-    EXPECT_TRUE(comm.WaitForInput(1000));
+    EXPECT_TRUE(comm.WaitForInput(30000));
     EXPECT_EQ(comm.Read(buffer, 2), 2);
     EXPECT_EQ(comm.Read(buffer + 2, sizeof buffer), 1);
     EXPECT_EQ(Bytes(buffer, buffer + 3), (Bytes{1, 2, 3}));
@@ -135,7 +139,7 @@ TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
     for (size_t i = 0; i < image.size(); ++i)
         image[i] = uint8_t(i * 13);
     Bytes received;
-    std::thread reader([&] { received = line.Receive(image.size(), 10000); });
+    std::thread reader([&] { received = line.Receive(image.size()); });
     EXPECT_EQ(comm.Write(image.data(), int(image.size())), int(image.size()));
     reader.join();
     EXPECT_EQ(received, image);
@@ -144,16 +148,23 @@ TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
 TEST_F(CommTest, CloseWakesAWriteWaitingForRoom)
 {
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    // Left alone, a write of a mebibyte waits for room for over a quarter of an hour.
     Bytes image(1 << 20, 0x5A);
-    std::atomic<int> written{-1};
-    const auto start = std::chrono::steady_clock::now();
-    std::thread writer([&] { written = comm.Write(image.data(), int(image.size())); });
-    std::this_thread::sleep_for(100ms);
-    comm.Close();
+    std::packaged_task<int()> write([&] { return comm.Write(image.data(), int(image.size())); });
+    std::future<int> written = write.get_future();
+    std::thread writer(std::move(write));
+    // Once a byte has come through, the line is full or soon will be.
+    ASSERT_EQ(line.Receive(1).size(), 1u);
+    std::thread closer([&] { comm.Close(); });
+    const bool woken = written.wait_for(HANG) == std::future_status::ready;
+    EXPECT_TRUE(woken);
+    if (!woken)
+        line.Receive(image.size());
     writer.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1000ms);
-    EXPECT_GT(written, 0);
-    EXPECT_LT(written, int(image.size()));
+    closer.join();
+    const int total = written.get();
+    EXPECT_GT(total, 0);
+    EXPECT_LT(total, int(image.size()));
     EXPECT_EQ(comm.Write(image.data(), 10), 0);
 }
 
@@ -162,7 +173,7 @@ TEST_F(CommTest, AHangUpIsSeenWithNobodyReading)
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
     EXPECT_EQ(comm.LostError(), 0);
     line.HangUp();
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    const auto deadline = std::chrono::steady_clock::now() + HANG;
     while (comm.LostError() == 0 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(5ms);
     EXPECT_EQ(comm.LostError(), EIO);
