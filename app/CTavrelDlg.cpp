@@ -5,6 +5,7 @@
 #include "DialogBuilder.h"
 #include "ExchangeCommands.h"
 #include "ImageDocument.h"
+#include "LanguageMenu.h"
 #include "ListTools.h"
 #include "MainResources.h"
 #include "PassWord.h"
@@ -97,6 +98,7 @@ void CTavrelDlg::ConnectCommands()
     connect(MenuAction(ID_FILE_COMPARE), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnCompareWith);
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
+    MenuAction(ID_HELP_LANGUAGE)->setMenu(new LanguageMenu(this));
 
     const auto onButton = [this](int id, void (CTavrelDlg::*handler)()) {
         if (auto* button = FindControl<QPushButton>(m_page, id))

@@ -1,0 +1,604 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>الجدول</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>التغيير</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>التفاصيل</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>المقارنة</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: لا اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: اختلاف واحد.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: اختلافان.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: %n اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: %n اختلافًا.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: %n اختلاف.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: لا اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: اختلاف واحد.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: اختلافان.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: %n اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: %n اختلافًا.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: %n اختلاف.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>الاختلافات</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>إزالة المكرر</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>إزالة اليتيمة</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>فحص القائمة</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>النتائج</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>لم يُعثر على مشكلات.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (خطأ): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (تحذير): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 و%2. انقر نقرًا مزدوجًا على نتيجة لعرض سجلها.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>لا أخطاء</numerusform>
+            <numerusform>خطأ واحد</numerusform>
+            <numerusform>خطآن</numerusform>
+            <numerusform>%n أخطاء</numerusform>
+            <numerusform>%n خطأً</numerusform>
+            <numerusform>%n خطأ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>لا تحذيرات</numerusform>
+            <numerusform>تحذير واحد</numerusform>
+            <numerusform>تحذيران</numerusform>
+            <numerusform>%n تحذيرات</numerusform>
+            <numerusform>%n تحذيرًا</numerusform>
+            <numerusform>%n تحذير</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>رقم القمر</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>اسم القمر</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>رقم القناة</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>اسم القناة</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>PID فيديو</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>PID صوت</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>رقم الخدمة</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>مشفّرة</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>قفل الأطفال</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>أفلام</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>كرتون</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>رياضة</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>أخبار</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>للكبار</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>مفتاح BISS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB منخفض</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB مرتفع</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>تغذية LNB</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>رقم TP</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>المربع الرمادي يُبقي إعداد كل قناة كما هو.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>كلمة السر</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة السر</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>إغلاق المنفذ</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>قراءة</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>كتابة</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>نوع الخدمة</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>تقدّم النقل</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>تصفية</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>حول Tavrel</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقارنة</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>عرض المجلد</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>النسخ المحفوظة</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>لا توجد نسخ محفوظة في %1 بعد.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>تُحفظ كل نسخة في %1.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>الحفظ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>قابلة للقراءة</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>قمر</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفاز</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>لغة النظام</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>تظهر اللغة الجديدة عند التشغيل التالي.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>كتل المحمّل</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>الملفات الأخيرة</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>النسخ المحفوظة...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>استيراد CSV...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>مقارنة مع...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>أدوات</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>كتابة إلى الجهاز</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>قراءة من الجهاز</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>تحقّق</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>المنافذ...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>فحص القائمة...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>كتل المحمّل...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>الوضع المتقدّم</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>نقل إلى الموضع...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>تعيين المفضلة...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>تعيين قفل الأطفال...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>ترتيب حسب الاسم</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>ترتيب حسب رقم الخدمة</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>اللغة</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>المنافذ التسلسلية</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>الأجهزة التسلسلية</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>الجهاز</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>المنفذ:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>اختر الجهاز الذي يفتحه هذا المنفذ. تُعرض محوّلات USB بأسمائها الثابتة التي لا تتغير مهما كان المقبس.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>الافتراضي</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>المتغير TAVREL_COM%1 مضبوط: يفتح %2 الجهاز %3 مهما اختير هنا.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1 يفتح %2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,588 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach ihrem Offset zugeordnet: %n Unterschied.</numerusform>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach ihrem Offset zugeordnet: %n Unterschiede.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach Service-ID, Frequenz und Polarisation, dann nach Name zugeordnet: %n Unterschied.</numerusform>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach Service-ID, Frequenz und Polarisation, dann nach Name zugeordnet: %n Unterschiede.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Duplikate entfernen</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>Verwaiste entfernen</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>Liste prüfen</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (Fehler): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (Warnung): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 und %2. Doppelklick auf einen Befund zeigt seinen Eintrag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>Sat-Nr.</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Sat-Name</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>Prog.-Nr.</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschl.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Tonspur</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Trickfilme</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>News</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Ab 18</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>BISS-Key (Hex)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB tief</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB hoch</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>LNB-Strom</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 V</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>TP-Nr.</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>Ein graues Kästchen ändert nichts.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Flashen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>Diensttyp</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>Über Tavrel</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>Aufbewahrte Dumps</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>In %1 sind noch keine Dumps aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>Jeder Dump wird in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>Aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>Lesbar</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>Eine neue Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>Loader-Blöcke</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>Aufbewahrte Dumps...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>Flashen</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>Ports...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>Liste prüfen...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>Loader-Blöcke...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>Erweiterter Modus</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>An Position verschieben...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>Favoriten setzen...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>Kindersicherung setzen...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>Nach Name sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>Nach Service-ID sortieren</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serielle Ports</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Serielle Geräte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>Wählen Sie das Gerät, das dieser Port öffnet. USB-Adapter stehen unter ihren festen Namen, die an jeder Buchse gleich bleiben.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>TAVREL_COM%1 ist gesetzt: %2 öffnet %3, gleich was hier gewählt ist.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1 öffnet %2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,592 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>От открытого образа к %1, записи сопоставлены по смещению: %n различие.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по смещению: %n различия.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по смещению: %n различий.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>От открытого образа к %1, записи сопоставлены по SID, частоте и поляризации, затем по имени: %n различие.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по SID, частоте и поляризации, затем по имени: %n различия.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по SID, частоте и поляризации, затем по имени: %n различий.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Различия</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Удалить дубликаты</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>Удалить сироты</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>Проверка списка</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Находки</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>Проблем не найдено.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (ошибка): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (предупреждение): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 и %2. Дважды щёлкните находку, чтобы показать её запись.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n ошибка</numerusform>
+            <numerusform>%n ошибки</numerusform>
+            <numerusform>%n ошибок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n предупреждение</numerusform>
+            <numerusform>%n предупреждения</numerusform>
+            <numerusform>%n предупреждений</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>№ спут.</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>№ канала</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>Видео PID</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>Аудио PID</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Кодир.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Замок</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Мультики</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Спорт</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Новости</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Взрослые</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>Ключ BISS (hex)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB нижн.</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB верхн.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>Тип LNB</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 кГц</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 В</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>№ ТП</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>Симв. скор.</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>Серый флажок оставляет настройку каждого канала.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Прошить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>Тип сервиса</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Ход передачи</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>О программе Tavrel</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>Показать папку</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>Сохранённые дампы</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>В %1 пока нет сохранённых дампов.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>Каждый дамп сохраняется в %1.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>Сохранён</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>Читается</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Спутн.</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>Язык системы</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>Новый язык появится при следующем запуске.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>Блоки загрузчика</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>Недавние файлы</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>Сохранённые дампы...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>Экспорт в CSV...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>Импорт из CSV...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>Сравнить с...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>Прошить</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>Порты...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>Проверить список...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>Блоки загрузчика...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>Расширенный режим</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>Переместить на позицию...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>Избранное...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>Родительский замок...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>Сортировать по имени</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>Сортировать по SID</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Язык</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>Последовательные порты</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Последовательные устройства</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>Выберите устройство, которое открывает этот порт. USB-адаптеры показаны под постоянными именами, которые не меняются от гнезда к гнезду.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>Задана TAVREL_COM%1: %2 открывает %3, что бы здесь ни было выбрано.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1 открывает %2.</translation>
+    </message>
+</context>
+</TS>

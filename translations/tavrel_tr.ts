@@ -1,0 +1,584 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>Tablo</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değişiklik</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Kayıt</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Ayrıntılar</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştırma</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>Açık görüntüden %1 dosyasına, kayıtlar konumlarına göre eşlendi: %n fark.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>Açık görüntüden %1 dosyasına, kayıtlar servis ID, frekans ve polarizasyona, sonra ada göre eşlendi: %n fark.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Farklar</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Kopyaları kaldır</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>Sahipsizleri kaldır</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>Liste denetimi</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Bulgular</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>Sorun bulunamadı.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (hata): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (uyarı): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 ve %2. Kaydını görmek için bir bulguya çift tıklayın.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n hata</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n uyarı</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>Uydu No</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Uydu adı</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>Kanal No</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Kanal adı</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Servis ID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmler</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Çizgi film</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Spor</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Müzik</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Haberler</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Yetişkin</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>BISS anahtarı</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Boylam</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB düşük</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB yüksek</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>LNB tipi</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>LNB gücü</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>TP No</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>Sembol oranı</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>Gri bırakılan kutu her kanalın ayarını korur.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>Oku</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>Servis türü</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Aktarım durumu</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>Tavrel hakkında</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>Klasörü göster</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>Saklanan yedekler</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>%1 içinde henüz saklanan yedek yok.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>Her yedek %1 içinde saklanır.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>Saklandı</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>Çözülür</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>evet</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>hayır</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>Sistem dili</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>Yeni dil bir sonraki açılışta görünür.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>Yükleyici blokları</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>Son dosyalar</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>Saklanan yedekler...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>CSV olarak dışa aktar...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>CSV içe aktar...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>Karşılaştır...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Bul</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Araçlar</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>Oku</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Doğrula</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>Portlar...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>Listeyi denetle...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>Yükleyici blokları...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>Gelişmiş mod</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>Konuma taşı...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>Favorileri ayarla...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>Çocuk kilidi...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>Ada göre sırala</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>Servis ID&apos;ye göre sırala</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Dil</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>Seri portlar</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Seri aygıtlar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Aygıt</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>Bu portun açacağı aygıtı seçin. USB adaptörleri, hangi yuvada olursa olsun değişmeyen kalıcı adlarıyla listelenir.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılan</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>TAVREL_COM%1 ayarlı: burada ne seçilirse seçilsin %2, %3 aygıtını açar.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1, %2 aygıtını açar.</translation>
+    </message>
+</context>
+</TS>
