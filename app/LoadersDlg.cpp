@@ -15,6 +15,7 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
     , m_Note(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Loader blocks"));
+    m_BlockList->setAccessibleName(tr("Loader blocks"));
     m_BlockList->setColumnCount(5);
     m_BlockList->setHeaderLabels({ QStringLiteral("Block"), QStringLiteral("Bytes"), QStringLiteral("SHA-256"),
         QStringLiteral("Placeholder"), QStringLiteral("From") });
