@@ -10,7 +10,13 @@
 
 namespace {
 
-const QString SETTINGS_KEY = QStringLiteral("Language");
+const QString SETTINGS_KEY = QStringLiteral("Window/Language");
+
+// The settings file of the receiver link's choices too.
+QSettings Store()
+{
+    return QSettings(QStringLiteral("Tavrel"), QStringLiteral("Tavrel"));
+}
 const QString TRANSLATIONS = QStringLiteral(":/i18n");
 
 // "de_DE.UTF-8@euro" is "de_DE".
@@ -44,12 +50,12 @@ QString Language::FromEnvironment()
 
 QString Language::Chosen()
 {
-    return QSettings().value(SETTINGS_KEY).toString();
+    return Store().value(SETTINGS_KEY).toString();
 }
 
 void Language::Choose(const QString& code)
 {
-    QSettings settings;
+    QSettings settings = Store();
     if (code.isEmpty())
         settings.remove(SETTINGS_KEY);
     else

@@ -344,6 +344,21 @@
     </message>
 </context>
 <context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>من 0 إلى %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>%1 بايت على الأكثر في صفحة الترميز %2</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>حتى %1 رقمًا سداسيًا عشريًا، والمسافات مسموحة</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -554,6 +569,17 @@
     </message>
 </context>
 <context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>الاسم أو كلمة السر خاطئة!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>تحذير</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -599,6 +625,327 @@
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 يفتح %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>مفتوحة</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>تحرير لا قنوات</numerusform>
+            <numerusform>تحرير قناة واحدة</numerusform>
+            <numerusform>تحرير قناتين</numerusform>
+            <numerusform>تحرير %n قنوات</numerusform>
+            <numerusform>تحرير %n قناة</numerusform>
+            <numerusform>تحرير %n قناة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>مفتوحة</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>دون تغيير</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>تغذية</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB منخفض</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB مرتفع</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>رقم TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>اسم القناة</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>رقم الخدمة</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>PID فيديو</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>PID صوت</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>مشفّرة</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>القفل</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>نوع LNB خاطئ!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>تغذية LNB خاطئة!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>عدد القنوات التلفزيونية تحت القمر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>عدد قنوات الراديو تحت القمر خاطئ!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>كل القنوات</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>الأقمار (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>تعذّر العثور على رقم القمر الحالي!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>فحص</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>كتابة</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>ملف bin (*.bin) (*.bin *.s);;كل الملفات (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>ملف bin (*.bin) (*.bin);;كل الملفات (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>مفرد</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>عالمي</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>أفلام</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>كرتون</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>أخبار</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>رياضة</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>للكبار</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>ستيريو</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel الإصدار %1</translation>
     </message>
 </context>
 </TS>

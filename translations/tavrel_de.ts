@@ -328,6 +328,21 @@
     </message>
 </context>
 <context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 bis %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>Höchstens %1 Bytes in Codepage %2</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>Bis zu %1 Hex-Ziffern, Leerzeichen erlaubt</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -538,6 +553,17 @@
     </message>
 </context>
 <context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>Name oder Passwort ist falsch!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -583,6 +609,323 @@
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 öffnet %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Frei</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>%n Programm bearbeiten</numerusform>
+            <numerusform>%n Programme bearbeiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>Länge (O)</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>LNB-Strom</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB tief</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB hoch</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>TP-Nr.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisat.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschl.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>LNB-Typ ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>LNB-Strom ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>Die Zahl der TV-Programme des Satelliten ist falsch!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>Die Zahl der Radioprogramme des Satelliten ist falsch!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>Alle Programme</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>Satelliten (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>Die Nummer des aktuellen Satelliten fehlt!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Flashen</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin-Datei (*.bin) (*.bin *.s);;Alle Dateien (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin-Datei (*.bin) (*.bin);;Alle Dateien (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18 V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13 V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Trickfilme</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>News</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Ab 18</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel Version %1</translation>
     </message>
 </context>
 </TS>

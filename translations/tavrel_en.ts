@@ -35,4 +35,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>Edit %n program</numerusform>
+            <numerusform>Edit %n programs</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

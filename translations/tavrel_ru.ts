@@ -332,6 +332,21 @@
     </message>
 </context>
 <context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>От 0 до %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>Не более %1 байт в кодовой странице %2</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>До %1 шестнадцатеричных цифр, пробелы допустимы</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -542,6 +557,17 @@
     </message>
 </context>
 <context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>Неверное имя или пароль!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>Предупреждение</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -587,6 +613,324 @@
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 открывает %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Открыт</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>Изменить %n канал</numerusform>
+            <numerusform>Изменить %n канала</numerusform>
+            <numerusform>Изменить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Открыт</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Без изменений</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB нижн.</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB верх.</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 кГц</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 В</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>№ ТП</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Поляриз.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Симв. ск.</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>Видео PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>Аудио PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Кодир.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Замок</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>Ошибка типа LNB!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>Ошибка питания LNB!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>Неверное число ТВ-каналов у спутника!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>Неверное число радиоканалов у спутника!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>Все каналы</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>Спутники (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>Не найден номер текущего спутника!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Прошить</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>Сохранение</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Файл bin (*.bin) (*.bin *.s);;Все файлы (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Файл bin (*.bin) (*.bin);;Все файлы (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>Польз.</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Одиночн.</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Универс.</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18 В</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13 В</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Мультики</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Новости</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Спорт</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Взрослые</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>Левый</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Правый</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Стерео</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel, версия %1</translation>
     </message>
 </context>
 </TS>

@@ -324,6 +324,21 @@
     </message>
 </context>
 <context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 ile %1 arası</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>%2 kod sayfasında en çok %1 bayt</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>En çok %1 onaltılık rakam, boşluk olabilir</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -534,6 +549,17 @@
     </message>
 </context>
 <context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>Ad veya parola hatalı!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>Uyarı</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -579,6 +605,322 @@
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1, %2 aygıtını açar.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Açık</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>%n kanalı düzenle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Değişmez</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>Boylam</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>LNB gücü</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB düşük</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB yük.</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>TP No</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarite</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Sembol</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Kanal adı</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Servis ID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>LNB tipi hatalı!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>LNB gücü hatalı!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>Uydudaki TV kanalı sayısı yanlış!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>Uydudaki radyo kanalı sayısı yanlış!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>Tüm kanallar</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>Uydular (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>Geçerli uydu numarası bulunamadı!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>Denetle</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin dosyası (*.bin) (*.bin *.s);;Tüm dosyalar (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin dosyası (*.bin) (*.bin);;Tüm dosyalar (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Tekli</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmler</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Müzik</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Çizgi film</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Haberler</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Spor</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Yetişkin</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Sağ</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel Sürüm %1</translation>
     </message>
 </context>
 </TS>

@@ -324,6 +324,21 @@
     </message>
 </context>
 <context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 到 %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>代码页 %2 中最多 %1 个字节</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>最多 %1 位十六进制数字，允许空格</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -534,6 +549,17 @@
     </message>
 </context>
 <context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>用户名或密码错误！</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -579,6 +605,322 @@
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 打开 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>未锁定</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>编辑 %n 个节目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>未锁定</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>不变</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>卫星号</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>卫星名</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>经度(东)</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB类型</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>LNB电源</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>本振低</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>本振高</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>转发器号</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>极化</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>符号率</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>节目号</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>节目名</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>服务ID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>视频PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>音频PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>童锁</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>喜爱</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>LNB类型错误！</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>LNB电源错误！</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>卫星下的电视节目数错误！</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>卫星下的广播节目数错误！</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>全部节目</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>卫星(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>找不到当前卫星号！</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Bin文件(*.bin) (*.bin *.s);;所有文件(*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>单本振</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>电影</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>卡通</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>新闻</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>体育</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>成人</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>左声道</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右声道</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel 版本 %1</translation>
     </message>
 </context>
 </TS>

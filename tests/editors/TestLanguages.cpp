@@ -5,6 +5,7 @@
 #include "CheckListDlg.h"
 #include "CodePageText.h"
 #include "KeptDumpsDlg.h"
+#include "Language.h"
 #include "LoaderSet.h"
 #include "LoadersDlg.h"
 #include "MainResources.h"
@@ -132,7 +133,6 @@ private:
     // Checks one window as shown: what it finds is kept for the row's verdict.
     void Check(QWidget& window)
     {
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         QStringList& faults = m_faults[window.windowTitle()];
         QList<QWidget*> focusable;
         for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -222,8 +222,10 @@ private slots:
             m_dialog->Records().OnListCommand(ID_LIST_SET_FAVORITES);
         });
         tree.setCurrentItem(tree.topLevelItem(1));
+        Check(*m_dialog);
         CheckModal<SatEditDlg>([this] { EditRow(0); });
         tree.setCurrentItem(tree.topLevelItem(1)->child(0));
+        Check(*m_dialog);
         CheckModal<TpEditDlg>([this] { EditRow(0); });
         CheckModal<PassWord>([this] { m_dialog->OnAdvance(); });
 
@@ -240,6 +242,40 @@ private slots:
                 faults << window + QStringLiteral(": ") + fault;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    void languageIsTheChosenOneOrTheLocales_data()
+    {
+        QTest::addColumn<QStringList>("environment"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("LANG") << QStringList { "", "", "", "de_DE.UTF-8" } << QStringLiteral("") << QStringLiteral("de_DE");
+        QTest::newRow("LC_ALL first") << QStringList { "", "ru_RU.UTF-8", "tr_TR", "de_DE" } << QStringLiteral("") << QStringLiteral("ru_RU");
+        QTest::newRow("LC_MESSAGES") << QStringList { "", "", "tr_TR.UTF-8", "de_DE" } << QStringLiteral("") << QStringLiteral("tr_TR");
+        QTest::newRow("LANGUAGE list") << QStringList { "zh_CN:en", "", "", "de_DE.UTF-8" } << QStringLiteral("") << QStringLiteral("zh_CN");
+        QTest::newRow("C ignores LANGUAGE") << QStringList { "ar", "C", "", "de_DE" } << QStringLiteral("") << QStringLiteral("");
+        QTest::newRow("modifier") << QStringList { "", "", "", "sr_RS@latin" } << QStringLiteral("") << QStringLiteral("sr_RS");
+        QTest::newRow("none") << QStringList { "", "", "", "" } << QStringLiteral("") << QStringLiteral("");
+        QTest::newRow("chosen wins") << QStringList { "", "", "", "de_DE.UTF-8" } << QStringLiteral("ar") << QStringLiteral("ar");
+    }
+
+    void languageIsTheChosenOneOrTheLocales()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, chosen);
+        QFETCH(QString, expected);
+        const char* names[] = { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" };
+        std::map<const char*, QByteArray> kept;
+        for (size_t i = 0; i < std::size(names); ++i) {
+            kept[names[i]] = qgetenv(names[i]);
+            qputenv(names[i], environment[int(i)].toLocal8Bit());
+        }
+        Language::Choose(chosen);
+        const QString current = Language::Current();
+        Language::Choose(QString());
+        for (const auto& [name, value] : kept)
+            qputenv(name, value);
+        QCOMPARE(current, expected);
     }
 
     void arabicMirrorsTheWindowAndKeepsItsArrangement()
