@@ -55,6 +55,75 @@
     </message>
 </context>
 <context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>تلفاز</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>أقمار: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>TP: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>تلفاز: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>راديو: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>ملف bin غير صحيح!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>افتح ملفًا أو اقرأ من الجهاز أولًا!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>تم الحفظ!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>حفظ التغييرات في الصورة؟</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>ابحث عن الصفوف بالرقم أو الاسم أو رقم الخدمة (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>تراجع: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>إعادة: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>الترانسبوندر لا يتبع أي قمر، لذا لا تعرضه أي قائمة.</translation>
+    </message>
+</context>
+<context>
     <name>CheckListDlg</name>
     <message>
         <source>Remove duplicates</source>
@@ -359,6 +428,51 @@
     </message>
 </context>
 <context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>افتح ملفًا أو اقرأ من الجهاز أولًا!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>ملف bin غير صحيح!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>الملف أكبر من 64 ميبيبايت.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>لم يُستورد ملف CSV؛ لم يتغير شيء.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>تعذّر تطبيق ملف CSV؛ لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>ملف CSV لا يغيّر شيئًا.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>يسرد ملف CSV قنوات صورة أخرى؛ طوبقت حسب رقم الخدمة والتردد والاستقطاب ثم الاسم.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>لم تُطبَّق هذه الصفوف:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>تحمل الصورتان قائمة القنوات نفسها.</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -435,10 +549,82 @@
     </message>
 </context>
 <context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>افتح ملفًا أو اقرأ من الجهاز أولًا!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>تعذّرت إعادة كتابة قائمة القنوات؛ لم يُحذف شيء.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>لا مشكلات في قائمة القنوات. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات مشكلة واحدة. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات مشكلتان. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات %n مشكلات. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات %n مشكلة. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات %n مشكلة. هل تريد الكتابة على أي حال؟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>لا ملفات حديثة</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+لم يعد الملف موجودًا. أُزيل من الملفات الأخيرة.</translation>
+    </message>
+</context>
+<context>
     <name>LoadersDlg</name>
     <message>
         <source>Loader blocks</source>
         <translation>كتل المحمّل</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>الكتلة</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>بايت</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>بديل مؤقت</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>مدمج</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>لا يمكن استخدام هذه الكتل: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>تُرسل البدائل المؤقتة إلى طرفية وهمية فقط، مثل طرفية الجهاز الافتراضي. ضع كتل الشركة المصنّعة في %1.</translation>
     </message>
 </context>
 <context>
@@ -665,6 +851,49 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>نوع القائمة غير صحيح!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>فهرس نقل القمر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>فهرس نقل الترانسبوندر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>فهرس نقل الراديو خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>فهرس نقل التلفاز خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>فهرس نقل الراديو تحت الترانسبوندر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>فهرس نقل التلفاز تحت الترانسبوندر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>هل تريد الحذف فعلًا؟</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>خطأ!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>انقل الصفوف المحددة إلى الموضع (من 1 إلى %1):</translation>
+    </message>
+</context>
+<context>
     <name>RecordList</name>
     <message>
         <source>SatNO.</source>
@@ -841,6 +1070,11 @@
         <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
         <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
         <translation>ملف bin (*.bin) (*.bin);;كل الملفات (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>ملف CSV (*.csv) (*.csv);;كل الملفات (*.*) (*)</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,75 @@
     </message>
 </context>
 <context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>Sat: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>TP: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>TV: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>Radio: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Die bin-Datei ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Bitte zuerst eine Datei öffnen oder auslesen!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>Gespeichert!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>Änderungen am Abbild speichern?</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>Zeilen nach Nummer, Name oder Service-ID suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>Der Transponder gehört zu keinem Satelliten, daher zeigt ihn keine Liste.</translation>
+    </message>
+</context>
+<context>
     <name>CheckListDlg</name>
     <message>
         <source>Remove duplicates</source>
@@ -343,6 +412,51 @@
     </message>
 </context>
 <context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Bitte zuerst eine Datei öffnen oder auslesen!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Die bin-Datei ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>Die Datei ist größer als 64 MiB.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>Die CSV wurde nicht importiert; nichts wurde geändert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>Die CSV konnte nicht angewandt werden; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>Die CSV ändert nichts.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>Die CSV listet die Programme eines anderen Abbilds; sie wurden nach Service-ID, Frequenz und Polarisation, dann nach Name zugeordnet.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>Diese Zeilen wurden nicht angewandt:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>Beide Abbilder enthalten dieselbe Kanalliste.</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -419,10 +533,78 @@
     </message>
 </context>
 <context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Bitte zuerst eine Datei öffnen oder auslesen!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>Die Kanalliste konnte nicht neu geschrieben werden; nichts wurde entfernt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>Die Kanalliste hat %n Problem. Trotzdem flashen?</numerusform>
+            <numerusform>Die Kanalliste hat %n Probleme. Trotzdem flashen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>LoadersDlg</name>
     <message>
         <source>Loader blocks</source>
         <translation>Loader-Blöcke</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>eingebaut</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>Diese Blöcke sind nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>Platzhalter gehen nur an ein Pseudoterminal wie das des virtuellen Receivers. Legen Sie die Blöcke des Receiverherstellers in %1.</translation>
     </message>
 </context>
 <context>
@@ -645,6 +827,49 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>Der Listentyp ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>Der Verschiebeindex des Satelliten ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>Der Verschiebeindex des Transponders ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>Der Verschiebeindex der Radioprogramme ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>Der Verschiebeindex der TV-Programme ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>Der Verschiebeindex der Radioprogramme des Transponders ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>Der Verschiebeindex der TV-Programme des Transponders ist falsch!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>Wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>Ausgewählte Zeilen an Position verschieben (1 bis %1):</translation>
+    </message>
+</context>
+<context>
     <name>RecordList</name>
     <message>
         <source>SatNO.</source>
@@ -821,6 +1046,11 @@
         <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
         <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
         <translation>bin-Datei (*.bin) (*.bin);;Alle Dateien (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>CSV-Datei (*.csv) (*.csv);;Alle Dateien (*.*) (*)</translation>
     </message>
 </context>
 <context>

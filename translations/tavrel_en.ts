@@ -36,6 +36,16 @@
     </message>
 </context>
 <context>
+    <name>ListTools</name>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>The channel list has %n problems. Upgrade anyway?</numerusform>
+            <numerusform>The channel list has %n problems. Upgrade anyway?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgramFlagsDlg</name>
     <message numerus="yes">
         <source>Edit %n program(s)</source>

@@ -49,6 +49,75 @@
     </message>
 </context>
 <context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>Спут.: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>ТП: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>ТВ: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>Радио: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Файл bin неверен!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Сначала откройте файл или считайте дамп!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>Сохранено!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>Сохранить изменения в образе?</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>Поиск строк по номеру, имени или SID (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>Транспондер не относится ни к одному спутнику, поэтому его нет ни в одном списке.</translation>
+    </message>
+</context>
+<context>
     <name>CheckListDlg</name>
     <message>
         <source>Remove duplicates</source>
@@ -347,6 +416,51 @@
     </message>
 </context>
 <context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Сначала откройте файл или считайте дамп!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Файл bin неверен!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>Файл больше 64 МиБ.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>CSV не импортирован; ничего не изменилось.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>CSV не удалось применить; ничего не изменилось.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>CSV ничего не меняет.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>В CSV перечислены каналы другого образа; они сопоставлены по SID, частоте и поляризации, затем по имени.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>Эти строки не применены:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>В обоих образах одинаковый список каналов.</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -423,10 +537,79 @@
     </message>
 </context>
 <context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Сначала откройте файл или считайте дамп!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>Список каналов не удалось перезаписать; ничего не удалено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>В списке каналов %n проблема. Всё равно прошить?</numerusform>
+            <numerusform>В списке каналов %n проблемы. Всё равно прошить?</numerusform>
+            <numerusform>В списке каналов %n проблем. Всё равно прошить?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Нет недавних файлов</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+Файла больше нет. Он удалён из недавних файлов.</translation>
+    </message>
+</context>
+<context>
     <name>LoadersDlg</name>
     <message>
         <source>Loader blocks</source>
         <translation>Блоки загрузчика</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Блок</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байт</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>Заглушка</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Откуда</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>встроен</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>Эти блоки нельзя использовать: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>Заглушки отправляются только в псевдотерминал, например виртуального ресивера. Положите блоки производителя ресивера в %1.</translation>
     </message>
 </context>
 <context>
@@ -650,6 +833,49 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>Неверный тип списка!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>Неверный индекс перемещения спутника!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>Неверный индекс перемещения ТП!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>Неверный индекс перемещения радио!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>Неверный индекс перемещения ТВ!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>Неверный индекс перемещения радио в ТП!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>Неверный индекс перемещения ТВ в ТП!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>Действительно удалить?</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Ошибка!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>Переместить выбранные строки на позицию (от 1 до %1):</translation>
+    </message>
+</context>
+<context>
     <name>RecordList</name>
     <message>
         <source>SatNO.</source>
@@ -826,6 +1052,11 @@
         <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
         <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
         <translation>Файл bin (*.bin) (*.bin);;Все файлы (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Файл CSV (*.csv) (*.csv);;Все файлы (*.*) (*)</translation>
     </message>
 </context>
 <context>

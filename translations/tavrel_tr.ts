@@ -45,6 +45,75 @@
     </message>
 </context>
 <context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>Uydu: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>TP: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>TV: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>Radyo: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin dosyası hatalı!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Önce bir dosya açın veya yedek alın!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>Kaydedildi!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>Görüntüdeki değişiklikler kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>Satırları numara, ad veya servis ID ile bul (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Geri al: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Yinele: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>Transponder hiçbir uyduya ait değil, bu yüzden hiçbir listede görünmez.</translation>
+    </message>
+</context>
+<context>
     <name>CheckListDlg</name>
     <message>
         <source>Remove duplicates</source>
@@ -339,6 +408,51 @@
     </message>
 </context>
 <context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Önce bir dosya açın veya yedek alın!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin dosyası hatalı!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>Dosya 64 MiB&apos;den büyük.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>CSV içe aktarılmadı; hiçbir şey değişmedi.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>CSV uygulanamadı; hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>CSV hiçbir şeyi değiştirmiyor.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>CSV başka bir görüntünün kanallarını listeliyor; servis ID, frekans ve polarizasyona, sonra ada göre eşlendiler.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>Bu satırlar uygulanmadı:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>İki görüntüde aynı kanal listesi var.</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -415,10 +529,77 @@
     </message>
 </context>
 <context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Önce bir dosya açın veya yedek alın!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>Kanal listesi yeniden yazılamadı; hiçbir şey kaldırılmadı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>Kanal listesinde %n sorun var. Yine de yüklensin mi?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Son dosya yok</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
+    </message>
+</context>
+<context>
     <name>LoadersDlg</name>
     <message>
         <source>Loader blocks</source>
         <translation>Yükleyici blokları</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Blok</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bayt</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>Yer tutucu</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Kaynak</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>evet</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>hayır</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>yerleşik</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>Bu bloklar kullanılamaz: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>Yer tutucular yalnızca sanal alıcınınki gibi bir sözde uçbirime gönderilir. Alıcı üreticisinin bloklarını %1 içine koyun.</translation>
     </message>
 </context>
 <context>
@@ -640,6 +821,49 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>Liste türü hatalı!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>Uydu taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>TP taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>Radyo taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>TV taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>TP altındaki radyo taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>TP altındaki TV taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>Silmek istediğinizden emin misiniz?</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hata!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>Seçili satırları şu konuma taşı (1 ile %1 arası):</translation>
+    </message>
+</context>
+<context>
     <name>RecordList</name>
     <message>
         <source>SatNO.</source>
@@ -816,6 +1040,11 @@
         <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
         <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
         <translation>bin dosyası (*.bin) (*.bin);;Tüm dosyalar (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>CSV dosyası (*.csv) (*.csv);;Tüm dosyalar (*.*) (*)</translation>
     </message>
 </context>
 <context>

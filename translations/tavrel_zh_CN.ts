@@ -45,6 +45,75 @@
     </message>
 </context>
 <context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>电视</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>卫星: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>转发器: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>电视: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>广播: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin 文件不正确！</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>请先打开文件或读取！</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>保存成功！</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>保存对映像的更改？</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>按编号、名称或服务ID查找行 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>撤销 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>该转发器不属于任何卫星，因此没有列表显示它。</translation>
+    </message>
+</context>
+<context>
     <name>CheckListDlg</name>
     <message>
         <source>Remove duplicates</source>
@@ -339,6 +408,51 @@
     </message>
 </context>
 <context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>请先打开文件或读取！</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin 文件不正确！</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>文件大于 64 MiB。</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>CSV 未导入；没有任何更改。
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>无法应用 CSV；没有任何更改。</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>CSV 没有任何更改。</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>CSV 列出的是另一个映像的节目；已按服务ID、频率和极化匹配，再按名称匹配。</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>以下行未应用：
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>两个映像的频道列表相同。</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -415,10 +529,77 @@
     </message>
 </context>
 <context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>请先打开文件或读取！</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>无法重写频道列表；没有删除任何内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>频道列表有 %n 个问题。仍要升级吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>没有最近的文件</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+该文件已不存在，已从最近的文件中移除。</translation>
+    </message>
+</context>
+<context>
     <name>LoadersDlg</name>
     <message>
         <source>Loader blocks</source>
         <translation>引导块</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>块</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>占位</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>内置</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>这些块无法使用：%1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>占位块只发送到伪终端（例如虚拟接收机的）。请把接收机厂商的块放到 %1。</translation>
     </message>
 </context>
 <context>
@@ -640,6 +821,49 @@
     </message>
 </context>
 <context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>列表类型不正确！</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>移动卫星的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>移动转发器的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>移动广播的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>移动电视的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>移动转发器下广播的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>移动转发器下电视的索引错误！</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>确定要删除吗？</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>错误！</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>将所选行移动到位置（1 到 %1）：</translation>
+    </message>
+</context>
+<context>
     <name>RecordList</name>
     <message>
         <source>SatNO.</source>
@@ -816,6 +1040,11 @@
         <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
         <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
         <translation>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>CSV 文件(*.csv) (*.csv);;所有文件(*.*) (*)</translation>
     </message>
 </context>
 <context>

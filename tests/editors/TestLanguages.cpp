@@ -29,6 +29,7 @@
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QStyleOptionComboBox>
 #include <QtWidgets/QTabBar>
@@ -214,6 +215,10 @@ private slots:
         QVERIFY(m_dialog->OpenImage(path));
         m_dialog->activateWindow();
         Check(*m_dialog);
+        // The filter finds its columns by their translated headings.
+        m_dialog->Filter()->setText(QStringLiteral("Two"));
+        QCOMPARE(m_dialog->RecordList()->GetItemCount(), 1);
+        m_dialog->Filter()->clear();
 
         auto& tree = *m_dialog->SatTree();
         CheckModal<ProgEditDlg>([this] { EditRow(0); });
