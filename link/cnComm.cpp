@@ -179,7 +179,10 @@ bool cnComm::OpenPort()
 bool cnComm::SetupPort()
 {
     std::shared_lock lock(m_PortLock);
-    return m_hPort >= 0 && tcflush(m_hPort, TCIOFLUSH) == 0;
+    // Only input: a port just opened has no output queued, and flushing the
+    // output of a pseudo-terminal throws away what its other side has not
+    // read yet, a loader written before the port was reopened among it.
+    return m_hPort >= 0 && tcflush(m_hPort, TCIFLUSH) == 0;
 }
 
 bool cnComm::ApplySettings(const char* settings)
@@ -218,7 +221,11 @@ void cnComm::CloseDevice()
     std::unique_lock lock(m_PortLock);
     const int fd = m_hPort.exchange(-1);
     if (fd >= 0) {
-        tcflush(fd, TCOFLUSH);
+        // A pseudo-terminal reports nothing queued; its flush would reach
+        // into what the other side has not read yet.
+        int pending = 0;
+        if (ioctl(fd, TIOCOUTQ, &pending) != 0 || pending > 0)
+            tcflush(fd, TCOFLUSH);
         ioctl(fd, TIOCNXCL);
         ::close(fd);
     }
