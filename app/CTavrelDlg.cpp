@@ -6,6 +6,7 @@
 #include "DocumentSignals.h"
 #include "ExchangeCommands.h"
 #include "ImageDocument.h"
+#include "LanguageMenu.h"
 #include "ListTools.h"
 #include "MainResources.h"
 #include "PassWord.h"
@@ -30,7 +31,7 @@
 
 #include <algorithm>
 
-CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile, QWidget* parent)
+CTavrelDlg::CTavrelDlg(AppState& state, PortDevices& ports, const std::string& traceFile, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_hIcon(QString::fromLatin1(ICON_APP))
@@ -44,7 +45,7 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     connect(m_Signals.get(), &DocumentSignals::modifiedChanged, this, &CTavrelDlg::UpdateTitle);
     connect(m_Signals.get(), &DocumentSignals::historyChanged, this, &CTavrelDlg::UpdateEditActions);
     m_Transfer = std::make_unique<TransferControl>(
-        static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, comm, Doc(), traceFile);
+        static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, ports, Doc(), traceFile);
     m_Records = std::make_unique<RecordCommands>(static_cast<RecordCommands::Host&>(*this), *m_List, *this);
     m_Exchange = std::make_unique<ExchangeCommands>(static_cast<ExchangeCommands::Host&>(*this), *this);
     m_Tools = std::make_unique<ListTools>(static_cast<ListTools::Host&>(*this), *this, *m_menuBar);
@@ -106,6 +107,7 @@ void CTavrelDlg::ConnectCommands()
     connect(MenuAction(ID_FILE_COMPARE), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnCompareWith);
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
+    MenuAction(ID_HELP_LANGUAGE)->setMenu(new LanguageMenu(this));
 
     const auto onButton = [this](int id, void (CTavrelDlg::*handler)()) {
         if (auto* button = FindControl<QPushButton>(m_page, id))
@@ -125,8 +127,8 @@ void CTavrelDlg::InitDialog()
 
     Doc().Unload();
 
-    m_Tab->addTab(QStringLiteral("TV"));
-    m_Tab->addTab(QStringLiteral("Radio"));
+    m_Tab->addTab(tr("TV"));
+    m_Tab->addTab(tr("Radio"));
     m_Tab->setCurrentIndex(0);
     m_state.m_nServiceTab = 0;
     connect(m_Tab, &QTabBar::currentChanged, this, &CTavrelDlg::OnServiceTabChanged);
@@ -156,10 +158,10 @@ void CTavrelDlg::RefreshCounters()
 {
     const ChannelDatabase& db = m_state.Database();
     const std::pair<int, QString> counters[] = {
-        { IDC_SAT_COUNT, QString::asprintf("Sat: %d", db.m_nSatCount) },
-        { IDC_TP_COUNT, QString::asprintf("TP: %d", db.m_nTpCount) },
-        { IDC_TV_COUNT, QString::asprintf("TV: %d", db.m_nTvCount) },
-        { IDC_RADIO_COUNT, QString::asprintf("Radio: %d", db.m_nRadioCount) },
+        { IDC_SAT_COUNT, tr("Sat: %1").arg(db.m_nSatCount) },
+        { IDC_TP_COUNT, tr("TP: %1").arg(db.m_nTpCount) },
+        { IDC_TV_COUNT, tr("TV: %1").arg(db.m_nTvCount) },
+        { IDC_RADIO_COUNT, tr("Radio: %1").arg(db.m_nRadioCount) },
     };
     for (const auto& [id, text] : counters) {
         if (auto* label = FindControl<QLabel>(m_page, id))
@@ -267,7 +269,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
         return false;
     case ImageDocument::OpenResult::TooLarge:
     case ImageDocument::OpenResult::NotDecoded:
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        ShowWarning(this, tr("The bin file is not right!"));
         return false;
     case ImageDocument::OpenResult::Opened:
         break;
@@ -284,12 +286,12 @@ void CTavrelDlg::OnFileSave()
 bool CTavrelDlg::SaveImage()
 {
     if (!Doc().IsLoaded()) {
-        ShowWarning(this, QStringLiteral("Please open file or dump first!"));
+        ShowWarning(this, tr("Please open file or dump first!"));
         return false;
     }
     if (Doc().FlashBytes().empty()) {
         // Nothing decodes, so nothing says which bytes belong to the flash.
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        ShowWarning(this, tr("The bin file is not right!"));
         return false;
     }
     const QString path = Prompts().SaveFileName(this, SAVE_IMAGE_NAME, SAVE_IMAGE_FILTER);
@@ -301,7 +303,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     }
     RecentFiles().Add(QFile::encodeName(path));
-    Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
+    Prompts().Message(this, tr("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }
 
@@ -319,7 +321,7 @@ bool CTavrelDlg::ConfirmDiscardChanges()
 {
     if (!IsImageModified())
         return true;
-    switch (Prompts().Message(this, QStringLiteral("Save changes to the image?"), TITLE_PROGRAM,
+    switch (Prompts().Message(this, tr("Save changes to the image?"), TITLE_PROGRAM,
         PromptIcon::Question, PromptButtons::SaveDiscardCancel)) {
     case PromptAnswer::Save:
         return SaveImage();

@@ -14,7 +14,8 @@
 
 namespace {
 
-const QString CSV_FILTER = QStringLiteral("CSV file (*.csv) (*.csv);;All file (*.*) (*)");
+//: File dialog filters: keep the patterns in parentheses and the ";;" between filters.
+const QString CSV_FILTER = QString::fromLatin1(QT_TRANSLATE_NOOP("UserPrompts", "CSV file (*.csv) (*.csv);;All file (*.*) (*)"));
 const QString CSV_NAME = QStringLiteral("channels.csv");
 
 QString Listed(const std::vector<std::string>& lines)
@@ -48,11 +49,11 @@ bool ExchangeCommands::HasChannelList() const
         return false;
     const ImageDocument& document = m_host.Document();
     if (!document.IsLoaded()) {
-        ShowWarning(&m_window, QStringLiteral("Please open file or dump first!"));
+        ShowWarning(&m_window, tr("Please open file or dump first!"));
         return false;
     }
     if (!document.IsDecoded()) {
-        ShowWarning(&m_window, QStringLiteral("The bin file is not right!"));
+        ShowWarning(&m_window, tr("The bin file is not right!"));
         return false;
     }
     return true;
@@ -89,28 +90,28 @@ void ExchangeCommands::OnImportCsv()
         return;
     case ImportReport::Outcome::TooLarge:
         ShowFileError(&m_window, path,
-            QStringLiteral("The file is larger than %1.").arg(QString::fromStdString(SizeText(MAX_CSV_SIZE))));
+            tr("The file is larger than %1.").arg(QString::fromStdString(SizeText(MAX_CSV_SIZE))));
         return;
     case ImportReport::Outcome::Refused:
-        Prompts().Message(&m_window, QStringLiteral("The CSV is not imported; nothing changed.\n\n") + Listed(plan.errors),
+        Prompts().Message(&m_window, tr("The CSV is not imported; nothing changed.\n\n%1").arg(Listed(plan.errors)),
             TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
         return;
     case ImportReport::Outcome::NotApplied:
-        ShowWarning(&m_window, QStringLiteral("The CSV could not be applied; nothing changed."));
+        ShowWarning(&m_window, tr("The CSV could not be applied; nothing changed."));
         return;
     default:
         break;
     }
     QStringList parts;
     if (plan.ChangesNothing())
-        parts.append(QStringLiteral("The CSV changes nothing."));
+        parts.append(tr("The CSV changes nothing."));
     else if (plan.match == MatchMode::Reference)
-        parts.append(QStringLiteral("The CSV lists another image's programs; they were matched by service id, "
-                                    "frequency and polarization, then by name."));
+        parts.append(tr("The CSV lists another image's programs; they were matched by service id, "
+                        "frequency and polarization, then by name."));
     if (!plan.remarks.empty())
         parts.append(Listed(plan.remarks));
     if (!plan.notes.empty())
-        parts.append(QStringLiteral("These rows were not applied:\n") + Listed(plan.notes));
+        parts.append(tr("These rows were not applied:\n%1").arg(Listed(plan.notes)));
     if (!parts.isEmpty())
         Prompts().Message(&m_window, parts.join(QStringLiteral("\n\n")), TITLE_INFO, PromptIcon::Information,
             PromptButtons::Ok);
@@ -135,11 +136,11 @@ void ExchangeCommands::CompareWithFile(const QString& path)
         return;
     }
     if (report.opened != ImageDocument::OpenResult::Opened) {
-        ShowWarning(&m_window, QStringLiteral("The bin file is not right!"));
+        ShowWarning(&m_window, tr("The bin file is not right!"));
         return;
     }
     if (report.diff.entries.empty()) {
-        Prompts().Message(&m_window, QStringLiteral("The two images hold the same channel list."), TITLE_INFO,
+        Prompts().Message(&m_window, tr("The two images hold the same channel list."), TITLE_INFO,
             PromptIcon::Information, PromptButtons::Ok);
         return;
     }
