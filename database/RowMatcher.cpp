@@ -1,5 +1,8 @@
 #include "RowMatcher.h"
 
+#include "CodePageText.h"
+
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <unordered_map>
@@ -54,7 +57,7 @@ public:
         const RowIndex index = Index([](int) { return std::vector<int> { COLUMN_OFFSET }; });
         std::vector<RowMatch> matches;
         for (size_t i = 0; i < m_from.size(); ++i)
-            matches.push_back(Pick(static_cast<int>(i), Find(index, m_from[i], { COLUMN_OFFSET }), Tiebreak::InOrder));
+            matches.push_back(Pick(static_cast<int>(i), Find(index, m_from[i], { COLUMN_OFFSET }), First));
         return matches;
     }
 
@@ -67,21 +70,131 @@ public:
             const ChannelRow& row = m_from[i];
             const KeyColumns key = ReferenceKey(row.table);
             if (const std::vector<int>* candidates = Find(primary, row, key.primary)) {
-                matches.push_back(Pick(static_cast<int>(i), candidates, Tiebreak::ByName));
+                matches.push_back(Pick(static_cast<int>(i), candidates, [&](const std::vector<int>& free) {
+                    if (!m_columns.test(COLUMN_NAME))
+                        return free.front();
+                    const auto named = std::find_if(free.begin(), free.end(),
+                        [&](int k) { return m_to[k].Field(COLUMN_NAME) == row.Field(COLUMN_NAME); });
+                    return named == free.end() ? -1 : *named;
+                }));
                 continue;
             }
-            matches.push_back(Pick(static_cast<int>(i), Find(fallback, row, key.fallback), Tiebreak::OnlyAlike));
+            matches.push_back(Pick(static_cast<int>(i), Find(fallback, row, key.fallback),
+                [this](const std::vector<int>& free) { return AllAlike(free) ? free.front() : -1; }));
+        }
+        return matches;
+    }
+
+    std::vector<RowMatch> ByReferenceList(std::optional<uint16_t> satellite, const CodePageText& names)
+    {
+        const bool eitherTable = std::any_of(
+            m_from.begin(), m_from.end(), [](const ChannelRow& row) { return row.table == EITHER_PROGRAM_TABLE; });
+        std::vector<std::string> toNames;
+        std::unordered_map<std::string, std::string_view> satelliteNamed;
+        for (const ChannelRow& program : m_to) {
+            toNames.push_back(NameKey(program.Field(COLUMN_NAME), names));
+            if (!program.Field(COLUMN_SATELLITE_NAME).empty())
+                satelliteNamed.try_emplace(
+                    NameKey(program.Field(COLUMN_SATELLITE_NAME), names), program.Field(COLUMN_SAT_ID));
+        }
+        const std::string chosen = satellite ? std::to_string(*satellite) : ANY_SATELLITE;
+        std::vector<std::string> rowSatellite;
+        for (const ChannelRow& row : m_from) {
+            const auto named = m_columns.test(COLUMN_SATELLITE_NAME)
+                ? satelliteNamed.find(NameKey(row.Field(COLUMN_SATELLITE_NAME), names))
+                : satelliteNamed.end();
+            rowSatellite.push_back(named == satelliteNamed.end() ? chosen : std::string(named->second));
+        }
+        const bool anySatellite = std::find(rowSatellite.begin(), rowSatellite.end(), ANY_SATELLITE) != rowSatellite.end();
+
+        RowIndex full;
+        RowIndex byService;
+        RowIndex byName;
+        for (size_t k = 0; k < m_to.size(); ++k) {
+            const ChannelRow& program = m_to[k];
+            const int target = static_cast<int>(k);
+            for (const int table : { program.table, EITHER_PROGRAM_TABLE }) {
+                if (table == EITHER_PROGRAM_TABLE && !eitherTable)
+                    continue;
+                const std::string tableText = std::to_string(table);
+                for (const std::string_view sat : { program.Field(COLUMN_SAT_ID), std::string_view(ANY_SATELLITE) }) {
+                    if (sat == ANY_SATELLITE && !anySatellite)
+                        continue;
+                    full[Joined({ tableText, sat, program.Field(COLUMN_SERVICE_ID), program.Field(COLUMN_FREQUENCY),
+                        program.Field(COLUMN_POLARIZATION) })]
+                        .push_back(target);
+                    byService[Joined({ tableText, sat, program.Field(COLUMN_SERVICE_ID) })].push_back(target);
+                }
+                if (!toNames[k].empty())
+                    byName[Joined({ tableText, toNames[k] })].push_back(target);
+            }
+        }
+
+        const bool byTransponder = m_columns.test(COLUMN_SERVICE_ID) && m_columns.test(COLUMN_FREQUENCY)
+            && m_columns.test(COLUMN_POLARIZATION);
+        std::vector<RowMatch> matches;
+        for (size_t i = 0; i < m_from.size(); ++i) {
+            const ChannelRow& row = m_from[i];
+            const int index = static_cast<int>(i);
+            const std::string table = std::to_string(row.table);
+            const std::string_view service = m_columns.test(COLUMN_SERVICE_ID) ? row.Field(COLUMN_SERVICE_ID) : "";
+            const std::string name = m_columns.test(COLUMN_NAME) ? NameKey(row.Field(COLUMN_NAME), names) : "";
+            if (byTransponder && !service.empty() && !row.Field(COLUMN_FREQUENCY).empty()) {
+                const std::string key = Joined({ table, rowSatellite[i], service, row.Field(COLUMN_FREQUENCY),
+                    row.Field(COLUMN_POLARIZATION) });
+                if (const auto hit = full.find(key); hit != full.end()) {
+                    matches.push_back(Pick(index, &hit->second, [&](const std::vector<int>& free) {
+                        const auto named = std::find_if(
+                            free.begin(), free.end(), [&](int k) { return !name.empty() && toNames[k] == name; });
+                        return named == free.end() ? -1 : *named;
+                    }));
+                    continue;
+                }
+            }
+            if (!service.empty()) {
+                const auto hit = byService.find(Joined({ table, rowSatellite[i], service }));
+                if (hit != byService.end() && hit->second.size() == 1) {
+                    matches.push_back(Pick(index, &hit->second, First));
+                    continue;
+                }
+            }
+            const auto hit = name.empty() ? byName.end() : byName.find(Joined({ table, name }));
+            if (hit == byName.end()) {
+                matches.emplace_back();
+                continue;
+            }
+            matches.push_back(Pick(index, &hit->second, [&](std::vector<int> free) {
+                // Among programs of one name, the row's service id and then
+                // its satellite tell which.
+                auto keep = [&free](auto fits) {
+                    std::vector<int> kept;
+                    std::copy_if(free.begin(), free.end(), std::back_inserter(kept), fits);
+                    if (!kept.empty())
+                        free = std::move(kept);
+                };
+                if (!service.empty())
+                    keep([&](int k) { return m_to[k].Field(COLUMN_SERVICE_ID) == service; });
+                keep([&](int k) { return m_to[k].Field(COLUMN_SAT_ID) == rowSatellite[i]; });
+                return free.size() == 1 || AllAlike(free) ? free.front() : -1;
+            }));
         }
         return matches;
     }
 
 private:
-    // What decides among several free records with the row's key.
-    enum class Tiebreak {
-        InOrder,   // the first in table order: they are one record listed twice
-        ByName,    // the first with the row's name
-        OnlyAlike, // none, unless they are alike in every field
-    };
+    static constexpr const char* ANY_SATELLITE = "*";
+
+    static int First(const std::vector<int>& free) { return free.front(); }
+
+    static std::string Joined(std::initializer_list<std::string_view> parts)
+    {
+        std::string key;
+        for (const std::string_view part : parts) {
+            key += part;
+            key += '\x1F';
+        }
+        return key;
+    }
 
     template <typename ColumnsOf>
     RowIndex Index(ColumnsOf columnsOf) const
@@ -102,7 +215,10 @@ private:
         return hit == index.end() ? nullptr : &hit->second;
     }
 
-    RowMatch Pick(int row, const std::vector<int>* candidates, Tiebreak tiebreak)
+    // Takes the one free candidate, or the one `choose` picks among several
+    // free ones (-1: none of them).
+    template <typename Choose>
+    RowMatch Pick(int row, const std::vector<int>* candidates, Choose choose)
     {
         RowMatch match;
         if (!candidates)
@@ -116,18 +232,7 @@ private:
             match.earlier = m_takenBy[candidates->front()];
             return match;
         }
-        int chosen = free.front();
-        if (free.size() > 1 && tiebreak == Tiebreak::ByName && m_columns.test(COLUMN_NAME)) {
-            chosen = -1;
-            for (const int k : free) {
-                if (m_to[k].Field(COLUMN_NAME) == m_from[row].Field(COLUMN_NAME)) {
-                    chosen = k;
-                    break;
-                }
-            }
-        } else if (free.size() > 1 && tiebreak == Tiebreak::OnlyAlike && !AllAlike(free)) {
-            chosen = -1;
-        }
+        const int chosen = free.size() == 1 ? free.front() : choose(free);
         if (chosen < 0) {
             match.outcome = MatchOutcome::Ambiguous;
             return match;
@@ -194,4 +299,60 @@ bool SameImage(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
             return false;
     }
     return shared;
+}
+
+std::vector<RowMatch> MatchReferenceRows(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
+    const ColumnSet& columns, std::optional<uint16_t> satellite, const CodePageText& names)
+{
+    return Matcher(from, to, columns).ByReferenceList(satellite, names);
+}
+
+std::optional<uint16_t> MostMatchedSatellite(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
+    const ColumnSet& columns, const CodePageText& names)
+{
+    auto serviceKey = [](int table, std::string_view service) { return std::to_string(table) + 's' + std::string(service); };
+    auto nameKey = [&names](int table, std::string_view name) { return std::to_string(table) + 'n' + NameKey(name, names); };
+    // The satellites with programs of each service id and each name, by table.
+    std::unordered_map<std::string, std::vector<uint16_t>> satellitesOf;
+    std::vector<uint16_t> satellites;
+    auto add = [](std::vector<uint16_t>& ids, uint16_t id) {
+        if (std::find(ids.begin(), ids.end(), id) == ids.end())
+            ids.push_back(id);
+    };
+    for (const ChannelRow& program : to) {
+        const auto satellite = ParseNumber(program.Field(COLUMN_SAT_ID));
+        if (!satellite)
+            continue;
+        const auto id = static_cast<uint16_t>(*satellite);
+        add(satellites, id);
+        for (const int table : { program.table, EITHER_PROGRAM_TABLE }) {
+            add(satellitesOf[serviceKey(table, program.Field(COLUMN_SERVICE_ID))], id);
+            add(satellitesOf[nameKey(table, program.Field(COLUMN_NAME))], id);
+        }
+    }
+    std::unordered_map<uint16_t, size_t> found;
+    for (const ChannelRow& row : from) {
+        const std::string_view service = columns.test(COLUMN_SERVICE_ID) ? row.Field(COLUMN_SERVICE_ID) : "";
+        if (service.empty() && !columns.test(COLUMN_NAME))
+            continue;
+        const auto hit = satellitesOf.find(
+            service.empty() ? nameKey(row.table, row.Field(COLUMN_NAME)) : serviceKey(row.table, service));
+        if (hit != satellitesOf.end())
+            for (const uint16_t id : hit->second)
+                ++found[id];
+    }
+    std::optional<uint16_t> best;
+    for (const uint16_t id : satellites)
+        if (found[id] > 0 && (!best || found[id] > found[*best]))
+            best = id;
+    return best;
+}
+
+std::string NameKey(std::string_view name, const CodePageText& names)
+{
+    const std::string stored = names.FromUtf8(name, NAME_BYTES);
+    std::string text = names.ToUtf8(stored.data(), stored.size());
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return FoldedCase(text);
 }

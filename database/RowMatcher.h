@@ -3,8 +3,14 @@
 #include "ChannelRows.h"
 
 #include <bitset>
+#include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
+
+class CodePageText;
 
 // How rows of two lists of one table find each other. By offset: rows of
 // the same image, whose records keep their offsets through every edit. By
@@ -35,6 +41,29 @@ using ColumnSet = std::bitset<COLUMN_COUNT>;
 // of `to` is taken once. `columns` are the columns `from` has; `to` has all.
 std::vector<RowMatch> MatchRows(std::span<const ChannelRow> from, std::span<const ChannelRow> to, MatchMode mode,
     const ColumnSet& columns);
+
+// The table of a reference row that does not say whether it is a TV or a
+// radio program: it finds a program of either table.
+constexpr int EITHER_PROGRAM_TABLE = -1;
+
+// For each program row of a reference list, in order, the program row of
+// `to` (an image's TV and radio rows) it stands for; each program is taken
+// once. A row finds its program by satellite, service id, frequency and
+// polarization; then by service id alone where exactly one program of its
+// satellite has it; then by NameKey. A row's satellite is the image's
+// satellite of the same name, else `satellite` (an id), else any.
+std::vector<RowMatch> MatchReferenceRows(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
+    const ColumnSet& columns, std::optional<uint16_t> satellite, const CodePageText& names);
+
+// The satellite (its id) whose programs the most rows of `from` find by
+// service id, or by name where a row has none; the first of equals.
+std::optional<uint16_t> MostMatchedSatellite(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
+    const ColumnSet& columns, const CodePageText& names);
+
+// A program name as the receiver keeps it, for comparing: encoded in the
+// code page and cut to the bytes a record holds, never inside a character,
+// then without trailing spaces and in small letters.
+std::string NameKey(std::string_view name, const CodePageText& names);
 
 // Whether `from` looks like a list of the same image as `to`: some rows
 // share an offset, and the records at a shared offset have the same id
