@@ -46,9 +46,10 @@ public:
         m_plan.programs.insert(
             m_plan.programs.end(), std::make_move_iterator(radio.begin()), std::make_move_iterator(radio.end()));
         const std::vector<ChannelRow>& rows = m_list.Rows();
-        m_plan.satellite = m_options.satellite ? m_options.satellite
-                                               : MostMatchedSatellite(rows, m_plan.programs, m_list.Columns(), m_names);
-        m_plan.matches = MatchReferenceRows(rows, m_plan.programs, m_list.Columns(), m_plan.satellite, m_names);
+        const ReferenceMatcher matcher(m_plan.programs, m_names);
+        m_plan.satellite
+            = m_options.satellite ? m_options.satellite : matcher.MostMatchedSatellite(rows, m_list.Columns());
+        m_plan.matches = matcher.Match(rows, m_list.Columns(), m_plan.satellite);
 
         ImportPlan& changes = m_plan.changes;
         for (uint16_t i = 0; i < m_db.m_nTvCount; ++i)

@@ -85,136 +85,6 @@ public:
         return matches;
     }
 
-    std::vector<RowMatch> ByReferenceList(std::optional<uint16_t> satellite, const CodePageText& names)
-    {
-        const bool eitherTable = std::any_of(
-            m_from.begin(), m_from.end(), [](const ChannelRow& row) { return row.table == EITHER_PROGRAM_TABLE; });
-        std::vector<std::string> toNames;
-        std::unordered_map<std::string, std::string_view> satelliteNamed;
-        for (const ChannelRow& program : m_to) {
-            toNames.push_back(NameKey(program.Field(COLUMN_NAME), names));
-            if (!program.Field(COLUMN_SATELLITE_NAME).empty())
-                satelliteNamed.try_emplace(
-                    NameKey(program.Field(COLUMN_SATELLITE_NAME), names), program.Field(COLUMN_SAT_ID));
-        }
-        const std::string chosen = satellite ? std::to_string(*satellite) : ANY_SATELLITE;
-        std::vector<std::string> rowSatellite;
-        for (const ChannelRow& row : m_from) {
-            const auto named = m_columns.test(COLUMN_SATELLITE_NAME)
-                ? satelliteNamed.find(NameKey(row.Field(COLUMN_SATELLITE_NAME), names))
-                : satelliteNamed.end();
-            rowSatellite.push_back(named == satelliteNamed.end() ? chosen : std::string(named->second));
-        }
-        const bool anySatellite = std::find(rowSatellite.begin(), rowSatellite.end(), ANY_SATELLITE) != rowSatellite.end();
-
-        RowIndex full;
-        RowIndex byService;
-        RowIndex byName;
-        for (size_t k = 0; k < m_to.size(); ++k) {
-            const ChannelRow& program = m_to[k];
-            const int target = static_cast<int>(k);
-            for (const int table : { program.table, EITHER_PROGRAM_TABLE }) {
-                if (table == EITHER_PROGRAM_TABLE && !eitherTable)
-                    continue;
-                const std::string tableText = std::to_string(table);
-                for (const std::string_view sat : { program.Field(COLUMN_SAT_ID), std::string_view(ANY_SATELLITE) }) {
-                    if (sat == ANY_SATELLITE && !anySatellite)
-                        continue;
-                    full[Joined({ tableText, sat, program.Field(COLUMN_SERVICE_ID), program.Field(COLUMN_FREQUENCY),
-                        program.Field(COLUMN_POLARIZATION) })]
-                        .push_back(target);
-                    byService[Joined({ tableText, sat, program.Field(COLUMN_SERVICE_ID) })].push_back(target);
-                }
-                if (!toNames[k].empty())
-                    byName[Joined({ tableText, toNames[k] })].push_back(target);
-            }
-        }
-
-        const bool byTransponder = m_columns.test(COLUMN_SERVICE_ID) && m_columns.test(COLUMN_FREQUENCY)
-            && m_columns.test(COLUMN_POLARIZATION);
-        std::vector<RowMatch> matches;
-        for (size_t i = 0; i < m_from.size(); ++i) {
-            const ChannelRow& row = m_from[i];
-            const int index = static_cast<int>(i);
-            const std::string table = std::to_string(row.table);
-            const std::string_view service = m_columns.test(COLUMN_SERVICE_ID) ? row.Field(COLUMN_SERVICE_ID) : "";
-            const std::string name = m_columns.test(COLUMN_NAME) ? NameKey(row.Field(COLUMN_NAME), names) : "";
-            if (byTransponder && !service.empty() && !row.Field(COLUMN_FREQUENCY).empty()) {
-                const std::string key = Joined({ table, rowSatellite[i], service, row.Field(COLUMN_FREQUENCY),
-                    row.Field(COLUMN_POLARIZATION) });
-                if (const auto hit = full.find(key); hit != full.end()) {
-                    matches.push_back(Pick(index, &hit->second, [&](const std::vector<int>& free) {
-                        const auto named = std::find_if(
-                            free.begin(), free.end(), [&](int k) { return !name.empty() && toNames[k] == name; });
-                        return named == free.end() ? -1 : *named;
-                    }));
-                    continue;
-                }
-            }
-            if (!service.empty()) {
-                const auto hit = byService.find(Joined({ table, rowSatellite[i], service }));
-                if (hit != byService.end() && hit->second.size() == 1) {
-                    matches.push_back(Pick(index, &hit->second, First));
-                    continue;
-                }
-            }
-            const auto hit = name.empty() ? byName.end() : byName.find(Joined({ table, name }));
-            if (hit == byName.end()) {
-                matches.emplace_back();
-                continue;
-            }
-            matches.push_back(Pick(index, &hit->second, [&](std::vector<int> free) {
-                // Among programs of one name, the row's service id and then
-                // its satellite tell which.
-                auto keep = [&free](auto fits) {
-                    std::vector<int> kept;
-                    std::copy_if(free.begin(), free.end(), std::back_inserter(kept), fits);
-                    if (!kept.empty())
-                        free = std::move(kept);
-                };
-                if (!service.empty())
-                    keep([&](int k) { return m_to[k].Field(COLUMN_SERVICE_ID) == service; });
-                keep([&](int k) { return m_to[k].Field(COLUMN_SAT_ID) == rowSatellite[i]; });
-                return free.size() == 1 || AllAlike(free) ? free.front() : -1;
-            }));
-        }
-        return matches;
-    }
-
-private:
-    static constexpr const char* ANY_SATELLITE = "*";
-
-    static int First(const std::vector<int>& free) { return free.front(); }
-
-    static std::string Joined(std::initializer_list<std::string_view> parts)
-    {
-        std::string key;
-        for (const std::string_view part : parts) {
-            key += part;
-            key += '\x1F';
-        }
-        return key;
-    }
-
-    template <typename ColumnsOf>
-    RowIndex Index(ColumnsOf columnsOf) const
-    {
-        RowIndex index;
-        const ColumnSet all = ColumnSet().set();
-        for (size_t k = 0; k < m_to.size(); ++k)
-            index[Key(m_to[k], columnsOf(m_to[k].table), all)].push_back(static_cast<int>(k));
-        return index;
-    }
-
-    const std::vector<int>* Find(const RowIndex& index, const ChannelRow& row, const std::vector<int>& keyColumns) const
-    {
-        const std::string key = Key(row, keyColumns, m_columns);
-        if (key.empty())
-            return nullptr;
-        const auto hit = index.find(key);
-        return hit == index.end() ? nullptr : &hit->second;
-    }
-
     // Takes the one free candidate, or the one `choose` picks among several
     // free ones (-1: none of them).
     template <typename Choose>
@@ -243,6 +113,8 @@ private:
         return match;
     }
 
+    static int First(const std::vector<int>& free) { return free.front(); }
+
     // Whether these rows of `to` are alike in every field but where they stand.
     bool AllAlike(const std::vector<int>& rows) const
     {
@@ -251,6 +123,26 @@ private:
                 if (m_to[k].Field(column) != m_to[rows.front()].Field(column))
                     return false;
         return true;
+    }
+
+private:
+    template <typename ColumnsOf>
+    RowIndex Index(ColumnsOf columnsOf) const
+    {
+        RowIndex index;
+        const ColumnSet all = ColumnSet().set();
+        for (size_t k = 0; k < m_to.size(); ++k)
+            index[Key(m_to[k], columnsOf(m_to[k].table), all)].push_back(static_cast<int>(k));
+        return index;
+    }
+
+    const std::vector<int>* Find(const RowIndex& index, const ChannelRow& row, const std::vector<int>& keyColumns) const
+    {
+        const std::string key = Key(row, keyColumns, m_columns);
+        if (key.empty())
+            return nullptr;
+        const auto hit = index.find(key);
+        return hit == index.end() ? nullptr : &hit->second;
     }
 
     std::span<const ChannelRow> m_from;
@@ -301,51 +193,126 @@ bool SameImage(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
     return shared;
 }
 
-std::vector<RowMatch> MatchReferenceRows(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
-    const ColumnSet& columns, std::optional<uint16_t> satellite, const CodePageText& names)
+ReferenceMatcher::ReferenceMatcher(std::span<const ChannelRow> programs, const CodePageText& names)
+    : m_programs(programs)
+    , m_names(names)
 {
-    return Matcher(from, to, columns).ByReferenceList(satellite, names);
+    m_nameKeys.reserve(programs.size());
+    for (size_t k = 0; k < programs.size(); ++k) {
+        const ChannelRow& program = programs[k];
+        m_nameKeys.push_back(NameKey(program.Field(COLUMN_NAME), names));
+        m_byService[program.Field(COLUMN_SERVICE_ID)].push_back(static_cast<int>(k));
+        const std::string_view satellite = program.Field(COLUMN_SAT_ID);
+        if (std::find(m_satellites.begin(), m_satellites.end(), satellite) == m_satellites.end())
+            m_satellites.push_back(satellite);
+        if (!program.Field(COLUMN_SATELLITE_NAME).empty())
+            m_satelliteNamed.try_emplace(NameKey(program.Field(COLUMN_SATELLITE_NAME), names), satellite);
+    }
+    for (size_t k = 0; k < programs.size(); ++k)
+        if (!m_nameKeys[k].empty())
+            m_byName[m_nameKeys[k]].push_back(static_cast<int>(k));
 }
 
-std::optional<uint16_t> MostMatchedSatellite(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
-    const ColumnSet& columns, const CodePageText& names)
+template <typename Fits>
+std::vector<int> ReferenceMatcher::Candidates(const Index& index, std::string_view key, Fits fits)
 {
-    auto serviceKey = [](int table, std::string_view service) { return std::to_string(table) + 's' + std::string(service); };
-    auto nameKey = [&names](int table, std::string_view name) { return std::to_string(table) + 'n' + NameKey(name, names); };
-    // The satellites with programs of each service id and each name, by table.
-    std::unordered_map<std::string, std::vector<uint16_t>> satellitesOf;
-    std::vector<uint16_t> satellites;
-    auto add = [](std::vector<uint16_t>& ids, uint16_t id) {
-        if (std::find(ids.begin(), ids.end(), id) == ids.end())
-            ids.push_back(id);
-    };
-    for (const ChannelRow& program : to) {
-        const auto satellite = ParseNumber(program.Field(COLUMN_SAT_ID));
-        if (!satellite)
-            continue;
-        const auto id = static_cast<uint16_t>(*satellite);
-        add(satellites, id);
-        for (const int table : { program.table, EITHER_PROGRAM_TABLE }) {
-            add(satellitesOf[serviceKey(table, program.Field(COLUMN_SERVICE_ID))], id);
-            add(satellitesOf[nameKey(table, program.Field(COLUMN_NAME))], id);
-        }
-    }
-    std::unordered_map<uint16_t, size_t> found;
+    std::vector<int> candidates;
+    if (const auto hit = index.find(key); hit != index.end())
+        std::copy_if(hit->second.begin(), hit->second.end(), std::back_inserter(candidates), fits);
+    return candidates;
+}
+
+std::optional<uint16_t> ReferenceMatcher::MostMatchedSatellite(
+    std::span<const ChannelRow> from, const ColumnSet& columns) const
+{
+    std::unordered_map<std::string_view, size_t> found;
     for (const ChannelRow& row : from) {
+        auto inTable = [&](int k) { return row.table == EITHER_PROGRAM_TABLE || m_programs[k].table == row.table; };
         const std::string_view service = columns.test(COLUMN_SERVICE_ID) ? row.Field(COLUMN_SERVICE_ID) : "";
-        if (service.empty() && !columns.test(COLUMN_NAME))
-            continue;
-        const auto hit = satellitesOf.find(
-            service.empty() ? nameKey(row.table, row.Field(COLUMN_NAME)) : serviceKey(row.table, service));
-        if (hit != satellitesOf.end())
-            for (const uint16_t id : hit->second)
-                ++found[id];
+        std::vector<int> candidates;
+        if (!service.empty())
+            candidates = Candidates(m_byService, service, inTable);
+        else if (columns.test(COLUMN_NAME))
+            candidates = Candidates(m_byName, NameKey(row.Field(COLUMN_NAME), m_names), inTable);
+        std::vector<std::string_view> satellites;
+        for (const int k : candidates)
+            if (std::find(satellites.begin(), satellites.end(), m_programs[k].Field(COLUMN_SAT_ID)) == satellites.end())
+                satellites.push_back(m_programs[k].Field(COLUMN_SAT_ID));
+        for (const std::string_view satellite : satellites)
+            ++found[satellite];
     }
-    std::optional<uint16_t> best;
-    for (const uint16_t id : satellites)
-        if (found[id] > 0 && (!best || found[id] > found[*best]))
-            best = id;
-    return best;
+    std::optional<std::string_view> best;
+    for (const std::string_view satellite : m_satellites)
+        if (found[satellite] > 0 && (!best || found[satellite] > found[*best]))
+            best = satellite;
+    if (!best)
+        return std::nullopt;
+    return static_cast<uint16_t>(ParseNumber(*best).value_or(0));
+}
+
+std::vector<RowMatch> ReferenceMatcher::Match(
+    std::span<const ChannelRow> from, const ColumnSet& columns, std::optional<uint16_t> satellite) const
+{
+    Matcher matcher(from, m_programs, columns);
+    const std::string chosen = satellite ? std::to_string(*satellite) : "";
+    const bool byTransponder
+        = columns.test(COLUMN_SERVICE_ID) && columns.test(COLUMN_FREQUENCY) && columns.test(COLUMN_POLARIZATION);
+    std::vector<RowMatch> matches;
+    for (size_t i = 0; i < from.size(); ++i) {
+        const ChannelRow& row = from[i];
+        const int index = static_cast<int>(i);
+        const auto named = columns.test(COLUMN_SATELLITE_NAME)
+            ? m_satelliteNamed.find(NameKey(row.Field(COLUMN_SATELLITE_NAME), m_names))
+            : m_satelliteNamed.end();
+        const std::string_view rowSatellite = named == m_satelliteNamed.end() ? chosen : named->second;
+        auto inTable = [&](int k) { return row.table == EITHER_PROGRAM_TABLE || m_programs[k].table == row.table; };
+        auto onSatellite = [&](int k) { return rowSatellite.empty() || m_programs[k].Field(COLUMN_SAT_ID) == rowSatellite; };
+        const std::string_view service = columns.test(COLUMN_SERVICE_ID) ? row.Field(COLUMN_SERVICE_ID) : "";
+        const std::string name = columns.test(COLUMN_NAME) ? NameKey(row.Field(COLUMN_NAME), m_names) : "";
+
+        if (!service.empty()) {
+            const std::vector<int> same
+                = Candidates(m_byService, service, [&](int k) { return inTable(k) && onSatellite(k); });
+            std::vector<int> onTransponder;
+            if (byTransponder && !row.Field(COLUMN_FREQUENCY).empty())
+                std::copy_if(same.begin(), same.end(), std::back_inserter(onTransponder), [&](int k) {
+                    return m_programs[k].Field(COLUMN_FREQUENCY) == row.Field(COLUMN_FREQUENCY)
+                        && m_programs[k].Field(COLUMN_POLARIZATION) == row.Field(COLUMN_POLARIZATION);
+                });
+            if (!onTransponder.empty()) {
+                matches.push_back(matcher.Pick(index, &onTransponder, [&](const std::vector<int>& free) {
+                    const auto alike = std::find_if(
+                        free.begin(), free.end(), [&](int k) { return !name.empty() && m_nameKeys[k] == name; });
+                    return alike == free.end() ? -1 : *alike;
+                }));
+                continue;
+            }
+            if (same.size() == 1) {
+                matches.push_back(matcher.Pick(index, &same, Matcher::First));
+                continue;
+            }
+        }
+        const std::vector<int> sameName = name.empty() ? std::vector<int>() : Candidates(m_byName, name, inTable);
+        if (sameName.empty()) {
+            matches.emplace_back();
+            continue;
+        }
+        matches.push_back(matcher.Pick(index, &sameName, [&](std::vector<int> free) {
+            // Among programs of one name, the row's service id and then its
+            // satellite tell which.
+            auto keep = [&free](auto fits) {
+                std::vector<int> kept;
+                std::copy_if(free.begin(), free.end(), std::back_inserter(kept), fits);
+                if (!kept.empty())
+                    free = std::move(kept);
+            };
+            if (!service.empty())
+                keep([&](int k) { return m_programs[k].Field(COLUMN_SERVICE_ID) == service; });
+            keep(onSatellite);
+            return free.size() == 1 || matcher.AllAlike(free) ? free.front() : -1;
+        }));
+    }
+    return matches;
 }
 
 std::string NameKey(std::string_view name, const CodePageText& names)

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CodePageText;
@@ -46,19 +47,40 @@ std::vector<RowMatch> MatchRows(std::span<const ChannelRow> from, std::span<cons
 // radio program: it finds a program of either table.
 constexpr int EITHER_PROGRAM_TABLE = -1;
 
-// For each program row of a reference list, in order, the program row of
-// `to` (an image's TV and radio rows) it stands for; each program is taken
-// once. A row finds its program by satellite, service id, frequency and
-// polarization; then by service id alone where exactly one program of its
-// satellite has it; then by NameKey. A row's satellite is the image's
-// satellite of the same name, else `satellite` (an id), else any.
-std::vector<RowMatch> MatchReferenceRows(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
-    const ColumnSet& columns, std::optional<uint16_t> satellite, const CodePageText& names);
+// The TV and radio programs of an image, as rows, indexed for the rows of
+// reference lists to find them. A row finds its program by satellite,
+// service id, frequency and polarization; then by service id alone where
+// exactly one program of its satellite has it; then by NameKey. A row's
+// satellite is the image's satellite of the same name, else the one chosen,
+// else any. The programs must outlive the matcher.
+class ReferenceMatcher {
+public:
+    ReferenceMatcher(std::span<const ChannelRow> programs, const CodePageText& names);
 
-// The satellite (its id) whose programs the most rows of `from` find by
-// service id, or by name where a row has none; the first of equals.
-std::optional<uint16_t> MostMatchedSatellite(std::span<const ChannelRow> from, std::span<const ChannelRow> to,
-    const ColumnSet& columns, const CodePageText& names);
+    // The satellite (its id) whose programs the most rows find by service
+    // id, or by name where a row has none; the first of equals.
+    std::optional<uint16_t> MostMatchedSatellite(std::span<const ChannelRow> from, const ColumnSet& columns) const;
+
+    // For each row, in order, the program it stands for (an index into the
+    // programs); each program is taken once.
+    std::vector<RowMatch> Match(
+        std::span<const ChannelRow> from, const ColumnSet& columns, std::optional<uint16_t> satellite) const;
+
+private:
+    using Index = std::unordered_map<std::string_view, std::vector<int>>;
+
+    template <typename Fits>
+    static std::vector<int> Candidates(const Index& index, std::string_view key, Fits fits);
+
+    std::span<const ChannelRow> m_programs;
+    const CodePageText& m_names;
+    std::vector<std::string> m_nameKeys;
+    Index m_byService;
+    Index m_byName;
+    // Satellite ids, in the order of their first program.
+    std::vector<std::string_view> m_satellites;
+    std::unordered_map<std::string, std::string_view> m_satelliteNamed;
+};
 
 // A program name as the receiver keeps it, for comparing: encoded in the
 // code page and cut to the bytes a record holds, never inside a character,
