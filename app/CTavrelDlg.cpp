@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "CAboutDlg.h"
 #include "DialogBuilder.h"
+#include "DocumentSignals.h"
 #include "ExchangeCommands.h"
 #include "ImageDocument.h"
 #include "ListTools.h"
@@ -28,7 +29,6 @@
 #include <QtWidgets/QVBoxLayout>
 
 #include <algorithm>
-#include <cstring>
 
 CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile, QWidget* parent)
     : QDialog(parent)
@@ -38,6 +38,11 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildControls();
+    m_Signals = std::make_unique<DocumentSignals>(Doc());
+    connect(m_Signals.get(), &DocumentSignals::imageAboutToChange, this, &CTavrelDlg::OnImageAboutToChange);
+    connect(m_Signals.get(), &DocumentSignals::imageChanged, this, &CTavrelDlg::OnImageChanged);
+    connect(m_Signals.get(), &DocumentSignals::modifiedChanged, this, &CTavrelDlg::UpdateTitle);
+    connect(m_Signals.get(), &DocumentSignals::historyChanged, this, &CTavrelDlg::UpdateEditActions);
     m_Transfer = std::make_unique<TransferControl>(
         static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, comm, Doc(), traceFile);
     m_Records = std::make_unique<RecordCommands>(*this);
@@ -49,7 +54,11 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     m_PassWordDlg = std::make_unique<PassWord>(m_state, this);
 }
 
-CTavrelDlg::~CTavrelDlg() = default;
+CTavrelDlg::~CTavrelDlg()
+{
+    // Nothing shown is left to follow the document.
+    m_Signals.reset();
+}
 
 void CTavrelDlg::BuildControls()
 {
@@ -115,7 +124,6 @@ void CTavrelDlg::InitDialog()
     setWindowTitle(m_strTitle);
 
     Doc().Unload();
-    std::memset(m_state.Database().m_Image, 0, IMAGE_SIZE);
 
     m_Tab->addTab(QStringLiteral("TV"));
     m_Tab->addTab(QStringLiteral("Radio"));
@@ -143,20 +151,6 @@ QWidget* CTavrelDlg::Control(int id) const
 QAction* CTavrelDlg::MenuAction(int commandId) const
 {
     return FindMenuAction(m_menuBar, commandId);
-}
-
-bool CTavrelDlg::ReloadViews(int listType)
-{
-    const bool decoded = Doc().Decode();
-    UpdateTitle();
-    if (!decoded) {
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
-        return false;
-    }
-    RefreshCounters();
-    FillTree();
-    FillList(FollowPlace(listType));
-    return true;
 }
 
 void CTavrelDlg::RefreshCounters()
@@ -191,12 +185,16 @@ void CTavrelDlg::FillList(int listType)
     FillRecordList(*m_List, m_state, m_nCurSat, m_nCurTp, listType, this);
 }
 
-void CTavrelDlg::DumpAdopted()
+ListKey CTavrelDlg::ShownList() const
 {
-    UpdateEditActions();
-    // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
-    if (!ReloadViews(LIST_PROGRAMS))
-        ClearViews();
+    const ChannelDatabase& db = m_state.Database();
+    ListKey list { m_state.m_nListType, m_state.m_nServiceTab, 0, 0 };
+    if (m_nCurSat < db.m_nSatCount)
+        list.satellite = EntryOffset(db.m_SatTable[m_nCurSat].entry);
+    // A transponder's list was filled from its satellite's transponders.
+    if (m_nCurTp < MAX_SAT_TPS)
+        list.transponder = EntryOffset(db.m_SatTpList[m_nCurTp].entry);
+    return list;
 }
 
 bool CTavrelDlg::ConfirmUpgradeOfCheckedList()
@@ -267,9 +265,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
     case ImageDocument::OpenResult::Opened:
         break;
     }
-    UpdateEditActions();
     RecentFiles().Add(path);
-    ReloadViews(LIST_PROGRAMS);
     return true;
 }
 
@@ -297,7 +293,6 @@ bool CTavrelDlg::SaveImage()
         ShowFileError(this, path, QString::fromLocal8Bit(reason));
         return false;
     }
-    UpdateTitle();
     RecentFiles().Add(path);
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDragDropListCtrl.h"
+#include "ImageDocument.h"
 #include "SatelliteTree.h"
 #include "TransferControl.h"
 #include "ViewPlace.h"
@@ -18,8 +19,8 @@
 
 class AppState;
 class cnComm;
+class DocumentSignals;
 class ExchangeCommands;
-class ImageDocument;
 class ListTools;
 class PassWord;
 class PlaceKeeper;
@@ -34,10 +35,10 @@ class RecordCommands;
 
 // The main window: the transfer row on top, the satellite tree with the
 // TV/Radio tabs on the left, the record list on the right, the counters and
-// the transfer progress below. Every change of the image ends in
-// ReloadViews, which decodes the image and rebuilds counters, tree and list.
-// The transfer row, the record commands, CSV and compare, and the list tools
-// are classes of their own that the window creates and wires.
+// the transfer progress below. The counters, tree, list, title and Edit
+// menu follow the document's signals. The transfer row, the record
+// commands, CSV and compare, and the list tools are classes of their own
+// that the window creates and wires.
 class CTavrelDlg : public QDialog, private TransferControl::Host {
     Q_OBJECT
 
@@ -47,16 +48,6 @@ public:
     CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile = {}, QWidget* parent = nullptr);
     ~CTavrelDlg() override;
 
-    // Decodes the image and rebuilds the views; false (with a warning) when
-    // the image is not recognised, in which case the views stay as they were.
-    bool ReloadViews(int listType);
-    // Every change of the image runs through here as one step of the
-    // document's history: `change` writes the image and returns false when it
-    // changed nothing (a refused move), in which case the views are left
-    // alone. `description` names the step for the user ("delete 3
-    // programs"). The views are rebuilt around the user's place
-    // (CTavrelDlgEdit.cpp).
-    bool ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType);
     QLineEdit* Filter() const { return m_Filter; }
     void RefreshCounters();
     void FillTree();
@@ -97,6 +88,8 @@ public:
     ExchangeCommands& Exchange() const { return *m_Exchange; }
     // The list check, the kept dumps and the recent files.
     ListTools& Tools() const { return *m_Tools; }
+    // The list the record list shows, for an edit of its order.
+    ListKey ShownList() const;
     // No transfer runs and an image is loaded: the image may change.
     bool CanChangeImage() const;
     // Asks whether to save a modified image before it is replaced or the
@@ -126,6 +119,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The views around the user's place, which an edit, undo or redo keeps
+    // (CTavrelDlgEdit.cpp); a new image is shown from the top.
+    void OnImageAboutToChange();
+    void OnImageChanged(const ImageDocument::Change& change);
     void customEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -138,8 +135,8 @@ private:
 
     // Writes the image to a file the user chooses; true once it is saved.
     bool SaveImage();
-    // Shows a dumped image, or nothing when it does not decode.
-    void DumpAdopted() override;
+    // The views follow the document's signals.
+    void DumpAdopted() override { }
     void UpdateTitle();
     void Finish(int result);
 
@@ -149,10 +146,11 @@ private:
     // step expects it.
     void StepHistory(bool back);
     ViewPlace CapturePlace() const;
-    void ReloadAt(const ViewPlace& place, int listType);
-    // Called by ReloadViews once the tree is rebuilt: selects the node of
-    // the place being restored and returns the list type it shows.
-    int FollowPlace(int listType);
+    // Rebuilds counters, tree and list, at `place` when one is given.
+    void ShowImage(const ViewPlace* place, int listType);
+    // Once the tree is rebuilt: selects the node of the place being
+    // restored and returns the list type it shows.
+    int FollowPlace(const ViewPlace& place, int listType);
     bool ConfirmUpgradeOfCheckedList() override;
 
     AppState& m_state;
@@ -175,5 +173,7 @@ private:
 
     std::unique_ptr<PlaceKeeper> m_Places;
     QLineEdit* m_Filter = nullptr;
-    std::optional<ViewPlace> m_pendingPlace;
+    // Where the user stood before the change the document is making.
+    std::optional<ViewPlace> m_placeBefore;
+    std::unique_ptr<DocumentSignals> m_Signals;
 };

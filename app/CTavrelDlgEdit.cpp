@@ -81,25 +81,6 @@ void CTavrelDlg::UpdateEditActions()
                            : QStringLiteral("Redo"));
 }
 
-bool CTavrelDlg::ApplyImageChange(const QString& description, const std::function<bool()>& change, int listType)
-{
-    ViewPlace place = CapturePlace();
-    std::vector<uint32_t> selectedAfter;
-    const bool applied = Doc().Apply(description.toStdString(), [&](ChannelDatabase&) {
-        if (!change())
-            return false;
-        // The list still shows the rows of the tables the change started from.
-        selectedAfter = m_Places->SelectedRecords();
-        return true;
-    }, place.selected, [&selectedAfter] { return selectedAfter; });
-    if (!applied)
-        return false;
-    UpdateEditActions();
-    place.selected = std::move(selectedAfter);
-    ReloadAt(place, listType);
-    return true;
-}
-
 void CTavrelDlg::OnEditUndo()
 {
     StepHistory(true);
@@ -112,20 +93,41 @@ void CTavrelDlg::OnEditRedo()
 
 void CTavrelDlg::StepHistory(bool back)
 {
-    const ImageDocument::Step* step = back ? Doc().UndoStep() : Doc().RedoStep();
-    if (!CanChangeImage() || !step)
+    if (CanChangeImage())
+        back ? Doc().Undo() : Doc().Redo();
+}
+
+void CTavrelDlg::OnImageAboutToChange()
+{
+    m_placeBefore = CapturePlace();
+}
+
+void CTavrelDlg::OnImageChanged(const ImageDocument::Change& change)
+{
+    std::optional<ViewPlace> place;
+    place.swap(m_placeBefore);
+    switch (change.kind) {
+    case ImageDocument::Change::Kind::Unloaded:
+        ClearViews();
         return;
-    ViewPlace place = CapturePlace();
-    place.selected = back ? step->selectedBefore : step->selectedAfter;
-    if ((back ? Doc().Undo() : Doc().Redo()) == ImageDocument::StepResult::Diverged) {
-        UpdateEditActions();
-        Prompts().Message(this,
-            QStringLiteral("The image has changed outside the undo history. The history was cleared."),
-            TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
+    case ImageDocument::Change::Kind::Replaced:
+        if (Doc().IsDecoded()) {
+            ShowImage(nullptr, LIST_PROGRAMS);
+            return;
+        }
+        // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
+        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        ClearViews();
         return;
+    case ImageDocument::Change::Kind::Edited:
+        break;
     }
-    ReloadAt(place, m_state.m_nListType);
-    UpdateEditActions();
+    if (!place)
+        place = CapturePlace();
+    // The records the change touched are selected, where the list shows them.
+    if (!change.records.empty())
+        place->selected = change.records;
+    ShowImage(&*place, m_state.m_nListType);
 }
 
 ViewPlace CTavrelDlg::CapturePlace() const
@@ -133,20 +135,18 @@ ViewPlace CTavrelDlg::CapturePlace() const
     return m_Places->Capture(std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes));
 }
 
-void CTavrelDlg::ReloadAt(const ViewPlace& place, int listType)
+void CTavrelDlg::ShowImage(const ViewPlace* place, int listType)
 {
-    m_pendingPlace = place;
-    const bool shown = ReloadViews(listType);
-    m_pendingPlace.reset();
-    if (shown)
-        m_Places->Restore(place);
+    RefreshCounters();
+    FillTree();
+    FillList(place ? FollowPlace(*place, listType) : listType);
+    if (place)
+        m_Places->Restore(*place);
 }
 
-int CTavrelDlg::FollowPlace(int listType)
+int CTavrelDlg::FollowPlace(const ViewPlace& place, int listType)
 {
-    if (!m_pendingPlace)
-        return listType;
-    const auto choice = m_Places->Follow(*m_pendingPlace, std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes));
+    const auto choice = m_Places->Follow(place, std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes));
     if (!choice)
         return listType;
     if (choice->satIndex)
@@ -202,6 +202,6 @@ void CTavrelDlg::ShowRecord(int table, int position)
     }
     // A filter could hide the record.
     m_Filter->clear();
-    ReloadAt(place, listType);
+    ShowImage(&place, listType);
     m_Records->RevealSelection();
 }

@@ -96,7 +96,8 @@ void ExchangeCommands::OnImportCsv()
         return;
     }
 
-    ChannelDatabase& db = m_window.State().Database();
+    ImageDocument& document = m_window.State().Document();
+    const ChannelDatabase& db = document.Database();
     ImportOptions options;
     options.chooseMatch = true;
     const ImportPlan plan
@@ -106,9 +107,7 @@ void ExchangeCommands::OnImportCsv()
             TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
-    if (!plan.ChangesNothing()
-        && !m_window.ApplyImageChange(QStringLiteral("import CSV"), [&db, &plan] { return ApplyImport(db, plan); },
-            m_window.State().m_nListType)) {
+    if (!plan.ChangesNothing() && !document.Apply("import CSV", ImageEdit::Import(plan))) {
         ShowWarning(&m_window, QStringLiteral("The CSV could not be applied; nothing changed."));
         return;
     }

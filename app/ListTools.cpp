@@ -54,11 +54,7 @@ void ListTools::RemoveFindings(unsigned kinds)
     ListRepair::Report report;
     const QString description
         = kinds == REPAIR_DUPLICATES ? QStringLiteral("remove duplicates") : QStringLiteral("remove orphans");
-    m_window.ApplyImageChange(description, [&] {
-        report = ListRepair::Run(m_window.State().Database(), kinds, AnsiCodePageText());
-        return true;
-    }, m_window.State().m_nListType);
-    if (!report.complete) {
+    if (!m_window.State().Document().Apply(description.toStdString(), ImageEdit::Repair(kinds, AnsiCodePageText(), report))) {
         Prompts().Message(&m_window, QStringLiteral("The channel list could not be rewritten; nothing was removed."),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;

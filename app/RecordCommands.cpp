@@ -5,6 +5,7 @@
 #include "CTavrelDlg.h"
 #include "CodePage.h"
 #include "DialogBuilder.h"
+#include "ImageDocument.h"
 #include "MainResources.h"
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
@@ -76,33 +77,22 @@ void RecordCommands::OnListDblClk(int)
     if (row < 0)
         return;
     const uint16_t source = static_cast<uint16_t>(m_List.SourceRow(row));
-    const int listType = m_state.m_nListType;
-    ChannelDatabase& db = m_state.Database();
-    switch (listType) {
+    const ChannelDatabase& db = m_state.Database();
+    switch (m_state.m_nListType) {
     case LIST_SATELLITES: {
         if (source >= db.m_nSatCount)
             return;
         const QString description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, 12);
-        if (const auto sat = m_SatEditDlg->Edit(db.m_SatTable[source], source)) {
-            m_window.ApplyImageChange(description, [&db, &sat, source] {
-                db.m_SatTable[source] = *sat;
-                db.WriteSatellite(*sat);
-                return true;
-            }, listType);
-        }
+        if (const auto sat = m_SatEditDlg->Edit(db.m_SatTable[source], source))
+            Apply(description, ImageEdit::WriteSatellite(*sat));
         return;
     }
     case LIST_TRANSPONDERS: {
         if (source >= db.m_nSatTpCount)
             return;
         const QString description = QStringLiteral("edit transponder %1").arg(db.m_SatTpList[source].frequency);
-        if (const auto tp = m_TpEditDlg->Edit(db.m_SatTpList[source])) {
-            m_window.ApplyImageChange(description, [&db, &tp, source] {
-                db.m_SatTpList[source] = *tp;
-                db.WriteTransponder(*tp);
-                return true;
-            }, listType);
-        }
+        if (const auto tp = m_TpEditDlg->Edit(db.m_SatTpList[source]))
+            Apply(description, ImageEdit::WriteTransponder(*tp));
         return;
     }
     case LIST_PROGRAMS:
@@ -111,15 +101,10 @@ void RecordCommands::OnListDblClk(int)
         if (!program.record)
             return;
         const QString description = QStringLiteral("edit program ") + AnsiToText(program.record->name, 12);
-        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source)) {
-            // The table that holds the program's entry, which for a TV-table
-            // record without video PID is not the table of the tab it shows under.
-            const int radio = program.table == TABLE_RADIO ? 1 : 0;
-            m_window.ApplyImageChange(description, [&db, &prog, radio] {
-                db.WriteProgram(*prog, radio);
-                return true;
-            }, listType);
-        }
+        // The table that holds the program's entry, which for a TV-table
+        // record without video PID is not the table of the tab it shows under.
+        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source))
+            Apply(description, ImageEdit::WriteProgram(program.table, *prog));
         return;
     }
     default:
@@ -158,17 +143,6 @@ bool IsRecordList(int listType)
         || listType == LIST_TP_PROGRAMS;
 }
 
-// The record a row stands for, from the number the row was filled with.
-// Anything but a row number gives 0xFFFF, which no move accepts.
-uint16_t RecordOfRowNumber(const QString& text)
-{
-    bool ok = false;
-    const int number = text.trimmed().toInt(&ok);
-    if (!ok || number < 1 || number > 0xFFFF)
-        return 0xFFFF;
-    return static_cast<uint16_t>(number - 1);
-}
-
 } // namespace
 
 void RecordCommands::OnListRClick(int row, const QPoint& globalPos)
@@ -190,26 +164,25 @@ void RecordCommands::OnDeleteRecords()
     if (answer != PromptAnswer::Yes)
         return;
 
-    std::vector<uint16_t> rows;
-    for (const int row : m_List.GetSelectedRows())
-        rows.push_back(static_cast<uint16_t>(m_List.SourceRow(row)));
-
     const int listType = m_state.m_nListType;
     if (!IsRecordList(listType)) {
         ShowWarning(&m_window, QStringLiteral("Error!"));
         return;
     }
-    ChannelDatabase& db = m_state.Database();
-    const int serviceTab = m_state.m_nServiceTab;
-    m_window.ApplyImageChange(QStringLiteral("delete ") + CountOf(rows.size(), NounOf(listType)), [&] {
+    std::vector<RecordKey> records;
+    for (const int row : m_List.GetSelectedRows()) {
+        const uint32_t offset = RecordOfItem(m_state, m_List.GetItemData(row));
+        if (offset == NO_RECORD)
+            continue;
         if (listType == LIST_SATELLITES)
-            db.DeleteSatellites(rows);
+            records.push_back({ TABLE_SATELLITES, offset });
         else if (listType == LIST_TRANSPONDERS)
-            db.DeleteTransponders(rows);
+            records.push_back({ TABLE_TRANSPONDERS, offset });
         else
-            db.DeletePrograms(rows, listType, serviceTab);
-        return true;
-    }, listType);
+            records.push_back({ ProgramOfRow(m_List, m_state, row).table, offset });
+    }
+    const size_t count = m_List.GetSelectedRows().size();
+    Apply(QStringLiteral("delete ") + CountOf(count, NounOf(listType)), ImageEdit::Delete(std::move(records)));
 }
 
 void RecordCommands::OnMoveRecords()
@@ -219,27 +192,33 @@ void RecordCommands::OnMoveRecords()
     const int count = m_List.GetSourceItemCount();
     if (count == 0)
         return;
+    std::vector<uint32_t> order;
+    order.reserve(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row)
+        order.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(row)));
     const int listType = m_state.m_nListType;
-    const size_t moved = m_List.GetSelectedRows().size();
-    m_window.ApplyImageChange(QStringLiteral("move ") + CountOf(moved, NounOf(listType)), [&] {
-        if (!IsRecordList(listType))
-            return true;
-        std::vector<uint16_t> order;
-        order.reserve(static_cast<size_t>(count));
-        for (int row = 0; row < count; ++row)
-            order.push_back(RecordOfRowNumber(m_List.GetSourceItemText(row, 0)));
-        return ApplyRowOrder(listType, order);
-    }, listType);
+    const std::vector<uint32_t> moved = SelectedRecords();
+    ApplyOrder(QStringLiteral("move ") + CountOf(moved.size(), NounOf(listType)), std::move(order), moved);
 }
 
-bool RecordCommands::ApplyRowOrder(int listType, const std::vector<uint16_t>& order)
+std::vector<uint32_t> RecordCommands::SelectedRecords() const
 {
-    const MoveKind move = MoveKindFor(listType, m_state.m_nServiceTab);
-    if (!m_state.Database().ReorderRecords(move.kind, order)) {
-        ShowWarning(&m_window, QString::fromLatin1(move.refusal));
-        return false;
-    }
-    return true;
+    std::vector<uint32_t> records;
+    for (const int row : m_List.GetSelectedRows())
+        records.push_back(RecordOfItem(m_state, m_List.GetItemData(row)));
+    return records;
+}
+
+bool RecordCommands::Apply(const QString& description, const ImageEdit& edit)
+{
+    return m_window.State().Document().Apply(description.toStdString(), edit);
+}
+
+void RecordCommands::ApplyOrder(const QString& description, std::vector<uint32_t> order, std::vector<uint32_t> moved)
+{
+    const ListKey list = m_window.ShownList();
+    if (!Apply(description, ImageEdit::Reorder(list, std::move(order), std::move(moved))))
+        ShowWarning(&m_window, QString::fromLatin1(MoveKindFor(list.listType, list.serviceTab).refusal));
 }
 
 void RecordCommands::PrepareListMenu(QMenu& menu) const
@@ -310,15 +289,13 @@ void RecordCommands::SetProgramFlags(bool lockFirst)
     const QString what = favourites && lock ? QStringLiteral("favourites and child lock")
         : favourites                        ? QStringLiteral("favourites")
                                             : QStringLiteral("child lock");
-    ChannelDatabase& db = m_state.Database();
-    m_window.ApplyImageChange(QStringLiteral("set %1 of %2").arg(what, CountOf(programs.size(), "program")), [&] {
-        for (const ProgramRow& program : programs) {
-            ProgramRecord changed = *program.record;
-            m_ProgramFlagsDlg->ApplyTo(changed);
-            db.WriteProgramAttribute(changed, program.table == TABLE_RADIO ? 1 : 0);
-        }
-        return true;
-    }, listType);
+    std::vector<std::pair<int, ProgramRecord>> changed;
+    for (const ProgramRow& program : programs) {
+        changed.emplace_back(program.table, *program.record);
+        m_ProgramFlagsDlg->ApplyTo(changed.back().second);
+    }
+    Apply(QStringLiteral("set %1 of %2").arg(what, CountOf(programs.size(), "program")),
+        ImageEdit::WriteProgramFlags(std::move(changed)));
 }
 
 void RecordCommands::SortPrograms(bool byName)
@@ -359,9 +336,11 @@ void RecordCommands::SortPrograms(bool byName)
     }
     if (!changed)
         return;
-    const QString description
-        = QStringLiteral("sort %1 by %2").arg(CountOf(entries.size(), "program"), byName ? "name" : "service id");
-    m_window.ApplyImageChange(description, [&] { return ApplyRowOrder(listType, order); }, listType);
+    std::vector<uint32_t> records;
+    for (const uint16_t source : order)
+        records.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(source)));
+    ApplyOrder(QStringLiteral("sort %1 by %2").arg(CountOf(entries.size(), "program"), byName ? "name" : "service id"),
+        std::move(records), SelectedRecords());
 }
 
 void RecordCommands::RevealSelection()

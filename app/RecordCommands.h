@@ -10,6 +10,7 @@
 class AppState;
 class CDragDropListCtrl;
 class CTavrelDlg;
+class ImageEdit;
 class ProgEditDlg;
 class ProgramFlagsDlg;
 class QMenu;
@@ -48,9 +49,12 @@ private:
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);
-    // Reorders the records of a list: entry k of order is the row whose
-    // record is to stand at row k. Tells the user when the order is refused.
-    bool ApplyRowOrder(int listType, const std::vector<uint16_t>& order);
+    // The records of the selected rows, by offset.
+    std::vector<uint32_t> SelectedRecords() const;
+    bool Apply(const QString& description, const ImageEdit& edit);
+    // Puts the records of the list shown in `order`; tells the user when the
+    // order is refused.
+    void ApplyOrder(const QString& description, std::vector<uint32_t> order, std::vector<uint32_t> moved);
 
     CTavrelDlg& m_window;
     AppState& m_state;

@@ -34,7 +34,6 @@ public:
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         const std::vector<uint8_t> image = MakeCapacityImage();
         m_state.Document().AdoptDump(image);
-        m_dialog->ReloadViews(LIST_PROGRAMS);
         QCoreApplication::processEvents();
     }
     ~CapacityWindow()
@@ -150,8 +149,9 @@ void MemoryOf1000DirectoryRewrites(benchmark::State& state)
     ImageDocument document;
     document.AdoptDump(MakeCapacityImage());
     std::mt19937 random(1);
-    std::vector<uint16_t> order(document.Database().m_nSatCount);
-    std::iota(order.begin(), order.end(), uint16_t(0));
+    std::vector<uint32_t> order;
+    for (uint16_t i = 0; i < document.Database().m_nSatCount; ++i)
+        order.push_back(EntryOffset(document.Database().m_SatTable[i].entry));
 
     for (auto _ : state) {
         document.ClearHistory();
@@ -160,10 +160,7 @@ void MemoryOf1000DirectoryRewrites(benchmark::State& state)
         const size_t heapBefore = HeapInUse();
         for (int step = 0; step < 1000; ++step) {
             std::shuffle(order.begin(), order.end(), random);
-            document.Apply("move 150 satellites", [&order](ChannelDatabase& db) {
-                return db.ReorderRecords(REORDER_SATELLITES, order) != 0;
-            });
-            document.Decode();
+            document.Apply("move 150 satellites", ImageEdit::Reorder({ LIST_SATELLITES, 0, 0, 0 }, order, {}));
             selfCounted += document.UndoStep()->MemoryBytes();
             changed += document.UndoStep()->delta.ChangedBytes();
         }
@@ -177,10 +174,7 @@ void MemoryOf1000DirectoryRewrites(benchmark::State& state)
     // A program renamed, as the program editor's OK writes it.
     ProgramRecord prog = document.Database().m_TvTable[7];
     std::memcpy(prog.name, "Renamed", 8);
-    document.Apply("edit program PROG 0007", [&prog](ChannelDatabase& db) {
-        db.WriteProgram(prog, 0);
-        return true;
-    }, { 1 }, [] { return std::vector<uint32_t> { 1 }; });
+    document.Apply("edit program PROG 0007", ImageEdit::WriteProgram(TABLE_TV, prog));
     state.counters["edit_step_bytes"] = static_cast<double>(document.UndoStep()->MemoryBytes());
 }
 BENCHMARK(MemoryOf1000DirectoryRewrites)->Unit(benchmark::kMillisecond)->Iterations(1);

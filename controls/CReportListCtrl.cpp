@@ -230,6 +230,11 @@ QString CReportListCtrl::GetSourceItemText(int sourceRow, int column) const
     return m_model->SourceText(sourceRow, column);
 }
 
+quintptr CReportListCtrl::GetSourceItemData(int sourceRow) const
+{
+    return m_model->SourceData(sourceRow);
+}
+
 bool CReportListCtrl::ReorderSourceRows(const std::vector<int>& order)
 {
     if (!m_model->ReorderSourceRows(order))

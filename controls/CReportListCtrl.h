@@ -57,6 +57,7 @@ public:
     int ShownRow(int sourceRow) const;
     int GetSourceItemCount() const;
     QString GetSourceItemText(int sourceRow, int column) const;
+    quintptr GetSourceItemData(int sourceRow) const;
 
 signals:
     void rowDoubleClicked(int row);

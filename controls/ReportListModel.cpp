@@ -219,6 +219,11 @@ int ReportListModel::ShownRow(int sourceRow) const
     return hit != m_shown.end() && *hit == sourceRow ? static_cast<int>(hit - m_shown.begin()) : -1;
 }
 
+quintptr ReportListModel::SourceData(int sourceRow) const
+{
+    return sourceRow >= 0 && sourceRow < SourceRowCount() ? m_rows[static_cast<size_t>(sourceRow)].data : 0;
+}
+
 QString ReportListModel::SourceText(int sourceRow, int column) const
 {
     if (sourceRow < 0 || sourceRow >= SourceRowCount() || column < 0)

@@ -49,6 +49,7 @@ public:
     int ShownRow(int sourceRow) const;
     int SourceRowCount() const { return static_cast<int>(m_rows.size()); }
     QString SourceText(int sourceRow, int column) const;
+    quintptr SourceData(int sourceRow) const;
     // Entry k of order is the source row that is to stand at k; the filter
     // then applies to the new order.
     bool ReorderSourceRows(const std::vector<int>& order);

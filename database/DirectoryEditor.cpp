@@ -3,8 +3,12 @@
 
 #include "ChannelDatabase.h"
 #include "DirectoryStaging.h"
+#include "RecordDeletes.h"
 
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -21,12 +25,107 @@ void CompactAndRebuild(ChannelDatabase& db, DirectoryStaging& staging)
 // The rows of a program list stand for the records it shows; a record may
 // be listed under the tab other than its table, so its entry is looked for
 // in the tab's table first and then in the other one.
-void MarkProgram(DirectoryStaging& staging, const ProgramRecord& prog, int radioFlag)
+class ProgramTables {
+public:
+    explicit ProgramTables(const ChannelDatabase& db)
+        : m_tv(Entries(db.m_TvTable, db.m_nTvCount))
+        , m_radio(Entries(db.m_RadioTable, db.m_nRadioCount))
+    {
+    }
+
+    RecordKey KeyOf(const ProgramRecord& prog, int radioFlag) const
+    {
+        const bool inTv = m_tv.contains(prog.entry);
+        const bool inRadio = m_radio.contains(prog.entry);
+        const bool radio = radioFlag == 0 ? !inTv && inRadio : inRadio || !inTv;
+        return { radio ? TABLE_RADIO : TABLE_TV, EntryOffset(prog.entry) };
+    }
+
+private:
+    static std::unordered_set<DirectoryEntry> Entries(const ProgramRecord* table, uint16_t count)
+    {
+        std::unordered_set<DirectoryEntry> entries;
+        for (uint16_t i = 0; i < count; ++i)
+            entries.insert(table[i].entry);
+        return entries;
+    }
+
+    std::unordered_set<DirectoryEntry> m_tv;
+    std::unordered_set<DirectoryEntry> m_radio;
+};
+
+template <typename Select>
+void MarkPrograms(const ChannelDatabase& db, DirectoryStaging& staging, Select select)
 {
-    const int tabTable = radioFlag == 0 ? TABLE_TV : TABLE_RADIO;
-    const int otherTable = radioFlag == 0 ? TABLE_RADIO : TABLE_TV;
-    if (!staging.Mark(tabTable, prog.entry))
-        staging.Mark(otherTable, prog.entry);
+    for (uint16_t p = 0; p < db.m_nTvCount; ++p)
+        if (select(db.m_TvTable[p]))
+            staging.Mark(TABLE_TV, db.m_TvTable[p].entry);
+    for (uint16_t p = 0; p < db.m_nRadioCount; ++p)
+        if (select(db.m_RadioTable[p]))
+            staging.Mark(TABLE_RADIO, db.m_RadioTable[p].entry);
+}
+
+// Where each record offset is first listed, by table.
+class OffsetIndex {
+public:
+    explicit OffsetIndex(const ChannelDatabase& db)
+    {
+        Add(TABLE_SATELLITES, db.m_SatTable, db.m_nSatCount);
+        Add(TABLE_TRANSPONDERS, db.m_TpTable, db.m_nTpCount);
+        Add(TABLE_TV, db.m_TvTable, db.m_nTvCount);
+        Add(TABLE_RADIO, db.m_RadioTable, db.m_nRadioCount);
+    }
+
+    std::optional<uint16_t> Find(const RecordKey& key) const
+    {
+        if (key.table < 0 || key.table >= TABLE_COUNT)
+            return std::nullopt;
+        const auto& positions = m_positions[key.table];
+        const auto hit = positions.find(key.offset);
+        return hit == positions.end() ? std::nullopt : std::optional(hit->second);
+    }
+
+private:
+    template <typename Record>
+    void Add(int table, const Record* records, uint16_t count)
+    {
+        for (uint16_t i = 0; i < count; ++i)
+            m_positions[table].emplace(EntryOffset(records[i].entry), i);
+    }
+
+    std::unordered_map<uint32_t, uint16_t> m_positions[TABLE_COUNT];
+};
+
+void MarkRecord(const ChannelDatabase& db, DirectoryStaging& staging, const OffsetIndex& index, const RecordKey& key)
+{
+    const std::optional<uint16_t> position = index.Find(key);
+    if (!position)
+        return;
+    switch (key.table) {
+    case TABLE_SATELLITES: {
+        const SatelliteRecord& sat = db.m_SatTable[*position];
+        const uint16_t satId = sat.satId;
+        MarkPrograms(db, staging, [satId](const ProgramRecord& prog) { return prog.satId == satId; });
+        for (uint16_t t = 0; t < db.m_nTpCount; ++t)
+            if (db.m_TpTable[t].satId == satId)
+                staging.Mark(TABLE_TRANSPONDERS, db.m_TpTable[t].entry);
+        staging.Mark(TABLE_SATELLITES, sat.entry);
+        break;
+    }
+    case TABLE_TRANSPONDERS: {
+        const TransponderRecord& tp = db.m_TpTable[*position];
+        const uint16_t tpId = tp.tpId;
+        MarkPrograms(db, staging, [tpId](const ProgramRecord& prog) { return prog.tpId == tpId; });
+        staging.Mark(TABLE_TRANSPONDERS, tp.entry);
+        break;
+    }
+    case TABLE_TV:
+        staging.Mark(TABLE_TV, db.m_TvTable[*position].entry);
+        break;
+    default:
+        staging.Mark(TABLE_RADIO, db.m_RadioTable[*position].entry);
+        break;
+    }
 }
 
 bool IsPermutation(std::span<const uint16_t> order)
@@ -212,55 +311,42 @@ bool ReorderTransponderPrograms(DirectoryStaging& staging, int tableId, const Pr
 
 } // namespace
 
-void ChannelDatabase::DeleteSatellites(std::span<const uint16_t> rows)
+void DeleteRecords(ChannelDatabase& db, std::span<const RecordKey> records)
 {
     DirectoryStaging staging;
-    if (!staging.Stage(*this))
+    if (!staging.Stage(db))
         return;
-    for (uint16_t row : rows) {
-        if (row >= m_nSatCount)
-            continue;
-        const SatelliteRecord& sat = m_SatTable[row];
-        for (uint16_t p = 0; p < m_nTvCount; ++p)
-            if (m_TvTable[p].satId == sat.satId)
-                staging.Mark(TABLE_TV, m_TvTable[p].entry);
-        for (uint16_t p = 0; p < m_nRadioCount; ++p)
-            if (m_RadioTable[p].satId == sat.satId)
-                staging.Mark(TABLE_RADIO, m_RadioTable[p].entry);
-        for (uint16_t t = 0; t < m_nTpCount; ++t)
-            if (m_TpTable[t].satId == sat.satId)
-                staging.Mark(TABLE_TRANSPONDERS, m_TpTable[t].entry);
-        staging.Mark(TABLE_SATELLITES, sat.entry);
-    }
-    CompactAndRebuild(*this, staging);
+    const OffsetIndex index(db);
+    for (const RecordKey& key : records)
+        MarkRecord(db, staging, index, key);
+    CompactAndRebuild(db, staging);
+}
+
+void ChannelDatabase::DeleteSatellites(std::span<const uint16_t> rows)
+{
+    std::vector<RecordKey> keys;
+    for (uint16_t row : rows)
+        if (row < m_nSatCount)
+            keys.push_back({ TABLE_SATELLITES, EntryOffset(m_SatTable[row].entry) });
+    DeleteRecords(*this, keys);
 }
 
 void ChannelDatabase::DeleteTransponders(std::span<const uint16_t> rows)
 {
-    DirectoryStaging staging;
-    if (!staging.Stage(*this))
-        return;
+    // A transponder of the list is found in the table by its offset, so
+    // that rows standing for one record delete it once.
+    std::vector<RecordKey> keys;
     const uint16_t listCount = std::min(m_nSatTpCount, MAX_SAT_TPS);
-    for (uint16_t row : rows) {
-        if (row >= listCount)
-            continue;
-        const TransponderRecord& tp = m_SatTpList[row];
-        for (uint16_t p = 0; p < m_nTvCount; ++p)
-            if (m_TvTable[p].tpId == tp.tpId)
-                staging.Mark(TABLE_TV, m_TvTable[p].entry);
-        for (uint16_t p = 0; p < m_nRadioCount; ++p)
-            if (m_RadioTable[p].tpId == tp.tpId)
-                staging.Mark(TABLE_RADIO, m_RadioTable[p].entry);
-        staging.Mark(TABLE_TRANSPONDERS, tp.entry);
-    }
-    CompactAndRebuild(*this, staging);
+    for (uint16_t row : rows)
+        if (row < listCount)
+            keys.push_back({ TABLE_TRANSPONDERS, EntryOffset(m_SatTpList[row].entry) });
+    DeleteRecords(*this, keys);
 }
 
 void ChannelDatabase::DeletePrograms(std::span<const uint16_t> rows, int listType, int radioFlag)
 {
-    DirectoryStaging staging;
-    if (!staging.Stage(*this))
-        return;
+    std::vector<RecordKey> keys;
+    const ProgramTables tables(*this);
     if (listType == LIST_PROGRAMS) {
         // The list shows the programs of the tab's kind in m_ProgTable order.
         const bool radio = radioFlag != 0;
@@ -268,16 +354,16 @@ void ChannelDatabase::DeletePrograms(std::span<const uint16_t> rows, int listTyp
             [radio](const ProgramRecord& prog) { return (prog.videoPid == 0) == radio; });
         for (uint16_t row : rows)
             if (row < shown.size())
-                MarkProgram(staging, m_ProgTable[shown[row]], radioFlag);
+                keys.push_back(tables.KeyOf(m_ProgTable[shown[row]], radioFlag));
     } else if (listType == LIST_TP_PROGRAMS) {
         const ProgramRecord* list = radioFlag == 0 ? m_TpTvList : m_TpRadioList;
         const uint16_t listCount
             = radioFlag == 0 ? std::min(m_nTpTvCount, MAX_TP_TV) : std::min(m_nTpRadioCount, MAX_TP_RADIO);
         for (uint16_t row : rows)
             if (row < listCount)
-                MarkProgram(staging, list[row], radioFlag);
+                keys.push_back(tables.KeyOf(list[row], radioFlag));
     }
-    CompactAndRebuild(*this, staging);
+    DeleteRecords(*this, keys);
 }
 
 int ChannelDatabase::ReorderRecords(int kind, std::span<const uint16_t> order)

@@ -43,42 +43,51 @@ ImageDocument::OpenResult ImageDocument::Open(const std::string& path, std::stri
         if (!keepUndecoded)
             return OpenResult::NotDecoded;
     }
+    const bool wasModified = IsModified();
     // Copied, not swapped: others hold on to the database object.
     *m_pDatabase = *candidate;
     m_bLoaded = true;
     m_bDecoded = decoded;
-    m_bRawDump = !decoded;
     m_strPath = path;
     m_nFileLength = bytes.size();
     MarkUnmodified();
-    ClearHistory();
+    m_Steps.clear();
+    m_nDone = 0;
+    Changed({ Change::Kind::Replaced, {} }, wasModified, true);
     return decoded ? OpenResult::Opened : OpenResult::NotDecoded;
 }
 
 bool ImageDocument::AdoptDump(std::span<const uint8_t> flash)
 {
+    const bool wasModified = IsModified();
     // The dump may have been read into the image itself.
     const std::vector<uint8_t> bytes(flash.begin(), flash.begin() + std::min(flash.size(), IMAGE_SIZE));
     PlaceImage(bytes, m_pDatabase->m_Image);
     m_bLoaded = true;
-    m_bDecoded = m_pDatabase->DecodeDatabase() != 0;
-    m_bRawDump = !m_bDecoded;
+    Decode();
     m_strPath.clear();
     m_nFileLength = bytes.size();
     MarkUnmodified();
-    ClearHistory();
+    m_Steps.clear();
+    m_nDone = 0;
+    Changed({ Change::Kind::Replaced, {} }, wasModified, true);
     return m_bDecoded;
 }
 
 void ImageDocument::Unload()
 {
+    const bool wasModified = IsModified();
     m_bLoaded = false;
     m_bDecoded = false;
-    m_bRawDump = false;
     m_strPath.clear();
     m_nFileLength = 0;
     m_Baseline.clear();
-    ClearHistory();
+    // What the image held can no longer be trusted; nothing may show it.
+    std::fill(std::begin(m_pDatabase->m_Image), std::end(m_pDatabase->m_Image), uint8_t(0));
+    m_pDatabase->DecodeDatabase();
+    m_Steps.clear();
+    m_nDone = 0;
+    Changed({ Change::Kind::Unloaded, {} }, wasModified, true);
 }
 
 bool ImageDocument::Decode()
@@ -87,11 +96,16 @@ bool ImageDocument::Decode()
     return m_bDecoded;
 }
 
+ViewLists::Fill ImageDocument::ShowList(int listType, uint16_t satPosition, uint16_t tpRow, int serviceTab)
+{
+    return ViewLists::FillViewLists(*m_pDatabase, listType, satPosition, tpRow, serviceTab);
+}
+
 std::span<const uint8_t> ImageDocument::FlashBytes() const
 {
-    // A raw image is as long as what it was read from: a whole dump, or the
-    // file the user chose to send anyway.
-    if (IsRawDump())
+    // An undecoded image is as long as what it was read from: a whole dump,
+    // or the file the user chose to send anyway.
+    if (IsUndecoded())
         return Image().first(std::min(m_nFileLength, IMAGE_SIZE));
     if (IsDecoded())
         return Image().first(std::min<size_t>(m_pDatabase->m_nFlashSize, IMAGE_SIZE));
@@ -107,15 +121,18 @@ bool ImageDocument::Save(const std::string& path, std::string& reason)
     }
     if (!WriteImageFile(path, bytes, reason))
         return false;
+    const bool wasModified = IsModified();
     m_strPath = path;
     m_nFileLength = bytes.size();
     MarkUnmodified();
+    if (m_pListener && wasModified)
+        m_pListener->ModifiedChanged(false);
     return true;
 }
 
 bool ImageDocument::IsModified() const
 {
-    if (!IsLoaded() || IsRawDump() || m_Baseline.size() != IMAGE_SIZE)
+    if (!IsDecoded() || m_Baseline.size() != IMAGE_SIZE)
         return false;
     return std::memcmp(m_Baseline.data(), m_pDatabase->m_Image, IMAGE_SIZE) != 0;
 }
@@ -126,50 +143,75 @@ void ImageDocument::MarkUnmodified()
     m_Baseline.assign(image.begin(), image.end());
 }
 
-bool ImageDocument::Apply(const std::string& description, const std::function<bool(ChannelDatabase&)>& change,
-    std::vector<uint32_t> selectedBefore, const std::function<std::vector<uint32_t>()>& selectedAfter)
+void ImageDocument::Changed(Change change, bool wasModified, bool historyChanged)
 {
-    const std::vector<uint8_t> before(Image().begin(), Image().end());
-    if (!change(*m_pDatabase))
+    if (!m_pListener)
+        return;
+    m_pListener->ImageChanged(change);
+    if (IsModified() != wasModified)
+        m_pListener->ModifiedChanged(!wasModified);
+    if (historyChanged)
+        m_pListener->HistoryChanged();
+}
+
+bool ImageDocument::Apply(const std::string& description, const ImageEdit& edit)
+{
+    if (!IsDecoded())
         return false;
+    const std::vector<uint8_t> before(Image().begin(), Image().end());
+    const bool wasModified = IsModified();
+    if (m_pListener)
+        m_pListener->ImageAboutToChange();
+    std::vector<uint32_t> touched;
+    const bool applied = edit.m_run(*m_pDatabase, touched);
     ImageDelta delta = ImageDelta::Between(before, Image());
-    if (delta.IsEmpty())
+    if (!applied || !Decode()) {
+        // Nothing of a refused edit stays; the tables are decoded afresh
+        // either way, so the views fill their lists again.
+        if (!delta.IsEmpty())
+            delta.Flip(std::span(m_pDatabase->m_Image, IMAGE_SIZE));
+        Decode();
+        if (m_pListener)
+            m_pListener->ImageChanged({ Change::Kind::Edited, {} });
+        return false;
+    }
+    if (delta.IsEmpty()) {
+        if (m_pListener)
+            m_pListener->ImageChanged({ Change::Kind::Edited, std::move(touched) });
         return true;
+    }
     m_Steps.erase(m_Steps.begin() + static_cast<std::ptrdiff_t>(m_nDone), m_Steps.end());
     if (m_Steps.size() == HISTORY_LIMIT)
         m_Steps.erase(m_Steps.begin());
-    m_Steps.push_back(Step { description, std::move(delta), std::move(selectedBefore),
-        selectedAfter ? selectedAfter() : std::vector<uint32_t>() });
+    m_Steps.push_back(Step { description, std::move(delta), touched });
     m_nDone = m_Steps.size();
+    Changed({ Change::Kind::Edited, std::move(touched) }, wasModified, true);
     return true;
 }
 
-ImageDocument::StepResult ImageDocument::Undo()
+bool ImageDocument::Undo()
 {
-    const Step* step = UndoStep();
-    if (!step)
-        return StepResult::NothingToStep;
-    if (!step->delta.IsAfter(Image())) {
-        ClearHistory();
-        return StepResult::Diverged;
-    }
-    step->delta.Flip(std::span(m_pDatabase->m_Image, IMAGE_SIZE));
-    --m_nDone;
-    return StepResult::Stepped;
+    return TakeStep(true);
 }
 
-ImageDocument::StepResult ImageDocument::Redo()
+bool ImageDocument::Redo()
 {
-    const Step* step = RedoStep();
-    if (!step)
-        return StepResult::NothingToStep;
-    if (!step->delta.IsBefore(Image())) {
-        ClearHistory();
-        return StepResult::Diverged;
-    }
+    return TakeStep(false);
+}
+
+bool ImageDocument::TakeStep(bool back)
+{
+    const Step* step = back ? UndoStep() : RedoStep();
+    if (!step || !IsDecoded())
+        return false;
+    const bool wasModified = IsModified();
+    if (m_pListener)
+        m_pListener->ImageAboutToChange();
     step->delta.Flip(std::span(m_pDatabase->m_Image, IMAGE_SIZE));
-    ++m_nDone;
-    return StepResult::Stepped;
+    m_nDone = back ? m_nDone - 1 : m_nDone + 1;
+    Decode();
+    Changed({ Change::Kind::Edited, step->records }, wasModified, true);
+    return true;
 }
 
 const ImageDocument::Step* ImageDocument::UndoStep() const
@@ -185,11 +227,14 @@ const ImageDocument::Step* ImageDocument::RedoStep() const
 size_t ImageDocument::Step::MemoryBytes() const
 {
     return sizeof(*this) + delta.MemoryBytes() - sizeof(delta) + description.capacity()
-        + (selectedBefore.capacity() + selectedAfter.capacity()) * sizeof(uint32_t);
+        + records.capacity() * sizeof(uint32_t);
 }
 
 void ImageDocument::ClearHistory()
 {
+    const bool had = !m_Steps.empty();
     m_Steps.clear();
     m_nDone = 0;
+    if (m_pListener && had)
+        m_pListener->HistoryChanged();
 }

@@ -2,10 +2,11 @@
 
 #include "ChannelDatabase.h"
 #include "ImageDelta.h"
+#include "ImageEdit.h"
+#include "ViewLists.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -16,22 +17,41 @@ std::string DecodeProblemOf(const ChannelDatabase& db);
 
 // A flash image as the user works on it: its bytes and the tables decoded
 // from them, the file it came from, whether it differs from what was last
-// opened, dumped or saved, and the history of the changes made to it.
-// Apply, Undo and Redo write the image bytes only; Decode brings the
-// tables up to date, once, after the change is in.
+// opened, dumped or saved, and the history of the changes made to it. The
+// document is the only writer of the image: every change is an ImageEdit
+// it applies and records, and its listener hears of each.
 class ImageDocument {
 public:
     enum class OpenResult { Opened, FileError, TooLarge, NotDecoded };
-    enum class StepResult { Stepped, NothingToStep, Diverged };
+
+    // What changed: an edit, undo or redo (with the offsets of the records
+    // it touched), a new image, or no image any more.
+    struct Change {
+        enum class Kind { Edited, Replaced, Unloaded };
+        Kind kind = Kind::Edited;
+        std::vector<uint32_t> records;
+    };
+
+    // Told of every change, in the order they happen.
+    class Listener {
+    public:
+        // An edit, undo or redo is about to write the image; the tables
+        // still hold what they held.
+        virtual void ImageAboutToChange() = 0;
+        virtual void ImageChanged(const Change& change) = 0;
+        virtual void ModifiedChanged(bool modified) = 0;
+        virtual void HistoryChanged() = 0;
+
+    protected:
+        ~Listener() = default;
+    };
 
     // One change of the history: what it changed, what the user is told it
-    // was, and the records (by their offset in the image) the user had
-    // selected before and after it.
+    // was, and the records it touched, by their offset in the image.
     struct Step {
         std::string description;
         ImageDelta delta;
-        std::vector<uint32_t> selectedBefore;
-        std::vector<uint32_t> selectedAfter;
+        std::vector<uint32_t> records;
 
         // Heap and object bytes the step holds.
         size_t MemoryBytes() const;
@@ -58,8 +78,8 @@ public:
     // Nothing loaded any more: what the image held can no longer be trusted.
     void Unload();
 
-    // Decodes the image again; false when it no longer decodes.
-    bool Decode();
+    // One listener at a time; null for none.
+    void SetListener(Listener* listener) { m_pListener = listener; }
 
     // The bytes that belong to the receiver's flash: the flash size of an
     // image that decodes, all that a raw image was read from (a whole dump),
@@ -73,43 +93,46 @@ public:
 
     bool IsLoaded() const { return m_bLoaded; }
     bool IsDecoded() const { return m_bLoaded && m_bDecoded; }
-    bool IsRawDump() const { return m_bLoaded && m_bRawDump; }
-    // The image differs from what was last opened, dumped or saved. A raw
-    // dump is kept only to be saved whole and never counts as modified.
+    // Loaded but not decoded: kept only to be saved or sent whole.
+    bool IsUndecoded() const { return m_bLoaded && !m_bDecoded; }
+    // The image differs from what was last opened, dumped or saved. An
+    // undecoded image never counts as modified.
     bool IsModified() const;
     const std::string& Path() const { return m_strPath; }
     size_t FileLength() const { return m_nFileLength; }
 
-    ChannelDatabase& Database() { return *m_pDatabase; }
     const ChannelDatabase& Database() const { return *m_pDatabase; }
     std::span<const uint8_t> Image() const { return std::span(m_pDatabase->m_Image, IMAGE_SIZE); }
+    // Fills the view lists of the database for a list the user is shown;
+    // the image and its tables stay as they are.
+    ViewLists::Fill ShowList(int listType, uint16_t satPosition, uint16_t tpRow, int serviceTab);
 
-    // Runs a change on the image. `change` returns false when it refused
-    // (nothing written); the bytes it changed become one step of the
-    // history, unless it changed none. Returns what `change` returned.
-    bool Apply(const std::string& description, const std::function<bool(ChannelDatabase&)>& change,
-        std::vector<uint32_t> selectedBefore = {},
-        const std::function<std::vector<uint32_t>()>& selectedAfter = {});
-    // One step back or forward. A step is taken only when the image is
-    // where it expects; otherwise the image has changed outside the history,
-    // flipping it would corrupt it, and the history is cleared (Diverged).
-    StepResult Undo();
-    StepResult Redo();
+    // Applies an edit to a decoded image. False when the edit refuses or
+    // would leave an image that no longer decodes: then nothing changed.
+    // The bytes it changed become one step of the history, unless it
+    // changed none.
+    bool Apply(const std::string& description, const ImageEdit& edit);
+    // One step back or forward; false when there is none.
+    bool Undo();
+    bool Redo();
     // The step Undo or Redo would take, or null.
     const Step* UndoStep() const;
     const Step* RedoStep() const;
     void ClearHistory();
     size_t HistorySize() const { return m_Steps.size(); }
-    // How many steps of the history are done; the rest can be redone.
-    size_t StepsDone() const { return m_nDone; }
 
 private:
     void MarkUnmodified();
+    bool Decode();
+    bool TakeStep(bool back);
+    // Tells the listener of a change, and of the modified state and the
+    // history when they changed with it.
+    void Changed(Change change, bool wasModified, bool historyChanged);
 
     std::unique_ptr<ChannelDatabase> m_pDatabase;
     bool m_bLoaded = false;
     bool m_bDecoded = false;
-    bool m_bRawDump = false;
+    Listener* m_pListener = nullptr;
     std::string m_strPath;
     size_t m_nFileLength = 0;
     // The image as last opened, dumped or saved.

@@ -1,6 +1,7 @@
 #include "ListRepair.h"
 
 #include "ListCheck.h"
+#include "RecordDeletes.h"
 
 #include <algorithm>
 #include <set>
@@ -18,24 +19,6 @@ bool Chosen(FindingKind kind, unsigned kinds)
 int TableOfProgram(const ChannelDatabase& db, uint16_t p)
 {
     return p < db.m_nTvCount ? TABLE_TV : TABLE_RADIO;
-}
-
-// Deletes the programs of one tab that are among `doomed`: the rows of the
-// all-programs list of that tab, found by table and entry.
-void DeleteProgramsOfTab(ChannelDatabase& db, int tab, const std::set<ProgramKey>& doomed)
-{
-    std::vector<uint16_t> rows;
-    uint16_t row = 0;
-    for (uint16_t p = 0; p < db.m_nProgCount; ++p) {
-        const ProgramRecord& prog = db.m_ProgTable[p];
-        if ((prog.videoPid == 0) != (tab == 1))
-            continue;
-        if (doomed.count({ TableOfProgram(db, p), prog.entry }))
-            rows.push_back(row);
-        ++row;
-    }
-    if (!rows.empty())
-        db.DeletePrograms(rows, LIST_PROGRAMS, tab);
 }
 
 size_t RecordCount(const ChannelDatabase& db)
@@ -69,8 +52,10 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
         } else if (record.table == TABLE_TV || record.table == TABLE_RADIO) {
             const ProgramRecord& prog
                 = record.table == TABLE_TV ? db.m_TvTable[record.position] : db.m_RadioTable[record.position];
-            if (programs.insert({ record.table, prog.entry }).second)
+            if (programs.insert({ record.table, prog.entry }).second) {
                 report.deleted.push_back(finding.text);
+                report.offsets.push_back(EntryOffset(prog.entry));
+            }
         }
     }
 
@@ -89,6 +74,7 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
         }
         doomedTps.push_back(tp);
         report.deleted.push_back(transponderFindings[k]->text);
+        report.offsets.push_back(EntryOffset(tp.entry));
     }
     size_t cascaded = 0;
     for (uint16_t p = 0; p < db.m_nProgCount; ++p) {
@@ -99,27 +85,19 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
         if (onDoomed && !programs.count({ table, prog.entry })) {
             const uint16_t position = table == TABLE_TV ? p : uint16_t(p - db.m_nTvCount);
             report.deleted.push_back(DescribeRecord(db, { table, position }, names) + ": on a deleted transponder");
+            report.offsets.push_back(EntryOffset(prog.entry));
             ++cascaded;
         }
     }
 
+    std::vector<RecordKey> doomed;
+    for (const auto& [table, entry] : programs)
+        doomed.push_back({ table, EntryOffset(entry) });
+    for (const TransponderRecord& tp : doomedTps)
+        doomed.push_back({ TABLE_TRANSPONDERS, EntryOffset(tp.entry) });
     const size_t before = RecordCount(db);
-    bool decodes = true;
-    for (int tab = 0; tab < 2 && decodes; ++tab) {
-        DeleteProgramsOfTab(db, tab, programs);
-        decodes = db.DecodeDatabase() != 0;
-    }
-    for (size_t from = 0; from < doomedTps.size() && decodes; from += MAX_SAT_TPS) {
-        // The delete takes its rows from the transponder view list.
-        const size_t n = std::min<size_t>(MAX_SAT_TPS, doomedTps.size() - from);
-        std::copy_n(doomedTps.begin() + long(from), n, db.m_SatTpList);
-        db.m_nSatTpCount = uint16_t(n);
-        std::vector<uint16_t> rows(n);
-        for (size_t k = 0; k < n; ++k)
-            rows[k] = uint16_t(k);
-        db.DeleteTransponders(rows);
-        decodes = db.DecodeDatabase() != 0;
-    }
+    DeleteRecords(db, doomed);
+    const bool decodes = db.DecodeDatabase() != 0;
     // A directory the deletes refuse to rewrite leaves the records listed.
     report.complete = decodes && before - RecordCount(db) == programs.size() + doomedTps.size() + cascaded;
     return report;

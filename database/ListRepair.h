@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
         bool complete = true;
         // One line per deleted record: what it was and why it went.
         std::vector<std::string> deleted;
+        // The offsets of the records deleted.
+        std::vector<uint32_t> offsets;
         // Findings left alone: a transponder whose id another transponder
         // that stays also has, since its programs would go with it.
         std::vector<std::string> kept;

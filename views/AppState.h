@@ -9,7 +9,6 @@ class AppState {
 public:
     ImageDocument& Document() { return m_Document; }
     const ImageDocument& Document() const { return m_Document; }
-    ChannelDatabase& Database() { return m_Document.Database(); }
     const ChannelDatabase& Database() const { return m_Document.Database(); }
 
     int m_nListType = LIST_SATELLITES;

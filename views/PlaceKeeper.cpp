@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr uint32_t NO_RECORD = 0xFFFFFFFF;
-
 int SatelliteOfOffset(const ChannelDatabase& db, uint32_t offset)
 {
     for (uint16_t i = 0; i < db.m_nSatCount; ++i) {
@@ -126,21 +124,7 @@ void PlaceKeeper::Restore(const ViewPlace& place) const
 
 uint32_t PlaceKeeper::RecordOfRow(int row) const
 {
-    const ChannelDatabase& db = m_state.Database();
-    const quintptr source = m_list.GetItemData(row);
-    switch (m_state.m_nListType) {
-    case LIST_SATELLITES:
-        return source < db.m_nSatCount ? EntryOffset(db.m_SatTable[source].entry) : NO_RECORD;
-    case LIST_TRANSPONDERS:
-        return source < db.m_nSatTpCount ? EntryOffset(db.m_SatTpList[source].entry) : NO_RECORD;
-    case LIST_PROGRAMS:
-    case LIST_TP_PROGRAMS: {
-        const ProgramRow program = ProgramOfRow(m_list, m_state, row);
-        return program.record ? EntryOffset(program.record->entry) : NO_RECORD;
-    }
-    default:
-        return NO_RECORD;
-    }
+    return RecordOfItem(m_state, m_list.GetItemData(row));
 }
 
 std::vector<uint32_t> PlaceKeeper::SelectedRecords() const

@@ -163,8 +163,8 @@ void FillTransponderPrograms(CReportListCtrl& list, const ChannelDatabase& db, u
 void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uint16_t curTp, int listType,
     QWidget* messageParent)
 {
-    ChannelDatabase& db = state.Database();
-    const ViewLists::Fill fill = ViewLists::FillViewLists(db, listType, curSat, curTp, state.m_nServiceTab);
+    const ViewLists::Fill fill = state.Document().ShowList(listType, curSat, curTp, state.m_nServiceTab);
+    const ChannelDatabase& db = state.Database();
 
     list.SetRedraw(false);
     list.DeleteAllItems();
@@ -188,13 +188,12 @@ void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uin
     list.SetRedraw(true);
 }
 
-ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int row)
+namespace {
+
+ProgramRow ProgramOfItem(const AppState& state, quintptr source)
 {
     ProgramRow none { nullptr, TABLE_TV, 0 };
-    if (row < 0 || row >= list.GetItemCount())
-        return none;
     const ChannelDatabase& db = state.Database();
-    const quintptr source = list.GetItemData(row);
     const ProgramRecord* record = nullptr;
     if (state.m_nListType == LIST_PROGRAMS && source < db.m_nProgCount) {
         record = &db.m_ProgTable[source];
@@ -215,4 +214,31 @@ ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int 
             return { record, p < db.m_nTvCount ? TABLE_TV : TABLE_RADIO, record->tableIndex };
     }
     return { record, TABLE_TV, record->tableIndex };
+}
+
+} // namespace
+
+ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int row)
+{
+    if (row < 0 || row >= list.GetItemCount())
+        return { nullptr, TABLE_TV, 0 };
+    return ProgramOfItem(state, list.GetItemData(row));
+}
+
+uint32_t RecordOfItem(const AppState& state, quintptr source)
+{
+    const ChannelDatabase& db = state.Database();
+    switch (state.m_nListType) {
+    case LIST_SATELLITES:
+        return source < db.m_nSatCount ? EntryOffset(db.m_SatTable[source].entry) : NO_RECORD;
+    case LIST_TRANSPONDERS:
+        return source < db.m_nSatTpCount ? EntryOffset(db.m_SatTpList[source].entry) : NO_RECORD;
+    case LIST_PROGRAMS:
+    case LIST_TP_PROGRAMS: {
+        const ProgramRow program = ProgramOfItem(state, source);
+        return program.record ? EntryOffset(program.record->entry) : NO_RECORD;
+    }
+    default:
+        return NO_RECORD;
+    }
 }

@@ -2,6 +2,8 @@
 
 #include "ChannelDatabase.h"
 
+#include <QtCore/QtGlobal>
+
 #include <cstdint>
 
 class AppState;
@@ -25,3 +27,8 @@ struct ProgramRow {
 };
 
 ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int row);
+
+// The offset of the record a row with item data `data` stands for in the
+// list shown; NO_RECORD when there is none.
+constexpr uint32_t NO_RECORD = 0xFFFFFFFF;
+uint32_t RecordOfItem(const AppState& state, quintptr data);

@@ -819,12 +819,13 @@ private slots:
         QVERIFY(!TriggerVerify());
         m_dialog->OpenImage(path);
         // An edit the receiver got, but that was never saved.
-        ChannelDatabase& db = app().Database();
+        const ChannelDatabase& db = app().Database();
         const uint32_t name = uint32_t(std::search(db.m_Image, db.m_Image + IMAGE_SIZE, db.m_TvTable[0].name,
                                            db.m_TvTable[0].name + 3)
             - db.m_Image);
-        QVERIFY(m_dialog->ApplyImageChange(QStringLiteral("rename"), [&] { return ++db.m_Image[name] != 0; },
-            LIST_PROGRAMS));
+        ProgramRecord renamed = db.m_TvTable[0];
+        ++renamed.name[0];
+        QVERIFY(app().Document().Apply("rename", ImageEdit::WriteProgram(TABLE_TV, renamed)));
         QVERIFY(m_dialog->IsImageModified());
         const std::vector<uint8_t> image(db.m_Image, db.m_Image + IMAGE_SIZE);
 

@@ -24,7 +24,7 @@ protected:
     static constexpr const char* NO_PORT = "/nonexistent/tavrel-com4";
 
     WindowState& app() { return *m_app; }
-    ChannelDatabase& db() { return app().Database(); }
+    const ChannelDatabase& db() { return app().Database(); }
 
     void OpenFreshWindow()
     {

@@ -1,6 +1,9 @@
 // The image as the user works on it: what opens, what is saved, when it is
 // modified, and the history of changes.
 
+#include "ChannelExport.h"
+#include "CodePageText.h"
+#include "CsvImport.h"
 #include "ImageBuilder.h"
 #include "ImageDocument.h"
 #include "ImageFile.h"
@@ -63,6 +66,31 @@ ImageBuilder Small(int flashType)
 
 constexpr size_t HALF = IMAGE_SIZE / 2;
 
+ProgramRecord Renamed(const ImageDocument& doc, const char* name)
+{
+    ProgramRecord prog = doc.Database().m_TvTable[0];
+    std::snprintf(prog.name, sizeof prog.name, "%s", name);
+    return prog;
+}
+
+// What the document tells its listener, in order.
+class ChangeLog : public ImageDocument::Listener {
+public:
+    std::vector<std::string> events;
+    std::vector<uint32_t> records;
+
+    void ImageAboutToChange() override { events.push_back("about"); }
+    void ImageChanged(const ImageDocument::Change& change) override
+    {
+        events.push_back(change.kind == ImageDocument::Change::Kind::Edited ? "edited"
+                : change.kind == ImageDocument::Change::Kind::Replaced      ? "replaced"
+                                                                            : "unloaded");
+        records = change.records;
+    }
+    void ModifiedChanged(bool modified) override { events.push_back(modified ? "modified" : "unmodified"); }
+    void HistoryChanged() override { events.push_back("history"); }
+};
+
 } // namespace
 
 TEST_F(ImageDocumentTest, OpenSaveAndModified)
@@ -105,7 +133,7 @@ TEST_F(ImageDocumentTest, OpenSaveAndModified)
         std::string reason;
         EXPECT_EQ(doc.Open(c.path, reason, c.keepUndecoded), c.result);
         EXPECT_EQ(doc.IsLoaded(), c.loaded);
-        EXPECT_EQ(doc.IsRawDump(), c.raw);
+        EXPECT_EQ(doc.IsUndecoded(), c.raw);
         EXPECT_EQ(doc.IsDecoded(), c.loaded && !c.raw);
         EXPECT_EQ(doc.FileLength(), c.fileLength);
         EXPECT_EQ(doc.UpgradeBytes().size(), c.saved);
@@ -130,10 +158,7 @@ TEST_F(ImageDocumentTest, ARefusedOpenOrAFailedSaveLeavesTheDocumentAsItWas)
     std::string reason;
     const std::vector<uint8_t> image = Small(2).Build();
     ASSERT_EQ(doc.Open(Write("a.bin", image), reason), ImageDocument::OpenResult::Opened);
-    ASSERT_TRUE(doc.Apply("flip", [](ChannelDatabase& db) {
-        db.m_Image[0x30000] ^= 1;
-        return true;
-    }));
+    ASSERT_TRUE(doc.Apply("rename", ImageEdit::WriteProgram(TABLE_TV, Renamed(doc, "Uno"))));
     ASSERT_TRUE(doc.IsModified());
 
     EXPECT_EQ(doc.Open(Write("b.bin", std::vector<uint8_t>(HALF)), reason), ImageDocument::OpenResult::NotDecoded);
@@ -148,9 +173,9 @@ TEST_F(ImageDocumentTest, ARefusedOpenOrAFailedSaveLeavesTheDocumentAsItWas)
     EXPECT_TRUE(doc.Save(PathOf("saved.bin"), reason));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Path(), PathOf("saved.bin"));
-    EXPECT_EQ(doc.Undo(), ImageDocument::StepResult::Stepped);
+    EXPECT_TRUE(doc.Undo());
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.Redo(), ImageDocument::StepResult::Stepped);
+    EXPECT_TRUE(doc.Redo());
     EXPECT_FALSE(doc.IsModified());
 }
 
@@ -171,28 +196,123 @@ TEST_F(ImageDocumentTest, ADumpReplacesTheImageAndEndsItsHistory)
         ImageDocument doc;
         std::string reason;
         ASSERT_EQ(doc.Open(Write("a.bin", Small(2).Build()), reason), ImageDocument::OpenResult::Opened);
-        ASSERT_TRUE(doc.Apply("edit", [](ChannelDatabase& db) {
-            db.m_Image[0x30000] ^= 1;
-            return true;
-        }));
+        ASSERT_TRUE(doc.Apply("edit", ImageEdit::WriteProgram(TABLE_TV, Renamed(doc, "Uno"))));
+        ChangeLog log;
+        doc.SetListener(&log);
 
         EXPECT_EQ(doc.AdoptDump(c.flash), c.decodes);
-        EXPECT_EQ(doc.IsRawDump(), !c.decodes);
+        EXPECT_EQ(log.events, (std::vector<std::string> { "replaced", "unmodified", "history" }));
+        EXPECT_EQ(doc.IsUndecoded(), !c.decodes);
         EXPECT_EQ(doc.UpgradeBytes().size(), c.flashBytes);
         EXPECT_TRUE(std::equal(doc.UpgradeBytes().begin(), doc.UpgradeBytes().end(), c.flash.begin()));
         EXPECT_FALSE(doc.IsModified());
         EXPECT_EQ(doc.HistorySize(), 0u);
         EXPECT_TRUE(doc.Path().empty());
+        // An undecoded image takes no edit.
+        EXPECT_EQ(doc.Apply("edit", ImageEdit::Delete({ { TABLE_SATELLITES, 0 } })), c.decodes);
 
         // A dump read into the image itself is adopted as it stands.
         EXPECT_EQ(doc.AdoptDump(doc.Image()), c.decodes);
         EXPECT_TRUE(std::equal(doc.UpgradeBytes().begin(), doc.UpgradeBytes().end(), c.flash.begin()));
 
         doc.Unload();
+        EXPECT_EQ(log.events.back(), "history");
+        EXPECT_TRUE(std::all_of(doc.Image().begin(), doc.Image().end(), [](uint8_t b) { return b == 0; }));
+        EXPECT_EQ(doc.Database().m_nTvCount, 0);
         EXPECT_TRUE(doc.UpgradeBytes().empty());
         EXPECT_FALSE(doc.Save(PathOf("out.bin"), reason));
         EXPECT_FALSE(doc.IsModified());
+        doc.SetListener(nullptr);
     }
+}
+
+// Every kind of edit, applied through the document: it becomes one step,
+// names the records it touched, and undo and redo give back the image byte
+// for byte.
+TEST_F(ImageDocumentTest, EachEditIsOneStepThatUndoAndRedoRestore)
+{
+    ImageBuilder b;
+    const uint32_t astra = b.AddSatellite(MakeSatellite(1, "Astra"));
+    const uint32_t hotbird = b.AddSatellite(MakeSatellite(2, "Hotbird"));
+    const uint32_t tp10 = b.AddTransponder(MakeTransponder(10, 1, 11000));
+    const uint32_t tp11 = b.AddTransponder(MakeTransponder(11, 1, 11100));
+    b.AddTransponder(MakeTransponder(20, 2, 12000));
+    const uint32_t one = b.AddTv(MakeProgram(1, 10, 100, "One", 0x100));
+    const uint32_t two = b.AddTv(MakeProgram(1, 10, 101, "Two", 0x101));
+    const uint32_t three = b.AddTv(MakeProgram(2, 20, 102, "Three", 0x102));
+    const uint32_t radio = b.AddRadio(MakeProgram(1, 11, 103, "Radio", 0));
+    // On a transponder no table lists: the repair removes it.
+    const uint32_t orphan = b.AddTv(MakeProgram(1, 99, 104, "Orphan", 0x104));
+
+    ImageDocument doc;
+    std::string reason;
+    ASSERT_EQ(doc.Open(Write("a.bin", b.Build()), reason), ImageDocument::OpenResult::Opened);
+    const ChannelDatabase& db = doc.Database();
+    ListRepair::Report repaired;
+    const std::string csv = ExportCsv(db, PROGRAM_TABLES, AnsiCodePageText());
+    std::string renamedCsv = csv;
+    renamedCsv.replace(renamedCsv.find("Two"), 3, "Dos");
+    const ImportPlan plan = PlanImport(db, renamedCsv, {}, AnsiCodePageText());
+    ASSERT_FALSE(plan.Refused());
+
+    SatelliteRecord sat = db.m_SatTable[1];
+    sat.longitude = 130;
+    TransponderRecord tp = db.m_TpTable[0];
+    tp.symbolRate = 22000;
+    ProgramRecord locked = db.m_TvTable[1];
+    locked.lockBit = 0;
+    struct Case {
+        const char* what;
+        ImageEdit edit;
+        std::vector<uint32_t> touched;
+    };
+    const Case cases[] = {
+        { "satellite", ImageEdit::WriteSatellite(sat), { hotbird } },
+        { "transponder", ImageEdit::WriteTransponder(tp), { tp10 } },
+        { "program", ImageEdit::WriteProgram(TABLE_TV, Renamed(doc, "Uno")), { one } },
+        { "flags", ImageEdit::WriteProgramFlags({ { TABLE_TV, locked } }), { two } },
+        { "delete with cascade", ImageEdit::Delete({ { TABLE_SATELLITES, hotbird }, { TABLE_RADIO, radio } }),
+            { hotbird, radio } },
+        { "move programs", ImageEdit::Reorder({ LIST_PROGRAMS, 0, 0, 0 }, { three, one, orphan, two }, { three }),
+            { three } },
+        { "move transponders", ImageEdit::Reorder({ LIST_TRANSPONDERS, 0, astra, 0 }, { tp11, tp10 }, { tp11 }),
+            { tp11 } },
+        { "move a transponder's programs",
+            ImageEdit::Reorder({ LIST_TP_PROGRAMS, 0, astra, tp10 }, { two, one }, { two }), { two } },
+        { "import", ImageEdit::Import(plan), { two } },
+        { "repair", ImageEdit::Repair(REPAIR_ORPHANS, AnsiCodePageText(), repaired), { orphan } },
+    };
+    const std::vector<uint8_t> original(doc.Image().begin(), doc.Image().end());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ChangeLog log;
+        doc.SetListener(&log);
+        ASSERT_TRUE(doc.Apply(c.what, c.edit));
+        const std::vector<uint8_t> edited(doc.Image().begin(), doc.Image().end());
+        EXPECT_NE(edited, original);
+        EXPECT_EQ(log.events, (std::vector<std::string> { "about", "edited", "modified", "history" }));
+        EXPECT_EQ(log.records, c.touched);
+        EXPECT_EQ(doc.UndoStep()->description, c.what);
+
+        log.events.clear();
+        ASSERT_TRUE(doc.Undo());
+        EXPECT_TRUE(std::equal(original.begin(), original.end(), doc.Image().begin()));
+        EXPECT_EQ(log.events, (std::vector<std::string> { "about", "edited", "unmodified", "history" }));
+        EXPECT_EQ(log.records, c.touched);
+        ASSERT_TRUE(doc.Redo());
+        EXPECT_TRUE(std::equal(edited.begin(), edited.end(), doc.Image().begin()));
+        ASSERT_TRUE(doc.Undo());
+        EXPECT_EQ(doc.HistorySize(), 1u);
+        doc.SetListener(nullptr);
+    }
+    EXPECT_EQ(repaired.deleted.size(), 1u);
+
+    // A refused edit leaves no trace: a move that leaves a record out, a
+    // record no table lists.
+    EXPECT_FALSE(doc.Apply("move", ImageEdit::Reorder({ LIST_PROGRAMS, 0, 0, 0 }, { one, two }, {})));
+    EXPECT_FALSE(doc.Apply("write", ImageEdit::WriteSatellite(MakeSatellite(7, "Nowhere"))));
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), doc.Image().begin()));
+    EXPECT_EQ(doc.HistorySize(), 1u);
 }
 
 TEST_F(ImageDocumentTest, History)
@@ -201,62 +321,43 @@ TEST_F(ImageDocumentTest, History)
     std::string reason;
     ASSERT_EQ(doc.Open(Write("a.bin", Small(2).Build()), reason), ImageDocument::OpenResult::Opened);
     const std::vector<uint8_t> original(doc.Image().begin(), doc.Image().end());
-    const auto setByte = [](uint32_t offset, uint8_t value) {
-        return [offset, value](ChannelDatabase& db) {
-            db.m_Image[offset] = value;
-            return true;
-        };
-    };
-    using Step = ImageDocument::StepResult;
-    const auto image = [&doc](uint32_t offset) { return doc.Image()[offset]; };
+    const auto rename = [&doc](const char* name) { return ImageEdit::WriteProgram(TABLE_TV, Renamed(doc, name)); };
+    const auto name = [&doc] { return std::string(doc.Database().m_TvTable[0].name); };
 
-    // A refused change and one that changes nothing leave no step.
-    EXPECT_FALSE(doc.Apply("refused", [](ChannelDatabase&) { return false; }));
-    EXPECT_TRUE(doc.Apply("same", setByte(0x30000, original[0x30000])));
+    // An edit that changes nothing leaves no step.
+    EXPECT_TRUE(doc.Apply("same", rename("One")));
     EXPECT_EQ(doc.HistorySize(), 0u);
-    EXPECT_EQ(doc.Undo(), Step::NothingToStep);
-    EXPECT_EQ(doc.Redo(), Step::NothingToStep);
+    EXPECT_FALSE(doc.Undo());
+    EXPECT_FALSE(doc.Redo());
 
-    // Each step keeps its description and the selection around it.
-    ASSERT_TRUE(doc.Apply("first", setByte(0x30000, 1), { 7 }, [] { return std::vector<uint32_t> { 8 }; }));
-    ASSERT_TRUE(doc.Apply("second", setByte(0x30001, 2)));
+    ASSERT_TRUE(doc.Apply("first", rename("Uno")));
+    ASSERT_TRUE(doc.Apply("second", rename("Eins")));
     EXPECT_EQ(doc.UndoStep()->description, "second");
     EXPECT_EQ(doc.RedoStep(), nullptr);
-    EXPECT_EQ(doc.Undo(), Step::Stepped);
-    EXPECT_EQ(image(0x30001), original[0x30001]);
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_EQ(name(), "Uno");
     EXPECT_EQ(doc.RedoStep()->description, "second");
     EXPECT_EQ(doc.UndoStep()->description, "first");
-    EXPECT_EQ(doc.UndoStep()->selectedBefore, std::vector<uint32_t> { 7 });
-    EXPECT_EQ(doc.UndoStep()->selectedAfter, std::vector<uint32_t> { 8 });
-    EXPECT_EQ(doc.Undo(), Step::Stepped);
+    EXPECT_TRUE(doc.Undo());
     EXPECT_TRUE(std::equal(original.begin(), original.end(), doc.Image().begin()));
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.Redo(), Step::Stepped);
-    EXPECT_EQ(image(0x30000), 1);
+    EXPECT_TRUE(doc.Redo());
+    EXPECT_EQ(name(), "Uno");
 
     // A new change drops what could be redone.
-    ASSERT_TRUE(doc.Apply("third", setByte(0x30002, 3)));
+    ASSERT_TRUE(doc.Apply("third", rename("Une")));
     EXPECT_EQ(doc.HistorySize(), 2u);
     EXPECT_EQ(doc.RedoStep(), nullptr);
-    EXPECT_EQ(image(0x30001), original[0x30001]);
-
-    // Bytes changed behind the history's back: the step is not flipped over them.
-    doc.Database().m_Image[0x30002] = 9;
-    EXPECT_EQ(doc.Undo(), Step::Diverged);
-    EXPECT_EQ(doc.HistorySize(), 0u);
-    EXPECT_EQ(image(0x30002), 9);
 
     // The oldest step goes once the history is full.
     for (size_t i = 0; i <= ImageDocument::HISTORY_LIMIT; ++i)
-        ASSERT_TRUE(doc.Apply("step " + std::to_string(i), setByte(0x40000 + uint32_t(i), 0x42)));
+        ASSERT_TRUE(doc.Apply("step " + std::to_string(i), rename(i % 2 ? "Odd" : "Even")));
     EXPECT_EQ(doc.HistorySize(), ImageDocument::HISTORY_LIMIT);
-    while (doc.Undo() == Step::Stepped) {
+    while (doc.Undo()) {
     }
-    EXPECT_EQ(image(0x40000), 0x42);
-    EXPECT_EQ(image(0x40001), original[0x40001]);
+    EXPECT_EQ(name(), "Even");
     EXPECT_EQ(doc.RedoStep()->description, "step 1");
 }
-
 TEST(DecodeProblemOf, NamesTheTableOfATableProblem)
 {
     const auto db = std::make_unique<ChannelDatabase>();

@@ -220,7 +220,7 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         command.Note(csvPath, "would: " + plan.summary.Text() + "; nothing is written");
         return EXIT_SAME;
     }
-    if (!image.Apply("import CSV", [&plan](ChannelDatabase& db) { return ApplyImport(db, plan); }))
+    if (!image.Apply("import CSV", ImageEdit::Import(plan)))
         return command.Trouble(imagePath, "the database refused the new order; nothing is written");
     if (!command.Save(*output, image))
         return EXIT_TROUBLE;

@@ -165,7 +165,7 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     ImageDocument image;
     if (!command.ReadImage(path, image))
         return EXIT_TROUBLE;
-    ChannelDatabase& db = image.Database();
+    const ChannelDatabase& db = image.Database();
     const bool decodes = image.IsDecoded();
     if (!ListCheck::Checkable(db))
         return command.Trouble(path, "not a flash image: " + DecodeProblemOf(db));
@@ -176,8 +176,8 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (fix) {
         if (!decodes)
             return command.Trouble(path, "does not decode (" + DecodeProblemOf(db) + "); nothing can be removed");
-        const ListRepair::Report report = ListRepair::Run(db, kinds, names);
-        if (!report.complete)
+        ListRepair::Report report;
+        if (!image.Apply("remove findings", ImageEdit::Repair(kinds, names, report)))
             return command.Trouble(path, "the directory could not be rewritten; nothing is written");
         for (const std::string& line : report.kept)
             command.Note(path, line);
