@@ -108,7 +108,7 @@ void ApplyReferenceToCapacity(benchmark::State& state, ReferenceList::Source sou
         db->DecodeDatabase();
         state.ResumeTiming();
         const ReferencePlan plan = PlanReference(*db, reference, options, Names());
-        if (plan.Matched() == 0 || !ApplyReference(*db, plan)) {
+        if (plan.Matched() == 0 || !ApplyImport(*db, plan.changes)) {
             state.SkipWithError("the reference was not applied");
             break;
         }

@@ -195,8 +195,3 @@ ReferencePlan PlanReference(const ChannelDatabase& db, const ReferenceList& list
 {
     return ReferencePlanner(db, list, options, names).Plan();
 }
-
-bool ApplyReference(ChannelDatabase& db, const ReferencePlan& plan)
-{
-    return ApplyImport(db, plan.changes);
-}

@@ -61,7 +61,8 @@ struct ReferencePlan {
     std::array<Table, 3> tables;
     // Names not carried because they do not fit a record.
     size_t namesNotFitting = 0;
-    // The writes, deletes and new order, with their summary.
+    // The writes, deletes and new order, with their summary: what
+    // ImageEdit::Import applies.
     ImportPlan changes;
 
     const Table& TableOf(int tableId) const;
@@ -70,7 +71,3 @@ struct ReferencePlan {
 
 ReferencePlan PlanReference(const ChannelDatabase& db, const ReferenceList& list, const ReferenceOptions& options,
     const CodePageText& names);
-
-// Applies a plan made from the database as it is decoded now; false, with
-// the image as it was, when the database is no longer the one planned for.
-bool ApplyReference(ChannelDatabase& db, const ReferencePlan& plan);

@@ -12,11 +12,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <numeric>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -202,23 +205,28 @@ TEST(ReferenceList, ARescanGetsItsOrderNamesFavouritesAndLocksBack)
         return db;
     };
 
+    char path[] = "/tmp/tavrel-rescan-XXXXXX";
+    const int file = mkstemp(path);
+    ASSERT_GE(file, 0);
+    close(file);
+    std::string reason;
+    ASSERT_TRUE(WriteImageFile(path, ImageOf(*Rescan({})), reason));
     ImageDocument document;
-    PlaceImage(ImageOf(*Rescan({})), document.Database().m_Image);
-    ASSERT_TRUE(document.Decode());
+    ASSERT_EQ(document.Open(path, reason), ImageDocument::OpenResult::Opened);
+    std::remove(path);
     const std::vector<uint8_t> scanned(document.Image().begin(), document.Image().end());
     const ReferenceList reference = ReferenceList::FromImage(*before, names);
     ReferenceOptions options;
     options.carry = CARRY_ORDER | CARRY_NAMES | CARRY_FAVORITES | CARRY_LOCKS;
     const ReferencePlan plan = PlanReference(document.Database(), reference, options, names);
     EXPECT_EQ(plan.Matched(), reference.Rows().size());
-    ASSERT_TRUE(document.Apply("Apply reference list sample.bin",
-        [&plan](ChannelDatabase& db) { return ApplyReference(db, plan); }));
+    ASSERT_TRUE(document.Apply("Apply reference list sample.bin", ImageEdit::Import(plan.changes)));
     const ChannelDatabase& db = document.Database();
     for (const int table : { TABLE_TV, TABLE_RADIO })
         EXPECT_EQ(ImageEntries(db, table), ImageEntries(*before, table)) << TableName(table);
     for (uint16_t i = 0; i < db.m_nTvCount; ++i)
         EXPECT_EQ(NameOf(db.m_TvTable[i], names), NameOf(before->m_TvTable[i], names));
-    ASSERT_EQ(document.Undo(), ImageDocument::StepResult::Stepped);
+    ASSERT_TRUE(document.Undo());
     EXPECT_TRUE(std::equal(scanned.begin(), scanned.end(), document.Image().begin()));
 
     // The reference lacks two programs the scan found; the scan lost two
@@ -236,7 +244,7 @@ TEST(ReferenceList, ARescanGetsItsOrderNamesFavouritesAndLocksBack)
         missing.emplace_back(olderList.Rows()[row].Field(COLUMN_NAME));
     EXPECT_EQ(missing, (std::vector<std::string> { NameOf(before->m_TvTable[0], names), NameOf(before->m_TvTable[20], names) }));
     ASSERT_EQ(tv.unlisted.size(), 2u);
-    ASSERT_TRUE(ApplyReference(*rescanned, partial));
+    ASSERT_TRUE(ApplyImport(*rescanned, partial.changes));
     // The two the reference does not know follow, in scan order.
     std::vector<uint32_t> last;
     for (uint16_t i = rescanned->m_nTvCount - 2; i < rescanned->m_nTvCount; ++i)

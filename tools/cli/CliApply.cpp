@@ -288,7 +288,7 @@ int RunApply(const std::vector<std::string>& args, std::ostream& out, std::ostre
         command.Note(referencePath, "would: " + plan.changes.summary.Text() + "; nothing is written");
         return EXIT_SAME;
     }
-    if (!image.Apply("apply reference list", [&plan](ChannelDatabase& db) { return ApplyReference(db, plan); }))
+    if (!image.Apply("apply reference list", ImageEdit::Import(plan.changes)))
         return command.Trouble(imagePath, "the database refused the new order; nothing is written");
     if (!command.Save(*output, image))
         return EXIT_TROUBLE;
