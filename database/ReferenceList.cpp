@@ -164,13 +164,12 @@ void ReferenceList::ReadTextLine(std::string_view line, uint32_t lineNumber)
     m_rows.push_back(std::move(row));
 }
 
-ReferenceList ReferenceList::FromFile(std::span<const uint8_t> bytes, const CodePageText& names)
+ReferenceList ReferenceList::FromFile(std::string_view text, const CodePageText& names)
 {
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     const bool unicode = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
-    if (bytes.size() <= IMAGE_SIZE && !unicode) {
+    if (text.size() <= IMAGE_SIZE && !unicode) {
         const auto db = std::make_unique<ChannelDatabase>();
-        PlaceImage(bytes, db->m_Image);
+        PlaceImage(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), db->m_Image);
         if (db->DecodeDatabase())
             return FromImage(*db, names);
         // Text holds no zero byte; an image that does not decode does.

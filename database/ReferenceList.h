@@ -5,7 +5,6 @@
 #include "RowMatcher.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +26,7 @@ public:
     // skipped. The rows take the order of their numbers.
     static ReferenceList FromText(std::string_view bytes, const CodePageText& names);
     // A file's bytes, whichever of the three forms they are.
-    static ReferenceList FromFile(std::span<const uint8_t> bytes, const CodePageText& names);
+    static ReferenceList FromFile(std::string_view bytes, const CodePageText& names);
 
     Source Kind() const { return m_source; }
     // The TV rows, then the radio rows, each table in its order. A text

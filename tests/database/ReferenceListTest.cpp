@@ -23,11 +23,6 @@
 
 namespace {
 
-std::span<const uint8_t> Bytes(std::string_view text)
-{
-    return std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size());
-}
-
 std::string NameOf(const ProgramRecord& prog, const CodePageText& names)
 {
     return names.ToUtf8(prog.name, NAME_BYTES);
@@ -157,7 +152,7 @@ TEST(ReferenceList, TextListsAreReadInEveryEncoding)
     };
     for (const Case& c : cases) {
         const CodePageText names(c.codePage);
-        const ReferenceList list = ReferenceList::FromFile(Bytes(c.bytes), names);
+        const ReferenceList list = ReferenceList::FromFile(c.bytes, names);
         EXPECT_EQ(list.Kind(), ReferenceList::Source::Text) << c.what;
         EXPECT_EQ(list.Refused() ? list.Errors() : list.Remarks(), c.problems) << c.what;
         if (list.Refused())

@@ -259,8 +259,8 @@ int RunApply(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (output && !command.DistinctOutput(*output, { referencePath }))
         return EXIT_TROUBLE;
     ImageDocument image;
-    std::vector<uint8_t> bytes;
-    if (!command.Load(imagePath, image) || !command.Read(referencePath, MAX_CSV_SIZE, "larger than 64 MiB", bytes))
+    std::string bytes;
+    if (!command.Load(imagePath, image) || !command.ReadText(referencePath, bytes))
         return EXIT_TROUBLE;
     const CodePageText& names = AnsiCodePageText();
     const ReferenceList list = ReferenceList::FromFile(bytes, names);
