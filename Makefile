@@ -8,7 +8,9 @@ CLANG_BUILD ?= build-clang
 SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
-FUZZ_SECONDS ?= 600
+# The whole fuzz run, shared evenly by its three targets.
+FUZZ_SECONDS ?= 1800
+FUZZ_TARGET_SECONDS = $(shell expr $(FUZZ_SECONDS) / 3)
 # The Debian package: Release, without the tests and their libraries.
 PACKAGE_BUILD ?= build-package
 CCACHE := $(shell command -v ccache 2>/dev/null)
@@ -51,14 +53,16 @@ tsan: deps
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
 		ctest --output-on-failure -j $(JOBS) -R '^(CommTest|FlashTransferTest|LineSettingsTest|EndToEnd|TransferSessionTest|tavrel_transfer_tests|CliLink)'
 
-# Inputs of 1 + 0xFFFC bytes fill a whole directory block.
+# Inputs of 1 + 0xFFFC bytes fill a whole directory block; both image targets start from its seeds.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DTAVREL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/csv-corpus
-	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_database -max_total_time=$(FUZZ_SECONDS) -max_len=65533 -rss_limit_mb=4096 \
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/list-check-corpus $(FUZZ_BUILD)/csv-corpus
+	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_database -max_total_time=$(FUZZ_TARGET_SECONDS) -max_len=65533 -rss_limit_mb=4096 \
 		-print_final_stats=1 $(FUZZ_BUILD)/corpus fuzz/seeds
-	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_csv_import -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 \
+	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_list_check -max_total_time=$(FUZZ_TARGET_SECONDS) -max_len=65533 -rss_limit_mb=4096 \
+		-print_final_stats=1 $(FUZZ_BUILD)/list-check-corpus fuzz/seeds
+	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_csv_import -max_total_time=$(FUZZ_TARGET_SECONDS) -rss_limit_mb=4096 \
 		-print_final_stats=1 $(FUZZ_BUILD)/csv-corpus fuzz/csv-seeds
 
 bench: build

@@ -265,7 +265,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
     case ImageDocument::OpenResult::Opened:
         break;
     }
-    RecentFiles().Add(path);
+    RecentFiles().Add(QByteArray::fromStdString(file));
     return true;
 }
 
@@ -293,7 +293,7 @@ bool CTavrelDlg::SaveImage()
         ShowFileError(this, path, QString::fromLocal8Bit(reason));
         return false;
     }
-    RecentFiles().Add(path);
+    RecentFiles().Add(QFile::encodeName(path));
     Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }

@@ -9,6 +9,7 @@
 #include "CsvImport.h"
 #include "ImageDocument.h"
 #include "ImageFile.h"
+#include "ListedProblems.h"
 #include "MainResources.h"
 #include "UserPrompts.h"
 
@@ -21,16 +22,12 @@ namespace {
 
 const QString CSV_FILTER = QStringLiteral("CSV file (*.csv) (*.csv);;All file (*.*) (*)");
 const QString CSV_NAME = QStringLiteral("channels.csv");
-// A message lists this many lines at most.
-constexpr size_t MAX_LINES = 15;
 
 QString Listed(const std::vector<std::string>& lines)
 {
     QStringList texts;
-    for (size_t i = 0; i < lines.size() && i < MAX_LINES; ++i)
-        texts.append(QString::fromStdString(lines[i]));
-    if (lines.size() > MAX_LINES)
-        texts.append(QStringLiteral("and %1 more").arg(lines.size() - MAX_LINES));
+    for (const std::string& line : ListedProblems(lines))
+        texts.append(QString::fromStdString(line));
     return texts.join(QLatin1Char('\n'));
 }
 

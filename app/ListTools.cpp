@@ -14,9 +14,11 @@
 #include "TransferControl.h"
 #include "UserPrompts.h"
 
-#include <QtCore/QFileInfo>
+#include <QtCore/QFile>
 #include <QtGui/QAction>
 #include <QtWidgets/QMenu>
+
+#include <filesystem>
 
 ListTools::ListTools(CTavrelDlg& window)
     : QObject(&window)
@@ -107,28 +109,30 @@ void ListTools::OnKeptDumps()
 void ListTools::FillRecentMenu()
 {
     m_RecentMenu->clear();
-    const QStringList files = RecentFiles().Files();
-    for (const QString& path : files) {
-        QString text = path;
+    const QList<QByteArray> files = RecentFiles().Files();
+    for (const QByteArray& fileName : files) {
+        QString text = QFile::decodeName(fileName);
         QAction* action = m_RecentMenu->addAction(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
-        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+        connect(action, &QAction::triggered, this, [this, fileName] { OpenRecentFile(fileName); });
     }
     if (files.isEmpty())
         m_RecentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
 }
 
-void ListTools::OpenRecentFile(const QString& path)
+void ListTools::OpenRecentFile(const QByteArray& fileName)
 {
     if (!m_window.Transfer().IsIdle())
         return;
-    if (!QFileInfo::exists(path)) {
-        RecentFiles().Remove(path);
+    const QString path = QFile::decodeName(fileName);
+    std::error_code error;
+    if (!std::filesystem::exists(fileName.toStdString(), error)) {
+        RecentFiles().Remove(fileName);
         Prompts().Message(&m_window,
             QStringLiteral("%1\nThe file is no longer there. It was removed from the recent files.").arg(path),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
     if (m_window.ConfirmDiscardChanges())
-        m_window.OpenImage(path);
+        m_window.OpenImage(path, fileName.toStdString());
 }
 

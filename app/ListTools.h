@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QByteArray>
 #include <QtCore/QObject>
 #include <QtCore/QString>
 
@@ -21,7 +22,7 @@ public:
 public slots:
     void OnCheckList();
     void OnKeptDumps();
-    void OpenRecentFile(const QString& path);
+    void OpenRecentFile(const QByteArray& fileName);
 
 private:
     void RemoveFindings(unsigned kinds);

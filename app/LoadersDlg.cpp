@@ -3,11 +3,15 @@
 #include "LoaderSet.h"
 
 #include <QtCore/QFile>
+#include <QtGui/QScreen>
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QTreeWidget>
 #include <QtWidgets/QVBoxLayout>
+
+#include <algorithm>
 
 LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
     : QDialog(parent)
@@ -21,7 +25,8 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
     m_BlockList->setRootIsDecorated(false);
     m_BlockList->setUniformRowHeights(true);
     m_BlockList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_BlockList->setMinimumSize(720, 180);
+    m_BlockList->header()->setStretchLastSection(false);
+    m_BlockList->setMinimumHeight(180);
     bool placeholders = false;
     for (const LoaderBlock& block : loaders.Blocks()) {
         auto* item = new QTreeWidgetItem(m_BlockList);
@@ -33,12 +38,19 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
         placeholders = placeholders || block.Placeholder();
     }
 
+    // Wide enough for every column, as far as the screen allows.
+    const QAbstractItemView& view = *m_BlockList; // where the column's size hint is public
+    int width = 2 * m_BlockList->frameWidth() + m_BlockList->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < m_BlockList->columnCount(); ++column)
+        width += std::max(m_BlockList->header()->sectionSizeHint(column), view.sizeHintForColumn(column));
+    m_BlockList->setMinimumWidth(std::min(width, screen()->availableGeometry().width() * 9 / 10));
+
     QString note;
     if (!loaders.Problem().empty())
         note = QStringLiteral("These blocks cannot be used: %1").arg(QFile::decodeName(loaders.Problem().c_str()));
     else if (placeholders)
         note = QStringLiteral("Placeholders are sent only to a pseudo-terminal, such as the virtual receiver's. "
-                              "Put the receiver maker's blocks in %1 and start Tavrel again.")
+                              "Put the receiver maker's blocks in %1.")
                    .arg(QFile::decodeName(LoaderSet::UserFolder().c_str()));
     m_Note->setText(note);
     m_Note->setWordWrap(true);

@@ -44,9 +44,6 @@ constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV
 constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE,
     IDC_SERVICE_TAB };
 
-// A failed verify lists at most this many ranges and records; the kept dump has the rest.
-constexpr size_t MAX_LISTED = 10;
-
 const QString CAPTION_OPEN_COM = QStringLiteral("Open Com");
 const QString CAPTION_CLOSE_COM = QStringLiteral("Close Com");
 
@@ -517,12 +514,14 @@ void TransferControl::OnPorts()
 
 void TransferControl::OnLoaderBlocks()
 {
+    InstallLoadersFromEnvironment();
     LoadersDlg dialog(InstalledLoaders(), &m_window);
     dialog.exec();
 }
 
 bool TransferControl::LoadersRefused(LoaderUse use)
 {
+    InstallLoadersFromEnvironment();
     const std::string device = m_Comm.DevicePathFor(m_pSession->Port());
     const auto refusal = PlaceholderRefusal(use, m_pSession->Xtal(), IsPseudoTerminal(device));
     if (!refusal)

@@ -2,8 +2,7 @@
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
 #include "CommandLineWords.h"
-#include "LoaderBlocks.h"
-#include "LoaderSet.h"
+#include "PrintableText.h"
 #include "VersionText.h"
 
 #include <QtCore/QCommandLineParser>
@@ -69,12 +68,11 @@ int main(int argc, char** argv)
     if (!parser.parse(WithFileNames(QCoreApplication::arguments(), OPTION_NAMES)) || parser.positionalArguments().size() > 1) {
         const QString reason = parser.errorText().isEmpty() ? QStringLiteral("more than one image named")
                                                             : parser.errorText();
-        Print(stderr, QStringLiteral("tavrel: %1\nTry 'tavrel --help'.\n").arg(reason));
+        Print(stderr, QStringLiteral("tavrel: %1\nTry 'tavrel --help'.\n")
+                          .arg(QString::fromStdString(EchoedText(reason.toStdString()))));
         return 2;
     }
     app.m_Comm.Devices().ReadEnvironment();
-    // A set that cannot be used is installed all the same: every transfer refuses it and says why.
-    InstallLoaders(LoaderSet::FromEnvironment());
     ChooseAnsiCodePage(CodePageFromEnvironment());
     const char* trace = std::getenv("TAVREL_TRACE");
     CTavrelDlg dialog(app, app.m_Comm, trace ? trace : "");

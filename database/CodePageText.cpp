@@ -1,5 +1,6 @@
 #include "CodePageText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <iconv.h>
@@ -187,13 +188,20 @@ std::optional<std::string> CodePageText::FromUtf8Exactly(std::string_view text) 
 
 bool IsUtf8(std::string_view text)
 {
+    return ReadUtf8(text).firstBad == std::string_view::npos;
+}
+
+Utf8Reading ReadUtf8(std::string_view text)
+{
+    Utf8Reading reading;
     for (size_t at = 0; at < text.size();) {
         size_t length = 1;
         if (NextCodePoint(text, at, length) == NOT_UTF8)
-            return false;
+            reading.firstBad = std::min(reading.firstBad, at);
+        reading.multiByte = reading.multiByte || length > 1;
         at += length;
     }
-    return true;
+    return reading;
 }
 
 int CodePageForLocale(const char* locale)

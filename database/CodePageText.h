@@ -38,6 +38,15 @@ private:
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool IsUtf8(std::string_view text);
 
+// How much of a text reads as UTF-8.
+struct Utf8Reading {
+    // The first byte of no well-formed sequence; npos when there is none.
+    size_t firstBad = std::string_view::npos;
+    // Whether a well-formed sequence of two or more bytes was read.
+    bool multiByte = false;
+};
+Utf8Reading ReadUtf8(std::string_view text);
+
 void AppendUtf8(std::string& text, char32_t codePoint);
 
 // The text with the capital letters of the alphabets the code pages hold

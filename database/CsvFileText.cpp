@@ -45,19 +45,65 @@ std::string CodePageName(int codePage)
     return "code page " + std::to_string(codePage);
 }
 
+CsvFileText Unread(const char* encoding, const CodePageText& legacy)
+{
+    CsvFileText result;
+    result.error = std::string("the file is in ") + encoding + ", an encoding import does not read; it reads UTF-8, "
+        + "UTF-16 with a byte order mark, and " + CodePageName(legacy.CodePage());
+    return result;
+}
+
+// A text that begins with a zero byte is neither UTF-8 nor a code page's.
+const char* WideEncoding(std::string_view bytes)
+{
+    const std::string_view zeros("\0\0\0", 3);
+    if (bytes.size() >= 4 && (bytes.substr(0, 3) == zeros || bytes.substr(1, 3) == zeros))
+        return "UTF-32";
+    return "UTF-16 without a byte order mark";
+}
+
+// "row 3, column 7", counted in lines and characters from 1.
+std::string PlaceOf(std::string_view text, size_t at)
+{
+    size_t row = 1;
+    size_t column = 1;
+    for (size_t i = 0; i < at; ++i) {
+        if (text[i] == '\n') {
+            ++row;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return "row " + std::to_string(row) + ", column " + std::to_string(column);
+}
+
 } // namespace
 
 CsvFileText DecodeCsvFile(std::string_view bytes, const CodePageText& legacy)
 {
+    if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) || bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        return Unread("UTF-32", legacy);
     if (bytes.starts_with("\xFF\xFE"))
         return FromUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF"))
         return FromUtf16(bytes.substr(2), true);
     CsvFileText result;
-    if (bytes.starts_with("\xEF\xBB\xBF"))
+    const bool marked = bytes.starts_with("\xEF\xBB\xBF");
+    if (marked)
         bytes.remove_prefix(3);
-    if (IsUtf8(bytes)) {
+    if (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0'))
+        return Unread(WideEncoding(bytes), legacy);
+    const Utf8Reading reading = ReadUtf8(bytes);
+    if (reading.firstBad == std::string_view::npos) {
         result.text = bytes;
+        return result;
+    }
+    // A file that is UTF-8 but for a stray byte would turn into mojibake as a code page.
+    if (marked || reading.multiByte) {
+        result.error = PlaceOf(bytes, reading.firstBad) + ": a byte that is not UTF-8, in a file that "
+            + (marked ? "begins with the UTF-8 byte order mark" : "holds UTF-8 characters elsewhere")
+            + "; save it as UTF-8 again";
         return result;
     }
     // The converter stops at a zero byte, which stays as it is.

@@ -329,18 +329,20 @@ bool ChannelDatabase::DecodeTables()
 
     for (uint32_t i = 0; i < sats.count; ++i) {
         const uint32_t entry = ReadBE32(m_Image + sats.entries + 4 * i);
-        SatelliteRecord& sat = m_SatTable[m_nSatCount++];
+        SatelliteRecord& sat = m_SatTable[i];
         RecordCodec::DecodeSatellite(m_Image + EntryOffset(entry), sat);
         sat.entry = entry;
         sat.tpCount = sat.tvCount = sat.radioCount = 0;
     }
+    m_nSatCount = static_cast<uint16_t>(sats.count);
     for (uint32_t i = 0; i < tps.count; ++i) {
         const uint32_t entry = ReadBE32(m_Image + tps.entries + 4 * i);
-        TransponderRecord& tp = m_TpTable[m_nTpCount++];
+        TransponderRecord& tp = m_TpTable[i];
         RecordCodec::DecodeTransponder(m_Image + EntryOffset(entry), tp);
         tp.entry = entry;
         tp.tvCount = tp.radioCount = 0;
     }
+    m_nTpCount = static_cast<uint16_t>(tps.count);
     auto decodePrograms = [this](const TableSpan& table, ProgramRecord* dest, bool radioTable) {
         for (uint32_t i = 0; i < table.count; ++i) {
             const uint32_t entry = ReadBE32(m_Image + table.entries + 4 * i);

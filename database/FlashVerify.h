@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelDiff.h"
+#include "ListedProblems.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -110,13 +110,16 @@ bool WriteAll(int fd, std::span<const uint8_t> data, std::string& reason)
 }
 
 // A new file beside the target, created with the usual permissions (the
-// umask applies) and a name no other save uses.
+// umask applies) and a name no other save uses. The name holds as much of the
+// target's as fits, so that it is legal whenever the target's is.
 int CreateTemporary(const std::string& target, std::string& temporary)
 {
     static std::atomic<unsigned> counter { 0 };
-    const std::string stem = FolderOf(target) + "/." + NameOf(target) + ".tavrel-" + std::to_string(::getpid()) + "-";
+    const std::string name = NameOf(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = stem + std::to_string(counter++);
+        const std::string suffix = ".tavrel-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const size_t room = NAME_MAX - 1 - suffix.size();
+        temporary = FolderOf(target) + "/." + name.substr(0, room) + suffix;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

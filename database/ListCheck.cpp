@@ -31,6 +31,7 @@ constexpr KindInfo KINDS[FINDING_KIND_COUNT] = {
     { Severity::Warning, "names the code page cannot show", "name_outside_code_page" },
     { Severity::Warning, "satellites with no transponders", "satellite_without_transponders" },
     { Severity::Warning, "transponders with no programs", "transponder_without_programs" },
+    { Severity::Error, "files shorter than their flash", "short_file" },
 };
 
 constexpr size_t NAME_SIZE = 12;

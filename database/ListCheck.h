@@ -23,8 +23,10 @@ enum class FindingKind {
     NameOutsideCodePage,
     SatelliteWithoutTransponders,
     TransponderWithoutPrograms,
+    // The file ends before its flash does: an upgrade refuses it.
+    ShortFile,
 };
-constexpr int FINDING_KIND_COUNT = 14;
+constexpr int FINDING_KIND_COUNT = 15;
 
 // Error: the receiver may misbehave. Warning: worth a look.
 enum class Severity { Error, Warning };

@@ -43,3 +43,14 @@ std::string PrintableText(std::string_view text)
     }
     return printable;
 }
+
+std::string EchoedText(std::string_view text)
+{
+    if (text.size() <= MAX_ECHOED)
+        return PrintableText(text);
+    // Never in the middle of a UTF-8 character.
+    size_t cut = MAX_ECHOED;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return PrintableText(text.substr(0, cut)) + "... (" + std::to_string(text.size()) + " bytes)";
+}

@@ -8,10 +8,9 @@
 #include "ChannelDatabase.h"
 #include "CodePageText.h"
 #include "CsvImport.h"
+#include "FuzzFrame.h"
 #include "SampleImage.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -19,13 +18,7 @@
 
 namespace {
 
-void Check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "invariant violated: %s\n", what);
-        std::abort();
-    }
-}
+using FuzzFrame::Check;
 
 struct Fixture {
     std::vector<uint8_t> sample = MakeSampleImage();

@@ -1,24 +1,19 @@
 // Feeds arbitrary bytes as a flash image to the loader and the queries, and
 // then runs a sequence of record writes, deletes and moves that the end of
 // the input chooses, checking after each that the image decodes again and
-// that the edit changed only what it may. The input is laid over a
-// valid-looking frame often enough to reach the table decoding; in that
-// frame an input of 1 + 0xFFFC bytes fills a whole directory block.
+// that the edit changed only what it may.
 //
 // Every buffer lives across inputs: the target runs a thousand inputs a
 // second only when it neither allocates nor copies a megabyte per step.
 
 #include "BigEndian.h"
 #include "ChannelDatabase.h"
-#include "CodePageText.h"
-#include "ListCheck.h"
+#include "FuzzFrame.h"
 #include "ViewLists.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -27,75 +22,14 @@ namespace {
 
 using Entries = std::vector<DirectoryEntry>;
 
-void Check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "invariant violated: %s\n", what);
-        std::abort();
-    }
-}
+using FuzzFrame::Check;
+using FuzzFrame::Find;
+using FuzzFrame::FirstSignature;
+using FuzzFrame::Magic;
 
-// The directory magic as it stands in the image.
-const uint8_t* Magic()
-{
-    static uint8_t bytes[4];
-    WriteBE32(bytes, DIRECTORY_MAGIC);
-    return bytes;
-}
 // How many satellites and transponders the queries are run for: each query
 // walks whole tables.
 constexpr uint16_t QUERIED = 4;
-
-// The first place of pattern in [from, to), or -1. Memchr, unlike memmem,
-// has AddressSanitizer check only the bytes up to the place found.
-long Find(const uint8_t* image, size_t from, size_t to, const void* pattern, size_t length)
-{
-    const uint8_t first = *static_cast<const uint8_t*>(pattern);
-    for (size_t at = from; at + length <= to; ++at) {
-        const void* hit = std::memchr(image + at, first, to - length + 1 - at);
-        if (!hit)
-            return -1;
-        at = static_cast<size_t>(static_cast<const uint8_t*>(hit) - image);
-        if (std::memcmp(image + at, pattern, length) == 0)
-            return static_cast<long>(at);
-    }
-    return -1;
-}
-
-long FirstSignature(const uint8_t* image)
-{
-    return Find(image, 0, IMAGE_SIZE, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
-}
-
-void LoadFrame(ChannelDatabase& db, const uint8_t* data, size_t size)
-{
-    std::memset(db.m_Image, 0, IMAGE_SIZE);
-    if (size == 0 || !(data[0] & 1)) {
-        std::memcpy(db.m_Image, data, std::min(size, IMAGE_SIZE));
-        return;
-    }
-    // Frame mode: the rest of the input becomes the directory block, so the
-    // fuzzer spends its time on the tables. Records are read from wherever
-    // the entries point; give them bytes.
-    std::memcpy(db.m_Image + 0x100, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
-    uint8_t* area = db.m_Image + 0x20000;
-    const size_t areaSize = 0x40000;
-    size_t filled = std::min(size - 1, areaSize);
-    std::memcpy(area, data + 1, filled);
-    // The input over and over; each copy doubles what stands.
-    for (; filled > 0 && filled < areaSize; filled *= 2)
-        std::memcpy(area + filled, area, std::min(filled, areaSize - filled));
-    const size_t length = std::min<size_t>(size - 1, BLOCK_MARKER_OFFSET);
-    if (data[0] & 2) {
-        // Type 2: no directory magic may stand in the data area below it.
-        for (long at = 0x20000; (at = Find(db.m_Image, at, 0x60004, Magic(), 4)) >= 0; ++at)
-            db.m_Image[at] = 0x76;
-        std::memcpy(db.m_Image + FLASH_TYPE_2_BLOCK, data + 1, length);
-        WriteBE32(db.m_Image + FLASH_TYPE_2_BLOCK + BLOCK_MARKER_OFFSET, BLOCK_MARKER);
-    } else {
-        std::memcpy(db.m_Image + FLASH_TYPE_1_BLOCK, data + 1, std::min<size_t>(length, FLASH_TYPE_1_SEARCH_LENGTH));
-    }
-}
 
 template <typename Record>
 void EntriesOf(const Record* records, uint16_t count, Entries& entries)
@@ -530,42 +464,12 @@ void RunQueries(ChannelDatabase& db)
 
 } // namespace
 
-namespace {
-
-// The check names only records that exist, each finding on one line; a
-// decoded image has no finding that only a refused one may have.
-void FuzzCheck(const ChannelDatabase& db)
-{
-    static const CodePageText names(1252);
-    if (!ListCheck::Checkable(db))
-        return;
-    const bool decoded = db.m_DecodeProblem == DecodeProblem::None;
-    const uint16_t counts[TABLE_COUNT] = { db.m_nSatCount, db.m_nTpCount, db.m_nTvCount, db.m_nRadioCount };
-    constexpr uint16_t CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
-    for (const Finding& finding : ListCheck::Run(db, names)) {
-        Check(finding.text.find('\n') == std::string::npos && !finding.text.empty(), "a finding is one line");
-        Check(finding.severity == SeverityOf(finding.kind), "a finding has its kind's severity");
-        Check(!decoded
-                || (finding.kind != FindingKind::EntryOutsideImage && finding.kind != FindingKind::TableOverCapacity),
-            "a decoded image has no entry outside the image and no table over its capacity");
-        for (const RecordRef& record : finding.records) {
-            Check(record.table >= 0 && record.table < TABLE_COUNT, "a finding names a table");
-            Check(record.position < (decoded ? counts[record.table] : CAPACITY[record.table]),
-                "a finding names a record the table holds");
-        }
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // A few MiB: on the heap once, for every input.
     static ChannelDatabase& db = *new ChannelDatabase;
-    LoadFrame(db, data, size);
-    const bool decoded = db.DecodeDatabase() != 0;
-    FuzzCheck(db);
-    if (!decoded)
+    FuzzFrame::Load(db, data, size);
+    if (db.DecodeDatabase() == 0)
         return 0;
     RunQueries(db);
 

@@ -1,6 +1,7 @@
 #include "LoaderBlocks.h"
 
 #include "LoaderSet.h"
+#include "PrintableText.h"
 
 #include <atomic>
 #include <memory>
@@ -26,6 +27,13 @@ void InstallLoaders(const LoaderSet& set)
     const std::lock_guard lock(g_InstallLock);
     installed.push_back(std::make_unique<const LoaderSet>(set));
     g_pInstalled = installed.back().get();
+}
+
+void InstallLoadersFromEnvironment()
+{
+    const LoaderSet set = LoaderSet::FromEnvironment();
+    if (set != InstalledLoaders())
+        InstallLoaders(set);
 }
 
 const LoaderSet& InstalledLoaders()
@@ -64,10 +72,10 @@ std::optional<std::string> PlaceholderRefusal(LoaderUse use, int xtal, bool port
     for (const LoaderBlock* block : sent) {
         if (!block->Placeholder())
             continue;
-        const std::string from = block->BuiltIn() ? "the one built in" : block->source;
+        const std::string from = block->BuiltIn() ? "the one built in" : PrintableText(block->source);
         return "The " + std::string(block->title) + " (" + from + ") is a placeholder, not the receiver maker's "
             + "block, and a receiver cannot run it. Put the maker's " + block->fileName + " in "
-            + LoaderSet::UserFolder() + " or in /usr/share/tavrel/loaders, or name its folder in "
+            + PrintableText(LoaderSet::UserFolder()) + " or in /usr/share/tavrel/loaders, or name its folder in "
             + LoaderSet::ENVIRONMENT + ".";
     }
     return std::nullopt;

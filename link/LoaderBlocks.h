@@ -24,6 +24,11 @@ extern const uint8_t g_StageTwoImage[STAGE_TWO_SIZE];
 // program ends, so the blocks handed out below stay valid.
 void InstallLoaders(const LoaderSet& set);
 const LoaderSet& InstalledLoaders();
+// Reads and installs the set the environment names. A program calls it when a
+// transfer or a list of the blocks needs them: it shows before it reads the
+// user's folders, and sees blocks put there since. A set like the one
+// installed leaves that one in place.
+void InstallLoadersFromEnvironment();
 
 std::span<const uint8_t> DumpLoader();
 // Crystal indexes outside 1..4 take the loader of index 0.

@@ -1,7 +1,9 @@
 #include "LoaderSet.h"
 
 #include "DataFolders.h"
+#include "ImageFile.h"
 #include "LoaderBlocks.h"
+#include "PrintableText.h"
 #include "Sha256.h"
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,51 +52,47 @@ std::string Join(std::string folder, const char* name)
     return folder + "/" + name;
 }
 
-bool Exists(const std::string& path)
-{
-    struct stat info {};
-    // A dangling link is there too: it is a block that cannot be read, not a missing one.
-    return lstat(path.c_str(), &info) == 0;
-}
-
 bool IsFolder(const std::string& path)
 {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+std::string PathProblem(const std::string& path, const std::string& reason)
+{
+    return EchoedText(path) + ": " + reason;
+}
+
+// Whether the folder may hold blocks; a folder that is not there holds none,
+// one that is there and cannot be searched is a problem.
+std::string SearchProblem(const std::string& folder, bool& there)
+{
+    struct stat info {};
+    there = ::stat(folder.c_str(), &info) == 0;
+    if (!there)
+        return errno == ENOENT ? "" : PathProblem(folder, std::strerror(errno));
+    if (!S_ISDIR(info.st_mode))
+        return PathProblem(folder, std::strerror(ENOTDIR));
+    if (::access(folder.c_str(), X_OK) != 0)
+        return PathProblem(folder, std::strerror(errno));
+    return "";
+}
+
 // Reads the whole file if it holds exactly `size` bytes; else the reason.
 std::string ReadBlock(const std::string& path, size_t size, std::vector<uint8_t>& bytes)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return path + ": " + std::strerror(errno);
-    struct stat info {};
-    std::string problem;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        problem = path + ": not a file";
-    } else {
-        bytes.assign(size + 1, 0);
-        size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                problem = path + ": " + std::strerror(errno);
-                break;
-            }
-            if (n == 0)
-                break;
-            got += size_t(n);
-        }
-        if (problem.empty() && got != size)
-            problem = path + ": " + (got > size ? "more than " + std::to_string(size) : std::to_string(got))
-                + " bytes, the receiver expects " + std::to_string(size);
-        bytes.resize(size);
+    std::string reason;
+    switch (ReadImageFile(path, size, bytes, reason)) {
+    case ImageReadResult::Failed:
+        return PathProblem(path, reason);
+    case ImageReadResult::TooLarge:
+        return PathProblem(path, "more than " + std::to_string(size) + " bytes, the receiver expects " + std::to_string(size));
+    case ImageReadResult::Read:
+        break;
     }
-    ::close(fd);
-    return problem;
+    if (bytes.size() != size)
+        return PathProblem(path, std::to_string(bytes.size()) + " bytes, the receiver expects " + std::to_string(size));
+    return "";
 }
 
 } // namespace
@@ -137,15 +134,26 @@ LoaderSet LoaderSet::Find(const std::string& chosen, const std::vector<std::stri
     std::vector<std::string> searched = folders;
     if (!chosen.empty()) {
         if (!IsFolder(chosen)) {
-            set.m_strProblem = chosen + ": not a folder of loader blocks";
+            set.m_strProblem = PathProblem(chosen, "not a folder of loader blocks");
             return set;
         }
         searched.insert(searched.begin(), chosen);
     }
+    std::vector<std::string> present;
+    for (const std::string& folder : searched) {
+        bool there = false;
+        set.m_strProblem = SearchProblem(folder, there);
+        if (!set.m_strProblem.empty())
+            return set;
+        if (there)
+            present.push_back(folder);
+    }
     for (size_t i = 0; i < COUNT; ++i) {
-        for (const std::string& folder : searched) {
+        for (const std::string& folder : present) {
             const std::string path = Join(folder, BLOCK_NAMES[i].fileName);
-            if (!Exists(path))
+            struct stat info {};
+            // A dangling link is there too: it is a block that cannot be read, not a missing one.
+            if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
                 continue;
             std::vector<uint8_t> bytes;
             const std::string problem = ReadBlock(path, BLOCK_NAMES[i].size, bytes);

@@ -19,6 +19,7 @@ struct LoaderBlock {
     // The repository's stand-ins carry a mark a real block never has.
     bool Placeholder() const;
     std::string Sha256() const;
+    bool operator==(const LoaderBlock&) const = default;
 };
 
 // The seven loader blocks a transfer sends. Each is looked for by its file
@@ -49,6 +50,7 @@ public:
     // Crystal indexes outside 1..4 take the loader of index 0.
     const LoaderBlock& Upgrade(int xtal) const;
     const LoaderBlock& StageTwo() const { return m_Blocks[STAGE_TWO]; }
+    bool operator==(const LoaderSet&) const = default;
 
 private:
     LoaderSet();

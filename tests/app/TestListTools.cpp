@@ -21,6 +21,8 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTreeWidget>
 
+#include <fstream>
+
 namespace {
 
 using Image = std::vector<uint8_t>;
@@ -213,22 +215,32 @@ private slots:
 
     void recentFilesKeepTheLastEightAndForgetMissingOnes()
     {
+        // A name that is not UTF-8 is kept as the system spells it.
+        const QByteArray strange = QFile::encodeName(m_dir->path()) + "/\xFF\xFEx.bin";
+        const Image image = ListImage(false);
+        QVERIFY(std::ofstream(strange.toStdString(), std::ios::binary)
+                    .write(reinterpret_cast<const char*>(image.data()), long(image.size())));
+        QVERIFY(m_dialog->OpenImage(QFile::decodeName(strange), strange.toStdString()));
         const QString first = Open(ListImage(false), QStringLiteral("first.bin"));
         const QString second = Open(ListImage(true), QStringLiteral("second.bin"));
-        QCOMPARE(RecentFiles().Files().mid(0, 2), QStringList({ second, first }));
+        QCOMPARE(RecentFiles().Files().mid(0, 3),
+            QList<QByteArray>({ QFile::encodeName(second), QFile::encodeName(first), strange }));
+        m_dialog->Tools().OpenRecentFile(strange);
+        QVERIFY(m_prompts.messages.isEmpty());
+        QCOMPARE(TvNames().size(), 5);
 
         QVERIFY(QFile::remove(first));
-        m_dialog->Tools().OpenRecentFile(first);
+        m_dialog->Tools().OpenRecentFile(QFile::encodeName(first));
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY(m_prompts.messages[0].text.startsWith(first));
-        QVERIFY(!RecentFiles().Files().contains(first));
-        QCOMPARE(TvNames().size(), 8);
+        QVERIFY(!RecentFiles().Files().contains(QFile::encodeName(first)));
+        QCOMPARE(TvNames().size(), 5);
 
         RecentFiles recent;
         for (int i = 0; i < 9; ++i)
-            recent.Add(QStringLiteral("/images/%1.bin").arg(i));
-        recent.Add(QStringLiteral("/images/3.bin"));
-        QCOMPARE(recent.Files(), QStringList({ "/images/3.bin", "/images/8.bin", "/images/7.bin", "/images/6.bin",
+            recent.Add(QByteArray("/images/") + QByteArray::number(i) + ".bin");
+        recent.Add("/images/3.bin");
+        QCOMPARE(recent.Files(), QList<QByteArray>({ "/images/3.bin", "/images/8.bin", "/images/7.bin", "/images/6.bin",
                                      "/images/5.bin", "/images/4.bin", "/images/2.bin", "/images/1.bin" }));
     }
 

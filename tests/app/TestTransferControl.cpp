@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 #include "CTavrelDlg.h"
 #include "LinkSettings.h"
+#include "LoadersDlg.h"
 #include "MakerBlocks.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
@@ -16,6 +17,7 @@
 #include "VirtualReceiver.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QScopeGuard>
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QAction>
@@ -37,6 +39,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -641,6 +644,33 @@ private slots:
         QCOMPARE(Label(IDC_STATUS), QStringLiteral("Please reset the STB!"));
         Button(IDC_CANCEL)->click();
         VerifyIdle();
+    }
+
+    void aLoaderFolderThatCannotBeReadIsNamedWhenATransferNeedsIt()
+    {
+        QTemporaryDir loaders;
+        const QString pipe = loaders.filePath(QStringLiteral("dump_loader.bin"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        qputenv("TAVREL_LOADERS", QFile::encodeName(loaders.path()));
+        const auto restore = qScopeGuard([] {
+            qunsetenv("TAVREL_LOADERS");
+            InstallLoaders(LoaderSet::BuiltIn());
+        });
+        SilentLine line;
+        OpenWindow(line.Path());
+        Button(IDC_DUMP)->click();
+        const QString problem = pipe + QStringLiteral(": Is a named pipe, not a file");
+        QCOMPARE(m_prompts.Texts(), QStringList({ problem }));
+        QVERIFY(session().IsIdle());
+
+        QString note;
+        ModalDriver<LoadersDlg> driver([&note](LoadersDlg& dialog) {
+            note = dialog.Note()->text();
+            dialog.accept();
+        });
+        m_dialog->MenuAction(ID_TOOLS_LOADERS)->trigger();
+        QVERIFY(driver.Ran());
+        QCOMPARE(note, QStringLiteral("These blocks cannot be used: ") + problem);
     }
 
     void cancelAtEachStageReturnsToIdle_data()

@@ -334,6 +334,33 @@ TEST(CsvImport, ReadsTheEncodingsSpreadsheetsSave)
         ASSERT_TRUE(ApplyImport(*copy, plan)) << c.label;
         EXPECT_EQ(std::string(copy->m_TvTable[0].name), c.name) << c.label;
     }
+
+    // Refused, never guessed at: an encoding not read, or UTF-8 with a stray byte that would become mojibake.
+    const std::string notRead = ", an encoding import does not read; it reads UTF-8, UTF-16 with a byte order mark, "
+                                "and Windows-1252";
+    const std::string strayByte = ": a byte that is not UTF-8, in a file that ";
+    const std::string column = std::to_string(8 + offset.size());
+    struct Refused {
+        const char* label;
+        std::string csv;
+        std::string error;
+    };
+    const Refused refused[] = {
+        { "UTF-16 LE without BOM", utf16(u"table,offset\r\n", false).substr(2),
+            "the file is in UTF-16 without a byte order mark" + notRead },
+        { "UTF-16 BE without BOM", utf16(u"table,offset\r\n", true).substr(2),
+            "the file is in UTF-16 without a byte order mark" + notRead },
+        { "UTF-32 LE", std::string("\xFF\xFE\0\0t\0\0\0a\0\0\0", 12), "the file is in UTF-32" + notRead },
+        { "UTF-32 BE without BOM", std::string("\0\0\0t\0\0\0a", 8), "the file is in UTF-32" + notRead },
+        { "UTF-8 BOM, one bad byte", "\xEF\xBB\xBFtable,offset,name\ntv," + offset + ",Caf\xE9 T\xE9l\xE9\n",
+            "row 2, column " + column + strayByte + "begins with the UTF-8 byte order mark; save it as UTF-8 again" },
+        { "UTF-8 with a stray byte", "table,offset,name\ntv," + offset + ",Caf\xE9 T\xC3\xA9l\xC3\xA9\n",
+            "row 2, column " + column + strayByte + "holds UTF-8 characters elsewhere; save it as UTF-8 again" },
+    };
+    for (const Refused& r : refused) {
+        const ImportPlan plan = PlanImport(*db, r.csv, {}, Western());
+        EXPECT_EQ(plan.errors, std::vector<std::string> { r.error }) << r.label;
+    }
 }
 
 TEST(CsvImport, SaysWhatItDoesAndWhatItLeavesAlone)

@@ -92,6 +92,19 @@ TEST_F(ImageFileTest, NothingOrSomethingOtherThanAFileIsNeverWritten)
     EXPECT_EQ(Entries(), (std::vector<std::string> { "folder" }));
 }
 
+TEST_F(ImageFileTest, EveryNameTheSystemTakesIsWritten)
+{
+    // The temporary name beside the target must fit as the target's does (255 bytes).
+    for (const size_t length : { size_t(230), size_t(250), size_t(255) }) {
+        const std::string name = std::string(length - 4, 'n') + ".bin";
+        std::string reason;
+        EXPECT_TRUE(WriteImageFile(PathOf(name), m_Image, reason)) << length << ": " << reason;
+        EXPECT_TRUE(WriteImageFile(PathOf(name), m_Image, reason)) << length << ": " << reason;
+        EXPECT_EQ(Entries(), std::vector<std::string> { name });
+        fs::remove(PathOf(name));
+    }
+}
+
 TEST_F(ImageFileTest, ReadingLeavesNoEarlierImageBehind)
 {
     std::vector<uint8_t> image(0x100000, 0x11);

@@ -8,11 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -20,7 +24,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-enum class Kind { Real, Marked, Short, Long, Dangling, Folder };
+// The last three apply to the folder itself: its file name is "".
+enum class Kind { Real, Marked, Short, Long, Dangling, Folder, Fifo, Unreadable, Unsearchable, FileForFolder };
 
 struct Placed {
     const char* folder;
@@ -57,13 +62,21 @@ protected:
     void TearDown() override
     {
         InstallLoaders(LoaderSet::BuiltIn());
+        Clear();
+    }
+
+    void Clear()
+    {
+        std::error_code ignored;
+        for (const char* folder : { "chosen", "user", "sys1", "sys2" })
+            fs::permissions(m_root / folder, fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(m_root);
     }
 
     void Place(const std::vector<Placed>& placed)
     {
         for (const Placed& p : placed) {
-            const fs::path path = m_root / p.folder / p.file;
+            const fs::path path = *p.file ? m_root / p.folder / p.file : m_root / p.folder;
             Bytes bytes = RealBlock(p.folder, p.file);
             switch (p.kind) {
             case Kind::Real:
@@ -82,6 +95,19 @@ protected:
                 continue;
             case Kind::Folder:
                 fs::create_directory(path);
+                continue;
+            case Kind::Fifo:
+                mkfifo(path.c_str(), 0644);
+                continue;
+            case Kind::Unreadable:
+                fs::permissions(path, fs::perms::none);
+                continue;
+            case Kind::Unsearchable:
+                fs::permissions(path, fs::perms::owner_read);
+                continue;
+            case Kind::FileForFolder:
+                fs::remove(path);
+                std::ofstream(path).put('x');
                 continue;
             }
             std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
@@ -127,8 +153,24 @@ const SearchCase SEARCH_CASES[] = {
         { { "user", "upgrade_loader_3.bin", Kind::Dangling }, { "sys1", "upgrade_loader_3.bin", Kind::Real } }, "",
         "", "user/upgrade_loader_3.bin: No such file or directory" },
     { "a folder in a block's place", { { "sys2", "dump_loader.bin", Kind::Folder } }, "", "",
-        "sys2/dump_loader.bin: not a file" },
+        "sys2/dump_loader.bin: Is a directory" },
+    { "a named pipe is refused, never waited on", { { "user", "dump_loader.bin", Kind::Fifo } }, "", "",
+        "user/dump_loader.bin: Is a named pipe, not a file" },
+    { "a file in a folder's place", { { "sys1", "", Kind::FileForFolder } }, "", "", "sys1: Not a directory" },
+    { "a block the user may not read",
+        { { "sys1", "stage_two.bin", Kind::Real }, { "sys1", "stage_two.bin", Kind::Unreadable } }, "", "",
+        "sys1/stage_two.bin: Permission denied" },
+    { "a folder the user may not search",
+        { { "user", "dump_loader.bin", Kind::Real }, { "user", "", Kind::Unsearchable } }, "", "",
+        "user: Permission denied" },
 };
+
+// Permissions bind everyone but the superuser.
+bool NeedsUser(const SearchCase& c)
+{
+    return std::any_of(c.placed.begin(), c.placed.end(),
+        [](const Placed& p) { return p.kind == Kind::Unreadable || p.kind == Kind::Unsearchable; });
+}
 
 struct RefusalCase {
     const char* what;
@@ -163,7 +205,9 @@ TEST_F(LoaderSetTest, FindsEachBlockInTheFirstFolderThatHoldsItAndNeverPassesOve
 {
     for (const SearchCase& c : SEARCH_CASES) {
         SCOPED_TRACE(c.what);
-        fs::remove_all(m_root);
+        if (NeedsUser(c) && geteuid() == 0)
+            continue;
+        Clear();
         SetUp();
         Place(c.placed);
         const LoaderSet set = Find(c.chosen);
@@ -189,7 +233,7 @@ TEST_F(LoaderSetTest, PlaceholdersReachOnlyAPseudoTerminal)
 {
     for (const RefusalCase& c : REFUSAL_CASES) {
         SCOPED_TRACE(c.what);
-        fs::remove_all(m_root);
+        Clear();
         SetUp();
         Place(c.placed);
         InstallLoaders(Find(""));

@@ -75,12 +75,24 @@ TEST_F(CliCheckTest, PrintsFindingsAndCountsWithTheirExitStatus)
              "\"duplicate_program\": 1" })
         EXPECT_NE(json.out.find(part), std::string::npos) << part << "\nin\n" << json.out;
 
+    // A file that ends before its flash is what an upgrade refuses.
+    std::vector<uint8_t> bytes = Base().Build();
+    bytes.resize(917504);
+    Write("short.bin", bytes);
+    const Result shortFile = Cli({ "check", Path("short.bin") });
+    EXPECT_EQ(shortFile.status, 1);
+    EXPECT_NE(shortFile.out.find("error: the file is 917504 bytes, shorter than its flash of 1048576; an upgrade "
+                                 "refuses it\n"),
+        std::string::npos)
+        << shortFile.out;
+
     std::ofstream(Path("zeros.bin")) << std::string(4096, '\0');
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>> {
              { "check", Path("zeros.bin") },
              { "check", Path("missing.bin") },
              { "check", Path("faulty.bin"), "--fix", "orphans" },
              { "check", Path("faulty.bin"), "--fix", "everything", "-o", Path("out.bin") },
+             { "check", Path("faulty.bin"), "--fix", "duplicates,", "-o", Path("out.bin") },
              { "check", Path("faulty.bin"), "-o", Path("out.bin") } }) {
         const Result refused = Cli(args);
         EXPECT_EQ(refused.status, 2) << refused.err;
@@ -97,6 +109,8 @@ TEST_F(CliCheckTest, FixWritesTheRepairedImageAndSaysWhatWent)
     EXPECT_NE(fixed.out.find("deleted: TV program 2 \"One\\x01again\""), std::string::npos) << fixed.out;
     EXPECT_NE(fixed.out.find(Path("out.bin") + ": no problems found\n"), std::string::npos) << fixed.out;
     EXPECT_EQ(Cli({ "check", Path("out.bin") }).status, 0);
+    const Result clean = Cli({ "check", Path("clean.bin"), "--fix", "duplicates", "-o", Path("clean.bin") });
+    EXPECT_EQ(clean.out, Path("clean.bin") + ": nothing was deleted\n" + Path("clean.bin") + ": no problems found\n");
     // The input stays as it was; nothing of a half-written output is left.
     EXPECT_EQ(Cli({ "check", Path("faulty.bin") }).status, 1);
     for (const auto& entry : fs::directory_iterator(m_dir))

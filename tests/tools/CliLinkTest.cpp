@@ -23,6 +23,8 @@
 #include <sstream>
 #include <thread>
 
+#include <sys/stat.h>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -395,5 +397,35 @@ TEST_F(CliLinkTest, DumpSendsTheBlocksOfTavrelLoadersAndNoPlaceholderToARealLine
         std::string::npos)
         << broken.err;
     unsetenv("TAVREL_LOADERS");
+    InstallLoaders(LoaderSet::BuiltIn());
+}
+
+TEST_F(CliLinkTest, ALoaderFolderThatCannotBeReadIsNamedAndNeverWaitedOn)
+{
+    fs::create_directory(m_dir / "loaders");
+    ASSERT_EQ(mkfifo(Path("loaders/dump_loader.bin").c_str(), 0644), 0);
+    const std::string pipe = Path("loaders/dump_loader.bin") + ": Is a named pipe, not a file\n";
+    struct Case {
+        std::vector<std::string> args;
+        const char* environment; // TAVREL_LOADERS; nullptr for none
+        std::string message;
+    };
+    const Case cases[] = {
+        { { "loaders", "--loaders", Path("loaders") }, nullptr, pipe },
+        { { "dump", "--port", "/dev/null", "-o", Path("dump.bin"), "--loaders", Path("loaders") }, nullptr, pipe },
+        { { "loaders" }, "", "" },
+        { { "loaders", "--loaders", "" }, nullptr, "tavrel-cli loaders: --loaders names a folder; it is empty\n" },
+        { { "loaders" }, "\x1B]0;TITLE\a", "tavrel-cli: \\x1B]0;TITLE\\x07: not a folder of loader blocks\n" },
+    };
+    for (const Case& c : cases) {
+        if (c.environment)
+            setenv("TAVREL_LOADERS", c.environment, 1);
+        const Result result = Cli(c.args);
+        unsetenv("TAVREL_LOADERS");
+        EXPECT_EQ(result.status, c.message.empty() ? 0 : 2) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find('\x1B'), std::string::npos) << result.err;
+    }
+    EXPECT_FALSE(fs::exists(Path("dump.bin")));
     InstallLoaders(LoaderSet::BuiltIn());
 }

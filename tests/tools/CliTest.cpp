@@ -3,6 +3,7 @@
 #include "ChannelDatabase.h"
 #include "CliRun.h"
 #include "ImageBuilder.h"
+#include "PrintableText.h"
 #include "SampleImage.h"
 
 #include <gtest/gtest.h>
@@ -215,6 +216,35 @@ TEST_F(CliTest, NamesWithControlBytesPrintEscaped)
     Write(Path("fixed.csv"), csv);
     const Result dryRun = Cli({ "import", Path("odd.bin"), Path("fixed.csv"), "--dry-run" });
     EXPECT_EQ(dryRun.out, "tv 1 \"N\\x1Bws\\n0\": name \"N\\x1Bws\\n0\" -> \"News 0\"\n");
+}
+
+TEST_F(CliTest, EchoesArePrintableAndShort)
+{
+    std::string csv = "table,offset\r\n";
+    for (int i = 0; i < 100; ++i)
+        csv += "tv,0x020194\r\n";
+    Write(Path("repeated.csv"), csv);
+    const std::string huge(1000000, 'n');
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        { { "info", Path("\x1B]0;TITLE\a.bin") }, Path("\\x1B]0;TITLE\\x07.bin") + ": No such file or directory\n" },
+        { { "info", huge }, "tavrel-cli: " + huge.substr(0, MAX_ECHOED) + "... (1000000 bytes): File name too long\n" },
+        { { "\x1B[2J" }, "tavrel-cli: unknown command \\x1B[2J\n" },
+        { { "export", Path("sample.bin"), "--table", huge }, "--table " + huge.substr(0, MAX_ECHOED - 25) + "... (" },
+        { { "import", Path("sample.bin"), Path("repeated.csv"), "--dry-run" },
+            "row 22: the offset 0x020194 stands twice (also in row 2)\ntavrel-cli: " + Path("repeated.csv")
+                + ": ... and 79 more\n" },
+    };
+    for (const Case& c : cases) {
+        const Result result = Cli(c.args);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err.substr(0, 1000);
+        EXPECT_LT(result.err.size(), 3000u);
+        EXPECT_EQ(result.err.find_first_of("\x07\x1B"), std::string::npos) << result.err.substr(0, 1000);
+    }
 }
 
 TEST_F(CliTest, ImportOfTheExportGivesTheSameImage)

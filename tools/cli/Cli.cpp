@@ -19,9 +19,6 @@
 
 namespace {
 
-// Rows not applied are listed up to this many, then counted.
-constexpr size_t MAX_NOTES = 20;
-
 const char* const USAGE = R"(Usage: tavrel-cli COMMAND [ARGUMENTS]
 
 Reads and changes the channel list in the flash image of a satellite receiver.
@@ -135,9 +132,9 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     char line[160];
     std::snprintf(line, sizeof line, ": %zu bytes, flash type %d (%u KiB), directory block at 0x%05X, key area %s\n",
         image.FileLength(), db.m_nFlashType, db.m_nFlashSize / 1024, db.m_nDirBlockOffset, db.m_bKeyArea ? "yes" : "no");
-    out << path << line;
+    out << PrintableText(path) << line;
     if (ShorterThanFlash(image))
-        out << path << ": the file ends " << db.m_nFlashSize - image.FileLength()
+        out << PrintableText(path) << ": the file ends " << db.m_nFlashSize - image.FileLength()
             << " bytes before its flash does; they read as erased flash (0xFF)\n";
     std::snprintf(line, sizeof line, "Sat: %d  TP: %d  TV: %d  Radio: %d\n", db.m_nSatCount, db.m_nTpCount,
         db.m_nTvCount, db.m_nRadioCount);
@@ -201,16 +198,11 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return EXIT_TROUBLE;
 
     const ImportPlan plan = PlanImport(image.Database(), csv, options, AnsiCodePageText());
-    for (const std::string& error : plan.errors)
-        command.Note(csvPath, error);
+    command.Notes(csvPath, plan.errors);
     if (plan.Refused())
         return EXIT_TROUBLE;
-    for (const std::string& remark : plan.remarks)
-        command.Note(csvPath, remark);
-    for (size_t i = 0; i < plan.notes.size() && i < MAX_NOTES; ++i)
-        command.Note(csvPath, plan.notes[i]);
-    if (plan.notes.size() > MAX_NOTES)
-        command.Note(csvPath, "... and " + std::to_string(plan.notes.size() - MAX_NOTES) + " more");
+    command.Notes(csvPath, plan.remarks);
+    command.Notes(csvPath, plan.notes);
     if (plan.match == MatchMode::Reference)
         command.Note(csvPath, "placed " + std::to_string(plan.summary.placed) + " of "
                 + std::to_string(plan.summary.programRows) + " rows");
@@ -289,6 +281,6 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunPorts(rest, out, err);
     if (name == "loaders")
         return RunLoaders(rest, out, err);
-    err << "tavrel-cli: unknown command " << name << "\nTry 'tavrel-cli --help'.\n";
+    err << "tavrel-cli: unknown command " << EchoedText(name) << "\nTry 'tavrel-cli --help'.\n";
     return EXIT_TROUBLE;
 }

@@ -5,6 +5,7 @@
 #include "CliCommand.h"
 #include "CodePageText.h"
 #include "JsonText.h"
+#include "ListedProblems.h"
 #include "ReferencePlan.h"
 
 #include <sstream>
@@ -50,9 +51,6 @@ is reported and left alone.
 The last line on stderr sums up what was done. Exit status: 0 done, 2 a usage
 or input error.
 )";
-
-// Lists in the text report are cut to this many lines, then counted.
-constexpr size_t MAX_LISTED = 20;
 
 const char* TableText(int table)
 {
@@ -170,10 +168,12 @@ private:
     template <typename Line>
     static void List(std::ostringstream& text, const std::string& prefix, const std::vector<size_t>& items, Line line)
     {
-        for (size_t i = 0; i < items.size() && i < MAX_LISTED; ++i)
-            text << prefix << line(items[i]) << "\n";
-        if (items.size() > MAX_LISTED)
-            text << prefix << "... and " << items.size() - MAX_LISTED << " more\n";
+        std::vector<std::string> lines;
+        for (size_t i = 0; i < items.size() && i <= MAX_LISTED; ++i)
+            lines.push_back(line(items[i]));
+        lines.resize(items.size());
+        for (const std::string& listed : ListedProblems(lines))
+            text << prefix << listed << "\n";
     }
 
     template <typename Item>
@@ -264,12 +264,10 @@ int RunApply(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return EXIT_TROUBLE;
     const CodePageText& names = AnsiCodePageText();
     const ReferenceList list = ReferenceList::FromFile(bytes, names);
-    for (const std::string& error : list.Errors())
-        command.Note(referencePath, error);
+    command.Notes(referencePath, list.Errors());
     if (list.Refused())
         return EXIT_TROUBLE;
-    for (const std::string& remark : list.Remarks())
-        command.Note(referencePath, remark);
+    command.Notes(referencePath, list.Remarks());
     if (!carry)
         options.carry = DefaultCarry(list);
     if (const auto satellite = arguments.Value("--satellite")) {

@@ -8,9 +8,11 @@
 #include "JsonText.h"
 #include "ListCheck.h"
 #include "ListRepair.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -55,13 +57,13 @@ std::string Text(const std::string& path, const std::vector<Finding>& findings)
 {
     std::ostringstream text;
     if (findings.empty()) {
-        text << path << ": no problems found\n";
+        text << PrintableText(path) << ": no problems found\n";
         return text.str();
     }
     for (const Finding& finding : findings)
         text << SeverityWord(finding.severity) << ": " << finding.text << "\n";
     const size_t errors = ListCheck::CountErrors(findings);
-    text << path << ": " << errors << (errors == 1 ? " error, " : " errors, ") << findings.size() - errors
+    text << PrintableText(path) << ": " << errors << (errors == 1 ? " error, " : " errors, ") << findings.size() - errors
          << (findings.size() - errors == 1 ? " warning\n" : " warnings\n");
     const auto counts = CountByKind(findings);
     for (int kind = 0; kind < FINDING_KIND_COUNT; ++kind)
@@ -70,17 +72,18 @@ std::string Text(const std::string& path, const std::vector<Finding>& findings)
     return text.str();
 }
 
-std::string Json(const std::string& path, const std::vector<Finding>& findings, const std::vector<std::string>& deleted)
+std::string Json(const std::string& path, const std::vector<Finding>& findings,
+    const std::optional<std::vector<std::string>>& deleted)
 {
     std::string json = "{\"image\": ";
     AppendJsonString(json, path);
-    if (!deleted.empty()) {
+    if (deleted) {
         json += ", \"deleted\": [";
-        for (size_t i = 0; i < deleted.size(); ++i) {
+        for (size_t i = 0; i < deleted->size(); ++i) {
             json += i ? ",\n  " : "\n  ";
-            AppendJsonString(json, deleted[i]);
+            AppendJsonString(json, (*deleted)[i]);
         }
-        json += "\n]";
+        json += deleted->empty() ? "]" : "\n]";
     }
     const size_t errors = ListCheck::CountErrors(findings);
     json += ", \"errors\": " + std::to_string(errors) + ", \"warnings\": " + std::to_string(findings.size() - errors);
@@ -120,6 +123,8 @@ std::string Json(const std::string& path, const std::vector<Finding>& findings, 
 unsigned ParseFixKinds(const std::string& text)
 {
     unsigned kinds = 0;
+    if (text.empty() || text.back() == ',')
+        return 0;
     std::istringstream list(text);
     std::string name;
     while (std::getline(list, name, ',')) {
@@ -172,27 +177,34 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const CodePageText& names = AnsiCodePageText();
 
     std::string shown = path;
-    std::vector<std::string> deleted;
+    std::optional<std::vector<std::string>> deleted;
     if (fix) {
         if (!decodes)
             return command.Trouble(path, "does not decode (" + DecodeProblemOf(db) + "); nothing can be removed");
         ListRepair::Report report;
         if (!image.Apply("remove findings", ImageEdit::Repair(kinds, names, report)))
             return command.Trouble(path, "the directory could not be rewritten; nothing is written");
-        for (const std::string& line : report.kept)
-            command.Note(path, line);
+        command.Notes(path, report.kept);
         if (!command.Save(*output, image))
             return EXIT_TROUBLE;
         deleted = report.deleted;
         // The findings that follow are those of the image written.
         shown = *output;
     }
-    const std::vector<Finding> findings = ListCheck::Run(db, names);
+    std::vector<Finding> findings = ListCheck::Run(db, names);
+    if (ShorterThanFlash(image))
+        findings.push_back({ FindingKind::ShortFile, SeverityOf(FindingKind::ShortFile), {},
+            "the file is " + std::to_string(image.FileLength()) + " bytes, shorter than its flash of "
+                + std::to_string(db.m_nFlashSize) + "; an upgrade refuses it" });
     if (format == "json") {
         out << Json(shown, findings, deleted);
     } else {
-        for (const std::string& line : deleted)
-            out << "deleted: " << line << "\n";
+        if (deleted) {
+            for (const std::string& line : *deleted)
+                out << "deleted: " << line << "\n";
+            if (deleted->empty())
+                out << PrintableText(shown) << ": nothing was deleted\n";
+        }
         out << Text(shown, findings);
     }
     return findings.empty() ? EXIT_SAME : EXIT_DIFFERENT;
@@ -203,8 +215,10 @@ bool CheckBeforeUpgrade(Command& command, const std::string& path, const Channel
     if (!ListCheck::Checkable(db))
         return true;
     const std::vector<Finding> findings = ListCheck::Run(db, AnsiCodePageText());
+    std::vector<std::string> lines;
     for (const Finding& finding : findings)
-        command.Note(path, std::string(SeverityWord(finding.severity)) + ": " + finding.text);
+        lines.push_back(std::string(SeverityWord(finding.severity)) + ": " + finding.text);
+    command.Notes(path, lines);
     const size_t errors = ListCheck::CountErrors(findings);
     if (errors == 0 || force)
         return true;

@@ -4,6 +4,8 @@
 #include "CliArguments.h"
 #include "CsvImport.h"
 #include "ImageFile.h"
+#include "ListedProblems.h"
+#include "PrintableText.h"
 
 #include <algorithm>
 #include <span>
@@ -34,20 +36,26 @@ bool Command::Parse(CliArguments& arguments, const std::vector<std::string>& arg
 
 bool Command::UsageError(const std::string& text, int& status)
 {
-    m_err << "tavrel-cli " << m_name << ": " << text << "\nTry 'tavrel-cli " << m_name << " --help'.\n";
+    m_err << "tavrel-cli " << m_name << ": " << EchoedText(text) << "\nTry 'tavrel-cli " << m_name << " --help'.\n";
     status = EXIT_TROUBLE;
     return false;
 }
 
 int Command::Trouble(const std::string& path, const std::string& reason)
 {
-    m_err << "tavrel-cli: " << path << ": " << reason << "\n";
+    Note(path, reason);
     return EXIT_TROUBLE;
 }
 
 void Command::Note(const std::string& path, const std::string& text)
 {
-    m_err << "tavrel-cli: " << path << ": " << text << "\n";
+    m_err << "tavrel-cli: " << EchoedText(path) << ": " << PrintableText(text) << "\n";
+}
+
+void Command::Notes(const std::string& path, const std::vector<std::string>& problems)
+{
+    for (const std::string& problem : ListedProblems(problems))
+        Note(path, problem);
 }
 
 bool Command::Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes)

@@ -33,7 +33,10 @@ public:
     bool UsageError(const std::string& text, int& status);
     // Reports a problem with a file and returns the exit status for it.
     int Trouble(const std::string& path, const std::string& reason);
+    // Names and texts are echoed printable, a huge name cut short.
     void Note(const std::string& path, const std::string& text);
+    // A list of problems with one file, capped as every list is.
+    void Notes(const std::string& path, const std::vector<std::string>& problems);
 
     // A whole regular file of at most maxSize bytes; false after reporting why not.
     bool Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes);

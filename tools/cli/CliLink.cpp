@@ -11,6 +11,7 @@
 #include "FlashVerify.h"
 #include "ImageFile.h"
 #include "LoaderBlocks.h"
+#include "PrintableText.h"
 #include "ProgressLine.h"
 #include "SerialPorts.h"
 #include "TransferSession.h"
@@ -94,8 +95,6 @@ plugged in elsewhere.
 
 // The number the device is known by inside the link; only the trace shows it.
 constexpr unsigned CLI_PORT = 1;
-// A failed verify lists at most this many ranges and records.
-constexpr size_t MAX_LISTED = 100;
 
 std::atomic<TransferSession*> g_pInterruptible { nullptr };
 double g_dPauseScale = 1.0;
@@ -274,7 +273,7 @@ private:
             break;
         case TransferSession::Result::PortFailed:
             if (m_Session.PortError())
-                m_Command.Err() << "tavrel-cli: " << PortFailureText(device, m_Session.PortError()) << "\n";
+                m_Command.Err() << "tavrel-cli: " << PortFailureText(EchoedText(device), m_Session.PortError()) << "\n";
             else
                 m_Command.Trouble(device, "the port cannot be opened");
             break;
@@ -374,7 +373,7 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return command.Trouble(*output, reason);
     const auto flash = std::make_unique<ChannelDatabase>();
     std::copy(dump.begin(), dump.end(), flash->m_Image);
-    out << *output << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(*flash) << "\n";
+    out << PrintableText(*output) << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(*flash) << "\n";
     return EXIT_SAME;
 }
 
@@ -469,7 +468,7 @@ int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostre
         line += port.usable ? "ready" : port.problem.reason;
         if (!port.byId.empty())
             line += "  " + port.byId;
-        out << line << "\n";
+        out << PrintableText(line) << "\n";
         if (!port.usable && !port.problem.advice.empty())
             out << std::string(width + 2, ' ') << port.problem.advice << "\n";
     }

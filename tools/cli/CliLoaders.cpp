@@ -5,6 +5,7 @@
 #include "CliCommand.h"
 #include "LoaderBlocks.h"
 #include "LoaderSet.h"
+#include "PrintableText.h"
 
 #include <cstdio>
 
@@ -27,7 +28,11 @@ sent only to a pseudo-terminal such as the virtual receiver's.
 
 bool UseLoaders(Command& command, const CliArguments& arguments)
 {
-    const LoaderSet set = LoaderSet::FromEnvironment(arguments.Value("--loaders"));
+    const std::optional<std::string> chosen = arguments.Value("--loaders");
+    int status = EXIT_SAME;
+    if (chosen && chosen->empty())
+        return command.UsageError("--loaders names a folder; it is empty", status);
+    const LoaderSet set = LoaderSet::FromEnvironment(chosen);
     if (!set.Problem().empty()) {
         command.Err() << "tavrel-cli: " << set.Problem() << "\n";
         return false;
@@ -50,7 +55,7 @@ int RunLoaders(const std::vector<std::string>& args, std::ostream& out, std::ost
     for (const LoaderBlock& block : InstalledLoaders().Blocks()) {
         std::snprintf(line, sizeof line, "%-20s %5zu  %s  %-11s  ", block.fileName, block.bytes.size(),
             block.Sha256().c_str(), block.Placeholder() ? "placeholder" : "");
-        out << line << (block.BuiltIn() ? "built in" : block.source) << "\n";
+        out << line << (block.BuiltIn() ? "built in" : PrintableText(block.source)) << "\n";
         placeholders = placeholders || block.Placeholder();
     }
     if (placeholders)

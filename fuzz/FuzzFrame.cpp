@@ -1,0 +1,76 @@
+#include "FuzzFrame.h"
+
+#include "BigEndian.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace FuzzFrame {
+
+void Check(bool holds, const char* what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "invariant violated: %s\n", what);
+        std::abort();
+    }
+}
+
+const uint8_t* Magic()
+{
+    static uint8_t bytes[4];
+    WriteBE32(bytes, DIRECTORY_MAGIC);
+    return bytes;
+}
+
+// Memchr, unlike memmem, has AddressSanitizer check only the bytes up to
+// the place found.
+long Find(const uint8_t* image, size_t from, size_t to, const void* pattern, size_t length)
+{
+    const uint8_t first = *static_cast<const uint8_t*>(pattern);
+    for (size_t at = from; at + length <= to; ++at) {
+        const void* hit = std::memchr(image + at, first, to - length + 1 - at);
+        if (!hit)
+            return -1;
+        at = static_cast<size_t>(static_cast<const uint8_t*>(hit) - image);
+        if (std::memcmp(image + at, pattern, length) == 0)
+            return static_cast<long>(at);
+    }
+    return -1;
+}
+
+long FirstSignature(const uint8_t* image)
+{
+    return Find(image, 0, IMAGE_SIZE, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
+}
+
+void Load(ChannelDatabase& db, const uint8_t* data, size_t size)
+{
+    std::memset(db.m_Image, 0, IMAGE_SIZE);
+    if (size == 0 || !(data[0] & 1)) {
+        std::memcpy(db.m_Image, data, std::min(size, IMAGE_SIZE));
+        return;
+    }
+    // Records are read from wherever the entries point; give them bytes.
+    std::memcpy(db.m_Image + 0x100, IMAGE_SIGNATURE, IMAGE_SIGNATURE_SIZE);
+    uint8_t* area = db.m_Image + 0x20000;
+    const size_t areaSize = 0x40000;
+    size_t filled = std::min(size - 1, areaSize);
+    std::memcpy(area, data + 1, filled);
+    // The input over and over; each copy doubles what stands.
+    for (; filled > 0 && filled < areaSize; filled *= 2)
+        std::memcpy(area + filled, area, std::min(filled, areaSize - filled));
+    const size_t length = std::min<size_t>(size - 1, BLOCK_MARKER_OFFSET);
+    if (data[0] & 2) {
+        // Type 2: no directory magic may stand in the data area below it.
+        for (long at = 0x20000; (at = Find(db.m_Image, at, 0x60004, Magic(), 4)) >= 0; ++at)
+            db.m_Image[at] = 0x76;
+        std::memcpy(db.m_Image + FLASH_TYPE_2_BLOCK, data + 1, length);
+        WriteBE32(db.m_Image + FLASH_TYPE_2_BLOCK + BLOCK_MARKER_OFFSET, BLOCK_MARKER);
+    } else {
+        std::memcpy(db.m_Image + FLASH_TYPE_1_BLOCK, data + 1, std::min<size_t>(length, FLASH_TYPE_1_SEARCH_LENGTH));
+    }
+}
+
+} // namespace FuzzFrame
