@@ -11,13 +11,14 @@ FUZZ_BUILD ?= build-fuzz
 # The whole fuzz run, shared evenly by its three targets.
 FUZZ_SECONDS ?= 1800
 FUZZ_TARGET_SECONDS = $(shell expr $(FUZZ_SECONDS) / 3)
+STRESS_ROUNDS ?= 10
 # The Debian package: Release, without the tests and their libraries.
 PACKAGE_BUILD ?= build-package
 CCACHE := $(shell command -v ccache 2>/dev/null)
 
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps build run test clang sanitize tsan fuzz bench package-build package package-check clean
+.PHONY: all deps build run test stress clang sanitize tsan fuzz bench package-build package package-check clean
 
 all: build
 
@@ -33,6 +34,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again and again under a full processor load; see scripts/stress.sh.
+stress: build
+	sh scripts/stress.sh $(BUILD) $(STRESS_ROUNDS) $(JOBS)
 
 # Everything with the other compiler, in Debug and under the sanitizers.
 clang: deps

@@ -454,6 +454,7 @@ int cnComm::MonitorLoop()
             if (changed & TIOCM_CD)
                 OnRlsd();
         }
+        ++m_nMonitorRounds;
     }
     return 0;
 }

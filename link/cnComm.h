@@ -47,6 +47,8 @@ public:
 
     // The notify thread's entry; notifications are dropped while none is set.
     void SetNotify(NotifyFunction notify);
+    // Times the monitor has looked at the line and finished with what it saw.
+    uint64_t MonitorRounds() const { return m_nMonitorRounds; }
 
     unsigned PortNumber() const { return m_nPort; }
     const char* PortName() const { return m_szName; }
@@ -81,6 +83,7 @@ private:
     std::atomic<bool> m_bRunning{false};
     // Bytes Read has taken since the port opened; lets the monitor tell new arrivals from old ones.
     std::atomic<uint64_t> m_nReadTotal{0};
+    std::atomic<uint64_t> m_nMonitorRounds{0};
     // Wakes the monitor when it is to stop.
     int m_nStopEvent = -1;
     // Wakes readers and writers waiting on the line when the port closes.

@@ -3,6 +3,7 @@
 #include "ListTexts.h"
 #include "RowMover.h"
 
+#include <QtCore/QTimer>
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QScrollBar>
@@ -309,12 +310,16 @@ private slots:
         const int start = bar->value();
 
         MoveHeld(QPoint(60, -5));
-        QTRY_VERIFY_WITH_TIMEOUT(bar->value() <= start - 3, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(bar->value() <= start - 3, 30000);
         QVERIFY(m_list->DropIndex() <= top - 3);
 
         MoveHeld(RowPoint(m_list->rowAt(10), 60));
         const int stopped = bar->value();
-        QTest::qWait(300);
+        // A timer fires after every timer due before it: a scroll still
+        // running would have moved the bar by then.
+        bool later = false;
+        QTimer::singleShot(500, [&later] { later = true; });
+        QVERIFY(QTest::qWaitFor([&later] { return later; }, 30000));
         QCOMPARE(bar->value(), stopped);
         Release(RowPoint(m_list->rowAt(10), 60));
     }

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -14,6 +15,23 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 using namespace std::chrono_literals;
+
+// Long enough that only a hang reaches it.
+constexpr auto HANG = 30s;
+
+// Returns once the monitor has looked at the line after the call: the round
+// under way may have begun before it, the next one cannot have.
+bool MonitorLooksAgain(const cnComm& comm)
+{
+    const uint64_t from = comm.MonitorRounds();
+    const auto deadline = std::chrono::steady_clock::now() + HANG;
+    while (comm.MonitorRounds() < from + 2) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
 
 // Collects notifications from the monitor thread.
 class NotifyRecorder {
@@ -34,9 +52,9 @@ public:
                                     [message](const Message& m) { return m.message == message; }));
     }
 
-    bool WaitFor(unsigned message, size_t count, std::chrono::milliseconds timeout = 2000ms)
+    bool WaitFor(unsigned message, size_t count)
     {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        const auto deadline = std::chrono::steady_clock::now() + HANG;
         while (Count(message) < count) {
             if (std::chrono::steady_clock::now() > deadline)
                 return false;
@@ -168,7 +186,7 @@ TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
     EXPECT_FALSE(comm.WaitForInput(5));
 
     line.Send({1, 2, 3});
-    EXPECT_TRUE(comm.WaitForInput(1000));
+    EXPECT_TRUE(comm.WaitForInput(30000));
     EXPECT_EQ(comm.Read(buffer, 2), 2);
     EXPECT_EQ(comm.Read(buffer + 2, sizeof buffer), 1);
     EXPECT_EQ(Bytes(buffer, buffer + 3), (Bytes{1, 2, 3}));
@@ -178,7 +196,7 @@ TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
     for (size_t i = 0; i < image.size(); ++i)
         image[i] = uint8_t(i * 13);
     Bytes received;
-    std::thread reader([&] { received = line.Receive(image.size(), 10000); });
+    std::thread reader([&] { received = line.Receive(image.size()); });
     EXPECT_EQ(comm.Write(image.data(), int(image.size())), int(image.size()));
     reader.join();
     EXPECT_EQ(received, image);
@@ -187,16 +205,23 @@ TEST_F(CommTest, ReadTakesWhatIsQueuedAndWriteHandsOverEveryByte)
 TEST_F(CommTest, CloseWakesAWriteWaitingForRoom)
 {
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
+    // Left alone, a write of a mebibyte waits for room for over a quarter of an hour.
     Bytes image(1 << 20, 0x5A);
-    std::atomic<int> written{-1};
-    const auto start = std::chrono::steady_clock::now();
-    std::thread writer([&] { written = comm.Write(image.data(), int(image.size())); });
-    std::this_thread::sleep_for(100ms);
-    comm.Close();
+    std::packaged_task<int()> write([&] { return comm.Write(image.data(), int(image.size())); });
+    std::future<int> written = write.get_future();
+    std::thread writer(std::move(write));
+    // Once a byte has come through, the line is full or soon will be.
+    ASSERT_EQ(line.Receive(1).size(), 1u);
+    std::thread closer([&] { comm.Close(); });
+    const bool woken = written.wait_for(HANG) == std::future_status::ready;
+    EXPECT_TRUE(woken);
+    if (!woken)
+        line.Receive(image.size());
     writer.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1000ms);
-    EXPECT_GT(written, 0);
-    EXPECT_LT(written, int(image.size()));
+    closer.join();
+    const int total = written.get();
+    EXPECT_GT(total, 0);
+    EXPECT_LT(total, int(image.size()));
     EXPECT_EQ(comm.Write(image.data(), 10), 0);
 }
 
@@ -208,17 +233,17 @@ TEST_F(CommTest, MonitorNotifiesOncePerArrivalOfNewBytes)
 
     line.Send({'a', 'b'});
     ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 1));
-    std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(MonitorLooksAgain(comm));
     EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 1u); // the bytes still wait unread
 
     line.Send({'c'});
     ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 2));
     uint8_t buffer[8];
     EXPECT_EQ(comm.Read(buffer, sizeof buffer), 3);
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(MonitorLooksAgain(comm));
     line.Send({'d'});
     ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 3));
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(MonitorLooksAgain(comm));
     EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 3u);
     std::lock_guard lock(recorder.m_Lock);
     for (const auto& message : recorder.m_Messages) {
@@ -231,11 +256,11 @@ TEST_F(CommTest, NotificationsWithoutANotifyThreadAreDropped)
 {
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
     line.Send({'x'});
-    EXPECT_TRUE(comm.WaitForInput(1000));
-    std::this_thread::sleep_for(30ms);
+    ASSERT_TRUE(comm.WaitForInput(30000));
+    ASSERT_TRUE(MonitorLooksAgain(comm));
     NotifyRecorder recorder;
     comm.SetNotify(recorder.Function());
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(MonitorLooksAgain(comm));
     EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 0u);
 }
 
@@ -257,10 +282,10 @@ TEST_F(CommTest, HangUpIsReportedOnceAndEndsTheMonitor)
     EXPECT_GE(std::chrono::steady_clock::now() - start, 25ms);
     uint8_t command = 'V';
     comm.Write(&command, 1);
-    std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(recorder.Count(WM_COM_LOST), 1u);
+    // Closing joins the monitor: whatever it was to report, it has.
     comm.Close();
     EXPECT_FALSE(comm.IsOpen());
+    EXPECT_EQ(recorder.Count(WM_COM_LOST), 1u);
 }
 
 } // namespace

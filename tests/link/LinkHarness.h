@@ -107,7 +107,11 @@ public:
         StopReceiver();
         m_Route.reset();
         m_Receiver = std::make_unique<VirtualReceiver>(std::move(options));
-        m_Receiver->SetReport([](const std::string& text) { std::fprintf(stderr, "receiver: %s\n", text.c_str()); });
+        m_Receiver->SetReport([this](const std::string& text) {
+            std::fprintf(stderr, "receiver: %s\n", text.c_str());
+            std::lock_guard lock(m_ReportLock);
+            m_Reports.push_back(text);
+        });
         if (!m_Receiver->Open())
             return false;
         m_Route = std::make_unique<PortRoute>(m_Comm, 4, m_Receiver->DevicePath());
@@ -130,6 +134,13 @@ public:
 
     void ChooseXtal(int xtal) { m_Session->Choose(4, xtal); }
 
+    // Whether the receiver has reported this fault or notice.
+    bool ReceiverSaid(const std::string& text) const
+    {
+        std::lock_guard lock(m_ReportLock);
+        return std::find(m_Reports.begin(), m_Reports.end(), text) != m_Reports.end();
+    }
+
     // A whole dump, the read started once the receiver is ready; false on
     // time-out or when it ends otherwise than done.
     bool Dump(int timeoutMs = 30000)
@@ -148,6 +159,10 @@ public:
     std::unique_ptr<VirtualReceiver> m_Receiver;
     std::unique_ptr<PortRoute> m_Route;
     std::thread m_ReceiverThread;
+
+private:
+    mutable std::mutex m_ReportLock;
+    std::vector<std::string> m_Reports;
 };
 
 inline std::vector<uint8_t> PatternImage(size_t size, uint32_t seed)

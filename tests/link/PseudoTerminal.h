@@ -45,7 +45,7 @@ public:
     }
 
     // What the port wrote, waiting up to timeoutMs for count bytes.
-    std::vector<uint8_t> Receive(size_t count, int timeoutMs = 2000) const
+    std::vector<uint8_t> Receive(size_t count, int timeoutMs = 30000) const
     {
         std::vector<uint8_t> got;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -113,7 +113,7 @@ TEST(TransferSessionTest, EndsOfATransfer)
         { "no reopening at the transfer rate, and the user cancels", false,
             [&](FakeSession& link) {
                 refuseRateChange(link);
-                ASSERT_TRUE(SessionRecorder::WaitFor([&] { return link.heard.Heard("rate change failed"); }, 5000));
+                ASSERT_TRUE(SessionRecorder::WaitFor([&] { return link.heard.Heard("rate change failed"); }, 30000));
                 EXPECT_EQ(link.session.CurrentStage(), TransferSession::Stage::WaitingForReset);
                 link.session.Cancel();
             },
@@ -150,7 +150,7 @@ TEST(TransferSessionTest, ALineLostWhileIdleDisconnects)
     ASSERT_TRUE(link.session.Connect());
     EXPECT_TRUE(link.session.IsConnected());
     link.port.Lose(EIO);
-    ASSERT_TRUE(SessionRecorder::WaitFor([&] { return link.heard.Heard("lost while idle"); }, 5000));
+    ASSERT_TRUE(SessionRecorder::WaitFor([&] { return link.heard.Heard("lost while idle"); }, 30000));
     EXPECT_FALSE(link.session.IsConnected());
     EXPECT_FALSE(link.port.IsOpen());
 }

@@ -94,7 +94,6 @@ private:
     static VirtualReceiverOptions Quick(VirtualReceiverOptions options)
     {
         options.answerTimeoutMs = 5000;
-        options.resetIntervalMs = 300;
         options.codeDelayMs = 10;
         options.codeGapMs = 5;
         return options;
@@ -246,7 +245,7 @@ TEST_F(CliLinkTest, InterruptedDumpWritesNothingAndLetsThePortGo)
     options.stallAfter = 200000;
     Receiver receiver(options);
     std::thread interrupt([&] {
-        for (int i = 0; i < 1000 && !receiver.Stalled(); ++i)
+        for (int i = 0; i < 3000 && !receiver.Stalled(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         kill(getpid(), SIGINT);
     });

@@ -354,12 +354,12 @@ bool VirtualReceiver::UpgradeAfterFirstStage(uint64_t flushes)
             lastArrival = Clock::now();
             continue;
         }
-        if (Clock::now() - lastArrival > std::chrono::milliseconds(m_Options.answerTimeoutMs)) {
+        if (!Pump(50))
+            return false;
+        if (m_Input.empty() && Clock::now() - lastArrival > std::chrono::milliseconds(m_Options.answerTimeoutMs)) {
             Fault("short image: " + std::to_string(taken) + " of " + std::to_string(length) + " bytes");
             return false;
         }
-        if (!Pump(50))
-            return false;
     }
     {
         std::lock_guard lock(m_ResultLock);
@@ -445,7 +445,7 @@ bool VirtualReceiver::WaitForReopen(uint64_t flushesBefore, const char* after)
     }
     // The program sets the rate right after the flush that opening the port makes.
     speed_t speed = 0;
-    const auto rateDeadline = Clock::now() + std::chrono::milliseconds(1000);
+    const auto rateDeadline = Clock::now() + std::chrono::milliseconds(REOPEN_TIMEOUT_MS);
     do {
         if (!Sleep(SETTLE_MS))
             return false;
@@ -528,13 +528,15 @@ bool VirtualReceiver::ReadExact(uint8_t* out, size_t count, int idleTimeoutMs)
     auto lastArrival = Clock::now();
     size_t seen = m_Input.size();
     while (m_Input.size() < count) {
-        if (idleTimeoutMs >= 0 && Clock::now() - lastArrival > std::chrono::milliseconds(idleTimeoutMs))
-            return false;
         if (!Pump(50))
             return false;
+        // Judged after looking at the line: a receiver that was not scheduled
+        // for a while has not been kept waiting by the program.
         if (m_Input.size() != seen) {
             seen = m_Input.size();
             lastArrival = Clock::now();
+        } else if (idleTimeoutMs >= 0 && Clock::now() - lastArrival > std::chrono::milliseconds(idleTimeoutMs)) {
+            return false;
         }
     }
     std::copy(m_Input.begin(), m_Input.begin() + long(count), out);
