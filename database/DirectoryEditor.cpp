@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <optional>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -25,34 +24,13 @@ void CompactAndRebuild(ChannelDatabase& db, DirectoryStaging& staging)
 // The rows of a program list stand for the records it shows; a record may
 // be listed under the tab other than its table, so its entry is looked for
 // in the tab's table first and then in the other one.
-class ProgramTables {
-public:
-    explicit ProgramTables(const ChannelDatabase& db)
-        : m_tv(Entries(db.m_TvTable, db.m_nTvCount))
-        , m_radio(Entries(db.m_RadioTable, db.m_nRadioCount))
-    {
-    }
-
-    RecordKey KeyOf(const ProgramRecord& prog, int radioFlag) const
-    {
-        const bool inTv = m_tv.contains(prog.entry);
-        const bool inRadio = m_radio.contains(prog.entry);
-        const bool radio = radioFlag == 0 ? !inTv && inRadio : inRadio || !inTv;
-        return { radio ? TABLE_RADIO : TABLE_TV, EntryOffset(prog.entry) };
-    }
-
-private:
-    static std::unordered_set<DirectoryEntry> Entries(const ProgramRecord* table, uint16_t count)
-    {
-        std::unordered_set<DirectoryEntry> entries;
-        for (uint16_t i = 0; i < count; ++i)
-            entries.insert(table[i].entry);
-        return entries;
-    }
-
-    std::unordered_set<DirectoryEntry> m_tv;
-    std::unordered_set<DirectoryEntry> m_radio;
-};
+void MarkProgram(DirectoryStaging& staging, const ProgramRecord& prog, int radioFlag)
+{
+    const int tabTable = radioFlag == 0 ? TABLE_TV : TABLE_RADIO;
+    const int otherTable = radioFlag == 0 ? TABLE_RADIO : TABLE_TV;
+    if (!staging.Mark(tabTable, prog.entry))
+        staging.Mark(otherTable, prog.entry);
+}
 
 template <typename Select>
 void MarkPrograms(const ChannelDatabase& db, DirectoryStaging& staging, Select select)
@@ -63,6 +41,25 @@ void MarkPrograms(const ChannelDatabase& db, DirectoryStaging& staging, Select s
     for (uint16_t p = 0; p < db.m_nRadioCount; ++p)
         if (select(db.m_RadioTable[p]))
             staging.Mark(TABLE_RADIO, db.m_RadioTable[p].entry);
+}
+
+// A satellite takes the transponders and programs of its id with it.
+void MarkSatellite(const ChannelDatabase& db, DirectoryStaging& staging, const SatelliteRecord& sat)
+{
+    const uint16_t satId = sat.satId;
+    MarkPrograms(db, staging, [satId](const ProgramRecord& prog) { return prog.satId == satId; });
+    for (uint16_t t = 0; t < db.m_nTpCount; ++t)
+        if (db.m_TpTable[t].satId == satId)
+            staging.Mark(TABLE_TRANSPONDERS, db.m_TpTable[t].entry);
+    staging.Mark(TABLE_SATELLITES, sat.entry);
+}
+
+// A transponder takes the programs of its id with it.
+void MarkTransponder(const ChannelDatabase& db, DirectoryStaging& staging, const TransponderRecord& tp)
+{
+    const uint16_t tpId = tp.tpId;
+    MarkPrograms(db, staging, [tpId](const ProgramRecord& prog) { return prog.tpId == tpId; });
+    staging.Mark(TABLE_TRANSPONDERS, tp.entry);
 }
 
 // Where each record offset is first listed, by table.
@@ -102,23 +99,12 @@ void MarkRecord(const ChannelDatabase& db, DirectoryStaging& staging, const Offs
     if (!position)
         return;
     switch (key.table) {
-    case TABLE_SATELLITES: {
-        const SatelliteRecord& sat = db.m_SatTable[*position];
-        const uint16_t satId = sat.satId;
-        MarkPrograms(db, staging, [satId](const ProgramRecord& prog) { return prog.satId == satId; });
-        for (uint16_t t = 0; t < db.m_nTpCount; ++t)
-            if (db.m_TpTable[t].satId == satId)
-                staging.Mark(TABLE_TRANSPONDERS, db.m_TpTable[t].entry);
-        staging.Mark(TABLE_SATELLITES, sat.entry);
+    case TABLE_SATELLITES:
+        MarkSatellite(db, staging, db.m_SatTable[*position]);
         break;
-    }
-    case TABLE_TRANSPONDERS: {
-        const TransponderRecord& tp = db.m_TpTable[*position];
-        const uint16_t tpId = tp.tpId;
-        MarkPrograms(db, staging, [tpId](const ProgramRecord& prog) { return prog.tpId == tpId; });
-        staging.Mark(TABLE_TRANSPONDERS, tp.entry);
+    case TABLE_TRANSPONDERS:
+        MarkTransponder(db, staging, db.m_TpTable[*position]);
         break;
-    }
     case TABLE_TV:
         staging.Mark(TABLE_TV, db.m_TvTable[*position].entry);
         break;
@@ -322,31 +308,36 @@ void DeleteRecords(ChannelDatabase& db, std::span<const RecordKey> records)
     CompactAndRebuild(db, staging);
 }
 
+// The rows name the very entries they show, so an entry listed twice for one
+// record goes, not the first listing of its offset.
 void ChannelDatabase::DeleteSatellites(std::span<const uint16_t> rows)
 {
-    std::vector<RecordKey> keys;
+    DirectoryStaging staging;
+    if (!staging.Stage(*this))
+        return;
     for (uint16_t row : rows)
         if (row < m_nSatCount)
-            keys.push_back({ TABLE_SATELLITES, EntryOffset(m_SatTable[row].entry) });
-    DeleteRecords(*this, keys);
+            MarkSatellite(*this, staging, m_SatTable[row]);
+    CompactAndRebuild(*this, staging);
 }
 
 void ChannelDatabase::DeleteTransponders(std::span<const uint16_t> rows)
 {
-    // A transponder of the list is found in the table by its offset, so
-    // that rows standing for one record delete it once.
-    std::vector<RecordKey> keys;
+    DirectoryStaging staging;
+    if (!staging.Stage(*this))
+        return;
     const uint16_t listCount = std::min(m_nSatTpCount, MAX_SAT_TPS);
     for (uint16_t row : rows)
         if (row < listCount)
-            keys.push_back({ TABLE_TRANSPONDERS, EntryOffset(m_SatTpList[row].entry) });
-    DeleteRecords(*this, keys);
+            MarkTransponder(*this, staging, m_SatTpList[row]);
+    CompactAndRebuild(*this, staging);
 }
 
 void ChannelDatabase::DeletePrograms(std::span<const uint16_t> rows, int listType, int radioFlag)
 {
-    std::vector<RecordKey> keys;
-    const ProgramTables tables(*this);
+    DirectoryStaging staging;
+    if (!staging.Stage(*this))
+        return;
     if (listType == LIST_PROGRAMS) {
         // The list shows the programs of the tab's kind in m_ProgTable order.
         const bool radio = radioFlag != 0;
@@ -354,16 +345,16 @@ void ChannelDatabase::DeletePrograms(std::span<const uint16_t> rows, int listTyp
             [radio](const ProgramRecord& prog) { return (prog.videoPid == 0) == radio; });
         for (uint16_t row : rows)
             if (row < shown.size())
-                keys.push_back(tables.KeyOf(m_ProgTable[shown[row]], radioFlag));
+                MarkProgram(staging, m_ProgTable[shown[row]], radioFlag);
     } else if (listType == LIST_TP_PROGRAMS) {
         const ProgramRecord* list = radioFlag == 0 ? m_TpTvList : m_TpRadioList;
         const uint16_t listCount
             = radioFlag == 0 ? std::min(m_nTpTvCount, MAX_TP_TV) : std::min(m_nTpRadioCount, MAX_TP_RADIO);
         for (uint16_t row : rows)
             if (row < listCount)
-                keys.push_back(tables.KeyOf(list[row], radioFlag));
+                MarkProgram(staging, list[row], radioFlag);
     }
-    DeleteRecords(*this, keys);
+    CompactAndRebuild(*this, staging);
 }
 
 int ChannelDatabase::ReorderRecords(int kind, std::span<const uint16_t> order)

@@ -77,6 +77,20 @@ std::string Hex(uint32_t value)
     return text;
 }
 
+// The position of the first satellite and of the first transponder of each
+// id. The slots outlive a check, one set per thread: filling 256 KiB for
+// every check cost more than checking a small image.
+struct FirstPositions {
+    std::vector<uint16_t> sat = std::vector<uint16_t>(0x10000, NO_POSITION);
+    std::vector<uint16_t> tp = std::vector<uint16_t>(0x10000, NO_POSITION);
+};
+
+FirstPositions& ThreadFirstPositions()
+{
+    thread_local FirstPositions positions;
+    return positions;
+}
+
 class Checker {
 public:
     Checker(const ChannelDatabase& db, const CodePageText& names)
@@ -84,6 +98,18 @@ public:
         , m_names(names)
     {
     }
+
+    // Only the ids of the tables can have been set.
+    ~Checker()
+    {
+        for (uint16_t s = 0; s < m_db.m_nSatCount; ++s)
+            m_firstSat[m_db.m_SatTable[s].satId] = NO_POSITION;
+        for (uint16_t t = 0; t < m_db.m_nTpCount; ++t)
+            m_firstTp[m_db.m_TpTable[t].tpId] = NO_POSITION;
+    }
+
+    Checker(const Checker&) = delete;
+    Checker& operator=(const Checker&) = delete;
 
     std::vector<Finding> Run()
     {
@@ -186,7 +212,6 @@ private:
 
     void CheckSatellites()
     {
-        m_firstSat.assign(0x10000, NO_POSITION);
         for (uint16_t s = 0; s < m_db.m_nSatCount; ++s) {
             const SatelliteRecord& sat = m_db.m_SatTable[s];
             uint16_t& first = m_firstSat[sat.satId];
@@ -205,7 +230,6 @@ private:
 
     void CheckTransponders()
     {
-        m_firstTp.assign(0x10000, NO_POSITION);
         std::unordered_map<uint32_t, uint16_t> firstOnChannel;
         firstOnChannel.reserve(m_db.m_nTpCount);
         for (uint16_t t = 0; t < m_db.m_nTpCount; ++t) {
@@ -259,9 +283,8 @@ private:
     const ChannelDatabase& m_db;
     const CodePageText& m_names;
     std::vector<Finding> m_findings;
-    // Position of the first record of each id.
-    std::vector<uint16_t> m_firstSat;
-    std::vector<uint16_t> m_firstTp;
+    std::vector<uint16_t>& m_firstSat = ThreadFirstPositions().sat;
+    std::vector<uint16_t>& m_firstTp = ThreadFirstPositions().tp;
 };
 
 } // namespace

@@ -138,6 +138,23 @@ TEST(ListCheck, CleanImagesGiveNoErrors)
     EXPECT_FALSE(ListCheck::Checkable(*Decoded(std::vector<uint8_t>(IMAGE_SIZE))));
 }
 
+TEST(ListCheck, RemembersNoIdOfTheImageCheckedBefore)
+{
+    ImageBuilder withIds = CleanBuilder();
+    withIds.AddSatellite(MakeSatellite(9, "Hotbird"));
+    withIds.AddTransponder(MakeTransponder(99, 9, 10900));
+    withIds.AddTv(MakeProgram(9, 99, 300, "Known", 0x300));
+    EXPECT_EQ(ListCheck::CountErrors(Check(*Decoded(withIds.Build()))), 0u);
+
+    ImageBuilder withoutIds = CleanBuilder();
+    withoutIds.AddTv(MakeProgram(9, 99, 300, "Lost", 0x300));
+    std::vector<FindingKind> kinds;
+    for (const Finding& finding : Check(*Decoded(withoutIds.Build())))
+        kinds.push_back(finding.kind);
+    EXPECT_EQ(kinds, (std::vector<FindingKind> { FindingKind::ProgramWithoutSatellite,
+                         FindingKind::ProgramWithoutTransponder }));
+}
+
 namespace {
 
 // Programs on two transponders with one id: removing a duplicate of them
