@@ -13,7 +13,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
 {
     const DialogTemplate& dialog = AboutDialogTemplate();
-    setWindowTitle(QString::fromLatin1(dialog.caption));
+    setWindowTitle(DialogCaption(dialog));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -16,7 +16,11 @@ struct Column {
 };
 
 constexpr Column COLUMNS[] = {
-    { "Table", 70 }, { "Change", 60 }, { "Position", 60 }, { "Record", 130 }, { "Details", 240 },
+    { QT_TRANSLATE_NOOP("CCompareDlg", "Table"), 70 },
+    { QT_TRANSLATE_NOOP("CCompareDlg", "Change"), 60 },
+    { QT_TRANSLATE_NOOP("CCompareDlg", "Position"), 60 },
+    { QT_TRANSLATE_NOOP("CCompareDlg", "Record"), 130 },
+    { QT_TRANSLATE_NOOP("CCompareDlg", "Details"), 240 },
 };
 
 } // namespace
@@ -25,19 +29,19 @@ CCompareDlg::CCompareDlg(const ChannelDiff& diff, const QString& otherPath, QWid
     : QDialog(parent)
     , m_List(new CReportListCtrl(this))
 {
-    setWindowTitle(QStringLiteral("Compare"));
-    const QString matched = diff.match == MatchMode::Offset
-        ? QStringLiteral("records matched by their offset")
-        : QStringLiteral("records matched by service id, frequency and polarization, then by name");
-    const size_t count = diff.entries.size();
-    auto* summary = new QLabel(QStringLiteral("From the open image to %1, %2: %3 %4.")
-                                   .arg(otherPath, matched, QString::number(count),
-                                       count == 1 ? QStringLiteral("difference") : QStringLiteral("differences")),
-        this);
+    setWindowTitle(tr("Compare"));
+    const int count = static_cast<int>(diff.entries.size());
+    const QString summaryText = diff.match == MatchMode::Offset
+        ? tr("From the open image to %1, records matched by their offset: %n difference(s).", nullptr, count)
+        : tr("From the open image to %1, records matched by service id, frequency and polarization, then by name: "
+             "%n difference(s).",
+            nullptr, count);
+    auto* summary = new QLabel(summaryText.arg(otherPath), this);
     summary->setWordWrap(true);
 
     for (size_t i = 0; i < std::size(COLUMNS); ++i)
-        m_List->InsertColumn(static_cast<int>(i), QString::fromLatin1(COLUMNS[i].heading), COLUMNS[i].width);
+        m_List->InsertColumn(static_cast<int>(i), tr(COLUMNS[i].heading), COLUMNS[i].width);
+    m_List->setAccessibleName(tr("Differences"));
     m_List->SetRedraw(false);
     for (size_t i = 0; i < diff.entries.size(); ++i) {
         const DiffEntry& entry = diff.entries[i];

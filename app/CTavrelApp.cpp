@@ -1,5 +1,6 @@
 #include "CTavrelApp.h"
 
+#include "Language.h"
 #include "MainResources.h"
 
 #include <QtGui/QIcon>
@@ -12,6 +13,7 @@ CTavrelApp::CTavrelApp(int& argc, char** argv)
     setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     setApplicationName(QStringLiteral("Tavrel"));
     setWindowIcon(QIcon(QString::fromLatin1(ICON_APP)));
+    Language::InstallEnglish();
 }
 
 CTavrelApp::~CTavrelApp() = default;

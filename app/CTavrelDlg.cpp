@@ -6,6 +6,7 @@
 #include "DocumentSignals.h"
 #include "ExchangeCommands.h"
 #include "ImageDocument.h"
+#include "LanguageMenu.h"
 #include "ListTools.h"
 #include "MainResources.h"
 #include "PassWord.h"
@@ -106,6 +107,7 @@ void CTavrelDlg::ConnectCommands()
     connect(MenuAction(ID_FILE_COMPARE), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnCompareWith);
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
+    MenuAction(ID_HELP_LANGUAGE)->setMenu(new LanguageMenu(this));
 
     const auto onButton = [this](int id, void (CTavrelDlg::*handler)()) {
         if (auto* button = FindControl<QPushButton>(m_page, id))
@@ -125,8 +127,8 @@ void CTavrelDlg::InitDialog()
 
     Doc().Unload();
 
-    m_Tab->addTab(QStringLiteral("TV"));
-    m_Tab->addTab(QStringLiteral("Radio"));
+    m_Tab->addTab(tr("TV"));
+    m_Tab->addTab(tr("Radio"));
     m_Tab->setCurrentIndex(0);
     m_state.m_nServiceTab = 0;
     connect(m_Tab, &QTabBar::currentChanged, this, &CTavrelDlg::OnServiceTabChanged);
@@ -156,10 +158,10 @@ QAction* CTavrelDlg::MenuAction(int commandId) const
 void CTavrelDlg::RefreshCounters()
 {
     const ChannelDatabase& db = m_state.Database();
-    m_strSatCount = QString::asprintf("Sat: %d", db.m_nSatCount);
-    m_strTpCount = QString::asprintf("TP: %d", db.m_nTpCount);
-    m_strTvCount = QString::asprintf("TV: %d", db.m_nTvCount);
-    m_strRadioCount = QString::asprintf("Radio: %d", db.m_nRadioCount);
+    m_strSatCount = tr("Sat: %1").arg(db.m_nSatCount);
+    m_strTpCount = tr("TP: %1").arg(db.m_nTpCount);
+    m_strTvCount = tr("TV: %1").arg(db.m_nTvCount);
+    m_strRadioCount = tr("Radio: %1").arg(db.m_nRadioCount);
     const std::pair<int, const QString*> counters[] = {
         { IDC_SAT_COUNT, &m_strSatCount },
         { IDC_TP_COUNT, &m_strTpCount },
@@ -260,7 +262,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
         return false;
     case ImageDocument::OpenResult::TooLarge:
     case ImageDocument::OpenResult::NotDecoded:
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        ShowWarning(this, tr("The bin file is not right!"));
         return false;
     case ImageDocument::OpenResult::Opened:
         break;
@@ -277,12 +279,12 @@ void CTavrelDlg::OnFileSave()
 bool CTavrelDlg::SaveImage()
 {
     if (!Doc().IsLoaded()) {
-        ShowWarning(this, QStringLiteral("Please open file or dump first!"));
+        ShowWarning(this, tr("Please open file or dump first!"));
         return false;
     }
     if (Doc().FlashBytes().empty()) {
         // Nothing decodes, so nothing says which bytes belong to the flash.
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        ShowWarning(this, tr("The bin file is not right!"));
         return false;
     }
     const QString path = Prompts().SaveFileName(this, SAVE_IMAGE_NAME, SAVE_IMAGE_FILTER);
@@ -294,7 +296,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     }
     RecentFiles().Add(QFile::encodeName(path));
-    Prompts().Message(this, QStringLiteral("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
+    Prompts().Message(this, tr("Save Success!"), TITLE_SAVE, PromptIcon::Information, PromptButtons::Ok);
     return true;
 }
 
@@ -312,7 +314,7 @@ bool CTavrelDlg::ConfirmDiscardChanges()
 {
     if (!IsImageModified())
         return true;
-    switch (Prompts().Message(this, QStringLiteral("Save changes to the image?"), TITLE_PROGRAM,
+    switch (Prompts().Message(this, tr("Save changes to the image?"), TITLE_PROGRAM,
         PromptIcon::Question, PromptButtons::SaveDiscardCancel)) {
     case PromptAnswer::Save:
         return SaveImage();

@@ -12,16 +12,21 @@
 
 #include <QtGui/QAction>
 #include <QtWidgets/QLineEdit>
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QTabBar>
 
 namespace {
 
-// The columns the filter searches: a row's number, name and service id.
-const QStringList FILTER_HEADINGS = {
-    QStringLiteral("SatNO."), QStringLiteral("SatName"), QStringLiteral("TpNO."),
-    QStringLiteral("ProgNO."), QStringLiteral("ProgName"), QStringLiteral("ServiceID"),
-};
+// The columns the filter searches: a row's number, name and service id,
+// by their headings in the language the list shows them.
+QStringList FilterHeadings()
+{
+    QStringList headings;
+    for (const char* heading : { "SatNO.", "SatName", "TpNO.", "ProgNO.", "ProgName", "ServiceID" })
+        headings << QCoreApplication::translate("RecordList", heading);
+    return headings;
+}
 
 } // namespace
 
@@ -42,7 +47,7 @@ void CTavrelDlg::InitEditing()
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &CTavrelDlg::OnEditFind);
     m_Filter = FindControl<QLineEdit>(m_page, IDC_FILTER);
-    m_Filter->setPlaceholderText(QStringLiteral("Find rows by number, name or service id (Ctrl+F)"));
+    m_Filter->setPlaceholderText(tr("Find rows by number, name or service id (Ctrl+F)"));
     m_Filter->setClearButtonEnabled(true);
     connect(m_Filter, &QLineEdit::textChanged, this, &CTavrelDlg::OnFilterChanged);
     // Escape empties the filter instead of closing the window; Enter goes to
@@ -75,10 +80,10 @@ void CTavrelDlg::UpdateEditActions()
     const ImageDocument::Step* redoStep = Doc().RedoStep();
     undo->setEnabled(allowed && undoStep);
     redo->setEnabled(allowed && redoStep);
-    undo->setText(undoStep ? QStringLiteral("Undo ") + QString::fromStdString(undoStep->description)
-                           : QStringLiteral("Undo"));
-    redo->setText(redoStep ? QStringLiteral("Redo ") + QString::fromStdString(redoStep->description)
-                           : QStringLiteral("Redo"));
+    //: %1 is what the step did, such as "delete 2 programs".
+    undo->setText(undoStep ? tr("Undo %1").arg(QString::fromStdString(undoStep->description)) : tr("Undo"));
+    //: %1 is what the step did, such as "delete 2 programs".
+    redo->setText(redoStep ? tr("Redo %1").arg(QString::fromStdString(redoStep->description)) : tr("Redo"));
 }
 
 void CTavrelDlg::OnEditUndo()
@@ -116,7 +121,7 @@ void CTavrelDlg::OnImageChanged(const ImageDocument::Change& change)
             return;
         }
         // Nothing shown may stand for bytes that are gone; the raw flash can still be saved.
-        ShowWarning(this, QStringLiteral("The bin file is not right!"));
+        ShowWarning(this, tr("The bin file is not right!"));
         ClearViews();
         return;
     case ImageDocument::Change::Kind::Edited:
@@ -164,7 +169,7 @@ void CTavrelDlg::OnEditFind()
 
 void CTavrelDlg::OnFilterChanged(const QString& text)
 {
-    m_List->SetRowFilter(text, FILTER_HEADINGS);
+    m_List->SetRowFilter(text, FilterHeadings());
 }
 
 void CTavrelDlg::ShowRecord(int table, int position)
@@ -182,7 +187,7 @@ void CTavrelDlg::ShowRecord(int table, int position)
         const TransponderRecord& tp = db.m_TpTable[index];
         const uint16_t sat = db.FindSatellitePosition(tp.satId);
         if (sat >= db.m_nSatCount) {
-            Prompts().Message(this, QStringLiteral("The transponder belongs to no satellite, so no list shows it."),
+            Prompts().Message(this, tr("The transponder belongs to no satellite, so no list shows it."),
                 TITLE_PROGRAM, PromptIcon::Information, PromptButtons::Ok);
             return;
         }

@@ -22,17 +22,20 @@ CheckListDlg::CheckListDlg(QWidget* parent)
     : QDialog(parent)
     , m_Tree(new QTreeWidget(this))
     , m_Summary(new QLabel(this))
-    , m_RemoveDuplicates(new QPushButton(QStringLiteral("Remove duplicates"), this))
-    , m_RemoveOrphans(new QPushButton(QStringLiteral("Remove orphans"), this))
+    , m_RemoveDuplicates(new QPushButton(tr("Remove duplicates")))
+    , m_RemoveOrphans(new QPushButton(tr("Remove orphans")))
 {
-    setWindowTitle(QStringLiteral("Check list"));
+    setWindowTitle(tr("Check list"));
+    m_Tree->setAccessibleName(tr("Findings"));
     m_Tree->setHeaderHidden(true);
     m_Tree->setRootIsDecorated(true);
     m_Summary->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Close comes last: added before the others, the Tab key would never reach it.
+    auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_RemoveDuplicates, QDialogButtonBox::ActionRole);
     buttons->addButton(m_RemoveOrphans, QDialogButtonBox::ActionRole);
+    buttons->addButton(QDialogButtonBox::Close);
     // Enter in the list shows a record; it must not press a remove button.
     m_RemoveDuplicates->setAutoDefault(false);
     m_RemoveOrphans->setAutoDefault(false);
@@ -54,12 +57,11 @@ void CheckListDlg::SetFindings(std::vector<Finding> findings)
     m_Tree->clear();
     const size_t errors = ListCheck::CountErrors(m_Findings);
     const size_t warnings = m_Findings.size() - errors;
-    m_Summary->setText(m_Findings.empty() ? QStringLiteral("No problems found.")
-                                          : QStringLiteral("%1 %2 and %3 %4. Double-click a finding to show its record.")
-                                                .arg(errors)
-                                                .arg(errors == 1 ? "error" : "errors")
-                                                .arg(warnings)
-                                                .arg(warnings == 1 ? "warning" : "warnings"));
+    //: %1 is "3 errors", %2 is "1 warning".
+    m_Summary->setText(m_Findings.empty() ? tr("No problems found.")
+                                          : tr("%1 and %2. Double-click a finding to show its record.")
+                                                .arg(tr("%n error(s)", nullptr, int(errors)),
+                                                    tr("%n warning(s)", nullptr, int(warnings))));
     for (int kind = 0; kind < FINDING_KIND_COUNT; ++kind) {
         QTreeWidgetItem* group = nullptr;
         int count = 0;
@@ -76,9 +78,8 @@ void CheckListDlg::SetFindings(std::vector<Finding> findings)
         }
         if (group) {
             const FindingKind which = static_cast<FindingKind>(kind);
-            group->setText(0, QStringLiteral("%1 (%2): %3")
+            group->setText(0, (SeverityOf(which) == Severity::Error ? tr("%1 (error): %2") : tr("%1 (warning): %2"))
                                   .arg(QString::fromLatin1(FindingKindName(which)))
-                                  .arg(SeverityOf(which) == Severity::Error ? "error" : "warning")
                                   .arg(count));
             group->setExpanded(true);
         }

@@ -20,7 +20,8 @@
 
 namespace {
 
-const QString CSV_FILTER = QStringLiteral("CSV file (*.csv) (*.csv);;All file (*.*) (*)");
+//: File dialog filters: keep the patterns in parentheses and the ";;" between filters.
+const QString CSV_FILTER = QString::fromLatin1(QT_TRANSLATE_NOOP("UserPrompts", "CSV file (*.csv) (*.csv);;All file (*.*) (*)"));
 const QString CSV_NAME = QStringLiteral("channels.csv");
 
 QString Listed(const std::vector<std::string>& lines)
@@ -53,11 +54,11 @@ bool ExchangeCommands::HasChannelList() const
         return false;
     const ImageDocument& document = m_window.State().Document();
     if (!document.IsLoaded()) {
-        ShowWarning(&m_window, QStringLiteral("Please open file or dump first!"));
+        ShowWarning(&m_window, tr("Please open file or dump first!"));
         return false;
     }
     if (!document.IsDecoded()) {
-        ShowWarning(&m_window, QStringLiteral("The bin file is not right!"));
+        ShowWarning(&m_window, tr("The bin file is not right!"));
         return false;
     }
     return true;
@@ -88,7 +89,7 @@ void ExchangeCommands::OnImportCsv()
     std::string reason;
     const ImageReadResult read = ReadImageFile(FileName(path), MAX_CSV_SIZE, bytes, reason);
     if (read != ImageReadResult::Read) {
-        ShowFileError(&m_window, path, read == ImageReadResult::TooLarge ? QStringLiteral("The file is larger than 64 MiB.")
+        ShowFileError(&m_window, path, read == ImageReadResult::TooLarge ? tr("The file is larger than 64 MiB.")
                                                                : QString::fromLocal8Bit(reason));
         return;
     }
@@ -100,24 +101,24 @@ void ExchangeCommands::OnImportCsv()
     const ImportPlan plan
         = PlanImport(db, std::string(bytes.begin(), bytes.end()), options, AnsiCodePageText());
     if (plan.Refused()) {
-        Prompts().Message(&m_window, QStringLiteral("The CSV is not imported; nothing changed.\n\n") + Listed(plan.errors),
+        Prompts().Message(&m_window, tr("The CSV is not imported; nothing changed.\n\n%1").arg(Listed(plan.errors)),
             TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
     if (!plan.ChangesNothing() && !document.Apply("import CSV", ImageEdit::Import(plan))) {
-        ShowWarning(&m_window, QStringLiteral("The CSV could not be applied; nothing changed."));
+        ShowWarning(&m_window, tr("The CSV could not be applied; nothing changed."));
         return;
     }
     QStringList parts;
     if (plan.ChangesNothing())
-        parts.append(QStringLiteral("The CSV changes nothing."));
+        parts.append(tr("The CSV changes nothing."));
     else if (plan.match == MatchMode::Reference)
-        parts.append(QStringLiteral("The CSV lists another image's programs; they were matched by service id, "
-                                    "frequency and polarization, then by name."));
+        parts.append(tr("The CSV lists another image's programs; they were matched by service id, "
+                        "frequency and polarization, then by name."));
     if (!plan.remarks.empty())
         parts.append(Listed(plan.remarks));
     if (!plan.notes.empty())
-        parts.append(QStringLiteral("These rows were not applied:\n") + Listed(plan.notes));
+        parts.append(tr("These rows were not applied:\n%1").arg(Listed(plan.notes)));
     if (!parts.isEmpty())
         Prompts().Message(&m_window, parts.join(QStringLiteral("\n\n")), TITLE_INFO, PromptIcon::Information,
             PromptButtons::Ok);
@@ -144,7 +145,7 @@ void ExchangeCommands::CompareWithFile(const QString& path)
         return;
     }
     if (opened != ImageDocument::OpenResult::Opened) {
-        ShowWarning(&m_window, QStringLiteral("The bin file is not right!"));
+        ShowWarning(&m_window, tr("The bin file is not right!"));
         return;
     }
 
@@ -153,7 +154,7 @@ void ExchangeCommands::CompareWithFile(const QString& path)
     const CodePageText& names = AnsiCodePageText();
     const ChannelDiff diff = DiffImages(db, theirs, ALL_TABLES, ChooseDiffMatch(db, theirs, names), names);
     if (diff.entries.empty()) {
-        Prompts().Message(&m_window, QStringLiteral("The two images hold the same channel list."), TITLE_INFO,
+        Prompts().Message(&m_window, tr("The two images hold the same channel list."), TITLE_INFO,
             PromptIcon::Information, PromptButtons::Ok);
         return;
     }

@@ -19,23 +19,24 @@ KeptDumpsDlg::KeptDumpsDlg(const DumpArchive& archive, bool canCompare, QWidget*
     , m_Dumps(archive.List())
     , m_bCanCompare(canCompare)
     , m_List(new QTreeWidget(this))
-    , m_Open(new QPushButton(QStringLiteral("Open"), this))
-    , m_Compare(new QPushButton(QStringLiteral("Compare"), this))
-    , m_ShowFolder(new QPushButton(QStringLiteral("Show folder"), this))
+    , m_Open(new QPushButton(tr("Open", "a kept dump, as an image")))
+    , m_Compare(new QPushButton(tr("Compare")))
+    , m_ShowFolder(new QPushButton(tr("Show folder")))
 {
-    setWindowTitle(QStringLiteral("Kept dumps"));
-    auto* folder = new QLabel(m_Dumps.empty() ? QStringLiteral("No dumps are kept in %1 yet.").arg(m_Folder)
-                                              : QStringLiteral("Every dump is kept in %1.").arg(m_Folder),
+    setWindowTitle(tr("Kept dumps"));
+    auto* folder = new QLabel(m_Dumps.empty() ? tr("No dumps are kept in %1 yet.").arg(m_Folder)
+                                              : tr("Every dump is kept in %1.").arg(m_Folder),
         this);
     folder->setWordWrap(true);
 
+    m_List->setAccessibleName(tr("Kept dumps"));
     m_List->setRootIsDecorated(false);
-    m_List->setHeaderLabels({ QStringLiteral("Kept"), QStringLiteral("Size"), QStringLiteral("Decodes"),
-        QStringLiteral("Sat"), QStringLiteral("TV"), QStringLiteral("Radio"), QStringLiteral("File") });
+    //: Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.
+    m_List->setHeaderLabels({ tr("Kept"), tr("Size"), tr("Decodes"), tr("Sat"), tr("TV"), tr("Radio"), tr("File") });
     for (const DumpArchive::Kept& dump : m_Dumps) {
         const QString when = QDateTime::fromSecsSinceEpoch(dump.time).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         auto* item = new QTreeWidgetItem(m_List,
-            { when, QString::number(dump.size), dump.decodes ? QStringLiteral("yes") : QStringLiteral("no"),
+            { when, QString::number(dump.size), dump.decodes ? tr("yes") : tr("no"),
                 dump.decodes ? QString::number(dump.satellites) : QString(),
                 dump.decodes ? QString::number(dump.tv) : QString(),
                 dump.decodes ? QString::number(dump.radio) : QString(),
@@ -47,10 +48,12 @@ KeptDumpsDlg::KeptDumpsDlg(const DumpArchive& archive, bool canCompare, QWidget*
     if (!m_Dumps.empty())
         m_List->setCurrentItem(m_List->topLevelItem(0));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Close comes last: added before the others, the Tab key would never reach it.
+    auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_Open, QDialogButtonBox::ActionRole);
     buttons->addButton(m_Compare, QDialogButtonBox::ActionRole);
     buttons->addButton(m_ShowFolder, QDialogButtonBox::ActionRole);
+    buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_Open, &QPushButton::clicked, this, [this] { Choose(Choice::Open); });
     connect(m_Compare, &QPushButton::clicked, this, [this] { Choose(Choice::Compare); });

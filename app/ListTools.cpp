@@ -36,7 +36,7 @@ void ListTools::OnCheckList()
     if (!m_window.Transfer().IsIdle())
         return;
     if (!m_window.State().Document().IsDecoded()) {
-        ShowWarning(&m_window, QStringLiteral("Please open file or dump first!"));
+        ShowWarning(&m_window, tr("Please open file or dump first!"));
         return;
     }
     CheckListDlg dialog(&m_window);
@@ -57,7 +57,7 @@ void ListTools::RemoveFindings(unsigned kinds)
     const QString description
         = kinds == REPAIR_DUPLICATES ? QStringLiteral("remove duplicates") : QStringLiteral("remove orphans");
     if (!m_window.State().Document().Apply(description.toStdString(), ImageEdit::Repair(kinds, AnsiCodePageText(), report))) {
-        Prompts().Message(&m_window, QStringLiteral("The channel list could not be rewritten; nothing was removed."),
+        Prompts().Message(&m_window, tr("The channel list could not be rewritten; nothing was removed."),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
@@ -74,7 +74,7 @@ bool ListTools::ConfirmUpgradeOfCheckedList()
     const size_t errors = ListCheck::CountErrors(ListCheck::Run(m_window.State().Database(), AnsiCodePageText()));
     if (errors == 0)
         return true;
-    const QString question = QStringLiteral("The channel list has %1 problems. Upgrade anyway?").arg(errors);
+    const QString question = tr("The channel list has %n problem(s). Upgrade anyway?", nullptr, static_cast<int>(errors));
     switch (Prompts().Message(&m_window, question, TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::CheckUpgradeCancel)) {
     case PromptAnswer::Upgrade:
         return true;
@@ -116,7 +116,7 @@ void ListTools::FillRecentMenu()
         connect(action, &QAction::triggered, this, [this, fileName] { OpenRecentFile(fileName); });
     }
     if (files.isEmpty())
-        m_RecentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        m_RecentMenu->addAction(tr("No recent files"))->setEnabled(false);
 }
 
 void ListTools::OpenRecentFile(const QByteArray& fileName)
@@ -128,7 +128,7 @@ void ListTools::OpenRecentFile(const QByteArray& fileName)
     if (!std::filesystem::exists(fileName.toStdString(), error)) {
         RecentFiles().Remove(fileName);
         Prompts().Message(&m_window,
-            QStringLiteral("%1\nThe file is no longer there. It was removed from the recent files.").arg(path),
+            tr("%1\nThe file is no longer there. It was removed from the recent files.").arg(path),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }

@@ -18,10 +18,10 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
     , m_BlockList(new QTreeWidget(this))
     , m_Note(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Loader blocks"));
+    setWindowTitle(tr("Loader blocks"));
+    m_BlockList->setAccessibleName(tr("Loader blocks"));
     m_BlockList->setColumnCount(5);
-    m_BlockList->setHeaderLabels({ QStringLiteral("Block"), QStringLiteral("Bytes"), QStringLiteral("SHA-256"),
-        QStringLiteral("Placeholder"), QStringLiteral("From") });
+    m_BlockList->setHeaderLabels({ tr("Block"), tr("Bytes"), tr("SHA-256"), tr("Placeholder"), tr("From") });
     m_BlockList->setRootIsDecorated(false);
     m_BlockList->setUniformRowHeights(true);
     m_BlockList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -33,8 +33,8 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
         item->setText(0, QString::fromLatin1(block.fileName));
         item->setText(1, QString::number(block.bytes.size()));
         item->setText(2, QString::fromLatin1(block.Sha256().c_str()));
-        item->setText(3, block.Placeholder() ? QStringLiteral("yes") : QStringLiteral("no"));
-        item->setText(4, block.BuiltIn() ? QStringLiteral("built in") : QFile::decodeName(block.source.c_str()));
+        item->setText(3, block.Placeholder() ? tr("yes") : tr("no"));
+        item->setText(4, block.BuiltIn() ? tr("built in") : QFile::decodeName(block.source.c_str()));
         placeholders = placeholders || block.Placeholder();
     }
 
@@ -47,10 +47,10 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
 
     QString note;
     if (!loaders.Problem().empty())
-        note = QStringLiteral("These blocks cannot be used: %1").arg(QFile::decodeName(loaders.Problem().c_str()));
+        note = tr("These blocks cannot be used: %1").arg(QFile::decodeName(loaders.Problem().c_str()));
     else if (placeholders)
-        note = QStringLiteral("Placeholders are sent only to a pseudo-terminal, such as the virtual receiver's. "
-                              "Put the receiver maker's blocks in %1.")
+        note = tr("Placeholders are sent only to a pseudo-terminal, such as the virtual receiver's. "
+                  "Put the receiver maker's blocks in %1.")
                    .arg(QFile::decodeName(LoaderSet::UserFolder().c_str()));
     m_Note->setText(note);
     m_Note->setWordWrap(true);

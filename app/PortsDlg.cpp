@@ -37,7 +37,7 @@ PortsDlg::PortsDlg(const PortDevices& devices, unsigned port, unsigned portCount
     , m_Note(new QLabel(this))
     , m_Problem(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Serial ports"));
+    setWindowTitle(tr("Serial ports"));
     for (unsigned n = 1; n <= portCount; ++n) {
         m_PortCombo->addItem(QStringLiteral("COM%1").arg(n), n);
         m_Choices[n] = devices.AssignedTo(n);
@@ -45,7 +45,8 @@ PortsDlg::PortsDlg(const PortDevices& devices, unsigned port, unsigned portCount
     m_PortCombo->setCurrentIndex(int(port) - 1);
 
     m_DeviceList->setColumnCount(3);
-    m_DeviceList->setHeaderLabels({ QStringLiteral("Name"), QStringLiteral("Device"), QStringLiteral("State") });
+    m_DeviceList->setAccessibleName(tr("Serial devices"));
+    m_DeviceList->setHeaderLabels({ tr("Name"), tr("Device"), tr("State") });
     m_DeviceList->setRootIsDecorated(false);
     m_DeviceList->setUniformRowHeights(true);
     m_DeviceList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -55,16 +56,16 @@ PortsDlg::PortsDlg(const PortDevices& devices, unsigned port, unsigned portCount
     m_Problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* refresh = buttons->addButton(QStringLiteral("Refresh"), QDialogButtonBox::ResetRole);
+    QPushButton* refresh = buttons->addButton(tr("Refresh"), QDialogButtonBox::ResetRole);
 
     auto* portRow = new QHBoxLayout;
-    portRow->addWidget(new QLabel(QStringLiteral("Port:"), this));
+    portRow->addWidget(new QLabel(tr("Port:"), this));
     portRow->addWidget(m_PortCombo);
     portRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(portRow);
-    layout->addWidget(new QLabel(QStringLiteral("Choose the device this port opens. USB adapters are listed by "
-                                                "their stable names, which stay the same on any socket."),
+    layout->addWidget(new QLabel(tr("Choose the device this port opens. USB adapters are listed by "
+                                     "their stable names, which stay the same on any socket."),
         this));
     layout->addWidget(m_DeviceList);
     layout->addWidget(m_Note);
@@ -105,7 +106,7 @@ void PortsDlg::ShowPort()
         return row;
     };
 
-    QTreeWidgetItem* current = addRow(QStringLiteral("Default"), PortDevices::DefaultDevice(port), std::string());
+    QTreeWidgetItem* current = addRow(tr("Default"), PortDevices::DefaultDevice(port), std::string());
     bool listed = chosen.empty();
     for (const SerialPort& found : m_Found) {
         const QString name = found.byId.empty() ? Local(found.device) : QFileInfo(Local(found.byId)).fileName();
@@ -133,12 +134,13 @@ void PortsDlg::OnDeviceChosen()
         return;
     const QString comName = QStringLiteral("COM%1").arg(port);
     if (m_Devices.FromEnvironment(port)) {
-        m_Note->setText(QStringLiteral("TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.")
+        m_Note->setText(tr("TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.")
                             .arg(QString::number(port), comName, Local(m_Devices.DeviceFor(port))));
         m_Problem->clear();
         return;
     }
     m_Choices[port] = QFile::encodeName(row->data(COLUMN_NAME, Qt::UserRole).toString()).toStdString();
-    m_Note->setText(QStringLiteral("%1 opens %2.").arg(comName, row->text(COLUMN_DEVICE)));
+    //: %1 is a port (COM1), %2 a device file.
+    m_Note->setText(tr("%1 opens %2.").arg(comName, row->text(COLUMN_DEVICE)));
     m_Problem->setText(row->toolTip(COLUMN_STATE));
 }

@@ -108,7 +108,7 @@ void RecordCommands::OnListDblClk(int)
         return;
     }
     default:
-        ShowWarning(&m_window, QStringLiteral("The list type is not right!"));
+        ShowWarning(&m_window, tr("The list type is not right!"));
         return;
     }
 }
@@ -125,15 +125,15 @@ MoveKind MoveKindFor(int listType, int serviceTab)
     const bool radio = serviceTab != 0;
     switch (listType) {
     case LIST_SATELLITES:
-        return { REORDER_SATELLITES, "Move sat index is wrong!" };
+        return { REORDER_SATELLITES, QT_TRANSLATE_NOOP("RecordCommands", "Move sat index is wrong!") };
     case LIST_TRANSPONDERS:
-        return { REORDER_SAT_TPS, "Move TP index is wrong!" };
+        return { REORDER_SAT_TPS, QT_TRANSLATE_NOOP("RecordCommands", "Move TP index is wrong!") };
     case LIST_PROGRAMS:
-        return radio ? MoveKind { REORDER_RADIO, "Move Radio index is wrong!" }
-                     : MoveKind { REORDER_TV, "Move Tv index is wrong!" };
+        return radio ? MoveKind { REORDER_RADIO, QT_TRANSLATE_NOOP("RecordCommands", "Move Radio index is wrong!") }
+                     : MoveKind { REORDER_TV, QT_TRANSLATE_NOOP("RecordCommands", "Move Tv index is wrong!") };
     default:
-        return radio ? MoveKind { REORDER_TP_RADIO, "Move radio under tp index is wrong!" }
-                     : MoveKind { REORDER_TP_TV, "Move tv under tp index is wrong!" };
+        return radio ? MoveKind { REORDER_TP_RADIO, QT_TRANSLATE_NOOP("RecordCommands", "Move radio under tp index is wrong!") }
+                     : MoveKind { REORDER_TP_TV, QT_TRANSLATE_NOOP("RecordCommands", "Move tv under tp index is wrong!") };
     }
 }
 
@@ -160,13 +160,13 @@ void RecordCommands::OnListRClick(int row, const QPoint& globalPos)
 void RecordCommands::OnDeleteRecords()
 {
     const PromptAnswer answer = Prompts().Message(
-        &m_window, QStringLiteral("Are you sure to delete!"), TITLE_INFO, PromptIcon::None, PromptButtons::YesNo);
+        &m_window, tr("Are you sure to delete!"), TITLE_INFO, PromptIcon::None, PromptButtons::YesNo);
     if (answer != PromptAnswer::Yes)
         return;
 
     const int listType = m_state.m_nListType;
     if (!IsRecordList(listType)) {
-        ShowWarning(&m_window, QStringLiteral("Error!"));
+        ShowWarning(&m_window, tr("Error!"));
         return;
     }
     std::vector<RecordKey> records;
@@ -218,7 +218,7 @@ void RecordCommands::ApplyOrder(const QString& description, std::vector<uint32_t
 {
     const ListKey list = m_window.ShownList();
     if (!Apply(description, ImageEdit::Reorder(list, std::move(order), std::move(moved))))
-        ShowWarning(&m_window, QString::fromLatin1(MoveKindFor(list.listType, list.serviceTab).refusal));
+        ShowWarning(&m_window, tr(MoveKindFor(list.listType, list.serviceTab).refusal));
 }
 
 void RecordCommands::PrepareListMenu(QMenu& menu) const
@@ -357,7 +357,7 @@ void RecordCommands::OnMoveToPosition()
     if (first < 0 || !m_window.CanChangeImage())
         return;
     const std::optional<int> position = Prompts().Number(&m_window,
-        QStringLiteral("Move the selected rows to position (1 to %1):").arg(count), TITLE_PROGRAM, 1, count,
+        tr("Move the selected rows to position (1 to %1):").arg(count), TITLE_PROGRAM, 1, count,
         first + 1);
     if (position)
         MoveSelectedRows(*position);

@@ -1,5 +1,7 @@
 #include "VersionText.h"
 
+#include <QtCore/QCoreApplication>
+
 #include <QtCore/QStringList>
 
 #include <array>
@@ -44,7 +46,8 @@ QString FormatProductVersion(const QString& productVersion)
 
 QString BuildAboutText()
 {
-    return QStringLiteral("Tavrel Version ") + FormatProductVersion(QString::fromLatin1(TAVREL_PRODUCT_VERSION));
+    return QCoreApplication::translate("VersionText", "Tavrel Version %1")
+        .arg(FormatProductVersion(QString::fromLatin1(TAVREL_PRODUCT_VERSION)));
 }
 
 QString BuildVersionText()

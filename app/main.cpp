@@ -2,6 +2,7 @@
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
 #include "CommandLineWords.h"
+#include "Language.h"
 #include "PrintableText.h"
 #include "VersionText.h"
 
@@ -12,6 +13,10 @@
 namespace {
 
 const QCommandLineOption HELP({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help."));
+const QCommandLineOption LANG(QStringLiteral("lang"),
+    QStringLiteral("Shows the window in this language (de, ru, tr, ar, zh_CN, en) from now on; "
+                   "an empty code follows the locale again."),
+    QStringLiteral("code"));
 
 void SetUp(QCommandLineParser& parser)
 {
@@ -19,6 +24,7 @@ void SetUp(QCommandLineParser& parser)
     parser.setApplicationDescription(
         QStringLiteral("Edits the channel database in the flash image of a satellite receiver."));
     parser.addOption(HELP);
+    parser.addOption(LANG);
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("image"),
         QStringLiteral("Flash image to open, at most 1 MiB (use -- before a name that starts with -)."),
@@ -27,7 +33,7 @@ void SetUp(QCommandLineParser& parser)
 
 // Every option name (those of addVersionOption too), so that no other
 // single-dash word is taken for one.
-const QStringList OPTION_NAMES = HELP.names() + QStringList { QStringLiteral("v"), QStringLiteral("version") };
+const QStringList OPTION_NAMES = HELP.names() + LANG.names() + QStringList { QStringLiteral("v"), QStringLiteral("version") };
 
 void Print(std::FILE* stream, const QString& text)
 {
@@ -72,6 +78,9 @@ int main(int argc, char** argv)
                           .arg(QString::fromStdString(EchoedText(reason.toStdString()))));
         return 2;
     }
+    if (parser.isSet(LANG))
+        Language::Choose(parser.value(LANG));
+    Language::Install(Language::Current());
     app.m_Comm.Devices().ReadEnvironment();
     ChooseAnsiCodePage(CodePageFromEnvironment());
     const char* trace = std::getenv("TAVREL_TRACE");

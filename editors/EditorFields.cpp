@@ -5,6 +5,7 @@
 #include "NameLengthValidator.h"
 #include "NumberRangeValidator.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtGui/QRegularExpressionValidator>
 #include <QtWidgets/QLineEdit>
 
@@ -89,7 +90,7 @@ void LimitNumberField(QLineEdit* edit, uint32_t maximum)
     delete edit->validator();
     edit->setValidator(validator);
     edit->setMaxLength(validator->MaxDigits());
-    edit->setToolTip(QStringLiteral("0 to %1").arg(maximum));
+    edit->setToolTip(QCoreApplication::translate("EditorFields", "0 to %1").arg(maximum));
 }
 
 void LimitNameField(QLineEdit* edit)
@@ -98,7 +99,8 @@ void LimitNameField(QLineEdit* edit)
         return;
     delete edit->validator();
     edit->setValidator(new NameLengthValidator(NAME_BYTES, edit));
-    edit->setToolTip(QStringLiteral("At most %1 bytes in code page %2").arg(NAME_BYTES).arg(AnsiCodePage()));
+    edit->setToolTip(
+        QCoreApplication::translate("EditorFields", "At most %1 bytes in code page %2").arg(NAME_BYTES).arg(AnsiCodePage()));
 }
 
 void LimitKeyField(QLineEdit* edit)
@@ -108,5 +110,5 @@ void LimitKeyField(QLineEdit* edit)
     delete edit->validator();
     const QRegularExpression key(QStringLiteral("( *[0-9A-Fa-f]){0,%1} *").arg(2 * KEY_BYTES));
     edit->setValidator(new QRegularExpressionValidator(key, edit));
-    edit->setToolTip(QStringLiteral("Up to %1 hex digits, blanks allowed").arg(2 * KEY_BYTES));
+    edit->setToolTip(QCoreApplication::translate("EditorFields", "Up to %1 hex digits, blanks allowed").arg(2 * KEY_BYTES));
 }

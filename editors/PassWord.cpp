@@ -63,7 +63,7 @@ void PassWord::OnOK()
         if (IsKnownLogin(ItemText(IDC_LOGIN_USER), ItemText(IDC_LOGIN_PASSWORD))) {
             m_state.m_bAdvancedMode = 1;
         } else {
-            Prompts().Message(this, QStringLiteral("Name or PassWord is error!"), QStringLiteral("Warnning"),
+            Prompts().Message(this, tr("Name or PassWord is error!"), tr("Warnning"),
                 PromptIcon::None, PromptButtons::Ok);
         }
     }

@@ -4,6 +4,7 @@
 #include "EditorFields.h"
 #include "EditorResources.h"
 #include "ValueNames.h"
+#include "ValueText.h"
 
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QComboBox>
@@ -48,13 +49,13 @@ bool ProgEditDlg::OnInitDialog()
 
     auto* track = Control<QComboBox>(IDC_PROG_TRACK);
     for (int i = 0; i < 3; ++i)
-        track->addItem(QString::fromLatin1(ValueNames[VALUE_TRACK + i]));
+        track->addItem(ValueText(VALUE_TRACK + i));
     track->setCurrentIndex(m_CurProg.track < 3 ? m_CurProg.track : -1);
     connect(track, &QComboBox::activated, this, &ProgEditDlg::OnTrackChange);
 
     auto* lock = Control<QComboBox>(IDC_PROG_CHILD_LOCK);
-    lock->addItem(QStringLiteral("Locked"));
-    lock->addItem(QStringLiteral("UnLocked"));
+    lock->addItem(tr("Locked"));
+    lock->addItem(tr("UnLocked"));
     lock->setCurrentIndex((m_CurProg.lockBit & 1) ? 1 : 0);
     connect(lock, &QComboBox::activated, this, &ProgEditDlg::OnChildLockChange);
 

@@ -41,7 +41,7 @@ bool ProgramFlagsDlg::OnInitDialog()
     m_lock = LOCK_UNCHANGED;
     if (m_favoriteBits.empty())
         return false;
-    setWindowTitle(QStringLiteral("Edit %1 programs").arg(m_favoriteBits.size()));
+    setWindowTitle(tr("Edit %n program(s)", nullptr, static_cast<int>(m_favoriteBits.size())));
     connect(Control<QPushButton>(IDC_FLAGS_OK), &QPushButton::clicked, this, &ProgramFlagsDlg::OnOK);
     connect(Control<QPushButton>(IDC_FLAGS_CANCEL), &QPushButton::clicked, this, &ProgramFlagsDlg::reject);
 
@@ -55,9 +55,9 @@ bool ProgramFlagsDlg::OnInitDialog()
                                                                         : Qt::PartiallyChecked);
     }
     auto* lock = Control<QComboBox>(IDC_FLAGS_CHILD_LOCK);
-    lock->addItem(QStringLiteral("Locked"));
-    lock->addItem(QStringLiteral("UnLocked"));
-    lock->addItem(QStringLiteral("Unchanged"));
+    lock->addItem(tr("Locked"));
+    lock->addItem(tr("UnLocked"));
+    lock->addItem(tr("Unchanged"));
     lock->setCurrentIndex(LOCK_UNCHANGED);
 
     QWidget* first = m_focus == Focus::ChildLock ? static_cast<QWidget*>(lock) : Control(IDC_FLAGS_MOVIES);

@@ -3,6 +3,7 @@
 #include "EditorFields.h"
 #include "EditorResources.h"
 #include "ValueNames.h"
+#include "ValueText.h"
 
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
@@ -106,7 +107,7 @@ bool SatEditDlg::OnInitDialog()
     for (const SwitchCombo& entry : SWITCH_COMBOS) {
         auto* combo = Control<QComboBox>(entry.id);
         for (int i = 0; i < entry.items; ++i)
-            combo->addItem(QString::fromLatin1(ValueNames[entry.firstName + i]));
+            combo->addItem(ValueText(entry.firstName + i));
         const int value = SwitchValue(sat, entry.id);
         combo->setCurrentIndex(value < entry.items ? value : -1);
         const int id = entry.id;

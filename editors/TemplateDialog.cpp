@@ -7,7 +7,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, QWidget* parent)
     : QDialog(parent)
     , m_template(dialog)
 {
-    setWindowTitle(QString::fromLatin1(dialog.caption));
+    setWindowTitle(DialogCaption(dialog));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
     auto* layout = new QVBoxLayout(this);

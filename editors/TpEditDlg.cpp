@@ -4,6 +4,7 @@
 #include "EditorResources.h"
 #include "UserPrompts.h"
 #include "ValueNames.h"
+#include "ValueText.h"
 
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
@@ -29,7 +30,7 @@ bool TpEditDlg::OnInitDialog()
     const TransponderRecord& tp = m_tp;
     const uint16_t satPosition = db.FindSatellitePosition(tp.satId);
     if (satPosition >= db.m_nSatCount) {
-        Prompts().Message(parentWidget(), QStringLiteral("Can't find the current sat no.!"), TITLE_WARNING,
+        Prompts().Message(parentWidget(), tr("Can't find the current sat no.!"), TITLE_WARNING,
             PromptIcon::Warning, PromptButtons::Ok);
         return false;
     }
@@ -46,8 +47,8 @@ bool TpEditDlg::OnInitDialog()
     LimitNumberField(Control<QLineEdit>(IDC_TPEDIT_SYMBOL_RATE), MAX_WORD);
 
     auto* polarization = Control<QComboBox>(IDC_TPEDIT_POLARIZATION);
-    polarization->addItem(QString::fromLatin1(ValueNames[VALUE_POLARIZATION]));
-    polarization->addItem(QString::fromLatin1(ValueNames[VALUE_POLARIZATION + 1]));
+    polarization->addItem(ValueText(VALUE_POLARIZATION));
+    polarization->addItem(ValueText(VALUE_POLARIZATION + 1));
     polarization->setCurrentIndex(tp.polarization < 2 ? tp.polarization : -1);
     connect(polarization, &QComboBox::activated, this, &TpEditDlg::OnPolarizationChange);
     return true;

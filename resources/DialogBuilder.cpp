@@ -1,5 +1,6 @@
 #include "DialogBuilder.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtGui/QAction>
 #include <QtGui/QFontMetrics>
 #include <QtGui/QPixmap>
@@ -30,6 +31,45 @@ int MulDiv(int value, int numerator, int denominator)
 QString IdName(int id)
 {
     return QString::number(id);
+}
+
+QString MenuText(const char* text)
+{
+    return QCoreApplication::translate("MenuTemplate", text);
+}
+
+// Controls that show no text of their own are named by their label.
+bool NamedByLabel(const ControlTemplate& control)
+{
+    switch (control.cls) {
+    case ControlClass::CheckBox:
+        return !*control.caption;
+    case ControlClass::Edit:
+    case ControlClass::ComboDropDown:
+    case ControlClass::ComboDropList:
+    case ControlClass::ListView:
+    case ControlClass::TreeView:
+    case ControlClass::TabControl:
+    case ControlClass::ProgressBar:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The index of the nearest static text on the control's left in the same
+// row, or -1.
+int LabelOf(std::span<const ControlTemplate> controls, const ControlTemplate& control)
+{
+    int label = -1;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const ControlTemplate& candidate = controls[i];
+        const bool sameRow = candidate.y < control.y + control.h && control.y < candidate.y + candidate.h;
+        if (candidate.cls == ControlClass::StaticText && *candidate.caption && sameRow
+            && candidate.x + candidate.w <= control.x && (label < 0 || candidate.x > controls[size_t(label)].x))
+            label = int(i);
+    }
+    return label;
 }
 
 } // namespace
@@ -64,10 +104,22 @@ DialogBuilder::DialogBuilder(QWidget* page, Factory factory)
 {
 }
 
+QString TemplateText(const char* text)
+{
+    return text && *text ? QCoreApplication::translate("DialogTemplate", text) : QString();
+}
+
+QString DialogCaption(const DialogTemplate& dialog)
+{
+    return TemplateText(dialog.caption);
+}
+
 void DialogBuilder::Build(const DialogTemplate& dialog)
 {
-    m_page->setFixedSize(m_units.ToPixelsX(dialog.w), m_units.ToPixelsY(dialog.h));
+    const int pageWidth = m_units.ToPixelsX(dialog.w);
+    m_page->setFixedSize(pageWidth, m_units.ToPixelsY(dialog.h));
     std::vector<QWidget*> frames;
+    std::vector<QWidget*> created;
     for (const ControlTemplate& control : dialog.controls) {
         QWidget* widget = m_factory ? m_factory(control, m_page) : nullptr;
         if (!widget)
@@ -81,19 +133,45 @@ void DialogBuilder::Build(const DialogTemplate& dialog)
         // A combo box's height in a template includes its drop-down list.
         if (control.cls == ControlClass::ComboDropDown || control.cls == ControlClass::ComboDropList)
             rect.setHeight(widget->sizeHint().height());
+        // Absolute positions are not mirrored by Qt; a right-to-left page mirrors them here.
+        if (m_page->layoutDirection() == Qt::RightToLeft)
+            rect.moveLeft(pageWidth - rect.x() - rect.width());
         widget->setGeometry(rect);
+        // Tab leaves a list instead of walking its cells.
+        if (auto* view = qobject_cast<QAbstractItemView*>(widget))
+            view->setTabKeyNavigation(false);
         widget->show();
         if (control.cls == ControlClass::GroupBox)
             frames.push_back(widget);
+        created.push_back(widget);
     }
+    for (size_t i = 0; i < created.size(); ++i)
+        Name(dialog.controls, i, created);
     // Frames are drawn behind what they frame and must not take its clicks.
     for (QWidget* frame : frames)
         frame->lower();
 }
 
+void DialogBuilder::Name(std::span<const ControlTemplate> controls, size_t index, const std::vector<QWidget*>& created)
+{
+    const ControlTemplate& control = controls[index];
+    QWidget* widget = created[index];
+    if (control.name) {
+        widget->setAccessibleName(TemplateText(control.name));
+        return;
+    }
+    const int label = NamedByLabel(control) ? LabelOf(controls, control) : -1;
+    if (label < 0)
+        return;
+    widget->setAccessibleName(TemplateText(controls[size_t(label)].caption));
+    if (auto* text = qobject_cast<QLabel*>(created[size_t(label)]))
+        text->setBuddy(widget);
+}
+
 QWidget* DialogBuilder::Create(const ControlTemplate& control)
 {
-    const QString caption = QString::fromUtf8(control.caption);
+    const bool picture = control.cls == ControlClass::StaticBitmap || control.cls == ControlClass::StaticIcon;
+    const QString caption = picture ? QString::fromUtf8(control.caption) : TemplateText(control.caption);
     switch (control.cls) {
     case ControlClass::Button:
         return new QPushButton(caption, m_page);
@@ -172,7 +250,7 @@ QAction* AddCommand(QMenu* menu, const MenuItemTemplate& item)
 {
     if (!item.text)
         return menu->addSeparator();
-    QAction* action = menu->addAction(QString::fromUtf8(item.text));
+    QAction* action = menu->addAction(MenuText(item.text));
     action->setObjectName(IdName(item.commandId));
     action->setData(item.commandId);
     return action;
@@ -187,7 +265,7 @@ QMenuBar* BuildMenuBar(const MenuTemplate& menu, QWidget* parent)
     QMenu* popup = nullptr;
     for (const MenuItemTemplate& item : menu.items) {
         if (item.popup)
-            popup = bar->addMenu(QString::fromUtf8(item.popup));
+            popup = bar->addMenu(MenuText(item.popup));
         if (popup)
             AddCommand(popup, item);
     }
@@ -201,7 +279,7 @@ QMenu* BuildPopupMenu(const MenuTemplate& menu, QWidget* parent)
         if (item.popup) {
             if (popup)
                 break;
-            popup = new QMenu(QString::fromUtf8(item.popup), parent);
+            popup = new QMenu(MenuText(item.popup), parent);
             popup->setObjectName(IdName(menu.id));
         }
         if (popup)

@@ -6,6 +6,7 @@
 #include <QtGui/QFont>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -31,6 +32,10 @@ private:
     int m_baseY;
 };
 
+// A text of a template in the user's language.
+QString TemplateText(const char* text);
+QString DialogCaption(const DialogTemplate& dialog);
+
 // Creates the controls of a dialog template as children of one widget.
 // Every control with an id gets that id as its object name ("1001"), so
 // code and tests find it with FindControl.
@@ -42,14 +47,18 @@ public:
 
     explicit DialogBuilder(QWidget* page, Factory factory = {});
 
-    // Creates the controls in template order and fixes the page's size to
-    // the template's.
+    // Creates the controls in template order (the order of the Tab key) and
+    // fixes the page's size to the template's. A right-to-left page gets the
+    // template mirrored.
     void Build(const DialogTemplate& dialog);
 
     const DialogUnits& Units() const { return m_units; }
 
 private:
     QWidget* Create(const ControlTemplate& control);
+    // Gives a control its accessible name: its own from the template, or
+    // that of the label on its left, which becomes the label's buddy.
+    static void Name(std::span<const ControlTemplate> controls, size_t index, const std::vector<QWidget*>& created);
 
     QWidget* m_page;
     Factory m_factory;

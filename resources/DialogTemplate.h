@@ -5,6 +5,10 @@
 // Dialog templates as tables: every control with its id and its rectangle in
 // dialog units, so that the windows keep the arrangement they were drawn with
 // whatever font the desktop uses.
+//
+// Their texts are English and marked for translation in the contexts
+// "DialogTemplate" and "MenuTemplate"; the builder translates them as it
+// creates the widgets.
 
 enum class ControlClass {
     Button,
@@ -43,6 +47,8 @@ struct ControlTemplate {
     const char* caption;  // text, or a resource path for bitmaps and icons
     int x, y, w, h;       // dialog units
     unsigned style;
+    // What a screen reader calls a control that no label on its left names.
+    const char* name = nullptr;
 };
 
 struct DialogTemplate {

@@ -37,6 +37,7 @@ constexpr int ID_TOOLS_UPGRADE = 32774;
 constexpr int ID_TOOLS_DUMP = 32775;
 constexpr int ID_TOOLS_ADVANCE = 32787;
 constexpr int ID_HELP_ABOUT = 32781;
+constexpr int ID_HELP_LANGUAGE = 32782;
 constexpr int ID_LIST_DELETE = 32786;
 constexpr int ID_FILE_EXPORT_CSV = 32811;
 constexpr int ID_FILE_IMPORT_CSV = 32812;

@@ -5,9 +5,10 @@
 set -e
 
 PACKAGES="cmake make g++ pkg-config googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev \
-qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth imagemagick fonts-dejavu-core"
+qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev xvfb xauth imagemagick \
+fonts-dejavu-core fonts-droid-fallback desktop-file-utils appstream"
 if [ "$1" = "--package" ]; then
-    PACKAGES="cmake make g++ qt6-base-dev libgl-dev dpkg-dev fakeroot file lintian appstream desktop-file-utils \
+    PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev dpkg-dev fakeroot file lintian appstream desktop-file-utils \
 mandoc bash-completion"
 fi
 

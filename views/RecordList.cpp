@@ -5,7 +5,10 @@
 #include "CodePage.h"
 #include "UserPrompts.h"
 #include "ValueNames.h"
+#include "ValueText.h"
 #include "ViewLists.h"
+
+#include <QtCore/QCoreApplication>
 
 namespace {
 
@@ -15,18 +18,18 @@ struct Column {
 };
 
 constexpr Column SATELLITE_COLUMNS[] = {
-    { "SatNO.", 60 }, { "SatName", 80 }, { "Longitude(E)", 80 }, { "LnbType", 60 }, { "LnbPower", 80 },
-    { "LnbFreLow", 80 }, { "LnbFreHigh", 80 }, { "22K", 60 }, { "0/12V", 60 }, { "DiSEqC1.0", 80 },
-    { "DiSEqC1.2En", 80 }, { "Postion", 60 },
+    { QT_TRANSLATE_NOOP("RecordList", "SatNO."), 60 }, { QT_TRANSLATE_NOOP("RecordList", "SatName"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "Longitude(E)"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "LnbType"), 60 }, { QT_TRANSLATE_NOOP("RecordList", "LnbPower"), 80 },
+    { QT_TRANSLATE_NOOP("RecordList", "LnbFreLow"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "LnbFreHigh"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "22K"), 60 }, { QT_TRANSLATE_NOOP("RecordList", "0/12V"), 60 }, { QT_TRANSLATE_NOOP("RecordList", "DiSEqC1.0"), 80 },
+    { QT_TRANSLATE_NOOP("RecordList", "DiSEqC1.2En"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "Postion"), 60 },
 };
 
 constexpr Column TRANSPONDER_COLUMNS[] = {
-    { "TpNO.", 60 }, { "Frequency", 80 }, { "Polarization", 80 }, { "Symbol Rate", 80 },
+    { QT_TRANSLATE_NOOP("RecordList", "TpNO."), 60 }, { QT_TRANSLATE_NOOP("RecordList", "Frequency"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "Polarization"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "Symbol Rate"), 80 },
 };
 
 constexpr Column PROGRAM_COLUMNS[] = {
-    { "ProgNO.", 60 }, { "ProgName", 100 }, { "ServiceID", 80 }, { "VideoPid", 80 }, { "AudioPid", 80 },
-    { "PcrPid", 80 }, { "Scramble", 60 }, { "Track", 60 }, { "ChildLock", 60 }, { "Favorite", 80 },
+    { QT_TRANSLATE_NOOP("RecordList", "ProgNO."), 60 }, { QT_TRANSLATE_NOOP("RecordList", "ProgName"), 100 }, { QT_TRANSLATE_NOOP("RecordList", "ServiceID"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "VideoPid"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "AudioPid"), 80 },
+    { QT_TRANSLATE_NOOP("RecordList", "PcrPid"), 80 }, { QT_TRANSLATE_NOOP("RecordList", "Scramble"), 60 }, { QT_TRANSLATE_NOOP("RecordList", "Track"), 60 }, { QT_TRANSLATE_NOOP("RecordList", "ChildLock"), 60 }, { QT_TRANSLATE_NOOP("RecordList", "Favorite"), 80 },
 };
 
 // Every list has at most this many columns; deleting column 0 that often
@@ -44,7 +47,8 @@ void ReplaceColumns(CReportListCtrl& list, const Column (&columns)[N])
     for (int i = 0; i < MAX_COLUMNS; ++i)
         list.DeleteColumn(0);
     for (size_t i = 0; i < N; ++i)
-        list.InsertColumn(static_cast<int>(i), QString::fromLatin1(columns[i].heading), columns[i].width);
+        list.InsertColumn(
+            static_cast<int>(i), QCoreApplication::translate("RecordList", columns[i].heading), columns[i].width);
 }
 
 QString FavoriteText(uint8_t favoriteBits)
@@ -52,7 +56,7 @@ QString FavoriteText(uint8_t favoriteBits)
     QString text;
     for (int bit = 1; bit <= 6; ++bit) {
         if ((favoriteBits & (1u << bit)) == 0) {
-            text += QLatin1String(ValueNames[VALUE_FAVORITE + bit - 1]);
+            text += ValueText(VALUE_FAVORITE + bit - 1);
             text += QLatin1Char('/');
         }
     }
@@ -92,16 +96,16 @@ void FillSatellites(CReportListCtrl& list, const ChannelDatabase& db, QWidget* p
         list.SetItemText(i, 2, Number(sat.longitude));
         if (sat.lnbType == 3) {
             list.SetRedraw(true);
-            ShowWarning(parent, QStringLiteral("LNB Type is error!"));
+            ShowWarning(parent, QCoreApplication::translate("RecordList", "LNB Type is error!"));
             return;
         }
-        list.SetItemText(i, 3, QLatin1String(ValueNames[VALUE_LNB_TYPE + sat.lnbType]));
+        list.SetItemText(i, 3, ValueText(VALUE_LNB_TYPE + sat.lnbType));
         if (sat.lnbPower == 3) {
             list.SetRedraw(true);
-            ShowWarning(parent, QStringLiteral("LNB Power is error!"));
+            ShowWarning(parent, QCoreApplication::translate("RecordList", "LNB Power is error!"));
             return;
         }
-        list.SetItemText(i, 4, QLatin1String(ValueNames[VALUE_LNB_POWER + sat.lnbPower]));
+        list.SetItemText(i, 4, ValueText(VALUE_LNB_POWER + sat.lnbPower));
         list.SetItemText(i, 5, Number(sat.lnbFreLow));
         list.SetItemText(i, 6, Number(sat.lnbFreHigh));
         list.SetItemText(i, 7, Number(sat.tone22k));
@@ -119,12 +123,12 @@ void FillTransponders(CReportListCtrl& list, const ChannelDatabase& db, const Vi
     ReplaceColumns(list, TRANSPONDER_COLUMNS);
     if (fill.outcome == ViewLists::Outcome::TvCountWrong) {
         list.SetRedraw(true);
-        ShowWarning(parent, QStringLiteral("Tv number under sat is wrong!"));
+        ShowWarning(parent, QCoreApplication::translate("RecordList", "Tv number under sat is wrong!"));
         return;
     }
     if (fill.outcome == ViewLists::Outcome::RadioCountWrong) {
         list.SetRedraw(true);
-        ShowWarning(parent, QStringLiteral("Radio number under sat is wrong!"));
+        ShowWarning(parent, QCoreApplication::translate("RecordList", "Radio number under sat is wrong!"));
         return;
     }
     for (uint16_t j = 0; j < fill.rows; ++j) {

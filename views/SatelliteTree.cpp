@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QTreeWidget>
 
 #include <algorithm>
@@ -14,8 +15,9 @@ uint16_t FillSatelliteTree(QTreeWidget& tree, const ChannelDatabase& db, std::sp
     if (nodes.size() < 2)
         return 0;
 
-    auto* allPrograms = new QTreeWidgetItem(QStringList(QStringLiteral("AllPrograms")));
-    auto* satRoot = new QTreeWidgetItem(QStringList(QString::asprintf("Satellite(%d)", db.m_nSatCount)));
+    auto* allPrograms = new QTreeWidgetItem(QStringList(QCoreApplication::translate("SatelliteTree", "AllPrograms")));
+    auto* satRoot = new QTreeWidgetItem(
+        QStringList(QCoreApplication::translate("SatelliteTree", "Satellite(%1)").arg(db.m_nSatCount)));
     nodes[0] = { allPrograms, NODE_ALL_PROGRAMS, 0, 0 };
     nodes[1] = { satRoot, NODE_SAT_ROOT, 0, 0 };
     size_t k = 2;

@@ -2,6 +2,7 @@
 
 #include <QtCore/QUrl>
 #include <QtGui/QDesktopServices>
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QFileDialog>
 #include <QtWidgets/QInputDialog>
 #include <QtWidgets/QMessageBox>
@@ -10,6 +11,12 @@
 namespace {
 
 UserPrompts* g_prompts = nullptr;
+
+// A title or filter of UserPrompts.h in the user's language.
+QString Shown(const QString& text)
+{
+    return QCoreApplication::translate("UserPrompts", text.toUtf8().constData());
+}
 
 QMessageBox::Icon ToQtIcon(PromptIcon icon)
 {
@@ -31,7 +38,7 @@ QMessageBox::Icon ToQtIcon(PromptIcon icon)
 PromptAnswer QtUserPrompts::Message(QWidget* parent, const QString& text, const QString& title, PromptIcon icon,
     PromptButtons buttons)
 {
-    QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton, parent);
+    QMessageBox box(ToQtIcon(icon), Shown(title), text, QMessageBox::NoButton, parent);
     switch (buttons) {
     case PromptButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -52,8 +59,8 @@ PromptAnswer QtUserPrompts::Message(QWidget* parent, const QString& text, const 
             return PromptAnswer::Cancel;
         }
     case PromptButtons::CheckUpgradeCancel: {
-        QPushButton* check = box.addButton(QStringLiteral("Check"), QMessageBox::ActionRole);
-        QPushButton* upgrade = box.addButton(QStringLiteral("Upgrade"), QMessageBox::AcceptRole);
+        QPushButton* check = box.addButton(QCoreApplication::translate("UserPrompts", "Check"), QMessageBox::ActionRole);
+        QPushButton* upgrade = box.addButton(QCoreApplication::translate("UserPrompts", "Upgrade"), QMessageBox::AcceptRole);
         QPushButton* cancel = box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(check);
         box.setEscapeButton(cancel);
@@ -68,13 +75,13 @@ PromptAnswer QtUserPrompts::Message(QWidget* parent, const QString& text, const 
 
 QString QtUserPrompts::OpenFileName(QWidget* parent, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), Shown(filter), nullptr,
         QFileDialog::HideNameFilterDetails);
 }
 
 QString QtUserPrompts::SaveFileName(QWidget* parent, const QString& initialName, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), initialName, filter, nullptr,
+    return QFileDialog::getSaveFileName(parent, QString(), initialName, Shown(filter), nullptr,
         QFileDialog::HideNameFilterDetails);
 }
 
@@ -92,7 +99,7 @@ std::optional<int> QtUserPrompts::Number(QWidget* parent, const QString& text, c
     int maximum, int value)
 {
     bool ok = false;
-    const int number = QInputDialog::getInt(parent, title, text, value, minimum, maximum, 1, &ok);
+    const int number = QInputDialog::getInt(parent, Shown(title), text, value, minimum, maximum, 1, &ok);
     return ok ? std::optional<int>(number) : std::nullopt;
 }
 

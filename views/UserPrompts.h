@@ -10,17 +10,23 @@ enum class PromptIcon { None, Information, Warning, Question };
 enum class PromptButtons { Ok, YesNo, SaveDiscardCancel, CheckUpgradeCancel };
 enum class PromptAnswer { Ok, Yes, No, Save, Discard, Cancel, Check, Upgrade };
 
-// Titles and file filters the program's messages and file dialogs use.
-inline const QString TITLE_WARNING = QStringLiteral("Waring");
-inline const QString TITLE_ERROR = QStringLiteral("Error");
-inline const QString TITLE_INFO = QStringLiteral("Info");
-inline const QString TITLE_SAVE = QStringLiteral("save");
+// Titles and file filters the program's messages and file dialogs use,
+// in English; the real dialogs show them in the user's language.
+inline const QString TITLE_WARNING = QString::fromLatin1(QT_TRANSLATE_NOOP("UserPrompts", "Waring"));
+inline const QString TITLE_ERROR = QString::fromLatin1(QT_TRANSLATE_NOOP("UserPrompts", "Error"));
+inline const QString TITLE_INFO = QString::fromLatin1(QT_TRANSLATE_NOOP("UserPrompts", "Info"));
+//: The title of the question whether to save changes.
+inline const QString TITLE_SAVE = QString::fromLatin1(QT_TRANSLATE_NOOP("UserPrompts", "save"));
 // The title of the program's own newer messages.
 inline const QString TITLE_PROGRAM = QStringLiteral("Tavrel");
 // Qt shows a filter up to its last parenthesised pattern list when the
 // details are hidden, so the visible texts stay those of the program.
-inline const QString OPEN_IMAGE_FILTER = QStringLiteral("bin file (*.bin) (*.bin *.s);;All file (*.*) (*)");
-inline const QString SAVE_IMAGE_FILTER = QStringLiteral("Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)");
+//: File dialog filters: keep the patterns in parentheses and the ";;" between filters.
+inline const QString OPEN_IMAGE_FILTER
+    = QString::fromUtf8(QT_TRANSLATE_NOOP("UserPrompts", "bin file (*.bin) (*.bin *.s);;All file (*.*) (*)"));
+//: File dialog filters: keep the patterns in parentheses and the ";;" between filters.
+inline const QString SAVE_IMAGE_FILTER
+    = QString::fromUtf8(QT_TRANSLATE_NOOP("UserPrompts", "Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)"));
 inline const QString SAVE_IMAGE_NAME = QStringLiteral("QM7702_FlashMapNew.bin");
 
 // Every message box and file dialog of the program goes through the current

@@ -1,0 +1,1185 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>الجدول</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>التغيير</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>التفاصيل</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>المقارنة</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: لا اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: اختلاف واحد.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: اختلافان.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: %n اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: %n اختلافًا.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب موضعها: %n اختلاف.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: لا اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: اختلاف واحد.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: اختلافان.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: %n اختلافات.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: %n اختلافًا.</numerusform>
+            <numerusform>من الصورة المفتوحة إلى %1، مع مطابقة السجلات حسب رقم الخدمة والتردد والاستقطاب ثم الاسم: %n اختلاف.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>الاختلافات</translation>
+    </message>
+</context>
+<context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>تلفاز</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>أقمار: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>TP: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>تلفاز: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>راديو: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>ملف bin غير صحيح!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>افتح ملفًا أو اقرأ من الجهاز أولًا!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>تم الحفظ!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>حفظ التغييرات في الصورة؟</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>ابحث عن الصفوف بالرقم أو الاسم أو رقم الخدمة (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>تراجع: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>إعادة: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>الترانسبوندر لا يتبع أي قمر، لذا لا تعرضه أي قائمة.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>إزالة المكرر</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>إزالة اليتيمة</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>فحص القائمة</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>النتائج</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>لم يُعثر على مشكلات.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (خطأ): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (تحذير): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 و%2. انقر نقرًا مزدوجًا على نتيجة لعرض سجلها.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>لا أخطاء</numerusform>
+            <numerusform>خطأ واحد</numerusform>
+            <numerusform>خطآن</numerusform>
+            <numerusform>%n أخطاء</numerusform>
+            <numerusform>%n خطأً</numerusform>
+            <numerusform>%n خطأ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>لا تحذيرات</numerusform>
+            <numerusform>تحذير واحد</numerusform>
+            <numerusform>تحذيران</numerusform>
+            <numerusform>%n تحذيرات</numerusform>
+            <numerusform>%n تحذيرًا</numerusform>
+            <numerusform>%n تحذير</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>رقم القمر</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>اسم القمر</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>رقم القناة</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>اسم القناة</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>PID فيديو</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>PID صوت</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>رقم الخدمة</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>مشفّرة</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>قفل الأطفال</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>أفلام</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>كرتون</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>رياضة</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>أخبار</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>للكبار</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>مفتاح BISS</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB منخفض</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB مرتفع</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>تغذية LNB</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>رقم TP</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>المربع الرمادي يُبقي إعداد كل قناة كما هو.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>المستخدم</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>كلمة السر</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>كلمة السر</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>إغلاق المنفذ</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>قراءة</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>كتابة</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>نوع الخدمة</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>تقدّم النقل</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>تصفية</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>حول Tavrel</translation>
+    </message>
+</context>
+<context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>من 0 إلى %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>%1 بايت على الأكثر في صفحة الترميز %2</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>حتى %1 رقمًا سداسيًا عشريًا، والمسافات مسموحة</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>افتح ملفًا أو اقرأ من الجهاز أولًا!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>ملف bin غير صحيح!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>الملف أكبر من 64 ميبيبايت.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>لم يُستورد ملف CSV؛ لم يتغير شيء.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>تعذّر تطبيق ملف CSV؛ لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>ملف CSV لا يغيّر شيئًا.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>يسرد ملف CSV قنوات صورة أخرى؛ طوبقت حسب رقم الخدمة والتردد والاستقطاب ثم الاسم.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>لم تُطبَّق هذه الصفوف:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>تحمل الصورتان قائمة القنوات نفسها.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>مقارنة</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>عرض المجلد</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>النسخ المحفوظة</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>لا توجد نسخ محفوظة في %1 بعد.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>تُحفظ كل نسخة في %1.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>الحفظ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>قابلة للقراءة</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>قمر</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفاز</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>لا</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>لغة النظام</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>تظهر اللغة الجديدة عند التشغيل التالي.</translation>
+    </message>
+</context>
+<context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>افتح ملفًا أو اقرأ من الجهاز أولًا!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>تعذّرت إعادة كتابة قائمة القنوات؛ لم يُحذف شيء.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>لا مشكلات في قائمة القنوات. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات مشكلة واحدة. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات مشكلتان. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات %n مشكلات. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات %n مشكلة. هل تريد الكتابة على أي حال؟</numerusform>
+            <numerusform>في قائمة القنوات %n مشكلة. هل تريد الكتابة على أي حال؟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>لا ملفات حديثة</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+لم يعد الملف موجودًا. أُزيل من الملفات الأخيرة.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>كتل المحمّل</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>الكتلة</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>بايت</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>بديل مؤقت</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>مدمج</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>لا يمكن استخدام هذه الكتل: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>تُرسل البدائل المؤقتة إلى طرفية وهمية فقط، مثل طرفية الجهاز الافتراضي. ضع كتل الشركة المصنّعة في %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>الملفات الأخيرة</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>النسخ المحفوظة...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>استيراد CSV...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>مقارنة مع...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>أدوات</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>كتابة إلى الجهاز</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>قراءة من الجهاز</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>تحقّق</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>المنافذ...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>فحص القائمة...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>كتل المحمّل...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>الوضع المتقدّم</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>حول البرنامج</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>نقل إلى الموضع...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>تعيين المفضلة...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>تعيين قفل الأطفال...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>ترتيب حسب الاسم</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>ترتيب حسب رقم الخدمة</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>اللغة</translation>
+    </message>
+</context>
+<context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>الاسم أو كلمة السر خاطئة!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>تحذير</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>المنافذ التسلسلية</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>الأجهزة التسلسلية</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>الجهاز</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>المنفذ:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>اختر الجهاز الذي يفتحه هذا المنفذ. تُعرض محوّلات USB بأسمائها الثابتة التي لا تتغير مهما كان المقبس.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>الافتراضي</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>المتغير TAVREL_COM%1 مضبوط: يفتح %2 الجهاز %3 مهما اختير هنا.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1 يفتح %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>مفتوحة</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>تحرير لا قنوات</numerusform>
+            <numerusform>تحرير قناة واحدة</numerusform>
+            <numerusform>تحرير قناتين</numerusform>
+            <numerusform>تحرير %n قنوات</numerusform>
+            <numerusform>تحرير %n قناة</numerusform>
+            <numerusform>تحرير %n قناة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>مقفلة</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>مفتوحة</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>دون تغيير</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>نوع القائمة غير صحيح!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>فهرس نقل القمر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>فهرس نقل الترانسبوندر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>فهرس نقل الراديو خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>فهرس نقل التلفاز خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>فهرس نقل الراديو تحت الترانسبوندر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>فهرس نقل التلفاز تحت الترانسبوندر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>هل تريد الحذف فعلًا؟</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>خطأ!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>انقل الصفوف المحددة إلى الموضع (من 1 إلى %1):</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>تغذية</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB منخفض</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB مرتفع</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>رقم TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>اسم القناة</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>رقم الخدمة</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>PID فيديو</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>PID صوت</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>مشفّرة</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>القفل</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>نوع LNB خاطئ!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>تغذية LNB خاطئة!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>عدد القنوات التلفزيونية تحت القمر خاطئ!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>عدد قنوات الراديو تحت القمر خاطئ!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>كل القنوات</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>الأقمار (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>تعذّر العثور على رقم القمر الحالي!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>فحص</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>كتابة</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>ملف bin (*.bin) (*.bin *.s);;كل الملفات (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>ملف bin (*.bin) (*.bin);;كل الملفات (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>ملف CSV (*.csv) (*.csv);;كل الملفات (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>مخصص</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>مفرد</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>عالمي</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>أفلام</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>موسيقى</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>كرتون</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>أخبار</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>رياضة</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>للكبار</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>ستيريو</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel الإصدار %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach ihrem Offset zugeordnet: %n Unterschied.</numerusform>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach ihrem Offset zugeordnet: %n Unterschiede.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach Service-ID, Frequenz und Polarisation, dann nach Name zugeordnet: %n Unterschied.</numerusform>
+            <numerusform>Vom offenen Abbild zu %1, Einträge nach Service-ID, Frequenz und Polarisation, dann nach Name zugeordnet: %n Unterschiede.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+</context>
+<context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>Sat: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>TP: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>TV: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>Radio: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Die bin-Datei ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Bitte zuerst eine Datei öffnen oder auslesen!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>Gespeichert!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>Änderungen am Abbild speichern?</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>Zeilen nach Nummer, Name oder Service-ID suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>Der Transponder gehört zu keinem Satelliten, daher zeigt ihn keine Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Duplikate entfernen</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>Verwaiste entfernen</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>Liste prüfen</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (Fehler): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (Warnung): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 und %2. Doppelklick auf einen Befund zeigt seinen Eintrag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>Sat-Nr.</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Sat-Name</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>Prog.-Nr.</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschl.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Tonspur</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Trickfilme</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>News</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Ab 18</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>BISS-Key (Hex)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB tief</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB hoch</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>LNB-Strom</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 V</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>TP-Nr.</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>Ein graues Kästchen ändert nichts.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Flashen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>Diensttyp</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>Über Tavrel</translation>
+    </message>
+</context>
+<context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 bis %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>Höchstens %1 Bytes in Codepage %2</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>Bis zu %1 Hex-Ziffern, Leerzeichen erlaubt</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Bitte zuerst eine Datei öffnen oder auslesen!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Die bin-Datei ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>Die Datei ist größer als 64 MiB.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>Die CSV wurde nicht importiert; nichts wurde geändert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>Die CSV konnte nicht angewandt werden; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>Die CSV ändert nichts.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>Die CSV listet die Programme eines anderen Abbilds; sie wurden nach Service-ID, Frequenz und Polarisation, dann nach Name zugeordnet.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>Diese Zeilen wurden nicht angewandt:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>Beide Abbilder enthalten dieselbe Kanalliste.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>Aufbewahrte Dumps</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>In %1 sind noch keine Dumps aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>Jeder Dump wird in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>Aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>Lesbar</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>Eine neue Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Bitte zuerst eine Datei öffnen oder auslesen!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>Die Kanalliste konnte nicht neu geschrieben werden; nichts wurde entfernt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>Die Kanalliste hat %n Problem. Trotzdem flashen?</numerusform>
+            <numerusform>Die Kanalliste hat %n Probleme. Trotzdem flashen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>Loader-Blöcke</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>eingebaut</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>Diese Blöcke sind nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>Platzhalter gehen nur an ein Pseudoterminal wie das des virtuellen Receivers. Legen Sie die Blöcke des Receiverherstellers in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>Aufbewahrte Dumps...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>Flashen</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>Ports...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>Liste prüfen...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>Loader-Blöcke...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>Erweiterter Modus</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>An Position verschieben...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>Favoriten setzen...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>Kindersicherung setzen...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>Nach Name sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>Nach Service-ID sortieren</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>Name oder Passwort ist falsch!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serielle Ports</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Serielle Geräte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>Wählen Sie das Gerät, das dieser Port öffnet. USB-Adapter stehen unter ihren festen Namen, die an jeder Buchse gleich bleiben.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>TAVREL_COM%1 ist gesetzt: %2 öffnet %3, gleich was hier gewählt ist.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1 öffnet %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Frei</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>%n Programm bearbeiten</numerusform>
+            <numerusform>%n Programme bearbeiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>Der Listentyp ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>Der Verschiebeindex des Satelliten ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>Der Verschiebeindex des Transponders ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>Der Verschiebeindex der Radioprogramme ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>Der Verschiebeindex der TV-Programme ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>Der Verschiebeindex der Radioprogramme des Transponders ist falsch!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>Der Verschiebeindex der TV-Programme des Transponders ist falsch!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>Wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>Ausgewählte Zeilen an Position verschieben (1 bis %1):</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>Länge (O)</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>LNB-Strom</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB tief</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB hoch</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>TP-Nr.</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisat.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Verschl.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>LNB-Typ ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>LNB-Strom ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>Die Zahl der TV-Programme des Satelliten ist falsch!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>Die Zahl der Radioprogramme des Satelliten ist falsch!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>Alle Programme</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>Satelliten (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>Die Nummer des aktuellen Satelliten fehlt!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Flashen</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin-Datei (*.bin) (*.bin *.s);;Alle Dateien (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin-Datei (*.bin) (*.bin);;Alle Dateien (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>CSV-Datei (*.csv) (*.csv);;Alle Dateien (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18 V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13 V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filme</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Trickfilme</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>News</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Ab 18</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel Version %1</translation>
+    </message>
+</context>
+</TS>

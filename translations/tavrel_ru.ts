@@ -1,0 +1,1167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Подробности</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>От открытого образа к %1, записи сопоставлены по смещению: %n различие.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по смещению: %n различия.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по смещению: %n различий.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>От открытого образа к %1, записи сопоставлены по SID, частоте и поляризации, затем по имени: %n различие.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по SID, частоте и поляризации, затем по имени: %n различия.</numerusform>
+            <numerusform>От открытого образа к %1, записи сопоставлены по SID, частоте и поляризации, затем по имени: %n различий.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Различия</translation>
+    </message>
+</context>
+<context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>Спут.: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>ТП: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>ТВ: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>Радио: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Файл bin неверен!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Сначала откройте файл или считайте дамп!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>Сохранено!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>Сохранить изменения в образе?</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>Поиск строк по номеру, имени или SID (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>Транспондер не относится ни к одному спутнику, поэтому его нет ни в одном списке.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Удалить дубликаты</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>Удалить сироты</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>Проверка списка</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Находки</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>Проблем не найдено.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (ошибка): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (предупреждение): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 и %2. Дважды щёлкните находку, чтобы показать её запись.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n ошибка</numerusform>
+            <numerusform>%n ошибки</numerusform>
+            <numerusform>%n ошибок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n предупреждение</numerusform>
+            <numerusform>%n предупреждения</numerusform>
+            <numerusform>%n предупреждений</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>№ спут.</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>№ канала</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>Видео PID</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>Аудио PID</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Кодир.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Замок</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Мультики</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Спорт</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Новости</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Взрослые</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>Ключ BISS (hex)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB нижн.</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB верхн.</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>Тип LNB</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 кГц</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 В</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>№ ТП</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>Симв. скор.</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Поляризация</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>Серый флажок оставляет настройку каждого канала.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Прошить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>Тип сервиса</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Ход передачи</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>О программе Tavrel</translation>
+    </message>
+</context>
+<context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>От 0 до %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>Не более %1 байт в кодовой странице %2</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>До %1 шестнадцатеричных цифр, пробелы допустимы</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Сначала откройте файл или считайте дамп!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Файл bin неверен!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>Файл больше 64 МиБ.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>CSV не импортирован; ничего не изменилось.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>CSV не удалось применить; ничего не изменилось.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>CSV ничего не меняет.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>В CSV перечислены каналы другого образа; они сопоставлены по SID, частоте и поляризации, затем по имени.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>Эти строки не применены:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>В обоих образах одинаковый список каналов.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>Показать папку</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>Сохранённые дампы</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>В %1 пока нет сохранённых дампов.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>Каждый дамп сохраняется в %1.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>Сохранён</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>Читается</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Спутн.</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>Язык системы</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>Новый язык появится при следующем запуске.</translation>
+    </message>
+</context>
+<context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Сначала откройте файл или считайте дамп!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>Список каналов не удалось перезаписать; ничего не удалено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>В списке каналов %n проблема. Всё равно прошить?</numerusform>
+            <numerusform>В списке каналов %n проблемы. Всё равно прошить?</numerusform>
+            <numerusform>В списке каналов %n проблем. Всё равно прошить?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Нет недавних файлов</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+Файла больше нет. Он удалён из недавних файлов.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>Блоки загрузчика</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Блок</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байт</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>Заглушка</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Откуда</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>встроен</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>Эти блоки нельзя использовать: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>Заглушки отправляются только в псевдотерминал, например виртуального ресивера. Положите блоки производителя ресивера в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>Недавние файлы</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>Сохранённые дампы...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>Экспорт в CSV...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>Импорт из CSV...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>Сравнить с...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>Прошить</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>Порты...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>Проверить список...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>Блоки загрузчика...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>Расширенный режим</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>Действия</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>Переместить на позицию...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>Избранное...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>Родительский замок...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>Сортировать по имени</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>Сортировать по SID</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Язык</translation>
+    </message>
+</context>
+<context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>Неверное имя или пароль!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>Предупреждение</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>Последовательные порты</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Последовательные устройства</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>Выберите устройство, которое открывает этот порт. USB-адаптеры показаны под постоянными именами, которые не меняются от гнезда к гнезду.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>Задана TAVREL_COM%1: %2 открывает %3, что бы здесь ни было выбрано.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1 открывает %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Открыт</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>Изменить %n канал</numerusform>
+            <numerusform>Изменить %n канала</numerusform>
+            <numerusform>Изменить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Закрыт</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Открыт</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Без изменений</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>Неверный тип списка!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>Неверный индекс перемещения спутника!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>Неверный индекс перемещения ТП!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>Неверный индекс перемещения радио!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>Неверный индекс перемещения ТВ!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>Неверный индекс перемещения радио в ТП!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>Неверный индекс перемещения ТВ в ТП!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>Действительно удалить?</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Ошибка!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>Переместить выбранные строки на позицию (от 1 до %1):</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB нижн.</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB верх.</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22 кГц</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12 В</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>№ ТП</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Поляриз.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Симв. ск.</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>Видео PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>Аудио PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Кодир.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Замок</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>Ошибка типа LNB!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>Ошибка питания LNB!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>Неверное число ТВ-каналов у спутника!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>Неверное число радиоканалов у спутника!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>Все каналы</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>Спутники (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>Не найден номер текущего спутника!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>Проверить</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Прошить</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>Сохранение</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Файл bin (*.bin) (*.bin *.s);;Все файлы (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Файл bin (*.bin) (*.bin);;Все файлы (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Файл CSV (*.csv) (*.csv);;Все файлы (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>Польз.</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Одиночн.</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Универс.</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18 В</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13 В</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Фильмы</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Мультики</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Новости</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Спорт</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Взрослые</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>Левый</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Правый</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Стерео</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel, версия %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1155 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>Tablo</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değişiklik</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Kayıt</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Ayrıntılar</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştırma</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>Açık görüntüden %1 dosyasına, kayıtlar konumlarına göre eşlendi: %n fark.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>Açık görüntüden %1 dosyasına, kayıtlar servis ID, frekans ve polarizasyona, sonra ada göre eşlendi: %n fark.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Farklar</translation>
+    </message>
+</context>
+<context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>Uydu: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>TP: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>TV: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>Radyo: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin dosyası hatalı!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Önce bir dosya açın veya yedek alın!</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>Kaydedildi!</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>Görüntüdeki değişiklikler kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>Satırları numara, ad veya servis ID ile bul (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Geri al: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>Yinele: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>Transponder hiçbir uyduya ait değil, bu yüzden hiçbir listede görünmez.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Kopyaları kaldır</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>Sahipsizleri kaldır</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>Liste denetimi</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Bulgular</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>Sorun bulunamadı.</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1 (hata): %2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1 (uyarı): %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1 ve %2. Kaydını görmek için bir bulguya çift tıklayın.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n hata</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n uyarı</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>Uydu No</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Uydu adı</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>Kanal No</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Kanal adı</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Servis ID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmler</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Çizgi film</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Spor</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Müzik</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Haberler</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Yetişkin</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>BISS anahtarı</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Boylam</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB düşük</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB yüksek</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>LNB tipi</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>LNB gücü</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>TP No</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>Sembol oranı</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarizasyon</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>Gri bırakılan kutu her kanalın ayarını korur.</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Parola</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>Oku</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>Servis türü</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Aktarım durumu</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>Xtal</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>Tavrel hakkında</translation>
+    </message>
+</context>
+<context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 ile %1 arası</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>%2 kod sayfasında en çok %1 bayt</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>En çok %1 onaltılık rakam, boşluk olabilir</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Önce bir dosya açın veya yedek alın!</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin dosyası hatalı!</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>Dosya 64 MiB&apos;den büyük.</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>CSV içe aktarılmadı; hiçbir şey değişmedi.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>CSV uygulanamadı; hiçbir şey değişmedi.</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>CSV hiçbir şeyi değiştirmiyor.</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>CSV başka bir görüntünün kanallarını listeliyor; servis ID, frekans ve polarizasyona, sonra ada göre eşlendiler.</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>Bu satırlar uygulanmadı:
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>İki görüntüde aynı kanal listesi var.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>Klasörü göster</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>Saklanan yedekler</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>%1 içinde henüz saklanan yedek yok.</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>Her yedek %1 içinde saklanır.</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>Saklandı</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>Çözülür</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>evet</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>hayır</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>Sistem dili</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>Yeni dil bir sonraki açılışta görünür.</translation>
+    </message>
+</context>
+<context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Önce bir dosya açın veya yedek alın!</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>Kanal listesi yeniden yazılamadı; hiçbir şey kaldırılmadı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>Kanal listesinde %n sorun var. Yine de yüklensin mi?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Son dosya yok</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>Yükleyici blokları</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Blok</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bayt</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>Yer tutucu</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Kaynak</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>evet</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>hayır</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>yerleşik</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>Bu bloklar kullanılamaz: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>Yer tutucular yalnızca sanal alıcınınki gibi bir sözde uçbirime gönderilir. Alıcı üreticisinin bloklarını %1 içine koyun.</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>Son dosyalar</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>Saklanan yedekler...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>CSV olarak dışa aktar...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>CSV içe aktar...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>Karşılaştır...</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Yinele</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Bul</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Araçlar</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>Oku</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>Doğrula</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>Portlar...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>Listeyi denetle...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>Yükleyici blokları...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>Gelişmiş mod</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>Hakkında</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>Konuma taşı...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>Favorileri ayarla...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>Çocuk kilidi...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>Ada göre sırala</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>Servis ID&apos;ye göre sırala</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Dil</translation>
+    </message>
+</context>
+<context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>Ad veya parola hatalı!</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>Uyarı</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>Seri portlar</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>Seri aygıtlar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Aygıt</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>Bu portun açacağı aygıtı seçin. USB adaptörleri, hangi yuvada olursa olsun değişmeyen kalıcı adlarıyla listelenir.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılan</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>TAVREL_COM%1 ayarlı: burada ne seçilirse seçilsin %2, %3 aygıtını açar.</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1, %2 aygıtını açar.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Açık</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>%n kanalı düzenle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Kilitli</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>Değişmez</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>Liste türü hatalı!</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>Uydu taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>TP taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>Radyo taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>TV taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>TP altındaki radyo taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>TP altındaki TV taşıma dizini yanlış!</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>Silmek istediğinizden emin misiniz?</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Hata!</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>Seçili satırları şu konuma taşı (1 ile %1 arası):</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>Boylam</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>LNB gücü</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>LNB düşük</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>LNB yük.</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>TP No</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarite</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Sembol</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>Kanal adı</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>Servis ID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Şifreli</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>Kilit</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>LNB tipi hatalı!</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>LNB gücü hatalı!</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>Uydudaki TV kanalı sayısı yanlış!</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>Uydudaki radyo kanalı sayısı yanlış!</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>Tüm kanallar</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>Uydular (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>Geçerli uydu numarası bulunamadı!</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>Denetle</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>Uyarı</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Bilgi</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin dosyası (*.bin) (*.bin *.s);;Tüm dosyalar (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>bin dosyası (*.bin) (*.bin);;Tüm dosyalar (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>CSV dosyası (*.csv) (*.csv);;Tüm dosyalar (*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Tekli</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmler</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Müzik</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>Çizgi film</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Haberler</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Spor</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>Yetişkin</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC 1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC 2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC 3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC 4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Sağ</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>Stereo</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel Sürüm %1</translation>
+    </message>
+</context>
+</TS>

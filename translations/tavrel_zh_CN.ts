@@ -1,0 +1,1155 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Table</source>
+        <translation>表</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>变化</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by their offset: %n difference(s).</source>
+        <translation>
+            <numerusform>从打开的映像到 %1，按偏移量匹配记录：%n 处差异。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From the open image to %1, records matched by service id, frequency and polarization, then by name: %n difference(s).</source>
+        <translation>
+            <numerusform>从打开的映像到 %1，按服务ID、频率和极化匹配记录，再按名称匹配：%n 处差异。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
+    </message>
+</context>
+<context>
+    <name>CTavrelDlg</name>
+    <message>
+        <source>TV</source>
+        <translation>电视</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>Sat: %1</source>
+        <translation>卫星: %1</translation>
+    </message>
+    <message>
+        <source>TP: %1</source>
+        <translation>转发器: %1</translation>
+    </message>
+    <message>
+        <source>TV: %1</source>
+        <translation>电视: %1</translation>
+    </message>
+    <message>
+        <source>Radio: %1</source>
+        <translation>广播: %1</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin 文件不正确！</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>请先打开文件或读取！</translation>
+    </message>
+    <message>
+        <source>Save Success!</source>
+        <translation>保存成功！</translation>
+    </message>
+    <message>
+        <source>Save changes to the image?</source>
+        <translation>保存对映像的更改？</translation>
+    </message>
+    <message>
+        <source>Find rows by number, name or service id (Ctrl+F)</source>
+        <translation>按编号、名称或服务ID查找行 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>撤销 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <extracomment>%1 is what the step did, such as &quot;delete 2 programs&quot;.</extracomment>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>The transponder belongs to no satellite, so no list shows it.</source>
+        <translation>该转发器不属于任何卫星，因此没有列表显示它。</translation>
+    </message>
+</context>
+<context>
+    <name>CheckListDlg</name>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>删除重复项</translation>
+    </message>
+    <message>
+        <source>Remove orphans</source>
+        <translation>删除孤立项</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>检查列表</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>检查结果</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <extracomment>%1 is &quot;3 errors&quot;, %2 is &quot;1 warning&quot;.</extracomment>
+        <translation>未发现问题。</translation>
+    </message>
+    <message>
+        <source>%1 (error): %2</source>
+        <translation>%1（错误）：%2</translation>
+    </message>
+    <message>
+        <source>%1 (warning): %2</source>
+        <translation>%1（警告）：%2</translation>
+    </message>
+    <message>
+        <source>%1 and %2. Double-click a finding to show its record.</source>
+        <translation>%1，%2。双击某项可显示其记录。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n 个错误</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n 个警告</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>卫星号</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>卫星名</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>节目号</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>节目名</translation>
+    </message>
+    <message>
+        <source>VideoPID</source>
+        <translation>视频PID</translation>
+    </message>
+    <message>
+        <source>AudioPID</source>
+        <translation>音频PID</translation>
+    </message>
+    <message>
+        <source>PCRPID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>服务ID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>童锁</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>电影</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>卡通</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>体育</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>新闻</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>成人</translation>
+    </message>
+    <message>
+        <source>BissKey(Hex)</source>
+        <translation>BISS密钥(十六进制)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>经度</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>本振低</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>本振高</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Lnb Type</source>
+        <translation>LNB类型</translation>
+    </message>
+    <message>
+        <source>Lnb Power</source>
+        <translation>LNB电源</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC1.0</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2</source>
+        <translation>DiSEqC1.2</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>TPIndex</source>
+        <translation>转发器号</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>SymbolRate</source>
+        <translation>符号率</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>极化</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>喜爱</translation>
+    </message>
+    <message>
+        <source>A box left grey keeps each program&apos;s own setting.</source>
+        <translation>灰色的复选框保留各节目原有的设置。</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>节目</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>节目</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>转发器</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Close Com</source>
+        <translation>关闭串口</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Dump</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Service type</source>
+        <translation>服务类型</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>传输进度</translation>
+    </message>
+    <message>
+        <source>Xtal</source>
+        <translation>晶振</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>About Tavrel</source>
+        <translation>关于 Tavrel</translation>
+    </message>
+</context>
+<context>
+    <name>EditorFields</name>
+    <message>
+        <source>0 to %1</source>
+        <translation>0 到 %1</translation>
+    </message>
+    <message>
+        <source>At most %1 bytes in code page %2</source>
+        <translation>代码页 %2 中最多 %1 个字节</translation>
+    </message>
+    <message>
+        <source>Up to %1 hex digits, blanks allowed</source>
+        <translation>最多 %1 位十六进制数字，允许空格</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>请先打开文件或读取！</translation>
+    </message>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin 文件不正确！</translation>
+    </message>
+    <message>
+        <source>The file is larger than 64 MiB.</source>
+        <translation>文件大于 64 MiB。</translation>
+    </message>
+    <message>
+        <source>The CSV is not imported; nothing changed.
+
+%1</source>
+        <translation>CSV 未导入；没有任何更改。
+
+%1</translation>
+    </message>
+    <message>
+        <source>The CSV could not be applied; nothing changed.</source>
+        <translation>无法应用 CSV；没有任何更改。</translation>
+    </message>
+    <message>
+        <source>The CSV changes nothing.</source>
+        <translation>CSV 没有任何更改。</translation>
+    </message>
+    <message>
+        <source>The CSV lists another image&apos;s programs; they were matched by service id, frequency and polarization, then by name.</source>
+        <translation>CSV 列出的是另一个映像的节目；已按服务ID、频率和极化匹配，再按名称匹配。</translation>
+    </message>
+    <message>
+        <source>These rows were not applied:
+%1</source>
+        <translation>以下行未应用：
+%1</translation>
+    </message>
+    <message>
+        <source>The two images hold the same channel list.</source>
+        <translation>两个映像的频道列表相同。</translation>
+    </message>
+</context>
+<context>
+    <name>KeptDumpsDlg</name>
+    <message>
+        <source>Open</source>
+        <comment>a kept dump, as an image</comment>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Show folder</source>
+        <translation>显示文件夹</translation>
+    </message>
+    <message>
+        <source>Kept dumps</source>
+        <translation>保存的备份</translation>
+    </message>
+    <message>
+        <source>No dumps are kept in %1 yet.</source>
+        <translation>%1 中还没有保存的备份。</translation>
+    </message>
+    <message>
+        <source>Every dump is kept in %1.</source>
+        <translation>每个备份都保存在 %1。</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>Column headings: when a dump was kept, its size, whether it decodes, its satellites, TV and radio programs.</extracomment>
+        <translation>保存时间</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Decodes</source>
+        <translation>可解码</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>电视</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>The locale&apos;s language</source>
+        <translation>系统语言</translation>
+    </message>
+    <message>
+        <source>A new language shows at the next start.</source>
+        <translation>新语言将在下次启动时生效。</translation>
+    </message>
+</context>
+<context>
+    <name>ListTools</name>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>请先打开文件或读取！</translation>
+    </message>
+    <message>
+        <source>The channel list could not be rewritten; nothing was removed.</source>
+        <translation>无法重写频道列表；没有删除任何内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The channel list has %n problem(s). Upgrade anyway?</source>
+        <translation>
+            <numerusform>频道列表有 %n 个问题。仍要升级吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recent files</source>
+        <translation>没有最近的文件</translation>
+    </message>
+    <message>
+        <source>%1
+The file is no longer there. It was removed from the recent files.</source>
+        <translation>%1
+该文件已不存在，已从最近的文件中移除。</translation>
+    </message>
+</context>
+<context>
+    <name>LoadersDlg</name>
+    <message>
+        <source>Loader blocks</source>
+        <translation>引导块</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>块</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation>占位</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>built in</source>
+        <translation>内置</translation>
+    </message>
+    <message>
+        <source>These blocks cannot be used: %1</source>
+        <translation>这些块无法使用：%1</translation>
+    </message>
+    <message>
+        <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
+        <translation>占位块只发送到伪终端（例如虚拟接收机的）。请把接收机厂商的块放到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>MenuTemplate</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>recent files</source>
+        <translation>最近的文件</translation>
+    </message>
+    <message>
+        <source>kept dumps...</source>
+        <translation>保存的备份...</translation>
+    </message>
+    <message>
+        <source>export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>import CSV...</source>
+        <translation>导入 CSV...</translation>
+    </message>
+    <message>
+        <source>compare with...</source>
+        <translation>与...比较</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>dump</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>ports...</source>
+        <translation>串口...</translation>
+    </message>
+    <message>
+        <source>check list...</source>
+        <translation>检查列表...</translation>
+    </message>
+    <message>
+        <source>loader blocks...</source>
+        <translation>引导块...</translation>
+    </message>
+    <message>
+        <source>advance</source>
+        <translation>高级模式</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>option</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Move to position...</source>
+        <translation>移动到位置...</translation>
+    </message>
+    <message>
+        <source>Set favourites...</source>
+        <translation>设置喜爱...</translation>
+    </message>
+    <message>
+        <source>Set child lock...</source>
+        <translation>设置童锁...</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>按名称排序</translation>
+    </message>
+    <message>
+        <source>Sort by service id</source>
+        <translation>按服务ID排序</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>语言</translation>
+    </message>
+</context>
+<context>
+    <name>PassWord</name>
+    <message>
+        <source>Name or PassWord is error!</source>
+        <translation>用户名或密码错误！</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>PortsDlg</name>
+    <message>
+        <source>Serial ports</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Serial devices</source>
+        <translation>串口设备</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>串口：</translation>
+    </message>
+    <message>
+        <source>Choose the device this port opens. USB adapters are listed by their stable names, which stay the same on any socket.</source>
+        <translation>选择此端口打开的设备。USB 适配器以固定名称列出，插在任何插口上都不变。</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>TAVREL_COM%1 is set: %2 opens %3, whatever is chosen here.</source>
+        <translation>已设置 TAVREL_COM%1：无论此处选择什么，%2 都打开 %3。</translation>
+    </message>
+    <message>
+        <source>%1 opens %2.</source>
+        <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
+        <translation>%1 打开 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>ProgEditDlg</name>
+    <message>
+        <source>Locked</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>未锁定</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFlagsDlg</name>
+    <message numerus="yes">
+        <source>Edit %n program(s)</source>
+        <translation>
+            <numerusform>编辑 %n 个节目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>UnLocked</source>
+        <translation>未锁定</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation>不变</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>The list type is not right!</source>
+        <translation>列表类型不正确！</translation>
+    </message>
+    <message>
+        <source>Move sat index is wrong!</source>
+        <translation>移动卫星的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move TP index is wrong!</source>
+        <translation>移动转发器的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move Radio index is wrong!</source>
+        <translation>移动广播的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move Tv index is wrong!</source>
+        <translation>移动电视的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move radio under tp index is wrong!</source>
+        <translation>移动转发器下广播的索引错误！</translation>
+    </message>
+    <message>
+        <source>Move tv under tp index is wrong!</source>
+        <translation>移动转发器下电视的索引错误！</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete!</source>
+        <translation>确定要删除吗？</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>错误！</translation>
+    </message>
+    <message>
+        <source>Move the selected rows to position (1 to %1):</source>
+        <translation>将所选行移动到位置（1 到 %1）：</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>SatNO.</source>
+        <translation>卫星号</translation>
+    </message>
+    <message>
+        <source>SatName</source>
+        <translation>卫星名</translation>
+    </message>
+    <message>
+        <source>Longitude(E)</source>
+        <translation>经度(东)</translation>
+    </message>
+    <message>
+        <source>LnbType</source>
+        <translation>LNB类型</translation>
+    </message>
+    <message>
+        <source>LnbPower</source>
+        <translation>LNB电源</translation>
+    </message>
+    <message>
+        <source>LnbFreLow</source>
+        <translation>本振低</translation>
+    </message>
+    <message>
+        <source>LnbFreHigh</source>
+        <translation>本振高</translation>
+    </message>
+    <message>
+        <source>22K</source>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>0/12V</source>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.0</source>
+        <translation>DiSEqC1.0</translation>
+    </message>
+    <message>
+        <source>DiSEqC1.2En</source>
+        <translation>DiSEqC1.2</translation>
+    </message>
+    <message>
+        <source>Postion</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>TpNO.</source>
+        <translation>转发器号</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>极化</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>符号率</translation>
+    </message>
+    <message>
+        <source>ProgNO.</source>
+        <translation>节目号</translation>
+    </message>
+    <message>
+        <source>ProgName</source>
+        <translation>节目名</translation>
+    </message>
+    <message>
+        <source>ServiceID</source>
+        <translation>服务ID</translation>
+    </message>
+    <message>
+        <source>VideoPid</source>
+        <translation>视频PID</translation>
+    </message>
+    <message>
+        <source>AudioPid</source>
+        <translation>音频PID</translation>
+    </message>
+    <message>
+        <source>PcrPid</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>ChildLock</source>
+        <translation>童锁</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>喜爱</translation>
+    </message>
+    <message>
+        <source>LNB Type is error!</source>
+        <translation>LNB类型错误！</translation>
+    </message>
+    <message>
+        <source>LNB Power is error!</source>
+        <translation>LNB电源错误！</translation>
+    </message>
+    <message>
+        <source>Tv number under sat is wrong!</source>
+        <translation>卫星下的电视节目数错误！</translation>
+    </message>
+    <message>
+        <source>Radio number under sat is wrong!</source>
+        <translation>卫星下的广播节目数错误！</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteTree</name>
+    <message>
+        <source>AllPrograms</source>
+        <translation>全部节目</translation>
+    </message>
+    <message>
+        <source>Satellite(%1)</source>
+        <translation>卫星(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TpEditDlg</name>
+    <message>
+        <source>Can&apos;t find the current sat no.!</source>
+        <translation>找不到当前卫星号！</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>Check</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Waring</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <extracomment>The title of the question whether to save changes.</extracomment>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>bin file (*.bin) (*.bin *.s);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Bin文件(*.bin) (*.bin *.s);;所有文件(*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>Bin文件(*.bin) (*.bin);;所有文件(*.*) (*)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv) (*.csv);;All file (*.*) (*)</source>
+        <extracomment>File dialog filters: keep the patterns in parentheses and the &quot;;;&quot; between filters.</extracomment>
+        <translation>CSV 文件(*.csv) (*.csv);;所有文件(*.*) (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ValueNames</name>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>单本振</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <source>18V</source>
+        <translation>18V</translation>
+    </message>
+    <message>
+        <source>13V</source>
+        <translation>13V</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>电影</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>音乐</translation>
+    </message>
+    <message>
+        <source>Cartoons</source>
+        <translation>卡通</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>新闻</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>体育</translation>
+    </message>
+    <message>
+        <source>Adult</source>
+        <translation>成人</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>DiSEqC1</source>
+        <translation>DiSEqC1</translation>
+    </message>
+    <message>
+        <source>DiSEqC2</source>
+        <translation>DiSEqC2</translation>
+    </message>
+    <message>
+        <source>DiSEqC3</source>
+        <translation>DiSEqC3</translation>
+    </message>
+    <message>
+        <source>DiSEqC4</source>
+        <translation>DiSEqC4</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <extracomment>Polarisation: horizontal.</extracomment>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <extracomment>Polarisation: vertical.</extracomment>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <extracomment>Audio track.</extracomment>
+        <translation>左声道</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右声道</translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation>立体声</translation>
+    </message>
+</context>
+<context>
+    <name>VersionText</name>
+    <message>
+        <source>Tavrel Version %1</source>
+        <translation>Tavrel 版本 %1</translation>
+    </message>
+</context>
+</TS>
