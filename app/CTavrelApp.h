@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AppState.h"
-#include "cnComm.h"
+#include "PortDevices.h"
 
 #include <QtWidgets/QApplication>
 
@@ -14,6 +14,6 @@ public:
     CTavrelApp(int& argc, char** argv);
     ~CTavrelApp() override;
 
-    // The serial port of the receiver link.
-    cnComm m_Comm;
+    // Which device each port of the receiver link opens.
+    PortDevices m_Ports;
 };

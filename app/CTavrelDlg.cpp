@@ -31,7 +31,7 @@
 
 #include <algorithm>
 
-CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile, QWidget* parent)
+CTavrelDlg::CTavrelDlg(AppState& state, PortDevices& ports, const std::string& traceFile, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_hIcon(QString::fromLatin1(ICON_APP))
@@ -45,7 +45,7 @@ CTavrelDlg::CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFi
     connect(m_Signals.get(), &DocumentSignals::modifiedChanged, this, &CTavrelDlg::UpdateTitle);
     connect(m_Signals.get(), &DocumentSignals::historyChanged, this, &CTavrelDlg::UpdateEditActions);
     m_Transfer = std::make_unique<TransferControl>(
-        static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, comm, Doc(), traceFile);
+        static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, ports, Doc(), traceFile);
     m_Records = std::make_unique<RecordCommands>(*this);
     m_Exchange = std::make_unique<ExchangeCommands>(*this);
     m_Tools = std::make_unique<ListTools>(*this);

@@ -18,11 +18,11 @@
 #include <string>
 
 class AppState;
-class cnComm;
 class DocumentSignals;
 class ExchangeCommands;
 class ListTools;
 class PassWord;
+class PortDevices;
 class PlaceKeeper;
 class QAction;
 class QLineEdit;
@@ -45,7 +45,7 @@ class CTavrelDlg : public QDialog, private TransferControl::Host {
 public:
     // The window works on the shared state and drives the receiver through a
     // transfer session on the port it is given, traced to traceFile if named.
-    CTavrelDlg(AppState& state, cnComm& comm, const std::string& traceFile = {}, QWidget* parent = nullptr);
+    CTavrelDlg(AppState& state, PortDevices& ports, const std::string& traceFile = {}, QWidget* parent = nullptr);
     ~CTavrelDlg() override;
 
     QLineEdit* Filter() const { return m_Filter; }

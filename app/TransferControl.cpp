@@ -9,6 +9,7 @@
 #include "LoaderSet.h"
 #include "LoadersDlg.h"
 #include "MainResources.h"
+#include "PortDevices.h"
 #include "PortOpenError.h"
 #include "PortsDlg.h"
 #include "SerialPorts.h"
@@ -34,7 +35,7 @@
 
 namespace {
 
-using Stage = TransferSession::Stage;
+using Stage = TransferStage;
 
 // Every item of the menu bar; a menu change grays some and enables the rest.
 constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
@@ -58,14 +59,14 @@ public:
 } // namespace
 
 TransferControl::TransferControl(Host& host, QWidget& window, QWidget& page, QMenuBar& menuBar,
-    QStatusBar& statusBar, cnComm& comm, ImageDocument& document, const std::string& traceFile)
+    QStatusBar& statusBar, PortDevices& ports, ImageDocument& document, const std::string& traceFile)
     : QObject(&window)
     , m_host(host)
     , m_window(window)
     , m_page(page)
     , m_menuBar(menuBar)
     , m_StatusBar(statusBar)
-    , m_Comm(comm)
+    , m_Ports(ports)
     , m_document(document)
     , m_strTraceFile(traceFile)
     , m_PortCombo(FindControl<QComboBox>(&page, IDC_PORT))
@@ -117,8 +118,8 @@ void TransferControl::Connect()
 
 void TransferControl::Start()
 {
-    m_pTransferEvents = std::make_unique<TransferEventQueue>(static_cast<TransferSession::Listener&>(*this));
-    m_pSession = std::make_unique<TransferSession>(m_Comm, *m_pTransferEvents);
+    m_pTransferEvents = std::make_unique<TransferEventQueue>(static_cast<TransferListener&>(*this));
+    m_pSession = std::make_unique<TransferSession>(std::make_unique<cnComm>(m_Ports), *m_pTransferEvents);
     std::string reason;
     if (!m_strTraceFile.empty() && !m_pSession->TraceTo(m_strTraceFile, reason))
         m_StatusBar.showMessage(QStringLiteral("The transfer trace is not written: %1")
@@ -154,10 +155,9 @@ QAction* TransferControl::MenuAction(int commandId) const
     return FindMenuAction(&m_menuBar, commandId);
 }
 
-void TransferControl::ShowPortError(const QString& text)
+void TransferControl::ShowPortError(const QString& text, int error)
 {
-    const int error = m_pSession->PortError();
-    const QString reason = error ? PortOpenFailureReason(m_Comm.DevicePathFor(m_pSession->Port()), error) : QString();
+    const QString reason = error ? PortOpenFailureReason(m_Ports.DeviceFor(m_pSession->Port()), error) : QString();
     const QString message = reason.isEmpty() ? text : text + QLatin1Char('\n') + reason;
     Prompts().Message(&m_window, message, TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
 }
@@ -166,7 +166,7 @@ void TransferControl::ShowPortState(bool open)
 {
     if (!open) {
         ShowPortClosed();
-        ShowPortError(QString::asprintf("Can't open port %u!", m_pSession->Port()));
+        ShowPortError(QString::asprintf("Can't open port %u!", m_pSession->Port()), m_pSession->PortError());
         return;
     }
     Control(IDC_DUMP)->setEnabled(true);
@@ -235,7 +235,7 @@ void TransferControl::OnOpenCloseCom()
         return;
     }
     m_pSession->Disconnect();
-    CancelTransfer();
+    EndTransfer();
     ShowPortClosed();
 }
 
@@ -261,14 +261,17 @@ void TransferControl::OnDump()
         SetStatusText(QStringLiteral("Reading...Please wait!"));
         return;
     }
-    if (!m_pSession->IsIdle() || LoadersRefused(LoaderUse::Dump))
+    if (!m_pSession->IsIdle())
+        return;
+    NamePortProblem();
+    if (LoadersRefused(LoaderUse::Dump))
         return;
     // The dump replaces the image: a modified one is offered for saving first.
     if (!m_host.ConfirmDiscardChanges())
         return;
     const WaitCursor wait;
-    if (!m_pSession->StartDump())
-        ShowPortError(QStringLiteral("Can't open the port!"));
+    // A port that does not open was named: the transfer waits for it all the same.
+    m_pSession->Dump(m_Options);
     StartTransfer();
 }
 
@@ -281,23 +284,25 @@ void TransferControl::OnUpgrade()
         ShowWarning(&m_window, QStringLiteral("Please open file first!"));
         return;
     }
-    if (!m_pSession->IsIdle() || LoadersRefused(LoaderUse::Upgrade) || !m_host.ConfirmUpgradeOfCheckedList())
+    if (!m_pSession->IsIdle())
+        return;
+    NamePortProblem();
+    if (LoadersRefused(LoaderUse::Upgrade) || !m_host.ConfirmUpgradeOfCheckedList())
         return;
     m_Progress->setRange(0, 100);
-    if (!m_pSession->StartUpgrade(m_document.UpgradeBytes()))
-        ShowPortError(QStringLiteral("Can't open the port!"));
+    m_pSession->Upgrade(m_document.UpgradeBytes(), m_Options);
     StartTransfer();
 }
 
 void TransferControl::OnCancelTransfer()
 {
-    CancelTransfer();
+    EndTransfer();
 }
 
-void TransferControl::CancelTransfer()
+void TransferControl::EndTransfer()
 {
     m_pSession->Cancel();
-    m_pTransferEvents->DropProgress();
+    m_pTransferEvents->DropAllButEnds();
 
     auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
     dump->setText(QStringLiteral("Dump"));
@@ -317,7 +322,7 @@ void TransferControl::CancelTransfer()
 void TransferControl::OnLinkLost(int error, bool duringTransfer)
 {
     if (duringTransfer)
-        CancelTransfer();
+        EndTransfer();
     ShowPortClosed();
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
     m_StatusBar.showMessage(QStringLiteral("The receiver link was lost: %1").arg(reason));
@@ -326,7 +331,7 @@ void TransferControl::OnLinkLost(int error, bool duringTransfer)
             PromptIcon::Warning, PromptButtons::Ok);
 }
 
-void TransferControl::OnTransferProgress(uint32_t total, uint32_t done)
+void TransferControl::ShowTransferProgress(uint32_t total, uint32_t done)
 {
     auto* percentText = FindControl<QLabel>(&m_page, IDC_PERCENT);
     if (IsIdle()) {
@@ -343,72 +348,81 @@ void TransferControl::OnTransferProgress(uint32_t total, uint32_t done)
     }
 }
 
-void TransferControl::OnDumpDone()
+void TransferControl::FinishDump()
 {
-    const std::vector<uint8_t> flash = m_pSession->TakeDump();
-    CancelTransfer();
-    m_document.AdoptDump(flash);
-    ShowKeptDump();
+    const TransferOutcome outcome = m_pSession->Wait();
+    EndTransfer();
+    m_document.AdoptDump(outcome.flash);
+    ShowKeptDump(outcome);
     m_host.DumpAdopted();
 }
 
-void TransferControl::ShowKeptDump()
+void TransferControl::ShowKeptDump(const TransferOutcome& outcome)
 {
-    const std::string path = m_pSession->KeptPath();
-    if (!path.empty()) {
-        m_StatusBar.showMessage(QStringLiteral("Dump kept in %1").arg(QString::fromLocal8Bit(path)));
+    if (!outcome.keptPath.empty()) {
+        m_StatusBar.showMessage(QStringLiteral("Dump kept in %1").arg(QString::fromLocal8Bit(outcome.keptPath)));
         return;
     }
     m_StatusBar.showMessage(QStringLiteral("The dump was not kept"));
     Prompts().Message(&m_window,
         QStringLiteral("The dump could not be kept in %1.\n%2")
             .arg(QString::fromLocal8Bit(m_pSession->Archive().Folder()),
-                QString::fromLocal8Bit(m_pSession->KeepProblem())),
+                QString::fromLocal8Bit(outcome.keepProblem)),
         TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }
 
-void TransferControl::OnStage(TransferSession::Stage stage)
+void TransferControl::OnEvent(const TransferEvent& event)
 {
-    if (stage == Stage::ReadyToRead) {
+    switch (event.type) {
+    case TransferEvent::Type::Stage:
+        OnStage(event);
+        break;
+    case TransferEvent::Type::Progress:
+        ShowTransferProgress(event.total, event.done);
+        break;
+    case TransferEvent::Type::End:
+        OnEnd(event);
+        break;
+    }
+}
+
+void TransferControl::OnStage(const TransferEvent& event)
+{
+    if (event.stage == Stage::ReadyToRead) {
         auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
         dump->setEnabled(true);
         dump->setText(QStringLiteral("Read"));
         SetStatusText(QStringLiteral("Read to read!"));
-    } else if (stage == Stage::Upgrading) {
+    } else if (event.stage == Stage::Upgrading) {
         SetStatusText(QStringLiteral("Upgrading,Please wait!"));
+    } else if (event.stage == Stage::Stalled) {
+        Prompts().Message(&m_window, QString::fromLatin1(TransferSession::RateChangeFailureText(event.kind)),
+            TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
     }
 }
 
-void TransferControl::OnProgress(uint32_t total, uint32_t done)
+void TransferControl::OnEnd(const TransferEvent& event)
 {
-    OnTransferProgress(total, done);
-}
-
-void TransferControl::OnRateChangeFailed()
-{
-    Prompts().Message(&m_window,
-        QString::fromLatin1(TransferSession::RateChangeFailureText(m_pSession->CurrentKind())), TITLE_ERROR,
-        PromptIcon::Warning, PromptButtons::Ok);
-}
-
-void TransferControl::OnFinished(TransferSession::Kind kind, TransferSession::Result result)
-{
-    // A transfer started since makes this end old news.
-    if (!m_pSession->IsIdle())
-        return;
-    if (result != TransferSession::Result::Done) {
-        CancelTransfer();
+    if (event.result == TransferResult::LinkLost) {
+        OnLinkLost(event.error, event.stage != Stage::Idle);
         return;
     }
-    switch (kind) {
-    case TransferSession::Kind::Dump:
-        OnDumpDone();
+    // A transfer started since makes this end old news; a cancel was shown when it was asked for.
+    if (!m_pSession->IsIdle() || event.result == TransferResult::Cancelled)
+        return;
+    if (event.result != TransferResult::Done) {
+        EndTransfer();
+        return;
+    }
+    switch (event.kind) {
+    case TransferKind::Dump:
+        FinishDump();
         break;
-    case TransferSession::Kind::Verify:
+    case TransferKind::Verify:
         FinishVerify();
         break;
-    case TransferSession::Kind::Upgrade:
-        OnUpgradeDone();
+    case TransferKind::Upgrade:
+        FinishUpgrade();
         break;
     }
 }
@@ -427,11 +441,11 @@ void TransferControl::OnVerify()
         ShowWarning(&m_window, QStringLiteral("Please open file first!"));
         return;
     }
+    NamePortProblem();
     if (LoadersRefused(LoaderUse::Dump))
         return;
     // Nothing is replaced, so nothing needs saving first.
-    if (!m_pSession->StartVerify(m_document.UpgradeBytes()))
-        ShowPortError(QStringLiteral("Can't open the port!"));
+    m_pSession->Verify(m_document.UpgradeBytes(), m_Options);
     StartTransfer();
     m_StatusBar.showMessage(QStringLiteral("Verify: press Read when the receiver is ready."));
 }
@@ -439,11 +453,11 @@ void TransferControl::OnVerify()
 void TransferControl::FinishVerify()
 {
     // The flash was only read to be compared.
-    m_pSession->TakeDump();
-    CancelTransfer();
-    ShowKeptDump();
+    const TransferOutcome outcome = m_pSession->Wait();
+    EndTransfer();
+    ShowKeptDump(outcome);
     const QString kept = m_StatusBar.currentMessage();
-    const FlashVerification verification = m_pSession->Verification();
+    const FlashVerification& verification = outcome.verification;
     if (verification.Same()) {
         const QString holds = QStringLiteral("The receiver holds this image.");
         m_StatusBar.showMessage(holds + QLatin1Char(' ') + kept);
@@ -458,9 +472,9 @@ void TransferControl::FinishVerify()
         TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }
 
-void TransferControl::OnUpgradeDone()
+void TransferControl::FinishUpgrade()
 {
-    CancelTransfer();
+    EndTransfer();
     m_StatusBar.showMessage(
         QStringLiteral("Upgrade finished. To check it, choose Tools \"verify\" and reset the receiver again."));
 }
@@ -469,7 +483,7 @@ void TransferControl::RestoreLinkChoices()
 {
     LinkSettings settings;
     for (const auto& [port, device] : settings.AssignedDevices())
-        m_Comm.Devices().Assign(port, device);
+        m_Ports.Assign(port, device);
     m_pSession->Choose(settings.Port(DEFAULT_PORT, PORT_COUNT), settings.Xtal(DEFAULT_XTAL));
 }
 
@@ -485,8 +499,8 @@ void TransferControl::UpdatePortTips()
     QStringList lines;
     for (int index = 0; index < m_PortCombo->count(); ++index) {
         const unsigned port = unsigned(index + 1);
-        QString device = QFile::decodeName(m_Comm.DevicePathFor(port).c_str());
-        if (m_Comm.Devices().FromEnvironment(port))
+        QString device = QFile::decodeName(m_Ports.DeviceFor(port).c_str());
+        if (m_Ports.FromEnvironment(port))
             device += QStringLiteral(" (TAVREL_COM%1)").arg(port);
         m_PortCombo->setItemData(index, device, Qt::ToolTipRole);
         lines.append(QStringLiteral("%1: %2").arg(m_PortCombo->itemText(index), device));
@@ -497,18 +511,18 @@ void TransferControl::UpdatePortTips()
 void TransferControl::OnPorts()
 {
     const unsigned current = m_pSession->Port();
-    PortsDlg dialog(m_Comm.Devices(), current, PORT_COUNT, &m_window);
+    PortsDlg dialog(m_Ports, current, PORT_COUNT, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::string before = m_Comm.DevicePathFor(current);
+    const std::string before = m_Ports.DeviceFor(current);
     LinkSettings settings;
     for (const auto& [port, device] : dialog.Choices()) {
-        m_Comm.Devices().Assign(port, device);
+        m_Ports.Assign(port, device);
         settings.AssignDevice(port, device);
     }
     UpdatePortTips();
     // As choosing a port opens it, so does choosing another device for it.
-    if (m_pSession->IsIdle() && m_Comm.DevicePathFor(current) != before)
+    if (m_pSession->IsIdle() && m_Ports.DeviceFor(current) != before)
         ShowPortState(m_pSession->Connect());
 }
 
@@ -519,10 +533,16 @@ void TransferControl::OnLoaderBlocks()
     dialog.exec();
 }
 
+void TransferControl::NamePortProblem()
+{
+    if (!m_pSession->OpenPort())
+        ShowPortError(QStringLiteral("Can't open the port!"), m_pSession->PortError());
+}
+
 bool TransferControl::LoadersRefused(LoaderUse use)
 {
     InstallLoadersFromEnvironment();
-    const std::string device = m_Comm.DevicePathFor(m_pSession->Port());
+    const std::string device = m_Ports.DeviceFor(m_pSession->Port());
     const auto refusal = PlaceholderRefusal(use, m_pSession->Xtal(), IsPseudoTerminal(device));
     if (!refusal)
         return false;

@@ -19,15 +19,16 @@ class QMenuBar;
 class QProgressBar;
 class QStatusBar;
 class QWidget;
+class PortDevices;
 class TransferEventQueue;
-class cnComm;
+struct TransferOutcome;
 
 // The transfer row of the main window: port and crystal, the lamp, Open/Close
 // Com, Dump/Read, Upgrade, Cancel, the progress and status texts, and the
 // Tools items verify and ports. It drives the receiver through its transfer
 // session and shows what the session reports; while a transfer runs it locks
 // what could change the image.
-class TransferControl : public QObject, private TransferSession::Listener {
+class TransferControl : public QObject, public TransferListener {
     Q_OBJECT
 
 public:
@@ -47,7 +48,7 @@ public:
 
     // The controls live on `page`; `window` stands behind every message.
     TransferControl(Host& host, QWidget& window, QWidget& page, QMenuBar& menuBar, QStatusBar& statusBar,
-        cnComm& comm, ImageDocument& document, const std::string& traceFile);
+        PortDevices& ports, ImageDocument& document, const std::string& traceFile);
     ~TransferControl() override;
 
     // Opens the session on the remembered port; the window is shown first so
@@ -60,12 +61,15 @@ public:
     TransferSession* Session() const { return m_pSession.get(); }
     // No transfer runs: the image may change and the port may be chosen.
     bool IsIdle() const { return !m_pSession || m_pSession->IsIdle(); }
-    // The last percentage the percentage text shows.
-    int LastPercent() const { return m_nLastPercent; }
+    // Multiplies the protocol's pauses of the transfers that follow; only a
+    // receiver that needs none, the virtual one, is served faster.
+    void SetPauseScale(double scale) { m_Options.pauseScale = scale; }
 
-    // Ends a transfer, cancelled or finished: controls idle, port closed.
-    void CancelTransfer();
-    void OnTransferProgress(uint32_t total, uint32_t done);
+    // Ends the transfer if one still runs, and shows the link idle: the
+    // controls enabled again, the port closed, the progress at nought.
+    void EndTransfer();
+    // The session's events, on the window's thread.
+    void OnEvent(const TransferEvent& event) override;
 
 public slots:
     void OnOpenCloseCom();
@@ -87,38 +91,38 @@ private:
     QAction* MenuAction(int commandId) const;
     void ShowPortState(bool open);
     void ShowPortClosed();
-    void ShowPortError(const QString& text);
+    void ShowPortError(const QString& text, int error);
+    // Opens the port before anything else is asked of it: a port that does
+    // not open is the first problem a transfer has, and is named first.
+    void NamePortProblem();
     void ShowLamp(bool open);
     void SetMenuGrayed(std::initializer_list<int> grayed);
     void UpdateLinkMenuItems();
     void StartTransfer();
     void SetStatusText(const QString& text);
-    void ShowKeptDump();
+    void ShowTransferProgress(uint32_t total, uint32_t done);
+    void ShowKeptDump(const TransferOutcome& outcome);
     bool HasImageToVerify() const;
     // Shows why the blocks must not go to the selected port, if they must not.
     bool LoadersRefused(LoaderUse use);
-    void OnDumpDone();
+    void OnStage(const TransferEvent& event);
+    void OnEnd(const TransferEvent& event);
+    // The port went away: a transfer it cut short ends with a message, and
+    // the port shows closed.
+    void OnLinkLost(int error, bool duringTransfer);
+    void FinishDump();
     void FinishVerify();
-    void OnUpgradeDone();
+    void FinishUpgrade();
     void RestoreLinkChoices();
     void RememberLinkChoices();
     void UpdatePortTips();
-
-    // The session's events, on the window's thread.
-    void OnStage(TransferSession::Stage stage) override;
-    void OnProgress(uint32_t total, uint32_t done) override;
-    void OnRateChangeFailed() override;
-    void OnFinished(TransferSession::Kind kind, TransferSession::Result result) override;
-    // The port went away: a transfer it cut short ends with a message, and
-    // the port shows closed.
-    void OnLinkLost(int error, bool duringTransfer) override;
 
     Host& m_host;
     QWidget& m_window;
     QWidget& m_page;
     QMenuBar& m_menuBar;
     QStatusBar& m_StatusBar;
-    cnComm& m_Comm;
+    PortDevices& m_Ports;
     ImageDocument& m_document;
     std::string m_strTraceFile;
     QComboBox* m_PortCombo = nullptr;
@@ -128,6 +132,7 @@ private:
     QProgressBar* m_Progress = nullptr;
     int m_nProgressMax = 0;
     int m_nLastPercent = 0;
+    TransferOptions m_Options;
     // The session's events reach this object through the queue, which goes after it.
     std::unique_ptr<TransferEventQueue> m_pTransferEvents;
     std::unique_ptr<TransferSession> m_pSession;

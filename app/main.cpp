@@ -81,10 +81,10 @@ int main(int argc, char** argv)
     if (parser.isSet(LANG))
         Language::Choose(parser.value(LANG));
     Language::Install(Language::Current());
-    app.m_Comm.Devices().ReadEnvironment();
+    app.m_Ports.ReadEnvironment();
     ChooseAnsiCodePage(CodePageFromEnvironment());
     const char* trace = std::getenv("TAVREL_TRACE");
-    CTavrelDlg dialog(app, app.m_Comm, trace ? trace : "");
+    CTavrelDlg dialog(app, app.m_Ports, trace ? trace : "");
     if (!parser.positionalArguments().isEmpty()) {
         const QString image = parser.positionalArguments().constFirst();
         dialog.OpenImage(image, ArgumentBytes(argc, argv, image));

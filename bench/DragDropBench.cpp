@@ -37,7 +37,7 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
     AppState shown;
     SilentPrompts silent;
     SetPrompts(&silent);
-    CTavrelDlg dialog(shown, app.m_Comm);
+    CTavrelDlg dialog(shown, app.m_Ports);
     dialog.show();
     while (!dialog.windowHandle() || !dialog.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -28,7 +28,7 @@ public:
     {
         SetPrompts(&m_prompts);
         CTavrelApp& app = WindowBenchApp();
-        m_dialog = std::make_unique<CTavrelDlg>(m_state, app.m_Comm);
+        m_dialog = std::make_unique<CTavrelDlg>(m_state, app.m_Ports);
         m_dialog->show();
         while (!m_dialog->windowHandle() || !m_dialog->windowHandle()->isExposed())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

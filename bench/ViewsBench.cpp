@@ -52,7 +52,7 @@ void ReloadViewsCapacityImage(benchmark::State& state)
 {
     CTavrelApp& app = BenchApp();
     AppState shown;
-    CTavrelDlg dialog(shown, app.m_Comm);
+    CTavrelDlg dialog(shown, app.m_Ports);
     ShowAndPaint(dialog);
     const std::vector<uint8_t> image = MakeCapacityImage();
     for (auto _ : state)
@@ -79,7 +79,7 @@ void MainWindowToFirstPaint(benchmark::State& state)
     }
     for (auto _ : state) {
         AppState shown;
-        auto dialog = std::make_unique<CTavrelDlg>(shown, app.m_Comm);
+        auto dialog = std::make_unique<CTavrelDlg>(shown, app.m_Ports);
         dialog->OpenImage(sample);
         ShowAndPaint(*dialog);
         state.PauseTiming();

@@ -4,6 +4,7 @@
 #include "LoaderBlocks.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -68,8 +69,7 @@ void FlashTransfer::OnReceive(unsigned port)
 
 void FlashTransfer::StartRead(uint32_t count)
 {
-    uint8_t* command = m_Link.m_TransferBuf;
-    std::memset(command, 0, sizeof m_Link.m_TransferBuf);
+    uint8_t command[READ_FRAME_SIZE] = {};
     command[0] = READ_COMMAND;
     WriteBE32(command + 4, count);
     command[4] |= READ_SPACE;
@@ -80,9 +80,9 @@ void FlashTransfer::StartRead(uint32_t count)
 
 void FlashTransfer::DumpStep()
 {
-    if (m_Port.Read(m_Link.m_TransferBuf, DUMP_READ_MAX) != 1)
+    if (m_Port.Read(m_Buffer, DUMP_READ_MAX) != 1)
         return;
-    switch (m_Link.m_TransferBuf[0]) {
+    switch (m_Buffer[0]) {
     case 'V':
         SendFirstStage(DumpLoader());
         PauseAfterFirstStage();
@@ -94,10 +94,9 @@ void FlashTransfer::DumpStep()
     }
     case 'O':
         if (!ChangeRate())
-            m_Events.OnRateChangeFailed();
+            m_Events.OnRateChangeFailed(errno);
         break;
     case 'P':
-        m_Link.m_nDumpStep = 0;
         m_Events.OnReceiverReady();
         break;
     case 'Q': {
@@ -120,8 +119,7 @@ void FlashTransfer::BulkRead()
     const uint32_t storable = std::min<uint32_t>(total, uint32_t(m_DumpTarget.size()));
     uint8_t* const image = m_DumpTarget.data();
     uint32_t streamPos = 0;
-    m_Link.m_nDumpReceived = 0;
-    uint8_t* buffer = m_Link.m_TransferBuf;
+    uint8_t* buffer = m_Buffer;
     while (m_nRemaining != 0) {
         if (Cancelled())
             return;
@@ -138,7 +136,6 @@ void FlashTransfer::BulkRead()
         }
         streamPos += uint32_t(n);
         const uint32_t stored = streamPos == 0 ? 0 : std::min(streamPos - 1, storable);
-        m_Link.m_nDumpReceived = stored;
         m_Events.OnProgress(total, stored);
         m_nRemaining -= uint32_t(n);
     }
@@ -151,9 +148,9 @@ void FlashTransfer::UpgradeStep()
 {
     if (m_UpgradeImage.empty())
         return;
-    if (m_Port.Read(m_Link.m_TransferBuf, UPGRADE_READ_MAX) != 1)
+    if (m_Port.Read(m_Buffer, UPGRADE_READ_MAX) != 1)
         return;
-    const uint8_t command = m_Link.m_TransferBuf[0];
+    const uint8_t command = m_Buffer[0];
     if (command >= 1 && command <= 16) {
         PostProgress(command * 40u / 16u + 60u);
         return;
@@ -166,7 +163,7 @@ void FlashTransfer::UpgradeStep()
         SendFirstStage(UpgradeLoader(m_Link.m_nXtal));
         PauseAfterFirstStage();
         if (!ChangeRate())
-            m_Events.OnRateChangeFailed();
+            m_Events.OnRateChangeFailed(errno);
         PostProgress(1);
         break;
     case 'Z':
@@ -180,7 +177,7 @@ void FlashTransfer::UpgradeStep()
         break;
     case 'D':
         if (!ChangeRate())
-            m_Events.OnRateChangeFailed();
+            m_Events.OnRateChangeFailed(errno);
         PostProgress(60);
         m_Events.OnUpgradeDone();
         break;

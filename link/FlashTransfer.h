@@ -35,6 +35,7 @@ public:
     static constexpr unsigned BULK_READ_MAX = 1000;
     static constexpr uint32_t BLOCK_SIZE = 2048;
     static constexpr int SECTION_COUNT = 5;
+    static_assert(UPGRADE_READ_MAX <= DUMP_READ_MAX && BULK_READ_MAX <= DUMP_READ_MAX);
 
 private:
     void DumpStep();
@@ -57,6 +58,8 @@ private:
     std::span<const uint8_t> m_UpgradeImage;
     PauseFunction m_Pause;
 
+    // What one read of the port takes in.
+    uint8_t m_Buffer[DUMP_READ_MAX] = {};
     uint32_t m_nRemaining = 0;
     // Sections 'C', 'F', 'B', 'E', 'L'; the receiver only ever asks for empty ones.
     uint32_t m_nSectionOffset[SECTION_COUNT] = {};

@@ -10,12 +10,8 @@
 struct LinkState {
     std::atomic<unsigned> m_nPort{DEFAULT_PORT};
     std::atomic<int> m_nXtal{DEFAULT_XTAL};
-    // The protocol's receive buffer and read command; the worker's alone.
-    uint8_t m_TransferBuf[1024] = {};
     std::atomic<int> m_bTransferIdle{1};
     std::atomic<int> m_bUpgradeMode{0};
     std::atomic<int> m_bReadRequested{0};
     std::atomic<int> m_bReadAccepted{0};
-    std::atomic<int> m_nDumpStep{1};
-    std::atomic<uint32_t> m_nDumpReceived{0};
 };

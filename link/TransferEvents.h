@@ -13,8 +13,9 @@ public:
     virtual void OnReceiverReady() = 0;
     // The receiver was reset for an upgrade and gets its loader.
     virtual void OnUpgradeStarted() = 0;
-    // The port did not open again at the transfer rate; the transfer goes on.
-    virtual void OnRateChangeFailed() = 0;
+    // The port did not open again at the transfer rate, for the system's
+    // error; the transfer goes on.
+    virtual void OnRateChangeFailed(int error) = 0;
     virtual void OnDumpDone() = 0;
     virtual void OnUpgradeDone() = 0;
 };

@@ -150,10 +150,10 @@ void TransferTrace::OnUpgradeStarted()
     m_Events.OnUpgradeStarted();
 }
 
-void TransferTrace::OnRateChangeFailed()
+void TransferTrace::OnRateChangeFailed(int error)
 {
     Line("the port did not open at the transfer rate");
-    m_Events.OnRateChangeFailed();
+    m_Events.OnRateChangeFailed(error);
 }
 
 void TransferTrace::OnDumpDone()

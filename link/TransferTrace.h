@@ -37,7 +37,7 @@ public:
     void OnProgress(uint32_t total, uint32_t done) override;
     void OnReceiverReady() override;
     void OnUpgradeStarted() override;
-    void OnRateChangeFailed() override;
+    void OnRateChangeFailed(int error) override;
     void OnDumpDone() override;
     void OnUpgradeDone() override;
 

@@ -1,7 +1,6 @@
 #include "cnComm.h"
 
 #include "LineSettings.h"
-#include "LinkMessages.h"
 #include "SerialPorts.h"
 
 #include <algorithm>
@@ -88,8 +87,9 @@ int MillisecondsUntil(std::chrono::steady_clock::time_point deadline)
 
 } // namespace
 
-cnComm::cnComm(bool autoStartMonitor)
-    : m_bAutoStart(autoStartMonitor)
+cnComm::cnComm(const PortDevices& devices, bool autoStartMonitor)
+    : m_Devices(devices)
+    , m_bAutoStart(autoStartMonitor)
 {
     Init();
 }
@@ -147,8 +147,7 @@ int cnComm::LostError() const
 void cnComm::MarkLost(int error)
 {
     int none = 0;
-    if (m_nLostError.compare_exchange_strong(none, error ? error : EIO))
-        Post(WM_COM_LOST, m_nLostError);
+    m_nLostError.compare_exchange_strong(none, error ? error : EIO);
 }
 
 bool cnComm::OpenPort()
@@ -180,7 +179,10 @@ bool cnComm::OpenPort()
 bool cnComm::SetupPort()
 {
     std::shared_lock lock(m_PortLock);
-    return m_hPort >= 0 && tcflush(m_hPort, TCIOFLUSH) == 0;
+    // Only input: a port just opened has no output queued, and flushing the
+    // output of a pseudo-terminal throws away what its other side has not
+    // read yet, a loader written before the port was reopened among it.
+    return m_hPort >= 0 && tcflush(m_hPort, TCIFLUSH) == 0;
 }
 
 bool cnComm::ApplySettings(const char* settings)
@@ -219,7 +221,11 @@ void cnComm::CloseDevice()
     std::unique_lock lock(m_PortLock);
     const int fd = m_hPort.exchange(-1);
     if (fd >= 0) {
-        tcflush(fd, TCOFLUSH);
+        // A pseudo-terminal reports nothing queued; its flush would reach
+        // into what the other side has not read yet.
+        int pending = 0;
+        if (ioctl(fd, TIOCOUTQ, &pending) != 0 || pending > 0)
+            tcflush(fd, TCOFLUSH);
         ioctl(fd, TIOCNXCL);
         ::close(fd);
     }
@@ -238,10 +244,7 @@ int cnComm::Read(uint8_t* buffer, int maxCount)
     const ssize_t n = ::read(fd, buffer, size_t(std::min(maxCount, queued)));
     if (n < 0 && IsLineGone(errno))
         MarkLost(errno);
-    if (n <= 0)
-        return 0;
-    m_nReadTotal += uint64_t(n);
-    return int(n);
+    return n > 0 ? int(n) : 0;
 }
 
 int cnComm::Write(const uint8_t* buffer, int length)
@@ -352,109 +355,34 @@ bool cnComm::StopMonitor()
     return true;
 }
 
-void cnComm::SetNotify(NotifyFunction notify)
-{
-    std::lock_guard lock(m_NotifyLock);
-    m_Notify = std::move(notify);
-}
-
-void cnComm::Post(unsigned message, long lParam)
-{
-    std::lock_guard lock(m_NotifyLock);
-    if (m_Notify)
-        m_Notify(message, m_nPort, lParam);
-}
-
-void cnComm::OnReceive()
-{
-    Post(WM_COM_RECEIVE, 0);
-}
-
-void cnComm::OnCts(int modemLines)
-{
-    Post(WM_COM_CTS, (modemLines & TIOCM_CTS) ? 1 : 0);
-}
-
-void cnComm::OnDsr(int modemLines)
-{
-    Post(WM_COM_DSR, (modemLines & TIOCM_DSR) ? 1 : 0);
-}
-
-void cnComm::OnRing()
-{
-    Post(WM_COM_RING, 0);
-}
-
-void cnComm::OnRlsd()
-{
-    Post(WM_COM_RLSD, 0);
-}
-
-void cnComm::OnError(long flags)
-{
-    Post(WM_COM_ERROR, flags);
-}
-
-int cnComm::MonitorLoop()
+void cnComm::MonitorLoop()
 {
     // Runs only while the port is open: Close joins it before releasing the descriptor.
     const int fd = m_hPort;
-    int modemLines = 0;
-    const bool hasModemLines = ioctl(fd, TIOCMGET, &modemLines) == 0;
-
-    // Bytes that ever arrived are those read plus those queued; the monitor
-    // announces each growth once. While unread bytes wait it checks for more
-    // every 10 ms instead of being woken by the same bytes again and again.
-    uint64_t announced = m_nReadTotal;
     bool waiting = false;
     while (m_bRunning) {
-        // While bytes wait the line is not polled at all: a hung-up line
-        // would answer every poll at once.
+        // While unread bytes wait the line is not polled at all (a hung-up
+        // line would answer every poll at once); it is looked at every 10 ms.
         pollfd fds[2] = {{waiting ? -1 : fd, POLLIN, 0}, {m_nStopEvent, POLLIN, 0}};
-        const int timeout = waiting ? 10 : hasModemLines ? 50 : MONITOR_POLL_MS;
-        if (poll(fds, 2, timeout) < 0) {
+        if (poll(fds, 2, waiting ? 10 : MONITOR_POLL_MS) < 0) {
             if (errno == EINTR)
                 continue;
-            OnError(errno);
-            return 1;
+            return;
         }
         if (fds[1].revents)
-            break;
+            return;
         if (fds[0].revents & POLLNVAL) {
             MarkLost(EBADF);
-            return 1;
+            return;
         }
-
-        const uint64_t readTotal = m_nReadTotal;
         const int queued = QueuedInput(fd);
         // After a hang-up the bytes that arrived before it are read first;
         // the line is lost once none are left. An unplugged adapter stays
         // hung up; one report is enough.
         if ((fds[0].revents & (POLLERR | POLLHUP)) && queued == 0) {
             MarkLost(EIO);
-            return 1;
+            return;
         }
-        const uint64_t arrived = readTotal + uint64_t(queued);
-        if (arrived > announced)
-            OnReceive();
-        // A flush drops bytes nobody read; count from there.
-        announced = arrived;
         waiting = queued > 0;
-
-        int lines = 0;
-        if (hasModemLines && ioctl(fd, TIOCMGET, &lines) == 0 && lines != modemLines) {
-            const int changed = lines ^ modemLines;
-            modemLines = lines;
-            if (changed & TIOCM_CTS)
-                OnCts(lines);
-            if (changed & TIOCM_DSR)
-                OnDsr(lines);
-            if ((changed & TIOCM_RNG) && (lines & TIOCM_RNG))
-                OnRing();
-            if (changed & TIOCM_CD)
-                OnRlsd();
-        }
-        ++m_nMonitorRounds;
     }
-    return 0;
 }

@@ -12,6 +12,7 @@
 #include "RecentFiles.h"
 #include "RecordCommands.h"
 #include "SampleImage.h"
+#include "SilentLine.h"
 #include "TestImages.h"
 #include "WindowFixture.h"
 
@@ -139,6 +140,8 @@ private slots:
     void anUpgradeOfAListWithErrorsAsksFirst()
     {
         const MakerBlocks blocks;
+        SilentLine line;
+        app().m_Ports.Assign(4, line.Path());
         QVERIFY(!Open(ListImage(true)).isEmpty());
         m_prompts.answers = { PromptAnswer::Cancel };
         m_dialog->Transfer().OnUpgrade();
@@ -158,7 +161,7 @@ private slots:
         m_dialog->Transfer().OnUpgrade();
         QVERIFY(!m_prompts.Texts().contains(QStringLiteral("The channel list has 1 problems. Upgrade anyway?")));
         QVERIFY(!m_dialog->Transfer().Session()->IsIdle());
-        m_dialog->Transfer().CancelTransfer();
+        m_dialog->Transfer().EndTransfer();
     }
 
     void keptDumpsAreListedNewestFirstAndOpenOrCompare()

@@ -504,7 +504,7 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, answer);
         SilentLine line;
-        app().m_Comm.Devices().Assign(4, line.Path());
+        app().m_Ports.Assign(4, line.Path());
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         OpenBytes(SmallImage().Build());

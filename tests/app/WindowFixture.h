@@ -4,16 +4,16 @@
 #include "CTavrelDlg.h"
 #include "PromptRecorder.h"
 #include "UserPrompts.h"
-#include "cnComm.h"
+#include "PortDevices.h"
 
 #include <QtCore/QTemporaryDir>
 
 #include <memory>
 
-// What a window works on: the application's state and its serial port,
+// What a window works on: the application's state and its serial ports,
 // made new for each window.
 struct WindowState : AppState {
-    cnComm m_Comm;
+    PortDevices m_Ports;
 };
 
 // What the main-window tests share: the state made new, the prompts
@@ -41,8 +41,8 @@ protected:
     {
         m_dialog.reset();
         m_app = std::make_unique<WindowState>();
-        app().m_Comm.Devices().Assign(4, NO_PORT);
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Comm);
+        app().m_Ports.Assign(4, NO_PORT);
+        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Ports);
     }
 
     void CloseWindow()

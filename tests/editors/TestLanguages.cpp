@@ -235,7 +235,7 @@ private slots:
         CheckModal<PassWord>([this] { m_dialog->OnAdvance(); });
 
         CheckShown(CAboutDlg(m_dialog.get()));
-        CheckShown(PortsDlg(app().m_Comm.Devices(), 1, 4, m_dialog.get()));
+        CheckShown(PortsDlg(app().m_Ports, 1, 4, m_dialog.get()));
         CheckShown(CheckListDlg(m_dialog.get()));
         CheckShown(KeptDumpsDlg(DumpArchive(m_dir->path().toStdString()), true, m_dialog.get()));
         CheckShown(CCompareDlg(ChannelDiff(), path, m_dialog.get()));

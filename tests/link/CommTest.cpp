@@ -1,8 +1,6 @@
 #include "PseudoTerminal.h"
 #include "cnComm.h"
 
-#include "LinkMessages.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -19,66 +17,12 @@ using namespace std::chrono_literals;
 // Long enough that only a hang reaches it.
 constexpr auto HANG = 30s;
 
-// Returns once the monitor has looked at the line after the call: the round
-// under way may have begun before it, the next one cannot have.
-bool MonitorLooksAgain(const cnComm& comm)
-{
-    const uint64_t from = comm.MonitorRounds();
-    const auto deadline = std::chrono::steady_clock::now() + HANG;
-    while (comm.MonitorRounds() < from + 2) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
-
-// Collects notifications from the monitor thread.
-class NotifyRecorder {
-public:
-    cnComm::NotifyFunction Function()
-    {
-        return [this](unsigned message, unsigned wParam, long lParam) {
-            std::lock_guard lock(m_Lock);
-            m_Messages.push_back({message, wParam, lParam});
-            m_Arrived.notify_all();
-        };
-    }
-
-    size_t Count(unsigned message)
-    {
-        std::lock_guard lock(m_Lock);
-        return size_t(std::count_if(m_Messages.begin(), m_Messages.end(),
-                                    [message](const Message& m) { return m.message == message; }));
-    }
-
-    bool WaitFor(unsigned message, size_t count)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + HANG;
-        while (Count(message) < count) {
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::unique_lock lock(m_Lock);
-            m_Arrived.wait_for(lock, 10ms);
-        }
-        return true;
-    }
-
-    struct Message {
-        unsigned message;
-        unsigned wParam;
-        long lParam;
-    };
-    std::mutex m_Lock;
-    std::condition_variable m_Arrived;
-    std::vector<Message> m_Messages;
-};
-
 class CommTest : public ::testing::Test {
 protected:
     PseudoTerminal line;
-    cnComm comm;
-    PortRoute route{comm, 4, line.Path()};
+    PortDevices devices;
+    cnComm comm{devices};
+    PortRoute route{devices, 4, line.Path()};
 };
 
 TEST_F(CommTest, PortNumbersOutsideOneTo1024AreRefusedUntouched)
@@ -99,10 +43,10 @@ TEST_F(CommTest, PortNumberNamesTheDevice)
 
 TEST_F(CommTest, MissingDeviceOrNonTerminalFailsCleanly)
 {
-    PortRoute missing(comm, 9, "/nonexistent/ttyUSB9");
+    PortRoute missing(devices, 9, "/nonexistent/ttyUSB9");
     EXPECT_FALSE(comm.OpenAndConfigure(9, "115200,n,8,1"));
     EXPECT_FALSE(comm.IsOpen());
-    PortRoute notATerminal(comm, 9, "/dev/null");
+    PortRoute notATerminal(devices, 9, "/dev/null");
     EXPECT_FALSE(comm.OpenAndConfigure(9, "115200,n,8,1"));
     EXPECT_FALSE(comm.IsOpen());
 }
@@ -139,8 +83,7 @@ TEST_F(CommTest, MalformedSettingsFailAndLeaveTheLineAsItWas)
 TEST_F(CommTest, SecondOpenerOfAPortIsRefusedUntilItIsClosed)
 {
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
-    cnComm other;
-    PortRoute otherRoute(other, 4, line.Path());
+    cnComm other(devices);
     EXPECT_FALSE(other.OpenAndConfigure(4, "115200,n,8,1"));
     EXPECT_FALSE(other.IsOpen());
     comm.Close();
@@ -225,53 +168,14 @@ TEST_F(CommTest, CloseWakesAWriteWaitingForRoom)
     EXPECT_EQ(comm.Write(image.data(), 10), 0);
 }
 
-TEST_F(CommTest, MonitorNotifiesOncePerArrivalOfNewBytes)
+TEST_F(CommTest, AHangUpIsSeenWithNobodyReading)
 {
-    NotifyRecorder recorder;
-    comm.SetNotify(recorder.Function());
-    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
-
-    line.Send({'a', 'b'});
-    ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 1));
-    ASSERT_TRUE(MonitorLooksAgain(comm));
-    EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 1u); // the bytes still wait unread
-
-    line.Send({'c'});
-    ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 2));
-    uint8_t buffer[8];
-    EXPECT_EQ(comm.Read(buffer, sizeof buffer), 3);
-    ASSERT_TRUE(MonitorLooksAgain(comm));
-    line.Send({'d'});
-    ASSERT_TRUE(recorder.WaitFor(WM_COM_RECEIVE, 3));
-    ASSERT_TRUE(MonitorLooksAgain(comm));
-    EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 3u);
-    std::lock_guard lock(recorder.m_Lock);
-    for (const auto& message : recorder.m_Messages) {
-        EXPECT_EQ(message.wParam, 4u);
-        EXPECT_EQ(message.lParam, 0);
-    }
-}
-
-TEST_F(CommTest, NotificationsWithoutANotifyThreadAreDropped)
-{
-    ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
-    line.Send({'x'});
-    ASSERT_TRUE(comm.WaitForInput(30000));
-    ASSERT_TRUE(MonitorLooksAgain(comm));
-    NotifyRecorder recorder;
-    comm.SetNotify(recorder.Function());
-    ASSERT_TRUE(MonitorLooksAgain(comm));
-    EXPECT_EQ(recorder.Count(WM_COM_RECEIVE), 0u);
-}
-
-TEST_F(CommTest, HangUpIsReportedOnceAndEndsTheMonitor)
-{
-    NotifyRecorder recorder;
-    comm.SetNotify(recorder.Function());
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
     EXPECT_EQ(comm.LostError(), 0);
     line.HangUp();
-    ASSERT_TRUE(recorder.WaitFor(WM_COM_LOST, 1));
+    const auto deadline = std::chrono::steady_clock::now() + HANG;
+    while (comm.LostError() == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(5ms);
     EXPECT_EQ(comm.LostError(), EIO);
 
     // A hung-up line neither answers nor makes its readers spin.
@@ -282,10 +186,9 @@ TEST_F(CommTest, HangUpIsReportedOnceAndEndsTheMonitor)
     EXPECT_GE(std::chrono::steady_clock::now() - start, 25ms);
     uint8_t command = 'V';
     comm.Write(&command, 1);
-    // Closing joins the monitor: whatever it was to report, it has.
+    EXPECT_EQ(comm.LostError(), EIO);
     comm.Close();
     EXPECT_FALSE(comm.IsOpen());
-    EXPECT_EQ(recorder.Count(WM_COM_LOST), 1u);
 }
 
 } // namespace

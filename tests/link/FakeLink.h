@@ -94,7 +94,7 @@ public:
     }
     void OnReceiverReady() override { m_Log.push_back("ready"); }
     void OnUpgradeStarted() override { m_Log.push_back("upgrade started"); }
-    void OnRateChangeFailed() override { m_Log.push_back("rate change failed"); }
+    void OnRateChangeFailed(int) override { m_Log.push_back("rate change failed"); }
     void OnDumpDone() override { m_Log.push_back("dump done"); }
     void OnUpgradeDone() override { m_Log.push_back("upgrade done"); }
 

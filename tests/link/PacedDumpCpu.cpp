@@ -49,17 +49,18 @@ int main(int argc, char** argv)
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
     LinkHarness link(1.0);
-    PortRoute route(link.m_Comm, 4, device);
+    PortRoute route(link.m_Ports, 4, device);
     QElapsedTimer wall;
     wall.start();
     const double cpuBefore = CpuSeconds();
-    const bool done = link.Dump(300000);
+    const TransferOutcome outcome = link.Dump();
+    const bool done = outcome.result == TransferResult::Done;
     const double cpu = CpuSeconds() - cpuBefore;
     const double seconds = double(wall.elapsed()) / 1000.0;
     receiver.terminate();
     receiver.waitForFinished(2000);
 
-    const bool same = link.m_Session->TakeDump() == flash;
+    const bool same = outcome.flash == flash;
     std::printf("paced dump of %zu bytes at %s baud: %s, image %s\n", IMAGE_SIZE, qPrintable(baud),
                 done ? "done" : "NOT DONE", same ? "equal" : "DIFFERENT");
     std::printf("wall %.1f s, processor %.2f s: %.2f %% of one core\n", seconds, cpu, 100.0 * cpu / seconds);

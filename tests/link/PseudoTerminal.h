@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cnComm.h"
+#include "PortDevices.h"
 
 #include <chrono>
 #include <cstdint>
@@ -80,20 +80,20 @@ private:
     std::string m_strPath;
 };
 
-// Points a port number of a port object at a device for as long as it lives.
+// Points a port number at a device for as long as it lives.
 class PortRoute {
 public:
-    PortRoute(cnComm& comm, unsigned port, const std::string& device)
-        : m_Comm(comm)
+    PortRoute(PortDevices& devices, unsigned port, const std::string& device)
+        : m_Devices(devices)
         , m_nPort(port)
     {
-        m_Comm.Devices().Assign(port, device);
+        m_Devices.Assign(port, device);
     }
-    ~PortRoute() { m_Comm.Devices().Assign(m_nPort, std::string()); }
+    ~PortRoute() { m_Devices.Assign(m_nPort, std::string()); }
     PortRoute(const PortRoute&) = delete;
     PortRoute& operator=(const PortRoute&) = delete;
 
 private:
-    cnComm& m_Comm;
+    PortDevices& m_Devices;
     unsigned m_nPort;
 };

@@ -9,8 +9,10 @@
 #include "Crystals.h"
 #include "DumpArchive.h"
 #include "FlashVerify.h"
+#include "ImageDocument.h"
 #include "ImageFile.h"
 #include "LoaderBlocks.h"
+#include "PortDevices.h"
 #include "PrintableText.h"
 #include "ProgressLine.h"
 #include "SerialPorts.h"
@@ -97,7 +99,6 @@ plugged in elsewhere.
 constexpr unsigned CLI_PORT = 1;
 
 std::atomic<TransferSession*> g_pInterruptible { nullptr };
-double g_dPauseScale = 1.0;
 
 extern "C" void OnInterrupt(int)
 {
@@ -156,60 +157,60 @@ bool ParseLinkOptions(Command& command, const CliArguments& arguments, LinkOptio
     return true;
 }
 
-// Checked before the user is asked to reset the receiver.
-bool LoadersAllowed(Command& command, const CliArguments& arguments, const LinkOptions& options,
-    const std::vector<LoaderUse>& uses)
-{
-    if (!UseLoaders(command, arguments))
-        return false;
-    for (LoaderUse use : uses) {
-        if (const auto refusal = PlaceholderRefusal(use, options.xtal, IsPseudoTerminal(options.device))) {
-            command.Trouble(options.device, *refusal);
-            return false;
-        }
-    }
-    return true;
-}
-
 // One receiver on one port for the length of a command: its transfers, the
 // progress they show, and their failures reported as the command's. It
 // starts the read as soon as the receiver is ready.
-class LinkSession : private TransferSession::Listener {
+class LinkSession : private TransferListener {
 public:
-    LinkSession(Command& command, const LinkOptions& options, bool terminal)
+    LinkSession(Command& command, const LinkOptions& options, bool terminal, double pauseScale)
         : m_Command(command)
         , m_Options(options)
-        , m_Comm(false)
         , m_Progress(command.Err(), terminal, options.quiet)
-        , m_Session(m_Comm, *this)
+        , m_Session(std::make_unique<cnComm>(m_Ports, false), *this)
     {
-        m_Comm.Devices().Assign(CLI_PORT, options.device);
-        m_Session.SetPauseScale(g_dPauseScale);
-        // Nobody would give the cancel a failed reopen waits for.
-        m_Session.SetEndOnRateChangeFailure(true);
+        m_Ports.Assign(CLI_PORT, options.device);
         m_Session.Choose(CLI_PORT, options.xtal);
+        m_Flow.pauseScale = pauseScale;
+        m_Flow.readWhenReady = true;
+        // Nobody would give the cancel that a port that does not open waits for.
+        m_Flow.endOnPortFailure = true;
     }
 
-    // False after reporting why the trace cannot be written.
-    bool StartTrace()
+    // Starts the trace, opens the port and checks the loader blocks for
+    // each use, before the user is asked to reset the receiver: the port
+    // is the first problem named. False after reporting why not.
+    bool Ready(const std::vector<LoaderUse>& uses)
     {
         std::string reason;
-        if (!m_Options.trace || m_Session.TraceTo(*m_Options.trace, reason)) {
-            m_Session.Note("port 1 is " + m_Options.device + ", crystal " + XTAL_NAMES[m_Options.xtal]);
-            return true;
+        if (m_Options.trace && !m_Session.TraceTo(*m_Options.trace, reason)) {
+            m_Command.Trouble(*m_Options.trace, reason);
+            return false;
         }
-        m_Command.Trouble(*m_Options.trace, reason);
-        return false;
+        m_Session.Note("port 1 is " + m_Options.device + ", crystal " + XTAL_NAMES[m_Options.xtal]);
+        if (!m_Session.OpenPort()) {
+            ReportPortFailure(m_Session.PortError());
+            return false;
+        }
+        for (LoaderUse use : uses) {
+            if (const auto refusal = PlaceholderRefusal(use, m_Options.xtal, IsPseudoTerminal(m_Options.device))) {
+                m_Command.Trouble(m_Options.device, *refusal);
+                return false;
+            }
+        }
+        return true;
     }
 
     // Reads the whole flash and keeps it; false after reporting why not.
     bool Dump(std::vector<uint8_t>& flash, const char* resetRequest)
     {
-        const InterruptCancels interrupt(m_Session);
-        if (!Ended(m_Session.StartDump(), resetRequest, "the dump was cancelled; nothing was written"))
-            return false;
-        flash = m_Session.TakeDump();
-        ReportKept();
+        TransferOutcome outcome;
+        {
+            const InterruptCancels interrupt(m_Session);
+            if (!Ended(m_Session.Dump(m_Flow), resetRequest, "the dump was cancelled; nothing was written", outcome))
+                return false;
+        }
+        ReportKept(outcome);
+        flash = std::move(outcome.flash);
         return true;
     }
 
@@ -217,11 +218,10 @@ public:
     bool Upgrade(std::span<const uint8_t> image)
     {
         m_nUpgradeLength = uint32_t(image.size());
+        TransferOutcome outcome;
         const InterruptCancels interrupt(m_Session);
-        const bool done = Ended(m_Session.StartUpgrade(image), "reset the receiver now (Ctrl+C cancels)",
-            "the upgrade was cancelled; the receiver's flash is incomplete: upgrade it again");
-        m_nUpgradeLength = 0;
-        return done;
+        return Ended(m_Session.Upgrade(image, m_Flow), "reset the receiver now (Ctrl+C cancels)",
+            "the upgrade was cancelled; the receiver's flash is incomplete: upgrade it again", outcome);
     }
 
     void Note(const std::string& text)
@@ -234,14 +234,15 @@ public:
     // the exit status says whether they differ.
     int Verify(const std::string& imagePath, std::span<const uint8_t> image, const char* resetRequest)
     {
+        TransferOutcome outcome;
         {
             const InterruptCancels interrupt(m_Session);
-            if (!Ended(m_Session.StartVerify(image), resetRequest, "the dump was cancelled; nothing was written"))
+            if (!Ended(m_Session.Verify(image, m_Flow), resetRequest, "the dump was cancelled; nothing was written",
+                    outcome))
                 return EXIT_TROUBLE;
         }
-        m_Session.TakeDump();
-        ReportKept();
-        const FlashVerification verification = m_Session.Verification();
+        ReportKept(outcome);
+        const FlashVerification& verification = outcome.verification;
         if (verification.Same() && verification.compared > 0) {
             m_Command.Out() << "the receiver holds " << imagePath << " (" << verification.compared
                             << " bytes compared)\n";
@@ -253,92 +254,79 @@ public:
     }
 
 private:
-    // Waits for the transfer just started; false after reporting why it did not finish.
-    bool Ended(bool portOpen, const char* resetRequest, const char* cancelled)
+    // Waits for the flow just started; false after reporting why it did not finish.
+    bool Ended(bool started, const char* resetRequest, const char* cancelled, TransferOutcome& outcome)
     {
-        TransferSession::Result result = TransferSession::Result::PortFailed;
-        if (portOpen) {
+        if (started)
             m_Command.Note(m_Options.device, resetRequest);
-            result = m_Session.Wait();
-        } else {
-            m_Session.Cancel();
-        }
+        outcome = m_Session.Wait();
         m_Progress.Finish();
         const std::string& device = m_Options.device;
-        switch (result) {
-        case TransferSession::Result::Done:
+        switch (outcome.result) {
+        case TransferResult::Done:
             return true;
-        case TransferSession::Result::Cancelled:
+        case TransferResult::Cancelled:
             m_Command.Trouble(device, cancelled);
             break;
-        case TransferSession::Result::PortFailed:
-            if (m_Session.PortError())
-                m_Command.Err() << "tavrel-cli: " << PortFailureText(EchoedText(device), m_Session.PortError()) << "\n";
-            else
-                m_Command.Trouble(device, "the port cannot be opened");
+        case TransferResult::PortFailed:
+            ReportPortFailure(outcome.error);
             break;
-        case TransferSession::Result::LinkLost:
-            m_Command.Trouble(device, std::string("the receiver link was lost: ") + std::strerror(m_Session.Error()));
+        case TransferResult::LinkLost:
+            m_Command.Trouble(device, std::string("the receiver link was lost: ") + std::strerror(outcome.error));
             break;
-        case TransferSession::Result::Failed:
+        case TransferResult::Failed:
             m_Command.Trouble(device, std::string("the port could not be opened again at the transfer rate (")
-                    + TransferSession::RateChangeFailureText(m_Session.CurrentKind()) + ")");
+                    + TransferSession::RateChangeFailureText(outcome.kind) + ")");
             break;
         }
         return false;
     }
 
-    // Every complete dump is kept before anything is made of it.
-    void ReportKept()
+    void ReportPortFailure(int error)
     {
-        const std::string path = m_Session.KeptPath();
-        if (path.empty())
-            m_Command.Note(m_Session.Archive().Folder(), "the dump could not be kept: " + m_Session.KeepProblem());
-        else if (!m_Options.quiet)
-            m_Command.Note(path, "the dump is kept here");
-    }
-
-    void OnStage(TransferSession::Stage stage) override
-    {
-        switch (stage) {
-        case TransferSession::Stage::ReadyToRead:
-            m_Session.Read();
-            break;
-        case TransferSession::Stage::Reading:
-            m_Progress.Start("dump");
-            break;
-        case TransferSession::Stage::Upgrading:
-            m_Progress.Start("upgrade");
-            break;
-        default:
-            break;
-        }
-    }
-
-    void OnProgress(uint32_t total, uint32_t done) override
-    {
-        if (m_nUpgradeLength == 0)
-            m_Progress.Show(total ? unsigned(uint64_t(done) * 100 / total) : 0, done, total);
+        if (error)
+            m_Command.Err() << "tavrel-cli: " << PortFailureText(EchoedText(m_Options.device), error) << "\n";
         else
-            m_Progress.Show(std::min(done, 100u), m_Session.BytesSent(), m_nUpgradeLength);
+            m_Command.Trouble(m_Options.device, "the port cannot be opened");
     }
 
-    void OnRateChangeFailed() override { }
-    void OnFinished(TransferSession::Kind, TransferSession::Result) override { }
-    void OnLinkLost(int, bool) override { }
+    // Every complete dump is kept before anything is made of it.
+    void ReportKept(const TransferOutcome& outcome)
+    {
+        if (outcome.keptPath.empty())
+            m_Command.Note(m_Session.Archive().Folder(), "the dump could not be kept: " + outcome.keepProblem);
+        else if (!m_Options.quiet)
+            m_Command.Note(outcome.keptPath, "the dump is kept here");
+    }
+
+    void OnEvent(const TransferEvent& event) override
+    {
+        if (event.type == TransferEvent::Type::Stage && event.stage == TransferStage::Reading)
+            m_Progress.Start("dump");
+        else if (event.type == TransferEvent::Type::Stage && event.stage == TransferStage::Upgrading)
+            m_Progress.Start("upgrade");
+        else if (event.type == TransferEvent::Type::Progress && event.unit == ProgressUnit::Bytes)
+            m_Progress.Show(event.total ? unsigned(uint64_t(event.done) * 100 / event.total) : 0, event.done,
+                event.total);
+        else if (event.type == TransferEvent::Type::Progress)
+            m_Progress.Show(std::min(event.done, 100u), event.bytes, m_nUpgradeLength);
+    }
 
     Command& m_Command;
     const LinkOptions& m_Options;
-    cnComm m_Comm;
+    PortDevices m_Ports;
     ProgressLine m_Progress;
-    // Nonzero while an upgrade runs: the bytes it sends. Read on the worker thread.
+    TransferOptions m_Flow;
+    // The bytes an upgrade sends. Read on the worker thread.
     std::atomic<uint32_t> m_nUpgradeLength = 0;
     TransferSession m_Session;
 };
 
-std::string DecodeSummary(ChannelDatabase& db)
+// What the flash holds, as the document that adopted it reads it.
+std::string DecodeSummary(const ImageDocument& image)
 {
-    if (!db.DecodeDatabase())
+    const ChannelDatabase& db = image.Database();
+    if (!image.IsDecoded())
         return "does not decode: " + DecodeProblemOf(db);
     return "decodes: flash type " + std::to_string(db.m_nFlashType) + " (" + std::to_string(db.m_nFlashSize / 1024)
         + " KiB), " + std::to_string(db.m_nSatCount) + " satellites, " + std::to_string(db.m_nTpCount)
@@ -348,7 +336,8 @@ std::string DecodeSummary(ChannelDatabase& db)
 
 } // namespace
 
-int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
+int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal,
+    double pauseScale)
 {
     Command command("dump", DUMP_USAGE, out, err);
     CliArguments arguments({ "--port", "--xtal", "-o", "--trace", "--loaders" }, { "--quiet" });
@@ -361,23 +350,24 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         command.UsageError("-o FILE is missing", status);
         return status;
     }
-    if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
+    if (!UseLoaders(command, arguments))
         return EXIT_TROUBLE;
 
-    LinkSession session(command, options, errIsTerminal);
+    LinkSession session(command, options, errIsTerminal, pauseScale);
     std::vector<uint8_t> dump;
-    if (!session.StartTrace() || !session.Dump(dump, "reset the receiver now (Ctrl+C cancels)"))
+    if (!session.Ready({ LoaderUse::Dump }) || !session.Dump(dump, "reset the receiver now (Ctrl+C cancels)"))
         return EXIT_TROUBLE;
     std::string reason;
     if (!WriteImageFile(*output, dump, reason))
         return command.Trouble(*output, reason);
-    const auto flash = std::make_unique<ChannelDatabase>();
-    std::copy(dump.begin(), dump.end(), flash->m_Image);
-    out << PrintableText(*output) << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(*flash) << "\n";
+    ImageDocument image;
+    image.AdoptDump(dump);
+    out << PrintableText(*output) << ": " << IMAGE_SIZE << " bytes, the flash " << DecodeSummary(image) << "\n";
     return EXIT_SAME;
 }
 
-int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
+int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal,
+    double pauseScale)
 {
     Command command("upgrade", UPGRADE_USAGE, out, err);
     CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--verify", "--force", "--quiet" });
@@ -405,11 +395,11 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
     std::vector<LoaderUse> uses { LoaderUse::Upgrade };
     if (arguments.Flag("--verify"))
         uses.push_back(LoaderUse::Dump);
-    if (!LoadersAllowed(command, arguments, options, uses))
+    if (!UseLoaders(command, arguments))
         return EXIT_TROUBLE;
 
-    LinkSession session(command, options, errIsTerminal);
-    if (!session.StartTrace() || !session.Upgrade(bytes))
+    LinkSession session(command, options, errIsTerminal, pauseScale);
+    if (!session.Ready(uses) || !session.Upgrade(bytes))
         return EXIT_TROUBLE;
     session.Note("upgrade done: " + std::to_string(bytes.size()) + " bytes sent");
     if (!arguments.Flag("--verify"))
@@ -418,7 +408,8 @@ int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ost
         "reset the receiver again to verify the upgrade (Ctrl+C cancels)");
 }
 
-int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)
+int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal,
+    double pauseScale)
 {
     Command command("verify", VERIFY_USAGE, out, err);
     CliArguments arguments({ "--port", "--xtal", "--trace", "--loaders" }, { "--force", "--quiet" });
@@ -437,11 +428,11 @@ int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (!decodes && !arguments.Flag("--force"))
         return command.Trouble(imagePath, "not a flash image: " + DecodeProblemOf(image.Database())
                 + "; --force compares it anyway");
-    if (!LoadersAllowed(command, arguments, options, { LoaderUse::Dump }))
+    if (!UseLoaders(command, arguments))
         return EXIT_TROUBLE;
 
-    LinkSession session(command, options, errIsTerminal);
-    if (!session.StartTrace())
+    LinkSession session(command, options, errIsTerminal, pauseScale);
+    if (!session.Ready({ LoaderUse::Dump }))
         return EXIT_TROUBLE;
     return session.Verify(imagePath, image.UpgradeBytes(), "reset the receiver now (Ctrl+C cancels)");
 }
@@ -473,9 +464,4 @@ int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostre
             out << std::string(width + 2, ' ') << port.problem.advice << "\n";
     }
     return EXIT_SAME;
-}
-
-void SetLinkPauseScale(double scale)
-{
-    g_dPauseScale = scale;
 }

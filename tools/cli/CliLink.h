@@ -6,11 +6,12 @@
 
 // The subcommands that talk to a receiver on a serial port, and the one
 // that lists the ports. Each takes its arguments without its own name.
-int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal);
-int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal);
-int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal);
+// pauseScale multiplies the protocol's pauses: 1 unless the receiver is the
+// virtual one, which needs none.
+int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal,
+    double pauseScale = 1.0);
+int RunUpgrade(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal,
+    double pauseScale = 1.0);
+int RunVerify(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal,
+    double pauseScale = 1.0);
 int RunPorts(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-// Multiplies the protocol's pauses of the transfers that follow; 1 unless a
-// test against the virtual receiver, which needs no pauses, shortens them.
-void SetLinkPauseScale(double scale);
