@@ -45,9 +45,6 @@ constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV
 constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE,
     IDC_SERVICE_TAB };
 
-const QString CAPTION_OPEN_COM = QStringLiteral("Open Com");
-const QString CAPTION_CLOSE_COM = QStringLiteral("Close Com");
-
 class WaitCursor {
 public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -81,7 +78,7 @@ TransferControl::TransferControl(Host& host, QWidget& window, QWidget& page, QMe
     m_Progress->setRange(0, m_nProgressMax);
     m_Progress->setValue(0);
     if (auto* status = FindControl<QLabel>(&m_page, IDC_STATUS))
-        status->setText(QStringLiteral("idle..."));
+        status->setText(tr("idle..."));
     if (auto* percent = FindControl<QLabel>(&m_page, IDC_PERCENT))
         percent->setText(QStringLiteral("00%"));
     Connect();
@@ -122,7 +119,7 @@ void TransferControl::Start()
     m_pSession = std::make_unique<TransferSession>(std::make_unique<cnComm>(m_Ports), *m_pTransferEvents);
     std::string reason;
     if (!m_strTraceFile.empty() && !m_pSession->TraceTo(m_strTraceFile, reason))
-        m_StatusBar.showMessage(QStringLiteral("The transfer trace is not written: %1")
+        m_StatusBar.showMessage(tr("The transfer trace is not written: %1")
                                     .arg(QString::fromLocal8Bit(m_strTraceFile + ": " + reason)));
 
     m_PortCombo->clear();
@@ -166,20 +163,20 @@ void TransferControl::ShowPortState(bool open)
 {
     if (!open) {
         ShowPortClosed();
-        ShowPortError(QString::asprintf("Can't open port %u!", m_pSession->Port()), m_pSession->PortError());
+        ShowPortError(tr("Can't open port %1!").arg(m_pSession->Port()), m_pSession->PortError());
         return;
     }
     Control(IDC_DUMP)->setEnabled(true);
     Control(IDC_UPGRADE)->setEnabled(true);
     SetMenuGrayed({});
     ShowLamp(true);
-    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(CAPTION_CLOSE_COM);
+    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(TemplateText("Close Com"));
 }
 
 void TransferControl::ShowPortClosed()
 {
     ShowLamp(false);
-    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(CAPTION_OPEN_COM);
+    qobject_cast<QPushButton*>(Control(IDC_OPEN_COM))->setText(tr("Open Com", "opens the serial port"));
     Control(IDC_DUMP)->setEnabled(false);
     Control(IDC_UPGRADE)->setEnabled(false);
     SetMenuGrayed({ ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
@@ -246,7 +243,7 @@ void TransferControl::StartTransfer()
     Control(IDC_CANCEL)->setEnabled(true);
     for (int id : LOCKED_BY_TRANSFER)
         Control(id)->setEnabled(false);
-    SetStatusText(QStringLiteral("Please reset the STB!"));
+    SetStatusText(tr("Please reset the STB!"));
     SetMenuGrayed({ ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_FILE_COMPARE,
         ID_TOOLS_DUMP, ID_TOOLS_UPGRADE });
 }
@@ -258,7 +255,7 @@ void TransferControl::OnDump()
         m_Progress->setRange(0, m_nProgressMax);
         m_pSession->Read();
         Control(IDC_DUMP)->setEnabled(false);
-        SetStatusText(QStringLiteral("Reading...Please wait!"));
+        SetStatusText(tr("Reading...Please wait!"));
         return;
     }
     if (!m_pSession->IsIdle())
@@ -281,7 +278,7 @@ void TransferControl::OnUpgrade()
     // A refused upgrade leaves the link idle: armed, the next receiver reset would start one.
     // Only an image that decodes is sent: a raw dump is for saving, not for flashing.
     if (!m_document.IsDecoded()) {
-        ShowWarning(&m_window, QStringLiteral("Please open file first!"));
+        ShowWarning(&m_window, tr("Please open file first!"));
         return;
     }
     if (!m_pSession->IsIdle())
@@ -305,13 +302,13 @@ void TransferControl::EndTransfer()
     m_pTransferEvents->DropAllButEnds();
 
     auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
-    dump->setText(QStringLiteral("Dump"));
+    dump->setText(TemplateText("Dump"));
     dump->setEnabled(true);
     Control(IDC_UPGRADE)->setEnabled(true);
     Control(IDC_CANCEL)->setEnabled(false);
     for (int id : LOCKED_BY_TRANSFER)
         Control(id)->setEnabled(true);
-    SetStatusText(QStringLiteral("idle..."));
+    SetStatusText(tr("idle..."));
     FindControl<QLabel>(&m_page, IDC_PERCENT)->setText(QStringLiteral("00%"));
     SetMenuGrayed({});
     // The text reads "00%" again, so the next transfer's first percentage must show.
@@ -325,9 +322,9 @@ void TransferControl::OnLinkLost(int error, bool duringTransfer)
         EndTransfer();
     ShowPortClosed();
     const QString reason = QString::fromLocal8Bit(std::strerror(error));
-    m_StatusBar.showMessage(QStringLiteral("The receiver link was lost: %1").arg(reason));
+    m_StatusBar.showMessage(tr("The receiver link was lost: %1").arg(reason));
     if (duringTransfer)
-        Prompts().Message(&m_window, QStringLiteral("The receiver link was lost.\n%1").arg(reason), TITLE_ERROR,
+        Prompts().Message(&m_window, tr("The receiver link was lost.\n%1").arg(reason), TITLE_ERROR,
             PromptIcon::Warning, PromptButtons::Ok);
 }
 
@@ -360,12 +357,12 @@ void TransferControl::FinishDump()
 void TransferControl::ShowKeptDump(const TransferOutcome& outcome)
 {
     if (!outcome.keptPath.empty()) {
-        m_StatusBar.showMessage(QStringLiteral("Dump kept in %1").arg(QString::fromLocal8Bit(outcome.keptPath)));
+        m_StatusBar.showMessage(tr("Dump kept in %1").arg(QString::fromLocal8Bit(outcome.keptPath)));
         return;
     }
-    m_StatusBar.showMessage(QStringLiteral("The dump was not kept"));
+    m_StatusBar.showMessage(tr("The dump was not kept"));
     Prompts().Message(&m_window,
-        QStringLiteral("The dump could not be kept in %1.\n%2")
+        tr("The dump could not be kept in %1.\n%2")
             .arg(QString::fromLocal8Bit(m_pSession->Archive().Folder()),
                 QString::fromLocal8Bit(outcome.keepProblem)),
         TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
@@ -391,10 +388,10 @@ void TransferControl::OnStage(const TransferEvent& event)
     if (event.stage == Stage::ReadyToRead) {
         auto* dump = qobject_cast<QPushButton*>(Control(IDC_DUMP));
         dump->setEnabled(true);
-        dump->setText(QStringLiteral("Read"));
-        SetStatusText(QStringLiteral("Read to read!"));
+        dump->setText(tr("Read", "button: read the receiver's flash now"));
+        SetStatusText(tr("Read to read!"));
     } else if (event.stage == Stage::Upgrading) {
-        SetStatusText(QStringLiteral("Upgrading,Please wait!"));
+        SetStatusText(tr("Upgrading,Please wait!"));
     } else if (event.stage == Stage::Stalled) {
         Prompts().Message(&m_window, QString::fromLatin1(TransferSession::RateChangeFailureText(event.kind)),
             TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
@@ -438,7 +435,7 @@ void TransferControl::OnVerify()
     if (!IsIdle())
         return;
     if (!HasImageToVerify()) {
-        ShowWarning(&m_window, QStringLiteral("Please open file first!"));
+        ShowWarning(&m_window, tr("Please open file first!"));
         return;
     }
     NamePortProblem();
@@ -447,7 +444,8 @@ void TransferControl::OnVerify()
     // Nothing is replaced, so nothing needs saving first.
     m_pSession->Verify(m_document.UpgradeBytes(), m_Options);
     StartTransfer();
-    m_StatusBar.showMessage(QStringLiteral("Verify: press Read when the receiver is ready."));
+    //: "Read" is the caption the Dump button takes when the receiver is ready.
+    m_StatusBar.showMessage(tr("Verify: press Read when the receiver is ready."));
 }
 
 void TransferControl::FinishVerify()
@@ -459,12 +457,12 @@ void TransferControl::FinishVerify()
     const QString kept = m_StatusBar.currentMessage();
     const FlashVerification& verification = outcome.verification;
     if (verification.Same()) {
-        const QString holds = QStringLiteral("The receiver holds this image.");
+        const QString holds = tr("The receiver holds this image.");
         m_StatusBar.showMessage(holds + QLatin1Char(' ') + kept);
         Prompts().Message(&m_window, holds, TITLE_PROGRAM, PromptIcon::Information, PromptButtons::Ok);
         return;
     }
-    const QString differs = QStringLiteral("The receiver does not hold this image.");
+    const QString differs = tr("The receiver does not hold this image.");
     m_StatusBar.showMessage(differs + QLatin1Char(' ') + kept);
     Prompts().Message(&m_window,
         differs + QLatin1Char('\n')
@@ -476,7 +474,8 @@ void TransferControl::FinishUpgrade()
 {
     EndTransfer();
     m_StatusBar.showMessage(
-        QStringLiteral("Upgrade finished. To check it, choose Tools \"verify\" and reset the receiver again."));
+        //: "Tools" and "verify" are the menu and its item as the menu bar names them.
+        tr("Upgrade finished. To check it, choose Tools \"verify\" and reset the receiver again."));
 }
 
 void TransferControl::RestoreLinkChoices()
@@ -536,7 +535,7 @@ void TransferControl::OnLoaderBlocks()
 void TransferControl::NamePortProblem()
 {
     if (!m_pSession->OpenPort())
-        ShowPortError(QStringLiteral("Can't open the port!"), m_pSession->PortError());
+        ShowPortError(tr("Can't open the port!"), m_pSession->PortError());
 }
 
 bool TransferControl::LoadersRefused(LoaderUse use)

@@ -1035,6 +1035,97 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
 </context>
 <context>
+    <name>TransferControl</name>
+    <message>
+        <source>idle...</source>
+        <translation>في الانتظار...</translation>
+    </message>
+    <message>
+        <source>The transfer trace is not written: %1</source>
+        <translation>لا يُكتب سجل النقل: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port %1!</source>
+        <translation>تعذّر فتح المنفذ %1!</translation>
+    </message>
+    <message>
+        <source>Open Com</source>
+        <comment>opens the serial port</comment>
+        <translation>فتح المنفذ</translation>
+    </message>
+    <message>
+        <source>Please reset the STB!</source>
+        <translation>أعد تشغيل الجهاز!</translation>
+    </message>
+    <message>
+        <source>Reading...Please wait!</source>
+        <translation>جارٍ القراءة... انتظر!</translation>
+    </message>
+    <message>
+        <source>Please open file first!</source>
+        <translation>افتح ملفًا أولًا!</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost: %1</source>
+        <translation>انقطع الاتصال بجهاز الاستقبال: %1</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost.
+%1</source>
+        <translation>انقطع الاتصال بجهاز الاستقبال.
+%1</translation>
+    </message>
+    <message>
+        <source>Dump kept in %1</source>
+        <translation>حُفظت النسخة المقروءة في %1</translation>
+    </message>
+    <message>
+        <source>The dump was not kept</source>
+        <translation>لم تُحفظ النسخة المقروءة</translation>
+    </message>
+    <message>
+        <source>The dump could not be kept in %1.
+%2</source>
+        <translation>تعذّر حفظ النسخة المقروءة في %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>button: read the receiver&apos;s flash now</comment>
+        <translation>ابدأ القراءة</translation>
+    </message>
+    <message>
+        <source>Read to read!</source>
+        <translation>جاهز للقراءة!</translation>
+    </message>
+    <message>
+        <source>Upgrading,Please wait!</source>
+        <translation>جارٍ الكتابة... انتظر!</translation>
+    </message>
+    <message>
+        <source>Verify: press Read when the receiver is ready.</source>
+        <extracomment>&quot;Read&quot; is the caption the Dump button takes when the receiver is ready.</extracomment>
+        <translation>التحقق: اضغط «ابدأ القراءة» عندما يكون جهاز الاستقبال جاهزًا.</translation>
+    </message>
+    <message>
+        <source>The receiver holds this image.</source>
+        <translation>جهاز الاستقبال يحمل هذه الصورة.</translation>
+    </message>
+    <message>
+        <source>The receiver does not hold this image.</source>
+        <translation>جهاز الاستقبال لا يحمل هذه الصورة.</translation>
+    </message>
+    <message>
+        <source>Upgrade finished. To check it, choose Tools &quot;verify&quot; and reset the receiver again.</source>
+        <extracomment>&quot;Tools&quot; and &quot;verify&quot; are the menu and its item as the menu bar names them.</extracomment>
+        <translation>انتهت الكتابة. للتحقق منها اختر أدوات «تحقّق» ثم أعد تشغيل جهاز الاستقبال.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the port!</source>
+        <translation>تعذّر فتح المنفذ!</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>Check</source>

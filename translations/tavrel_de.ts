@@ -1011,6 +1011,97 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>TransferControl</name>
+    <message>
+        <source>idle...</source>
+        <translation>bereit...</translation>
+    </message>
+    <message>
+        <source>The transfer trace is not written: %1</source>
+        <translation>Das Übertragungsprotokoll wird nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port %1!</source>
+        <translation>Port %1 lässt sich nicht öffnen!</translation>
+    </message>
+    <message>
+        <source>Open Com</source>
+        <comment>opens the serial port</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Please reset the STB!</source>
+        <translation>Gerät neu starten!</translation>
+    </message>
+    <message>
+        <source>Reading...Please wait!</source>
+        <translation>Lese... Bitte warten!</translation>
+    </message>
+    <message>
+        <source>Please open file first!</source>
+        <translation>Bitte zuerst eine Datei öffnen!</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost: %1</source>
+        <translation>Die Verbindung zum Receiver ist abgerissen: %1</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost.
+%1</source>
+        <translation>Die Verbindung zum Receiver ist abgerissen.
+%1</translation>
+    </message>
+    <message>
+        <source>Dump kept in %1</source>
+        <translation>Auslesung gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>The dump was not kept</source>
+        <translation>Die Auslesung wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The dump could not be kept in %1.
+%2</source>
+        <translation>Die Auslesung konnte nicht in %1 gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>button: read the receiver&apos;s flash now</comment>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Read to read!</source>
+        <translation>Bereit zum Lesen!</translation>
+    </message>
+    <message>
+        <source>Upgrading,Please wait!</source>
+        <translation>Flashe... Bitte warten!</translation>
+    </message>
+    <message>
+        <source>Verify: press Read when the receiver is ready.</source>
+        <extracomment>&quot;Read&quot; is the caption the Dump button takes when the receiver is ready.</extracomment>
+        <translation>Prüfen: „Lesen“ drücken, sobald der Receiver bereit ist.</translation>
+    </message>
+    <message>
+        <source>The receiver holds this image.</source>
+        <translation>Der Receiver enthält dieses Abbild.</translation>
+    </message>
+    <message>
+        <source>The receiver does not hold this image.</source>
+        <translation>Der Receiver enthält nicht dieses Abbild.</translation>
+    </message>
+    <message>
+        <source>Upgrade finished. To check it, choose Tools &quot;verify&quot; and reset the receiver again.</source>
+        <extracomment>&quot;Tools&quot; and &quot;verify&quot; are the menu and its item as the menu bar names them.</extracomment>
+        <translation>Flashen beendet. Zum Prüfen Extras „Prüfen“ wählen und den Receiver erneut starten.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the port!</source>
+        <translation>Der Port lässt sich nicht öffnen!</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>Check</source>

@@ -1017,6 +1017,97 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
 </context>
 <context>
+    <name>TransferControl</name>
+    <message>
+        <source>idle...</source>
+        <translation>ожидание...</translation>
+    </message>
+    <message>
+        <source>The transfer trace is not written: %1</source>
+        <translation>Журнал обмена не записывается: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port %1!</source>
+        <translation>Не удаётся открыть порт %1!</translation>
+    </message>
+    <message>
+        <source>Open Com</source>
+        <comment>opens the serial port</comment>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Please reset the STB!</source>
+        <translation>Перезапуск STB!</translation>
+    </message>
+    <message>
+        <source>Reading...Please wait!</source>
+        <translation>Чтение, ждите!</translation>
+    </message>
+    <message>
+        <source>Please open file first!</source>
+        <translation>Сначала откройте файл!</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost: %1</source>
+        <translation>Связь с ресивером потеряна: %1</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost.
+%1</source>
+        <translation>Связь с ресивером потеряна.
+%1</translation>
+    </message>
+    <message>
+        <source>Dump kept in %1</source>
+        <translation>Дамп сохранён в %1</translation>
+    </message>
+    <message>
+        <source>The dump was not kept</source>
+        <translation>Дамп не сохранён</translation>
+    </message>
+    <message>
+        <source>The dump could not be kept in %1.
+%2</source>
+        <translation>Не удалось сохранить дамп в %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>button: read the receiver&apos;s flash now</comment>
+        <translation>Читать</translation>
+    </message>
+    <message>
+        <source>Read to read!</source>
+        <translation>Готов к чтению!</translation>
+    </message>
+    <message>
+        <source>Upgrading,Please wait!</source>
+        <translation>Прошивка, ждите!</translation>
+    </message>
+    <message>
+        <source>Verify: press Read when the receiver is ready.</source>
+        <extracomment>&quot;Read&quot; is the caption the Dump button takes when the receiver is ready.</extracomment>
+        <translation>Проверка: нажмите «Читать», когда ресивер будет готов.</translation>
+    </message>
+    <message>
+        <source>The receiver holds this image.</source>
+        <translation>В ресивере этот образ.</translation>
+    </message>
+    <message>
+        <source>The receiver does not hold this image.</source>
+        <translation>В ресивере другой образ.</translation>
+    </message>
+    <message>
+        <source>Upgrade finished. To check it, choose Tools &quot;verify&quot; and reset the receiver again.</source>
+        <extracomment>&quot;Tools&quot; and &quot;verify&quot; are the menu and its item as the menu bar names them.</extracomment>
+        <translation>Прошивка завершена. Чтобы проверить её, выберите Сервис «Проверить» и снова перезапустите ресивер.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the port!</source>
+        <translation>Не удаётся открыть порт!</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>Check</source>

@@ -1005,6 +1005,97 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
     </message>
 </context>
 <context>
+    <name>TransferControl</name>
+    <message>
+        <source>idle...</source>
+        <translation>boşta...</translation>
+    </message>
+    <message>
+        <source>The transfer trace is not written: %1</source>
+        <translation>Aktarım kaydı yazılmıyor: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port %1!</source>
+        <translation>%1 portu açılamıyor!</translation>
+    </message>
+    <message>
+        <source>Open Com</source>
+        <comment>opens the serial port</comment>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Please reset the STB!</source>
+        <translation>Alıcıyı resetleyin!</translation>
+    </message>
+    <message>
+        <source>Reading...Please wait!</source>
+        <translation>Okunuyor... Bekleyin!</translation>
+    </message>
+    <message>
+        <source>Please open file first!</source>
+        <translation>Önce bir dosya açın!</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost: %1</source>
+        <translation>Alıcı bağlantısı koptu: %1</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost.
+%1</source>
+        <translation>Alıcı bağlantısı koptu.
+%1</translation>
+    </message>
+    <message>
+        <source>Dump kept in %1</source>
+        <translation>Yedek şuraya kaydedildi: %1</translation>
+    </message>
+    <message>
+        <source>The dump was not kept</source>
+        <translation>Yedek kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>The dump could not be kept in %1.
+%2</source>
+        <translation>Yedek %1 içine kaydedilemedi.
+%2</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>button: read the receiver&apos;s flash now</comment>
+        <translation>Şimdi oku</translation>
+    </message>
+    <message>
+        <source>Read to read!</source>
+        <translation>Okumaya hazır!</translation>
+    </message>
+    <message>
+        <source>Upgrading,Please wait!</source>
+        <translation>Yükleniyor, bekleyin!</translation>
+    </message>
+    <message>
+        <source>Verify: press Read when the receiver is ready.</source>
+        <extracomment>&quot;Read&quot; is the caption the Dump button takes when the receiver is ready.</extracomment>
+        <translation>Doğrulama: alıcı hazır olunca &quot;Şimdi oku&quot; düğmesine basın.</translation>
+    </message>
+    <message>
+        <source>The receiver holds this image.</source>
+        <translation>Alıcıdaki görüntü bununla aynı.</translation>
+    </message>
+    <message>
+        <source>The receiver does not hold this image.</source>
+        <translation>Alıcıdaki görüntü bundan farklı.</translation>
+    </message>
+    <message>
+        <source>Upgrade finished. To check it, choose Tools &quot;verify&quot; and reset the receiver again.</source>
+        <extracomment>&quot;Tools&quot; and &quot;verify&quot; are the menu and its item as the menu bar names them.</extracomment>
+        <translation>Yükleme bitti. Denetlemek için Araçlar &quot;Doğrula&quot; seçin ve alıcıyı yeniden başlatın.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the port!</source>
+        <translation>Port açılamıyor!</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>Check</source>

@@ -1005,6 +1005,97 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
 </context>
 <context>
+    <name>TransferControl</name>
+    <message>
+        <source>idle...</source>
+        <translation>空闲...</translation>
+    </message>
+    <message>
+        <source>The transfer trace is not written: %1</source>
+        <translation>未写入传输跟踪：%1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port %1!</source>
+        <translation>无法打开串口 %1！</translation>
+    </message>
+    <message>
+        <source>Open Com</source>
+        <comment>opens the serial port</comment>
+        <translation>打开串口</translation>
+    </message>
+    <message>
+        <source>Please reset the STB!</source>
+        <translation>请重启机顶盒！</translation>
+    </message>
+    <message>
+        <source>Reading...Please wait!</source>
+        <translation>读取中…请稍候！</translation>
+    </message>
+    <message>
+        <source>Please open file first!</source>
+        <translation>请先打开文件！</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost: %1</source>
+        <translation>与接收机的连接已断开：%1</translation>
+    </message>
+    <message>
+        <source>The receiver link was lost.
+%1</source>
+        <translation>与接收机的连接已断开。
+%1</translation>
+    </message>
+    <message>
+        <source>Dump kept in %1</source>
+        <translation>读取的数据已保存在 %1</translation>
+    </message>
+    <message>
+        <source>The dump was not kept</source>
+        <translation>读取的数据未保存</translation>
+    </message>
+    <message>
+        <source>The dump could not be kept in %1.
+%2</source>
+        <translation>无法将读取的数据保存在 %1。
+%2</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <comment>button: read the receiver&apos;s flash now</comment>
+        <translation>开始读取</translation>
+    </message>
+    <message>
+        <source>Read to read!</source>
+        <translation>准备读取！</translation>
+    </message>
+    <message>
+        <source>Upgrading,Please wait!</source>
+        <translation>升级中，请稍候！</translation>
+    </message>
+    <message>
+        <source>Verify: press Read when the receiver is ready.</source>
+        <extracomment>&quot;Read&quot; is the caption the Dump button takes when the receiver is ready.</extracomment>
+        <translation>校验：接收机就绪后按“开始读取”。</translation>
+    </message>
+    <message>
+        <source>The receiver holds this image.</source>
+        <translation>接收机中的正是此映像。</translation>
+    </message>
+    <message>
+        <source>The receiver does not hold this image.</source>
+        <translation>接收机中的不是此映像。</translation>
+    </message>
+    <message>
+        <source>Upgrade finished. To check it, choose Tools &quot;verify&quot; and reset the receiver again.</source>
+        <extracomment>&quot;Tools&quot; and &quot;verify&quot; are the menu and its item as the menu bar names them.</extracomment>
+        <translation>升级完成。要检查，请选择 工具“校验”，然后再次重启接收机。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the port!</source>
+        <translation>无法打开串口！</translation>
+    </message>
+</context>
+<context>
     <name>UserPrompts</name>
     <message>
         <source>Check</source>

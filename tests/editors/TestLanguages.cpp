@@ -215,6 +215,31 @@ private slots:
         QVERIFY(m_dialog->OpenImage(path));
         m_dialog->activateWindow();
         Check(*m_dialog);
+        // What the transfer row shows only while a port is open or a transfer
+        // runs. Some English texts overrun their label already: a translation
+        // may not overrun it further.
+        const struct {
+            int control;
+            const char* text;
+            const char* disambiguation;
+        } transferTexts[] = {
+            { IDC_OPEN_COM, "Open Com", "opens the serial port" },
+            { IDC_DUMP, "Read", "button: read the receiver's flash now" },
+            { IDC_STATUS, "Please reset the STB!", nullptr },
+            { IDC_STATUS, "Reading...Please wait!", nullptr },
+            { IDC_STATUS, "Read to read!", nullptr },
+            { IDC_STATUS, "Upgrading,Please wait!", nullptr },
+        };
+        for (const auto& [control, text, disambiguation] : transferTexts) {
+            QWidget& widget = *m_dialog->Control(control);
+            const QVariant shown = widget.property("text");
+            widget.setProperty("text", QString::fromLatin1(text));
+            const int english = std::max(0, Overflow(widget));
+            widget.setProperty("text", QCoreApplication::translate("TransferControl", text, disambiguation));
+            if (const int overflow = Overflow(widget); overflow > english)
+                m_faults[m_dialog->windowTitle()] << QStringLiteral("%1 clipped by %2 px more than in English").arg(Describe(widget)).arg(overflow - english);
+            widget.setProperty("text", shown);
+        }
         // The filter finds its columns by their translated headings.
         m_dialog->Filter()->setText(QStringLiteral("Two"));
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), 1);
