@@ -1,6 +1,7 @@
 // tavrel-cli's export and import of the capacity image, each timed as a
 // whole process, as a user or a script runs it: start-up, reading, writing
-// and exit included. An import should take at most three times an export.
+// and exit included. An import, and an apply of a reference image, should
+// each take at most three times an export.
 
 #include "ChannelDatabase.h"
 #include "SampleImage.h"
@@ -94,5 +95,38 @@ void CliImportCapacity(benchmark::State& state)
             state.SkipWithError("the import failed");
 }
 BENCHMARK(CliImportCapacity)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+// The capacity image with its TV order reversed, put back by the image
+// itself as the reference.
+void CliApplyCapacity(benchmark::State& state)
+{
+    const std::string image = (Folder() / "capacity.bin").string();
+    const std::string csv = (Folder() / "reversed.csv").string();
+    const std::string scanned = (Folder() / "scanned.bin").string();
+    const std::string out = (Folder() / "applied.bin").string();
+    std::string reversed = "table,offset\n";
+    std::vector<std::string> rows;
+    {
+        const std::string exported = (Folder() / "tv.csv").string();
+        if (RunCli({ "export", image, "--table", "tv", "-o", exported }) != 0)
+            state.SkipWithError("the export failed");
+        std::ifstream file(exported);
+        std::string line;
+        std::getline(file, line);
+        while (std::getline(file, line)) {
+            const size_t offset = line.find(',', line.find(',') + 1);
+            rows.push_back("tv," + line.substr(offset + 1, line.find(',', offset + 1) - offset - 1));
+        }
+    }
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        reversed += *row + "\n";
+    std::ofstream(csv) << reversed;
+    if (RunCli({ "import", image, csv, "-o", scanned }) != 0)
+        state.SkipWithError("the import failed");
+    for (auto _ : state)
+        if (RunCli({ "apply", scanned, image, "-o", out }) != 0)
+            state.SkipWithError("the apply failed");
+}
+BENCHMARK(CliApplyCapacity)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "CodePageText.h"
 #include "CsvImport.h"
 #include "CsvText.h"
+#include "ReferencePlan.h"
 #include "SampleImage.h"
 
 #include <benchmark/benchmark.h>
@@ -74,6 +75,47 @@ void ImportCapacityCsv(benchmark::State& state, bool reversed)
 }
 BENCHMARK_CAPTURE(ImportCapacityCsv, unchanged, false)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(ImportCapacityCsv, tv_reversed, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A 5,000-row reference, the capacity image's own programs in reversed
+// order, planned and applied to the capacity image, as after a rescan. The
+// reference is the image saved before, or a text list of names and service
+// ids; restoring the image is not timed.
+void ApplyReferenceToCapacity(benchmark::State& state, ReferenceList::Source source)
+{
+    auto db = Capacity();
+    const std::vector<uint8_t> original(db->m_Image, db->m_Image + IMAGE_SIZE);
+    auto reversed = Capacity();
+    for (const auto& [kind, count] : { std::pair(REORDER_TV, reversed->m_nTvCount),
+             std::pair(REORDER_RADIO, reversed->m_nRadioCount) }) {
+        std::vector<uint16_t> order(count);
+        std::iota(order.rbegin(), order.rend(), uint16_t(0));
+        reversed->ReorderRecords(kind, order);
+        reversed->DecodeDatabase();
+    }
+    std::string text;
+    for (const int table : { TABLE_TV, TABLE_RADIO })
+        for (const ChannelRow& row : TableRows(*reversed, table, Names()))
+            text += std::string(row.Field(COLUMN_POSITION)) + ";" + std::string(row.Field(COLUMN_NAME)) + ";1-1-"
+                + std::string(row.Field(COLUMN_SERVICE_ID)) + "\n";
+    const ReferenceList reference = source == ReferenceList::Source::Image
+        ? ReferenceList::FromImage(*reversed, Names())
+        : ReferenceList::FromText(text, Names());
+    ReferenceOptions options;
+    options.carry = DefaultCarry(reference);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::memcpy(db->m_Image, original.data(), IMAGE_SIZE);
+        db->DecodeDatabase();
+        state.ResumeTiming();
+        const ReferencePlan plan = PlanReference(*db, reference, options, Names());
+        if (plan.Matched() == 0 || !ApplyImport(*db, plan.changes)) {
+            state.SkipWithError("the reference was not applied");
+            break;
+        }
+    }
+}
+BENCHMARK_CAPTURE(ApplyReferenceToCapacity, image, ReferenceList::Source::Image)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(ApplyReferenceToCapacity, text_list, ReferenceList::Source::Text)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The capacity image against itself with its TV order reversed.
 void DiffCapacityImages(benchmark::State& state, MatchMode mode)

@@ -264,3 +264,81 @@ const CodePageText& AnsiCodePageText()
     }
     return *converter;
 }
+
+void AppendUtf8(std::string& text, char32_t c)
+{
+    if (c < 0x80) {
+        text += char(c);
+    } else if (c < 0x800) {
+        text += char(0xC0 | (c >> 6));
+        text += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        text += char(0xE0 | (c >> 12));
+        text += char(0x80 | ((c >> 6) & 0x3F));
+        text += char(0x80 | (c & 0x3F));
+    } else {
+        text += char(0xF0 | (c >> 18));
+        text += char(0x80 | ((c >> 12) & 0x3F));
+        text += char(0x80 | ((c >> 6) & 0x3F));
+        text += char(0x80 | (c & 0x3F));
+    }
+}
+
+namespace {
+
+char32_t SmallLetter(char32_t c)
+{
+    const bool even = c % 2 == 0;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)
+        || (c >= 0xFF21 && c <= 0xFF3A))
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
+    if (((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177) || (c >= 0x460 && c <= 0x481)
+            || (c >= 0x48A && c <= 0x4BF))
+        && even)
+        return c + 1;
+    if (((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) && !even)
+        return c + 1;
+    switch (c) {
+    case 0x178:
+        return 0xFF;
+    case 0x386:
+        return 0x3AC;
+    case 0x388:
+    case 0x389:
+    case 0x38A:
+        return c + 0x25;
+    case 0x38C:
+        return 0x3CC;
+    case 0x38E:
+    case 0x38F:
+        return c + 0x3F;
+    default:
+        return c;
+    }
+}
+
+} // namespace
+
+std::string FoldedCase(std::string_view text)
+{
+    std::string folded;
+    folded.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        if (lead < 0x80) {
+            folded += static_cast<char>(lead >= 'A' && lead <= 'Z' ? lead + 0x20 : lead);
+            ++at;
+            continue;
+        }
+        size_t length = 1;
+        const char32_t codePoint = NextCodePoint(text, at, length);
+        if (codePoint == NOT_UTF8)
+            folded += text[at];
+        else
+            AppendUtf8(folded, SmallLetter(codePoint));
+        at += length;
+    }
+    return folded;
+}

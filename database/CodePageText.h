@@ -47,6 +47,12 @@ struct Utf8Reading {
 };
 Utf8Reading ReadUtf8(std::string_view text);
 
+void AppendUtf8(std::string& text, char32_t codePoint);
+
+// The text with the capital letters of the alphabets the code pages hold
+// (Latin, Greek, Cyrillic) made small, so that names compare ignoring case.
+std::string FoldedCase(std::string_view text);
+
 // The code page Windows would choose for a locale name such as "zh_CN.UTF-8".
 int CodePageForLocale(const char* locale);
 

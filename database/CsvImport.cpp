@@ -28,10 +28,106 @@ bool IsProgramTable(int tableId)
     return tableId == TABLE_TV || tableId == TABLE_RADIO;
 }
 
-struct CsvRows {
-    std::vector<ChannelRow> programs;
-    size_t otherRows = 0;
-    ColumnSet columns;
+// The rows of a CSV, read record by record: a capacity list has hundreds
+// of thousands of fields.
+class CsvRowReader {
+public:
+    CsvRowReader(const CodePageText& names, bool offsetsRequired)
+        : m_names(names)
+        , m_offsetsRequired(offsetsRequired)
+    {
+    }
+
+    CsvProgramRows Read(std::string_view csv)
+    {
+        CsvProgramRows rows;
+        const CsvFileText file = DecodeCsvFile(csv, m_names);
+        if (!file.error.empty()) {
+            rows.errors.push_back(file.error);
+            return rows;
+        }
+        rows.remark = file.note;
+        CsvReader reader(file.text);
+        std::vector<std::string> fields;
+        if (!reader.Next(fields)) {
+            rows.errors.push_back(reader.Error().empty() ? "the CSV is empty" : reader.Error());
+            return rows;
+        }
+        std::vector<int> columnOf;
+        for (const std::string& heading : fields) {
+            const int column = FindColumn(heading);
+            if (column < 0)
+                Error(rows, 1, "unknown column " + QuotedText(heading));
+            else if (rows.columns.test(column))
+                Error(rows, 1, "the column " + QuotedText(heading) + " stands twice");
+            else
+                rows.columns.set(column);
+            columnOf.push_back(column);
+        }
+        if (!rows.columns.test(COLUMN_TABLE))
+            Error(rows, 1, "the column \"table\" is missing");
+        if (!rows.errors.empty())
+            return rows;
+
+        while (reader.Next(fields)) {
+            const auto row = static_cast<uint32_t>(reader.Row());
+            if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); }))
+                continue;
+            // Spreadsheets may leave out empty cells at the end of a row.
+            if (fields.size() > columnOf.size()
+                && std::any_of(fields.begin() + columnOf.size(), fields.end(), [](const auto& f) { return !f.empty(); })) {
+                Error(rows, row, "more fields than the header has columns");
+                continue;
+            }
+            fields.resize(columnOf.size());
+            ChannelRow channel;
+            channel.source = row;
+            for (size_t i = 0; i < columnOf.size(); ++i)
+                channel.Set(columnOf[i], fields[i]);
+            channel.table = FindTable(channel.Field(COLUMN_TABLE));
+            if (channel.table < 0) {
+                Error(rows, row, "unknown table " + QuotedText(channel.Field(COLUMN_TABLE)));
+                continue;
+            }
+            if (!IsProgramTable(channel.table)) {
+                ++rows.otherRows;
+                continue;
+            }
+            Canonicalise(channel, rows);
+            rows.programs.push_back(std::move(channel));
+        }
+        // A text that cannot be read is its only fault.
+        if (!reader.Error().empty())
+            rows.errors.assign(1, reader.Error());
+        return rows;
+    }
+
+private:
+    static void Error(CsvProgramRows& rows, uint32_t row, const std::string& text)
+    {
+        rows.errors.push_back(RowText(row) + ": " + text);
+    }
+
+    // Numbers as the export writes them, so that keys compare as texts.
+    void Canonicalise(ChannelRow& row, CsvProgramRows& rows) const
+    {
+        for (int column = 0; column < COLUMN_COUNT; ++column) {
+            const std::string_view field = row.Field(column);
+            if (!rows.columns.test(column) || !ColumnInfoOf(column).number || field.empty())
+                continue;
+            if (const auto number = ParseNumber(field))
+                row.Set(column, std::to_string(*number));
+        }
+        if (!rows.columns.test(COLUMN_OFFSET))
+            return;
+        if (const auto offset = ParseNumber(row.Field(COLUMN_OFFSET)))
+            row.Set(COLUMN_OFFSET, OffsetText(*offset));
+        else if (m_offsetsRequired)
+            Error(rows, row.source, "the offset " + QuotedText(row.Field(COLUMN_OFFSET)) + " is not a number");
+    }
+
+    const CodePageText& m_names;
+    bool m_offsetsRequired;
 };
 
 class Planner {
@@ -45,7 +141,11 @@ public:
 
     ImportPlan Plan(std::string_view csv)
     {
-        const CsvRows rows = ReadRows(csv);
+        const CsvProgramRows rows = ReadCsvProgramRows(
+            csv, m_names, m_options.match == MatchMode::Offset && !m_options.chooseMatch);
+        m_plan.errors = rows.errors;
+        if (!rows.remark.empty())
+            m_plan.remarks.push_back(rows.remark);
         if (m_plan.Refused())
             return std::move(m_plan);
         m_plan.summary.rowsRead = rows.programs.size() + rows.otherRows;
@@ -77,100 +177,19 @@ public:
             return std::move(m_plan);
         if (m_plan.match == MatchMode::Offset)
             RemarkIgnoredEdits(rows, matches, image);
-        DescribeOrder(TABLE_TV, m_plan.tv, rows);
-        DescribeOrder(TABLE_RADIO, m_plan.radio, rows);
-        m_plan.summary.placed = m_plan.tv.listed.size() + m_plan.radio.listed.size();
+        // A CSV of TV programs only says nothing about the radio programs.
+        for (const int tableId : { TABLE_TV, TABLE_RADIO })
+            TableOf(tableId).deleteUnlisted = m_options.deleteMissing
+                && std::any_of(rows.programs.begin(), rows.programs.end(),
+                    [tableId](const ChannelRow& row) { return row.table == tableId; });
+        DescribeImportOrder(m_db, m_plan, "CSV", m_names);
         return std::move(m_plan);
     }
 
 private:
     void Error(uint32_t row, const std::string& text) { m_plan.errors.push_back(RowText(row) + ": " + text); }
 
-    CsvRows ReadRows(std::string_view csv)
-    {
-        CsvRows rows;
-        const CsvFileText file = DecodeCsvFile(csv, m_names);
-        if (!file.error.empty()) {
-            m_plan.errors.push_back(file.error);
-            return rows;
-        }
-        if (!file.note.empty())
-            m_plan.remarks.push_back(file.note);
-        // Record by record: a capacity list has hundreds of thousands of fields.
-        CsvReader reader(file.text);
-        std::vector<std::string> fields;
-        if (!reader.Next(fields)) {
-            m_plan.errors.push_back(reader.Error().empty() ? "the CSV is empty" : reader.Error());
-            return rows;
-        }
-        std::vector<int> columnOf;
-        for (const std::string& heading : fields) {
-            const int column = FindColumn(heading);
-            if (column < 0)
-                Error(1, "unknown column " + QuotedText(heading));
-            else if (rows.columns.test(column))
-                Error(1, "the column " + QuotedText(heading) + " stands twice");
-            else
-                rows.columns.set(column);
-            columnOf.push_back(column);
-        }
-        if (!rows.columns.test(COLUMN_TABLE))
-            Error(1, "the column \"table\" is missing");
-        if (m_plan.Refused())
-            return rows;
-
-        while (reader.Next(fields)) {
-            const auto row = static_cast<uint32_t>(reader.Row());
-            if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); }))
-                continue;
-            // Spreadsheets may leave out empty cells at the end of a row.
-            if (fields.size() > columnOf.size()
-                && std::any_of(fields.begin() + columnOf.size(), fields.end(), [](const auto& f) { return !f.empty(); })) {
-                Error(row, "more fields than the header has columns");
-                continue;
-            }
-            fields.resize(columnOf.size());
-            ChannelRow channel;
-            channel.source = row;
-            for (size_t i = 0; i < columnOf.size(); ++i)
-                channel.Set(columnOf[i], fields[i]);
-            channel.table = FindTable(channel.Field(COLUMN_TABLE));
-            if (channel.table < 0) {
-                Error(row, "unknown table " + QuotedText(channel.Field(COLUMN_TABLE)));
-                continue;
-            }
-            if (!IsProgramTable(channel.table)) {
-                ++rows.otherRows;
-                continue;
-            }
-            Canonicalise(channel, rows.columns);
-            rows.programs.push_back(std::move(channel));
-        }
-        // A text that cannot be read is its only fault.
-        if (!reader.Error().empty())
-            m_plan.errors.assign(1, reader.Error());
-        return rows;
-    }
-
-    // Numbers as the export writes them, so that keys compare as texts.
-    void Canonicalise(ChannelRow& row, const ColumnSet& columns)
-    {
-        for (int column = 0; column < COLUMN_COUNT; ++column) {
-            const std::string_view field = row.Field(column);
-            if (!columns.test(column) || !ColumnInfoOf(column).number || field.empty())
-                continue;
-            if (const auto number = ParseNumber(field))
-                row.Set(column, std::to_string(*number));
-        }
-        if (!columns.test(COLUMN_OFFSET))
-            return;
-        if (const auto offset = ParseNumber(row.Field(COLUMN_OFFSET)))
-            row.Set(COLUMN_OFFSET, OffsetText(*offset));
-        else if (m_options.match == MatchMode::Offset && !m_options.chooseMatch)
-            Error(row.source, "the offset " + QuotedText(row.Field(COLUMN_OFFSET)) + " is not a number");
-    }
-
-    bool CanMatch(const CsvRows& rows)
+    bool CanMatch(const CsvProgramRows& rows)
     {
         const ColumnSet& c = rows.columns;
         if (m_plan.match == MatchMode::Offset && !c.test(COLUMN_OFFSET))
@@ -191,7 +210,7 @@ private:
 
     ImportPlan::ProgramTable& TableOf(int tableId) { return tableId == TABLE_TV ? m_plan.tv : m_plan.radio; }
 
-    void PlanRow(const ChannelRow& row, const RowMatch& match, const std::vector<ChannelRow>& image, const CsvRows& rows)
+    void PlanRow(const ChannelRow& row, const RowMatch& match, const std::vector<ChannelRow>& image, const CsvProgramRows& rows)
     {
         const std::string label = RowText(row.source) + " " + QuotedText(row.Field(COLUMN_NAME));
         const bool byOffset = m_plan.match == MatchMode::Offset;
@@ -311,7 +330,7 @@ private:
 
     // Edits in the columns an import does not apply would otherwise vanish
     // without a word; one remark per column.
-    void RemarkIgnoredEdits(const CsvRows& rows, const std::vector<RowMatch>& matches,
+    void RemarkIgnoredEdits(const CsvProgramRows& rows, const std::vector<RowMatch>& matches,
         const std::vector<ChannelRow>& image)
     {
         for (int column = 0; column < COLUMN_COUNT; ++column) {
@@ -335,40 +354,6 @@ private:
     {
         return column == COLUMN_TABLE || column == COLUMN_POSITION || column == COLUMN_OFFSET
             || column == COLUMN_NAME || column == COLUMN_CHILD_LOCK || column == COLUMN_FAVORITES;
-    }
-
-    void DescribeOrder(int tableId, ImportPlan::ProgramTable& table, const CsvRows& csvRows)
-    {
-        // A CSV of TV programs only says nothing about the radio programs.
-        table.deleteUnlisted = m_options.deleteMissing
-            && std::any_of(csvRows.programs.begin(), csvRows.programs.end(),
-                [tableId](const ChannelRow& row) { return row.table == tableId; });
-        std::vector<bool> listed(table.entries.size(), false);
-        size_t moved = 0;
-        for (size_t k = 0; k < table.listed.size(); ++k) {
-            listed[table.listed[k]] = true;
-            if (table.listed[k] != k)
-                ++moved;
-        }
-        const std::vector<ChannelRow> rows = table.deleteUnlisted ? TableRows(m_db, tableId, m_names)
-                                                                  : std::vector<ChannelRow>();
-        size_t next = table.listed.size();
-        for (uint16_t position = 0; position < listed.size(); ++position) {
-            if (listed[position])
-                continue;
-            if (table.deleteUnlisted) {
-                m_plan.changes.push_back(std::string(TableName(tableId)) + " " + Text(rows[position], COLUMN_POSITION)
-                    + " " + QuotedText(rows[position].Field(COLUMN_NAME)) + ": deleted, the CSV does not list it");
-                ++m_plan.summary.deleted;
-            } else if (position != next) {
-                ++moved;
-            }
-            ++next;
-        }
-        m_plan.summary.moved += moved;
-        if (moved > 0)
-            m_plan.changes.push_back(std::string(TableName(tableId)) + ": " + std::to_string(moved) + " of "
-                + std::to_string(table.entries.size()) + " programs take a new place");
     }
 
     const ChannelDatabase& m_db;
@@ -493,6 +478,47 @@ std::string ImportSummary::Text() const
         + " moved, " + std::to_string(renamed) + " renamed, " + std::to_string(locksChanged) + " locks and "
         + std::to_string(favouritesChanged) + " favourites changed, " + std::to_string(deleted) + " deleted, "
         + std::to_string(notPlaced) + " not placed";
+}
+
+void DescribeImportOrder(const ChannelDatabase& db, ImportPlan& plan, const std::string& source,
+    const CodePageText& names)
+{
+    for (const int tableId : { TABLE_TV, TABLE_RADIO }) {
+        ImportPlan::ProgramTable& table = tableId == TABLE_TV ? plan.tv : plan.radio;
+        std::vector<bool> listed(table.entries.size(), false);
+        size_t moved = 0;
+        for (size_t k = 0; k < table.listed.size(); ++k) {
+            listed[table.listed[k]] = true;
+            if (table.listed[k] != k)
+                ++moved;
+        }
+        const std::vector<ChannelRow> rows = table.deleteUnlisted ? TableRows(db, tableId, names)
+                                                                  : std::vector<ChannelRow>();
+        size_t next = table.listed.size();
+        for (uint16_t position = 0; position < listed.size(); ++position) {
+            if (listed[position])
+                continue;
+            if (table.deleteUnlisted) {
+                plan.changes.push_back(std::string(TableName(tableId)) + " " + Text(rows[position], COLUMN_POSITION)
+                    + " " + QuotedText(rows[position].Field(COLUMN_NAME)) + ": deleted, the " + source
+                    + " does not list it");
+                ++plan.summary.deleted;
+            } else if (position != next) {
+                ++moved;
+            }
+            ++next;
+        }
+        plan.summary.moved += moved;
+        if (moved > 0)
+            plan.changes.push_back(std::string(TableName(tableId)) + ": " + std::to_string(moved) + " of "
+                + std::to_string(table.entries.size()) + " programs take a new place");
+    }
+    plan.summary.placed = plan.tv.listed.size() + plan.radio.listed.size();
+}
+
+CsvProgramRows ReadCsvProgramRows(std::string_view csv, const CodePageText& names, bool offsetsRequired)
+{
+    return CsvRowReader(names, offsetsRequired).Read(csv);
 }
 
 ImportPlan PlanImport(const ChannelDatabase& db, std::string_view csv, const ImportOptions& options,

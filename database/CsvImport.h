@@ -14,6 +14,22 @@ class CodePageText;
 // The largest CSV read for an import: far beyond any channel list.
 constexpr size_t MAX_CSV_SIZE = 64 << 20;
 
+// The TV and radio rows of a CSV of the export's form, numbers written as
+// the export writes them; `source` is the row number.
+struct CsvProgramRows {
+    std::vector<ChannelRow> programs;
+    size_t otherRows = 0; // satellite and transponder rows
+    ColumnSet columns;
+    // Why the CSV cannot be used, each naming its row.
+    std::vector<std::string> errors;
+    // How the file was read, when that may surprise.
+    std::string remark;
+};
+
+// The CSV is the file's bytes, in any encoding DecodeCsvFile reads. An
+// offset that is not a number is an error only when offsets are required.
+CsvProgramRows ReadCsvProgramRows(std::string_view csv, const CodePageText& names, bool offsetsRequired);
+
 struct ImportOptions {
     MatchMode match = MatchMode::Offset;
     // Match by offset when the CSV is a list of this image, else by reference.
@@ -71,6 +87,12 @@ struct ImportPlan {
 
 // The CSV is the file's bytes, in any encoding DecodeCsvFile reads.
 ImportPlan PlanImport(const ChannelDatabase& db, std::string_view csv, const ImportOptions& options,
+    const CodePageText& names);
+
+// Completes a plan whose tables' `listed` and `deleteUnlisted` are set:
+// the changes of order and the deletes, and the summary's moved, deleted
+// and placed. `source` names what lists the programs ("CSV").
+void DescribeImportOrder(const ChannelDatabase& db, ImportPlan& plan, const std::string& source,
     const CodePageText& names);
 
 // Applies a plan made from the database as it is decoded now, through the

@@ -58,7 +58,7 @@ protected:
 
 TEST_F(CliTest, EveryCommandExplainsItself)
 {
-    for (const std::string command : { "info", "export", "import", "diff", "check", "dump", "upgrade", "verify", "ports" }) {
+    for (const std::string command : { "info", "export", "import", "diff", "apply", "check", "dump", "upgrade", "verify", "ports" }) {
         const Result help = Cli({ command, "--help" });
         EXPECT_EQ(help.status, 0);
         EXPECT_EQ(help.out.rfind("Usage: tavrel-cli " + command, 0), 0u) << help.out;
@@ -305,4 +305,71 @@ TEST_F(CliTest, DryRunSaysWhatChangesAndDiffShowsIt)
     const Result json = Cli({ "diff", Path("sample.bin"), Path("out.bin"), "--format", "json", "--table", "tv" });
     EXPECT_EQ(json.status, 1);
     EXPECT_NE(json.out.find("\"fields\": [\"name\"]"), std::string::npos);
+}
+
+TEST_F(CliTest, ApplyPutsAReferenceOrderBack)
+{
+    Write(Path("list.txt"), "# a package\n5;Sport 2;1-1-101\n1;news 0\n3;Nothing\n4;Movie 2\n4;MOVIE 2;;\n");
+    const Result text = Cli({ "apply", Path("sample.bin"), Path("list.txt"), "-o", Path("out.bin") });
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out.rfind("satellite: 2 \"HOTBIRD 13E\"\n"
+                             "tv: 3 matched, 0 not found, 0 fitting several, 0 repeated, 253 not in the reference\n"
+                             "tv: not in the reference: 4 \"Kids 3\"\n",
+                  0),
+        0u)
+        << text.out;
+    EXPECT_NE(text.out.find("tv: not in the reference: ... and 233 more\n"), std::string::npos);
+    EXPECT_NE(text.out.find("tv or radio: 1 not found, 0 fitting several, 1 repeated\n"
+                            "tv or radio: not found: line 4 \"Nothing\"\n"
+                            "tv or radio: repeated: line 6 \"MOVIE 2\", the program of line 5\n"),
+        std::string::npos);
+    EXPECT_EQ(text.err.substr(text.err.rfind("tavrel-cli:")),
+        "tavrel-cli: " + Path("list.txt") + ": 5 rows read, 2 moved, 0 renamed, 0 locks and 0 favourites changed, "
+            "0 deleted, 2 not placed; " + Path("out.bin") + " written (1048576 bytes)\n");
+    EXPECT_EQ(Cli({ "diff", Path("sample.bin"), Path("out.bin") }).out, "tv: moved 2 -> 3 \"Sport 1\"\n");
+
+    // The image saved before is the reference that undoes it all.
+    const Result back = Cli({ "apply", Path("out.bin"), Path("sample.bin"), "-o", Path("back.bin"), "--format", "json" });
+    EXPECT_EQ(back.status, 0);
+    EXPECT_TRUE(Read(Path("back.bin")) == Read(Path("sample.bin")));
+    EXPECT_NE(back.out.find("{\"table\": \"radio\", \"matched\": [{\"row\": \"radio 1\", \"name\": \"Pop 4\", "
+                            "\"program\": {\"number\": 1, \"name\": \"Pop 4\"}}, "),
+        std::string::npos);
+    EXPECT_NE(back.out.find("\"not_found\": [], \"ambiguous\": [], \"repeated\": [], \"unlisted\": []}"),
+        std::string::npos);
+    const Result json = Cli({ "apply", Path("sample.bin"), Path("list.txt"), "--dry-run", "--format", "json" });
+    EXPECT_NE(json.out.find("{\"table\": \"tv or radio\", \"matched\": [], \"not_found\": [{\"row\": \"line 4\", "
+                            "\"name\": \"Nothing\"}], \"ambiguous\": [], \"repeated\": [{\"row\": \"line 6\", \"name\": "
+                            "\"MOVIE 2\", \"earlier\": \"line 5\"}], \"unlisted\": []}"),
+        std::string::npos)
+        << json.out;
+
+    // A dry run, a refused list, an unknown option or satellite, or a
+    // folder that is not there leave OUT as it was.
+    const std::string written = Read(Path("out.bin"));
+    Write(Path("bad.txt"), "1;One\nx;Two\n");
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    };
+    const Case cases[] = {
+        { { Path("list.txt"), "-o", Path("out.bin"), "--dry-run" }, 0, "nothing is written\n" },
+        { { Path("bad.txt"), "-o", Path("out.bin") }, 2, Path("bad.txt") + ": line 2: the number \"x\" is not a number\n" },
+        { { Path("list.txt"), "-o", Path("out.bin"), "--carry", "order,colours" }, 2,
+            "--carry takes order, names, favorites and locks, not order,colours\n" },
+        { { Path("list.txt"), "-o", Path("out.bin"), "--satellite", "7" }, 2, "has no satellite \"7\"\n" },
+        { { Path("list.txt") }, 2, "-o OUT is missing\n" },
+        { { Path("list.txt"), "-o", Path("list.txt") }, 2, "nothing is written\n" },
+        { { Path("list.txt"), "-o", Path("none/out.bin") }, 2, "No such file or directory\n" },
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = { "apply", Path("sample.bin") };
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const Result result = Cli(args);
+        EXPECT_EQ(result.status, c.status) << c.err;
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+        EXPECT_TRUE(Read(Path("out.bin")) == written) << c.err;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 5);
 }

@@ -23,8 +23,10 @@ expect() {
     fi
 }
 
-expect "info export import diff check dump upgrade verify ports loaders --help --version" ""
+expect "info export import diff apply check dump upgrade verify ports loaders --help --version" ""
 expect "diff dump" d
+expect "order,favorites" apply a b --carry order,f
+expect "text json" apply a b --format ""
 expect "--port --xtal --trace --quiet --loaders --help" dump --
 expect "--table --format --help" export x.bin --
 expect "13.5M 16M" upgrade --xtal 1

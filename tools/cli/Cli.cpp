@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "ChannelExchange.h"
+#include "CliApply.h"
 #include "CliArguments.h"
 #include "CliCheck.h"
 #include "CliCommand.h"
@@ -26,6 +27,8 @@ Commands:
   export IMAGE        the channel list as CSV or JSON
   import IMAGE CSV    applies an edited CSV to a copy of the image
   diff A B            what differs between the channel lists of two images
+  apply IMAGE REFERENCE
+                      puts the order of a reference list back after a rescan
   check IMAGE         finds orphans, duplicates and broken entries, and removes them
 
 Commands for a receiver on a serial port:
@@ -271,6 +274,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunImport(rest, out, err);
     if (name == "diff")
         return RunDiff(rest, out, err);
+    if (name == "apply")
+        return RunApply(rest, out, err);
     if (name == "check")
         return RunCheck(rest, out, err);
     if (name == "dump")

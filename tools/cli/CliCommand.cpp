@@ -58,6 +58,19 @@ void Command::Notes(const std::string& path, const std::vector<std::string>& pro
         Note(path, problem);
 }
 
+bool Command::ReadText(const std::string& path, std::string& text)
+{
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    const ImageReadResult result = ReadImageFile(path, MAX_CSV_SIZE, bytes, reason);
+    if (result != ImageReadResult::Read) {
+        Trouble(path, result == ImageReadResult::TooLarge ? "larger than " + SizeText(MAX_CSV_SIZE) : reason);
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
+    return true;
+}
+
 bool Command::ReadImage(const std::string& path, ImageDocument& image)
 {
     std::string reason;

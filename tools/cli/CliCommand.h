@@ -38,6 +38,8 @@ public:
     // A list of problems with one file, capped as every list is.
     void Notes(const std::string& path, const std::vector<std::string>& problems);
 
+    // A text file of at most MAX_CSV_SIZE bytes; false after reporting why not.
+    bool ReadText(const std::string& path, std::string& text);
     // Opens an image file, decoded or kept raw; false after reporting why not.
     bool ReadImage(const std::string& path, ImageDocument& image);
     // Opens an image file that decodes; false after reporting why not.
