@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IdTally.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -231,6 +233,7 @@ private:
     void ClearBeyondCounts();
     bool DecodeTables();
     void DeriveCounts();
+    void ClearTallies();
 
     // How many records of each table the last decode wrote; the rest of
     // every table is zero.
@@ -239,14 +242,14 @@ private:
     };
     TableExtent m_Decoded = {};
 
-    // Per-id tallies of DeriveCounts, kept between decodes so that none has
-    // to clear a megabyte; all zero outside a DeriveCounts run.
+    // Per-id tallies of the derived counts, added up as the tables are
+    // decoded; all zero outside a decode.
     struct IdTallies {
-        uint16_t tpsOfSat[0x4000];
-        uint16_t tvOfTp[0x10000];
-        uint16_t radioOfTp[0x10000];
-        uint16_t tvOfSat[0x10000];
-        uint16_t radioOfSat[0x10000];
+        IdTally tpsOfSat;
+        IdTally tvOfTp;
+        IdTally radioOfTp;
+        IdTally tvOfSat;
+        IdTally radioOfSat;
     };
     IdTallies m_Tallies = {};
 };

@@ -142,8 +142,7 @@ int ChannelDatabase::DecodeDatabase()
     m_bKeyArea = (marks.keyAreaStart && marks.keyAreaEnd) ? 1 : 0;
 
     if (!DecodeTables()) {
-        // A table that does not fit its capacity, its block or the image is
-        // refused as a whole rather than shown truncated.
+        ClearTallies();
         ClearTables();
         return 0;
     }
@@ -257,6 +256,9 @@ void ChannelDatabase::ClearCounts()
 
 void ChannelDatabase::ClearTables()
 {
+    m_Decoded = { std::max(m_Decoded.sats, m_nSatCount), std::max(m_Decoded.tps, m_nTpCount),
+        std::max(m_Decoded.tv, m_nTvCount), std::max(m_Decoded.radio, m_nRadioCount),
+        std::max(m_Decoded.progs, m_nProgCount) };
     ClearCounts();
     ClearBeyondCounts();
 }
@@ -273,110 +275,54 @@ void ChannelDatabase::ClearBeyondCounts()
 
 namespace {
 
-// Locates one table's entries; a missing table is an empty one. Fails when
-// the table is larger than its capacity, its entries leave the directory
-// block, or one of its records would leave the image.
+// Where one table's entries stand in the directory block; a missing table
+// is an empty one.
 struct TableSpan {
     uint32_t entries = 0;
     uint32_t count = 0;
 };
 
-DecodeProblem LocateTable(const ChannelDatabase& db, int tableId, uint32_t capacity, size_t recordSize,
-    TableSpan& span)
+// Fails when the table is larger than its capacity or its entries leave the
+// directory block.
+DecodeProblem LocateTable(const ChannelDatabase& db, int tableId, TableSpan& span)
 {
     DirectoryTable header;
     const uint32_t q = db.FindDirectoryTable(tableId, &header);
     span = TableSpan {};
     if (q == 0)
         return DecodeProblem::None;
-    if (header.entryCount > capacity)
+    if (header.entryCount > TABLE_CAPACITY[tableId])
         return DecodeProblem::TableTooLarge;
     const uint64_t entriesEnd = uint64_t(q) + DIRECTORY_HEADER_SIZE + 4ull * header.entryCount;
     if (entriesEnd > uint64_t(db.m_nDirBlockOffset) + DIRECTORY_BLOCK_SIZE)
         return DecodeProblem::TableOutsideBlock;
     span.entries = q + DIRECTORY_HEADER_SIZE;
     span.count = header.entryCount;
-    for (uint32_t i = 0; i < span.count; ++i) {
-        const uint32_t offset = EntryOffset(ReadBE32(db.m_Image + span.entries + 4 * i));
-        if (offset + recordSize > IMAGE_SIZE)
-            return DecodeProblem::RecordOutsideImage;
-    }
     return DecodeProblem::None;
 }
 
-} // namespace
-
-bool ChannelDatabase::DecodeTables()
+// Hands each entry of the table, in order, with its record's bytes to
+// `decode`; false, at the first entry whose record would leave the image.
+template <typename Decode>
+bool DecodeEntries(const uint8_t* image, const TableSpan& span, size_t recordSize, Decode decode)
 {
-    TableSpan spans[TABLE_COUNT];
-    constexpr size_t RECORD_SIZE[TABLE_COUNT]
-        = { SATELLITE_RECORD_SIZE, TRANSPONDER_RECORD_SIZE, PROGRAM_RECORD_SIZE, PROGRAM_RECORD_SIZE };
-    for (int id = 0; id < TABLE_COUNT; ++id) {
-        m_DecodeProblem = LocateTable(*this, id, TABLE_CAPACITY[id], RECORD_SIZE[id], spans[id]);
-        if (m_DecodeProblem != DecodeProblem::None) {
-            m_nProblemTable = id;
+    for (uint32_t i = 0; i < span.count; ++i) {
+        const uint32_t entry = ReadBE32(image + span.entries + 4 * i);
+        const uint32_t offset = EntryOffset(entry);
+        if (offset + recordSize > IMAGE_SIZE)
             return false;
-        }
+        decode(i, entry, image + offset);
     }
-    const TableSpan& sats = spans[TABLE_SATELLITES];
-    const TableSpan& tps = spans[TABLE_TRANSPONDERS];
-    const TableSpan& tv = spans[TABLE_TV];
-    const TableSpan& radio = spans[TABLE_RADIO];
-    if (tv.count + radio.count > MAX_PROGRAMS) {
-        m_DecodeProblem = DecodeProblem::TooManyPrograms;
-        return false;
-    }
-
-    for (uint32_t i = 0; i < sats.count; ++i) {
-        const uint32_t entry = ReadBE32(m_Image + sats.entries + 4 * i);
-        SatelliteRecord& sat = m_SatTable[i];
-        RecordCodec::DecodeSatellite(m_Image + EntryOffset(entry), sat);
-        sat.entry = entry;
-        sat.tpCount = sat.tvCount = sat.radioCount = 0;
-    }
-    m_nSatCount = static_cast<uint16_t>(sats.count);
-    for (uint32_t i = 0; i < tps.count; ++i) {
-        const uint32_t entry = ReadBE32(m_Image + tps.entries + 4 * i);
-        TransponderRecord& tp = m_TpTable[i];
-        RecordCodec::DecodeTransponder(m_Image + EntryOffset(entry), tp);
-        tp.entry = entry;
-        tp.tvCount = tp.radioCount = 0;
-    }
-    m_nTpCount = static_cast<uint16_t>(tps.count);
-    auto decodePrograms = [this](const TableSpan& table, ProgramRecord* dest, bool radioTable) {
-        for (uint32_t i = 0; i < table.count; ++i) {
-            const uint32_t entry = ReadBE32(m_Image + table.entries + 4 * i);
-            ProgramRecord& prog = dest[i];
-            RecordCodec::DecodeProgram(m_Image + EntryOffset(entry), prog);
-            if (radioTable)
-                prog.videoPid = 0;
-            prog.entry = entry;
-            prog.tableIndex = static_cast<uint16_t>(i);
-            RecordCodec::DecodeProgramAttribute(EntryAttribute(entry), prog);
-        }
-    };
-    decodePrograms(tv, m_TvTable, false);
-    m_nTvCount = static_cast<uint16_t>(tv.count);
-    m_nProgCount = m_nTvCount;
-    decodePrograms(radio, m_RadioTable, true);
-    m_nRadioCount = static_cast<uint16_t>(radio.count);
-    m_nProgCount = static_cast<uint16_t>(m_nProgCount + m_nRadioCount);
-
-    std::copy_n(m_TvTable, m_nTvCount, m_ProgTable);
-    std::copy_n(m_RadioTable, m_nRadioCount, m_ProgTable + m_nTvCount);
     return true;
 }
 
-namespace {
-
-// Adds one to the tally of each id it is given. Records of one satellite or
-// transponder mostly stand together; adding up a run of equal ids before
-// storing it spares the loop from waiting on its own last store. 16-bit
-// tallies wrap exactly as one-by-one counting would.
+// Counts ids into a tally. Records of one satellite or transponder mostly
+// stand together; adding up a run of equal ids before storing it spares the
+// loop from waiting on its own last store.
 class RunTally {
 public:
-    explicit RunTally(uint16_t* tallies)
-        : m_tallies(tallies)
+    explicit RunTally(IdTally& tally)
+        : m_tally(tally)
     {
     }
 
@@ -391,34 +337,68 @@ public:
 
     void Flush()
     {
-        m_tallies[m_id] = static_cast<uint16_t>(m_tallies[m_id] + m_run);
+        if (m_run > 0)
+            m_tally.Add(m_id, m_run);
         m_run = 0;
     }
 
 private:
-    uint16_t* m_tallies;
+    IdTally& m_tally;
     uint16_t m_id = 0;
     uint16_t m_run = 0;
 };
 
 } // namespace
 
-void ChannelDatabase::DeriveCounts()
+// A table is refused as a whole when it does not fit its capacity, its block
+// or the image. Each count is set before its table is written, so that the
+// caller's clearing of a refused decode reaches every record written.
+bool ChannelDatabase::DecodeTables()
 {
-    // Per-id tallies instead of programs x (transponders + satellites)
-    // comparisons. The counts are copied first: stores into the tallies
-    // might alias them.
-    IdTallies& tally = m_Tallies;
-    const uint16_t sats = m_nSatCount;
-    const uint16_t tps = m_nTpCount;
-    const uint16_t progs = m_nProgCount;
-    RunTally tpsOfSat(tally.tpsOfSat);
-    for (uint16_t t = 0; t < tps; ++t)
-        tpsOfSat.Add(m_TpTable[t].satId);
-    tpsOfSat.Flush();
-    RunTally tvOfTp(tally.tvOfTp), radioOfTp(tally.radioOfTp), tvOfSat(tally.tvOfSat), radioOfSat(tally.radioOfSat);
-    for (uint16_t p = 0; p < progs; ++p) {
-        const ProgramRecord& prog = m_ProgTable[p];
+    TableSpan span;
+    int tableId = TABLE_SATELLITES;
+    auto refuse = [this, &tableId](DecodeProblem problem) {
+        m_DecodeProblem = problem;
+        m_nProblemTable = tableId;
+        return false;
+    };
+    auto locate = [this, &tableId, &span](int id) {
+        tableId = id;
+        m_DecodeProblem = LocateTable(*this, id, span);
+        return m_DecodeProblem == DecodeProblem::None;
+    };
+
+    if (!locate(TABLE_SATELLITES))
+        return refuse(m_DecodeProblem);
+    m_nSatCount = static_cast<uint16_t>(span.count);
+    if (!DecodeEntries(m_Image, span, SATELLITE_RECORD_SIZE, [this](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+            RecordCodec::DecodeSatellite(bytes, m_SatTable[i]);
+            m_SatTable[i].entry = entry;
+        }))
+        return refuse(DecodeProblem::RecordOutsideImage);
+
+    // Per-id tallies of the derived counts instead of programs x
+    // (transponders + satellites) comparisons.
+    RunTally tpsOfSat(m_Tallies.tpsOfSat);
+    RunTally tvOfTp(m_Tallies.tvOfTp), radioOfTp(m_Tallies.radioOfTp);
+    RunTally tvOfSat(m_Tallies.tvOfSat), radioOfSat(m_Tallies.radioOfSat);
+    if (!locate(TABLE_TRANSPONDERS))
+        return refuse(m_DecodeProblem);
+    m_nTpCount = static_cast<uint16_t>(span.count);
+    if (!DecodeEntries(m_Image, span, TRANSPONDER_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+            RecordCodec::DecodeTransponder(bytes, m_TpTable[i]);
+            m_TpTable[i].entry = entry;
+            tpsOfSat.Add(m_TpTable[i].satId);
+        }))
+        return refuse(DecodeProblem::RecordOutsideImage);
+
+    auto decodeProgram = [&](uint32_t i, uint32_t entry, const uint8_t* bytes, ProgramRecord& prog) {
+        RecordCodec::DecodeProgram(bytes, prog);
+        prog.entry = entry;
+        prog.tableIndex = static_cast<uint16_t>(i);
+        RecordCodec::DecodeProgramAttribute(EntryAttribute(entry), prog);
+    };
+    auto tallyProgram = [&](const ProgramRecord& prog) {
         if (prog.videoPid != 0) {
             tvOfTp.Add(prog.tpId);
             tvOfSat.Add(prog.satId);
@@ -426,30 +406,57 @@ void ChannelDatabase::DeriveCounts()
             radioOfTp.Add(prog.tpId);
             radioOfSat.Add(prog.satId);
         }
-    }
-    for (RunTally* run : { &tvOfTp, &radioOfTp, &tvOfSat, &radioOfSat })
-        run->Flush();
-    for (uint16_t s = 0; s < sats; ++s) {
-        SatelliteRecord& sat = m_SatTable[s];
-        // A transponder's satellite id has 14 bits; larger satellite ids match none.
-        sat.tpCount = sat.satId < 0x4000 ? tally.tpsOfSat[sat.satId] : 0;
-        sat.tvCount = tally.tvOfSat[sat.satId];
-        sat.radioCount = tally.radioOfSat[sat.satId];
-    }
-    for (uint16_t t = 0; t < tps; ++t) {
-        TransponderRecord& tp = m_TpTable[t];
-        tp.tvCount = tally.tvOfTp[tp.tpId];
-        tp.radioCount = tally.radioOfTp[tp.tpId];
-    }
+    };
+    if (!locate(TABLE_TV))
+        return refuse(m_DecodeProblem);
+    m_nTvCount = m_nProgCount = static_cast<uint16_t>(span.count);
+    if (!DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+            decodeProgram(i, entry, bytes, m_TvTable[i]);
+            tallyProgram(m_TvTable[i]);
+        }))
+        return refuse(DecodeProblem::RecordOutsideImage);
+    std::copy_n(m_TvTable, m_nTvCount, m_ProgTable);
 
-    // Only the tallies touched above need clearing for the next decode.
-    for (uint16_t t = 0; t < tps; ++t)
-        tally.tpsOfSat[m_TpTable[t].satId] = 0;
-    for (uint16_t p = 0; p < progs; ++p) {
-        const ProgramRecord& prog = m_ProgTable[p];
-        tally.tvOfTp[prog.tpId] = tally.radioOfTp[prog.tpId] = 0;
-        tally.tvOfSat[prog.satId] = tally.radioOfSat[prog.satId] = 0;
+    if (!locate(TABLE_RADIO))
+        return refuse(m_DecodeProblem);
+    m_nRadioCount = static_cast<uint16_t>(span.count);
+    if (!DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+            decodeProgram(i, entry, bytes, m_RadioTable[i]);
+            m_RadioTable[i].videoPid = 0;
+            tallyProgram(m_RadioTable[i]);
+        }))
+        return refuse(DecodeProblem::RecordOutsideImage);
+    if (m_nTvCount + m_nRadioCount > MAX_PROGRAMS)
+        return refuse(DecodeProblem::TooManyPrograms);
+    m_nProgCount = static_cast<uint16_t>(m_nTvCount + m_nRadioCount);
+    std::copy_n(m_RadioTable, m_nRadioCount, m_ProgTable + m_nTvCount);
+    for (RunTally* run : { &tpsOfSat, &tvOfTp, &radioOfTp, &tvOfSat, &radioOfSat })
+        run->Flush();
+    return true;
+}
+
+void ChannelDatabase::DeriveCounts()
+{
+    const IdTallies& tally = m_Tallies;
+    for (uint16_t s = 0; s < m_nSatCount; ++s) {
+        SatelliteRecord& sat = m_SatTable[s];
+        sat.tpCount = tally.tpsOfSat.Of(sat.satId);
+        sat.tvCount = tally.tvOfSat.Of(sat.satId);
+        sat.radioCount = tally.radioOfSat.Of(sat.satId);
     }
+    for (uint16_t t = 0; t < m_nTpCount; ++t) {
+        TransponderRecord& tp = m_TpTable[t];
+        tp.tvCount = tally.tvOfTp.Of(tp.tpId);
+        tp.radioCount = tally.radioOfTp.Of(tp.tpId);
+    }
+    ClearTallies();
+}
+
+void ChannelDatabase::ClearTallies()
+{
+    IdTallies& tally = m_Tallies;
+    for (IdTally* ids : { &tally.tpsOfSat, &tally.tvOfTp, &tally.radioOfTp, &tally.tvOfSat, &tally.radioOfSat })
+        ids->Clear();
 }
 
 uint16_t ChannelDatabase::CopySatelliteTransponders(std::span<TransponderRecord> dest, uint16_t satId) const
