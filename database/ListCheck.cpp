@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -91,6 +91,20 @@ FirstPositions& ThreadFirstPositions()
     return positions;
 }
 
+// For each position, the first position with the same key. Sorting the
+// (key, position) pairs puts each key's first position at the head of its
+// run.
+std::vector<uint16_t> FirstOfSameKey(std::vector<std::pair<uint64_t, uint16_t>>& keyed)
+{
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<uint16_t> first(keyed.size());
+    for (size_t k = 0; k < keyed.size(); ++k) {
+        const bool sameAsPrevious = k > 0 && keyed[k].first == keyed[k - 1].first;
+        first[keyed[k].second] = sameAsPrevious ? first[keyed[k - 1].second] : keyed[k].second;
+    }
+    return first;
+}
+
 class Checker {
 public:
     Checker(const ChannelDatabase& db, const CodePageText& names)
@@ -124,9 +138,13 @@ public:
     }
 
 private:
-    void Add(FindingKind kind, std::vector<RecordRef> records, const std::string& text)
+    // The parts of a text are printable already; the check is what keeps
+    // every finding on one line.
+    void Add(FindingKind kind, std::vector<RecordRef> records, std::string text)
     {
-        m_findings.push_back({ kind, SeverityOf(kind), std::move(records), PrintableText(text) });
+        if (FindControlCharacter(text) != std::string::npos)
+            text = PrintableText(text);
+        m_findings.push_back({ kind, SeverityOf(kind), std::move(records), std::move(text) });
     }
 
     const char* RawName(int table, uint16_t position) const
@@ -219,8 +237,12 @@ private:
 
     void CheckTransponders()
     {
-        std::unordered_map<uint32_t, uint16_t> firstOnChannel;
-        firstOnChannel.reserve(m_db.m_nTpCount);
+        std::vector<std::pair<uint64_t, uint16_t>> channels(m_db.m_nTpCount);
+        for (uint16_t t = 0; t < m_db.m_nTpCount; ++t) {
+            const TransponderRecord& tp = m_db.m_TpTable[t];
+            channels[t] = { (uint64_t(tp.satId) << 16) | (uint64_t(tp.frequency) << 2) | tp.polarization, t };
+        }
+        const std::vector<uint16_t> firstOnChannel = FirstOfSameKey(channels);
         for (uint16_t t = 0; t < m_db.m_nTpCount; ++t) {
             const TransponderRecord& tp = m_db.m_TpTable[t];
             const RecordRef self { TABLE_TRANSPONDERS, t };
@@ -234,12 +256,11 @@ private:
                 Add(FindingKind::TransponderIdTwice, { self, { TABLE_TRANSPONDERS, first } },
                     Describe(TABLE_TRANSPONDERS, t) + ": its id is also that of "
                         + Describe(TABLE_TRANSPONDERS, first));
-            const uint32_t channel = (uint32_t(tp.satId) << 16) | (uint32_t(tp.frequency) << 2) | tp.polarization;
-            const auto [same, isNew] = firstOnChannel.try_emplace(channel, t);
-            if (!isNew)
-                Add(FindingKind::DuplicateTransponder, { self, { TABLE_TRANSPONDERS, same->second } },
+            const uint16_t same = firstOnChannel[t];
+            if (same != t)
+                Add(FindingKind::DuplicateTransponder, { self, { TABLE_TRANSPONDERS, same } },
                     Describe(TABLE_TRANSPONDERS, t) + ": same satellite, frequency and polarisation as "
-                        + Describe(TABLE_TRANSPONDERS, same->second));
+                        + Describe(TABLE_TRANSPONDERS, same));
             if (tp.tvCount == 0 && tp.radioCount == 0)
                 Add(FindingKind::TransponderWithoutPrograms, { self },
                     Describe(TABLE_TRANSPONDERS, t) + " carries no programs");
@@ -248,8 +269,12 @@ private:
 
     void CheckPrograms(int table, const ProgramRecord* programs, uint16_t count)
     {
-        std::unordered_map<uint64_t, uint16_t> firstOfService;
-        firstOfService.reserve(count);
+        std::vector<std::pair<uint64_t, uint16_t>> services(count);
+        for (uint16_t p = 0; p < count; ++p) {
+            const ProgramRecord& prog = programs[p];
+            services[p] = { (uint64_t(prog.satId) << 32) | (uint64_t(prog.tpId) << 16) | prog.serviceId, p };
+        }
+        const std::vector<uint16_t> firstOfService = FirstOfSameKey(services);
         for (uint16_t p = 0; p < count; ++p) {
             const ProgramRecord& prog = programs[p];
             const RecordRef self { table, p };
@@ -259,12 +284,11 @@ private:
             if (m_firstTp[prog.tpId] == NO_POSITION)
                 Add(FindingKind::ProgramWithoutTransponder, { self },
                     Describe(table, p) + ": transponder id " + Number(prog.tpId) + " names no transponder");
-            const uint64_t service = (uint64_t(prog.satId) << 32) | (uint64_t(prog.tpId) << 16) | prog.serviceId;
-            const auto [same, isNew] = firstOfService.try_emplace(service, p);
-            if (!isNew)
-                Add(FindingKind::DuplicateProgram, { self, { table, same->second } },
+            const uint16_t same = firstOfService[p];
+            if (same != p)
+                Add(FindingKind::DuplicateProgram, { self, { table, same } },
                     Describe(table, p) + ": same satellite, transponder and service id " + Number(prog.serviceId)
-                        + " as " + Describe(table, same->second));
+                        + " as " + Describe(table, same));
             CheckName(table, p);
         }
     }
@@ -295,7 +319,10 @@ std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const Co
     const char* name = table == TABLE_SATELLITES ? db.m_SatTable[position].name
         : table == TABLE_TV                      ? db.m_TvTable[position].name
                                                  : db.m_RadioTable[position].name;
-    return PrintableText(text + " \"" + names.ToUtf8(name, NAME_BYTES) + "\"");
+    text += " \"";
+    text += PrintableText(names.ToUtf8(name, NAME_BYTES));
+    text += '"';
+    return text;
 }
 
 Severity SeverityOf(FindingKind kind)

@@ -24,6 +24,7 @@ std::string PrintableText(std::string_view text)
         return std::string(text);
     static const char HEX[] = "0123456789ABCDEF";
     std::string printable;
+    printable.reserve(text.size() + 16);
     for (const char c : text) {
         if (!IsControl(c)) {
             printable += c;
