@@ -14,6 +14,7 @@
 #include "RecentFiles.h"
 #include "RecordCommands.h"
 #include "RecordList.h"
+#include "ReferenceCommands.h"
 #include "UserPrompts.h"
 #include "VersionText.h"
 
@@ -49,6 +50,7 @@ CTavrelDlg::CTavrelDlg(AppState& state, PortDevices& ports, const std::string& t
     m_Records = std::make_unique<RecordCommands>(*this);
     m_Exchange = std::make_unique<ExchangeCommands>(*this);
     m_Tools = std::make_unique<ListTools>(*this);
+    m_References = std::make_unique<ReferenceCommands>(*this);
     ConnectCommands();
     InitEditing();
     InitDialog();
@@ -105,6 +107,10 @@ void CTavrelDlg::ConnectCommands()
     connect(MenuAction(ID_FILE_EXPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnExportCsv);
     connect(MenuAction(ID_FILE_IMPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnImportCsv);
     connect(MenuAction(ID_FILE_COMPARE), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnCompareWith);
+    connect(MenuAction(ID_FILE_APPLY_REFERENCE), &QAction::triggered, m_References.get(),
+        &ReferenceCommands::OnApplyReferenceList);
+    connect(MenuAction(ID_VIEW_REFERENCE_LIST), &QAction::triggered, m_References.get(),
+        &ReferenceCommands::OnViewReferenceList);
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
     MenuAction(ID_HELP_LANGUAGE)->setMenu(new LanguageMenu(this));

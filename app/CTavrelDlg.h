@@ -24,6 +24,7 @@ class ListTools;
 class PassWord;
 class PortDevices;
 class PlaceKeeper;
+class ReferenceCommands;
 class QAction;
 class QLineEdit;
 class QMenuBar;
@@ -88,6 +89,10 @@ public:
     ExchangeCommands& Exchange() const { return *m_Exchange; }
     // The list check, the kept dumps and the recent files.
     ListTools& Tools() const { return *m_Tools; }
+    // Reference lists applied and shown beside the main window.
+    ReferenceCommands& References() const { return *m_References; }
+    // The document's changes, for views of the window's own to follow.
+    DocumentSignals& Signals() const { return *m_Signals; }
     // The list the record list shows, for an edit of its order.
     ListKey ShownList() const;
     // No transfer runs and an image is loaded: the image may change.
@@ -167,6 +172,7 @@ private:
     std::unique_ptr<RecordCommands> m_Records;
     std::unique_ptr<ExchangeCommands> m_Exchange;
     std::unique_ptr<ListTools> m_Tools;
+    std::unique_ptr<ReferenceCommands> m_References;
 
     // The login, one for the whole run.
     std::unique_ptr<PassWord> m_PassWordDlg;

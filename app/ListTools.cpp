@@ -11,6 +11,7 @@
 #include "ListRepair.h"
 #include "MainResources.h"
 #include "RecentFiles.h"
+#include "ReferenceCommands.h"
 #include "TransferControl.h"
 #include "UserPrompts.h"
 
@@ -100,6 +101,9 @@ void ListTools::OnKeptDumps()
         break;
     case KeptDumpsDlg::Choice::Compare:
         m_window.Exchange().CompareWithFile(dialog.ChosenPath());
+        break;
+    case KeptDumpsDlg::Choice::Reference:
+        m_window.References().PreviewFile(dialog.ChosenPath());
         break;
     case KeptDumpsDlg::Choice::None:
         break;

@@ -10,6 +10,7 @@
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "RecordList.h"
+#include "RowMover.h"
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
 #include "UserPrompts.h"
@@ -185,6 +186,11 @@ void RecordCommands::OnDeleteRecords()
     Apply(QStringLiteral("delete ") + CountOf(count, NounOf(listType)), ImageEdit::Delete(std::move(records)));
 }
 
+QString RecordCommands::MoveDescription(size_t count) const
+{
+    return QStringLiteral("move ") + CountOf(count, NounOf(m_state.m_nListType));
+}
+
 void RecordCommands::OnMoveRecords()
 {
     // All rows count, also those a filter hides: the order is the new order
@@ -196,9 +202,8 @@ void RecordCommands::OnMoveRecords()
     order.reserve(static_cast<size_t>(count));
     for (int row = 0; row < count; ++row)
         order.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(row)));
-    const int listType = m_state.m_nListType;
     const std::vector<uint32_t> moved = SelectedRecords();
-    ApplyOrder(QStringLiteral("move ") + CountOf(moved.size(), NounOf(listType)), std::move(order), moved);
+    ApplyOrder(MoveDescription(moved.size()), std::move(order), moved);
 }
 
 std::vector<uint32_t> RecordCommands::SelectedRecords() const
@@ -369,4 +374,32 @@ void RecordCommands::MoveSelectedRows(int position)
         return;
     OnMoveRecords();
     RevealSelection();
+}
+
+void RecordCommands::MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow)
+{
+    if (!m_window.CanChangeImage())
+        return;
+    const int count = m_List.GetSourceItemCount();
+    std::vector<uint32_t> listed;
+    for (int row = 0; row < count; ++row)
+        listed.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(row)));
+    std::vector<int> dragged;
+    std::vector<uint32_t> moved;
+    for (const uint32_t record : records) {
+        const auto at = std::find(listed.begin(), listed.end(), record);
+        if (at == listed.end() || std::find(moved.begin(), moved.end(), record) != moved.end())
+            continue;
+        dragged.push_back(static_cast<int>(at - listed.begin()));
+        moved.push_back(record);
+    }
+    if (dragged.empty())
+        return;
+    // While a filter hides rows, they land right after the drop row's place among all rows.
+    const int drop = dropRow < 0 ? -1 : dropRow >= m_List.GetItemCount() ? count : m_List.SourceRow(dropRow);
+    std::vector<uint32_t> order;
+    for (const int row : MoveRows(count, dragged, drop))
+        order.push_back(listed[static_cast<size_t>(row)]);
+    const QString description = MoveDescription(moved.size());
+    ApplyOrder(description, std::move(order), std::move(moved));
 }
