@@ -13,6 +13,17 @@
 
 #include <QtGui/QScreen>
 
+#include <algorithm>
+
+namespace {
+
+// The reference window's width beside the main window, and the least it is
+// made when the screen has less room.
+constexpr int LIST_WIDTH = 380;
+constexpr int MIN_LIST_WIDTH = 200;
+
+} // namespace
+
 ReferenceCommands::ReferenceCommands(CTavrelDlg& window)
     : QObject(&window)
     , m_window(window)
@@ -97,13 +108,15 @@ void ReferenceCommands::ShowListWindow()
         m_ListWindow = new ReferenceListWnd(&m_window);
         m_ListWindow->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_ListWindow, &ReferenceListWnd::programChosen, &m_window, &CTavrelDlg::ShowRecord);
-        // Beside the main window, which keeps its size and place.
+        // Beside the main window, which keeps its size and place: on the
+        // side with more room, as wide as that room allows.
         const QRect main = m_window.frameGeometry();
-        const QRect screen = m_window.screen() ? m_window.screen()->availableGeometry() : QRect();
-        const int width = 380;
-        const bool right = screen.isEmpty() || main.right() + width < screen.right();
+        const QRect screen = m_window.screen()->availableGeometry();
+        const int roomRight = screen.right() - main.right();
+        const int roomLeft = main.left() - screen.left();
+        const int width = std::clamp(std::max(roomRight, roomLeft), MIN_LIST_WIDTH, LIST_WIDTH);
         m_ListWindow->resize(width, m_window.height());
-        m_ListWindow->move(right ? main.right() + 1 : std::max(screen.left(), main.left() - width), main.top());
+        m_ListWindow->move(roomRight >= roomLeft ? main.right() + 1 : main.left() - width, main.top());
     }
     m_ListWindow->Fill(*m_List, *m_Plan, m_Name);
     m_ListWindow->show();

@@ -56,6 +56,7 @@ ReferenceListWnd::ReferenceListWnd(QWidget* parent)
     m_Rows->setDragDropMode(QAbstractItemView::DragOnly);
     m_Rows->setHeaderLabels({ tr("No."), tr("Name"), tr("Found") });
     m_Rows->header()->setStretchLastSection(true);
+    m_Rows->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     connect(m_Rows, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const int position = item->data(0, POSITION_ROLE).toInt();
         if (position >= 0)

@@ -5,6 +5,7 @@
 #include "CsvImport.h"
 #include "ImageDocument.h"
 #include "ImageFile.h"
+#include "ListedProblems.h"
 #include "ReferenceTexts.h"
 #include "UserPrompts.h"
 
@@ -22,9 +23,6 @@
 #include <QtWidgets/QVBoxLayout>
 
 namespace {
-
-// A message lists this many problems at most.
-constexpr size_t MAX_LINES = 15;
 
 QString Text(std::string_view text)
 {
@@ -176,11 +174,8 @@ void ReferencePreviewDlg::Load(const QString& path)
             auto list = std::make_unique<ReferenceList>(ReferenceList::FromFile(
                 std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), AnsiCodePageText()));
             QStringList lines;
-            const std::vector<std::string>& problems = list->Refused() ? list->Errors() : list->Remarks();
-            for (size_t i = 0; i < problems.size() && i < MAX_LINES; ++i)
-                lines.append(QString::fromStdString(problems[i]));
-            if (problems.size() > MAX_LINES)
-                lines.append(tr("and %1 more").arg(problems.size() - MAX_LINES));
+            for (const std::string& problem : ListedProblems(list->Refused() ? list->Errors() : list->Remarks()))
+                lines.append(QString::fromStdString(problem));
             if (list->Refused())
                 lines.prepend(tr("The reference cannot be used:"));
             else

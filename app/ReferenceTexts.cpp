@@ -63,8 +63,8 @@ QString ReferenceCounts(const ReferencePlan& plan)
                                  .arg(table.repeated.size()));
             continue;
         }
-        lines.append(QCoreApplication::translate("ReferenceTexts", "%1: %2 matched, %3 not found, %4 fit several programs, %5 repeated; %6 programs not in "
-                        "the reference")
+        lines.append(QCoreApplication::translate("ReferenceTexts", "%1: %2 matched, %3 not found, %4 fit several programs, %5 repeated; not in the "
+                        "reference: %6")
                          .arg(TableText(table.table))
                          .arg(table.matched.size())
                          .arg(table.notFound.size())
