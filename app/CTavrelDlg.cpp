@@ -47,14 +47,15 @@ CTavrelDlg::CTavrelDlg(AppState& state, PortDevices& ports, const std::string& t
     connect(m_Signals.get(), &DocumentSignals::historyChanged, this, &CTavrelDlg::UpdateEditActions);
     m_Transfer = std::make_unique<TransferControl>(
         static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, ports, Doc(), traceFile);
-    m_Records = std::make_unique<RecordCommands>(*this);
-    m_Exchange = std::make_unique<ExchangeCommands>(*this);
-    m_Tools = std::make_unique<ListTools>(*this);
-    m_References = std::make_unique<ReferenceCommands>(*this);
+    m_Records = std::make_unique<RecordCommands>(static_cast<RecordCommands::Host&>(*this), *m_List, *this);
+    m_Exchange = std::make_unique<ExchangeCommands>(static_cast<ExchangeCommands::Host&>(*this), *this);
+    m_Tools = std::make_unique<ListTools>(static_cast<ListTools::Host&>(*this), *this, *m_menuBar);
+    m_References = std::make_unique<ReferenceCommands>(
+        static_cast<ReferenceCommands::Host&>(*this), *this, *m_List, *m_Signals);
     ConnectCommands();
     InitEditing();
     InitDialog();
-    m_PassWordDlg = std::make_unique<PassWord>(m_state, this);
+    m_PassWordDlg = std::make_unique<PassWord>(this);
 }
 
 CTavrelDlg::~CTavrelDlg()
@@ -143,7 +144,6 @@ void CTavrelDlg::InitDialog()
     // window behind it rather than standing alone on the desktop.
     show();
     m_Transfer->Start();
-    m_state.m_bAdvancedMode = 0;
 }
 
 ImageDocument& CTavrelDlg::Doc() const
@@ -164,19 +164,15 @@ QAction* CTavrelDlg::MenuAction(int commandId) const
 void CTavrelDlg::RefreshCounters()
 {
     const ChannelDatabase& db = m_state.Database();
-    m_strSatCount = tr("Sat: %1").arg(db.m_nSatCount);
-    m_strTpCount = tr("TP: %1").arg(db.m_nTpCount);
-    m_strTvCount = tr("TV: %1").arg(db.m_nTvCount);
-    m_strRadioCount = tr("Radio: %1").arg(db.m_nRadioCount);
-    const std::pair<int, const QString*> counters[] = {
-        { IDC_SAT_COUNT, &m_strSatCount },
-        { IDC_TP_COUNT, &m_strTpCount },
-        { IDC_TV_COUNT, &m_strTvCount },
-        { IDC_RADIO_COUNT, &m_strRadioCount },
+    const std::pair<int, QString> counters[] = {
+        { IDC_SAT_COUNT, tr("Sat: %1").arg(db.m_nSatCount) },
+        { IDC_TP_COUNT, tr("TP: %1").arg(db.m_nTpCount) },
+        { IDC_TV_COUNT, tr("TV: %1").arg(db.m_nTvCount) },
+        { IDC_RADIO_COUNT, tr("Radio: %1").arg(db.m_nRadioCount) },
     };
     for (const auto& [id, text] : counters) {
         if (auto* label = FindControl<QLabel>(m_page, id))
-            label->setText(*text);
+            label->setText(text);
     }
 }
 
@@ -205,6 +201,32 @@ ListKey CTavrelDlg::ShownList() const
     return list;
 }
 
+bool CTavrelDlg::IsIdle() const
+{
+    return m_Transfer->IsIdle();
+}
+
+void CTavrelDlg::CompareWithFile(const QString& path)
+{
+    m_Exchange->CompareWithFile(path);
+}
+
+void CTavrelDlg::ApplyReference(const QString& path)
+{
+    m_References->PreviewFile(path);
+}
+
+void CTavrelDlg::MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow)
+{
+    m_Records->MoveRecordsAfter(records, dropRow);
+}
+
+const DumpArchive* CTavrelDlg::Archive() const
+{
+    const TransferSession* session = m_Transfer->Session();
+    return session ? &session->Archive() : nullptr;
+}
+
 bool CTavrelDlg::ConfirmUpgradeOfCheckedList()
 {
     return m_Tools->ConfirmUpgradeOfCheckedList();
@@ -218,10 +240,6 @@ void CTavrelDlg::ClearViews()
     }
     m_nTreeNodes = 0;
     m_List->DeleteAllItems();
-    m_strSatCount.clear();
-    m_strTpCount.clear();
-    m_strTvCount.clear();
-    m_strRadioCount.clear();
     for (int id : { IDC_SAT_COUNT, IDC_TP_COUNT, IDC_TV_COUNT, IDC_RADIO_COUNT })
         FindControl<QLabel>(m_page, id)->clear();
 }
@@ -333,7 +351,7 @@ bool CTavrelDlg::ConfirmDiscardChanges()
 
 void CTavrelDlg::OnAdvance()
 {
-    m_PassWordDlg->DoModal();
+    m_advancedMode = m_PassWordDlg->LogIn(m_advancedMode);
 }
 
 void CTavrelDlg::OnAbout()
@@ -368,15 +386,6 @@ void CTavrelDlg::Finish(int result)
 {
     m_Transfer->ShutDown();
     done(result);
-}
-
-void CTavrelDlg::customEvent(QEvent* event)
-{
-    if (event->type() == WM_MOVE_RECORDS) {
-        m_Records->OnMoveRecords();
-        return;
-    }
-    QDialog::customEvent(event);
 }
 
 void CTavrelDlg::showEvent(QShowEvent* event)

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "CDragDropListCtrl.h"
+#include "ExchangeCommands.h"
 #include "ImageDocument.h"
+#include "ListTools.h"
+#include "RecordCommands.h"
+#include "ReferenceCommands.h"
 #include "SatelliteTree.h"
 #include "TransferControl.h"
 #include "ViewPlace.h"
@@ -19,12 +23,9 @@
 
 class AppState;
 class DocumentSignals;
-class ExchangeCommands;
-class ListTools;
 class PassWord;
 class PortDevices;
 class PlaceKeeper;
-class ReferenceCommands;
 class QAction;
 class QLineEdit;
 class QMenuBar;
@@ -32,7 +33,6 @@ class QStatusBar;
 class QTabBar;
 class QTreeWidget;
 class QTreeWidgetItem;
-class RecordCommands;
 
 // The main window: the transfer row on top, the satellite tree with the
 // TV/Radio tabs on the left, the record list on the right, the counters and
@@ -40,7 +40,12 @@ class RecordCommands;
 // menu follow the document's signals. The transfer row, the record
 // commands, CSV and compare, and the list tools are classes of their own
 // that the window creates and wires.
-class CTavrelDlg : public QDialog, private TransferControl::Host {
+class CTavrelDlg : public QDialog,
+                   private TransferControl::Host,
+                   private RecordCommands::Host,
+                   private ExchangeCommands::Host,
+                   private ListTools::Host,
+                   private ReferenceCommands::Host {
     Q_OBJECT
 
 public:
@@ -50,53 +55,29 @@ public:
     ~CTavrelDlg() override;
 
     QLineEdit* Filter() const { return m_Filter; }
-    void RefreshCounters();
-    void FillTree();
-    void FillList(int listType);
 
     // Opens an image file and shows it; a refused file changes nothing. The
     // file commands and the command line use it. fileName, when given, is
     // the path as the system spells it: a name that is not valid UTF-8 does
     // not survive the trip through QString.
-    bool OpenImage(const QString& path, const std::string& fileName = {});
+    bool OpenImage(const QString& path, const std::string& fileName = {}) override;
 
     // The image's bytes differ from what was last opened, dumped or saved.
     bool IsImageModified() const;
 
     CDragDropListCtrl* RecordList() const { return m_List; }
-    QTreeWidget* SatTree() const { return m_Tree; }
-    QTabBar* ServiceTab() const { return m_Tab; }
     QWidget* Control(int id) const;
     QAction* MenuAction(int commandId) const;
-    QStatusBar* StatusBar() const { return m_StatusBar; }
-    AppState& State() const { return m_state; }
-
-    uint16_t m_nCurSat = 0;
-    uint16_t m_nCurTp = 0;
-    std::array<TreeNode, MAX_TREE_NODES> m_TreeNodes {};
-    uint16_t m_nTreeNodes = 0;
-
-    QString m_strSatCount;
-    QString m_strTpCount;
-    QString m_strTvCount;
-    QString m_strRadioCount;
+    AppState& State() override { return m_state; }
 
     // The transfer row and the receiver link behind it.
     TransferControl& Transfer() const { return *m_Transfer; }
     // What the user does to the records of the list shown.
     RecordCommands& Records() const { return *m_Records; }
-    // CSV export and import, and compare.
-    ExchangeCommands& Exchange() const { return *m_Exchange; }
-    // The list check, the kept dumps and the recent files.
-    ListTools& Tools() const { return *m_Tools; }
-    // Reference lists applied and shown beside the main window.
-    ReferenceCommands& References() const { return *m_References; }
-    // The document's changes, for views of the window's own to follow.
-    DocumentSignals& Signals() const { return *m_Signals; }
-    // The list the record list shows, for an edit of its order.
-    ListKey ShownList() const;
     // No transfer runs and an image is loaded: the image may change.
-    bool CanChangeImage() const;
+    bool CanChangeImage() const override;
+    // The login succeeded: the program editor shows the key row.
+    bool AdvancedMode() const override { return m_advancedMode; }
     // Asks whether to save a modified image before it is replaced or the
     // program ends; false when the user cancels (or the save failed).
     bool ConfirmDiscardChanges() override;
@@ -117,7 +98,7 @@ public slots:
     void OnFilterChanged(const QString& text);
 
     // Selects a record of a directory table in the tree and the list.
-    void ShowRecord(int table, int position);
+    void ShowRecord(int table, int position) override;
 
     // Escape: the dialog's cancel, guarded like Exit.
     void reject() override;
@@ -128,11 +109,13 @@ protected:
     // (CTavrelDlgEdit.cpp); a new image is shown from the top.
     void OnImageAboutToChange();
     void OnImageChanged(const ImageDocument::Change& change);
-    void customEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
+    void RefreshCounters();
+    void FillTree();
+    void FillList(int listType);
     void ConnectCommands();
     void InitDialog();
     ImageDocument& Doc() const;
@@ -157,6 +140,13 @@ private:
     // restored and returns the list type it shows.
     int FollowPlace(const ViewPlace& place, int listType);
     bool ConfirmUpgradeOfCheckedList() override;
+    ListKey ShownList() const override;
+    ImageDocument& Document() override { return Doc(); }
+    bool IsIdle() const override;
+    void CompareWithFile(const QString& path) override;
+    void ApplyReference(const QString& path) override;
+    void MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow) override;
+    const DumpArchive* Archive() const override;
 
     AppState& m_state;
     QIcon m_hIcon;
@@ -167,6 +157,13 @@ private:
     QTabBar* m_Tab = nullptr;
     QStatusBar* m_StatusBar = nullptr;
     QString m_strTitle;
+    // What the list shows: the satellite (a position in m_SatTable) and the
+    // transponder (a row of its transponder list).
+    uint16_t m_nCurSat = 0;
+    uint16_t m_nCurTp = 0;
+    std::array<TreeNode, MAX_TREE_NODES> m_TreeNodes {};
+    uint16_t m_nTreeNodes = 0;
+    bool m_advancedMode = false;
     bool m_centred = false;
     std::unique_ptr<TransferControl> m_Transfer;
     std::unique_ptr<RecordCommands> m_Records;

@@ -1,13 +1,7 @@
 #include "ExchangeCommands.h"
 
-#include "AppState.h"
-#include "CTavrelDlg.h"
 #include "CCompareDlg.h"
-#include "ChannelDiff.h"
-#include "ChannelExport.h"
-#include "CodePageText.h"
-#include "CsvImport.h"
-#include "ImageDocument.h"
+#include "ChannelExchange.h"
 #include "ImageFile.h"
 #include "ListedProblems.h"
 #include "MainResources.h"
@@ -39,8 +33,9 @@ std::string FileName(const QString& path)
 
 } // namespace
 
-ExchangeCommands::ExchangeCommands(CTavrelDlg& window)
+ExchangeCommands::ExchangeCommands(Host& host, QWidget& window)
     : QObject(&window)
+    , m_host(host)
     , m_window(window)
 {
 }
@@ -50,9 +45,9 @@ bool ExchangeCommands::HasChannelList() const
     // An image that did not decode has empty tables; there is nothing to
     // export, import into or compare. A running dump writes the image; its
     // menu items are grayed meanwhile.
-    if (!m_window.Transfer().IsIdle())
+    if (!m_host.IsIdle())
         return false;
-    const ImageDocument& document = m_window.State().Document();
+    const ImageDocument& document = m_host.Document();
     if (!document.IsLoaded()) {
         ShowWarning(&m_window, tr("Please open file or dump first!"));
         return false;
@@ -71,7 +66,7 @@ void ExchangeCommands::OnExportCsv()
     const QString path = Prompts().SaveFileName(&m_window, CSV_NAME, CSV_FILTER);
     if (path.isEmpty())
         return;
-    const std::string csv = ExportCsv(m_window.State().Database(), PROGRAM_TABLES, AnsiCodePageText());
+    const std::string csv = ExportChannels(m_host.Document(), PROGRAM_TABLES, ExportFormat::Csv);
     std::string reason;
     const auto* bytes = reinterpret_cast<const uint8_t*>(csv.data());
     if (!WriteImageFile(FileName(path), std::span(bytes, csv.size()), reason))
@@ -85,29 +80,27 @@ void ExchangeCommands::OnImportCsv()
     const QString path = Prompts().OpenFileName(&m_window, CSV_FILTER);
     if (path.isEmpty())
         return;
-    std::vector<uint8_t> bytes;
-    std::string reason;
-    const ImageReadResult read = ReadImageFile(FileName(path), MAX_CSV_SIZE, bytes, reason);
-    if (read != ImageReadResult::Read) {
-        ShowFileError(&m_window, path, read == ImageReadResult::TooLarge ? tr("The file is larger than 64 MiB.")
-                                                               : QString::fromLocal8Bit(reason));
-        return;
-    }
-
-    ImageDocument& document = m_window.State().Document();
-    const ChannelDatabase& db = document.Database();
     ImportOptions options;
     options.chooseMatch = true;
-    const ImportPlan plan
-        = PlanImport(db, std::string(bytes.begin(), bytes.end()), options, AnsiCodePageText());
-    if (plan.Refused()) {
+    const ImportReport report = ImportChannels(m_host.Document(), FileName(path), options);
+    const ImportPlan& plan = report.plan;
+    switch (report.outcome) {
+    case ImportReport::Outcome::FileError:
+        ShowFileError(&m_window, path, QString::fromLocal8Bit(report.reason));
+        return;
+    case ImportReport::Outcome::TooLarge:
+        ShowFileError(&m_window, path,
+            tr("The file is larger than %1.").arg(QString::fromStdString(SizeText(MAX_CSV_SIZE))));
+        return;
+    case ImportReport::Outcome::Refused:
         Prompts().Message(&m_window, tr("The CSV is not imported; nothing changed.\n\n%1").arg(Listed(plan.errors)),
             TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
         return;
-    }
-    if (!plan.ChangesNothing() && !document.Apply("import CSV", ImageEdit::Import(plan))) {
+    case ImportReport::Outcome::NotApplied:
         ShowWarning(&m_window, tr("The CSV could not be applied; nothing changed."));
         return;
+    default:
+        break;
     }
     QStringList parts;
     if (plan.ChangesNothing())
@@ -137,27 +130,20 @@ void ExchangeCommands::CompareWithFile(const QString& path)
 {
     if (!HasChannelList())
         return;
-    ImageDocument other;
-    std::string reason;
-    const ImageDocument::OpenResult opened = other.Open(FileName(path), reason);
-    if (opened == ImageDocument::OpenResult::FileError) {
-        ShowFileError(&m_window, path, QString::fromLocal8Bit(reason));
+    const CompareReport report = CompareChannels(m_host.Document(), FileName(path), ALL_TABLES, std::nullopt);
+    if (report.opened == ImageDocument::OpenResult::FileError) {
+        ShowFileError(&m_window, path, QString::fromLocal8Bit(report.reason));
         return;
     }
-    if (opened != ImageDocument::OpenResult::Opened) {
+    if (report.opened != ImageDocument::OpenResult::Opened) {
         ShowWarning(&m_window, tr("The bin file is not right!"));
         return;
     }
-
-    const ChannelDatabase& db = m_window.State().Database();
-    const ChannelDatabase& theirs = other.Database();
-    const CodePageText& names = AnsiCodePageText();
-    const ChannelDiff diff = DiffImages(db, theirs, ALL_TABLES, ChooseDiffMatch(db, theirs, names), names);
-    if (diff.entries.empty()) {
+    if (report.diff.entries.empty()) {
         Prompts().Message(&m_window, tr("The two images hold the same channel list."), TITLE_INFO,
             PromptIcon::Information, PromptButtons::Ok);
         return;
     }
-    CCompareDlg compare(diff, path, &m_window);
+    CCompareDlg compare(report.diff, path, &m_window);
     compare.exec();
 }

@@ -3,15 +3,28 @@
 #include <QtCore/QObject>
 #include <QtCore/QString>
 
-class CTavrelDlg;
+class ImageDocument;
+class QWidget;
 
 // The channel list as CSV, out to a spreadsheet and back, and the open image
-// compared with another one. An import is one step of the window's history.
+// compared with another one. An import is one step of the document's history.
 class ExchangeCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit ExchangeCommands(CTavrelDlg& window);
+    // What the commands ask of the window around them.
+    class Host {
+    public:
+        virtual ImageDocument& Document() = 0;
+        // No transfer runs.
+        virtual bool IsIdle() const = 0;
+
+    protected:
+        ~Host() = default;
+    };
+
+    // `window` stands behind every message.
+    ExchangeCommands(Host& host, QWidget& window);
 
     // Shows how the open image's channel list differs from the image in `path`.
     void CompareWithFile(const QString& path);
@@ -25,5 +38,6 @@ private:
     // There is a channel list to export, import into or compare; tells the user when not.
     bool HasChannelList() const;
 
-    CTavrelDlg& m_window;
+    Host& m_host;
+    QWidget& m_window;
 };

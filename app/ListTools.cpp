@@ -1,63 +1,60 @@
 #include "ListTools.h"
 
-#include "AppState.h"
-#include "CTavrelDlg.h"
 #include "CheckListDlg.h"
 #include "CodePageText.h"
-#include "ExchangeCommands.h"
+#include "DialogBuilder.h"
 #include "ImageDocument.h"
 #include "KeptDumpsDlg.h"
 #include "ListCheck.h"
 #include "ListRepair.h"
 #include "MainResources.h"
 #include "RecentFiles.h"
-#include "ReferenceCommands.h"
-#include "TransferControl.h"
 #include "UserPrompts.h"
 
 #include <QtCore/QFile>
 #include <QtGui/QAction>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
 
 #include <filesystem>
 
-ListTools::ListTools(CTavrelDlg& window)
+ListTools::ListTools(Host& host, QWidget& window, QMenuBar& menuBar)
     : QObject(&window)
+    , m_host(host)
     , m_window(window)
 {
-    connect(window.MenuAction(ID_TOOLS_CHECK), &QAction::triggered, this, &ListTools::OnCheckList);
-    connect(window.MenuAction(ID_FILE_KEPT_DUMPS), &QAction::triggered, this, &ListTools::OnKeptDumps);
+    connect(FindMenuAction(&menuBar, ID_TOOLS_CHECK), &QAction::triggered, this, &ListTools::OnCheckList);
+    connect(FindMenuAction(&menuBar, ID_FILE_KEPT_DUMPS), &QAction::triggered, this, &ListTools::OnKeptDumps);
     m_RecentMenu = new QMenu(&window);
-    window.MenuAction(ID_FILE_RECENT)->setMenu(m_RecentMenu);
+    FindMenuAction(&menuBar, ID_FILE_RECENT)->setMenu(m_RecentMenu);
     connect(m_RecentMenu, &QMenu::aboutToShow, this, &ListTools::FillRecentMenu);
 }
 
 void ListTools::OnCheckList()
 {
-    if (!m_window.Transfer().IsIdle())
+    if (!m_host.IsIdle())
         return;
-    if (!m_window.State().Document().IsDecoded()) {
+    if (!m_host.Document().IsDecoded()) {
         ShowWarning(&m_window, tr("Please open file or dump first!"));
         return;
     }
     CheckListDlg dialog(&m_window);
-    dialog.SetFindings(ListCheck::Run(m_window.State().Database(), AnsiCodePageText()));
-    connect(&dialog, &CheckListDlg::recordChosen, &m_window, &CTavrelDlg::ShowRecord);
+    dialog.SetFindings(ListCheck::Run(m_host.Document().Database(), AnsiCodePageText()));
+    connect(&dialog, &CheckListDlg::recordChosen, this, [this](int table, int position) { m_host.ShowRecord(table, position); });
     connect(&dialog, &CheckListDlg::removeRequested, this, [this, &dialog](unsigned kinds) {
         RemoveFindings(kinds);
-        dialog.SetFindings(ListCheck::Run(m_window.State().Database(), AnsiCodePageText()));
+        dialog.SetFindings(ListCheck::Run(m_host.Document().Database(), AnsiCodePageText()));
     });
     dialog.exec();
 }
 
 void ListTools::RemoveFindings(unsigned kinds)
 {
-    if (!m_window.CanChangeImage())
+    if (!m_host.CanChangeImage())
         return;
     ListRepair::Report report;
-    const QString description
-        = kinds == REPAIR_DUPLICATES ? QStringLiteral("remove duplicates") : QStringLiteral("remove orphans");
-    if (!m_window.State().Document().Apply(description.toStdString(), ImageEdit::Repair(kinds, AnsiCodePageText(), report))) {
+    const char* description = kinds == REPAIR_DUPLICATES ? "remove duplicates" : "remove orphans";
+    if (!m_host.Document().Apply(description, ImageEdit::Repair(kinds, AnsiCodePageText(), report))) {
         Prompts().Message(&m_window, tr("The channel list could not be rewritten; nothing was removed."),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
@@ -72,7 +69,7 @@ void ListTools::RemoveFindings(unsigned kinds)
 
 bool ListTools::ConfirmUpgradeOfCheckedList()
 {
-    const size_t errors = ListCheck::CountErrors(ListCheck::Run(m_window.State().Database(), AnsiCodePageText()));
+    const size_t errors = ListCheck::CountErrors(ListCheck::Run(m_host.Document().Database(), AnsiCodePageText()));
     if (errors == 0)
         return true;
     const QString question = tr("The channel list has %n problem(s). Upgrade anyway?", nullptr, static_cast<int>(errors));
@@ -89,21 +86,21 @@ bool ListTools::ConfirmUpgradeOfCheckedList()
 
 void ListTools::OnKeptDumps()
 {
-    if (!m_window.Transfer().IsIdle())
+    if (!m_host.IsIdle() || !m_host.Archive())
         return;
-    KeptDumpsDlg dialog(m_window.Transfer().Session()->Archive(), m_window.State().Document().IsDecoded(), &m_window);
+    KeptDumpsDlg dialog(*m_host.Archive(), m_host.Document().IsDecoded(), &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     switch (dialog.Chosen()) {
     case KeptDumpsDlg::Choice::Open:
-        if (m_window.ConfirmDiscardChanges())
-            m_window.OpenImage(dialog.ChosenPath());
+        if (m_host.ConfirmDiscardChanges())
+            m_host.OpenImage(dialog.ChosenPath(), {});
         break;
     case KeptDumpsDlg::Choice::Compare:
-        m_window.Exchange().CompareWithFile(dialog.ChosenPath());
+        m_host.CompareWithFile(dialog.ChosenPath());
         break;
     case KeptDumpsDlg::Choice::Reference:
-        m_window.References().PreviewFile(dialog.ChosenPath());
+        m_host.ApplyReference(dialog.ChosenPath());
         break;
     case KeptDumpsDlg::Choice::None:
         break;
@@ -125,7 +122,7 @@ void ListTools::FillRecentMenu()
 
 void ListTools::OpenRecentFile(const QByteArray& fileName)
 {
-    if (!m_window.Transfer().IsIdle())
+    if (!m_host.IsIdle())
         return;
     const QString path = QFile::decodeName(fileName);
     std::error_code error;
@@ -136,7 +133,7 @@ void ListTools::OpenRecentFile(const QByteArray& fileName)
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
-    if (m_window.ConfirmDiscardChanges())
-        m_window.OpenImage(path, fileName.toStdString());
+    if (m_host.ConfirmDiscardChanges())
+        m_host.OpenImage(path, fileName.toStdString());
 }
 

@@ -2,10 +2,10 @@
 
 #include "AppState.h"
 #include "CDragDropListCtrl.h"
-#include "CTavrelDlg.h"
 #include "CodePage.h"
 #include "DialogBuilder.h"
 #include "ImageDocument.h"
+#include "ImageEdit.h"
 #include "MainResources.h"
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
@@ -42,11 +42,12 @@ const char* NounOf(int listType)
 
 } // namespace
 
-RecordCommands::RecordCommands(CTavrelDlg& window)
+RecordCommands::RecordCommands(Host& host, CDragDropListCtrl& list, QWidget& window)
     : QObject(&window)
+    , m_host(host)
     , m_window(window)
-    , m_state(window.State())
-    , m_List(*window.RecordList())
+    , m_state(host.State())
+    , m_List(list)
     , m_SatEditDlg(std::make_unique<SatEditDlg>(&window))
     , m_TpEditDlg(std::make_unique<TpEditDlg>(m_state.Database(), &window))
     , m_ProgEditDlg(std::make_unique<ProgEditDlg>(m_state, &window))
@@ -83,7 +84,7 @@ void RecordCommands::OnListDblClk(int)
     case LIST_SATELLITES: {
         if (source >= db.m_nSatCount)
             return;
-        const QString description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, 12);
+        const QString description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, NAME_BYTES);
         if (const auto sat = m_SatEditDlg->Edit(db.m_SatTable[source], source))
             Apply(description, ImageEdit::WriteSatellite(*sat));
         return;
@@ -101,10 +102,10 @@ void RecordCommands::OnListDblClk(int)
         const ProgramRow program = ProgramOfRow(m_List, m_state, row);
         if (!program.record)
             return;
-        const QString description = QStringLiteral("edit program ") + AnsiToText(program.record->name, 12);
+        const QString description = QStringLiteral("edit program ") + AnsiToText(program.record->name, NAME_BYTES);
         // The table that holds the program's entry, which for a TV-table
         // record without video PID is not the table of the tab it shows under.
-        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source))
+        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source, m_host.AdvancedMode()))
             Apply(description, ImageEdit::WriteProgram(program.table, *prog));
         return;
     }
@@ -216,12 +217,12 @@ std::vector<uint32_t> RecordCommands::SelectedRecords() const
 
 bool RecordCommands::Apply(const QString& description, const ImageEdit& edit)
 {
-    return m_window.State().Document().Apply(description.toStdString(), edit);
+    return m_state.Document().Apply(description.toStdString(), edit);
 }
 
 void RecordCommands::ApplyOrder(const QString& description, std::vector<uint32_t> order, std::vector<uint32_t> moved)
 {
-    const ListKey list = m_window.ShownList();
+    const ListKey list = m_host.ShownList();
     if (!Apply(description, ImageEdit::Reorder(list, std::move(order), std::move(moved))))
         ShowWarning(&m_window, tr(MoveKindFor(list.listType, list.serviceTab).refusal));
 }
@@ -323,7 +324,7 @@ void RecordCommands::SortPrograms(bool byName)
         const ProgramRow program = ProgramOfRow(m_List, m_state, row);
         if (!program.record)
             return;
-        entries.push_back({ static_cast<uint16_t>(m_List.SourceRow(row)), AnsiToText(program.record->name, 12),
+        entries.push_back({ static_cast<uint16_t>(m_List.SourceRow(row)), AnsiToText(program.record->name, NAME_BYTES),
             program.record->serviceId });
     }
     std::vector<Entry> sorted = entries;
@@ -359,7 +360,7 @@ void RecordCommands::OnMoveToPosition()
 {
     const int count = m_List.GetItemCount();
     const int first = m_List.GetNextSelected();
-    if (first < 0 || !m_window.CanChangeImage())
+    if (first < 0 || !m_host.CanChangeImage())
         return;
     const std::optional<int> position = Prompts().Number(&m_window,
         tr("Move the selected rows to position (1 to %1):").arg(count), TITLE_PROGRAM, 1, count,
@@ -370,7 +371,7 @@ void RecordCommands::OnMoveToPosition()
 
 void RecordCommands::MoveSelectedRows(int position)
 {
-    if (!m_window.CanChangeImage() || !m_List.MoveSelectedTo(position))
+    if (!m_host.CanChangeImage() || !m_List.MoveSelectedTo(position))
         return;
     OnMoveRecords();
     RevealSelection();
@@ -378,7 +379,7 @@ void RecordCommands::MoveSelectedRows(int position)
 
 void RecordCommands::MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow)
 {
-    if (!m_window.CanChangeImage())
+    if (!m_host.CanChangeImage())
         return;
     const int count = m_List.GetSourceItemCount();
     std::vector<uint32_t> listed;

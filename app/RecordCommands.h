@@ -9,12 +9,13 @@
 
 class AppState;
 class CDragDropListCtrl;
-class CTavrelDlg;
 class ImageEdit;
+struct ListKey;
 class ProgEditDlg;
 class ProgramFlagsDlg;
 class QMenu;
 class QPoint;
+class QWidget;
 class SatEditDlg;
 class TpEditDlg;
 
@@ -25,7 +26,23 @@ class RecordCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit RecordCommands(CTavrelDlg& window);
+    // What the commands ask of the window around them.
+    class Host {
+    public:
+        // The document and what the views show of it.
+        virtual AppState& State() = 0;
+        // The list the record list shows, for an edit of its order.
+        virtual ListKey ShownList() const = 0;
+        // No transfer runs and an image is loaded: the image may change.
+        virtual bool CanChangeImage() const = 0;
+        virtual bool AdvancedMode() const = 0;
+
+    protected:
+        ~Host() = default;
+    };
+
+    // The commands act on `list`; `window` stands behind every message.
+    RecordCommands(Host& host, CDragDropListCtrl& list, QWidget& window);
     ~RecordCommands() override;
 
     // Brings the first selected row into view.
@@ -62,7 +79,8 @@ private:
     // order is refused.
     void ApplyOrder(const QString& description, std::vector<uint32_t> order, std::vector<uint32_t> moved);
 
-    CTavrelDlg& m_window;
+    Host& m_host;
+    QWidget& m_window;
     AppState& m_state;
     CDragDropListCtrl& m_List;
     // The record editors, one of each for the whole run.

@@ -1,15 +1,15 @@
 #include "ReferenceCommands.h"
 
-#include "AppState.h"
-#include "CTavrelDlg.h"
+#include "CDragDropListCtrl.h"
 #include "CodePageText.h"
 #include "DocumentSignals.h"
+#include "DumpArchive.h"
 #include "ImageDocument.h"
-#include "RecordCommands.h"
 #include "ReferenceListWnd.h"
 #include "ReferencePreviewDlg.h"
-#include "TransferControl.h"
 #include "UserPrompts.h"
+
+#include <QtWidgets/QWidget>
 
 #include <QtGui/QScreen>
 
@@ -24,13 +24,14 @@ constexpr int MIN_LIST_WIDTH = 200;
 
 } // namespace
 
-ReferenceCommands::ReferenceCommands(CTavrelDlg& window)
+ReferenceCommands::ReferenceCommands(Host& host, QWidget& window, CDragDropListCtrl& list, DocumentSignals& documentSignals)
     : QObject(&window)
+    , m_host(host)
     , m_window(window)
 {
-    connect(&window.Signals(), &DocumentSignals::imageChanged, this, &ReferenceCommands::Replan);
-    window.RecordList()->AcceptDropsOf(ReferenceListWnd::MIME_TYPE);
-    connect(window.RecordList(), &CDragDropListCtrl::dataDropped, this, &ReferenceCommands::OnRowsDropped);
+    connect(&documentSignals, &DocumentSignals::imageChanged, this, &ReferenceCommands::Replan);
+    list.AcceptDropsOf(ReferenceListWnd::MIME_TYPE);
+    connect(&list, &CDragDropListCtrl::dataDropped, this, &ReferenceCommands::OnRowsDropped);
 }
 
 ReferenceCommands::~ReferenceCommands()
@@ -58,15 +59,17 @@ void ReferenceCommands::OnViewReferenceList()
 
 void ReferenceCommands::Preview(const QString& path)
 {
-    if (!m_window.Transfer().IsIdle())
+    if (!m_host.IsIdle())
         return;
-    const ImageDocument& document = m_window.State().Document();
+    const ImageDocument& document = m_host.Document();
     if (!document.IsDecoded()) {
         ShowWarning(&m_window, document.IsLoaded() ? tr("The bin file is not right!")
                                                    : tr("Please open file or dump first!"));
         return;
     }
-    ReferencePreviewDlg dialog(document, m_window.Transfer().Session()->Archive().List(), &m_window);
+    const DumpArchive* archive = m_host.Archive();
+    ReferencePreviewDlg dialog(
+        document, archive ? archive->List() : std::vector<DumpArchive::Kept>(), &m_window);
     if (!path.isEmpty())
         dialog.ChooseFile(path);
     if (dialog.exec() != QDialog::Accepted || !dialog.Plan())
@@ -78,7 +81,7 @@ void ReferenceCommands::Preview(const QString& path)
     m_Plan.reset();
     // An edit plans the reference anew as the views follow it.
     if (dialog.Chosen() == ReferencePreviewDlg::Choice::Apply
-        && !m_window.State().Document().Apply(tr("Apply reference list %1").arg(m_Name).toStdString(), edit))
+        && !m_host.Document().Apply(tr("Apply reference list %1").arg(m_Name).toStdString(), edit))
         ShowWarning(&m_window, tr("The reference list could not be applied; nothing changed."));
     if (!m_Plan)
         Replan();
@@ -88,7 +91,7 @@ void ReferenceCommands::Preview(const QString& path)
 
 void ReferenceCommands::Replan()
 {
-    const ImageDocument& document = m_window.State().Document();
+    const ImageDocument& document = m_host.Document();
     if (!m_List || !document.IsDecoded()) {
         m_Plan.reset();
         if (m_ListWindow)
@@ -107,7 +110,8 @@ void ReferenceCommands::ShowListWindow()
     if (!m_ListWindow) {
         m_ListWindow = new ReferenceListWnd(&m_window);
         m_ListWindow->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_ListWindow, &ReferenceListWnd::programChosen, &m_window, &CTavrelDlg::ShowRecord);
+        connect(m_ListWindow, &ReferenceListWnd::programChosen, this,
+            [this](int table, int position) { m_host.ShowRecord(table, position); });
         // Beside the main window, which keeps its size and place: on the
         // side with more room, as wide as that room allows.
         const QRect main = m_window.frameGeometry();
@@ -127,7 +131,7 @@ void ReferenceCommands::OnRowsDropped(const QByteArray& data, int dropRow)
 {
     if (!m_Plan)
         return;
-    const ChannelDatabase& db = m_window.State().Database();
+    const ChannelDatabase& db = m_host.Document().Database();
     std::vector<uint32_t> records;
     for (const size_t row : ReferenceListWnd::RowsOfData(data)) {
         if (row >= m_Plan->matches.size() || m_Plan->matches[row].outcome != MatchOutcome::Matched)
@@ -136,5 +140,5 @@ void ReferenceCommands::OnRowsDropped(const QByteArray& data, int dropRow)
         const ProgramRecord* table = program.table == TABLE_TV ? db.m_TvTable : db.m_RadioTable;
         records.push_back(EntryOffset(table[program.source].entry));
     }
-    m_window.Records().MoveRecordsAfter(records, dropRow);
+    m_host.MoveRecordsAfter(records, dropRow);
 }

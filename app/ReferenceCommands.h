@@ -7,9 +7,15 @@
 #include <QtCore/QPointer>
 #include <QtCore/QString>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
-class CTavrelDlg;
+class CDragDropListCtrl;
+class DocumentSignals;
+class DumpArchive;
+class ImageDocument;
+class QWidget;
 
 // Reference lists in the window: File "apply reference list..." previews a
 // reference and applies it as one step of the history; View "reference
@@ -19,13 +25,32 @@ class ReferenceCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit ReferenceCommands(CTavrelDlg& window);
+    // What the commands ask of the window around them.
+    class Host {
+    public:
+        virtual ImageDocument& Document() = 0;
+        // No transfer runs.
+        virtual bool IsIdle() const = 0;
+        // The dumps kept from the receiver; null when there is no link.
+        virtual const DumpArchive* Archive() const = 0;
+        // Selects a record of a directory table in the tree and the list.
+        virtual void ShowRecord(int table, int position) = 0;
+        // Moves these records of the list shown (by offset, in this order)
+        // to right after the shown row `dropRow`, as a drag of them would.
+        virtual void MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow) = 0;
+
+    protected:
+        ~Host() = default;
+    };
+
+    // Rows of the reference land on `list`; the reference window stands
+    // beside `window`, which stands behind every message; `documentSignals` tell of
+    // the document's changes.
+    ReferenceCommands(Host& host, QWidget& window, CDragDropListCtrl& list, DocumentSignals& documentSignals);
     ~ReferenceCommands() override;
 
     // Previews the reference in a file (a kept dump) for the user to apply.
     void PreviewFile(const QString& path);
-    // The window of the reference list, while it is open.
-    ReferenceListWnd* ListWindow() const { return m_ListWindow; }
 
 public slots:
     void OnApplyReferenceList();
@@ -39,7 +64,8 @@ private:
     // Rows of the reference dropped on the main list after `dropRow`.
     void OnRowsDropped(const QByteArray& data, int dropRow);
 
-    CTavrelDlg& m_window;
+    Host& m_host;
+    QWidget& m_window;
     std::unique_ptr<ReferenceList> m_List;
     QString m_Name;
     ReferenceOptions m_Options;

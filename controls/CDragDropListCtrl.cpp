@@ -320,8 +320,13 @@ void CDragDropListCtrl::EndDrag()
 void CDragDropListCtrl::Drop()
 {
     EndDrag();
-    MoveDraggedRows();
-    QCoreApplication::postEvent(window(), new QEvent(WM_MOVE_RECORDS));
+    RestoreHighlight();
+    m_highlightIndex = -1;
+    if (m_savedStyle) {
+        setSelectionMode(*m_savedStyle);
+        m_savedStyle.reset();
+    }
+    emit moveRequested(DropPosition());
 }
 
 void CDragDropListCtrl::CancelDrag()
@@ -335,27 +340,15 @@ void CDragDropListCtrl::CancelDrag()
     }
 }
 
-void CDragDropListCtrl::MoveDraggedRows()
+int CDragDropListCtrl::DropPosition() const
 {
-    RestoreHighlight();
-    m_highlightIndex = -1;
     // While a filter hides rows, the dragged rows land right after the drop
     // row's place among all rows.
-    std::vector<int> dragged;
-    for (const int row : m_dragItems) {
-        if (row >= 0 && row < GetItemCount())
-            dragged.push_back(SourceRow(row));
-    }
-    int drop = m_dropIndex;
-    if (drop >= GetItemCount())
-        drop = GetSourceItemCount();
-    else if (drop >= 0)
-        drop = SourceRow(drop);
-    ReorderRows(MoveRows(GetSourceItemCount(), dragged, drop));
-    if (m_savedStyle) {
-        setSelectionMode(*m_savedStyle);
-        m_savedStyle.reset();
-    }
+    const int last = std::min(m_dropIndex, GetItemCount() - 1);
+    int position = 1;
+    for (int row = 0; row <= last; ++row)
+        position += std::find(m_dragItems.begin(), m_dragItems.end(), row) == m_dragItems.end() ? 1 : 0;
+    return position;
 }
 
 std::vector<bool> CDragDropListCtrl::SelectedFlags() const

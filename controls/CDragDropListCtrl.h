@@ -10,15 +10,11 @@
 
 class DragImage;
 
-// Posted to the list's window after every drop, whether or not the order
-// changed; the window reads the new order back from the rows.
-constexpr QEvent::Type WM_MOVE_RECORDS = static_cast<QEvent::Type>(1224);
-
 // A report list whose rows the user reorders with the mouse: pressing on a
 // selected row and moving starts a drag of all selected rows, the row under
 // the cursor is shown selected as the drop target, holding the cursor above
-// or below the rows scrolls, and releasing the button moves the dragged rows
-// to just after the drop target. The mouse stays grabbed during the drag, so
+// or below the rows scrolls, and releasing the button asks, by
+// moveRequested, that the dragged rows go just after the drop target. The mouse stays grabbed during the drag, so
 // a release anywhere drops after the row marked last. Escape cancels.
 class CDragDropListCtrl : public CReportListCtrl {
     Q_OBJECT
@@ -45,8 +41,9 @@ public:
     bool MoveSelectedTo(int position);
 
 signals:
-    // Ctrl+Up, Ctrl+Down, Ctrl+Home or Ctrl+End over selected rows: the
-    // position the window is asked to move them to.
+    // A drop, or Ctrl+Up, Ctrl+Down, Ctrl+Home or Ctrl+End over selected
+    // rows: the position the window is asked to move them to. A drop asks
+    // even when the order would stay as it is.
     void moveRequested(int position);
     // Data of the accepted type dropped after `dropRow` (-1: on the top).
     void dataDropped(const QByteArray& data, int dropRow);
@@ -70,7 +67,8 @@ private:
     void EndDrag();
     void MarkDropTarget(int row);
     void RestoreHighlight();
-    void MoveDraggedRows();
+    // Where the dragged rows go: after the rows that stay, up to the drop row.
+    int DropPosition() const;
     void StartScroll(int direction);
     void StopScroll();
     bool BuildDragImage(const QPoint& point);

@@ -96,7 +96,7 @@ struct SatelliteRecord {
     uint16_t lnbType : 2;
     uint16_t lnbPower : 2;
     uint16_t position : 6;
-    char name[13];
+    char name[NAME_BYTES + 1];
     uint32_t entry;
     uint16_t tpCount;
     uint16_t tvCount;
@@ -128,7 +128,7 @@ struct ProgramRecord {
     uint32_t videoPid : 13;
     uint16_t audioPid : 13;
     uint16_t opaque3 : 3;
-    char name[13];
+    char name[NAME_BYTES + 1];
     uint8_t bissKey[8];
     uint32_t entry;
     uint16_t tableIndex;

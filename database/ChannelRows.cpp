@@ -105,7 +105,7 @@ public:
     {
         const SatelliteRecord& sat = m_db.m_SatTable[position];
         Start(row, TABLE_SATELLITES, position, sat.entry);
-        row.Set(COLUMN_NAME, m_names.ToUtf8(sat.name, 12));
+        row.Set(COLUMN_NAME, m_names.ToUtf8(sat.name, NAME_BYTES));
         row.Set(COLUMN_SAT_ID, Number(sat.satId));
         row.Set(COLUMN_LONGITUDE, Number(sat.longitude));
         row.Set(COLUMN_LNB_LOW, Number(sat.lnbFreLow));
@@ -137,7 +137,7 @@ public:
     {
         const ProgramRecord& prog = (tableId == TABLE_TV ? m_db.m_TvTable : m_db.m_RadioTable)[position];
         Start(row, tableId, position, prog.entry);
-        row.Set(COLUMN_NAME, m_names.ToUtf8(prog.name, 12));
+        row.Set(COLUMN_NAME, m_names.ToUtf8(prog.name, NAME_BYTES));
         row.Set(COLUMN_SAT_ID, Number(prog.satId));
         row.Set(COLUMN_TP_ID, Number(prog.tpId));
         SetSatellite(row, prog.satId);
@@ -176,7 +176,7 @@ private:
         if (sat == m_satOfId.end())
             return;
         row.Set(COLUMN_SATELLITE_POSITION, Number(sat->second + 1u));
-        row.Set(COLUMN_SATELLITE_NAME, m_names.ToUtf8(m_db.m_SatTable[sat->second].name, 12));
+        row.Set(COLUMN_SATELLITE_NAME, m_names.ToUtf8(m_db.m_SatTable[sat->second].name, NAME_BYTES));
     }
 
     const ChannelDatabase& m_db;

@@ -4,6 +4,7 @@
 #include "CodePageText.h"
 #include "CsvFileText.h"
 #include "CsvText.h"
+#include "NameRule.h"
 #include "PrintableText.h"
 
 #include <algorithm>
@@ -278,26 +279,27 @@ private:
     bool NewName(const ChannelRow& row, ProgramRecord& prog)
     {
         const std::string name = Text(row, COLUMN_NAME);
-        if (const size_t control = FindControlCharacter(name); control != std::string::npos) {
+        std::string bytes;
+        const NameCheck check = CheckNameText(name, m_names, bytes);
+        const std::string codePage = "code page " + std::to_string(m_names.CodePage());
+        if (check.controlCharacter) {
             Error(row.source, "the name " + QuotedText(name) + " holds the control character "
-                    + PrintableText(name.substr(control, 1)) + "; a name holds printable characters only");
+                    + PrintableText(name.substr(FindControlCharacter(name), 1)) + "; a name holds printable characters only");
             return false;
         }
-        const auto bytes = m_names.FromUtf8Exactly(name);
-        const std::string codePage = "code page " + std::to_string(m_names.CodePage());
-        if (!bytes) {
+        if (check.outsideCodePage) {
             Error(row.source, "the name " + QuotedText(name) + " has characters that " + codePage + " lacks");
             return false;
         }
-        if (bytes->size() > NAME_BYTES) {
-            Error(row.source, "the name " + QuotedText(name) + " takes " + std::to_string(bytes->size()) + " bytes in "
-                    + codePage + ", more than the 12 that fit");
+        if (check.tooLong) {
+            Error(row.source, "the name " + QuotedText(name) + " takes " + std::to_string(bytes.size()) + " bytes in "
+                    + codePage + ", more than the " + std::to_string(NAME_BYTES) + " that fit");
             return false;
         }
         // As the editor stores a name: its bytes and an ending zero, the
         // rest of the field as it was.
-        std::memcpy(prog.name, bytes->data(), bytes->size());
-        prog.name[bytes->size()] = 0;
+        std::memcpy(prog.name, bytes.data(), bytes.size());
+        prog.name[bytes.size()] = 0;
         return true;
     }
 

@@ -28,7 +28,7 @@ ImageDocument::OpenResult ImageDocument::Open(const std::string& path, std::stri
     case ImageReadResult::Failed:
         return OpenResult::FileError;
     case ImageReadResult::TooLarge:
-        reason = "larger than 1 MiB";
+        reason = "larger than " + SizeText(IMAGE_SIZE);
         return OpenResult::TooLarge;
     case ImageReadResult::Read:
         break;

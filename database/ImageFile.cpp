@@ -255,3 +255,12 @@ bool IsSameFile(const std::string& a, const std::string& b)
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev
         && first.st_ino == second.st_ino;
 }
+
+std::string SizeText(size_t bytes)
+{
+    if (bytes >= (1u << 20) && bytes % (1u << 20) == 0)
+        return std::to_string(bytes >> 20) + " MiB";
+    if (bytes >= (1u << 10) && bytes % (1u << 10) == 0)
+        return std::to_string(bytes >> 10) + " KiB";
+    return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}

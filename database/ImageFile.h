@@ -32,3 +32,6 @@ bool WriteImageFile(const std::string& path, std::span<const uint8_t> data, std:
 // True when both paths name one existing file (one device and inode), links
 // followed: a command must not write its output over one of its inputs.
 bool IsSameFile(const std::string& a, const std::string& b);
+
+// A size as the user reads it: "64 MiB", "512 KiB", "100 bytes".
+std::string SizeText(size_t bytes);

@@ -2,6 +2,7 @@
 
 #include "BigEndian.h"
 #include "CodePageText.h"
+#include "NameRule.h"
 #include "PrintableText.h"
 
 #include <algorithm>
@@ -34,7 +35,6 @@ constexpr KindInfo KINDS[FINDING_KIND_COUNT] = {
     { Severity::Error, "files shorter than their flash", "short_file" },
 };
 
-constexpr size_t NAME_SIZE = 12;
 constexpr uint16_t NO_POSITION = 0xFFFF; // no table holds that many records
 
 const char* TableWord(int table)
@@ -189,22 +189,11 @@ private:
 
     void CheckName(int table, uint16_t position)
     {
-        const char* raw = RawName(table, position);
-        size_t length = 0;
-        bool control = false;
-        size_t questionMarks = 0;
-        for (; length < NAME_SIZE && raw[length] != 0; ++length) {
-            const auto byte = static_cast<unsigned char>(raw[length]);
-            control = control || byte < 0x20 || byte == 0x7F;
-            questionMarks += raw[length] == '?';
-        }
-        if (control)
+        const NameCheck check = CheckStoredName(RawName(table, position), m_names);
+        if (check.controlCharacter)
             Add(FindingKind::NameWithControlByte, { { table, uint16_t(position) } },
                 Describe(table, position) + ": the name holds a control byte");
-        // Bytes the code page does not define read as '?'; no code page has
-        // '?' as the second byte of a character.
-        const std::string text = m_names.ToUtf8(raw, NAME_SIZE);
-        if (static_cast<size_t>(std::count(text.begin(), text.end(), '?')) > questionMarks)
+        if (check.outsideCodePage)
             Add(FindingKind::NameOutsideCodePage, { { table, uint16_t(position) } },
                 Describe(table, position) + ": the name holds bytes that code page " + Number(m_names.CodePage())
                     + " cannot show");
@@ -306,7 +295,7 @@ std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const Co
     const char* name = table == TABLE_SATELLITES ? db.m_SatTable[position].name
         : table == TABLE_TV                      ? db.m_TvTable[position].name
                                                  : db.m_RadioTable[position].name;
-    return PrintableText(text + " \"" + names.ToUtf8(name, NAME_SIZE) + "\"");
+    return PrintableText(text + " \"" + names.ToUtf8(name, NAME_BYTES) + "\"");
 }
 
 Severity SeverityOf(FindingKind kind)

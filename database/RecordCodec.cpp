@@ -15,7 +15,7 @@ void EncodeSatellite(const SatelliteRecord& sat, uint8_t* b)
     const uint16_t flags = static_cast<uint16_t>((sat.power012v << 15) | (sat.tone22k << 14) | (sat.diseqc10 << 11)
         | (sat.diseqc12En << 10) | (sat.lnbType << 8) | (sat.lnbPower << 6) | sat.position);
     WriteBE16(b + 8, flags);
-    std::memcpy(b + 10, sat.name, 12);
+    std::memcpy(b + 10, sat.name, NAME_BYTES);
 }
 
 void EncodeTransponder(const TransponderRecord& tp, uint8_t* b)
@@ -35,7 +35,7 @@ void EncodeProgram(const ProgramRecord& prog, uint8_t* b)
     WriteBE32(b + 8, (uint32_t(prog.opaqueFlag) << 31) | (uint32_t(prog.opaque13) << 18) | (uint32_t(prog.opaque5) << 13)
         | prog.videoPid);
     WriteBE16(b + 12, static_cast<uint16_t>((prog.audioPid << 3) | prog.opaque3));
-    std::memcpy(b + 14, prog.name, 12);
+    std::memcpy(b + 14, prog.name, NAME_BYTES);
     std::memcpy(b + 28, prog.bissKey, 8);
 }
 

@@ -14,7 +14,6 @@
 #include <limits>
 #include <string>
 
-constexpr int NAME_CHARS = 12;
 constexpr size_t KEY_BYTES = 8;
 
 uint32_t ReadNumberField(const QString& text, int maxChars)
@@ -34,13 +33,9 @@ QString NameFieldText(const char* name)
     return AnsiToText(name, NAME_BYTES);
 }
 
-void StoreNameField(const QString& text, char (&name)[13])
+void StoreNameField(const QString& text, char (&name)[NAME_BYTES + 1])
 {
-    qsizetype chars = std::min<qsizetype>(text.size(), NAME_CHARS);
-    // A character outside the basic plane takes two units; keep it whole.
-    if (chars < text.size() && chars > 0 && text.at(chars - 1).isHighSurrogate())
-        --chars;
-    const std::string bytes = TextToAnsi(text.left(chars), NAME_BYTES);
+    const std::string bytes = TextToAnsi(text, NAME_BYTES);
     std::memcpy(name, bytes.data(), bytes.size());
     name[bytes.size()] = 0;
 }
@@ -98,7 +93,7 @@ void LimitNameField(QLineEdit* edit)
     if (!edit)
         return;
     delete edit->validator();
-    edit->setValidator(new NameLengthValidator(NAME_BYTES, edit));
+    edit->setValidator(new NameLengthValidator(edit));
     edit->setToolTip(
         QCoreApplication::translate("EditorFields", "At most %1 bytes in code page %2").arg(NAME_BYTES).arg(AnsiCodePage()));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChannelDatabase.h"
+
 #include <QtCore/QString>
 
 #include <cstdint>
@@ -18,7 +20,7 @@ QString NameFieldText(const char* name);
 // Stores the first 12 characters of text as at most 12 bytes in the ANSI
 // code page, never splitting a character, followed by a zero byte; the bytes
 // after that zero keep their values.
-void StoreNameField(const QString& text, char (&name)[13]);
+void StoreNameField(const QString& text, char (&name)[NAME_BYTES + 1]);
 
 // Eight bytes as "xx " groups of lower-case hex digits.
 QString BissKeyText(const uint8_t (&key)[8]);

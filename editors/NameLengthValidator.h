@@ -2,20 +2,15 @@
 
 #include <QtGui/QValidator>
 
-#include <cstddef>
-
-// A name that fits its field once converted to the ANSI code page: a
-// character that would need bytes beyond the limit is refused as it is
-// typed, so nothing is cut at OK. A control character (a pasted line break
-// or tab) is refused in the same way.
+// A name that follows the name rule: a character that would take the name
+// beyond its bytes, that the code page lacks, or a control character (a
+// pasted line break or tab) is refused as it is typed, so nothing is cut
+// or changed at OK.
 class NameLengthValidator : public QValidator {
     Q_OBJECT
 
 public:
-    NameLengthValidator(size_t maxBytes, QObject* parent);
+    explicit NameLengthValidator(QObject* parent);
 
     State validate(QString& input, int& pos) const override;
-
-private:
-    size_t m_maxBytes;
 };

@@ -1,6 +1,5 @@
 #include "PassWord.h"
 
-#include "AppState.h"
 #include "EditorResources.h"
 #include "UserPrompts.h"
 
@@ -40,17 +39,23 @@ bool IsKnownLogin(const QString& user, const QString& password)
 
 } // namespace
 
-PassWord::PassWord(AppState& state, QWidget* parent)
+PassWord::PassWord(QWidget* parent)
     : TemplateDialog(PassWordDialogTemplate(), parent)
-    , m_state(state)
 {
+}
+
+bool PassWord::LogIn(bool loggedIn)
+{
+    m_loggedIn = loggedIn;
+    DoModal();
+    return m_loggedIn;
 }
 
 bool PassWord::OnInitDialog()
 {
     connect(Control<QPushButton>(IDC_LOGIN_OK), &QPushButton::clicked, this, &PassWord::OnOK);
     connect(Control<QPushButton>(IDC_LOGIN_CANCEL), &QPushButton::clicked, this, &PassWord::reject);
-    if (m_state.m_bAdvancedMode) {
+    if (m_loggedIn) {
         SetItemText(IDC_LOGIN_USER, HIDDEN_LOGIN);
         SetItemText(IDC_LOGIN_PASSWORD, HIDDEN_LOGIN);
     }
@@ -59,9 +64,9 @@ bool PassWord::OnInitDialog()
 
 void PassWord::OnOK()
 {
-    if (!m_state.m_bAdvancedMode) {
+    if (!m_loggedIn) {
         if (IsKnownLogin(ItemText(IDC_LOGIN_USER), ItemText(IDC_LOGIN_PASSWORD))) {
-            m_state.m_bAdvancedMode = 1;
+            m_loggedIn = true;
         } else {
             Prompts().Message(this, tr("Name or PassWord is error!"), tr("Warnning"),
                 PromptIcon::None, PromptButtons::Ok);

@@ -2,15 +2,17 @@
 
 #include "TemplateDialog.h"
 
-class AppState;
-
 // The "Password" login that switches the program into advanced mode for the
 // rest of the run. Whatever happens, the dialog ends as cancelled.
 class PassWord : public TemplateDialog {
     Q_OBJECT
 
 public:
-    explicit PassWord(AppState& state, QWidget* parent = nullptr);
+    explicit PassWord(QWidget* parent = nullptr);
+
+    // Shows the login; true when it succeeds. Once logged in, the login
+    // shows hidden texts, checks nothing and stays logged in.
+    bool LogIn(bool loggedIn);
 
 protected:
     bool OnInitDialog() override;
@@ -18,5 +20,5 @@ protected:
 private:
     void OnOK();
 
-    AppState& m_state;
+    bool m_loggedIn = false;
 };

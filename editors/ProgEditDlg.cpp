@@ -17,10 +17,11 @@ ProgEditDlg::ProgEditDlg(const AppState& state, QWidget* parent)
 {
 }
 
-std::optional<ProgramRecord> ProgEditDlg::Edit(const ProgramRecord& prog, uint16_t row)
+std::optional<ProgramRecord> ProgEditDlg::Edit(const ProgramRecord& prog, uint16_t row, bool advancedMode)
 {
     m_CurProg = prog;
     m_nRow = row;
+    m_advancedMode = advancedMode;
     if (DoModal() != QDialog::Accepted)
         return std::nullopt;
     return m_CurProg;
@@ -97,7 +98,7 @@ void ProgEditDlg::ShowFrequency()
 
 bool ProgEditDlg::KeyRowShown() const
 {
-    return m_state.Database().m_bKeyArea && m_state.m_bAdvancedMode;
+    return m_state.Database().m_bKeyArea && m_advancedMode;
 }
 
 void ProgEditDlg::OnTrackChange(int index)

@@ -15,13 +15,12 @@ class ProgEditDlg : public TemplateDialog {
     Q_OBJECT
 
 public:
-    // Satellites, transponders and the advanced mode are looked up in `state`.
+    // Satellites and transponders are looked up in `state`.
     explicit ProgEditDlg(const AppState& state, QWidget* parent = nullptr);
 
-    // `row` is the program's row in the list, counted from 0.
-    std::optional<ProgramRecord> Edit(const ProgramRecord& prog, uint16_t row);
-
-    const ProgramRecord& CurrentProgram() const { return m_CurProg; }
+    // `row` is the program's row in the list, counted from 0; in advanced
+    // mode the key row is shown where the image holds the key area.
+    std::optional<ProgramRecord> Edit(const ProgramRecord& prog, uint16_t row, bool advancedMode);
 
 protected:
     bool OnInitDialog() override;
@@ -37,4 +36,5 @@ private:
     const AppState& m_state;
     ProgramRecord m_CurProg {};
     uint16_t m_nRow = 0;
+    bool m_advancedMode = false;
 };

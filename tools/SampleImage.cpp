@@ -65,7 +65,7 @@ std::vector<uint8_t> MakeSampleImage()
     for (int i = 0; i < 320; ++i) {
         const Transponder& tp = transponders[random() % transponders.size()];
         const bool isRadio = i % 5 == 4;
-        char name[13];
+        char name[NAME_BYTES + 1];
         if (isRadio)
             std::snprintf(name, sizeof name, "%s %d", RADIO_NAMES[i % std::size(RADIO_NAMES)], i);
         else
@@ -91,7 +91,7 @@ std::vector<uint8_t> MakeCapacityImage()
 {
     ImageBuilder builder(2);
     for (uint16_t s = 0; s < MAX_SATELLITES; ++s) {
-        char name[13];
+        char name[NAME_BYTES + 1];
         std::snprintf(name, sizeof name, "SAT %03d", s);
         builder.AddSatellite(MakeSatellite(static_cast<uint16_t>(s + 1), name, static_cast<uint16_t>(s * 20)));
     }
@@ -101,7 +101,7 @@ std::vector<uint8_t> MakeCapacityImage()
     for (uint16_t p = 0; p < MAX_PROGRAMS; ++p) {
         const uint16_t tpId = static_cast<uint16_t>(p % MAX_TRANSPONDERS + 1);
         const uint16_t satId = static_cast<uint16_t>((tpId - 1) / 20 + 1);
-        char name[13];
+        char name[NAME_BYTES + 1];
         std::snprintf(name, sizeof name, "PROG %04d", p);
         const bool isRadio = p >= 4000;
         ProgramRecord prog = MakeProgram(satId, tpId, p, name, isRadio ? 0 : static_cast<uint16_t>(0x100 + p % 0x1000));

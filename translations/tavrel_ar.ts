@@ -438,10 +438,6 @@
         <translation>ملف bin غير صحيح!</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>الملف أكبر من 64 ميبيبايت.</translation>
-    </message>
-    <message>
         <source>The CSV is not imported; nothing changed.
 
 %1</source>
@@ -470,6 +466,10 @@
     <message>
         <source>The two images hold the same channel list.</source>
         <translation>تحمل الصورتان قائمة القنوات نفسها.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>الملف أكبر من %1.</translation>
     </message>
 </context>
 <context>

@@ -422,10 +422,6 @@
         <translation>Die bin-Datei ist fehlerhaft!</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>Die Datei ist größer als 64 MiB.</translation>
-    </message>
-    <message>
         <source>The CSV is not imported; nothing changed.
 
 %1</source>
@@ -454,6 +450,10 @@
     <message>
         <source>The two images hold the same channel list.</source>
         <translation>Beide Abbilder enthalten dieselbe Kanalliste.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>Die Datei ist größer als %1.</translation>
     </message>
 </context>
 <context>

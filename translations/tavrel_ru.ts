@@ -426,10 +426,6 @@
         <translation>Файл bin неверен!</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>Файл больше 64 МиБ.</translation>
-    </message>
-    <message>
         <source>The CSV is not imported; nothing changed.
 
 %1</source>
@@ -458,6 +454,10 @@
     <message>
         <source>The two images hold the same channel list.</source>
         <translation>В обоих образах одинаковый список каналов.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>Файл больше %1.</translation>
     </message>
 </context>
 <context>

@@ -418,10 +418,6 @@
         <translation>bin dosyası hatalı!</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>Dosya 64 MiB&apos;den büyük.</translation>
-    </message>
-    <message>
         <source>The CSV is not imported; nothing changed.
 
 %1</source>
@@ -450,6 +446,10 @@
     <message>
         <source>The two images hold the same channel list.</source>
         <translation>İki görüntüde aynı kanal listesi var.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>Dosya %1&apos;den büyük.</translation>
     </message>
 </context>
 <context>

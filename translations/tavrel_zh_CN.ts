@@ -418,10 +418,6 @@
         <translation>bin 文件不正确！</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>文件大于 64 MiB。</translation>
-    </message>
-    <message>
         <source>The CSV is not imported; nothing changed.
 
 %1</source>
@@ -450,6 +446,10 @@
     <message>
         <source>The two images hold the same channel list.</source>
         <translation>两个映像的频道列表相同。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>文件大于 %1。</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,6 @@ public:
 
     int m_nListType = LIST_SATELLITES;
     int m_nServiceTab = 0;
-    int m_bAdvancedMode = 0;
 
 private:
     ImageDocument m_Document;

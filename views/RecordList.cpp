@@ -67,7 +67,7 @@ void AddProgramRow(CReportListCtrl& list, int row, const ProgramRecord& prog, qu
 {
     list.InsertItem(row, Number(row + 1));
     list.SetItemData(row, source);
-    list.SetItemText(row, 1, AnsiToText(prog.name, 12));
+    list.SetItemText(row, 1, AnsiToText(prog.name, NAME_BYTES));
     list.SetItemText(row, 2, Number(prog.serviceId));
     list.SetItemText(row, 3, Number(prog.videoPid));
     list.SetItemText(row, 4, Number(prog.audioPid));
@@ -92,7 +92,7 @@ void FillSatellites(CReportListCtrl& list, const ChannelDatabase& db, QWidget* p
         const SatelliteRecord& sat = db.m_SatTable[i];
         list.InsertItem(i, Number(i + 1));
         list.SetItemData(i, i);
-        list.SetItemText(i, 1, AnsiToText(sat.name, 12));
+        list.SetItemText(i, 1, AnsiToText(sat.name, NAME_BYTES));
         list.SetItemText(i, 2, Number(sat.longitude));
         if (sat.lnbType == 3) {
             list.SetRedraw(true);

@@ -26,7 +26,7 @@ uint16_t FillSatelliteTree(QTreeWidget& tree, const ChannelDatabase& db, std::sp
     QList<QTreeWidgetItem*> satItems;
     for (uint16_t i = 0; i < db.m_nSatCount && k < nodes.size(); ++i) {
         const SatelliteRecord& sat = db.m_SatTable[i];
-        const QString label = QString::asprintf("%3d_", i) + AnsiToText(sat.name, 12)
+        const QString label = QString::asprintf("%3d_", i) + AnsiToText(sat.name, NAME_BYTES)
             + QString::asprintf("(%d)", sat.tpCount);
         auto* satItem = new QTreeWidgetItem(QStringList(label));
         satItems.append(satItem);

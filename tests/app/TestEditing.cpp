@@ -113,7 +113,7 @@ class TestEditing : public QObject, protected WindowFixture {
 
 private:
     CDragDropListCtrl& List() const { return *m_dialog->RecordList(); }
-    QTreeWidget& Tree() const { return *m_dialog->SatTree(); }
+    QTreeWidget& Tree() const { return *SatTree(); }
     const ImageDocument& History() const { return m_dialog->State().Document(); }
     QAction* Action(int id) const { return m_dialog->MenuAction(id); }
 
@@ -187,11 +187,12 @@ private:
     void RandomChange(std::mt19937& r)
     {
         const int listTypes[] = { LIST_SATELLITES, LIST_TRANSPONDERS, LIST_PROGRAMS, LIST_TP_PROGRAMS };
-        m_dialog->ServiceTab()->setCurrentIndex(static_cast<int>(r() % 2));
-        m_dialog->m_nCurSat = static_cast<uint16_t>(r() % std::max<uint16_t>(db().m_nSatCount, 1));
-        m_dialog->m_nCurTp = static_cast<uint16_t>(r() % 3);
+        ServiceTab()->setCurrentIndex(static_cast<int>(r() % 2));
+        const int sat = static_cast<int>(r() % std::max<uint16_t>(db().m_nSatCount, 1));
+        const int tp = static_cast<int>(r() % 3);
         const int listType = listTypes[r() % 4];
-        m_dialog->FillList(listType);
+        if (!ChooseList(listType, sat, tp))
+            return;
         const int rows = List().GetItemCount();
         if (rows == 0)
             return;

@@ -89,7 +89,7 @@ private slots:
         Import(lines);
         QCOMPARE(m_prompts.Texts(), QStringList());
         QCOMPARE(Names(), (QStringList { "Drei", "Two", "One" }));
-        m_dialog->ServiceTab()->setCurrentIndex(1);
+        ServiceTab()->setCurrentIndex(1);
         QCOMPARE(Names(), (QStringList { "Silent", "Wave" }));
     }
 

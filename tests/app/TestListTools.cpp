@@ -17,7 +17,9 @@
 #include "WindowFixture.h"
 
 #include <QtCore/QDir>
+#include <QtGui/QAction>
 #include <QtTest/QtTest>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTreeWidget>
@@ -79,6 +81,20 @@ private:
         return path;
     }
 
+    // Chooses a file in File > Recent, as the user does.
+    void OpenRecent(const QByteArray& fileName)
+    {
+        QMenu* recent = m_dialog->MenuAction(ID_FILE_RECENT)->menu();
+        emit recent->aboutToShow();
+        for (QAction* action : recent->actions()) {
+            if (action->text() == QFile::decodeName(fileName).replace(QLatin1Char('&'), QStringLiteral("&&"))) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL("the file is not among the recent files");
+    }
+
     void SelectRows(std::initializer_list<int> rows)
     {
         List().clearSelection();
@@ -123,7 +139,7 @@ private slots:
             QVERIFY(!dialog.RemoveDuplicatesButton()->isEnabled());
             dialog.reject();
         });
-        m_dialog->Tools().OnCheckList();
+        m_dialog->MenuAction(ID_TOOLS_CHECK)->trigger();
         QVERIFY(driver.Ran());
         QCOMPARE(groups, QStringList({ "programs of no satellite (error): 1", "duplicate programs (warning): 2" }));
         QCOMPARE(shown, QStringList({ "Bravo3" }));
@@ -193,7 +209,7 @@ private slots:
         };
         {
             ModalDriver<KeptDumpsDlg> driver(read);
-            m_dialog->Tools().OnKeptDumps();
+            m_dialog->MenuAction(ID_FILE_KEPT_DUMPS)->trigger();
             QVERIFY(driver.Ran());
         }
         qunsetenv("XDG_DATA_HOME");
@@ -211,7 +227,7 @@ private slots:
             dialog.List()->setCurrentItem(dialog.List()->topLevelItem(2));
             dialog.CompareButton()->click();
         });
-        m_dialog->Tools().OnKeptDumps();
+        m_dialog->MenuAction(ID_FILE_KEPT_DUMPS)->trigger();
         QVERIFY(compare.Ran());
         QVERIFY(m_prompts.Texts().contains(QStringLiteral("The two images hold the same channel list.")));
     }
@@ -228,12 +244,12 @@ private slots:
         const QString second = Open(ListImage(true), QStringLiteral("second.bin"));
         QCOMPARE(RecentFiles().Files().mid(0, 3),
             QList<QByteArray>({ QFile::encodeName(second), QFile::encodeName(first), strange }));
-        m_dialog->Tools().OpenRecentFile(strange);
+        OpenRecent(strange);
         QVERIFY(m_prompts.messages.isEmpty());
         QCOMPARE(TvNames().size(), 5);
 
         QVERIFY(QFile::remove(first));
-        m_dialog->Tools().OpenRecentFile(QFile::encodeName(first));
+        OpenRecent(QFile::encodeName(first));
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY(m_prompts.messages[0].text.startsWith(first));
         QVERIFY(!RecentFiles().Files().contains(QFile::encodeName(first)));

@@ -66,7 +66,7 @@ private:
     }
 
     CReportListCtrl& List() const { return *m_dialog->RecordList(); }
-    QTreeWidget& Tree() const { return *m_dialog->SatTree(); }
+    QTreeWidget& Tree() const { return *SatTree(); }
 
     QStringList Column(int column) const { return ColumnTexts(List(), column); }
 
@@ -136,9 +136,9 @@ private slots:
 
         QCOMPARE(int(app().Document().IsLoaded()), 0);
         QCOMPARE(app().m_nServiceTab, 0);
-        QCOMPARE(m_dialog->ServiceTab()->count(), 2);
-        QCOMPARE(m_dialog->ServiceTab()->tabText(0), QStringLiteral("TV"));
-        QCOMPARE(m_dialog->ServiceTab()->tabText(1), QStringLiteral("Radio"));
+        QCOMPARE(ServiceTab()->count(), 2);
+        QCOMPARE(ServiceTab()->tabText(0), QStringLiteral("TV"));
+        QCOMPARE(ServiceTab()->tabText(1), QStringLiteral("Radio"));
         QCOMPARE(Tree().topLevelItemCount(), 0);
         QCOMPARE(List().GetItemCount(), 0);
         QCOMPARE(Counters(), QStringList({ "", "", "", "" }));
@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
         QVERIFY(m_prompts.saveInitialNames.isEmpty());
 
-        m_dialog->ServiceTab()->setCurrentIndex(1);
+        ServiceTab()->setCurrentIndex(1);
         QCOMPARE(app().m_nServiceTab, 1);
         QCOMPARE(List().GetColumnCount(), 0);
 
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(Tree().topLevelItem(0)->text(0), QStringLiteral("AllPrograms"));
         QCOMPARE(Tree().topLevelItem(1)->text(0), QString("Satellite(%1)").arg(db().m_nSatCount));
         QVERIFY(!Tree().topLevelItem(1)->isExpanded());
-        QCOMPARE(m_dialog->m_nTreeNodes, 2 + db().m_nSatCount + db().m_nTpCount);
+        QCOMPARE(TreeItemCount(), 2 + db().m_nSatCount + db().m_nTpCount);
         QCOMPARE(Headings(),
             QStringList({ "ProgNO.", "ProgName", "ServiceID", "VideoPid", "AudioPid", "PcrPid", "Scramble", "Track",
                 "ChildLock", "Favorite" }));
@@ -586,7 +586,7 @@ private slots:
         QCOMPARE(astra->childCount(), 3);
         QCOMPARE(astra->child(1)->text(0), QStringLiteral("  1_11778"));
         QCOMPARE(SatelliteItem(1)->text(0), QStringLiteral("  1_HOTBIRD(1)"));
-        QCOMPARE(m_dialog->m_nTreeNodes, 8);
+        QCOMPARE(TreeItemCount(), 8);
     }
 
     void fileDialogsShowTheProgramsFilterTexts()
@@ -623,7 +623,7 @@ private slots:
         OpenBytes(builder.Build());
         QCOMPARE(Tree().topLevelItemCount(), 2);
         QCOMPARE(Tree().topLevelItem(1)->text(0), QStringLiteral("Satellite(0)"));
-        QCOMPARE(m_dialog->m_nTreeNodes, 2);
+        QCOMPARE(TreeItemCount(), 2);
     }
 
     void selectingNodesChoosesTheList()
@@ -639,7 +639,6 @@ private slots:
 
         Tree().setCurrentItem(SatelliteItem(0));
         QCOMPARE(app().m_nListType, LIST_TRANSPONDERS);
-        QCOMPARE(m_dialog->m_nCurSat, 0);
         QCOMPARE(Headings(), QStringList({ "TpNO.", "Frequency", "Polarization", "Symbol Rate" }));
         QCOMPARE(Column(1), QStringList({ "11700", "11778", "11800" }));
         QCOMPARE(List().GetItemText(1, 2), QStringLiteral("1"));
@@ -648,14 +647,12 @@ private slots:
         // A transponder of the other satellite takes its satellite from its parent.
         Tree().setCurrentItem(SatelliteItem(1)->child(0));
         QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
-        QCOMPARE(m_dialog->m_nCurSat, 1);
-        QCOMPARE(m_dialog->m_nCurTp, 0);
         QCOMPARE(Column(1), QStringList({ "Three" }));
         QCOMPARE(db().m_nSatTpCount, 0);
 
         Tree().setCurrentItem(SatelliteItem(0)->child(0));
         QCOMPARE(Column(1), QStringList({ "One", "Two" }));
-        m_dialog->ServiceTab()->setCurrentIndex(1);
+        ServiceTab()->setCurrentIndex(1);
         QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
         QCOMPARE(Column(1), QStringList({ "Silent", "Wave" }));
         QCOMPARE(db().m_nTpRadioCount, 2);
@@ -663,12 +660,12 @@ private slots:
         Tree().setCurrentItem(Tree().topLevelItem(0));
         QCOMPARE(app().m_nListType, LIST_PROGRAMS);
         QCOMPARE(Column(1), QStringList({ "Silent", "Wave" }));
-        m_dialog->ServiceTab()->setCurrentIndex(0);
+        ServiceTab()->setCurrentIndex(0);
         QCOMPARE(Column(1), QStringList({ "One", "Two", "Three" }));
 
         // Switching tabs under the satellite list rebuilds that list.
         Tree().setCurrentItem(Tree().topLevelItem(1));
-        m_dialog->ServiceTab()->setCurrentIndex(1);
+        ServiceTab()->setCurrentIndex(1);
         QCOMPARE(app().m_nListType, LIST_SATELLITES);
         QCOMPARE(List().GetItemCount(), 2);
         QVERIFY(m_prompts.messages.isEmpty());
@@ -686,7 +683,7 @@ private slots:
     void rowsAddressTheRecordsTheyShow()
     {
         OpenBytes(SmallImage().Build());
-        m_dialog->ServiceTab()->setCurrentIndex(1);
+        ServiceTab()->setCurrentIndex(1);
         // "Silent" stands in the TV table but shows under Radio.
         const ProgramRow silent = ProgramOfRow(List(), app(), 0);
         QVERIFY(silent.record);
@@ -747,8 +744,7 @@ private slots:
             builder.AddTv(MakeProgram(1, 1, i, "P", 0x100));
         OpenBytes(builder.Build());
         m_prompts.messages.clear();
-        m_dialog->m_nCurSat = 0;
-        m_dialog->FillList(LIST_TRANSPONDERS);
+        QVERIFY(ChooseList(LIST_TRANSPONDERS));
         QCOMPARE(m_prompts.Texts(), QStringList({ "Tv number under sat is wrong!" }));
         QCOMPARE(Headings(), QStringList({ "TpNO.", "Frequency", "Polarization", "Symbol Rate" }));
         QCOMPARE(List().GetItemCount(), 0);
@@ -768,7 +764,7 @@ private slots:
 
         Tree().setCurrentItem(SatelliteItem(0)->child(0));
         QCOMPARE(List().GetItemCount(), int(MAX_TP_TV));
-        m_dialog->ServiceTab()->setCurrentIndex(1);
+        ServiceTab()->setCurrentIndex(1);
         QCOMPARE(List().GetItemCount(), int(MAX_TP_RADIO));
         QCOMPARE(db().m_nTpRadioCount, MAX_TP_RADIO);
     }

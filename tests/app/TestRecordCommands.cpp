@@ -60,10 +60,8 @@ private:
 
     void ShowList(int listType, int tab)
     {
-        m_dialog->ServiceTab()->setCurrentIndex(tab);
-        m_dialog->m_nCurSat = 0;
-        m_dialog->m_nCurTp = 0;
-        m_dialog->FillList(listType);
+        ServiceTab()->setCurrentIndex(tab);
+        ChooseList(listType);
     }
 
     QStringList Column(int column) const { return ColumnTexts(List(), column); }
@@ -203,7 +201,7 @@ private slots:
         QCOMPARE(List().GetSelectedRows(), std::vector<int> { 2 });
 
         // The list was rebuilt from the image: decoding it again shows the same.
-        m_dialog->FillList(listType);
+        ChooseList(listType);
         QCOMPARE(Column(column), moved);
     }
 

@@ -5,10 +5,8 @@
 #include "CodePageText.h"
 #include "KeptDumpsDlg.h"
 #include "ListTexts.h"
-#include "ListTools.h"
 #include "MainResources.h"
 #include "PromptRecorder.h"
-#include "ReferenceCommands.h"
 #include "ReferenceListWnd.h"
 #include "ReferencePreviewDlg.h"
 #include "TestImages.h"
@@ -120,7 +118,7 @@ private slots:
             source = dialog.SourceBox()->currentText();
             dialog.ApplyButton()->click();
         });
-        m_dialog->Tools().OnKeptDumps();
+        m_dialog->MenuAction(ID_FILE_KEPT_DUMPS)->trigger();
         QVERIFY(dumps.Ran());
         QVERIFY(preview.Ran());
         QCOMPARE(source, QStringLiteral("Kept dump of 2024-01-01 10:00:00 (3 TV, 1 radio)"));
@@ -145,7 +143,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         m_dialog->MenuAction(ID_VIEW_REFERENCE_LIST)->trigger();
         QVERIFY(driver.Ran());
-        ReferenceListWnd* window = m_dialog->References().ListWindow();
+        auto* window = m_dialog->findChild<ReferenceListWnd*>();
         QVERIFY(window && window->isVisible());
         QTreeWidget* rows = window->Rows();
         QCOMPARE(rows->topLevelItemCount(), 3);

@@ -477,7 +477,7 @@ private slots:
         const QStringList dumps = KeptDumps();
         QCOMPARE(dumps.size(), 1);
         QCOMPARE(ReadBytes(dumps[0]), flash);
-        QCOMPARE(m_dialog->StatusBar()->currentMessage(), QStringLiteral("Dump kept in %1").arg(dumps[0]));
+        QCOMPARE(m_dialog->findChild<QStatusBar*>()->currentMessage(), QStringLiteral("Dump kept in %1").arg(dumps[0]));
         QVERIFY(!m_dialog->IsImageModified());
 
         // The port closed with the transfer; the next Dump opens it again,
@@ -505,7 +505,7 @@ private slots:
         QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
         QCOMPARE(Label(IDC_SAT_COUNT), QString());
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), 0);
-        QCOMPARE(m_dialog->SatTree()->topLevelItemCount(), 0);
+        QCOMPARE(FindControl<QTreeWidget>(m_dialog.get(), IDC_SAT_TREE)->topLevelItemCount(), 0);
         VerifyIdle();
         QCOMPARE(ReadBytes(KeptDumps().value(0)), flash);
 
@@ -592,7 +592,7 @@ private slots:
         QCOMPARE(received.size(), size_t(app().Database().m_nFlashSize));
         QVERIFY(std::equal(received.begin(), received.end(), image.begin()));
         QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
-        QVERIFY(m_dialog->StatusBar()->currentMessage().contains(QStringLiteral("Tools \"verify\"")));
+        QVERIFY(m_dialog->findChild<QStatusBar*>()->currentMessage().contains(QStringLiteral("Tools \"verify\"")));
     }
 
     void upgradeWithoutAnImageLeavesTheLinkIdle()
@@ -901,7 +901,7 @@ private slots:
             QCOMPARE(result.icon, PromptIcon::Information);
             QCOMPARE(result.text, QStringLiteral("The receiver holds this image."));
         }
-        QVERIFY(m_dialog->StatusBar()->currentMessage().startsWith(result.text.section('\n', 0, 0)));
+        QVERIFY(m_dialog->findChild<QStatusBar*>()->currentMessage().startsWith(result.text.section('\n', 0, 0)));
         // The loaded image, with its edit, is as it was: nothing was replaced.
         QVERIFY(std::equal(image.begin(), image.end(), db.m_Image));
         QVERIFY(m_dialog->IsImageModified());

@@ -2,11 +2,17 @@
 
 #include "AppState.h"
 #include "CTavrelDlg.h"
+#include "DialogBuilder.h"
+#include "MainResources.h"
 #include "PromptRecorder.h"
 #include "UserPrompts.h"
 #include "PortDevices.h"
 
 #include <QtCore/QTemporaryDir>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QTabBar>
+#include <QtWidgets/QTreeWidget>
+#include <QtWidgets/QTreeWidgetItemIterator>
 
 #include <memory>
 
@@ -43,6 +49,40 @@ protected:
         m_app = std::make_unique<WindowState>();
         app().m_Ports.Assign(4, NO_PORT);
         m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Ports);
+    }
+
+    // The window's widgets, as the user sees them.
+    QTreeWidget* SatTree() const { return FindControl<QTreeWidget>(m_dialog.get(), IDC_SAT_TREE); }
+    QTabBar* ServiceTab() const { return FindControl<QTabBar>(m_dialog.get(), IDC_SERVICE_TAB); }
+    QStatusBar* StatusBar() const { return m_dialog->findChild<QStatusBar*>(); }
+
+    int TreeItemCount() const
+    {
+        int count = 0;
+        for (QTreeWidgetItemIterator it(SatTree()); *it; ++it)
+            ++count;
+        return count;
+    }
+
+    // Shows a list as the user does, by choosing its node in the tree: all
+    // programs, the satellites, a satellite's transponders or a
+    // transponder's programs. False when the tree has no such node.
+    bool ChooseList(int listType, int sat = 0, int tp = 0)
+    {
+        QTreeWidget& tree = *SatTree();
+        QTreeWidgetItem* sats = tree.topLevelItem(1);
+        QTreeWidgetItem* item = nullptr;
+        if (listType == LIST_PROGRAMS)
+            item = tree.topLevelItem(0);
+        else if (listType == LIST_SATELLITES)
+            item = sats;
+        else if (sats && sats->child(sat))
+            item = listType == LIST_TRANSPONDERS ? sats->child(sat) : sats->child(sat)->child(tp);
+        if (!item)
+            return false;
+        tree.setCurrentItem(nullptr);
+        tree.setCurrentItem(item);
+        return true;
     }
 
     void CloseWindow()

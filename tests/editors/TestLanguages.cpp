@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), 1);
         m_dialog->Filter()->clear();
 
-        auto& tree = *m_dialog->SatTree();
+        auto& tree = *SatTree();
         CheckModal<ProgEditDlg>([this] { EditRow(0); });
         CheckModal<ProgramFlagsDlg>([this] {
             m_dialog->RecordList()->SetItemSelected(1, true);

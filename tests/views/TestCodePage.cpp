@@ -60,53 +60,53 @@ private slots:
 
     void chineseNamesRoundTrip()
     {
-        const CodePageConverter gbk(936);
+        const CodePageText gbk(936);
         const QString name = QStringLiteral("中央电视台一");
-        const std::string bytes = gbk.FromText(name, 12);
+        const std::string bytes = gbk.FromUtf8(name.toStdString(), 12);
         QCOMPARE(bytes, std::string("\xD6\xD0\xD1\xEB\xB5\xE7\xCA\xD3\xCC\xA8\xD2\xBB"));
-        QCOMPARE(gbk.ToText(bytes.c_str(), 12), name);
+        QCOMPARE(QString::fromStdString(gbk.ToUtf8(bytes.c_str(), 12)), name);
     }
 
     void cuttingNeverSplitsACharacter()
     {
-        const CodePageConverter gbk(936);
+        const CodePageText gbk(936);
         // Five ASCII letters and four Chinese characters: 13 bytes do not fit.
-        const std::string bytes = gbk.FromText(QStringLiteral("ABCDE中文电视"), 12);
+        const std::string bytes = gbk.FromUtf8(QStringLiteral("ABCDE中文电视").toStdString(), 12);
         QCOMPARE(bytes.size(), size_t(11));
-        QCOMPARE(gbk.ToText(bytes.c_str(), 12), QStringLiteral("ABCDE中文电"));
+        QCOMPARE(QString::fromStdString(gbk.ToUtf8(bytes.c_str(), 12)), QStringLiteral("ABCDE中文电"));
     }
 
     void halfACharacterAtTheEndReadsAsQuestionMark()
     {
-        const CodePageConverter gbk(936);
+        const CodePageText gbk(936);
         const char field[12] = { 'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', '\xD6' };
-        QCOMPARE(gbk.ToText(field, 12), QStringLiteral("ABCDEFGHIJK?"));
+        QCOMPARE(gbk.ToUtf8(field, 12), std::string("ABCDEFGHIJK?"));
     }
 
     void westernNamesRoundTrip()
     {
-        const CodePageConverter western(1252);
+        const CodePageText western(1252);
         const QString name = QStringLiteral("Télé €uro");
-        const std::string bytes = western.FromText(name, 12);
+        const std::string bytes = western.FromUtf8(name.toStdString(), 12);
         QCOMPARE(bytes, std::string("T\xE9l\xE9 \x80uro"));
-        QCOMPARE(western.ToText(bytes.c_str(), 12), name);
+        QCOMPARE(QString::fromStdString(western.ToUtf8(bytes.c_str(), 12)), name);
     }
 
     void missingCharactersBecomeQuestionMarks()
     {
-        const CodePageConverter western(1252);
-        QCOMPARE(western.FromText(QStringLiteral("TV中国"), 12), std::string("TV??"));
+        const CodePageText western(1252);
+        QCOMPARE(western.FromUtf8(QStringLiteral("TV中国").toStdString(), 12), std::string("TV??"));
         const char undefined[] = "A\x81" "B";
-        QCOMPARE(western.ToText(undefined, 12), QStringLiteral("A?B"));
+        QCOMPARE(western.ToUtf8(undefined, 12), std::string("A?B"));
     }
 
     void readingStopsAtZeroOrTwelveBytes()
     {
-        const CodePageConverter western(1252);
+        const CodePageText western(1252);
         const char full[13] = "ABCDEFGHIJKL";
-        QCOMPARE(western.ToText(full, 12), QStringLiteral("ABCDEFGHIJKL"));
+        QCOMPARE(western.ToUtf8(full, 12), std::string("ABCDEFGHIJKL"));
         const char shortName[12] = { 'S', 'K', 'Y', 0, 'X' };
-        QCOMPARE(western.ToText(shortName, 12), QStringLiteral("SKY"));
+        QCOMPARE(western.ToUtf8(shortName, 12), std::string("SKY"));
     }
 };
 

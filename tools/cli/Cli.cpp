@@ -1,8 +1,7 @@
 #include "Cli.h"
 
-#include "ChannelDiff.h"
+#include "ChannelExchange.h"
 #include "CliApply.h"
-#include "ChannelExport.h"
 #include "CliArguments.h"
 #include "CliCheck.h"
 #include "CliCommand.h"
@@ -141,7 +140,7 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     out << line;
     for (int s = 0; s < db.m_nSatCount; ++s) {
         const SatelliteRecord& sat = db.m_SatTable[s];
-        const std::string name = PrintableText(names.ToUtf8(sat.name, 12));
+        const std::string name = PrintableText(names.ToUtf8(sat.name, NAME_BYTES));
         std::snprintf(line, sizeof line, "%3d_%-12s longitude %4d  %3d transponders  %4d TV  %4d radio\n", s,
             name.c_str(), sat.longitude, sat.tpCount, sat.tvCount, sat.radioCount);
         out << line;
@@ -165,10 +164,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ImageDocument image;
     if (!command.Load(arguments.Operands()[0], image))
         return EXIT_TROUBLE;
-    const CodePageText& names = AnsiCodePageText();
-    const ChannelDatabase& db = image.Database();
-    const std::string text = format == "csv" ? ExportCsv(db, tables, names) : ExportJson(db, tables, names);
-    return command.Emit(output, text);
+    return command.Emit(output, ExportChannels(image, tables, format == "csv" ? ExportFormat::Csv : ExportFormat::Json));
 }
 
 int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -193,14 +189,21 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (output && !command.DistinctOutput(*output, { csvPath }))
         return EXIT_TROUBLE;
     ImageDocument image;
-    std::string csv;
-    if (!command.Load(imagePath, image) || !command.ReadText(csvPath, csv))
+    if (!command.Load(imagePath, image))
         return EXIT_TROUBLE;
-
-    const ImportPlan plan = PlanImport(image.Database(), csv, options, AnsiCodePageText());
-    command.Notes(csvPath, plan.errors);
-    if (plan.Refused())
+    const ImportReport report = ImportChannels(image, csvPath, options, dryRun);
+    const ImportPlan& plan = report.plan;
+    switch (report.outcome) {
+    case ImportReport::Outcome::FileError:
+        return command.Trouble(csvPath, report.reason);
+    case ImportReport::Outcome::TooLarge:
+        return command.Trouble(csvPath, "larger than " + SizeText(MAX_CSV_SIZE));
+    case ImportReport::Outcome::Refused:
+        command.Notes(csvPath, plan.errors);
         return EXIT_TROUBLE;
+    default:
+        break;
+    }
     command.Notes(csvPath, plan.remarks);
     command.Notes(csvPath, plan.notes);
     if (plan.match == MatchMode::Reference)
@@ -212,7 +215,7 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         command.Note(csvPath, "would: " + plan.summary.Text() + "; nothing is written");
         return EXIT_SAME;
     }
-    if (!image.Apply("import CSV", ImageEdit::Import(plan)))
+    if (report.outcome == ImportReport::Outcome::NotApplied)
         return command.Trouble(imagePath, "the database refused the new order; nothing is written");
     if (!command.Save(*output, image))
         return EXIT_TROUBLE;
@@ -233,10 +236,14 @@ int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         || !command.Tables(arguments, tables, status) || !command.Format(arguments, "text", "json", format, status))
         return status;
     ImageDocument a;
-    ImageDocument b;
-    if (!command.Load(arguments.Operands()[0], a) || !command.Load(arguments.Operands()[1], b))
+    if (!command.Load(arguments.Operands()[0], a))
         return EXIT_TROUBLE;
-    const ChannelDiff diff = DiffImages(a.Database(), b.Database(), tables, mode, AnsiCodePageText());
+    const std::string& other = arguments.Operands()[1];
+    const CompareReport report = CompareChannels(a, other, tables, mode);
+    if (report.opened != ImageDocument::OpenResult::Opened)
+        return command.Trouble(
+            other, report.opened == ImageDocument::OpenResult::FileError ? report.reason : "not a flash image: " + report.reason);
+    const ChannelDiff& diff = report.diff;
     out << (format == "json" ? DiffJson(diff) : DiffText(diff));
     return diff.entries.empty() ? EXIT_SAME : EXIT_DIFFERENT;
 }

@@ -58,13 +58,17 @@ void Command::Notes(const std::string& path, const std::vector<std::string>& pro
         Note(path, problem);
 }
 
-bool Command::Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes)
+bool Command::ReadText(const std::string& path, std::string& text)
 {
+    std::vector<uint8_t> bytes;
     std::string reason;
-    const ImageReadResult result = ReadImageFile(path, maxSize, bytes, reason);
-    if (result != ImageReadResult::Read)
-        Trouble(path, result == ImageReadResult::TooLarge ? tooLarge : reason);
-    return result == ImageReadResult::Read;
+    const ImageReadResult result = ReadImageFile(path, MAX_CSV_SIZE, bytes, reason);
+    if (result != ImageReadResult::Read) {
+        Trouble(path, result == ImageReadResult::TooLarge ? "larger than " + SizeText(MAX_CSV_SIZE) : reason);
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
+    return true;
 }
 
 bool Command::ReadImage(const std::string& path, ImageDocument& image)
@@ -99,15 +103,6 @@ bool Command::Save(const std::string& path, ImageDocument& image)
     if (image.FileLength() < inputLength)
         Note(path, "wrote " + std::to_string(image.FileLength()) + " bytes, the size of the flash; the input had "
                 + std::to_string(inputLength) + ", the rest lies beyond the flash");
-    return true;
-}
-
-bool Command::ReadText(const std::string& path, std::string& text)
-{
-    std::vector<uint8_t> bytes;
-    if (!Read(path, MAX_CSV_SIZE, "larger than 64 MiB", bytes))
-        return false;
-    text.assign(bytes.begin(), bytes.end());
     return true;
 }
 

@@ -38,15 +38,14 @@ public:
     // A list of problems with one file, capped as every list is.
     void Notes(const std::string& path, const std::vector<std::string>& problems);
 
-    // A whole regular file of at most maxSize bytes; false after reporting why not.
-    bool Read(const std::string& path, size_t maxSize, const char* tooLarge, std::vector<uint8_t>& bytes);
+    // A text file of at most MAX_CSV_SIZE bytes; false after reporting why not.
+    bool ReadText(const std::string& path, std::string& text);
     // Opens an image file, decoded or kept raw; false after reporting why not.
     bool ReadImage(const std::string& path, ImageDocument& image);
     // Opens an image file that decodes; false after reporting why not.
     bool Load(const std::string& path, ImageDocument& image);
     // Saves the image; a note says when the file is shorter than the one it came from.
     bool Save(const std::string& path, ImageDocument& image);
-    bool ReadText(const std::string& path, std::string& text);
     // False after reporting it when the output is the same file as one of the inputs.
     bool DistinctOutput(const std::string& output, const std::vector<std::string>& inputs);
     // To the file named by -o, or to the standard output.

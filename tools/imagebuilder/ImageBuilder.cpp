@@ -166,7 +166,7 @@ SatelliteRecord MakeSatellite(uint16_t satId, const char* name, uint16_t longitu
     sat.lnbFreHigh = 10600;
     sat.lnbType = 2;
     sat.lnbPower = 2;
-    std::strncpy(sat.name, name, 12);
+    std::strncpy(sat.name, name, NAME_BYTES);
     return sat;
 }
 
@@ -193,7 +193,7 @@ ProgramRecord MakeProgram(uint16_t satId, uint16_t tpId, uint16_t serviceId, con
     prog.track = 2;
     prog.videoPid = videoPid & 0x1FFF;
     prog.audioPid = audioPid & 0x1FFF;
-    std::strncpy(prog.name, name, 12);
+    std::strncpy(prog.name, name, NAME_BYTES);
     return prog;
 }
 
