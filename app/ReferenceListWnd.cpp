@@ -49,6 +49,7 @@ ReferenceListWnd::ReferenceListWnd(QWidget* parent)
     , m_Rows(new RowsView(this))
 {
     m_Summary->setWordWrap(true);
+    m_Rows->setAccessibleName(tr("Reference rows"));
     m_Rows->setRootIsDecorated(false);
     m_Rows->setUniformRowHeights(true);
     m_Rows->setSelectionMode(QAbstractItemView::ExtendedSelection);

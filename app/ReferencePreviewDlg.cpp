@@ -71,9 +71,10 @@ ReferencePreviewDlg::ReferencePreviewDlg(
 
     m_Rows->InsertColumn(0, tr("No."), 50);
     m_Rows->InsertColumn(1, tr("Name"), 110);
-    m_Rows->InsertColumn(2, tr("Service id"), 70);
+    m_Rows->InsertColumn(2, tr("Service id"), 90);
     m_Rows->InsertColumn(3, tr("Found"), 160);
     m_Rows->horizontalHeader()->setStretchLastSection(true);
+    m_Rows->setAccessibleName(tr("Reference rows"));
 
     auto* source = new QHBoxLayout;
     source->addWidget(m_Source, 1);
@@ -182,8 +183,9 @@ void ReferencePreviewDlg::Load(const QString& path)
                 m_List = std::move(list);
             note = lines.join(QLatin1Char('\n'));
         } else {
-            note = read == ImageReadResult::TooLarge ? tr("The file is larger than 64 MiB.")
-                                                     : QString::fromLocal8Bit(reason.c_str());
+            note = read == ImageReadResult::TooLarge
+                ? tr("The file is larger than %1.").arg(QString::fromStdString(SizeText(MAX_CSV_SIZE)))
+                : QString::fromLocal8Bit(reason.c_str());
         }
     }
     m_Note->setText(note);

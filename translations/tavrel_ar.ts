@@ -1069,6 +1069,10 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>Reference list %1</source>
         <translation>القائمة المرجعية %1</translation>
     </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>صفوف القائمة المرجعية</translation>
+    </message>
 </context>
 <context>
     <name>ReferencePreviewDlg</name>
@@ -1153,8 +1157,12 @@ The file is no longer there. It was removed from the recent files.</source>
         <translation>لا يمكن استخدام المرجع:</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>الملف أكبر من 64 ميبيبايت.</translation>
+        <source>The file is larger than %1.</source>
+        <translation>الملف أكبر من %1.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>صفوف القائمة المرجعية</translation>
     </message>
 </context>
 <context>

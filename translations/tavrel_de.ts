@@ -1045,6 +1045,10 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
         <source>Reference list %1</source>
         <translation>Referenzliste %1</translation>
     </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referenzzeilen</translation>
+    </message>
 </context>
 <context>
     <name>ReferencePreviewDlg</name>
@@ -1129,8 +1133,12 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
         <translation>Die Referenz ist nicht verwendbar:</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>Die Datei ist größer als 64 MiB.</translation>
+        <source>The file is larger than %1.</source>
+        <translation>Die Datei ist größer als %1.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referenzzeilen</translation>
     </message>
 </context>
 <context>

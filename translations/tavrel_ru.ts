@@ -1051,6 +1051,10 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>Reference list %1</source>
         <translation>Эталонный список %1</translation>
     </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Строки эталонного списка</translation>
+    </message>
 </context>
 <context>
     <name>ReferencePreviewDlg</name>
@@ -1135,8 +1139,12 @@ The file is no longer there. It was removed from the recent files.</source>
         <translation>Эталон нельзя использовать:</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>Файл больше 64 МиБ.</translation>
+        <source>The file is larger than %1.</source>
+        <translation>Файл больше %1.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Строки эталонного списка</translation>
     </message>
 </context>
 <context>

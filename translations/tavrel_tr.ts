@@ -1039,6 +1039,10 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
         <source>Reference list %1</source>
         <translation>Referans listesi %1</translation>
     </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referans satırları</translation>
+    </message>
 </context>
 <context>
     <name>ReferencePreviewDlg</name>
@@ -1123,8 +1127,12 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
         <translation>Referans kullanılamıyor:</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>Dosya 64 MiB&apos;den büyük.</translation>
+        <source>The file is larger than %1.</source>
+        <translation>Dosya %1&apos;den büyük.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referans satırları</translation>
     </message>
 </context>
 <context>

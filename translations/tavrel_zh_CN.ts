@@ -1039,6 +1039,10 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>Reference list %1</source>
         <translation>参考列表 %1</translation>
     </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>参考列表行</translation>
+    </message>
 </context>
 <context>
     <name>ReferencePreviewDlg</name>
@@ -1123,8 +1127,12 @@ The file is no longer there. It was removed from the recent files.</source>
         <translation>无法使用该参考：</translation>
     </message>
     <message>
-        <source>The file is larger than 64 MiB.</source>
-        <translation>文件大于 64 MiB。</translation>
+        <source>The file is larger than %1.</source>
+        <translation>文件大于 %1。</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>参考列表行</translation>
     </message>
 </context>
 <context>

@@ -132,7 +132,7 @@ private slots:
     {
         QFile list(PathOf(QStringLiteral("order.txt")));
         QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("# the order of a package\n10;Three\n20;One;1-1-101\n30;Nothing\n");
+        list.write("# the order of a package\n10;One;1-1-101\n20;Three\n30;Nothing\n");
         list.close();
         ModalDriver<ReferencePreviewDlg> driver([&](ReferencePreviewDlg& preview) {
             preview.ChooseFile(list.fileName());
@@ -152,9 +152,9 @@ private slots:
         // A double-click shows the program in the main list.
         emit rows->itemDoubleClicked(rows->topLevelItem(1), 0);
         CDragDropListCtrl* main = m_dialog->RecordList();
-        QCOMPARE(main->GetItemText(main->GetNextSelected(), 1), QStringLiteral("One"));
+        QCOMPARE(main->GetItemText(main->GetNextSelected(), 1), QStringLiteral("Three"));
 
-        // Three and One dragged onto Two land right after it, in the reference's order.
+        // One and Three dragged onto Two land right after it, in the reference's order.
         QCOMPARE(Names(), QStringList({ "Three", "Two", "One" }));
         const size_t steps = m_dialog->State().Document().HistorySize();
         for (int row = 0; row < 3; ++row)
@@ -168,7 +168,7 @@ private slots:
         QApplication::sendEvent(main->viewport(), &move);
         QDropEvent drop(QPointF(onTwo), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(main->viewport(), &drop);
-        QCOMPARE(Names(), QStringList({ "Two", "Three", "One" }));
+        QCOMPARE(Names(), QStringList({ "Two", "One", "Three" }));
         QCOMPARE(m_dialog->State().Document().HistorySize(), steps + 1);
 
         std::string reason;
@@ -182,7 +182,7 @@ private slots:
         for (uint16_t i = 0; i < check->m_nTvCount; ++i)
             if (check->m_TvTable[i].videoPid != 0)
                 order.append(QString::fromLatin1(check->m_TvTable[i].name));
-        QCOMPARE(order, QStringList({ "Two", "Three", "One" }));
+        QCOMPARE(order, QStringList({ "Two", "One", "Three" }));
     }
 };
 
