@@ -31,7 +31,8 @@ ReferenceCommands::ReferenceCommands(Host& host, QWidget& window, CDragDropListC
 {
     connect(&documentSignals, &DocumentSignals::imageChanged, this, &ReferenceCommands::Replan);
     list.AcceptDropsOf(ReferenceListWnd::MIME_TYPE);
-    connect(&list, &CDragDropListCtrl::dataDropped, this, &ReferenceCommands::OnRowsDropped);
+    // Queued: the move rebuilds the reference window, whose drag is still running at the drop.
+    connect(&list, &CDragDropListCtrl::dataDropped, this, &ReferenceCommands::OnRowsDropped, Qt::QueuedConnection);
 }
 
 ReferenceCommands::~ReferenceCommands()

@@ -29,6 +29,9 @@ public:
 protected:
     QStringList mimeTypes() const override { return { ReferenceListWnd::MIME_TYPE }; }
 
+    // The rows stay in the reference whatever the drop offers.
+    void startDrag(Qt::DropActions) override { QTreeWidget::startDrag(Qt::CopyAction); }
+
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override
     {
         std::vector<size_t> rows;

@@ -168,7 +168,7 @@ private slots:
         QApplication::sendEvent(main->viewport(), &move);
         QDropEvent drop(QPointF(onTwo), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(main->viewport(), &drop);
-        QCOMPARE(Names(), QStringList({ "Two", "One", "Three" }));
+        QTRY_COMPARE_WITH_TIMEOUT(Names(), QStringList({ "Two", "One", "Three" }), 30000);
         QCOMPARE(m_dialog->State().Document().HistorySize(), steps + 1);
 
         std::string reason;
