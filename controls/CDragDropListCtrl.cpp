@@ -407,9 +407,14 @@ void CDragDropListCtrl::AcceptDropsOf(const QString& mimeType)
     viewport()->setAcceptDrops(true);
 }
 
+bool CDragDropListCtrl::Accepts(const QDropEvent& event) const
+{
+    return !m_acceptedMimeType.isEmpty() && event.mimeData()->hasFormat(m_acceptedMimeType);
+}
+
 void CDragDropListCtrl::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (m_acceptedMimeType.isEmpty() || !event->mimeData()->hasFormat(m_acceptedMimeType)) {
+    if (!Accepts(*event)) {
         event->ignore();
         return;
     }
@@ -420,7 +425,7 @@ void CDragDropListCtrl::dragEnterEvent(QDragEnterEvent* event)
 
 void CDragDropListCtrl::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (m_acceptedMimeType.isEmpty() || !event->mimeData()->hasFormat(m_acceptedMimeType)) {
+    if (!Accepts(*event)) {
         event->ignore();
         return;
     }
@@ -439,7 +444,7 @@ void CDragDropListCtrl::dragLeaveEvent(QDragLeaveEvent* event)
 
 void CDragDropListCtrl::dropEvent(QDropEvent* event)
 {
-    if (m_acceptedMimeType.isEmpty() || !event->mimeData()->hasFormat(m_acceptedMimeType)) {
+    if (!Accepts(*event)) {
         event->ignore();
         return;
     }

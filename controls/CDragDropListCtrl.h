@@ -60,6 +60,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Data of the type AcceptDropsOf named, from another view.
+    bool Accepts(const QDropEvent& event) const;
     void BeginDrag(const QPoint& point);
     void DragMove(const QPoint& point);
     void Drop();
