@@ -59,10 +59,15 @@ public slots:
     // Moves the selected rows so that the first stands at `position` (from
     // 1) among the rows shown: one undo step, the rows staying selected and in view.
     void MoveSelectedRows(int position);
+    // Moves these records of the list shown (by offset, in this order) to
+    // right after the row `dropRow` (-1: to the top), as a drag of them
+    // would: one undo step. Records the list does not show stay where they are.
+    void MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow);
 
 private:
-    // "1 program", "3 programs": how a step names what it changed.
-    static QString CountOf(size_t count, const char* noun);
+    // How the Edit menu names a step that deleted or moved `count` records.
+    static QString DeleteStep(int listType, size_t count);
+    static QString MoveStep(int listType, size_t count);
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);
