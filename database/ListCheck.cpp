@@ -148,7 +148,7 @@ private:
         std::vector<RecordWords> described;
         described.reserve(records.size());
         for (const RecordRef record : records)
-            described.push_back(WordRecord(m_db, record, m_names));
+            described.push_back(Words(record));
         m_findings.push_back({ kind, SeverityOf(kind), std::move(records), std::move(text), std::move(described),
             std::move(numbers), table });
     }
@@ -160,10 +160,19 @@ private:
         return table == TABLE_TV ? m_db.m_TvTable[position].name : m_db.m_RadioTable[position].name;
     }
 
-    std::string Describe(int table, uint16_t position) const
+    // The findings about one record follow each other and word it alike:
+    // the words last made are kept for the next.
+    const RecordWords& Words(RecordRef record)
     {
-        return DescribeRecord(m_db, { table, position }, m_names);
+        if (!m_worded || !(m_wordedRecord == record)) {
+            m_words = WordRecord(m_db, record, m_names);
+            m_wordedRecord = record;
+            m_worded = true;
+        }
+        return m_words;
     }
+
+    std::string Describe(int table, uint16_t position) { return DescribeRecord(Words({ table, position })); }
 
     void CheckDirectory()
     {
@@ -310,6 +319,9 @@ private:
     const ChannelDatabase& m_db;
     const CodePageText& m_names;
     std::vector<Finding> m_findings;
+    RecordWords m_words;
+    RecordRef m_wordedRecord;
+    bool m_worded = false;
     std::vector<uint16_t>& m_firstSat = ThreadFirstPositions().sat;
     std::vector<uint16_t>& m_firstTp = ThreadFirstPositions().tp;
 };
