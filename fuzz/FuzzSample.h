@@ -14,7 +14,8 @@ class FuzzSample {
 public:
     FuzzSample();
 
-    // The sample, decoded afresh: an applied plan changes the database.
+    // The sample, decoded. Planning only reads it; after a plan was applied
+    // it is copied and decoded afresh.
     ChannelDatabase& Decoded();
     const CodePageText& Names(bool chinese) const { return chinese ? m_chinese : m_western; }
     // Planning wrote nothing to the sample.
@@ -27,6 +28,7 @@ public:
 private:
     std::vector<uint8_t> m_sample;
     std::unique_ptr<ChannelDatabase> m_db;
+    bool m_fresh = false;
     CodePageText m_western { 1252 };
     CodePageText m_chinese { 936 };
 };
