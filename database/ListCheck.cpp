@@ -355,12 +355,24 @@ RecordWords WordRecord(const ChannelDatabase& db, RecordRef record, const CodePa
 
 std::string DescribeRecord(const RecordWords& record)
 {
-    const std::string text = std::string(TableWord(record.table)) + " " + Number(record.number);
+    // Room for what a finding appends: its text is allocated once.
+    std::string text;
+    text.reserve(128);
+    text += TableWord(record.table);
+    text += ' ';
+    text += Number(record.number);
     if (!record.detailed)
         return text;
-    if (record.table == TABLE_TRANSPONDERS)
-        return text + " (id " + Number(record.id) + ", " + Number(record.frequency) + " " + record.polarisation + ")";
-    return text + " \"" + record.name + "\"";
+    if (record.table == TABLE_TRANSPONDERS) {
+        text += " (id " + Number(record.id) + ", " + Number(record.frequency) + " ";
+        text += record.polarisation;
+        text += ')';
+        return text;
+    }
+    text += " \"";
+    text += record.name;
+    text += '"';
+    return text;
 }
 
 std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const CodePageText& names)
