@@ -35,6 +35,15 @@ protected:
         b.AddRadio(MakeProgram(1, 10, 4, "R1", 0));
         return b;
     }
+
+    static bool SameTables(const ChannelDatabase& a, const ChannelDatabase& b)
+    {
+        return std::memcmp(a.m_SatTable, b.m_SatTable, sizeof a.m_SatTable) == 0
+            && std::memcmp(a.m_TpTable, b.m_TpTable, sizeof a.m_TpTable) == 0
+            && std::memcmp(a.m_TvTable, b.m_TvTable, sizeof a.m_TvTable) == 0
+            && std::memcmp(a.m_RadioTable, b.m_RadioTable, sizeof a.m_RadioTable) == 0
+            && std::memcmp(a.m_ProgTable, b.m_ProgTable, sizeof a.m_ProgTable) == 0;
+    }
 };
 
 } // namespace
@@ -312,13 +321,7 @@ TEST_F(Loader, EveryDecodeStartsFromEmptyTables)
     larger.AddTv(MakeProgram(3, 30, 5, "FIVE", 0x103));
     larger.AddRadio(MakeProgram(3, 30, 6, "R2", 0));
     auto fresh = std::make_unique<ChannelDatabase>();
-    auto sameTables = [&] {
-        return std::memcmp(db->m_SatTable, fresh->m_SatTable, sizeof db->m_SatTable) == 0
-            && std::memcmp(db->m_TpTable, fresh->m_TpTable, sizeof db->m_TpTable) == 0
-            && std::memcmp(db->m_TvTable, fresh->m_TvTable, sizeof db->m_TvTable) == 0
-            && std::memcmp(db->m_RadioTable, fresh->m_RadioTable, sizeof db->m_RadioTable) == 0
-            && std::memcmp(db->m_ProgTable, fresh->m_ProgTable, sizeof db->m_ProgTable) == 0;
-    };
+    auto sameTables = [&] { return SameTables(*db, *fresh); };
 
     ASSERT_EQ(Decode(larger), 1);
     ASSERT_EQ(Decode(Small()), 1);
@@ -330,6 +333,30 @@ TEST_F(Loader, EveryDecodeStartsFromEmptyTables)
     ASSERT_EQ(db->DecodeDatabase(), 0);
     fresh = std::make_unique<ChannelDatabase>();
     EXPECT_TRUE(sameTables());
+}
+
+// The tables before the refused one were decoded already.
+TEST_F(Loader, ATableRefusedForItsRecordsLeavesNothingOfTheDecodeBehind)
+{
+    for (const int table : { TABLE_SATELLITES, TABLE_RADIO }) {
+        ASSERT_EQ(Decode(Small()), 1);
+        std::vector<uint8_t> image(db->m_Image, db->m_Image + IMAGE_SIZE);
+        WriteBE32(image.data() + db->FindDirectoryTable(table) + DIRECTORY_HEADER_SIZE, IMAGE_SIZE - 4);
+        std::memset(db->m_Image, 0, IMAGE_SIZE);
+        ASSERT_EQ(db->DecodeDatabase(), 0);
+        std::memcpy(db->m_Image, image.data(), IMAGE_SIZE);
+        EXPECT_EQ(db->DecodeDatabase(), 0);
+        EXPECT_EQ(db->m_DecodeProblem, DecodeProblem::RecordOutsideImage);
+        EXPECT_EQ(db->m_nProblemTable, table);
+        auto fresh = std::make_unique<ChannelDatabase>();
+        EXPECT_TRUE(SameTables(*db, *fresh)) << table;
+
+        // Nothing counted in the refused decode is counted again.
+        ASSERT_EQ(Decode(Small()), 1);
+        Small().Build(fresh->m_Image);
+        ASSERT_EQ(fresh->DecodeDatabase(), 1);
+        EXPECT_TRUE(SameTables(*db, *fresh)) << table;
+    }
 }
 
 TEST_F(Loader, QueriesCopyWhatMatchesAndStopAtTheDestination)
