@@ -355,27 +355,27 @@ private:
 // caller's clearing of a refused decode reaches every record written.
 bool ChannelDatabase::DecodeTables()
 {
-    TableSpan span;
-    int tableId = TABLE_SATELLITES;
-    auto refuse = [this, &tableId](DecodeProblem problem) {
+    auto refuse = [this](int tableId, DecodeProblem problem) {
         m_DecodeProblem = problem;
         m_nProblemTable = tableId;
         return false;
     };
-    auto locate = [this, &tableId, &span](int id) {
-        tableId = id;
-        m_DecodeProblem = LocateTable(*this, id, span);
-        return m_DecodeProblem == DecodeProblem::None;
+    TableSpan span;
+    auto locate = [&](int tableId) {
+        const DecodeProblem problem = LocateTable(*this, tableId, span);
+        if (problem != DecodeProblem::None)
+            return refuse(tableId, problem);
+        return true;
     };
 
     if (!locate(TABLE_SATELLITES))
-        return refuse(m_DecodeProblem);
+        return false;
     m_nSatCount = static_cast<uint16_t>(span.count);
     if (!DecodeEntries(m_Image, span, SATELLITE_RECORD_SIZE, [this](uint32_t i, uint32_t entry, const uint8_t* bytes) {
             RecordCodec::DecodeSatellite(bytes, m_SatTable[i]);
             m_SatTable[i].entry = entry;
         }))
-        return refuse(DecodeProblem::RecordOutsideImage);
+        return refuse(TABLE_SATELLITES, DecodeProblem::RecordOutsideImage);
 
     // Per-id tallies of the derived counts instead of programs x
     // (transponders + satellites) comparisons.
@@ -383,14 +383,14 @@ bool ChannelDatabase::DecodeTables()
     RunTally tvOfTp(m_Tallies.tvOfTp), radioOfTp(m_Tallies.radioOfTp);
     RunTally tvOfSat(m_Tallies.tvOfSat), radioOfSat(m_Tallies.radioOfSat);
     if (!locate(TABLE_TRANSPONDERS))
-        return refuse(m_DecodeProblem);
+        return false;
     m_nTpCount = static_cast<uint16_t>(span.count);
     if (!DecodeEntries(m_Image, span, TRANSPONDER_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
             RecordCodec::DecodeTransponder(bytes, m_TpTable[i]);
             m_TpTable[i].entry = entry;
             tpsOfSat.Add(m_TpTable[i].satId);
         }))
-        return refuse(DecodeProblem::RecordOutsideImage);
+        return refuse(TABLE_TRANSPONDERS, DecodeProblem::RecordOutsideImage);
 
     auto decodeProgram = [&](uint32_t i, uint32_t entry, const uint8_t* bytes, ProgramRecord& prog) {
         RecordCodec::DecodeProgram(bytes, prog);
@@ -408,26 +408,28 @@ bool ChannelDatabase::DecodeTables()
         }
     };
     if (!locate(TABLE_TV))
-        return refuse(m_DecodeProblem);
+        return false;
     m_nTvCount = m_nProgCount = static_cast<uint16_t>(span.count);
     if (!DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
             decodeProgram(i, entry, bytes, m_TvTable[i]);
             tallyProgram(m_TvTable[i]);
         }))
-        return refuse(DecodeProblem::RecordOutsideImage);
+        return refuse(TABLE_TV, DecodeProblem::RecordOutsideImage);
     std::copy_n(m_TvTable, m_nTvCount, m_ProgTable);
 
     if (!locate(TABLE_RADIO))
-        return refuse(m_DecodeProblem);
+        return false;
     m_nRadioCount = static_cast<uint16_t>(span.count);
     if (!DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
             decodeProgram(i, entry, bytes, m_RadioTable[i]);
             m_RadioTable[i].videoPid = 0;
             tallyProgram(m_RadioTable[i]);
         }))
-        return refuse(DecodeProblem::RecordOutsideImage);
-    if (m_nTvCount + m_nRadioCount > MAX_PROGRAMS)
-        return refuse(DecodeProblem::TooManyPrograms);
+        return refuse(TABLE_RADIO, DecodeProblem::RecordOutsideImage);
+    if (m_nTvCount + m_nRadioCount > MAX_PROGRAMS) {
+        m_DecodeProblem = DecodeProblem::TooManyPrograms; // of both program tables
+        return false;
+    }
     m_nProgCount = static_cast<uint16_t>(m_nTvCount + m_nRadioCount);
     std::copy_n(m_RadioTable, m_nRadioCount, m_ProgTable + m_nTvCount);
     for (RunTally* run : { &tpsOfSat, &tvOfTp, &radioOfTp, &tvOfSat, &radioOfSat })
