@@ -328,7 +328,7 @@ void TransferControl::OnLinkLost(int error, bool duringTransfer)
             PromptIcon::Warning, PromptButtons::Ok);
 }
 
-void TransferControl::ShowTransferProgress(uint32_t total, uint32_t done)
+void TransferControl::ShowTransferProgress(const TransferEvent& event)
 {
     auto* percentText = FindControl<QLabel>(&m_page, IDC_PERCENT);
     if (IsIdle()) {
@@ -337,8 +337,8 @@ void TransferControl::ShowTransferProgress(uint32_t total, uint32_t done)
         percentText->setText(QStringLiteral("00%"));
         return;
     }
-    const uint32_t percent = total ? done * 100u / total : 0;
-    m_Progress->setValue(int(done));
+    const uint32_t percent = event.Percent();
+    m_Progress->setValue(int(event.done));
     if (int(percent) != m_nLastPercent) {
         percentText->setText(QString::asprintf("%02u%%", percent));
         m_nLastPercent = int(percent);
@@ -375,7 +375,7 @@ void TransferControl::OnEvent(const TransferEvent& event)
         OnStage(event);
         break;
     case TransferEvent::Type::Progress:
-        ShowTransferProgress(event.total, event.done);
+        ShowTransferProgress(event);
         break;
     case TransferEvent::Type::End:
         OnEnd(event);
@@ -393,7 +393,7 @@ void TransferControl::OnStage(const TransferEvent& event)
     } else if (event.stage == Stage::Upgrading) {
         SetStatusText(tr("Upgrading,Please wait!"));
     } else if (event.stage == Stage::Stalled) {
-        Prompts().Message(&m_window, QString::fromLatin1(TransferSession::RateChangeFailureText(event.kind)),
+        Prompts().Message(&m_window, QString::fromLatin1(RateChangeFailureText(event.kind)),
             TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
     }
 }

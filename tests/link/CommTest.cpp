@@ -1,10 +1,12 @@
 #include "PseudoTerminal.h"
+#include "SerialPorts.h"
 #include "cnComm.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <condition_variable>
+#include <filesystem>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -39,6 +41,16 @@ TEST(PortDevicesTest, APortOpensItsAssignedDeviceOrTheSerialLineOfItsNumber)
     EXPECT_EQ(devices.DeviceFor(12), "/dev/ttyS11");
     devices.Assign(12, "/dev/ttyUSB0");
     EXPECT_EQ(devices.DeviceFor(12), "/dev/ttyUSB0");
+}
+
+TEST(PortFailureTextTest, SaysWhyAndWhatToDo)
+{
+    const std::string denied = PortFailureText("/dev/ttyS0", EACCES);
+    EXPECT_EQ(denied.rfind("/dev/ttyS0: Permission denied\n", 0), 0u) << denied;
+    EXPECT_NE(denied.find("group that owns the device"), std::string::npos) << denied;
+    EXPECT_TRUE(denied.find("dialout") != std::string::npos || std::filesystem::exists("/dev/ttyS0")) << denied;
+    EXPECT_NE(PortFailureText("/dev/ttyS0", EBUSY).find("Another program"), std::string::npos);
+    EXPECT_EQ(PortFailureText("/tmp/x", ENOENT), "/tmp/x: No such file or directory");
 }
 
 TEST_F(CommTest, MissingDeviceOrNonTerminalFailsCleanly)
