@@ -71,6 +71,11 @@ void CTavrelDlg::BuildControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_menuBar = BuildMenuBar(MainMenuTemplate(), this);
     layout->setMenuBar(m_menuBar);
+    // The menus carry no access keys; F10 opens the first, the arrow keys reach the rest.
+    auto* openMenus = new QAction(this);
+    openMenus->setShortcut(Qt::Key_F10);
+    addAction(openMenus);
+    connect(openMenus, &QAction::triggered, m_menuBar, [this] { m_menuBar->setActiveAction(m_menuBar->actions().value(0)); });
     m_page = new QWidget(this);
     layout->addWidget(m_page);
     m_StatusBar = new QStatusBar(this);

@@ -1,5 +1,6 @@
 #include "CheckListDlg.h"
 
+#include "FindingText.h"
 #include "ListRepair.h"
 
 #include <QtWidgets/QDialogButtonBox>
@@ -71,7 +72,7 @@ void CheckListDlg::SetFindings(std::vector<Finding> findings)
                 continue;
             if (!group)
                 group = new QTreeWidgetItem(m_Tree);
-            auto* item = new QTreeWidgetItem(group, { QString::fromStdString(finding.text) });
+            auto* item = new QTreeWidgetItem(group, { FindingText::Of(finding) });
             item->setToolTip(0, item->text(0));
             item->setData(0, FINDING_ROLE, static_cast<int>(i));
             ++count;
@@ -79,7 +80,7 @@ void CheckListDlg::SetFindings(std::vector<Finding> findings)
         if (group) {
             const FindingKind which = static_cast<FindingKind>(kind);
             group->setText(0, (SeverityOf(which) == Severity::Error ? tr("%1 (error): %2") : tr("%1 (warning): %2"))
-                                  .arg(QString::fromLatin1(FindingKindName(which)))
+                                  .arg(FindingText::KindName(which))
                                   .arg(count));
             group->setExpanded(true);
         }

@@ -82,7 +82,7 @@ void ExchangeCommands::OnImportCsv()
         return;
     ImportOptions options;
     options.chooseMatch = true;
-    const ImportReport report = ImportChannels(m_host.Document(), FileName(path), options);
+    const ImportReport report = ImportChannels(m_host.Document(), FileName(path), options, false, tr("import CSV", "undo step").toStdString());
     const ImportPlan& plan = report.plan;
     switch (report.outcome) {
     case ImportReport::Outcome::FileError:

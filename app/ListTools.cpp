@@ -3,6 +3,7 @@
 #include "CheckListDlg.h"
 #include "CodePageText.h"
 #include "DialogBuilder.h"
+#include "FindingText.h"
 #include "ImageDocument.h"
 #include "KeptDumpsDlg.h"
 #include "ListCheck.h"
@@ -53,16 +54,17 @@ void ListTools::RemoveFindings(unsigned kinds)
     if (!m_host.CanChangeImage())
         return;
     ListRepair::Report report;
-    const char* description = kinds == REPAIR_DUPLICATES ? "remove duplicates" : "remove orphans";
-    if (!m_host.Document().Apply(description, ImageEdit::Repair(kinds, AnsiCodePageText(), report))) {
+    const QString description
+        = kinds == REPAIR_DUPLICATES ? tr("remove duplicates", "undo step") : tr("remove orphans", "undo step");
+    if (!m_host.Document().Apply(description.toStdString(), ImageEdit::Repair(kinds, AnsiCodePageText(), report))) {
         Prompts().Message(&m_window, tr("The channel list could not be rewritten; nothing was removed."),
             TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
         return;
     }
     if (!report.kept.empty()) {
         QStringList kept;
-        for (const std::string& line : report.kept)
-            kept.append(QString::fromStdString(line));
+        for (const Finding& finding : report.kept)
+            kept.append(FindingText::Kept(finding));
         Prompts().Message(&m_window, kept.join(QLatin1Char('\n')), TITLE_PROGRAM, PromptIcon::Information, PromptButtons::Ok);
     }
 }

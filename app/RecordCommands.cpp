@@ -27,18 +27,6 @@ bool IsProgramList(int listType)
     return listType == LIST_PROGRAMS || listType == LIST_TP_PROGRAMS;
 }
 
-const char* NounOf(int listType)
-{
-    switch (listType) {
-    case LIST_SATELLITES:
-        return "satellite";
-    case LIST_TRANSPONDERS:
-        return "transponder";
-    default:
-        return "program";
-    }
-}
-
 } // namespace
 
 RecordCommands::RecordCommands(Host& host, CDragDropListCtrl& list, QWidget& window)
@@ -68,9 +56,32 @@ RecordCommands::RecordCommands(Host& host, CDragDropListCtrl& list, QWidget& win
 
 RecordCommands::~RecordCommands() = default;
 
-QString RecordCommands::CountOf(size_t count, const char* noun)
+// The Edit menu shows a step as "Undo %1": each step is a whole phrase, its
+// count a plural form.
+QString RecordCommands::DeleteStep(int listType, size_t count)
 {
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(noun)).arg(count == 1 ? "" : "s");
+    const int n = static_cast<int>(count);
+    switch (listType) {
+    case LIST_SATELLITES:
+        return tr("delete %n satellite(s)", "undo step", n);
+    case LIST_TRANSPONDERS:
+        return tr("delete %n transponder(s)", "undo step", n);
+    default:
+        return tr("delete %n program(s)", "undo step", n);
+    }
+}
+
+QString RecordCommands::MoveStep(int listType, size_t count)
+{
+    const int n = static_cast<int>(count);
+    switch (listType) {
+    case LIST_SATELLITES:
+        return tr("move %n satellite(s)", "undo step", n);
+    case LIST_TRANSPONDERS:
+        return tr("move %n transponder(s)", "undo step", n);
+    default:
+        return tr("move %n program(s)", "undo step", n);
+    }
 }
 
 void RecordCommands::OnListDblClk(int)
@@ -84,7 +95,8 @@ void RecordCommands::OnListDblClk(int)
     case LIST_SATELLITES: {
         if (source >= db.m_nSatCount)
             return;
-        const QString description = QStringLiteral("edit satellite ") + AnsiToText(db.m_SatTable[source].name, NAME_BYTES);
+        //: An undo step; %1 is the satellite's name.
+        const QString description = tr("edit satellite %1", "undo step").arg(AnsiToText(db.m_SatTable[source].name, NAME_BYTES));
         if (const auto sat = m_SatEditDlg->Edit(db.m_SatTable[source], source))
             Apply(description, ImageEdit::WriteSatellite(*sat));
         return;
@@ -92,7 +104,8 @@ void RecordCommands::OnListDblClk(int)
     case LIST_TRANSPONDERS: {
         if (source >= db.m_nSatTpCount)
             return;
-        const QString description = QStringLiteral("edit transponder %1").arg(db.m_SatTpList[source].frequency);
+        //: An undo step; %1 is the transponder's frequency in MHz.
+        const QString description = tr("edit transponder %1", "undo step").arg(db.m_SatTpList[source].frequency);
         if (const auto tp = m_TpEditDlg->Edit(db.m_SatTpList[source]))
             Apply(description, ImageEdit::WriteTransponder(*tp));
         return;
@@ -102,7 +115,8 @@ void RecordCommands::OnListDblClk(int)
         const ProgramRow program = ProgramAt(row);
         if (!program.record)
             return;
-        const QString description = QStringLiteral("edit program ") + AnsiToText(program.record->name, NAME_BYTES);
+        //: An undo step; %1 is the program's name.
+        const QString description = tr("edit program %1", "undo step").arg(AnsiToText(program.record->name, NAME_BYTES));
         // The table that holds the program's entry, which for a TV-table
         // record without video PID is not the table of the tab it shows under.
         if (const auto prog = m_ProgEditDlg->Edit(*program.record, source, m_view.advancedMode))
@@ -184,7 +198,7 @@ void RecordCommands::OnDeleteRecords()
             records.push_back({ ProgramAt(row).table, offset });
     }
     const size_t count = m_List.GetSelectedRows().size();
-    Apply(QStringLiteral("delete ") + CountOf(count, NounOf(listType)), ImageEdit::Delete(std::move(records)));
+    Apply(DeleteStep(listType, count), ImageEdit::Delete(std::move(records)));
 }
 
 void RecordCommands::OnMoveRecords()
@@ -200,7 +214,7 @@ void RecordCommands::OnMoveRecords()
         order.push_back(RecordOf(m_List.GetSourceItemData(row)));
     const int listType = m_view.listType;
     const std::vector<uint32_t> moved = SelectedRecords();
-    ApplyOrder(QStringLiteral("move ") + CountOf(moved.size(), NounOf(listType)), std::move(order), moved);
+    ApplyOrder(MoveStep(listType, moved.size()), std::move(order), moved);
 }
 
 uint32_t RecordCommands::RecordOf(quintptr data) const
@@ -298,16 +312,16 @@ void RecordCommands::SetProgramFlags(bool lockFirst)
     const bool lock = m_ProgramFlagsDlg->ChangesChildLock();
     if (!favourites && !lock)
         return;
-    const QString what = favourites && lock ? QStringLiteral("favourites and child lock")
-        : favourites                        ? QStringLiteral("favourites")
-                                            : QStringLiteral("child lock");
+    const int count = static_cast<int>(programs.size());
+    const QString description = favourites && lock ? tr("set favourites and child lock of %n program(s)", "undo step", count)
+        : favourites                               ? tr("set favourites of %n program(s)", "undo step", count)
+                                                   : tr("set child lock of %n program(s)", "undo step", count);
     std::vector<std::pair<int, ProgramRecord>> changed;
     for (const ProgramRow& program : programs) {
         changed.emplace_back(program.table, *program.record);
         m_ProgramFlagsDlg->ApplyTo(changed.back().second);
     }
-    Apply(QStringLiteral("set %1 of %2").arg(what, CountOf(programs.size(), "program")),
-        ImageEdit::WriteProgramFlags(std::move(changed)));
+    Apply(description, ImageEdit::WriteProgramFlags(std::move(changed)));
 }
 
 void RecordCommands::SortPrograms(bool byName)
@@ -351,7 +365,9 @@ void RecordCommands::SortPrograms(bool byName)
     std::vector<uint32_t> records;
     for (const uint16_t source : order)
         records.push_back(RecordOf(m_List.GetSourceItemData(source)));
-    ApplyOrder(QStringLiteral("sort %1 by %2").arg(CountOf(entries.size(), "program"), byName ? "name" : "service id"),
+    const int count = static_cast<int>(entries.size());
+    ApplyOrder(byName ? tr("sort %n program(s) by name", "undo step", count)
+                      : tr("sort %n program(s) by service id", "undo step", count),
         std::move(records), SelectedRecords());
 }
 

@@ -61,8 +61,9 @@ public slots:
     void MoveSelectedRows(int position);
 
 private:
-    // "1 program", "3 programs": how a step names what it changed.
-    static QString CountOf(size_t count, const char* noun);
+    // How the Edit menu names a step that deleted or moved `count` records.
+    static QString DeleteStep(int listType, size_t count);
+    static QString MoveStep(int listType, size_t count);
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);

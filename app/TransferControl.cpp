@@ -45,6 +45,10 @@ constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV
 constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE,
     IDC_SERVICE_TAB };
 
+// What RateChangeFailureText gives, for the translation.
+[[maybe_unused]] constexpr const char* RATE_CHANGE_FAILURES[]
+    = { QT_TRANSLATE_NOOP("TransferControl", "Can't open port!"), QT_TRANSLATE_NOOP("TransferControl", "Can't open the port!") };
+
 class WaitCursor {
 public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -210,6 +214,8 @@ void TransferControl::UpdateLinkMenuItems()
 void TransferControl::SetStatusText(const QString& text)
 {
     FindControl<QLabel>(&m_page, IDC_STATUS)->setText(text);
+    // The status label takes no focus; a screen reader hears it with the bar.
+    m_Progress->setAccessibleDescription(text);
 }
 
 void TransferControl::OnPortChange(int)
@@ -393,7 +399,7 @@ void TransferControl::OnStage(const TransferEvent& event)
     } else if (event.stage == Stage::Upgrading) {
         SetStatusText(tr("Upgrading,Please wait!"));
     } else if (event.stage == Stage::Stalled) {
-        Prompts().Message(&m_window, QString::fromLatin1(RateChangeFailureText(event.kind)),
+        Prompts().Message(&m_window, tr(RateChangeFailureText(event.kind)),
             TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QtCore/QItemSelection>
 #include <QtGui/QContextMenuEvent>
+#include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QHeaderView>
 
@@ -267,8 +268,26 @@ void CReportListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
         emit rowDoubleClicked(HitTest(event->position().toPoint()));
 }
 
+void CReportListCtrl::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && currentIndex().isValid()) {
+        emit rowDoubleClicked(currentIndex().row());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
 void CReportListCtrl::contextMenuEvent(QContextMenuEvent* event)
 {
-    emit rowRightClicked(HitTest(event->pos()), event->globalPos());
+    // The menu key opens the menu of the current row, wherever the mouse is.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QModelIndex current = currentIndex();
+        const QRect row = current.isValid() ? visualRect(current) : QRect();
+        emit rowRightClicked(current.isValid() ? current.row() : -1, viewport()->mapToGlobal(row.bottomLeft()));
+    } else {
+        emit rowRightClicked(HitTest(event->pos()), event->globalPos());
+    }
     event->accept();
 }

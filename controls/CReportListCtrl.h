@@ -71,6 +71,8 @@ protected:
     bool ReorderSourceRows(const std::vector<int>& order);
 
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Enter does what a double-click does.
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

@@ -14,7 +14,7 @@ std::string ExportChannels(const ImageDocument& document, unsigned tables, Expor
 }
 
 ImportReport ImportChannels(ImageDocument& document, const std::string& csvPath, const ImportOptions& options,
-    bool dryRun)
+    bool dryRun, const std::string& stepName)
 {
     ImportReport report;
     std::vector<uint8_t> bytes;
@@ -35,7 +35,7 @@ ImportReport ImportChannels(ImageDocument& document, const std::string& csvPath,
         report.outcome = ImportReport::Outcome::DryRun;
     else if (report.plan.ChangesNothing())
         report.outcome = ImportReport::Outcome::Unchanged;
-    else if (document.Apply("import CSV", ImageEdit::Import(report.plan)))
+    else if (document.Apply(stepName, ImageEdit::Import(report.plan)))
         report.outcome = ImportReport::Outcome::Imported;
     else
         report.outcome = ImportReport::Outcome::NotApplied;

@@ -32,9 +32,9 @@ struct ImportReport {
 };
 
 // Reads a CSV file, plans it against the document's image and, unless
-// dryRun, applies it as one edit.
+// dryRun, applies it as one edit that the history names `stepName`.
 ImportReport ImportChannels(ImageDocument& document, const std::string& csvPath, const ImportOptions& options,
-    bool dryRun = false);
+    bool dryRun = false, const std::string& stepName = "import CSV");
 
 struct CompareReport {
     // How the other image opened; the diff holds something only when it did.

@@ -124,9 +124,14 @@ public:
     }
 
 private:
-    void Add(FindingKind kind, std::vector<RecordRef> records, const std::string& text)
+    void Add(FindingKind kind, std::vector<RecordRef> records, const std::string& text,
+        std::vector<uint64_t> numbers = {}, int table = -1)
     {
-        m_findings.push_back({ kind, SeverityOf(kind), std::move(records), PrintableText(text) });
+        std::vector<RecordWords> described;
+        for (const RecordRef record : records)
+            described.push_back(WordRecord(m_db, record, m_names));
+        m_findings.push_back({ kind, SeverityOf(kind), std::move(records), PrintableText(text), std::move(described),
+            std::move(numbers), table });
     }
 
     const char* RawName(int table, uint16_t position) const
@@ -160,12 +165,13 @@ private:
             if (count > CAPACITY[table])
                 Add(FindingKind::TableOverCapacity, {},
                     std::string("the ") + TableTitle(table) + " lists " + std::to_string(count) + " records; it holds "
-                        + Number(CAPACITY[table]));
+                        + Number(CAPACITY[table]),
+                    { count, CAPACITY[table] }, table);
             const uint64_t entries = uint64_t(q) + DIRECTORY_HEADER_SIZE;
             uint64_t listed = count;
             if (entries + 4 * count > blockEnd) {
                 Add(FindingKind::TableOverCapacity, {},
-                    std::string("the ") + TableTitle(table) + " runs past the end of the directory block");
+                    std::string("the ") + TableTitle(table) + " runs past the end of the directory block", {}, table);
                 listed = (blockEnd - entries) / 4;
             }
             // Positions past the table's capacity cannot be named by a record.
@@ -175,16 +181,17 @@ private:
                 const uint64_t end = uint64_t(offset) + RECORD_SIZE[table];
                 if (end > IMAGE_SIZE)
                     Add(FindingKind::EntryOutsideImage, { { table, i } },
-                        Describe(table, i) + ": its record at " + Hex(offset) + " runs past the end of the image");
+                        Describe(table, i) + ": its record at " + Hex(offset) + " runs past the end of the image", { offset });
                 else if (offset < blockEnd && end > blockStart)
                     Add(FindingKind::EntryInDirectoryBlock, { { table, i } },
-                        Describe(table, i) + ": its record at " + Hex(offset) + " lies inside the directory block");
+                        Describe(table, i) + ": its record at " + Hex(offset) + " lies inside the directory block", { offset });
             }
         }
         if (programs > MAX_PROGRAMS)
             Add(FindingKind::TableOverCapacity, {},
                 "the TV and radio tables list " + std::to_string(programs) + " programs together; the receiver holds "
-                    + Number(MAX_PROGRAMS));
+                    + Number(MAX_PROGRAMS),
+                { programs, MAX_PROGRAMS });
     }
 
     void CheckName(int table, uint16_t position)
@@ -196,7 +203,8 @@ private:
         if (check.outsideCodePage)
             Add(FindingKind::NameOutsideCodePage, { { table, uint16_t(position) } },
                 Describe(table, position) + ": the name holds bytes that code page " + Number(m_names.CodePage())
-                    + " cannot show");
+                    + " cannot show",
+                { uint64_t(m_names.CodePage()) });
     }
 
     void CheckSatellites()
@@ -209,7 +217,8 @@ private:
             else
                 Add(FindingKind::SatelliteIdTwice, { { TABLE_SATELLITES, s }, { TABLE_SATELLITES, first } },
                     Describe(TABLE_SATELLITES, s) + ": its id " + Number(sat.satId) + " is also that of "
-                        + Describe(TABLE_SATELLITES, first));
+                        + Describe(TABLE_SATELLITES, first),
+                    { sat.satId });
             CheckName(TABLE_SATELLITES, s);
             if (sat.tpCount == 0)
                 Add(FindingKind::SatelliteWithoutTransponders, { { TABLE_SATELLITES, s } },
@@ -226,7 +235,8 @@ private:
             const RecordRef self { TABLE_TRANSPONDERS, t };
             if (m_firstSat[tp.satId] == NO_POSITION)
                 Add(FindingKind::TransponderWithoutSatellite, { self },
-                    Describe(TABLE_TRANSPONDERS, t) + ": satellite id " + Number(tp.satId) + " names no satellite");
+                    Describe(TABLE_TRANSPONDERS, t) + ": satellite id " + Number(tp.satId) + " names no satellite",
+                    { tp.satId });
             uint16_t& first = m_firstTp[tp.tpId];
             if (first == NO_POSITION)
                 first = t;
@@ -255,16 +265,19 @@ private:
             const RecordRef self { table, p };
             if (m_firstSat[prog.satId] == NO_POSITION)
                 Add(FindingKind::ProgramWithoutSatellite, { self },
-                    Describe(table, p) + ": satellite id " + Number(prog.satId) + " names no satellite");
+                    Describe(table, p) + ": satellite id " + Number(prog.satId) + " names no satellite",
+                    { prog.satId });
             if (m_firstTp[prog.tpId] == NO_POSITION)
                 Add(FindingKind::ProgramWithoutTransponder, { self },
-                    Describe(table, p) + ": transponder id " + Number(prog.tpId) + " names no transponder");
+                    Describe(table, p) + ": transponder id " + Number(prog.tpId) + " names no transponder",
+                    { prog.tpId });
             const uint64_t service = (uint64_t(prog.satId) << 32) | (uint64_t(prog.tpId) << 16) | prog.serviceId;
             const auto [same, isNew] = firstOfService.try_emplace(service, p);
             if (!isNew)
                 Add(FindingKind::DuplicateProgram, { self, { table, same->second } },
                     Describe(table, p) + ": same satellite, transponder and service id " + Number(prog.serviceId)
-                        + " as " + Describe(table, same->second));
+                        + " as " + Describe(table, same->second),
+                    { prog.serviceId });
             CheckName(table, p);
         }
     }
@@ -278,24 +291,44 @@ private:
 
 } // namespace
 
-std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const CodePageText& names)
+RecordWords WordRecord(const ChannelDatabase& db, RecordRef record, const CodePageText& names)
 {
     const int table = record.table;
     const uint16_t position = record.position;
-    std::string text = std::string(TableWord(table)) + " " + Number(position + 1);
+    RecordWords words;
+    words.table = table;
+    words.number = uint32_t(position) + 1;
     const uint16_t counts[TABLE_COUNT] = { db.m_nSatCount, db.m_nTpCount, db.m_nTvCount, db.m_nRadioCount };
     if (db.m_DecodeProblem != DecodeProblem::None || table < 0 || table >= TABLE_COUNT || position >= counts[table])
-        return text;
+        return words;
+    words.detailed = true;
     if (table == TABLE_TRANSPONDERS) {
         const TransponderRecord& tp = db.m_TpTable[position];
-        const char* polarisation[] = { "H", "V", "2", "3" };
-        return text + " (id " + Number(tp.tpId) + ", " + Number(tp.frequency) + " " + polarisation[tp.polarization]
-            + ")";
+        words.id = tp.tpId;
+        words.frequency = tp.frequency;
+        words.polarisation = "HV23"[tp.polarization & 3];
+        return words;
     }
     const char* name = table == TABLE_SATELLITES ? db.m_SatTable[position].name
         : table == TABLE_TV                      ? db.m_TvTable[position].name
                                                  : db.m_RadioTable[position].name;
-    return PrintableText(text + " \"" + names.ToUtf8(name, NAME_BYTES) + "\"");
+    words.name = PrintableText(names.ToUtf8(name, NAME_BYTES));
+    return words;
+}
+
+std::string DescribeRecord(const RecordWords& record)
+{
+    const std::string text = std::string(TableWord(record.table)) + " " + Number(record.number);
+    if (!record.detailed)
+        return text;
+    if (record.table == TABLE_TRANSPONDERS)
+        return text + " (id " + Number(record.id) + ", " + Number(record.frequency) + " " + record.polarisation + ")";
+    return text + " \"" + record.name + "\"";
+}
+
+std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const CodePageText& names)
+{
+    return DescribeRecord(WordRecord(db, record, names));
 }
 
 Severity SeverityOf(FindingKind kind)

@@ -38,6 +38,21 @@ struct RecordRef {
     bool operator==(const RecordRef&) const = default;
 };
 
+// A record as a finding words it, taken when the check ran: a repair that
+// follows moves the records.
+struct RecordWords {
+    int table = TABLE_TV;
+    uint32_t number = 0; // in its list, from 1
+    // False when the image does not decode: only the number is known.
+    bool detailed = false;
+    // A transponder's id, frequency and polarisation ('H', 'V', '2', '3').
+    uint16_t id = 0;
+    uint16_t frequency = 0;
+    char polarisation = 'H';
+    // A satellite's or program's name in UTF-8, control bytes escaped.
+    std::string name;
+};
+
 struct Finding {
     FindingKind kind;
     Severity severity;
@@ -46,6 +61,13 @@ struct Finding {
     std::vector<RecordRef> records;
     // One line in UTF-8, control bytes escaped.
     std::string text;
+    // What `text` is made of, for a wording of its own: the records in the
+    // order of `records`, the numbers in the order the text quotes them
+    // (ids, an offset, counts and capacities, a code page), and the table a
+    // finding about a whole table names (-1 for both program tables).
+    std::vector<RecordWords> described;
+    std::vector<uint64_t> numbers;
+    int table = -1;
 };
 
 Severity SeverityOf(FindingKind kind);
@@ -60,6 +82,8 @@ bool IsDuplicate(FindingKind kind);
 // "TV program 12 "BBC"", "transponder 3 (id 7, 11778 V)": numbered from 1 as
 // the lists are, on one line. Only the number for a record not decoded.
 std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const CodePageText& names);
+RecordWords WordRecord(const ChannelDatabase& db, RecordRef record, const CodePageText& names);
+std::string DescribeRecord(const RecordWords& record);
 
 // Reads a database the way a file-system check reads a disk: records that
 // name nothing, ids and records listed twice, directory entries that point

@@ -28,6 +28,11 @@ size_t RecordCount(const ChannelDatabase& db)
 
 } // namespace
 
+std::string ListRepair::KeptLine(const Finding& finding)
+{
+    return finding.text + "; kept: another transponder has its id";
+}
+
 ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const CodePageText& names)
 {
     Report report;
@@ -69,7 +74,7 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
             shared = db.m_TpTable[t].tpId == tp.tpId
                 && std::find(transponders.begin(), transponders.end(), t) == transponders.end();
         if (shared) {
-            report.kept.push_back(transponderFindings[k]->text + "; kept: another transponder has its id");
+            report.kept.push_back(*transponderFindings[k]);
             continue;
         }
         doomedTps.push_back(tp);

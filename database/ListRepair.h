@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelDatabase.h"
+#include "ListCheck.h"
 
 #include <cstdint>
 #include <string>
@@ -27,8 +28,11 @@ public:
         std::vector<uint32_t> offsets;
         // Findings left alone: a transponder whose id another transponder
         // that stays also has, since its programs would go with it.
-        std::vector<std::string> kept;
+        std::vector<Finding> kept;
     };
+
+    // A kept finding on one line, and why it was kept.
+    static std::string KeptLine(const Finding& finding);
 
     // `db` must be freshly decoded; it is decoded again afterwards.
     static Report Run(ChannelDatabase& db, unsigned kinds, const CodePageText& names);

@@ -65,8 +65,8 @@ void CheckRepair(ChannelDatabase& db, unsigned kinds, const CodePageText& names)
         "a repair changed bytes outside the directory block");
     for (const std::string& line : report.deleted)
         Check(OneLine(line), "a deleted record is one line");
-    for (const std::string& line : report.kept)
-        Check(OneLine(line), "a kept finding is one line");
+    for (const Finding& finding : report.kept)
+        Check(OneLine(ListRepair::KeptLine(finding)), "a kept finding is one line");
     if (!report.complete)
         return;
     Check(db.m_DecodeProblem == DecodeProblem::None, "a complete repair leaves an image that decodes");

@@ -156,6 +156,8 @@ void DialogBuilder::Name(std::span<const ControlTemplate> controls, size_t index
 {
     const ControlTemplate& control = controls[index];
     QWidget* widget = created[index];
+    if (control.description)
+        widget->setAccessibleDescription(TemplateText(control.description));
     if (control.name) {
         widget->setAccessibleName(TemplateText(control.name));
         return;

@@ -49,6 +49,8 @@ struct ControlTemplate {
     unsigned style;
     // What a screen reader calls a control that no label on its left names.
     const char* name = nullptr;
+    // What a screen reader adds where the name alone would mislead.
+    const char* description = nullptr;
 };
 
 struct DialogTemplate {

@@ -126,7 +126,8 @@ constexpr ControlTemplate PASSWORD_CONTROLS[] = {
     { ID_NONE, StaticText, QT_TRANSLATE_NOOP("DialogTemplate", "User"), 20, 16, 40, 13, LABEL },
     { IDC_LOGIN_USER, Edit, "", 64, 16, 100, 13, STYLE_NONE },
     { ID_NONE, StaticText, QT_TRANSLATE_NOOP("DialogTemplate", "PassWord"), 20, 36, 40, 13, LABEL },
-    { IDC_LOGIN_PASSWORD, Edit, "", 64, 36, 100, 13, STYLE_NONE },
+    { IDC_LOGIN_PASSWORD, Edit, "", 64, 36, 100, 13, STYLE_NONE, nullptr,
+      QT_TRANSLATE_NOOP("DialogTemplate", "The password shows as it is typed.") },
     { IDC_LOGIN_OK, DefaultButton, QT_TRANSLATE_NOOP("DialogTemplate", "OK"), 30, 64, 50, 14, STYLE_NONE },
     { IDC_LOGIN_CANCEL, Button, QT_TRANSLATE_NOOP("DialogTemplate", "Cancel"), 106, 64, 50, 14, STYLE_NONE },
 };

@@ -411,6 +411,10 @@
         <source>About Tavrel</source>
         <translation>حول Tavrel</translation>
     </message>
+    <message>
+        <source>The password shows as it is typed.</source>
+        <translation>تظهر كلمة المرور أثناء كتابتها.</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -470,6 +474,191 @@
     <message>
         <source>The file is larger than %1.</source>
         <translation>الملف أكبر من %1.</translation>
+    </message>
+    <message>
+        <source>import CSV</source>
+        <comment>undo step</comment>
+        <translation>استيراد CSV</translation>
+    </message>
+</context>
+<context>
+    <name>FindingText</name>
+    <message>
+        <source>satellite %1</source>
+        <translation>القمر الصناعي %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>الترانسبوندر %1</translation>
+    </message>
+    <message>
+        <source>TV program %1</source>
+        <translation>القناة التلفزيونية %1</translation>
+    </message>
+    <message>
+        <source>radio program %1</source>
+        <translation>القناة الإذاعية %1</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot;</source>
+        <translation>القمر الصناعي %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>transponder %1 (id %2, %3 %4)</source>
+        <extracomment>%1 is the transponder&apos;s number in the list; then its id, frequency and polarisation.</extracomment>
+        <translation>الترانسبوندر %1 (المعرف %2، %3 %4)</translation>
+    </message>
+    <message>
+        <source>TV program %1 &quot;%2&quot;</source>
+        <translation>القناة التلفزيونية %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>radio program %1 &quot;%2&quot;</source>
+        <translation>القناة الإذاعية %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>satellite table</source>
+        <translation>جدول الأقمار</translation>
+    </message>
+    <message>
+        <source>transponder table</source>
+        <translation>جدول الترانسبوندرات</translation>
+    </message>
+    <message>
+        <source>TV table</source>
+        <translation>جدول التلفزيون</translation>
+    </message>
+    <message>
+        <source>radio table</source>
+        <translation>جدول الراديو</translation>
+    </message>
+    <message>
+        <source>%1: satellite id %2 names no satellite</source>
+        <translation>%1: معرف القمر %2 لا يدل على أي قمر</translation>
+    </message>
+    <message>
+        <source>%1: transponder id %2 names no transponder</source>
+        <translation>%1: معرف الترانسبوندر %2 لا يدل على أي ترانسبوندر</translation>
+    </message>
+    <message>
+        <source>%1: its id %2 is also that of %3</source>
+        <translation>%1: معرفه %2 هو أيضًا معرف %3</translation>
+    </message>
+    <message>
+        <source>%1: its id is also that of %2</source>
+        <translation>%1: معرفه هو أيضًا معرف %2</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, transponder and service id %2 as %3</source>
+        <translation>%1: نفس القمر والترانسبوندر ورقم الخدمة %2 مثل %3</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, frequency and polarisation as %2</source>
+        <translation>%1: نفس القمر والتردد والاستقطاب مثل %2</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 runs past the end of the image</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: سجله عند %2 يتجاوز نهاية الصورة</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 lies inside the directory block</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: سجله عند %2 يقع داخل كتلة الدليل</translation>
+    </message>
+    <message>
+        <source>the TV and radio tables list %1 programs together; the receiver holds %2</source>
+        <translation>جدولا التلفزيون والراديو يضمان معًا %1 قناة؛ يتسع المستقبل لـ %2</translation>
+    </message>
+    <message>
+        <source>the %1 runs past the end of the directory block</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 يتجاوز نهاية كتلة الدليل</translation>
+    </message>
+    <message>
+        <source>the %1 lists %2 records; it holds %3</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 يضم %2 سجلًا؛ سعته %3</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a control byte</source>
+        <translation>%1: الاسم يحوي بايت تحكم</translation>
+    </message>
+    <message>
+        <source>%1: the name holds bytes that code page %2 cannot show</source>
+        <translation>%1: الاسم يحوي بايتات لا تعرضها صفحة الترميز %2</translation>
+    </message>
+    <message>
+        <source>%1 has no transponders</source>
+        <translation>%1 بلا ترانسبوندرات</translation>
+    </message>
+    <message>
+        <source>%1 carries no programs</source>
+        <translation>%1 بلا قنوات</translation>
+    </message>
+    <message>
+        <source>programs of no satellite</source>
+        <translation>قنوات بلا قمر</translation>
+    </message>
+    <message>
+        <source>programs of no transponder</source>
+        <translation>قنوات بلا ترانسبوندر</translation>
+    </message>
+    <message>
+        <source>transponders of no satellite</source>
+        <translation>ترانسبوندرات بلا قمر</translation>
+    </message>
+    <message>
+        <source>satellite ids used twice</source>
+        <translation>معرفات أقمار مكررة</translation>
+    </message>
+    <message>
+        <source>transponder ids used twice</source>
+        <translation>معرفات ترانسبوندرات مكررة</translation>
+    </message>
+    <message>
+        <source>duplicate programs</source>
+        <translation>قنوات مكررة</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>ترانسبوندرات مكررة</translation>
+    </message>
+    <message>
+        <source>entries past the end of the image</source>
+        <translation>مدخلات بعد نهاية الصورة</translation>
+    </message>
+    <message>
+        <source>entries inside the directory block</source>
+        <translation>مدخلات داخل كتلة الدليل</translation>
+    </message>
+    <message>
+        <source>tables over their capacity</source>
+        <translation>جداول فوق سعتها</translation>
+    </message>
+    <message>
+        <source>names with a control byte</source>
+        <translation>أسماء فيها بايت تحكم</translation>
+    </message>
+    <message>
+        <source>names the code page cannot show</source>
+        <translation>أسماء لا تعرضها صفحة الترميز</translation>
+    </message>
+    <message>
+        <source>satellites with no transponders</source>
+        <translation>أقمار بلا ترانسبوندرات</translation>
+    </message>
+    <message>
+        <source>transponders with no programs</source>
+        <translation>ترانسبوندرات بلا قنوات</translation>
+    </message>
+    <message>
+        <source>files shorter than their flash</source>
+        <translation>ملفات أقصر من ذاكرتها الوميضية</translation>
+    </message>
+    <message>
+        <source>%1; kept: another transponder has its id</source>
+        <translation>%1؛ أُبقي: ترانسبوندر آخر له نفس المعرف</translation>
     </message>
 </context>
 <context>
@@ -578,6 +767,16 @@
 The file is no longer there. It was removed from the recent files.</source>
         <translation>%1
 لم يعد الملف موجودًا. أُزيل من الملفات الأخيرة.</translation>
+    </message>
+    <message>
+        <source>remove duplicates</source>
+        <comment>undo step</comment>
+        <translation>إزالة المكرر</translation>
+    </message>
+    <message>
+        <source>remove orphans</source>
+        <comment>undo step</comment>
+        <translation>إزالة اليتيمة</translation>
     </message>
 </context>
 <context>
@@ -892,6 +1091,156 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>Move the selected rows to position (1 to %1):</source>
         <translation>انقل الصفوف المحددة إلى الموضع (من 1 إلى %1):</translation>
     </message>
+    <message numerus="yes">
+        <source>delete %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>حذف لا أقمار</numerusform>
+            <numerusform>حذف قمر واحد</numerusform>
+            <numerusform>حذف قمرين</numerusform>
+            <numerusform>حذف %n أقمار</numerusform>
+            <numerusform>حذف %n قمرًا</numerusform>
+            <numerusform>حذف %n قمر</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>حذف لا ترانسبوندرات</numerusform>
+            <numerusform>حذف ترانسبوندر واحد</numerusform>
+            <numerusform>حذف ترانسبوندرين</numerusform>
+            <numerusform>حذف %n ترانسبوندرات</numerusform>
+            <numerusform>حذف %n ترانسبوندر</numerusform>
+            <numerusform>حذف %n ترانسبوندر</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>حذف لا قنوات</numerusform>
+            <numerusform>حذف قناة واحدة</numerusform>
+            <numerusform>حذف قناتين</numerusform>
+            <numerusform>حذف %n قنوات</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+            <numerusform>حذف %n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>نقل لا أقمار</numerusform>
+            <numerusform>نقل قمر واحد</numerusform>
+            <numerusform>نقل قمرين</numerusform>
+            <numerusform>نقل %n أقمار</numerusform>
+            <numerusform>نقل %n قمرًا</numerusform>
+            <numerusform>نقل %n قمر</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>نقل لا ترانسبوندرات</numerusform>
+            <numerusform>نقل ترانسبوندر واحد</numerusform>
+            <numerusform>نقل ترانسبوندرين</numerusform>
+            <numerusform>نقل %n ترانسبوندرات</numerusform>
+            <numerusform>نقل %n ترانسبوندر</numerusform>
+            <numerusform>نقل %n ترانسبوندر</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>نقل لا قنوات</numerusform>
+            <numerusform>نقل قناة واحدة</numerusform>
+            <numerusform>نقل قناتين</numerusform>
+            <numerusform>نقل %n قنوات</numerusform>
+            <numerusform>نقل %n قناة</numerusform>
+            <numerusform>نقل %n قناة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>edit satellite %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the satellite&apos;s name.</extracomment>
+        <translation>تحرير القمر الصناعي %1</translation>
+    </message>
+    <message>
+        <source>edit transponder %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the transponder&apos;s frequency in MHz.</extracomment>
+        <translation>تحرير الترانسبوندر %1</translation>
+    </message>
+    <message>
+        <source>edit program %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the program&apos;s name.</extracomment>
+        <translation>تحرير القناة %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites and child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>تعيين المفضلة وقفل الأطفال لـلا قنوات</numerusform>
+            <numerusform>تعيين المفضلة وقفل الأطفال لـقناة واحدة</numerusform>
+            <numerusform>تعيين المفضلة وقفل الأطفال لـقناتين</numerusform>
+            <numerusform>تعيين المفضلة وقفل الأطفال لـ%n قنوات</numerusform>
+            <numerusform>تعيين المفضلة وقفل الأطفال لـ%n قناة</numerusform>
+            <numerusform>تعيين المفضلة وقفل الأطفال لـ%n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>تعيين المفضلة لـلا قنوات</numerusform>
+            <numerusform>تعيين المفضلة لـقناة واحدة</numerusform>
+            <numerusform>تعيين المفضلة لـقناتين</numerusform>
+            <numerusform>تعيين المفضلة لـ%n قنوات</numerusform>
+            <numerusform>تعيين المفضلة لـ%n قناة</numerusform>
+            <numerusform>تعيين المفضلة لـ%n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>تعيين قفل الأطفال لـلا قنوات</numerusform>
+            <numerusform>تعيين قفل الأطفال لـقناة واحدة</numerusform>
+            <numerusform>تعيين قفل الأطفال لـقناتين</numerusform>
+            <numerusform>تعيين قفل الأطفال لـ%n قنوات</numerusform>
+            <numerusform>تعيين قفل الأطفال لـ%n قناة</numerusform>
+            <numerusform>تعيين قفل الأطفال لـ%n قناة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by name</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>ترتيب لا قنوات حسب الاسم</numerusform>
+            <numerusform>ترتيب قناة واحدة حسب الاسم</numerusform>
+            <numerusform>ترتيب قناتين حسب الاسم</numerusform>
+            <numerusform>ترتيب %n قنوات حسب الاسم</numerusform>
+            <numerusform>ترتيب %n قناة حسب الاسم</numerusform>
+            <numerusform>ترتيب %n قناة حسب الاسم</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by service id</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>ترتيب لا قنوات حسب رقم الخدمة</numerusform>
+            <numerusform>ترتيب قناة واحدة حسب رقم الخدمة</numerusform>
+            <numerusform>ترتيب قناتين حسب رقم الخدمة</numerusform>
+            <numerusform>ترتيب %n قنوات حسب رقم الخدمة</numerusform>
+            <numerusform>ترتيب %n قناة حسب رقم الخدمة</numerusform>
+            <numerusform>ترتيب %n قناة حسب رقم الخدمة</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordList</name>
@@ -1122,6 +1471,10 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
     <message>
         <source>Can&apos;t open the port!</source>
+        <translation>تعذّر فتح المنفذ!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port!</source>
         <translation>تعذّر فتح المنفذ!</translation>
     </message>
 </context>

@@ -395,6 +395,10 @@
         <source>About Tavrel</source>
         <translation>Über Tavrel</translation>
     </message>
+    <message>
+        <source>The password shows as it is typed.</source>
+        <translation>Das Passwort ist beim Tippen sichtbar.</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -454,6 +458,191 @@
     <message>
         <source>The file is larger than %1.</source>
         <translation>Die Datei ist größer als %1.</translation>
+    </message>
+    <message>
+        <source>import CSV</source>
+        <comment>undo step</comment>
+        <translation>CSV importieren</translation>
+    </message>
+</context>
+<context>
+    <name>FindingText</name>
+    <message>
+        <source>satellite %1</source>
+        <translation>Satellit %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>TV program %1</source>
+        <translation>TV-Programm %1</translation>
+    </message>
+    <message>
+        <source>radio program %1</source>
+        <translation>Radioprogramm %1</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot;</source>
+        <translation>Satellit %1 „%2“</translation>
+    </message>
+    <message>
+        <source>transponder %1 (id %2, %3 %4)</source>
+        <extracomment>%1 is the transponder&apos;s number in the list; then its id, frequency and polarisation.</extracomment>
+        <translation>Transponder %1 (ID %2, %3 %4)</translation>
+    </message>
+    <message>
+        <source>TV program %1 &quot;%2&quot;</source>
+        <translation>TV-Programm %1 „%2“</translation>
+    </message>
+    <message>
+        <source>radio program %1 &quot;%2&quot;</source>
+        <translation>Radioprogramm %1 „%2“</translation>
+    </message>
+    <message>
+        <source>satellite table</source>
+        <translation>Satellitentabelle</translation>
+    </message>
+    <message>
+        <source>transponder table</source>
+        <translation>Transpondertabelle</translation>
+    </message>
+    <message>
+        <source>TV table</source>
+        <translation>TV-Tabelle</translation>
+    </message>
+    <message>
+        <source>radio table</source>
+        <translation>Radiotabelle</translation>
+    </message>
+    <message>
+        <source>%1: satellite id %2 names no satellite</source>
+        <translation>%1: Satelliten-ID %2 nennt keinen Satelliten</translation>
+    </message>
+    <message>
+        <source>%1: transponder id %2 names no transponder</source>
+        <translation>%1: Transponder-ID %2 nennt keinen Transponder</translation>
+    </message>
+    <message>
+        <source>%1: its id %2 is also that of %3</source>
+        <translation>%1: ID %2 hat auch %3</translation>
+    </message>
+    <message>
+        <source>%1: its id is also that of %2</source>
+        <translation>%1: dieselbe ID hat auch %2</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, transponder and service id %2 as %3</source>
+        <translation>%1: gleicher Satellit, Transponder und Service-ID %2 wie %3</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, frequency and polarisation as %2</source>
+        <translation>%1: gleicher Satellit, Frequenz und Polarisation wie %2</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 runs past the end of the image</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: der Datensatz bei %2 reicht über das Ende des Abbilds</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 lies inside the directory block</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: der Datensatz bei %2 liegt im Verzeichnisblock</translation>
+    </message>
+    <message>
+        <source>the TV and radio tables list %1 programs together; the receiver holds %2</source>
+        <translation>TV- und Radiotabelle führen zusammen %1 Programme; der Receiver fasst %2</translation>
+    </message>
+    <message>
+        <source>the %1 runs past the end of the directory block</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 reicht über das Ende des Verzeichnisblocks</translation>
+    </message>
+    <message>
+        <source>the %1 lists %2 records; it holds %3</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 führt %2 Datensätze; sie fasst %3</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a control byte</source>
+        <translation>%1: der Name enthält ein Steuerbyte</translation>
+    </message>
+    <message>
+        <source>%1: the name holds bytes that code page %2 cannot show</source>
+        <translation>%1: der Name enthält Bytes, die Codepage %2 nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>%1 has no transponders</source>
+        <translation>%1 hat keine Transponder</translation>
+    </message>
+    <message>
+        <source>%1 carries no programs</source>
+        <translation>%1 hat keine Programme</translation>
+    </message>
+    <message>
+        <source>programs of no satellite</source>
+        <translation>Programme ohne Satellit</translation>
+    </message>
+    <message>
+        <source>programs of no transponder</source>
+        <translation>Programme ohne Transponder</translation>
+    </message>
+    <message>
+        <source>transponders of no satellite</source>
+        <translation>Transponder ohne Satellit</translation>
+    </message>
+    <message>
+        <source>satellite ids used twice</source>
+        <translation>doppelt vergebene Satelliten-IDs</translation>
+    </message>
+    <message>
+        <source>transponder ids used twice</source>
+        <translation>doppelt vergebene Transponder-IDs</translation>
+    </message>
+    <message>
+        <source>duplicate programs</source>
+        <translation>doppelte Programme</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>doppelte Transponder</translation>
+    </message>
+    <message>
+        <source>entries past the end of the image</source>
+        <translation>Einträge hinter dem Ende des Abbilds</translation>
+    </message>
+    <message>
+        <source>entries inside the directory block</source>
+        <translation>Einträge im Verzeichnisblock</translation>
+    </message>
+    <message>
+        <source>tables over their capacity</source>
+        <translation>Tabellen über ihrer Kapazität</translation>
+    </message>
+    <message>
+        <source>names with a control byte</source>
+        <translation>Namen mit Steuerbyte</translation>
+    </message>
+    <message>
+        <source>names the code page cannot show</source>
+        <translation>Namen außerhalb der Codepage</translation>
+    </message>
+    <message>
+        <source>satellites with no transponders</source>
+        <translation>Satelliten ohne Transponder</translation>
+    </message>
+    <message>
+        <source>transponders with no programs</source>
+        <translation>Transponder ohne Programme</translation>
+    </message>
+    <message>
+        <source>files shorter than their flash</source>
+        <translation>Dateien kürzer als ihr Flash</translation>
+    </message>
+    <message>
+        <source>%1; kept: another transponder has its id</source>
+        <translation>%1; behalten: ein anderer Transponder hat dieselbe ID</translation>
     </message>
 </context>
 <context>
@@ -558,6 +747,16 @@
 The file is no longer there. It was removed from the recent files.</source>
         <translation>%1
 Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
+    </message>
+    <message>
+        <source>remove duplicates</source>
+        <comment>undo step</comment>
+        <translation>Duplikate entfernen</translation>
+    </message>
+    <message>
+        <source>remove orphans</source>
+        <comment>undo step</comment>
+        <translation>Verwaiste entfernen</translation>
     </message>
 </context>
 <context>
@@ -868,6 +1067,112 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
         <source>Move the selected rows to position (1 to %1):</source>
         <translation>Ausgewählte Zeilen an Position verschieben (1 bis %1):</translation>
     </message>
+    <message numerus="yes">
+        <source>delete %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Satellit löschen</numerusform>
+            <numerusform>%n Satelliten löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Transponder löschen</numerusform>
+            <numerusform>%n Transponder löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Programm löschen</numerusform>
+            <numerusform>%n Programme löschen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Satellit verschieben</numerusform>
+            <numerusform>%n Satelliten verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Transponder verschieben</numerusform>
+            <numerusform>%n Transponder verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Programm verschieben</numerusform>
+            <numerusform>%n Programme verschieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>edit satellite %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the satellite&apos;s name.</extracomment>
+        <translation>Satellit %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>edit transponder %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the transponder&apos;s frequency in MHz.</extracomment>
+        <translation>Transponder %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>edit program %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the program&apos;s name.</extracomment>
+        <translation>Programm %1 bearbeiten</translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites and child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>Favoriten und Kindersicherung von %n Programm setzen</numerusform>
+            <numerusform>Favoriten und Kindersicherung von %n Programmen setzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>Favoriten von %n Programm setzen</numerusform>
+            <numerusform>Favoriten von %n Programmen setzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>Kindersicherung von %n Programm setzen</numerusform>
+            <numerusform>Kindersicherung von %n Programmen setzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by name</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Programm nach Name sortieren</numerusform>
+            <numerusform>%n Programme nach Name sortieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by service id</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n Programm nach Service-ID sortieren</numerusform>
+            <numerusform>%n Programme nach Service-ID sortieren</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordList</name>
@@ -1099,6 +1404,10 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>Can&apos;t open the port!</source>
         <translation>Der Port lässt sich nicht öffnen!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port!</source>
+        <translation>Port lässt sich nicht öffnen!</translation>
     </message>
 </context>
 <context>

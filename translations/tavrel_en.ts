@@ -55,4 +55,95 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>RecordCommands</name>
+    <message numerus="yes">
+        <source>delete %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>delete %n satellite</numerusform>
+            <numerusform>delete %n satellites</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>delete %n transponder</numerusform>
+            <numerusform>delete %n transponders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>delete %n program</numerusform>
+            <numerusform>delete %n programs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>move %n satellite</numerusform>
+            <numerusform>move %n satellites</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>move %n transponder</numerusform>
+            <numerusform>move %n transponders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>move %n program</numerusform>
+            <numerusform>move %n programs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites and child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>set favourites and child lock of %n program</numerusform>
+            <numerusform>set favourites and child lock of %n programs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>set favourites of %n program</numerusform>
+            <numerusform>set favourites of %n programs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>set child lock of %n program</numerusform>
+            <numerusform>set child lock of %n programs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by name</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>sort %n program by name</numerusform>
+            <numerusform>sort %n programs by name</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by service id</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>sort %n program by service id</numerusform>
+            <numerusform>sort %n programs by service id</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

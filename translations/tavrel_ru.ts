@@ -399,6 +399,10 @@
         <source>About Tavrel</source>
         <translation>О программе Tavrel</translation>
     </message>
+    <message>
+        <source>The password shows as it is typed.</source>
+        <translation>Пароль виден при вводе.</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -458,6 +462,191 @@
     <message>
         <source>The file is larger than %1.</source>
         <translation>Файл больше %1.</translation>
+    </message>
+    <message>
+        <source>import CSV</source>
+        <comment>undo step</comment>
+        <translation>импорт из CSV</translation>
+    </message>
+</context>
+<context>
+    <name>FindingText</name>
+    <message>
+        <source>satellite %1</source>
+        <translation>спутник %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>транспондер %1</translation>
+    </message>
+    <message>
+        <source>TV program %1</source>
+        <translation>ТВ-канал %1</translation>
+    </message>
+    <message>
+        <source>radio program %1</source>
+        <translation>радиоканал %1</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot;</source>
+        <translation>спутник %1 «%2»</translation>
+    </message>
+    <message>
+        <source>transponder %1 (id %2, %3 %4)</source>
+        <extracomment>%1 is the transponder&apos;s number in the list; then its id, frequency and polarisation.</extracomment>
+        <translation>транспондер %1 (ID %2, %3 %4)</translation>
+    </message>
+    <message>
+        <source>TV program %1 &quot;%2&quot;</source>
+        <translation>ТВ-канал %1 «%2»</translation>
+    </message>
+    <message>
+        <source>radio program %1 &quot;%2&quot;</source>
+        <translation>радиоканал %1 «%2»</translation>
+    </message>
+    <message>
+        <source>satellite table</source>
+        <translation>таблица спутников</translation>
+    </message>
+    <message>
+        <source>transponder table</source>
+        <translation>таблица транспондеров</translation>
+    </message>
+    <message>
+        <source>TV table</source>
+        <translation>таблица ТВ</translation>
+    </message>
+    <message>
+        <source>radio table</source>
+        <translation>таблица радио</translation>
+    </message>
+    <message>
+        <source>%1: satellite id %2 names no satellite</source>
+        <translation>%1: ID спутника %2 не указывает ни на один спутник</translation>
+    </message>
+    <message>
+        <source>%1: transponder id %2 names no transponder</source>
+        <translation>%1: ID транспондера %2 не указывает ни на один транспондер</translation>
+    </message>
+    <message>
+        <source>%1: its id %2 is also that of %3</source>
+        <translation>%1: ID %2 такой же, как у: %3</translation>
+    </message>
+    <message>
+        <source>%1: its id is also that of %2</source>
+        <translation>%1: ID такой же, как у: %2</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, transponder and service id %2 as %3</source>
+        <translation>%1: тот же спутник, транспондер и SID %2, что и у: %3</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, frequency and polarisation as %2</source>
+        <translation>%1: тот же спутник, частота и поляризация, что и у: %2</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 runs past the end of the image</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: запись по адресу %2 выходит за конец образа</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 lies inside the directory block</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: запись по адресу %2 лежит внутри блока каталога</translation>
+    </message>
+    <message>
+        <source>the TV and radio tables list %1 programs together; the receiver holds %2</source>
+        <translation>таблицы ТВ и радио вместе содержат %1 каналов; приёмник вмещает %2</translation>
+    </message>
+    <message>
+        <source>the %1 runs past the end of the directory block</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 выходит за конец блока каталога</translation>
+    </message>
+    <message>
+        <source>the %1 lists %2 records; it holds %3</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 содержит %2 записей; вмещает %3</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a control byte</source>
+        <translation>%1: имя содержит управляющий байт</translation>
+    </message>
+    <message>
+        <source>%1: the name holds bytes that code page %2 cannot show</source>
+        <translation>%1: имя содержит байты, которые кодовая страница %2 не может показать</translation>
+    </message>
+    <message>
+        <source>%1 has no transponders</source>
+        <translation>%1: нет транспондеров</translation>
+    </message>
+    <message>
+        <source>%1 carries no programs</source>
+        <translation>%1: нет каналов</translation>
+    </message>
+    <message>
+        <source>programs of no satellite</source>
+        <translation>каналы без спутника</translation>
+    </message>
+    <message>
+        <source>programs of no transponder</source>
+        <translation>каналы без транспондера</translation>
+    </message>
+    <message>
+        <source>transponders of no satellite</source>
+        <translation>транспондеры без спутника</translation>
+    </message>
+    <message>
+        <source>satellite ids used twice</source>
+        <translation>ID спутников, занятые дважды</translation>
+    </message>
+    <message>
+        <source>transponder ids used twice</source>
+        <translation>ID транспондеров, занятые дважды</translation>
+    </message>
+    <message>
+        <source>duplicate programs</source>
+        <translation>дубликаты каналов</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>дубликаты транспондеров</translation>
+    </message>
+    <message>
+        <source>entries past the end of the image</source>
+        <translation>записи за концом образа</translation>
+    </message>
+    <message>
+        <source>entries inside the directory block</source>
+        <translation>записи внутри блока каталога</translation>
+    </message>
+    <message>
+        <source>tables over their capacity</source>
+        <translation>таблицы сверх ёмкости</translation>
+    </message>
+    <message>
+        <source>names with a control byte</source>
+        <translation>имена с управляющим байтом</translation>
+    </message>
+    <message>
+        <source>names the code page cannot show</source>
+        <translation>имена вне кодовой страницы</translation>
+    </message>
+    <message>
+        <source>satellites with no transponders</source>
+        <translation>спутники без транспондеров</translation>
+    </message>
+    <message>
+        <source>transponders with no programs</source>
+        <translation>транспондеры без каналов</translation>
+    </message>
+    <message>
+        <source>files shorter than their flash</source>
+        <translation>файлы короче своей флеш-памяти</translation>
+    </message>
+    <message>
+        <source>%1; kept: another transponder has its id</source>
+        <translation>%1; оставлен: другой транспондер имеет тот же ID</translation>
     </message>
 </context>
 <context>
@@ -563,6 +752,16 @@
 The file is no longer there. It was removed from the recent files.</source>
         <translation>%1
 Файла больше нет. Он удалён из недавних файлов.</translation>
+    </message>
+    <message>
+        <source>remove duplicates</source>
+        <comment>undo step</comment>
+        <translation>удалить дубликаты</translation>
+    </message>
+    <message>
+        <source>remove orphans</source>
+        <comment>undo step</comment>
+        <translation>удалить сироты</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1073,123 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>Move the selected rows to position (1 to %1):</source>
         <translation>Переместить выбранные строки на позицию (от 1 до %1):</translation>
     </message>
+    <message numerus="yes">
+        <source>delete %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>удалить %n спутник</numerusform>
+            <numerusform>удалить %n спутника</numerusform>
+            <numerusform>удалить %n спутников</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>удалить %n транспондер</numerusform>
+            <numerusform>удалить %n транспондера</numerusform>
+            <numerusform>удалить %n транспондеров</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>удалить %n канал</numerusform>
+            <numerusform>удалить %n канала</numerusform>
+            <numerusform>удалить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>переместить %n спутник</numerusform>
+            <numerusform>переместить %n спутника</numerusform>
+            <numerusform>переместить %n спутников</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>переместить %n транспондер</numerusform>
+            <numerusform>переместить %n транспондера</numerusform>
+            <numerusform>переместить %n транспондеров</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>переместить %n канал</numerusform>
+            <numerusform>переместить %n канала</numerusform>
+            <numerusform>переместить %n каналов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>edit satellite %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the satellite&apos;s name.</extracomment>
+        <translation>изменить спутник %1</translation>
+    </message>
+    <message>
+        <source>edit transponder %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the transponder&apos;s frequency in MHz.</extracomment>
+        <translation>изменить транспондер %1</translation>
+    </message>
+    <message>
+        <source>edit program %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the program&apos;s name.</extracomment>
+        <translation>изменить канал %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites and child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>избранное и родительский замок для %n канала</numerusform>
+            <numerusform>избранное и родительский замок для %n каналов</numerusform>
+            <numerusform>избранное и родительский замок для %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>избранное для %n канала</numerusform>
+            <numerusform>избранное для %n каналов</numerusform>
+            <numerusform>избранное для %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>родительский замок для %n канала</numerusform>
+            <numerusform>родительский замок для %n каналов</numerusform>
+            <numerusform>родительский замок для %n каналов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by name</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>сортировать %n канал по имени</numerusform>
+            <numerusform>сортировать %n канала по имени</numerusform>
+            <numerusform>сортировать %n каналов по имени</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by service id</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>сортировать %n канал по SID</numerusform>
+            <numerusform>сортировать %n канала по SID</numerusform>
+            <numerusform>сортировать %n каналов по SID</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordList</name>
@@ -1104,6 +1420,10 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
     <message>
         <source>Can&apos;t open the port!</source>
+        <translation>Не удаётся открыть порт!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port!</source>
         <translation>Не удаётся открыть порт!</translation>
     </message>
 </context>

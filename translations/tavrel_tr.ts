@@ -391,6 +391,10 @@
         <source>About Tavrel</source>
         <translation>Tavrel hakkında</translation>
     </message>
+    <message>
+        <source>The password shows as it is typed.</source>
+        <translation>Parola yazılırken görünür.</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -450,6 +454,191 @@
     <message>
         <source>The file is larger than %1.</source>
         <translation>Dosya %1&apos;den büyük.</translation>
+    </message>
+    <message>
+        <source>import CSV</source>
+        <comment>undo step</comment>
+        <translation>CSV içe aktar</translation>
+    </message>
+</context>
+<context>
+    <name>FindingText</name>
+    <message>
+        <source>satellite %1</source>
+        <translation>uydu %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>transponder %1</translation>
+    </message>
+    <message>
+        <source>TV program %1</source>
+        <translation>TV kanalı %1</translation>
+    </message>
+    <message>
+        <source>radio program %1</source>
+        <translation>radyo kanalı %1</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot;</source>
+        <translation>uydu %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>transponder %1 (id %2, %3 %4)</source>
+        <extracomment>%1 is the transponder&apos;s number in the list; then its id, frequency and polarisation.</extracomment>
+        <translation>transponder %1 (ID %2, %3 %4)</translation>
+    </message>
+    <message>
+        <source>TV program %1 &quot;%2&quot;</source>
+        <translation>TV kanalı %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>radio program %1 &quot;%2&quot;</source>
+        <translation>radyo kanalı %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>satellite table</source>
+        <translation>uydu tablosu</translation>
+    </message>
+    <message>
+        <source>transponder table</source>
+        <translation>transponder tablosu</translation>
+    </message>
+    <message>
+        <source>TV table</source>
+        <translation>TV tablosu</translation>
+    </message>
+    <message>
+        <source>radio table</source>
+        <translation>radyo tablosu</translation>
+    </message>
+    <message>
+        <source>%1: satellite id %2 names no satellite</source>
+        <translation>%1: uydu ID %2 hiçbir uyduyu göstermiyor</translation>
+    </message>
+    <message>
+        <source>%1: transponder id %2 names no transponder</source>
+        <translation>%1: transponder ID %2 hiçbir transponderı göstermiyor</translation>
+    </message>
+    <message>
+        <source>%1: its id %2 is also that of %3</source>
+        <translation>%1: ID %2 şununla aynı: %3</translation>
+    </message>
+    <message>
+        <source>%1: its id is also that of %2</source>
+        <translation>%1: ID şununla aynı: %2</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, transponder and service id %2 as %3</source>
+        <translation>%1: uydu, transponder ve servis ID %2 şununla aynı: %3</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, frequency and polarisation as %2</source>
+        <translation>%1: uydu, frekans ve polarizasyon şununla aynı: %2</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 runs past the end of the image</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: %2 adresindeki kayıt görüntünün sonunu aşıyor</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 lies inside the directory block</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1: %2 adresindeki kayıt dizin bloğunun içinde</translation>
+    </message>
+    <message>
+        <source>the TV and radio tables list %1 programs together; the receiver holds %2</source>
+        <translation>TV ve radyo tabloları birlikte %1 kanal listeliyor; alıcı %2 kanal alır</translation>
+    </message>
+    <message>
+        <source>the %1 runs past the end of the directory block</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 dizin bloğunun sonunu aşıyor</translation>
+    </message>
+    <message>
+        <source>the %1 lists %2 records; it holds %3</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 %2 kayıt listeliyor; kapasitesi %3</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a control byte</source>
+        <translation>%1: adda bir kontrol baytı var</translation>
+    </message>
+    <message>
+        <source>%1: the name holds bytes that code page %2 cannot show</source>
+        <translation>%1: adda kod sayfası %2 ile gösterilemeyen baytlar var</translation>
+    </message>
+    <message>
+        <source>%1 has no transponders</source>
+        <translation>%1: transponderı yok</translation>
+    </message>
+    <message>
+        <source>%1 carries no programs</source>
+        <translation>%1: kanalı yok</translation>
+    </message>
+    <message>
+        <source>programs of no satellite</source>
+        <translation>uydusu olmayan kanallar</translation>
+    </message>
+    <message>
+        <source>programs of no transponder</source>
+        <translation>transponderı olmayan kanallar</translation>
+    </message>
+    <message>
+        <source>transponders of no satellite</source>
+        <translation>uydusu olmayan transponderlar</translation>
+    </message>
+    <message>
+        <source>satellite ids used twice</source>
+        <translation>iki kez kullanılan uydu ID&apos;leri</translation>
+    </message>
+    <message>
+        <source>transponder ids used twice</source>
+        <translation>iki kez kullanılan transponder ID&apos;leri</translation>
+    </message>
+    <message>
+        <source>duplicate programs</source>
+        <translation>yinelenen kanallar</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>yinelenen transponderlar</translation>
+    </message>
+    <message>
+        <source>entries past the end of the image</source>
+        <translation>görüntünün sonunu aşan girdiler</translation>
+    </message>
+    <message>
+        <source>entries inside the directory block</source>
+        <translation>dizin bloğu içindeki girdiler</translation>
+    </message>
+    <message>
+        <source>tables over their capacity</source>
+        <translation>kapasitesini aşan tablolar</translation>
+    </message>
+    <message>
+        <source>names with a control byte</source>
+        <translation>kontrol baytı içeren adlar</translation>
+    </message>
+    <message>
+        <source>names the code page cannot show</source>
+        <translation>kod sayfasının gösteremediği adlar</translation>
+    </message>
+    <message>
+        <source>satellites with no transponders</source>
+        <translation>transponderı olmayan uydular</translation>
+    </message>
+    <message>
+        <source>transponders with no programs</source>
+        <translation>kanalı olmayan transponderlar</translation>
+    </message>
+    <message>
+        <source>files shorter than their flash</source>
+        <translation>flash&apos;ından kısa dosyalar</translation>
+    </message>
+    <message>
+        <source>%1; kept: another transponder has its id</source>
+        <translation>%1; tutuldu: başka bir transponder aynı ID&apos;ye sahip</translation>
     </message>
 </context>
 <context>
@@ -553,6 +742,16 @@
 The file is no longer there. It was removed from the recent files.</source>
         <translation>%1
 Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
+    </message>
+    <message>
+        <source>remove duplicates</source>
+        <comment>undo step</comment>
+        <translation>kopyaları kaldır</translation>
+    </message>
+    <message>
+        <source>remove orphans</source>
+        <comment>undo step</comment>
+        <translation>sahipsizleri kaldır</translation>
     </message>
 </context>
 <context>
@@ -862,6 +1061,101 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
         <source>Move the selected rows to position (1 to %1):</source>
         <translation>Seçili satırları şu konuma taşı (1 ile %1 arası):</translation>
     </message>
+    <message numerus="yes">
+        <source>delete %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n uyduyu sil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n transponderı sil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n kanalı sil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n uyduyu taşı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n transponderı taşı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n kanalı taşı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>edit satellite %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the satellite&apos;s name.</extracomment>
+        <translation>%1 uydusunu düzenle</translation>
+    </message>
+    <message>
+        <source>edit transponder %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the transponder&apos;s frequency in MHz.</extracomment>
+        <translation>%1 transponderını düzenle</translation>
+    </message>
+    <message>
+        <source>edit program %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the program&apos;s name.</extracomment>
+        <translation>%1 kanalını düzenle</translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites and child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n kanalın favorilerini ve çocuk kilidini ayarla</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n kanalın favorilerini ayarla</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n kanalın çocuk kilidini ayarla</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by name</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n kanalı ada göre sırala</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by service id</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>%n kanalı servis ID&apos;ye göre sırala</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordList</name>
@@ -1093,6 +1387,10 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
     <message>
         <source>Can&apos;t open the port!</source>
         <translation>Port açılamıyor!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port!</source>
+        <translation>Port açılamadı!</translation>
     </message>
 </context>
 <context>

@@ -391,6 +391,10 @@
         <source>About Tavrel</source>
         <translation>关于 Tavrel</translation>
     </message>
+    <message>
+        <source>The password shows as it is typed.</source>
+        <translation>输入的密码以明文显示。</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -450,6 +454,191 @@
     <message>
         <source>The file is larger than %1.</source>
         <translation>文件大于 %1。</translation>
+    </message>
+    <message>
+        <source>import CSV</source>
+        <comment>undo step</comment>
+        <translation>导入 CSV</translation>
+    </message>
+</context>
+<context>
+    <name>FindingText</name>
+    <message>
+        <source>satellite %1</source>
+        <translation>卫星 %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>转发器 %1</translation>
+    </message>
+    <message>
+        <source>TV program %1</source>
+        <translation>电视节目 %1</translation>
+    </message>
+    <message>
+        <source>radio program %1</source>
+        <translation>广播节目 %1</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot;</source>
+        <translation>卫星 %1“%2”</translation>
+    </message>
+    <message>
+        <source>transponder %1 (id %2, %3 %4)</source>
+        <extracomment>%1 is the transponder&apos;s number in the list; then its id, frequency and polarisation.</extracomment>
+        <translation>转发器 %1（ID %2，%3 %4）</translation>
+    </message>
+    <message>
+        <source>TV program %1 &quot;%2&quot;</source>
+        <translation>电视节目 %1“%2”</translation>
+    </message>
+    <message>
+        <source>radio program %1 &quot;%2&quot;</source>
+        <translation>广播节目 %1“%2”</translation>
+    </message>
+    <message>
+        <source>satellite table</source>
+        <translation>卫星表</translation>
+    </message>
+    <message>
+        <source>transponder table</source>
+        <translation>转发器表</translation>
+    </message>
+    <message>
+        <source>TV table</source>
+        <translation>电视表</translation>
+    </message>
+    <message>
+        <source>radio table</source>
+        <translation>广播表</translation>
+    </message>
+    <message>
+        <source>%1: satellite id %2 names no satellite</source>
+        <translation>%1：卫星 ID %2 不指向任何卫星</translation>
+    </message>
+    <message>
+        <source>%1: transponder id %2 names no transponder</source>
+        <translation>%1：转发器 ID %2 不指向任何转发器</translation>
+    </message>
+    <message>
+        <source>%1: its id %2 is also that of %3</source>
+        <translation>%1：其 ID %2 与 %3 相同</translation>
+    </message>
+    <message>
+        <source>%1: its id is also that of %2</source>
+        <translation>%1：其 ID 与 %2 相同</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, transponder and service id %2 as %3</source>
+        <translation>%1：卫星、转发器和服务ID %2 与 %3 相同</translation>
+    </message>
+    <message>
+        <source>%1: same satellite, frequency and polarisation as %2</source>
+        <translation>%1：卫星、频率和极化与 %2 相同</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 runs past the end of the image</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1：位于 %2 的记录超出映像末尾</translation>
+    </message>
+    <message>
+        <source>%1: its record at %2 lies inside the directory block</source>
+        <extracomment>%2 is the record&apos;s offset in the image, such as 0x0A1200.</extracomment>
+        <translation>%1：位于 %2 的记录位于目录块内</translation>
+    </message>
+    <message>
+        <source>the TV and radio tables list %1 programs together; the receiver holds %2</source>
+        <translation>电视和广播表共列出 %1 个节目；接收机最多容纳 %2 个</translation>
+    </message>
+    <message>
+        <source>the %1 runs past the end of the directory block</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 超出目录块末尾</translation>
+    </message>
+    <message>
+        <source>the %1 lists %2 records; it holds %3</source>
+        <extracomment>%1 is a table such as &quot;satellite table&quot;.</extracomment>
+        <translation>%1 列出 %2 条记录；容量为 %3</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a control byte</source>
+        <translation>%1：名称含有控制字节</translation>
+    </message>
+    <message>
+        <source>%1: the name holds bytes that code page %2 cannot show</source>
+        <translation>%1：名称含有代码页 %2 无法显示的字节</translation>
+    </message>
+    <message>
+        <source>%1 has no transponders</source>
+        <translation>%1 没有转发器</translation>
+    </message>
+    <message>
+        <source>%1 carries no programs</source>
+        <translation>%1 没有节目</translation>
+    </message>
+    <message>
+        <source>programs of no satellite</source>
+        <translation>无卫星的节目</translation>
+    </message>
+    <message>
+        <source>programs of no transponder</source>
+        <translation>无转发器的节目</translation>
+    </message>
+    <message>
+        <source>transponders of no satellite</source>
+        <translation>无卫星的转发器</translation>
+    </message>
+    <message>
+        <source>satellite ids used twice</source>
+        <translation>重复使用的卫星 ID</translation>
+    </message>
+    <message>
+        <source>transponder ids used twice</source>
+        <translation>重复使用的转发器 ID</translation>
+    </message>
+    <message>
+        <source>duplicate programs</source>
+        <translation>重复的节目</translation>
+    </message>
+    <message>
+        <source>duplicate transponders</source>
+        <translation>重复的转发器</translation>
+    </message>
+    <message>
+        <source>entries past the end of the image</source>
+        <translation>超出映像末尾的条目</translation>
+    </message>
+    <message>
+        <source>entries inside the directory block</source>
+        <translation>位于目录块内的条目</translation>
+    </message>
+    <message>
+        <source>tables over their capacity</source>
+        <translation>超出容量的表</translation>
+    </message>
+    <message>
+        <source>names with a control byte</source>
+        <translation>含控制字节的名称</translation>
+    </message>
+    <message>
+        <source>names the code page cannot show</source>
+        <translation>代码页无法显示的名称</translation>
+    </message>
+    <message>
+        <source>satellites with no transponders</source>
+        <translation>没有转发器的卫星</translation>
+    </message>
+    <message>
+        <source>transponders with no programs</source>
+        <translation>没有节目的转发器</translation>
+    </message>
+    <message>
+        <source>files shorter than their flash</source>
+        <translation>短于其闪存的文件</translation>
+    </message>
+    <message>
+        <source>%1; kept: another transponder has its id</source>
+        <translation>%1；已保留：另一转发器使用相同 ID</translation>
     </message>
 </context>
 <context>
@@ -553,6 +742,16 @@
 The file is no longer there. It was removed from the recent files.</source>
         <translation>%1
 该文件已不存在，已从最近的文件中移除。</translation>
+    </message>
+    <message>
+        <source>remove duplicates</source>
+        <comment>undo step</comment>
+        <translation>删除重复项</translation>
+    </message>
+    <message>
+        <source>remove orphans</source>
+        <comment>undo step</comment>
+        <translation>删除孤立项</translation>
     </message>
 </context>
 <context>
@@ -862,6 +1061,101 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>Move the selected rows to position (1 to %1):</source>
         <translation>将所选行移动到位置（1 到 %1）：</translation>
     </message>
+    <message numerus="yes">
+        <source>delete %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>删除 %n 个卫星</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>删除 %n 个转发器</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>delete %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>删除 %n 个节目</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n satellite(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>移动 %n 个卫星</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n transponder(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>移动 %n 个转发器</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>move %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>移动 %n 个节目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>edit satellite %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the satellite&apos;s name.</extracomment>
+        <translation>编辑卫星 %1</translation>
+    </message>
+    <message>
+        <source>edit transponder %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the transponder&apos;s frequency in MHz.</extracomment>
+        <translation>编辑转发器 %1</translation>
+    </message>
+    <message>
+        <source>edit program %1</source>
+        <comment>undo step</comment>
+        <extracomment>An undo step; %1 is the program&apos;s name.</extracomment>
+        <translation>编辑节目 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites and child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>设置 %n 个节目的喜爱和童锁</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set favourites of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>设置 %n 个节目的喜爱</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>set child lock of %n program(s)</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>设置 %n 个节目的童锁</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by name</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>按名称排序 %n 个节目</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sort %n program(s) by service id</source>
+        <comment>undo step</comment>
+        <translation>
+            <numerusform>按服务ID排序 %n 个节目</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RecordList</name>
@@ -1093,6 +1387,10 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Can&apos;t open the port!</source>
         <translation>无法打开串口！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open port!</source>
+        <translation>无法打开端口！</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,9 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "CheckListDlg.h"
+#include "CodePageText.h"
+#include "FindingText.h"
+#include "ListCheck.h"
 #include "KeptDumpsDlg.h"
 #include "ListTools.h"
 #include "MakerBlocks.h"
@@ -151,6 +154,27 @@ private slots:
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == before);
         QCOMPARE(TvNames().size(), 8);
+    }
+
+    // The window words each finding from its parts; in English it must read
+    // as the command line's line does.
+    void findingsReadInEnglishAsTheCommandLineWordsThem()
+    {
+        ImageBuilder b;
+        b.AddSatellite(MakeSatellite(1, "ASTRA"));
+        b.AddSatellite(MakeSatellite(1, "Twin\x01"));
+        b.AddTransponder(MakeTransponder(10, 1, 11700, 27500, 1));
+        b.AddTransponder(MakeTransponder(10, 1, 11700, 27500, 1));
+        b.AddTransponder(MakeTransponder(11, 5, 12000));
+        b.AddTv(MakeProgram(1, 10, 100, "One", 0x100));
+        b.AddTv(MakeProgram(1, 10, 100, "Again", 0x101));
+        b.AddRadio(MakeProgram(7, 99, 200, "Lost\x81", 0));
+        QVERIFY(!Open(b.Build()).isEmpty());
+        const std::vector<Finding> findings = ListCheck::Run(db(), AnsiCodePageText());
+        QVERIFY(findings.size() >= 9);
+        for (const Finding& finding : findings)
+            QCOMPARE(FindingText::Of(finding), QString::fromStdString(finding.text));
+        QCOMPARE(FindingText::KindName(FindingKind::DuplicateProgram), QString::fromLatin1(FindingKindName(FindingKind::DuplicateProgram)));
     }
 
     void anUpgradeOfAListWithErrorsAsksFirst()

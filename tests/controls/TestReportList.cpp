@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(bar->value(), list.horizontalHeader()->offset());
     }
 
-    void rightClickReportsTheRowUnderTheCursor()
+    void rightClickReportsTheRowUnderTheCursorAndKeysTheCurrentRow()
     {
         CReportListCtrl list;
         Fill(list, 3);
@@ -167,9 +167,18 @@ private slots:
         QApplication::sendEvent(list.viewport(), &onRow);
         QContextMenuEvent below(QContextMenuEvent::Mouse, QPoint(5, 190), list.viewport()->mapToGlobal(QPoint(5, 190)));
         QApplication::sendEvent(list.viewport(), &below);
-        QCOMPARE(clicks.count(), 2);
+        // The menu key and Enter act on the current row, wherever the mouse is.
+        list.setCurrentIndex(list.model()->index(2, 0));
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(5, 190), list.viewport()->mapToGlobal(QPoint(5, 190)));
+        QApplication::sendEvent(list.viewport(), &key);
+        QSignalSpy edits(&list, &CReportListCtrl::rowDoubleClicked);
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(clicks.count(), 3);
         QCOMPARE(clicks[0][0].toInt(), 1);
         QCOMPARE(clicks[1][0].toInt(), -1);
+        QCOMPARE(clicks[2][0].toInt(), 2);
+        QCOMPARE(edits.count(), 1);
+        QCOMPARE(edits[0][0].toInt(), 2);
     }
 };
 

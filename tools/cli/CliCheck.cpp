@@ -184,7 +184,10 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         ListRepair::Report report;
         if (!image.Apply("remove findings", ImageEdit::Repair(kinds, names, report)))
             return command.Trouble(path, "the directory could not be rewritten; nothing is written");
-        command.Notes(path, report.kept);
+        std::vector<std::string> kept;
+        for (const Finding& finding : report.kept)
+            kept.push_back(ListRepair::KeptLine(finding));
+        command.Notes(path, kept);
         if (!command.Save(*output, image))
             return EXIT_TROUBLE;
         deleted = report.deleted;
@@ -195,7 +198,8 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (ShorterThanFlash(image))
         findings.push_back({ FindingKind::ShortFile, SeverityOf(FindingKind::ShortFile), {},
             "the file is " + std::to_string(image.FileLength()) + " bytes, shorter than its flash of "
-                + std::to_string(db.m_nFlashSize) + "; an upgrade refuses it" });
+                + std::to_string(db.m_nFlashSize) + "; an upgrade refuses it",
+            {}, { image.FileLength(), db.m_nFlashSize } });
     if (format == "json") {
         out << Json(shown, findings, deleted);
     } else {
