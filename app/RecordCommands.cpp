@@ -407,7 +407,7 @@ void RecordCommands::MoveRecordsAfter(const std::vector<uint32_t>& records, int 
     const int count = m_List.GetSourceItemCount();
     std::vector<uint32_t> listed;
     for (int row = 0; row < count; ++row)
-        listed.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(row)));
+        listed.push_back(RecordOf(m_List.GetSourceItemData(row)));
     std::vector<int> dragged;
     std::vector<uint32_t> moved;
     for (const uint32_t record : records) {
@@ -424,6 +424,6 @@ void RecordCommands::MoveRecordsAfter(const std::vector<uint32_t>& records, int 
     std::vector<uint32_t> order;
     for (const int row : MoveRows(count, dragged, drop))
         order.push_back(listed[static_cast<size_t>(row)]);
-    const QString description = MoveStep(m_state.m_nListType, moved.size());
+    const QString description = MoveStep(m_view.listType, moved.size());
     ApplyOrder(description, std::move(order), std::move(moved));
 }
