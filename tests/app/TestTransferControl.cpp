@@ -7,6 +7,7 @@
 #include "MakerBlocks.h"
 #include "MainResources.h"
 #include "ModalDriver.h"
+#include "PortOpenError.h"
 #include "PortsDlg.h"
 #include "PrivateSettings.h"
 #include "PromptRecorder.h"
@@ -332,6 +333,17 @@ private slots:
         QCOMPARE(line.Speed(), speed_t(B115200));
         QCOMPARE(session().Port(), 4u);
         QCOMPARE(session().Xtal(), 4);
+    }
+
+    void portFailureSaysWhyAndWhatToDo()
+    {
+        const QString denied = PortOpenFailureReason("/dev/ttyS0", EACCES);
+        QVERIFY2(denied.startsWith(QStringLiteral("/dev/ttyS0: Permission denied\n")), qPrintable(denied));
+        QVERIFY2(denied.contains(QStringLiteral("group that owns the device")), qPrintable(denied));
+        QVERIFY2(denied.contains(QStringLiteral("dialout")) || QFileInfo::exists(QStringLiteral("/dev/ttyS0")),
+            qPrintable(denied));
+        QVERIFY(PortOpenFailureReason("/dev/ttyS0", EBUSY).contains(QStringLiteral("Another program")));
+        QCOMPARE(PortOpenFailureReason("/tmp/x", ENOENT), QStringLiteral("/tmp/x: No such file or directory"));
     }
 
     void portChangeOpensTheChosenPort()
