@@ -8,9 +8,9 @@ CLANG_BUILD ?= build-clang
 SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
-# The whole fuzz run, shared evenly by its three targets.
+# The whole fuzz run, shared evenly by its four targets.
 FUZZ_SECONDS ?= 1800
-FUZZ_TARGET_SECONDS = $(shell expr $(FUZZ_SECONDS) / 3)
+FUZZ_TARGET_SECONDS = $(shell expr $(FUZZ_SECONDS) / 4)
 STRESS_ROUNDS ?= 10
 # The Debian package: Release, without the tests and their libraries.
 PACKAGE_BUILD ?= build-package
@@ -66,13 +66,15 @@ tsan: deps
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DTAVREL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/list-check-corpus $(FUZZ_BUILD)/csv-corpus
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/list-check-corpus $(FUZZ_BUILD)/csv-corpus $(FUZZ_BUILD)/reference-corpus
 	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_database -max_total_time=$(FUZZ_TARGET_SECONDS) -max_len=65533 -rss_limit_mb=4096 \
 		-print_final_stats=1 $(FUZZ_BUILD)/corpus fuzz/seeds
 	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_list_check -max_total_time=$(FUZZ_TARGET_SECONDS) -max_len=65533 -rss_limit_mb=4096 \
 		-print_final_stats=1 $(FUZZ_BUILD)/list-check-corpus fuzz/seeds
 	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_csv_import -max_total_time=$(FUZZ_TARGET_SECONDS) -rss_limit_mb=4096 \
 		-print_final_stats=1 $(FUZZ_BUILD)/csv-corpus fuzz/csv-seeds
+	$(FUZZ_BUILD)/fuzz/tavrel_fuzz_reference_list -max_total_time=$(FUZZ_TARGET_SECONDS) -rss_limit_mb=4096 \
+		-print_final_stats=1 $(FUZZ_BUILD)/reference-corpus fuzz/csv-seeds
 
 bench: build
 	$(BUILD)/bench/tavrel_bench

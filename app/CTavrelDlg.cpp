@@ -14,6 +14,7 @@
 #include "RecentFiles.h"
 #include "RecordCommands.h"
 #include "RecordList.h"
+#include "ReferenceCommands.h"
 #include "UserPrompts.h"
 #include "VersionText.h"
 
@@ -49,6 +50,8 @@ CTavrelDlg::CTavrelDlg(AppState& state, PortDevices& ports, const std::string& t
     m_Records = std::make_unique<RecordCommands>(static_cast<RecordCommands::Host&>(*this), *m_List, *this);
     m_Exchange = std::make_unique<ExchangeCommands>(static_cast<ExchangeCommands::Host&>(*this), *this);
     m_Tools = std::make_unique<ListTools>(static_cast<ListTools::Host&>(*this), *this, *m_menuBar);
+    m_References = std::make_unique<ReferenceCommands>(
+        static_cast<ReferenceCommands::Host&>(*this), *this, *m_List, *m_Signals);
     ConnectCommands();
     InitEditing();
     InitDialog();
@@ -110,6 +113,10 @@ void CTavrelDlg::ConnectCommands()
     connect(MenuAction(ID_FILE_EXPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnExportCsv);
     connect(MenuAction(ID_FILE_IMPORT_CSV), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnImportCsv);
     connect(MenuAction(ID_FILE_COMPARE), &QAction::triggered, m_Exchange.get(), &ExchangeCommands::OnCompareWith);
+    connect(MenuAction(ID_FILE_APPLY_REFERENCE), &QAction::triggered, m_References.get(),
+        &ReferenceCommands::OnApplyReferenceList);
+    connect(MenuAction(ID_VIEW_REFERENCE_LIST), &QAction::triggered, m_References.get(),
+        &ReferenceCommands::OnViewReferenceList);
     MenuAction(ID_FILE_OPEN)->setShortcut(QKeySequence::Open);
     MenuAction(ID_FILE_SAVE)->setShortcut(QKeySequence::Save);
     MenuAction(ID_HELP_LANGUAGE)->setMenu(new LanguageMenu(this));
@@ -207,6 +214,16 @@ bool CTavrelDlg::IsIdle() const
 void CTavrelDlg::CompareWithFile(const QString& path)
 {
     m_Exchange->CompareWithFile(path);
+}
+
+void CTavrelDlg::ApplyReference(const QString& path)
+{
+    m_References->PreviewFile(path);
+}
+
+void CTavrelDlg::MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow)
+{
+    m_Records->MoveRecordsAfter(records, dropRow);
 }
 
 const DumpArchive* CTavrelDlg::Archive() const

@@ -5,6 +5,7 @@
 #include "ImageDocument.h"
 #include "ListTools.h"
 #include "RecordCommands.h"
+#include "ReferenceCommands.h"
 #include "SatelliteTree.h"
 #include "TransferControl.h"
 #include "ViewPlace.h"
@@ -43,7 +44,8 @@ class CTavrelDlg : public QDialog,
                    private TransferControl::Host,
                    private RecordCommands::Host,
                    private ExchangeCommands::Host,
-                   private ListTools::Host {
+                   private ListTools::Host,
+                   private ReferenceCommands::Host {
     Q_OBJECT
 
 public:
@@ -142,6 +144,8 @@ private:
     ImageDocument& Document() override { return Doc(); }
     bool IsIdle() const override;
     void CompareWithFile(const QString& path) override;
+    void ApplyReference(const QString& path) override;
+    void MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow) override;
     const DumpArchive* Archive() const override;
 
     AppState& m_state;
@@ -165,6 +169,7 @@ private:
     std::unique_ptr<RecordCommands> m_Records;
     std::unique_ptr<ExchangeCommands> m_Exchange;
     std::unique_ptr<ListTools> m_Tools;
+    std::unique_ptr<ReferenceCommands> m_References;
 
     // The login, one for the whole run.
     std::unique_ptr<PassWord> m_PassWordDlg;

@@ -21,6 +21,7 @@ KeptDumpsDlg::KeptDumpsDlg(const DumpArchive& archive, bool canCompare, QWidget*
     , m_List(new QTreeWidget(this))
     , m_Open(new QPushButton(tr("Open", "a kept dump, as an image")))
     , m_Compare(new QPushButton(tr("Compare")))
+    , m_Reference(new QPushButton(tr("Apply as reference")))
     , m_ShowFolder(new QPushButton(tr("Show folder")))
 {
     setWindowTitle(tr("Kept dumps"));
@@ -52,11 +53,13 @@ KeptDumpsDlg::KeptDumpsDlg(const DumpArchive& archive, bool canCompare, QWidget*
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_Open, QDialogButtonBox::ActionRole);
     buttons->addButton(m_Compare, QDialogButtonBox::ActionRole);
+    buttons->addButton(m_Reference, QDialogButtonBox::ActionRole);
     buttons->addButton(m_ShowFolder, QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_Open, &QPushButton::clicked, this, [this] { Choose(Choice::Open); });
     connect(m_Compare, &QPushButton::clicked, this, [this] { Choose(Choice::Compare); });
+    connect(m_Reference, &QPushButton::clicked, this, [this] { Choose(Choice::Reference); });
     connect(m_ShowFolder, &QPushButton::clicked, this, [this] {
         QDir().mkpath(m_Folder);
         Prompts().OpenFolder(m_Folder);
@@ -78,6 +81,7 @@ void KeptDumpsDlg::UpdateButtons()
     const bool decodes = row >= 0 && m_Dumps[static_cast<size_t>(row)].decodes;
     m_Open->setEnabled(decodes);
     m_Compare->setEnabled(decodes && m_bCanCompare);
+    m_Reference->setEnabled(decodes && m_bCanCompare);
 }
 
 void KeptDumpsDlg::Choose(Choice choice)
@@ -85,7 +89,7 @@ void KeptDumpsDlg::Choose(Choice choice)
     const int row = m_List->currentItem() ? m_List->indexOfTopLevelItem(m_List->currentItem()) : -1;
     if (row < 0 || !m_Dumps[static_cast<size_t>(row)].decodes)
         return;
-    if (choice == Choice::Compare && !m_bCanCompare)
+    if ((choice == Choice::Compare || choice == Choice::Reference) && !m_bCanCompare)
         return;
     m_Chosen = choice;
     m_ChosenPath = QFile::decodeName(m_Dumps[static_cast<size_t>(row)].path.c_str());

@@ -18,9 +18,10 @@ class KeptDumpsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    enum class Choice { None, Open, Compare };
+    enum class Choice { None, Open, Compare, Reference };
 
-    // `canCompare`: an image is open to compare a dump with.
+    // `canCompare`: an image is open to compare a dump with, or to apply a
+    // dump to as a reference.
     KeptDumpsDlg(const DumpArchive& archive, bool canCompare, QWidget* parent = nullptr);
 
     Choice Chosen() const { return m_Chosen; }
@@ -29,6 +30,7 @@ public:
     QTreeWidget* List() const { return m_List; }
     QPushButton* OpenButton() const { return m_Open; }
     QPushButton* CompareButton() const { return m_Compare; }
+    QPushButton* ReferenceButton() const { return m_Reference; }
     QPushButton* ShowFolderButton() const { return m_ShowFolder; }
 
 private:
@@ -43,5 +45,6 @@ private:
     QTreeWidget* m_List;
     QPushButton* m_Open;
     QPushButton* m_Compare;
+    QPushButton* m_Reference;
     QPushButton* m_ShowFolder;
 };

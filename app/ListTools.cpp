@@ -101,6 +101,9 @@ void ListTools::OnKeptDumps()
     case KeptDumpsDlg::Choice::Compare:
         m_host.CompareWithFile(dialog.ChosenPath());
         break;
+    case KeptDumpsDlg::Choice::Reference:
+        m_host.ApplyReference(dialog.ChosenPath());
+        break;
     case KeptDumpsDlg::Choice::None:
         break;
     }

@@ -34,6 +34,8 @@ public:
         // Selects a record of a directory table in the tree and the list.
         virtual void ShowRecord(int table, int position) = 0;
         virtual void CompareWithFile(const QString& path) = 0;
+        // Previews the file as a reference list to apply to the image.
+        virtual void ApplyReference(const QString& path) = 0;
         // The dumps kept from the receiver; null when there is no link.
         virtual const DumpArchive* Archive() const = 0;
 

@@ -10,6 +10,7 @@
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "RecordList.h"
+#include "RowMover.h"
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
 #include "UserPrompts.h"
@@ -386,4 +387,32 @@ void RecordCommands::MoveSelectedRows(int position)
         return;
     OnMoveRecords();
     RevealSelection();
+}
+
+void RecordCommands::MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow)
+{
+    if (!m_host.CanChangeImage())
+        return;
+    const int count = m_List.GetSourceItemCount();
+    std::vector<uint32_t> listed;
+    for (int row = 0; row < count; ++row)
+        listed.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(row)));
+    std::vector<int> dragged;
+    std::vector<uint32_t> moved;
+    for (const uint32_t record : records) {
+        const auto at = std::find(listed.begin(), listed.end(), record);
+        if (at == listed.end() || std::find(moved.begin(), moved.end(), record) != moved.end())
+            continue;
+        dragged.push_back(static_cast<int>(at - listed.begin()));
+        moved.push_back(record);
+    }
+    if (dragged.empty())
+        return;
+    // While a filter hides rows, they land right after the drop row's place among all rows.
+    const int drop = dropRow < 0 ? -1 : dropRow >= m_List.GetItemCount() ? count : m_List.SourceRow(dropRow);
+    std::vector<uint32_t> order;
+    for (const int row : MoveRows(count, dragged, drop))
+        order.push_back(listed[static_cast<size_t>(row)]);
+    const QString description = MoveStep(m_state.m_nListType, moved.size());
+    ApplyOrder(description, std::move(order), std::move(moved));
 }

@@ -59,6 +59,10 @@ public slots:
     // Moves the selected rows so that the first stands at `position` (from
     // 1) among the rows shown: one undo step, the rows staying selected and in view.
     void MoveSelectedRows(int position);
+    // Moves these records of the list shown (by offset, in this order) to
+    // right after the row `dropRow` (-1: to the top), as a drag of them
+    // would: one undo step. Records the list does not show stay where they are.
+    void MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow);
 
 private:
     // How the Edit menu names a step that deleted or moved `count` records.

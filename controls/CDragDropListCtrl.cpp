@@ -5,6 +5,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QItemSelection>
+#include <QtCore/QMimeData>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
@@ -397,4 +398,58 @@ void CDragDropListCtrl::ReorderRows(const std::vector<int>& order)
     }
     SelectRows(selectedRows);
     verticalScrollBar()->setValue(scrollValue);
+}
+
+void CDragDropListCtrl::AcceptDropsOf(const QString& mimeType)
+{
+    m_acceptedMimeType = mimeType;
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+}
+
+bool CDragDropListCtrl::Accepts(const QDropEvent& event) const
+{
+    return !m_acceptedMimeType.isEmpty() && event.mimeData()->hasFormat(m_acceptedMimeType);
+}
+
+void CDragDropListCtrl::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!Accepts(*event)) {
+        event->ignore();
+        return;
+    }
+    m_highlightIndex = -1;
+    m_dropIndex = -1;
+    event->acceptProposedAction();
+}
+
+void CDragDropListCtrl::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!Accepts(*event)) {
+        event->ignore();
+        return;
+    }
+    const int row = HitTest(event->position().toPoint());
+    // Below the last row the data lands after it.
+    MarkDropTarget(row >= 0 ? row : GetItemCount() - 1);
+    event->acceptProposedAction();
+}
+
+void CDragDropListCtrl::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    RestoreHighlight();
+    m_highlightIndex = -1;
+    event->accept();
+}
+
+void CDragDropListCtrl::dropEvent(QDropEvent* event)
+{
+    if (!Accepts(*event)) {
+        event->ignore();
+        return;
+    }
+    RestoreHighlight();
+    m_highlightIndex = -1;
+    event->acceptProposedAction();
+    emit dataDropped(event->mimeData()->data(m_acceptedMimeType), m_dropIndex);
 }

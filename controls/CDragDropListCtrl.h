@@ -30,6 +30,11 @@ public:
     // that is to stand at k); texts, item data and selection travel with them.
     void ReorderRows(const std::vector<int>& order);
 
+    // Takes drops of `mimeType` data from other views: the row under the
+    // cursor is marked as a drag within the list marks it, and a drop emits
+    // dataDropped.
+    void AcceptDropsOf(const QString& mimeType);
+
     // Moves the selected rows together, as a drop would, so that the first
     // of them stands at `position` (from 1) among the rows shown; false when
     // no row is selected or the order stays as it was.
@@ -40,6 +45,8 @@ signals:
     // rows: the position the window is asked to move them to. A drop asks
     // even when the order would stay as it is.
     void moveRequested(int position);
+    // Data of the accepted type dropped after `dropRow` (-1: on the top).
+    void dataDropped(const QByteArray& data, int dropRow);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -47,8 +54,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // Data of the type AcceptDropsOf named, from another view.
+    bool Accepts(const QDropEvent& event) const;
     void BeginDrag(const QPoint& point);
     void DragMove(const QPoint& point);
     void Drop();
@@ -71,6 +84,8 @@ private:
     std::optional<SelectionMode> m_savedStyle;
     int m_scrollDirection = 0;
     int m_scrollTimer = 0;
+
+    QString m_acceptedMimeType;
 
     // A left press on a selected row that may become a drag.
     int m_pressRow = -1;

@@ -5,35 +5,25 @@
 
 std::vector<int> MoveRows(int rowCount, std::vector<int> dragItems, int dropIndex)
 {
-    std::vector<int> rows;
-    rows.reserve(static_cast<std::size_t>(rowCount) + 1);
-    for (int row = 0; row < rowCount; ++row)
-        rows.push_back(row);
-
-    int insertAt = dropIndex + 1;
-    if (insertAt < 0 || insertAt > rowCount - 1)
-        insertAt = rowCount;
-
-    // Each dragged row is inserted at its new place first and its old place
-    // removed second, so the indices still to come shift as the rows pass.
-    for (std::size_t i = 0; i < dragItems.size(); ++i) {
-        int source = dragItems[i];
-        if (source < 0 || source >= rowCount)
+    std::vector<bool> dragged(static_cast<std::size_t>(std::max(rowCount, 0)), false);
+    std::vector<int> moving;
+    for (const int row : dragItems) {
+        if (row < 0 || row >= rowCount || dragged[static_cast<std::size_t>(row)])
             continue;
-        rows.insert(rows.begin() + insertAt, rows[static_cast<std::size_t>(source)]);
-        const bool sourceAtOrAfter = source >= insertAt;
-        if (sourceAtOrAfter)
-            ++source;
-        rows.erase(rows.begin() + source);
-        for (std::size_t j = i + 1; j < dragItems.size(); ++j) {
-            int& later = dragItems[j];
-            if (source < later && later < insertAt)
-                --later;
-            else if (insertAt < later && later < source)
-                ++later;
-        }
-        if (sourceAtOrAfter)
-            ++insertAt;
+        dragged[static_cast<std::size_t>(row)] = true;
+        moving.push_back(row);
+    }
+    const int last = dropIndex >= rowCount - 1 ? rowCount - 1 : dropIndex;
+
+    std::vector<int> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(rowCount, 0)));
+    if (last < 0)
+        rows = moving;
+    for (int row = 0; row < rowCount; ++row) {
+        if (!dragged[static_cast<std::size_t>(row)])
+            rows.push_back(row);
+        if (row == last)
+            rows.insert(rows.end(), moving.begin(), moving.end());
     }
     return rows;
 }

@@ -56,6 +56,8 @@ constexpr int ID_FILE_KEPT_DUMPS = 32814;
 constexpr int ID_FILE_RECENT = 32815;
 constexpr int ID_LIST_MOVE_TO = 32805;
 constexpr int ID_TOOLS_LOADERS = 32823;
+constexpr int ID_FILE_APPLY_REFERENCE = 32816;
+constexpr int ID_VIEW_REFERENCE_LIST = 32830;
 
 constexpr int IDD_ABOUT = 100;
 constexpr int IDD_MAIN = 102;

@@ -725,6 +725,10 @@
         <source>no</source>
         <translation>لا</translation>
     </message>
+    <message>
+        <source>Apply as reference</source>
+        <translation>تطبيق كمرجع</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -951,6 +955,18 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>language</source>
         <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>apply reference list...</source>
+        <translation>تطبيق قائمة مرجعية...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>reference list</source>
+        <translation>القائمة المرجعية</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1379,174 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Radio number under sat is wrong!</source>
         <translation>عدد قنوات الراديو تحت القمر خاطئ!</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceCommands</name>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>ملف bin غير صحيح!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>افتح ملفًا أو اقرأ من الجهاز أولًا!</translation>
+    </message>
+    <message>
+        <source>Apply reference list %1</source>
+        <translation>تطبيق القائمة المرجعية %1</translation>
+    </message>
+    <message>
+        <source>The reference list could not be applied; nothing changed.</source>
+        <translation>تعذّر تطبيق القائمة المرجعية؛ لم يتغير شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceListWnd</name>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>المطابق</translation>
+    </message>
+    <message>
+        <source>Reference list %1</source>
+        <translation>القائمة المرجعية %1</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>صفوف القائمة المرجعية</translation>
+    </message>
+</context>
+<context>
+    <name>ReferencePreviewDlg</name>
+    <message>
+        <source>File...</source>
+        <translation>ملف...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>الترتيب</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>الأسماء</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>Locks</source>
+        <translation>الأقفال</translation>
+    </message>
+    <message>
+        <source>Delete the programs the reference does not list</source>
+        <translation>حذف البرامج غير المدرجة في المرجع</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Show beside the list</source>
+        <translation>عرض بجانب القائمة</translation>
+    </message>
+    <message>
+        <source>Apply reference list</source>
+        <translation>تطبيق قائمة مرجعية</translation>
+    </message>
+    <message>
+        <source>Choose a kept dump or a file</source>
+        <translation>اختر تفريغًا محفوظًا أو ملفًا</translation>
+    </message>
+    <message>
+        <source>Kept dump of %1 (%2 TV, %3 radio)</source>
+        <translation>تفريغ %1 (%2 تلفزيون، %3 راديو)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>المطابق</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>المرجع:</translation>
+    </message>
+    <message>
+        <source>Satellite:</source>
+        <translation>القمر الصناعي:</translation>
+    </message>
+    <message>
+        <source>Carry:</source>
+        <translation>نقل:</translation>
+    </message>
+    <message>
+        <source>Image, CSV or text list (*.bin *.csv *.txt) (*.bin *.csv *.txt);;All files (*)</source>
+        <translation>صورة أو CSV أو قائمة نصية (*.bin *.csv *.txt) (*.bin *.csv *.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The reference cannot be used:</source>
+        <translation>لا يمكن استخدام المرجع:</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>الملف أكبر من %1.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>صفوف القائمة المرجعية</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceTexts</name>
+    <message>
+        <source>TV</source>
+        <translation>تلفاز</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>TV or radio</source>
+        <translation>تلفزيون أو راديو</translation>
+    </message>
+    <message>
+        <source>fits several programs</source>
+        <translation>يطابق عدة برامج</translation>
+    </message>
+    <message>
+        <source>the program of No. %1</source>
+        <translation>برنامج الرقم %1</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>غير موجود</translation>
+    </message>
+    <message>
+        <source>%1: %2 not found, %3 fit several programs, %4 repeated</source>
+        <translation>%1: %2 غير موجود، %3 يطابق عدة برامج، %4 مكرر</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 not found, %4 fit several programs, %5 repeated; not in the reference: %6</source>
+        <translation>%1: %2 مطابق، %3 غير موجود، %4 يطابق عدة برامج، %5 مكرر؛ ليس في المرجع: %6</translation>
     </message>
 </context>
 <context>

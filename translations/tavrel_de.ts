@@ -709,6 +709,10 @@
         <source>no</source>
         <translation>nein</translation>
     </message>
+    <message>
+        <source>Apply as reference</source>
+        <translation>Als Referenz anwenden</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -931,6 +935,18 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>language</source>
         <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>apply reference list...</source>
+        <translation>Referenzliste anwenden...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>reference list</source>
+        <translation>Referenzliste</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1311,174 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>Radio number under sat is wrong!</source>
         <translation>Die Zahl der Radioprogramme des Satelliten ist falsch!</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceCommands</name>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Die bin-Datei ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Bitte zuerst eine Datei öffnen oder auslesen!</translation>
+    </message>
+    <message>
+        <source>Apply reference list %1</source>
+        <translation>Referenzliste %1 anwenden</translation>
+    </message>
+    <message>
+        <source>The reference list could not be applied; nothing changed.</source>
+        <translation>Die Referenzliste konnte nicht angewendet werden; nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceListWnd</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
+    </message>
+    <message>
+        <source>Reference list %1</source>
+        <translation>Referenzliste %1</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referenzzeilen</translation>
+    </message>
+</context>
+<context>
+    <name>ReferencePreviewDlg</name>
+    <message>
+        <source>File...</source>
+        <translation>Datei...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Locks</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Delete the programs the reference does not list</source>
+        <translation>Programme löschen, die die Referenz nicht enthält</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Show beside the list</source>
+        <translation>Neben der Liste zeigen</translation>
+    </message>
+    <message>
+        <source>Apply reference list</source>
+        <translation>Referenzliste anwenden</translation>
+    </message>
+    <message>
+        <source>Choose a kept dump or a file</source>
+        <translation>Aufbewahrten Dump oder Datei wählen</translation>
+    </message>
+    <message>
+        <source>Kept dump of %1 (%2 TV, %3 radio)</source>
+        <translation>Dump vom %1 (%2 TV, %3 Radio)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>Referenz:</translation>
+    </message>
+    <message>
+        <source>Satellite:</source>
+        <translation>Satellit:</translation>
+    </message>
+    <message>
+        <source>Carry:</source>
+        <translation>Übernehmen:</translation>
+    </message>
+    <message>
+        <source>Image, CSV or text list (*.bin *.csv *.txt) (*.bin *.csv *.txt);;All files (*)</source>
+        <translation>Abbild, CSV oder Textliste (*.bin *.csv *.txt) (*.bin *.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The reference cannot be used:</source>
+        <translation>Die Referenz ist nicht verwendbar:</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>Die Datei ist größer als %1.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referenzzeilen</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceTexts</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>TV or radio</source>
+        <translation>TV oder Radio</translation>
+    </message>
+    <message>
+        <source>fits several programs</source>
+        <translation>passt zu mehreren Programmen</translation>
+    </message>
+    <message>
+        <source>the program of No. %1</source>
+        <translation>das Programm von Nr. %1</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: %2 not found, %3 fit several programs, %4 repeated</source>
+        <translation>%1: %2 nicht gefunden, %3 passen zu mehreren Programmen, %4 wiederholt</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 not found, %4 fit several programs, %5 repeated; not in the reference: %6</source>
+        <translation>%1: %2 zugeordnet, %3 nicht gefunden, %4 passen zu mehreren Programmen, %5 wiederholt; nicht in der Referenz: %6</translation>
     </message>
 </context>
 <context>

@@ -713,6 +713,10 @@
         <source>no</source>
         <translation>нет</translation>
     </message>
+    <message>
+        <source>Apply as reference</source>
+        <translation>Применить как эталон</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -936,6 +940,18 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>language</source>
         <translation>Язык</translation>
+    </message>
+    <message>
+        <source>apply reference list...</source>
+        <translation>Применить эталонный список...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>reference list</source>
+        <translation>Эталонный список</translation>
     </message>
 </context>
 <context>
@@ -1312,6 +1328,174 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Radio number under sat is wrong!</source>
         <translation>Неверное число радиоканалов у спутника!</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceCommands</name>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>Файл bin неверен!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Сначала откройте файл или считайте дамп!</translation>
+    </message>
+    <message>
+        <source>Apply reference list %1</source>
+        <translation>Применить эталонный список %1</translation>
+    </message>
+    <message>
+        <source>The reference list could not be applied; nothing changed.</source>
+        <translation>Не удалось применить эталонный список; ничего не изменено.</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceListWnd</name>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Найдено</translation>
+    </message>
+    <message>
+        <source>Reference list %1</source>
+        <translation>Эталонный список %1</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Строки эталонного списка</translation>
+    </message>
+</context>
+<context>
+    <name>ReferencePreviewDlg</name>
+    <message>
+        <source>File...</source>
+        <translation>Файл...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Порядок</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Имена</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Locks</source>
+        <translation>Блокировки</translation>
+    </message>
+    <message>
+        <source>Delete the programs the reference does not list</source>
+        <translation>Удалить программы, которых нет в эталоне</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Show beside the list</source>
+        <translation>Показать рядом со списком</translation>
+    </message>
+    <message>
+        <source>Apply reference list</source>
+        <translation>Применить эталонный список</translation>
+    </message>
+    <message>
+        <source>Choose a kept dump or a file</source>
+        <translation>Выберите сохранённый дамп или файл</translation>
+    </message>
+    <message>
+        <source>Kept dump of %1 (%2 TV, %3 radio)</source>
+        <translation>Дамп от %1 (%2 ТВ, %3 радио)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>Service ID</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Найдено</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>Эталон:</translation>
+    </message>
+    <message>
+        <source>Satellite:</source>
+        <translation>Спутник:</translation>
+    </message>
+    <message>
+        <source>Carry:</source>
+        <translation>Перенести:</translation>
+    </message>
+    <message>
+        <source>Image, CSV or text list (*.bin *.csv *.txt) (*.bin *.csv *.txt);;All files (*)</source>
+        <translation>Образ, CSV или текстовый список (*.bin *.csv *.txt) (*.bin *.csv *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The reference cannot be used:</source>
+        <translation>Эталон нельзя использовать:</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>Файл больше %1.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Строки эталонного списка</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceTexts</name>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>TV or radio</source>
+        <translation>ТВ или радио</translation>
+    </message>
+    <message>
+        <source>fits several programs</source>
+        <translation>подходит нескольким программам</translation>
+    </message>
+    <message>
+        <source>the program of No. %1</source>
+        <translation>программа строки № %1</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найдено</translation>
+    </message>
+    <message>
+        <source>%1: %2 not found, %3 fit several programs, %4 repeated</source>
+        <translation>%1: не найдено %2, подходят нескольким программам %3, повторов %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 not found, %4 fit several programs, %5 repeated; not in the reference: %6</source>
+        <translation>%1: сопоставлено %2, не найдено %3, подходят нескольким программам %4, повторов %5; нет в эталоне: %6</translation>
     </message>
 </context>
 <context>

@@ -705,6 +705,10 @@
         <source>no</source>
         <translation>hayır</translation>
     </message>
+    <message>
+        <source>Apply as reference</source>
+        <translation>Referans olarak uygula</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -926,6 +930,18 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
     <message>
         <source>language</source>
         <translation>Dil</translation>
+    </message>
+    <message>
+        <source>apply reference list...</source>
+        <translation>Referans listesini uygula...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>reference list</source>
+        <translation>Referans listesi</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1294,174 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
     <message>
         <source>Radio number under sat is wrong!</source>
         <translation>Uydudaki radyo kanalı sayısı yanlış!</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceCommands</name>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin dosyası hatalı!</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>Önce bir dosya açın veya yedek alın!</translation>
+    </message>
+    <message>
+        <source>Apply reference list %1</source>
+        <translation>%1 referans listesini uygula</translation>
+    </message>
+    <message>
+        <source>The reference list could not be applied; nothing changed.</source>
+        <translation>Referans listesi uygulanamadı; hiçbir şey değişmedi.</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceListWnd</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Bulunan</translation>
+    </message>
+    <message>
+        <source>Reference list %1</source>
+        <translation>Referans listesi %1</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referans satırları</translation>
+    </message>
+</context>
+<context>
+    <name>ReferencePreviewDlg</name>
+    <message>
+        <source>File...</source>
+        <translation>Dosya...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Sıra</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Adlar</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>Locks</source>
+        <translation>Kilitler</translation>
+    </message>
+    <message>
+        <source>Delete the programs the reference does not list</source>
+        <translation>Referansta olmayan programları sil</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Show beside the list</source>
+        <translation>Listenin yanında göster</translation>
+    </message>
+    <message>
+        <source>Apply reference list</source>
+        <translation>Referans listesini uygula</translation>
+    </message>
+    <message>
+        <source>Choose a kept dump or a file</source>
+        <translation>Saklanan bir döküm ya da dosya seçin</translation>
+    </message>
+    <message>
+        <source>Kept dump of %1 (%2 TV, %3 radio)</source>
+        <translation>%1 tarihli döküm (%2 TV, %3 radyo)</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>Servis kimliği</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Bulunan</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>Referans:</translation>
+    </message>
+    <message>
+        <source>Satellite:</source>
+        <translation>Uydu:</translation>
+    </message>
+    <message>
+        <source>Carry:</source>
+        <translation>Aktar:</translation>
+    </message>
+    <message>
+        <source>Image, CSV or text list (*.bin *.csv *.txt) (*.bin *.csv *.txt);;All files (*)</source>
+        <translation>Görüntü, CSV ya da metin listesi (*.bin *.csv *.txt) (*.bin *.csv *.txt);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>The reference cannot be used:</source>
+        <translation>Referans kullanılamıyor:</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>Dosya %1&apos;den büyük.</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>Referans satırları</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceTexts</name>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>TV or radio</source>
+        <translation>TV ya da radyo</translation>
+    </message>
+    <message>
+        <source>fits several programs</source>
+        <translation>birden çok programa uyuyor</translation>
+    </message>
+    <message>
+        <source>the program of No. %1</source>
+        <translation>No. %1 ile aynı program</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>bulunamadı</translation>
+    </message>
+    <message>
+        <source>%1: %2 not found, %3 fit several programs, %4 repeated</source>
+        <translation>%1: %2 bulunamadı, %3 birden çok programa uyuyor, %4 yinelenen</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 not found, %4 fit several programs, %5 repeated; not in the reference: %6</source>
+        <translation>%1: %2 eşleşti, %3 bulunamadı, %4 birden çok programa uyuyor, %5 yinelenen; referansta olmayan: %6</translation>
     </message>
 </context>
 <context>

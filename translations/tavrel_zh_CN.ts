@@ -705,6 +705,10 @@
         <source>no</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>Apply as reference</source>
+        <translation>作为参考应用</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>
@@ -926,6 +930,18 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>language</source>
         <translation>语言</translation>
+    </message>
+    <message>
+        <source>apply reference list...</source>
+        <translation>应用参考列表...</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>reference list</source>
+        <translation>参考列表</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1294,174 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Radio number under sat is wrong!</source>
         <translation>卫星下的广播节目数错误！</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceCommands</name>
+    <message>
+        <source>The bin file is not right!</source>
+        <translation>bin 文件不正确！</translation>
+    </message>
+    <message>
+        <source>Please open file or dump first!</source>
+        <translation>请先打开文件或读取！</translation>
+    </message>
+    <message>
+        <source>Apply reference list %1</source>
+        <translation>应用参考列表 %1</translation>
+    </message>
+    <message>
+        <source>The reference list could not be applied; nothing changed.</source>
+        <translation>无法应用参考列表；未做任何更改。</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceListWnd</name>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>找到</translation>
+    </message>
+    <message>
+        <source>Reference list %1</source>
+        <translation>参考列表 %1</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>参考列表行</translation>
+    </message>
+</context>
+<context>
+    <name>ReferencePreviewDlg</name>
+    <message>
+        <source>File...</source>
+        <translation>文件...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>顺序</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>喜爱</translation>
+    </message>
+    <message>
+        <source>Locks</source>
+        <translation>加锁</translation>
+    </message>
+    <message>
+        <source>Delete the programs the reference does not list</source>
+        <translation>删除参考中未列出的节目</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Show beside the list</source>
+        <translation>在列表旁显示</translation>
+    </message>
+    <message>
+        <source>Apply reference list</source>
+        <translation>应用参考列表</translation>
+    </message>
+    <message>
+        <source>Choose a kept dump or a file</source>
+        <translation>选择保存的转储或文件</translation>
+    </message>
+    <message>
+        <source>Kept dump of %1 (%2 TV, %3 radio)</source>
+        <translation>%1 的转储（%2 个电视，%3 个广播）</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>服务 ID</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>找到</translation>
+    </message>
+    <message>
+        <source>Reference:</source>
+        <translation>参考：</translation>
+    </message>
+    <message>
+        <source>Satellite:</source>
+        <translation>卫星：</translation>
+    </message>
+    <message>
+        <source>Carry:</source>
+        <translation>带入：</translation>
+    </message>
+    <message>
+        <source>Image, CSV or text list (*.bin *.csv *.txt) (*.bin *.csv *.txt);;All files (*)</source>
+        <translation>映像、CSV 或文本列表 (*.bin *.csv *.txt) (*.bin *.csv *.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>The reference cannot be used:</source>
+        <translation>无法使用该参考：</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1.</source>
+        <translation>文件大于 %1。</translation>
+    </message>
+    <message>
+        <source>Reference rows</source>
+        <translation>参考列表行</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceTexts</name>
+    <message>
+        <source>TV</source>
+        <translation>电视</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>TV or radio</source>
+        <translation>电视或广播</translation>
+    </message>
+    <message>
+        <source>fits several programs</source>
+        <translation>匹配多个节目</translation>
+    </message>
+    <message>
+        <source>the program of No. %1</source>
+        <translation>与编号 %1 为同一节目</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>%1: %2 not found, %3 fit several programs, %4 repeated</source>
+        <translation>%1：%2 个未找到，%3 个匹配多个节目，%4 个重复</translation>
+    </message>
+    <message>
+        <source>%1: %2 matched, %3 not found, %4 fit several programs, %5 repeated; not in the reference: %6</source>
+        <translation>%1：%2 个已匹配，%3 个未找到，%4 个匹配多个节目，%5 个重复；不在参考中：%6</translation>
     </message>
 </context>
 <context>

@@ -253,7 +253,7 @@ private slots:
         QStringList menus;
         for (const QAction* menu : m_dialog->findChild<QMenuBar*>()->actions())
             menus.append(menu->text());
-        QCOMPARE(menus, QStringList({ "File", "Edit", "Tools", "Help" }));
+        QCOMPARE(menus, QStringList({ "File", "Edit", "View", "Tools", "Help" }));
         QCOMPARE(Action(ID_EDIT_UNDO)->shortcuts(), QList<QKeySequence>({ QKeySequence(QStringLiteral("Ctrl+Z")) }));
         QCOMPARE(Action(ID_EDIT_REDO)->shortcuts(),
             QList<QKeySequence>({ QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y")) }));

@@ -139,6 +139,8 @@ private slots:
                                           << std::vector { 0, 7, 1, 2, 3, 4, 5, 6, 8 };
         QTest::newRow("from both sides") << 10 << std::vector { 1, 6, 8 } << 4
                                         << std::vector { 0, 2, 3, 4, 1, 6, 8, 5, 7, 9 };
+        QTest::newRow("in the order given") << 6 << std::vector { 4, 0, 2 } << 3 << std::vector { 1, 3, 4, 0, 2, 5 };
+        QTest::newRow("in the order given, on top") << 5 << std::vector { 3, 0 } << -1 << std::vector { 3, 0, 1, 2, 4 };
         QTest::newRow("drop row beyond the end") << 4 << std::vector { 0 } << 9 << std::vector { 1, 2, 3, 0 };
         QTest::newRow("rows outside the list") << 4 << std::vector { -1, 2, 4 } << -1 << std::vector { 2, 0, 1, 3 };
         QTest::newRow("empty list") << 0 << std::vector { 0 } << 3 << std::vector<int> {};

@@ -16,6 +16,8 @@
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
 #include "RecordCommands.h"
+#include "ReferenceListWnd.h"
+#include "ReferencePreviewDlg.h"
 #include "SatEditDlg.h"
 #include "TestImages.h"
 #include "TpEditDlg.h"
@@ -265,6 +267,14 @@ private slots:
         CheckShown(KeptDumpsDlg(DumpArchive(m_dir->path().toStdString()), true, m_dialog.get()));
         CheckShown(CCompareDlg(ChannelDiff(), path, m_dialog.get()));
         CheckShown(LoadersDlg(LoaderSet::BuiltIn(), m_dialog.get()));
+        ReferencePreviewDlg preview(m_dialog->State().Document(), {}, m_dialog.get());
+        preview.ChooseFile(path);
+        QVERIFY(preview.Plan());
+        ReferenceListWnd referenceWindow(m_dialog.get());
+        referenceWindow.Fill(*preview.List(), *preview.Plan(), QStringLiteral("open.bin"));
+        referenceWindow.show();
+        Check(referenceWindow);
+        CheckShown(std::move(preview));
 
         QStringList faults;
         for (const auto& [window, found] : m_faults) {
