@@ -2,6 +2,7 @@
 
 #include "CReportListCtrl.h"
 #include "ChannelDiff.h"
+#include "DiffText.h"
 
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QHeaderView>
@@ -45,10 +46,10 @@ CCompareDlg::CCompareDlg(const ChannelDiff& diff, const QString& otherPath, QWid
     m_List->SetRedraw(false);
     for (size_t i = 0; i < diff.entries.size(); ++i) {
         const DiffEntry& entry = diff.entries[i];
-        const int row = m_List->InsertItem(static_cast<int>(i), QString::fromLatin1(TableName(entry.table)));
-        m_List->SetItemText(row, 1, QString::fromLatin1(DiffKindText(entry.kind)));
+        const int row = m_List->InsertItem(static_cast<int>(i), DiffText::Table(entry.table));
+        m_List->SetItemText(row, 1, DiffText::Kind(entry.kind));
         m_List->SetItemText(row, 2, QString::fromStdString(DiffPosition(entry)));
-        m_List->SetItemText(row, 3, QString::fromStdString(DiffLabel(entry)));
+        m_List->SetItemText(row, 3, DiffText::Label(entry));
         m_List->SetItemText(row, 4, QString::fromStdString(DiffDetails(entry)));
     }
     m_List->SetRedraw(true);

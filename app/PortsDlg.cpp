@@ -1,7 +1,10 @@
 #include "PortsDlg.h"
 
 #include "PortDevices.h"
+#include "PortOpenError.h"
+#include "SerialPorts.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtWidgets/QComboBox>
@@ -24,7 +27,8 @@ QString Local(const std::string& text)
 
 QString StateText(bool usable, const PortProblem& problem)
 {
-    return usable ? QStringLiteral("ready") : QString::fromLocal8Bit(problem.reason.c_str());
+    return usable ? QCoreApplication::translate("PortsDlg", "ready", "a serial device this user can open")
+                  : PortProblemReason(problem);
 }
 
 } // namespace
@@ -102,7 +106,7 @@ void PortsDlg::ShowPort()
         const bool usable = TrySerialPort(device, problem);
         auto* row = new QTreeWidgetItem(m_DeviceList, { name, Local(device), StateText(usable, problem) });
         row->setData(PORT_COLUMN_NAME, Qt::UserRole, Local(choice));
-        row->setToolTip(PORT_COLUMN_STATE, QString::fromLocal8Bit(problem.advice.c_str()));
+        row->setToolTip(PORT_COLUMN_STATE, PortProblemAdvice(problem));
         return row;
     };
 

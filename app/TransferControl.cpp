@@ -3,6 +3,7 @@
 #include "ChannelDatabase.h"
 #include "Crystals.h"
 #include "DialogBuilder.h"
+#include "DiffText.h"
 #include "FlashVerify.h"
 #include "ImageDocument.h"
 #include "LinkSettings.h"
@@ -12,6 +13,7 @@
 #include "PortDevices.h"
 #include "PortOpenError.h"
 #include "PortsDlg.h"
+#include "PrintableText.h"
 #include "SerialPorts.h"
 #include "TransferEventQueue.h"
 #include "UserPrompts.h"
@@ -48,6 +50,17 @@ constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, I
 // What TransferSession::RateChangeFailureText gives, for the translation.
 [[maybe_unused]] constexpr const char* RATE_CHANGE_FAILURES[]
     = { QT_TRANSLATE_NOOP("TransferControl", "Can't open port!"), QT_TRANSLATE_NOOP("TransferControl", "Can't open the port!") };
+
+// The titles of the loader blocks, for the translation.
+[[maybe_unused]] constexpr const char* LOADER_TITLES[] = {
+    QT_TRANSLATE_NOOP("TransferControl", "dump loader"),
+    QT_TRANSLATE_NOOP("TransferControl", "upgrade loader for 4M"),
+    QT_TRANSLATE_NOOP("TransferControl", "upgrade loader for 8M"),
+    QT_TRANSLATE_NOOP("TransferControl", "upgrade loader for 13.5M"),
+    QT_TRANSLATE_NOOP("TransferControl", "upgrade loader for 16M"),
+    QT_TRANSLATE_NOOP("TransferControl", "upgrade loader for 27M"),
+    QT_TRANSLATE_NOOP("TransferControl", "stage-two image"),
+};
 
 class WaitCursor {
 public:
@@ -471,8 +484,7 @@ void TransferControl::FinishVerify()
     const QString differs = tr("The receiver does not hold this image.");
     m_StatusBar.showMessage(differs + QLatin1Char(' ') + kept);
     Prompts().Message(&m_window,
-        differs + QLatin1Char('\n')
-            + QString::fromStdString(VerificationText(verification, MAX_LISTED, MAX_LISTED)).trimmed(),
+        differs + QLatin1Char('\n') + DiffText::Verification(verification, MAX_LISTED),
         TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }
 
@@ -548,10 +560,23 @@ bool TransferControl::LoadersRefused(LoaderUse use)
 {
     InstallLoadersFromEnvironment();
     const std::string device = m_Ports.DeviceFor(m_pSession->Port());
-    const auto refusal = PlaceholderRefusal(use, m_pSession->Xtal(), IsPseudoTerminal(device));
+    const int xtal = m_pSession->Xtal();
+    const bool pseudoTerminal = IsPseudoTerminal(device);
+    const auto refusal = PlaceholderRefusal(use, xtal, pseudoTerminal);
     if (!refusal)
         return false;
-    Prompts().Message(&m_window, QFile::decodeName(refusal->c_str()), TITLE_ERROR, PromptIcon::Warning,
-        PromptButtons::Ok);
+    const LoaderBlock* placeholder = RefusedPlaceholder(use, xtal, pseudoTerminal);
+    Prompts().Message(&m_window, placeholder ? PlaceholderText(*placeholder) : QFile::decodeName(refusal->c_str()),
+        TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
     return true;
+}
+
+QString TransferControl::PlaceholderText(const LoaderBlock& block)
+{
+    const QString from = block.BuiltIn() ? tr("the one built in") : QFile::decodeName(PrintableText(block.source).c_str());
+    //: %1 is a block such as "dump loader", %2 where it came from, %3 its file name, %4 and %5 where to put it.
+    return tr("The %1 (%2) is a placeholder, not the receiver maker's block, and a receiver cannot run it. Put the "
+              "maker's %3 in %4 or in /usr/share/tavrel/loaders, or name its folder in %5.")
+        .arg(tr(block.title), from, QString::fromLatin1(block.fileName),
+            QFile::decodeName(PrintableText(LoaderSet::UserFolder()).c_str()), QString::fromLatin1(LoaderSet::ENVIRONMENT));
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 class ImageDocument;
+struct LoaderBlock;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -95,6 +96,7 @@ private:
     // Opens the port before anything else is asked of it: a port that does
     // not open is the first problem a transfer has, and is named first.
     void NamePortProblem();
+    static QString PlaceholderText(const LoaderBlock& block);
     void ShowLamp(bool open);
     void SetMenuGrayed(std::initializer_list<int> grayed);
     void UpdateLinkMenuItems();

@@ -83,14 +83,14 @@ void DiffTable(ChannelDiff& diff, int tableId, const std::vector<ChannelRow>& be
     std::move(entries.begin(), entries.end(), std::back_inserter(diff.entries));
 }
 
-std::string ValueText(int column, std::string_view value)
+} // namespace
+
+std::string DiffValueText(int column, std::string_view value)
 {
     if (!ColumnInfoOf(column).number)
         return QuotedText(value);
     return value.empty() ? "none" : std::string(value);
 }
-
-} // namespace
 
 ChannelDiff DiffImages(const ChannelDatabase& a, const ChannelDatabase& b, unsigned tables, MatchMode mode,
     const CodePageText& names)
@@ -150,9 +150,9 @@ std::string DiffLabel(const DiffEntry& entry)
 {
     const ChannelRow& row = entry.kind == DiffKind::Removed ? entry.before : entry.after;
     if (entry.table != TABLE_TRANSPONDERS)
-        return ValueText(COLUMN_NAME, row.Field(COLUMN_NAME));
+        return DiffValueText(COLUMN_NAME, row.Field(COLUMN_NAME));
     return std::string(row.Field(COLUMN_FREQUENCY)) + " polarization " + std::string(row.Field(COLUMN_POLARIZATION))
-        + " on " + ValueText(COLUMN_SATELLITE_NAME, row.Field(COLUMN_SATELLITE_NAME));
+        + " on " + DiffValueText(COLUMN_SATELLITE_NAME, row.Field(COLUMN_SATELLITE_NAME));
 }
 
 std::string DiffDetails(const DiffEntry& entry)
@@ -161,8 +161,8 @@ std::string DiffDetails(const DiffEntry& entry)
     for (const int column : entry.changedColumns) {
         if (!details.empty())
             details += ", ";
-        details += std::string(ColumnInfoOf(column).name) + ": " + ValueText(column, entry.before.Field(column))
-            + " -> " + ValueText(column, entry.after.Field(column));
+        details += std::string(ColumnInfoOf(column).name) + ": " + DiffValueText(column, entry.before.Field(column))
+            + " -> " + DiffValueText(column, entry.after.Field(column));
     }
     return details;
 }

@@ -5,6 +5,7 @@
 #include "RowMatcher.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CodePageText;
@@ -43,6 +44,8 @@ MatchMode ChooseDiffMatch(const ChannelDatabase& a, const ChannelDatabase& b, co
 const char* DiffKindText(DiffKind kind);
 std::string DiffPosition(const DiffEntry& entry);
 std::string DiffLabel(const DiffEntry& entry);
+// A value as a difference shows it: text quoted, a number as it is ("none" when empty).
+std::string DiffValueText(int column, std::string_view value);
 std::string DiffDetails(const DiffEntry& entry);
 
 // An entry as one line: `tv: changed 4 "Movie 5": name: "Movie 5" -> "Film 5"`.

@@ -57,26 +57,34 @@ std::span<const uint8_t> StageTwoImage()
     return InstalledLoaders().StageTwo().bytes;
 }
 
-std::optional<std::string> PlaceholderRefusal(LoaderUse use, int xtal, bool portIsPseudoTerminal)
+const LoaderBlock* RefusedPlaceholder(LoaderUse use, int xtal, bool portIsPseudoTerminal)
 {
     const LoaderSet& set = InstalledLoaders();
-    if (!set.Problem().empty())
-        return set.Problem();
-    if (portIsPseudoTerminal)
-        return std::nullopt;
+    if (!set.Problem().empty() || portIsPseudoTerminal)
+        return nullptr;
     std::vector<const LoaderBlock*> sent;
     if (use == LoaderUse::Dump)
         sent = { &set.Dump() };
     else
         sent = { &set.Upgrade(xtal), &set.StageTwo() };
     for (const LoaderBlock* block : sent) {
-        if (!block->Placeholder())
-            continue;
-        const std::string from = block->BuiltIn() ? "the one built in" : PrintableText(block->source);
-        return "The " + std::string(block->title) + " (" + from + ") is a placeholder, not the receiver maker's "
-            + "block, and a receiver cannot run it. Put the maker's " + block->fileName + " in "
-            + PrintableText(LoaderSet::UserFolder()) + " or in /usr/share/tavrel/loaders, or name its folder in "
-            + LoaderSet::ENVIRONMENT + ".";
+        if (block->Placeholder())
+            return block;
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+std::optional<std::string> PlaceholderRefusal(LoaderUse use, int xtal, bool portIsPseudoTerminal)
+{
+    const LoaderSet& set = InstalledLoaders();
+    if (!set.Problem().empty())
+        return set.Problem();
+    const LoaderBlock* block = RefusedPlaceholder(use, xtal, portIsPseudoTerminal);
+    if (!block)
+        return std::nullopt;
+    const std::string from = block->BuiltIn() ? "the one built in" : PrintableText(block->source);
+    return "The " + std::string(block->title) + " (" + from + ") is a placeholder, not the receiver maker's "
+        + "block, and a receiver cannot run it. Put the maker's " + block->fileName + " in "
+        + PrintableText(LoaderSet::UserFolder()) + " or in /usr/share/tavrel/loaders, or name its folder in "
+        + LoaderSet::ENVIRONMENT + ".";
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 class LoaderSet;
+struct LoaderBlock;
 
 // Receiver-side code sent unchanged during a transfer. Built in from
 // resources/loaders/; the set in use may come from files instead (LoaderSet).
@@ -43,3 +44,6 @@ enum class LoaderUse { Dump, Upgrade };
 // sends the crystal's loader and the stage-two image; a dump or a verify the
 // dump loader.
 std::optional<std::string> PlaceholderRefusal(LoaderUse use, int xtal, bool portIsPseudoTerminal);
+// The placeholder block behind such a refusal, for a wording of its own;
+// null when the refusal is the set's problem, or when there is none.
+const LoaderBlock* RefusedPlaceholder(LoaderUse use, int xtal, bool portIsPseudoTerminal);

@@ -134,17 +134,22 @@ bool SessionHasGroup(gid_t gid)
     return std::find(groups.begin(), groups.begin() + std::max(count, 0), gid) != groups.begin() + std::max(count, 0);
 }
 
-std::string PermissionAdvice(const std::string& device)
+void AdviseOnPermission(const std::string& device, PortProblem& problem)
 {
     gid_t gid = 0;
     std::string groupName = OwningGroup(device, gid);
     const bool named = !groupName.empty() && groupName != "root";
     if (!named)
         groupName = USUAL_GROUP;
-    if (named && AccountHasGroup(groupName) && !SessionHasGroup(gid))
-        return "Your user is in the group " + groupName + ", but this login session is not yet: log out and in again.";
-    return "Your user must be in the group that owns the device (" + groupName + "): sudo usermod -aG " + groupName
-        + " $USER, then log in again.";
+    problem.group = groupName;
+    if (named && AccountHasGroup(groupName) && !SessionHasGroup(gid)) {
+        problem.adviceKind = PortProblem::Advice::LogInAgain;
+        problem.advice = "Your user is in the group " + groupName + ", but this login session is not yet: log out and in again.";
+        return;
+    }
+    problem.adviceKind = PortProblem::Advice::JoinGroup;
+    problem.advice = "Your user must be in the group that owns the device (" + groupName + "): sudo usermod -aG "
+        + groupName + " $USER, then log in again.";
 }
 
 void ExplainBusy(const std::string& device, PortProblem& problem)
@@ -153,8 +158,11 @@ void ExplainBusy(const std::string& device, PortProblem& problem)
     const std::vector<std::string> holders = ProcessesHolding(device, byUs);
     if (holders.empty() && byUs) {
         problem.reason = "open in this program";
+        problem.openHere = true;
         return;
     }
+    problem.adviceKind = PortProblem::Advice::CloseOther;
+    problem.holders = holders;
     problem.advice = "Another program is using the port";
     for (size_t i = 0; i < holders.size(); ++i)
         problem.advice += (i == 0 ? ": " : ", ") + holders[i];
@@ -237,16 +245,18 @@ PortProblem ExplainPortFailure(const std::string& device, int error)
     // A port another program has locked: the lock's own words say nothing useful.
     if (error == EWOULDBLOCK)
         error = EBUSY;
-    PortProblem problem { std::strerror(error), std::string() };
+    PortProblem problem;
+    problem.reason = std::strerror(error);
     switch (error) {
     case EACCES:
     case EPERM:
-        problem.advice = PermissionAdvice(device);
+        AdviseOnPermission(device, problem);
         break;
     case EBUSY:
         ExplainBusy(device, problem);
         break;
     case ENOTTY:
+        problem.adviceKind = PortProblem::Advice::NotSerial;
         problem.advice = "This is not a serial device.";
         break;
     default:

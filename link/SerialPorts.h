@@ -5,8 +5,21 @@
 
 // Why a serial device cannot be opened, and what the user can do about it.
 struct PortProblem {
+    // What `advice` says, for a wording of its own.
+    enum class Advice {
+        None,
+        JoinGroup,  // the user is not in `group`
+        LogInAgain, // the user is in `group`, this login session not yet
+        CloseOther, // `holders` (maybe none known) use the port
+        NotSerial,
+    };
     std::string reason;  // the system's words: "Permission denied"
     std::string advice;  // empty when there is nothing to suggest
+    // True when `reason` says that this program holds the port.
+    bool openHere = false;
+    Advice adviceKind = Advice::None;
+    std::string group;
+    std::vector<std::string> holders;
 };
 
 // A serial device present on this machine.

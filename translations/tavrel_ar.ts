@@ -417,6 +417,128 @@
     </message>
 </context>
 <context>
+    <name>DiffText</name>
+    <message>
+        <source>satellites</source>
+        <comment>table</comment>
+        <translation>الأقمار</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <comment>table</comment>
+        <translation>الترانسبوندرات</translation>
+    </message>
+    <message>
+        <source>tv</source>
+        <comment>table</comment>
+        <translation>التلفزيون</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <comment>table</comment>
+        <translation>الراديو</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>محذوف</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>مضاف</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>منقول</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>معدّل</translation>
+    </message>
+    <message>
+        <source>%1 polarization %2 on %3</source>
+        <extracomment>A transponder: %1 its frequency, %2 its polarization, %3 its satellite&apos;s name.</extracomment>
+        <translation>%1 استقطاب %2 على %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record.</extracomment>
+        <translation>%1: %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4: %5</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record, %5 its changed fields.</extracomment>
+        <translation>%1: %2 %3 %4: %5</translation>
+    </message>
+    <message>
+        <source>%1, in %2:</source>
+        <extracomment>%1 is &quot;3 bytes differ&quot;, %2 is &quot;2 ranges&quot;.</extracomment>
+        <translation>%1، في %2:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>لا بايتات مختلفة</numerusform>
+            <numerusform>بايت واحد مختلف</numerusform>
+            <numerusform>بايتان مختلفان</numerusform>
+            <numerusform>%n بايتات مختلفة</numerusform>
+            <numerusform>%n بايتًا مختلفًا</numerusform>
+            <numerusform>%n بايت مختلف</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n range(s)</source>
+        <translation>
+            <numerusform>لا نطاقات</numerusform>
+            <numerusform>نطاق واحد</numerusform>
+            <numerusform>نطاقين</numerusform>
+            <numerusform>%n نطاقات</numerusform>
+            <numerusform>%n نطاقًا</numerusform>
+            <numerusform>%n نطاق</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more range(s)</source>
+        <translation>
+            <numerusform>ولا نطاقات أخرى</numerusform>
+            <numerusform>ونطاق آخر</numerusform>
+            <numerusform>ونطاقان آخران</numerusform>
+            <numerusform>و%n نطاقات أخرى</numerusform>
+            <numerusform>و%n نطاقًا آخر</numerusform>
+            <numerusform>و%n نطاق آخر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Records not compared: the image or the flash does not decode.</source>
+        <translation>لم تُقارن السجلات: تعذّر فك ترميز الصورة أو الذاكرة الوميضية.</translation>
+    </message>
+    <message>
+        <source>The records are the same; the bytes differ outside them.</source>
+        <translation>السجلات متطابقة؛ البايتات تختلف خارجها.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ(s):</source>
+        <translation>
+            <numerusform>لا سجلات مختلفة:</numerusform>
+            <numerusform>سجل واحد مختلف:</numerusform>
+            <numerusform>سجلان مختلفان:</numerusform>
+            <numerusform>%n سجلات مختلفة:</numerusform>
+            <numerusform>%n سجلًا مختلفًا:</numerusform>
+            <numerusform>%n سجل مختلف:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more record(s)</source>
+        <translation>
+            <numerusform>ولا سجلات أخرى</numerusform>
+            <numerusform>وسجل آخر</numerusform>
+            <numerusform>وسجلان آخران</numerusform>
+            <numerusform>و%n سجلات أخرى</numerusform>
+            <numerusform>و%n سجلًا آخر</numerusform>
+            <numerusform>و%n سجل آخر</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EditorFields</name>
     <message>
         <source>0 to %1</source>
@@ -981,6 +1103,34 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>open in this program</source>
+        <translation>مفتوح في هذا البرنامج</translation>
+    </message>
+    <message>
+        <source>Your user must be in the group that owns the device (%1): sudo usermod -aG %1 $USER, then log in again.</source>
+        <translation>يجب أن يكون مستخدمك في المجموعة المالكة للجهاز (%1): sudo usermod -aG %1 $USER، ثم سجّل الدخول مجددًا.</translation>
+    </message>
+    <message>
+        <source>Your user is in the group %1, but this login session is not yet: log out and in again.</source>
+        <translation>مستخدمك في المجموعة %1، لكن جلسة الدخول هذه ليست بعد: سجّل الخروج ثم الدخول مجددًا.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port.</source>
+        <translation>برنامج آخر يستخدم المنفذ.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port: %1. Close it, then try again.</source>
+        <extracomment>%1 names the programs, such as &quot;minicom (pid 4242)&quot;.</extracomment>
+        <translation>برنامج آخر يستخدم المنفذ: %1. أغلقه ثم حاول مجددًا.</translation>
+    </message>
+    <message>
+        <source>This is not a serial device.</source>
+        <translation>هذا ليس جهازًا تسلسليًا.</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -1026,6 +1176,11 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 يفتح %2.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <comment>a serial device this user can open</comment>
+        <translation>جاهز</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1815,43 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Can&apos;t open port!</source>
         <translation>تعذّر فتح المنفذ!</translation>
+    </message>
+    <message>
+        <source>dump loader</source>
+        <translation>محمّل القراءة</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 4M</source>
+        <translation>محمّل الترقية لـ 4M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 8M</source>
+        <translation>محمّل الترقية لـ 8M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 13.5M</source>
+        <translation>محمّل الترقية لـ 13.5M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 16M</source>
+        <translation>محمّل الترقية لـ 16M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 27M</source>
+        <translation>محمّل الترقية لـ 27M</translation>
+    </message>
+    <message>
+        <source>stage-two image</source>
+        <translation>صورة المرحلة الثانية</translation>
+    </message>
+    <message>
+        <source>the one built in</source>
+        <translation>المدمج</translation>
+    </message>
+    <message>
+        <source>The %1 (%2) is a placeholder, not the receiver maker&apos;s block, and a receiver cannot run it. Put the maker&apos;s %3 in %4 or in /usr/share/tavrel/loaders, or name its folder in %5.</source>
+        <extracomment>%1 is a block such as &quot;dump loader&quot;, %2 where it came from, %3 its file name, %4 and %5 where to put it.</extracomment>
+        <translation>%1 (%2) كتلة بديلة وليست كتلة صانع المستقبل، ولا يستطيع المستقبل تشغيلها. ضع الملف %3 من الصانع في %4 أو في /usr/share/tavrel/loaders، أو سمِّ مجلده في %5.</translation>
     </message>
 </context>
 <context>

@@ -401,6 +401,108 @@
     </message>
 </context>
 <context>
+    <name>DiffText</name>
+    <message>
+        <source>satellites</source>
+        <comment>table</comment>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <comment>table</comment>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>tv</source>
+        <comment>table</comment>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <comment>table</comment>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugefügt</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verschoben</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>%1 polarization %2 on %3</source>
+        <extracomment>A transponder: %1 its frequency, %2 its polarization, %3 its satellite&apos;s name.</extracomment>
+        <translation>%1 Polarisation %2 auf %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record.</extracomment>
+        <translation>%1: %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4: %5</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record, %5 its changed fields.</extracomment>
+        <translation>%1: %2 %3 %4: %5</translation>
+    </message>
+    <message>
+        <source>%1, in %2:</source>
+        <extracomment>%1 is &quot;3 bytes differ&quot;, %2 is &quot;2 ranges&quot;.</extracomment>
+        <translation>%1, in %2:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>%n Byte weicht ab</numerusform>
+            <numerusform>%n Bytes weichen ab</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n range(s)</source>
+        <translation>
+            <numerusform>%n Bereich</numerusform>
+            <numerusform>%n Bereichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more range(s)</source>
+        <translation>
+            <numerusform>und %n weiterer Bereich</numerusform>
+            <numerusform>und %n weitere Bereiche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Records not compared: the image or the flash does not decode.</source>
+        <translation>Datensätze nicht verglichen: Abbild oder Flash lässt sich nicht dekodieren.</translation>
+    </message>
+    <message>
+        <source>The records are the same; the bytes differ outside them.</source>
+        <translation>Die Datensätze sind gleich; die Bytes weichen außerhalb davon ab.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ(s):</source>
+        <translation>
+            <numerusform>%n Datensatz weicht ab:</numerusform>
+            <numerusform>%n Datensätze weichen ab:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more record(s)</source>
+        <translation>
+            <numerusform>und %n weiterer Datensatz</numerusform>
+            <numerusform>und %n weitere Datensätze</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EditorFields</name>
     <message>
         <source>0 to %1</source>
@@ -961,6 +1063,34 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>open in this program</source>
+        <translation>in diesem Programm geöffnet</translation>
+    </message>
+    <message>
+        <source>Your user must be in the group that owns the device (%1): sudo usermod -aG %1 $USER, then log in again.</source>
+        <translation>Ihr Benutzer muss in der Gruppe des Geräts sein (%1): sudo usermod -aG %1 $USER, dann neu anmelden.</translation>
+    </message>
+    <message>
+        <source>Your user is in the group %1, but this login session is not yet: log out and in again.</source>
+        <translation>Ihr Benutzer ist in der Gruppe %1, diese Sitzung aber noch nicht: ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port.</source>
+        <translation>Ein anderes Programm benutzt den Port.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port: %1. Close it, then try again.</source>
+        <extracomment>%1 names the programs, such as &quot;minicom (pid 4242)&quot;.</extracomment>
+        <translation>Ein anderes Programm benutzt den Port: %1. Schließen Sie es und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>This is not a serial device.</source>
+        <translation>Dies ist kein serielles Gerät.</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -1006,6 +1136,11 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 öffnet %2.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <comment>a serial device this user can open</comment>
+        <translation>bereit</translation>
     </message>
 </context>
 <context>
@@ -1592,6 +1727,43 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>Can&apos;t open port!</source>
         <translation>Port lässt sich nicht öffnen!</translation>
+    </message>
+    <message>
+        <source>dump loader</source>
+        <translation>Auslese-Loader</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 4M</source>
+        <translation>Upgrade-Loader für 4M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 8M</source>
+        <translation>Upgrade-Loader für 8M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 13.5M</source>
+        <translation>Upgrade-Loader für 13.5M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 16M</source>
+        <translation>Upgrade-Loader für 16M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 27M</source>
+        <translation>Upgrade-Loader für 27M</translation>
+    </message>
+    <message>
+        <source>stage-two image</source>
+        <translation>Stage-Two-Abbild</translation>
+    </message>
+    <message>
+        <source>the one built in</source>
+        <translation>der eingebaute</translation>
+    </message>
+    <message>
+        <source>The %1 (%2) is a placeholder, not the receiver maker&apos;s block, and a receiver cannot run it. Put the maker&apos;s %3 in %4 or in /usr/share/tavrel/loaders, or name its folder in %5.</source>
+        <extracomment>%1 is a block such as &quot;dump loader&quot;, %2 where it came from, %3 its file name, %4 and %5 where to put it.</extracomment>
+        <translation>Der %1 (%2) ist ein Platzhalter, nicht der Block des Receiver-Herstellers, und ein Receiver kann ihn nicht ausführen. Legen Sie die Datei %3 des Herstellers in %4 oder in /usr/share/tavrel/loaders ab, oder nennen Sie ihren Ordner in %5.</translation>
     </message>
 </context>
 <context>

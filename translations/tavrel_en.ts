@@ -36,6 +36,44 @@
     </message>
 </context>
 <context>
+    <name>DiffText</name>
+    <message numerus="yes">
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>%n byte differs</numerusform>
+            <numerusform>%n bytes differ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n range(s)</source>
+        <translation>
+            <numerusform>%n range</numerusform>
+            <numerusform>%n ranges</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more range(s)</source>
+        <translation>
+            <numerusform>and %n more range</numerusform>
+            <numerusform>and %n more ranges</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ(s):</source>
+        <translation>
+            <numerusform>%n record differs:</numerusform>
+            <numerusform>%n records differ:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more record(s)</source>
+        <translation>
+            <numerusform>and %n more record</numerusform>
+            <numerusform>and %n more records</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ListTools</name>
     <message numerus="yes">
         <source>The channel list has %n problem(s). Upgrade anyway?</source>

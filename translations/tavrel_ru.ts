@@ -405,6 +405,113 @@
     </message>
 </context>
 <context>
+    <name>DiffText</name>
+    <message>
+        <source>satellites</source>
+        <comment>table</comment>
+        <translation>спутники</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <comment>table</comment>
+        <translation>транспондеры</translation>
+    </message>
+    <message>
+        <source>tv</source>
+        <comment>table</comment>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <comment>table</comment>
+        <translation>радио</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>удалена</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>добавлена</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>перемещена</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>изменена</translation>
+    </message>
+    <message>
+        <source>%1 polarization %2 on %3</source>
+        <extracomment>A transponder: %1 its frequency, %2 its polarization, %3 its satellite&apos;s name.</extracomment>
+        <translation>%1 поляризация %2 на %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record.</extracomment>
+        <translation>%1: %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4: %5</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record, %5 its changed fields.</extracomment>
+        <translation>%1: %2 %3 %4: %5</translation>
+    </message>
+    <message>
+        <source>%1, in %2:</source>
+        <extracomment>%1 is &quot;3 bytes differ&quot;, %2 is &quot;2 ranges&quot;.</extracomment>
+        <translation>%1, в %2:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>различается %n байт</numerusform>
+            <numerusform>различаются %n байта</numerusform>
+            <numerusform>различаются %n байтов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n range(s)</source>
+        <translation>
+            <numerusform>%n диапазоне</numerusform>
+            <numerusform>%n диапазонах</numerusform>
+            <numerusform>%n диапазонах</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more range(s)</source>
+        <translation>
+            <numerusform>и ещё %n диапазон</numerusform>
+            <numerusform>и ещё %n диапазона</numerusform>
+            <numerusform>и ещё %n диапазонов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Records not compared: the image or the flash does not decode.</source>
+        <translation>Записи не сравнивались: образ или флеш-память не декодируется.</translation>
+    </message>
+    <message>
+        <source>The records are the same; the bytes differ outside them.</source>
+        <translation>Записи совпадают; байты различаются вне их.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ(s):</source>
+        <translation>
+            <numerusform>различается %n запись:</numerusform>
+            <numerusform>различаются %n записи:</numerusform>
+            <numerusform>различаются %n записей:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more record(s)</source>
+        <translation>
+            <numerusform>и ещё %n запись</numerusform>
+            <numerusform>и ещё %n записи</numerusform>
+            <numerusform>и ещё %n записей</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EditorFields</name>
     <message>
         <source>0 to %1</source>
@@ -966,6 +1073,34 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>open in this program</source>
+        <translation>открыт в этой программе</translation>
+    </message>
+    <message>
+        <source>Your user must be in the group that owns the device (%1): sudo usermod -aG %1 $USER, then log in again.</source>
+        <translation>Пользователь должен входить в группу, которой принадлежит устройство (%1): sudo usermod -aG %1 $USER, затем войдите снова.</translation>
+    </message>
+    <message>
+        <source>Your user is in the group %1, but this login session is not yet: log out and in again.</source>
+        <translation>Пользователь входит в группу %1, но текущий сеанс ещё нет: выйдите и войдите снова.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port.</source>
+        <translation>Порт занят другой программой.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port: %1. Close it, then try again.</source>
+        <extracomment>%1 names the programs, such as &quot;minicom (pid 4242)&quot;.</extracomment>
+        <translation>Порт занят другой программой: %1. Закройте её и повторите.</translation>
+    </message>
+    <message>
+        <source>This is not a serial device.</source>
+        <translation>Это не последовательное устройство.</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -1011,6 +1146,11 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 открывает %2.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <comment>a serial device this user can open</comment>
+        <translation>готов</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +1749,43 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Can&apos;t open port!</source>
         <translation>Не удаётся открыть порт!</translation>
+    </message>
+    <message>
+        <source>dump loader</source>
+        <translation>загрузчик считывания</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 4M</source>
+        <translation>загрузчик прошивки для 4M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 8M</source>
+        <translation>загрузчик прошивки для 8M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 13.5M</source>
+        <translation>загрузчик прошивки для 13.5M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 16M</source>
+        <translation>загрузчик прошивки для 16M</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 27M</source>
+        <translation>загрузчик прошивки для 27M</translation>
+    </message>
+    <message>
+        <source>stage-two image</source>
+        <translation>образ второй ступени</translation>
+    </message>
+    <message>
+        <source>the one built in</source>
+        <translation>встроенный</translation>
+    </message>
+    <message>
+        <source>The %1 (%2) is a placeholder, not the receiver maker&apos;s block, and a receiver cannot run it. Put the maker&apos;s %3 in %4 or in /usr/share/tavrel/loaders, or name its folder in %5.</source>
+        <extracomment>%1 is a block such as &quot;dump loader&quot;, %2 where it came from, %3 its file name, %4 and %5 where to put it.</extracomment>
+        <translation>%1 (%2) — заглушка, а не блок производителя приёмника; приёмник не может его выполнить. Положите файл %3 производителя в %4 или в /usr/share/tavrel/loaders либо укажите его папку в %5.</translation>
     </message>
 </context>
 <context>

@@ -397,6 +397,103 @@
     </message>
 </context>
 <context>
+    <name>DiffText</name>
+    <message>
+        <source>satellites</source>
+        <comment>table</comment>
+        <translation>uydular</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <comment>table</comment>
+        <translation>transponderlar</translation>
+    </message>
+    <message>
+        <source>tv</source>
+        <comment>table</comment>
+        <translation>tv</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <comment>table</comment>
+        <translation>radyo</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>kaldırıldı</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>eklendi</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>taşındı</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>değişti</translation>
+    </message>
+    <message>
+        <source>%1 polarization %2 on %3</source>
+        <extracomment>A transponder: %1 its frequency, %2 its polarization, %3 its satellite&apos;s name.</extracomment>
+        <translation>%1 polarizasyon %2, %3 üzerinde</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record.</extracomment>
+        <translation>%1: %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4: %5</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record, %5 its changed fields.</extracomment>
+        <translation>%1: %2 %3 %4: %5</translation>
+    </message>
+    <message>
+        <source>%1, in %2:</source>
+        <extracomment>%1 is &quot;3 bytes differ&quot;, %2 is &quot;2 ranges&quot;.</extracomment>
+        <translation>%1, %2 içinde:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>%n bayt farklı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n range(s)</source>
+        <translation>
+            <numerusform>%n aralık</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more range(s)</source>
+        <translation>
+            <numerusform>ve %n aralık daha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Records not compared: the image or the flash does not decode.</source>
+        <translation>Kayıtlar karşılaştırılmadı: görüntü veya flash çözülemiyor.</translation>
+    </message>
+    <message>
+        <source>The records are the same; the bytes differ outside them.</source>
+        <translation>Kayıtlar aynı; baytlar kayıtların dışında farklı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ(s):</source>
+        <translation>
+            <numerusform>%n kayıt farklı:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more record(s)</source>
+        <translation>
+            <numerusform>ve %n kayıt daha</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EditorFields</name>
     <message>
         <source>0 to %1</source>
@@ -956,6 +1053,34 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>open in this program</source>
+        <translation>bu programda açık</translation>
+    </message>
+    <message>
+        <source>Your user must be in the group that owns the device (%1): sudo usermod -aG %1 $USER, then log in again.</source>
+        <translation>Kullanıcınız aygıtın sahibi olan grupta olmalı (%1): sudo usermod -aG %1 $USER, ardından yeniden oturum açın.</translation>
+    </message>
+    <message>
+        <source>Your user is in the group %1, but this login session is not yet: log out and in again.</source>
+        <translation>Kullanıcınız %1 grubunda, ancak bu oturum henüz değil: oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port.</source>
+        <translation>Portu başka bir program kullanıyor.</translation>
+    </message>
+    <message>
+        <source>Another program is using the port: %1. Close it, then try again.</source>
+        <extracomment>%1 names the programs, such as &quot;minicom (pid 4242)&quot;.</extracomment>
+        <translation>Portu başka bir program kullanıyor: %1. Onu kapatıp yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>This is not a serial device.</source>
+        <translation>Bu bir seri aygıt değil.</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -1001,6 +1126,11 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1, %2 aygıtını açar.</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <comment>a serial device this user can open</comment>
+        <translation>hazır</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1705,43 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
     <message>
         <source>Can&apos;t open port!</source>
         <translation>Port açılamadı!</translation>
+    </message>
+    <message>
+        <source>dump loader</source>
+        <translation>okuma yükleyicisi</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 4M</source>
+        <translation>4M için güncelleme yükleyicisi</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 8M</source>
+        <translation>8M için güncelleme yükleyicisi</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 13.5M</source>
+        <translation>13.5M için güncelleme yükleyicisi</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 16M</source>
+        <translation>16M için güncelleme yükleyicisi</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 27M</source>
+        <translation>27M için güncelleme yükleyicisi</translation>
+    </message>
+    <message>
+        <source>stage-two image</source>
+        <translation>ikinci aşama görüntüsü</translation>
+    </message>
+    <message>
+        <source>the one built in</source>
+        <translation>yerleşik olan</translation>
+    </message>
+    <message>
+        <source>The %1 (%2) is a placeholder, not the receiver maker&apos;s block, and a receiver cannot run it. Put the maker&apos;s %3 in %4 or in /usr/share/tavrel/loaders, or name its folder in %5.</source>
+        <extracomment>%1 is a block such as &quot;dump loader&quot;, %2 where it came from, %3 its file name, %4 and %5 where to put it.</extracomment>
+        <translation>%1 (%2) bir yer tutucu; alıcı üreticisinin bloğu değil ve alıcı onu çalıştıramaz. Üreticinin %3 dosyasını %4 veya /usr/share/tavrel/loaders klasörüne koyun ya da klasörünü %5 içinde belirtin.</translation>
     </message>
 </context>
 <context>

@@ -397,6 +397,103 @@
     </message>
 </context>
 <context>
+    <name>DiffText</name>
+    <message>
+        <source>satellites</source>
+        <comment>table</comment>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <comment>table</comment>
+        <translation>转发器</translation>
+    </message>
+    <message>
+        <source>tv</source>
+        <comment>table</comment>
+        <translation>电视</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <comment>table</comment>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>已删除</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>已添加</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>已移动</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>%1 polarization %2 on %3</source>
+        <extracomment>A transponder: %1 its frequency, %2 its polarization, %3 its satellite&apos;s name.</extracomment>
+        <translation>%3 上的 %1 极化 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record.</extracomment>
+        <translation>%1：%2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 %4: %5</source>
+        <extracomment>%1 table, %2 what happened, %3 the position, %4 the record, %5 its changed fields.</extracomment>
+        <translation>%1：%2 %3 %4：%5</translation>
+    </message>
+    <message>
+        <source>%1, in %2:</source>
+        <extracomment>%1 is &quot;3 bytes differ&quot;, %2 is &quot;2 ranges&quot;.</extracomment>
+        <translation>%1，分布在 %2 中：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) differ(s)</source>
+        <translation>
+            <numerusform>%n 个字节不同</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n range(s)</source>
+        <translation>
+            <numerusform>%n 个区间</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more range(s)</source>
+        <translation>
+            <numerusform>另有 %n 个区间</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Records not compared: the image or the flash does not decode.</source>
+        <translation>未比较记录：映像或闪存无法解码。</translation>
+    </message>
+    <message>
+        <source>The records are the same; the bytes differ outside them.</source>
+        <translation>记录相同；不同的字节位于记录之外。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) differ(s):</source>
+        <translation>
+            <numerusform>%n 条记录不同：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more record(s)</source>
+        <translation>
+            <numerusform>另有 %n 条记录</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>EditorFields</name>
     <message>
         <source>0 to %1</source>
@@ -956,6 +1053,34 @@ The file is no longer there. It was removed from the recent files.</source>
     </message>
 </context>
 <context>
+    <name>PortOpenError</name>
+    <message>
+        <source>open in this program</source>
+        <translation>已在本程序中打开</translation>
+    </message>
+    <message>
+        <source>Your user must be in the group that owns the device (%1): sudo usermod -aG %1 $USER, then log in again.</source>
+        <translation>您的用户必须属于设备所属的组（%1）：sudo usermod -aG %1 $USER，然后重新登录。</translation>
+    </message>
+    <message>
+        <source>Your user is in the group %1, but this login session is not yet: log out and in again.</source>
+        <translation>您的用户已在 %1 组中，但本次登录会话尚未生效：请注销后重新登录。</translation>
+    </message>
+    <message>
+        <source>Another program is using the port.</source>
+        <translation>另一个程序正在使用该端口。</translation>
+    </message>
+    <message>
+        <source>Another program is using the port: %1. Close it, then try again.</source>
+        <extracomment>%1 names the programs, such as &quot;minicom (pid 4242)&quot;.</extracomment>
+        <translation>另一个程序正在使用该端口：%1。请关闭它后重试。</translation>
+    </message>
+    <message>
+        <source>This is not a serial device.</source>
+        <translation>这不是串口设备。</translation>
+    </message>
+</context>
+<context>
     <name>PortsDlg</name>
     <message>
         <source>Serial ports</source>
@@ -1001,6 +1126,11 @@ The file is no longer there. It was removed from the recent files.</source>
         <source>%1 opens %2.</source>
         <extracomment>%1 is a port (COM1), %2 a device file.</extracomment>
         <translation>%1 打开 %2。</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <comment>a serial device this user can open</comment>
+        <translation>就绪</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +1705,43 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Can&apos;t open port!</source>
         <translation>无法打开端口！</translation>
+    </message>
+    <message>
+        <source>dump loader</source>
+        <translation>读取加载器</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 4M</source>
+        <translation>4M 升级加载器</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 8M</source>
+        <translation>8M 升级加载器</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 13.5M</source>
+        <translation>13.5M 升级加载器</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 16M</source>
+        <translation>16M 升级加载器</translation>
+    </message>
+    <message>
+        <source>upgrade loader for 27M</source>
+        <translation>27M 升级加载器</translation>
+    </message>
+    <message>
+        <source>stage-two image</source>
+        <translation>第二阶段映像</translation>
+    </message>
+    <message>
+        <source>the one built in</source>
+        <translation>内置的</translation>
+    </message>
+    <message>
+        <source>The %1 (%2) is a placeholder, not the receiver maker&apos;s block, and a receiver cannot run it. Put the maker&apos;s %3 in %4 or in /usr/share/tavrel/loaders, or name its folder in %5.</source>
+        <extracomment>%1 is a block such as &quot;dump loader&quot;, %2 where it came from, %3 its file name, %4 and %5 where to put it.</extracomment>
+        <translation>%1（%2）是占位块，不是接收机厂商的块，接收机无法运行它。请将厂商的 %3 放到 %4 或 /usr/share/tavrel/loaders，或在 %5 中指定其文件夹。</translation>
     </message>
 </context>
 <context>

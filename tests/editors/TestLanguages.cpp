@@ -4,6 +4,8 @@
 #include "CTavrelApp.h"
 #include "CheckListDlg.h"
 #include "CodePageText.h"
+#include "DiffText.h"
+#include "FlashVerify.h"
 #include "KeptDumpsDlg.h"
 #include "Language.h"
 #include "LoaderSet.h"
@@ -11,7 +13,9 @@
 #include "MainResources.h"
 #include "ModalDriver.h"
 #include "PassWord.h"
+#include "PortOpenError.h"
 #include "PortsDlg.h"
+#include "SerialPorts.h"
 #include "PrivateSettings.h"
 #include "ProgEditDlg.h"
 #include "ProgramFlagsDlg.h"
@@ -23,6 +27,7 @@
 #include "TpEditDlg.h"
 #include "WindowFixture.h"
 
+#include <QtCore/QTemporaryDir>
 #include <QtCore/QTranslator>
 #include <QtGui/QAccessible>
 #include <QtTest/QtTest>
@@ -38,6 +43,7 @@
 #include <QtWidgets/QTreeWidget>
 
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <map>
 
@@ -316,6 +322,39 @@ private slots:
         for (const auto& [name, value] : kept)
             qputenv(name, value);
         QCOMPARE(current, expected);
+    }
+
+    // The window words a port problem from its parts; in English it must
+    // read as the command line's words do.
+    void portProblemsReadInEnglishAsTheCommandLineSaysThem()
+    {
+        const QTemporaryDir dir;
+        const QString device = dir.filePath(QStringLiteral("ttyS9"));
+        QVERIFY(WriteBytes(device, std::vector<uint8_t>(1)));
+        for (const int error : { EACCES, EBUSY, ENOTTY, ENOENT }) {
+            const PortProblem problem = ExplainPortFailure(device.toStdString(), error);
+            QVERIFY(problem.adviceKind != PortProblem::Advice::None || error == ENOENT);
+            QCOMPARE(PortProblemAdvice(problem), QString::fromStdString(problem.advice));
+            QCOMPARE(PortProblemReason(problem), QString::fromStdString(problem.reason));
+        }
+    }
+
+    // As the port problems: a verification the window words itself.
+    void verificationsReadInEnglishAsTheCommandLineWordsThem()
+    {
+        ImageBuilder other = SmallImage();
+        other.AddTransponder(MakeTransponder(13, 2, 12100));
+        other.AddTv(MakeProgram(1, 10, 104, "Four", 0x104), 0x7F);
+        const std::vector<uint8_t> image = SmallImage().Build();
+        std::vector<uint8_t> renamed = other.Build();
+        std::vector<uint8_t> garbage = image;
+        garbage[0] ^= 0xFF;
+        for (const std::vector<uint8_t>* flash : { &renamed, &garbage }) {
+            const FlashVerification verification = VerifyFlash(image, *flash, AnsiCodePageText());
+            QVERIFY(!verification.Same());
+            QCOMPARE(DiffText::Verification(verification, 2),
+                QString::fromStdString(VerificationText(verification, 2, 2)).trimmed());
+        }
     }
 
     void arabicMirrorsTheWindowAndKeepsItsArrangement()
