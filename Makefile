@@ -15,6 +15,10 @@ STRESS_ROUNDS ?= 10
 # The Debian package: Release, without the tests and their libraries.
 PACKAGE_BUILD ?= build-package
 CCACHE := $(shell command -v ccache 2>/dev/null)
+# The builds that only check (the sanitizers, the package) compile a batch of
+# sources as one unit, in about half the processor time; the development build
+# stays file by file, so a missing include still shows there.
+UNITY := -DCMAKE_UNITY_BUILD=ON
 
 export QT_QPA_PLATFORM ?= offscreen
 
@@ -41,19 +45,19 @@ stress: build
 
 # Everything with the other compiler, in Debug and under the sanitizers.
 clang: deps
-	cmake -S . -B $(CLANG_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DTAVREL_SANITIZE=ON
+	cmake -S . -B $(CLANG_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DTAVREL_SANITIZE=ON $(UNITY)
 	cmake --build $(CLANG_BUILD) -j $(JOBS)
 	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DTAVREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(SANITIZE_BUILD) -DTAVREL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(UNITY)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The threads of the receiver link: the port, the worker and the main window's transfer control.
 TSAN_TESTS = tavrel_link_tests tavrel_link_e2e_tests tavrel_transfer_tests tavrel_cli_tests
 tsan: deps
-	cmake -S . -B $(TSAN_BUILD) -DTAVREL_TSAN=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(TSAN_BUILD) -DTAVREL_TSAN=ON -DCMAKE_BUILD_TYPE=Debug $(UNITY)
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target $(TSAN_TESTS)
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
 		ctest --output-on-failure -j $(JOBS) -R '^(CommTest|FlashTransferTest|LineSettingsTest|EndToEnd|TransferSessionTest|tavrel_transfer_tests|CliLink)'
@@ -81,7 +85,7 @@ bench: build
 package-build: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
 package-build:
 	@sh scripts/install-deps.sh --package
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTAVREL_WERROR=OFF \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTAVREL_WERROR=OFF $(UNITY) \
 		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 		$(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "AppState.h"
+#include "ImageDocument.h"
 #include "PortDevices.h"
 
 #include <QtWidgets/QApplication>
 
-// The one application object: the Qt application and, through AppState,
-// the channel database and the state every window shares.
-class CTavrelApp : public QApplication, public AppState {
+// The one application object: the Qt application, the image document the
+// window edits, and the receiver link's ports.
+class CTavrelApp : public QApplication {
     Q_OBJECT
 
 public:
     CTavrelApp(int& argc, char** argv);
     ~CTavrelApp() override;
 
+    ImageDocument m_Document;
     // Which device each port of the receiver link opens.
     PortDevices m_Ports;
 };

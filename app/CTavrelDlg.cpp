@@ -1,6 +1,5 @@
 #include "CTavrelDlg.h"
 
-#include "AppState.h"
 #include "CAboutDlg.h"
 #include "DialogBuilder.h"
 #include "DocumentSignals.h"
@@ -32,21 +31,21 @@
 
 #include <algorithm>
 
-CTavrelDlg::CTavrelDlg(AppState& state, PortDevices& ports, const std::string& traceFile, QWidget* parent)
+CTavrelDlg::CTavrelDlg(ImageDocument& document, PortDevices& ports, const std::string& traceFile, QWidget* parent)
     : QDialog(parent)
-    , m_state(state)
+    , m_document(document)
     , m_hIcon(QString::fromLatin1(ICON_APP))
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildControls();
-    m_Signals = std::make_unique<DocumentSignals>(Doc());
+    m_Signals = std::make_unique<DocumentSignals>(m_document);
     connect(m_Signals.get(), &DocumentSignals::imageAboutToChange, this, &CTavrelDlg::OnImageAboutToChange);
     connect(m_Signals.get(), &DocumentSignals::imageChanged, this, &CTavrelDlg::OnImageChanged);
     connect(m_Signals.get(), &DocumentSignals::modifiedChanged, this, &CTavrelDlg::UpdateTitle);
     connect(m_Signals.get(), &DocumentSignals::historyChanged, this, &CTavrelDlg::UpdateEditActions);
     m_Transfer = std::make_unique<TransferControl>(
-        static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, ports, Doc(), traceFile);
+        static_cast<TransferControl::Host&>(*this), *this, *m_page, *m_menuBar, *m_StatusBar, ports, m_document, traceFile);
     m_Records = std::make_unique<RecordCommands>(static_cast<RecordCommands::Host&>(*this), *m_List, *this);
     m_Exchange = std::make_unique<ExchangeCommands>(static_cast<ExchangeCommands::Host&>(*this), *this);
     m_Tools = std::make_unique<ListTools>(static_cast<ListTools::Host&>(*this), *this, *m_menuBar);
@@ -96,7 +95,7 @@ void CTavrelDlg::BuildControls()
     m_List = FindControl<CDragDropListCtrl>(m_page, IDC_RECORD_LIST);
     m_Tree = FindControl<QTreeWidget>(m_page, IDC_SAT_TREE);
     m_Tab = FindControl<QTabBar>(m_page, IDC_SERVICE_TAB);
-    m_Places = std::make_unique<PlaceKeeper>(*m_Tree, *m_List, m_state);
+    m_Places = std::make_unique<PlaceKeeper>(*m_Tree, *m_List, m_document.Database(), m_view);
 }
 
 void CTavrelDlg::ConnectCommands()
@@ -137,23 +136,18 @@ void CTavrelDlg::InitDialog()
     m_strTitle = windowTitle() + QLatin1Char(' ') + BuildVersionText();
     setWindowTitle(m_strTitle);
 
-    Doc().Unload();
+    m_document.Unload();
 
     m_Tab->addTab(tr("TV"));
     m_Tab->addTab(tr("Radio"));
     m_Tab->setCurrentIndex(0);
-    m_state.m_nServiceTab = 0;
+    m_view.serviceTab = 0;
     connect(m_Tab, &QTabBar::currentChanged, this, &CTavrelDlg::OnServiceTabChanged);
 
     // The window is up before the port is tried, so a port message has the
     // window behind it rather than standing alone on the desktop.
     show();
     m_Transfer->Start();
-}
-
-ImageDocument& CTavrelDlg::Doc() const
-{
-    return m_state.Document();
 }
 
 QWidget* CTavrelDlg::Control(int id) const
@@ -168,7 +162,7 @@ QAction* CTavrelDlg::MenuAction(int commandId) const
 
 void CTavrelDlg::RefreshCounters()
 {
-    const ChannelDatabase& db = m_state.Database();
+    const ChannelDatabase& db = m_document.Database();
     const std::pair<int, QString> counters[] = {
         { IDC_SAT_COUNT, tr("Sat: %1").arg(db.m_nSatCount) },
         { IDC_TP_COUNT, tr("TP: %1").arg(db.m_nTpCount) },
@@ -185,25 +179,13 @@ void CTavrelDlg::FillTree()
 {
     // Clearing the tree moves its current item; that is no user's choice.
     const QSignalBlocker quiet(m_Tree);
-    m_nTreeNodes = FillSatelliteTree(*m_Tree, m_state.Database(), m_TreeNodes);
+    m_nTreeNodes = FillSatelliteTree(*m_Tree, m_document.Database(), m_TreeNodes);
     m_Tree->setCurrentItem(nullptr);
 }
 
 void CTavrelDlg::FillList(int listType)
 {
-    FillRecordList(*m_List, m_state, m_nCurSat, m_nCurTp, listType, this);
-}
-
-ListKey CTavrelDlg::ShownList() const
-{
-    const ChannelDatabase& db = m_state.Database();
-    ListKey list { m_state.m_nListType, m_state.m_nServiceTab, 0, 0 };
-    if (m_nCurSat < db.m_nSatCount)
-        list.satellite = EntryOffset(db.m_SatTable[m_nCurSat].entry);
-    // A transponder's list was filled from its satellite's transponders.
-    if (m_nCurTp < MAX_SAT_TPS)
-        list.transponder = EntryOffset(db.m_SatTpList[m_nCurTp].entry);
-    return list;
+    FillRecordList(*m_List, m_document, m_view, listType, this);
 }
 
 bool CTavrelDlg::IsIdle() const
@@ -251,24 +233,24 @@ void CTavrelDlg::ClearViews()
 
 void CTavrelDlg::OnTreeSelChanged(QTreeWidgetItem* current)
 {
-    if (!current || !Doc().IsLoaded())
+    if (!current || !m_document.IsLoaded())
         return;
     const auto choice = ChooseListForItem(std::span<const TreeNode>(m_TreeNodes.data(), m_nTreeNodes), current);
     if (!choice)
         return;
     if (choice->satIndex)
-        m_nCurSat = *choice->satIndex;
+        m_view.satellite = *choice->satIndex;
     if (choice->tpIndex)
-        m_nCurTp = *choice->tpIndex;
+        m_view.transponder = *choice->tpIndex;
     FillList(choice->listType);
 }
 
 void CTavrelDlg::OnServiceTabChanged(int index)
 {
-    m_state.m_nServiceTab = index;
-    if (!Doc().IsLoaded())
+    m_view.serviceTab = index;
+    if (!m_document.IsLoaded())
         return;
-    FillList(m_state.m_nListType);
+    FillList(m_view.listType);
 }
 
 void CTavrelDlg::OnFileOpen()
@@ -285,7 +267,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
 {
     std::string reason;
     const std::string file = fileName.empty() ? QFile::encodeName(path).toStdString() : fileName;
-    switch (Doc().Open(file, reason)) {
+    switch (m_document.Open(file, reason)) {
     case ImageDocument::OpenResult::FileError:
         ShowFileError(this, path, QString::fromLocal8Bit(reason));
         return false;
@@ -307,11 +289,11 @@ void CTavrelDlg::OnFileSave()
 
 bool CTavrelDlg::SaveImage()
 {
-    if (!Doc().IsLoaded()) {
+    if (!m_document.IsLoaded()) {
         ShowWarning(this, tr("Please open file or dump first!"));
         return false;
     }
-    if (Doc().FlashBytes().empty()) {
+    if (m_document.FlashBytes().empty()) {
         // Nothing decodes, so nothing says which bytes belong to the flash.
         ShowWarning(this, tr("The bin file is not right!"));
         return false;
@@ -320,7 +302,7 @@ bool CTavrelDlg::SaveImage()
     if (path.isEmpty())
         return false;
     std::string reason;
-    if (!Doc().Save(QFile::encodeName(path).toStdString(), reason)) {
+    if (!m_document.Save(QFile::encodeName(path).toStdString(), reason)) {
         ShowFileError(this, path, QString::fromLocal8Bit(reason));
         return false;
     }
@@ -331,7 +313,7 @@ bool CTavrelDlg::SaveImage()
 
 bool CTavrelDlg::IsImageModified() const
 {
-    return Doc().IsModified();
+    return m_document.IsModified();
 }
 
 void CTavrelDlg::UpdateTitle()
@@ -356,7 +338,7 @@ bool CTavrelDlg::ConfirmDiscardChanges()
 
 void CTavrelDlg::OnAdvance()
 {
-    m_advancedMode = m_PassWordDlg->LogIn(m_advancedMode);
+    m_view.advancedMode = m_PassWordDlg->LogIn(m_view.advancedMode);
 }
 
 void CTavrelDlg::OnAbout()

@@ -9,6 +9,7 @@
 #include "SatelliteTree.h"
 #include "TransferControl.h"
 #include "ViewPlace.h"
+#include "ViewState.h"
 
 #include <QtCore/QString>
 #include <QtGui/QIcon>
@@ -21,7 +22,6 @@
 #include <optional>
 #include <string>
 
-class AppState;
 class DocumentSignals;
 class PassWord;
 class PortDevices;
@@ -49,9 +49,9 @@ class CTavrelDlg : public QDialog,
     Q_OBJECT
 
 public:
-    // The window works on the shared state and drives the receiver through a
+    // The window shows and edits `document` and drives the receiver through a
     // transfer session on the port it is given, traced to traceFile if named.
-    CTavrelDlg(AppState& state, PortDevices& ports, const std::string& traceFile = {}, QWidget* parent = nullptr);
+    CTavrelDlg(ImageDocument& document, PortDevices& ports, const std::string& traceFile = {}, QWidget* parent = nullptr);
     ~CTavrelDlg() override;
 
     QLineEdit* Filter() const { return m_Filter; }
@@ -68,7 +68,8 @@ public:
     CDragDropListCtrl* RecordList() const { return m_List; }
     QWidget* Control(int id) const;
     QAction* MenuAction(int commandId) const;
-    AppState& State() override { return m_state; }
+    // What the views show, and whether the login opened the advanced fields.
+    const ViewState& View() const override { return m_view; }
 
     // The transfer row and the receiver link behind it.
     TransferControl& Transfer() const { return *m_Transfer; }
@@ -76,8 +77,6 @@ public:
     RecordCommands& Records() const { return *m_Records; }
     // No transfer runs and an image is loaded: the image may change.
     bool CanChangeImage() const override;
-    // The login succeeded: the program editor shows the key row.
-    bool AdvancedMode() const override { return m_advancedMode; }
     // Asks whether to save a modified image before it is replaced or the
     // program ends; false when the user cancels (or the save failed).
     bool ConfirmDiscardChanges() override;
@@ -118,7 +117,6 @@ private:
     void FillList(int listType);
     void ConnectCommands();
     void InitDialog();
-    ImageDocument& Doc() const;
     void ClearViews();
 
     // Writes the image to a file the user chooses; true once it is saved.
@@ -140,15 +138,14 @@ private:
     // restored and returns the list type it shows.
     int FollowPlace(const ViewPlace& place, int listType);
     bool ConfirmUpgradeOfCheckedList() override;
-    ListKey ShownList() const override;
-    ImageDocument& Document() override { return Doc(); }
+    ImageDocument& Document() override { return m_document; }
     bool IsIdle() const override;
     void CompareWithFile(const QString& path) override;
     void ApplyReference(const QString& path) override;
     void MoveRecordsAfter(const std::vector<uint32_t>& records, int dropRow) override;
     const DumpArchive* Archive() const override;
 
-    AppState& m_state;
+    ImageDocument& m_document;
     QIcon m_hIcon;
     QWidget* m_page = nullptr;
     QMenuBar* m_menuBar = nullptr;
@@ -157,13 +154,9 @@ private:
     QTabBar* m_Tab = nullptr;
     QStatusBar* m_StatusBar = nullptr;
     QString m_strTitle;
-    // What the list shows: the satellite (a position in m_SatTable) and the
-    // transponder (a row of its transponder list).
-    uint16_t m_nCurSat = 0;
-    uint16_t m_nCurTp = 0;
+    ViewState m_view;
     std::array<TreeNode, MAX_TREE_NODES> m_TreeNodes {};
     uint16_t m_nTreeNodes = 0;
-    bool m_advancedMode = false;
     bool m_centred = false;
     std::unique_ptr<TransferControl> m_Transfer;
     std::unique_ptr<RecordCommands> m_Records;

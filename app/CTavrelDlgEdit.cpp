@@ -2,7 +2,6 @@
 // rebuilds of tree and list, showing a given record, and the record list's filter.
 #include "CTavrelDlg.h"
 
-#include "AppState.h"
 #include "DialogBuilder.h"
 #include "ImageDocument.h"
 #include "MainResources.h"
@@ -68,7 +67,7 @@ bool CTavrelDlg::CanChangeImage() const
 {
     // A running transfer reads or writes the image; after a dump cut short
     // the image is no longer the one the history describes.
-    return Doc().IsLoaded() && m_Transfer->IsIdle();
+    return m_document.IsLoaded() && m_Transfer->IsIdle();
 }
 
 void CTavrelDlg::UpdateEditActions()
@@ -76,8 +75,8 @@ void CTavrelDlg::UpdateEditActions()
     const bool allowed = CanChangeImage();
     QAction* undo = MenuAction(ID_EDIT_UNDO);
     QAction* redo = MenuAction(ID_EDIT_REDO);
-    const ImageDocument::Step* undoStep = Doc().UndoStep();
-    const ImageDocument::Step* redoStep = Doc().RedoStep();
+    const ImageDocument::Step* undoStep = m_document.UndoStep();
+    const ImageDocument::Step* redoStep = m_document.RedoStep();
     undo->setEnabled(allowed && undoStep);
     redo->setEnabled(allowed && redoStep);
     //: %1 is what the step did, such as "delete 2 programs".
@@ -99,7 +98,7 @@ void CTavrelDlg::OnEditRedo()
 void CTavrelDlg::StepHistory(bool back)
 {
     if (CanChangeImage())
-        back ? Doc().Undo() : Doc().Redo();
+        back ? m_document.Undo() : m_document.Redo();
 }
 
 void CTavrelDlg::OnImageAboutToChange()
@@ -116,7 +115,7 @@ void CTavrelDlg::OnImageChanged(const ImageDocument::Change& change)
         ClearViews();
         return;
     case ImageDocument::Change::Kind::Replaced:
-        if (Doc().IsDecoded()) {
+        if (m_document.IsDecoded()) {
             ShowImage(nullptr, LIST_PROGRAMS);
             return;
         }
@@ -132,7 +131,7 @@ void CTavrelDlg::OnImageChanged(const ImageDocument::Change& change)
     // The records the change touched are selected, where the list shows them.
     if (!change.records.empty())
         place->selected = change.records;
-    ShowImage(&*place, m_state.m_nListType);
+    ShowImage(&*place, m_view.listType);
 }
 
 ViewPlace CTavrelDlg::CapturePlace() const
@@ -155,9 +154,9 @@ int CTavrelDlg::FollowPlace(const ViewPlace& place, int listType)
     if (!choice)
         return listType;
     if (choice->satIndex)
-        m_nCurSat = *choice->satIndex;
+        m_view.satellite = *choice->satIndex;
     if (choice->tpIndex)
-        m_nCurTp = *choice->tpIndex;
+        m_view.transponder = *choice->tpIndex;
     return choice->listType;
 }
 
@@ -174,7 +173,7 @@ void CTavrelDlg::OnFilterChanged(const QString& text)
 
 void CTavrelDlg::ShowRecord(int table, int position)
 {
-    const ChannelDatabase& db = m_state.Database();
+    const ChannelDatabase& db = m_document.Database();
     ViewPlace place = CapturePlace();
     place.scrollX = 0;
     place.scrollY = 0;

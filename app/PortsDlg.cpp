@@ -18,7 +18,7 @@
 
 namespace {
 
-enum Column { COLUMN_NAME, COLUMN_DEVICE, COLUMN_STATE };
+enum PortColumn { PORT_COLUMN_NAME, PORT_COLUMN_DEVICE, PORT_COLUMN_STATE };
 
 QString Local(const std::string& text)
 {
@@ -105,8 +105,8 @@ void PortsDlg::ShowPort()
         PortProblem problem;
         const bool usable = TrySerialPort(device, problem);
         auto* row = new QTreeWidgetItem(m_DeviceList, { name, Local(device), StateText(usable, problem) });
-        row->setData(COLUMN_NAME, Qt::UserRole, Local(choice));
-        row->setToolTip(COLUMN_STATE, PortProblemAdvice(problem));
+        row->setData(PORT_COLUMN_NAME, Qt::UserRole, Local(choice));
+        row->setToolTip(PORT_COLUMN_STATE, PortProblemAdvice(problem));
         return row;
     };
 
@@ -143,8 +143,8 @@ void PortsDlg::OnDeviceChosen()
         m_Problem->clear();
         return;
     }
-    m_Choices[port] = QFile::encodeName(row->data(COLUMN_NAME, Qt::UserRole).toString()).toStdString();
+    m_Choices[port] = QFile::encodeName(row->data(PORT_COLUMN_NAME, Qt::UserRole).toString()).toStdString();
     //: %1 is a port (COM1), %2 a device file.
-    m_Note->setText(tr("%1 opens %2.").arg(comName, row->text(COLUMN_DEVICE)));
-    m_Problem->setText(row->toolTip(COLUMN_STATE));
+    m_Note->setText(tr("%1 opens %2.").arg(comName, row->text(PORT_COLUMN_DEVICE)));
+    m_Problem->setText(row->toolTip(PORT_COLUMN_STATE));
 }

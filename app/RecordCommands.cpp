@@ -1,6 +1,5 @@
 #include "RecordCommands.h"
 
-#include "AppState.h"
 #include "CDragDropListCtrl.h"
 #include "CodePage.h"
 #include "DialogBuilder.h"
@@ -14,6 +13,7 @@
 #include "SatEditDlg.h"
 #include "TpEditDlg.h"
 #include "UserPrompts.h"
+#include "ViewState.h"
 
 #include <QtGui/QAction>
 #include <QtWidgets/QMenu>
@@ -34,11 +34,12 @@ RecordCommands::RecordCommands(Host& host, CDragDropListCtrl& list, QWidget& win
     : QObject(&window)
     , m_host(host)
     , m_window(window)
-    , m_state(host.State())
+    , m_document(host.Document())
+    , m_view(host.View())
     , m_List(list)
     , m_SatEditDlg(std::make_unique<SatEditDlg>(&window))
-    , m_TpEditDlg(std::make_unique<TpEditDlg>(m_state.Database(), &window))
-    , m_ProgEditDlg(std::make_unique<ProgEditDlg>(m_state, &window))
+    , m_TpEditDlg(std::make_unique<TpEditDlg>(m_document.Database(), &window))
+    , m_ProgEditDlg(std::make_unique<ProgEditDlg>(m_document.Database(), &window))
     , m_ProgramFlagsDlg(std::make_unique<ProgramFlagsDlg>(&window))
 {
     connect(&m_List, &CReportListCtrl::rowDoubleClicked, this, &RecordCommands::OnListDblClk);
@@ -90,8 +91,8 @@ void RecordCommands::OnListDblClk(int)
     if (row < 0)
         return;
     const uint16_t source = static_cast<uint16_t>(m_List.SourceRow(row));
-    const ChannelDatabase& db = m_state.Database();
-    switch (m_state.m_nListType) {
+    const ChannelDatabase& db = m_document.Database();
+    switch (m_view.listType) {
     case LIST_SATELLITES: {
         if (source >= db.m_nSatCount)
             return;
@@ -112,14 +113,14 @@ void RecordCommands::OnListDblClk(int)
     }
     case LIST_PROGRAMS:
     case LIST_TP_PROGRAMS: {
-        const ProgramRow program = ProgramOfRow(m_List, m_state, row);
+        const ProgramRow program = ProgramAt(row);
         if (!program.record)
             return;
         //: An undo step; %1 is the program's name.
         const QString description = tr("edit program %1", "undo step").arg(AnsiToText(program.record->name, NAME_BYTES));
         // The table that holds the program's entry, which for a TV-table
         // record without video PID is not the table of the tab it shows under.
-        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source, m_host.AdvancedMode()))
+        if (const auto prog = m_ProgEditDlg->Edit(*program.record, source, m_view.advancedMode))
             Apply(description, ImageEdit::WriteProgram(program.table, *prog));
         return;
     }
@@ -180,14 +181,14 @@ void RecordCommands::OnDeleteRecords()
     if (answer != PromptAnswer::Yes)
         return;
 
-    const int listType = m_state.m_nListType;
+    const int listType = m_view.listType;
     if (!IsRecordList(listType)) {
         ShowWarning(&m_window, tr("Error!"));
         return;
     }
     std::vector<RecordKey> records;
     for (const int row : m_List.GetSelectedRows()) {
-        const uint32_t offset = RecordOfItem(m_state, m_List.GetItemData(row));
+        const uint32_t offset = RecordOf(m_List.GetItemData(row));
         if (offset == NO_RECORD)
             continue;
         if (listType == LIST_SATELLITES)
@@ -195,7 +196,7 @@ void RecordCommands::OnDeleteRecords()
         else if (listType == LIST_TRANSPONDERS)
             records.push_back({ TABLE_TRANSPONDERS, offset });
         else
-            records.push_back({ ProgramOfRow(m_List, m_state, row).table, offset });
+            records.push_back({ ProgramAt(row).table, offset });
     }
     const size_t count = m_List.GetSelectedRows().size();
     Apply(DeleteStep(listType, count), ImageEdit::Delete(std::move(records)));
@@ -211,35 +212,45 @@ void RecordCommands::OnMoveRecords()
     std::vector<uint32_t> order;
     order.reserve(static_cast<size_t>(count));
     for (int row = 0; row < count; ++row)
-        order.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(row)));
-    const int listType = m_state.m_nListType;
+        order.push_back(RecordOf(m_List.GetSourceItemData(row)));
+    const int listType = m_view.listType;
     const std::vector<uint32_t> moved = SelectedRecords();
     ApplyOrder(MoveStep(listType, moved.size()), std::move(order), moved);
+}
+
+uint32_t RecordCommands::RecordOf(quintptr data) const
+{
+    return RecordOfItem(m_document.Database(), m_view, data);
+}
+
+ProgramRow RecordCommands::ProgramAt(int row) const
+{
+    return ProgramOfRow(m_List, m_document.Database(), m_view, row);
 }
 
 std::vector<uint32_t> RecordCommands::SelectedRecords() const
 {
     std::vector<uint32_t> records;
     for (const int row : m_List.GetSelectedRows())
-        records.push_back(RecordOfItem(m_state, m_List.GetItemData(row)));
+        records.push_back(RecordOf(m_List.GetItemData(row)));
     return records;
 }
 
 bool RecordCommands::Apply(const QString& description, const ImageEdit& edit)
 {
-    return m_state.Document().Apply(description.toStdString(), edit);
+    return m_document.Apply(description.toStdString(), edit);
 }
 
 void RecordCommands::ApplyOrder(const QString& description, std::vector<uint32_t> order, std::vector<uint32_t> moved)
 {
-    const ListKey list = m_host.ShownList();
+    const ListKey list = m_view.ShownList(m_document.Database());
     if (!Apply(description, ImageEdit::Reorder(list, std::move(order), std::move(moved))))
         ShowWarning(&m_window, tr(MoveKindFor(list.listType, list.serviceTab).refusal));
 }
 
 void RecordCommands::PrepareListMenu(QMenu& menu) const
 {
-    const bool programs = IsProgramList(m_state.m_nListType);
+    const bool programs = IsProgramList(m_view.listType);
     const bool several = m_List.GetSelectedRows().size() > 1;
     for (QAction* action : menu.actions()) {
         switch (action->data().toInt()) {
@@ -281,13 +292,13 @@ void RecordCommands::OnListCommand(int command)
 
 void RecordCommands::SetProgramFlags(bool lockFirst)
 {
-    const int listType = m_state.m_nListType;
+    const int listType = m_view.listType;
     if (!IsProgramList(listType))
         return;
     std::vector<ProgramRow> programs;
     std::vector<const ProgramRecord*> records;
     for (const int row : m_List.GetSelectedRows()) {
-        const ProgramRow program = ProgramOfRow(m_List, m_state, row);
+        const ProgramRow program = ProgramAt(row);
         if (program.record) {
             programs.push_back(program);
             records.push_back(program.record);
@@ -316,7 +327,7 @@ void RecordCommands::SetProgramFlags(bool lockFirst)
 
 void RecordCommands::SortPrograms(bool byName)
 {
-    const int listType = m_state.m_nListType;
+    const int listType = m_view.listType;
     if (!IsProgramList(listType))
         return;
     std::vector<int> rows = m_List.GetSelectedRows();
@@ -331,7 +342,7 @@ void RecordCommands::SortPrograms(bool byName)
     };
     std::vector<Entry> entries;
     for (const int row : rows) {
-        const ProgramRow program = ProgramOfRow(m_List, m_state, row);
+        const ProgramRow program = ProgramAt(row);
         if (!program.record)
             return;
         entries.push_back({ static_cast<uint16_t>(m_List.SourceRow(row)), AnsiToText(program.record->name, NAME_BYTES),
@@ -354,7 +365,7 @@ void RecordCommands::SortPrograms(bool byName)
         return;
     std::vector<uint32_t> records;
     for (const uint16_t source : order)
-        records.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(source)));
+        records.push_back(RecordOf(m_List.GetSourceItemData(source)));
     const int count = static_cast<int>(entries.size());
     ApplyOrder(byName ? tr("sort %n program(s) by name", "undo step", count)
                       : tr("sort %n program(s) by service id", "undo step", count),
@@ -396,7 +407,7 @@ void RecordCommands::MoveRecordsAfter(const std::vector<uint32_t>& records, int 
     const int count = m_List.GetSourceItemCount();
     std::vector<uint32_t> listed;
     for (int row = 0; row < count; ++row)
-        listed.push_back(RecordOfItem(m_state, m_List.GetSourceItemData(row)));
+        listed.push_back(RecordOf(m_List.GetSourceItemData(row)));
     std::vector<int> dragged;
     std::vector<uint32_t> moved;
     for (const uint32_t record : records) {
@@ -413,6 +424,6 @@ void RecordCommands::MoveRecordsAfter(const std::vector<uint32_t>& records, int 
     std::vector<uint32_t> order;
     for (const int row : MoveRows(count, dragged, drop))
         order.push_back(listed[static_cast<size_t>(row)]);
-    const QString description = MoveStep(m_state.m_nListType, moved.size());
+    const QString description = MoveStep(m_view.listType, moved.size());
     ApplyOrder(description, std::move(order), std::move(moved));
 }

@@ -2,15 +2,16 @@
 
 #include <QtCore/QObject>
 #include <QtCore/QString>
+#include <QtCore/QtGlobal>
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
-class AppState;
 class CDragDropListCtrl;
+class ImageDocument;
 class ImageEdit;
-struct ListKey;
+struct ProgramRow;
 class ProgEditDlg;
 class ProgramFlagsDlg;
 class QMenu;
@@ -18,6 +19,7 @@ class QPoint;
 class QWidget;
 class SatEditDlg;
 class TpEditDlg;
+struct ViewState;
 
 // What the user does to the records of the list shown: edit one, delete,
 // move by drag, keyboard or to a typed position, set favourites and child
@@ -29,13 +31,11 @@ public:
     // What the commands ask of the window around them.
     class Host {
     public:
-        // The document and what the views show of it.
-        virtual AppState& State() = 0;
-        // The list the record list shows, for an edit of its order.
-        virtual ListKey ShownList() const = 0;
+        virtual ImageDocument& Document() = 0;
+        // What the record list shows of the document.
+        virtual const ViewState& View() const = 0;
         // No transfer runs and an image is loaded: the image may change.
         virtual bool CanChangeImage() const = 0;
-        virtual bool AdvancedMode() const = 0;
 
     protected:
         ~Host() = default;
@@ -71,6 +71,9 @@ private:
     void PrepareListMenu(QMenu& menu) const;
     void SetProgramFlags(bool lockFirst);
     void SortPrograms(bool byName);
+    // The record a row's item data stands for, by offset; the program of a row.
+    uint32_t RecordOf(quintptr data) const;
+    ProgramRow ProgramAt(int row) const;
     // The records of the selected rows, by offset.
     std::vector<uint32_t> SelectedRecords() const;
     bool Apply(const QString& description, const ImageEdit& edit);
@@ -80,7 +83,8 @@ private:
 
     Host& m_host;
     QWidget& m_window;
-    AppState& m_state;
+    ImageDocument& m_document;
+    const ViewState& m_view;
     CDragDropListCtrl& m_List;
     // The record editors, one of each for the whole run.
     std::unique_ptr<SatEditDlg> m_SatEditDlg;

@@ -47,7 +47,7 @@ constexpr int MENU_COMMANDS[] = { ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_EXPORT_CSV
 constexpr int LOCKED_BY_TRANSFER[] = { IDC_PORT, IDC_XTAL, IDC_OPEN, IDC_SAVE, IDC_RECORD_LIST, IDC_SAT_TREE,
     IDC_SERVICE_TAB };
 
-// What TransferSession::RateChangeFailureText gives, for the translation.
+// What RateChangeFailureText gives, for the translation.
 [[maybe_unused]] constexpr const char* RATE_CHANGE_FAILURES[]
     = { QT_TRANSLATE_NOOP("TransferControl", "Can't open port!"), QT_TRANSLATE_NOOP("TransferControl", "Can't open the port!") };
 
@@ -347,7 +347,7 @@ void TransferControl::OnLinkLost(int error, bool duringTransfer)
             PromptIcon::Warning, PromptButtons::Ok);
 }
 
-void TransferControl::ShowTransferProgress(uint32_t total, uint32_t done)
+void TransferControl::ShowTransferProgress(const TransferEvent& event)
 {
     auto* percentText = FindControl<QLabel>(&m_page, IDC_PERCENT);
     if (IsIdle()) {
@@ -356,8 +356,8 @@ void TransferControl::ShowTransferProgress(uint32_t total, uint32_t done)
         percentText->setText(QStringLiteral("00%"));
         return;
     }
-    const uint32_t percent = total ? done * 100u / total : 0;
-    m_Progress->setValue(int(done));
+    const uint32_t percent = event.Percent();
+    m_Progress->setValue(int(event.done));
     if (int(percent) != m_nLastPercent) {
         percentText->setText(QString::asprintf("%02u%%", percent));
         m_nLastPercent = int(percent);
@@ -394,7 +394,7 @@ void TransferControl::OnEvent(const TransferEvent& event)
         OnStage(event);
         break;
     case TransferEvent::Type::Progress:
-        ShowTransferProgress(event.total, event.done);
+        ShowTransferProgress(event);
         break;
     case TransferEvent::Type::End:
         OnEnd(event);
@@ -412,7 +412,7 @@ void TransferControl::OnStage(const TransferEvent& event)
     } else if (event.stage == Stage::Upgrading) {
         SetStatusText(tr("Upgrading,Please wait!"));
     } else if (event.stage == Stage::Stalled) {
-        Prompts().Message(&m_window, tr(TransferSession::RateChangeFailureText(event.kind)),
+        Prompts().Message(&m_window, tr(RateChangeFailureText(event.kind)),
             TITLE_ERROR, PromptIcon::Warning, PromptButtons::Ok);
     }
 }

@@ -102,7 +102,7 @@ private:
     void UpdateLinkMenuItems();
     void StartTransfer();
     void SetStatusText(const QString& text);
-    void ShowTransferProgress(uint32_t total, uint32_t done);
+    void ShowTransferProgress(const TransferEvent& event);
     void ShowKeptDump(const TransferOutcome& outcome);
     bool HasImageToVerify() const;
     // Shows why the blocks must not go to the selected port, if they must not.

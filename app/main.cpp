@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     app.m_Ports.ReadEnvironment();
     ChooseAnsiCodePage(CodePageFromEnvironment());
     const char* trace = std::getenv("TAVREL_TRACE");
-    CTavrelDlg dialog(app, app.m_Ports, trace ? trace : "");
+    CTavrelDlg dialog(app.m_Document, app.m_Ports, trace ? trace : "");
     if (!parser.positionalArguments().isEmpty()) {
         const QString image = parser.positionalArguments().constFirst();
         dialog.OpenImage(image, ArgumentBytes(argc, argv, image));

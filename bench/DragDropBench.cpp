@@ -34,7 +34,7 @@ QPoint RowPoint(const CDragDropListCtrl& list, int row)
 void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
 {
     CTavrelApp& app = WindowBenchApp();
-    AppState shown;
+    ImageDocument shown;
     SilentPrompts silent;
     SetPrompts(&silent);
     CTavrelDlg dialog(shown, app.m_Ports);
@@ -47,7 +47,7 @@ void DragHalfTheTvRowsToTheEnd(benchmark::State& state)
 
     for (auto _ : state) {
         state.PauseTiming();
-        shown.Document().AdoptDump(image);
+        shown.AdoptDump(image);
         const int rows = list.GetItemCount();
         QItemSelection everySecond;
         for (int row = 0; row < rows; row += 2)

@@ -28,12 +28,12 @@ public:
     {
         SetPrompts(&m_prompts);
         CTavrelApp& app = WindowBenchApp();
-        m_dialog = std::make_unique<CTavrelDlg>(m_state, app.m_Ports);
+        m_dialog = std::make_unique<CTavrelDlg>(m_document, app.m_Ports);
         m_dialog->show();
         while (!m_dialog->windowHandle() || !m_dialog->windowHandle()->isExposed())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         const std::vector<uint8_t> image = MakeCapacityImage();
-        m_state.Document().AdoptDump(image);
+        m_document.AdoptDump(image);
         QCoreApplication::processEvents();
     }
     ~CapacityWindow()
@@ -43,7 +43,7 @@ public:
     }
 
     CTavrelDlg& Dialog() { return *m_dialog; }
-    const uint8_t* Image() { return m_state.Database().m_Image; }
+    const uint8_t* Image() { return m_document.Database().m_Image; }
 
     // Every second row dragged behind the last, as a drop does it.
     void MoveHalfTheRowsToTheEnd()
@@ -60,7 +60,7 @@ public:
 
 private:
     SilentPrompts m_prompts;
-    AppState m_state;
+    ImageDocument m_document;
     std::unique_ptr<CTavrelDlg> m_dialog;
 };
 

@@ -53,12 +53,12 @@ void ShowAndPaint(CTavrelDlg& dialog)
 void ReloadViewsCapacityImage(benchmark::State& state)
 {
     CTavrelApp& app = BenchApp();
-    AppState shown;
+    ImageDocument shown;
     CTavrelDlg dialog(shown, app.m_Ports);
     ShowAndPaint(dialog);
     const std::vector<uint8_t> image = MakeCapacityImage();
     for (auto _ : state)
-        benchmark::DoNotOptimize(shown.Document().AdoptDump(image));
+        benchmark::DoNotOptimize(shown.AdoptDump(image));
     int treeItems = 0;
     for (QTreeWidgetItemIterator it(dialog.findChild<QTreeWidget*>()); *it; ++it)
         ++treeItems;
@@ -83,7 +83,7 @@ void MainWindowToFirstPaint(benchmark::State& state)
         }
     }
     for (auto _ : state) {
-        AppState shown;
+        ImageDocument shown;
         auto dialog = std::make_unique<CTavrelDlg>(shown, app.m_Ports);
         dialog->OpenImage(sample);
         ShowAndPaint(*dialog);

@@ -1,6 +1,5 @@
 #include "ProgEditDlg.h"
 
-#include "AppState.h"
 #include "EditorFields.h"
 #include "EditorResources.h"
 #include "ValueNames.h"
@@ -11,9 +10,9 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-ProgEditDlg::ProgEditDlg(const AppState& state, QWidget* parent)
+ProgEditDlg::ProgEditDlg(const ChannelDatabase& db, QWidget* parent)
     : TemplateDialog(ProgEditDialogTemplate(), parent)
-    , m_state(state)
+    , m_db(db)
 {
 }
 
@@ -76,21 +75,19 @@ bool ProgEditDlg::OnInitDialog()
 // The satellite the program is on, by its position in the satellite table.
 void ProgEditDlg::ShowSatellite()
 {
-    const ChannelDatabase& db = m_state.Database();
-    const uint16_t position = db.FindSatellitePosition(m_CurProg.satId);
-    if (position >= db.m_nSatCount)
+    const uint16_t position = m_db.FindSatellitePosition(m_CurProg.satId);
+    if (position >= m_db.m_nSatCount)
         return;
     SetItemText(IDC_PROG_SAT_NO, QString::asprintf("%d", position + 1));
-    SetItemText(IDC_PROG_SAT_NAME, NameFieldText(db.m_SatTable[position].name));
+    SetItemText(IDC_PROG_SAT_NAME, NameFieldText(m_db.m_SatTable[position].name));
 }
 
 void ProgEditDlg::ShowFrequency()
 {
-    const ChannelDatabase& db = m_state.Database();
-    const uint16_t position = db.FindTransponderPosition(m_CurProg.tpId);
-    if (position >= db.m_nTpCount)
+    const uint16_t position = m_db.FindTransponderPosition(m_CurProg.tpId);
+    if (position >= m_db.m_nTpCount)
         return;
-    const TransponderRecord& tp = db.m_TpTable[position];
+    const TransponderRecord& tp = m_db.m_TpTable[position];
     SetItemText(IDC_PROG_FREQUENCY,
         QString::asprintf("%d/%d/", tp.frequency, tp.symbolRate)
             + QLatin1String(tp.polarization == 0 ? "H" : "V"));
@@ -98,7 +95,7 @@ void ProgEditDlg::ShowFrequency()
 
 bool ProgEditDlg::KeyRowShown() const
 {
-    return m_state.Database().m_bKeyArea && m_advancedMode;
+    return m_db.m_bKeyArea && m_advancedMode;
 }
 
 void ProgEditDlg::OnTrackChange(int index)

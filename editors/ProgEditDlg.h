@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <optional>
 
-class AppState;
-
 // The "Program" dialog: edits a working copy of one program. OK returns the
 // copy; Cancel returns nothing. The BISS key row is there only in advanced
 // mode for images that hold the key area.
@@ -15,8 +13,8 @@ class ProgEditDlg : public TemplateDialog {
     Q_OBJECT
 
 public:
-    // Satellites and transponders are looked up in `state`.
-    explicit ProgEditDlg(const AppState& state, QWidget* parent = nullptr);
+    // Satellites and transponders are looked up in `db`.
+    explicit ProgEditDlg(const ChannelDatabase& db, QWidget* parent = nullptr);
 
     // `row` is the program's row in the list, counted from 0; in advanced
     // mode the key row is shown where the image holds the key area.
@@ -33,7 +31,7 @@ private:
     void ShowFrequency();
     bool KeyRowShown() const;
 
-    const AppState& m_state;
+    const ChannelDatabase& m_db;
     ProgramRecord m_CurProg {};
     uint16_t m_nRow = 0;
     bool m_advancedMode = false;

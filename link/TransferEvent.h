@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 enum class TransferKind { Dump, Verify, Upgrade };
@@ -39,8 +40,18 @@ struct TransferEvent {
     TransferResult result = TransferResult::Done;
     int error = 0;
 
+    // Progress: how far the transfer is, from 0 to 100.
+    uint32_t Percent() const { return total ? uint32_t(std::min<uint64_t>(uint64_t(done) * 100 / total, 100)) : 0; }
+
     bool operator==(const TransferEvent&) const = default;
 };
+
+// What the user is told when the port does not open again at the transfer
+// rate: the Stalled stage, and a transfer that ends Failed.
+inline const char* RateChangeFailureText(TransferKind kind)
+{
+    return kind == TransferKind::Upgrade ? "Can't open port!" : "Can't open the port!";
+}
 
 // Hears a session's events, on the session's worker thread or on the thread
 // that called the session.

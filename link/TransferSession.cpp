@@ -183,11 +183,6 @@ TransferOutcome TransferSession::Wait()
     return std::move(m_Outcome);
 }
 
-const char* TransferSession::RateChangeFailureText(TransferKind kind)
-{
-    return kind == TransferKind::Upgrade ? "Can't open port!" : "Can't open the port!";
-}
-
 void TransferSession::Run()
 {
     std::unique_lock lock(m_Lock);

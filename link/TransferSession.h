@@ -81,9 +81,6 @@ public:
     // The dumps folder, read from the environment when the session was made.
     const DumpArchive& Archive() const { return m_Archive; }
 
-    // What the user is told when the port does not open again at the transfer rate.
-    static const char* RateChangeFailureText(TransferKind kind);
-
     // How long the worker waits for input before it looks at the state again.
     static constexpr int POLL_MS = 100;
 

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
-#include <cstring>
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -91,21 +89,14 @@ cnComm::cnComm(const PortDevices& devices, bool autoStartMonitor)
     : m_Devices(devices)
     , m_bAutoStart(autoStartMonitor)
 {
-    Init();
+    // A failure here is reported by the next opening, which tries again.
+    CreateEvents();
 }
 
 cnComm::~cnComm()
 {
     CloseDevice();
-    Uninit();
-}
-
-void cnComm::Init()
-{
-    std::memset(m_szName, 0, sizeof m_szName);
-    m_hPort = -1;
-    // A failure here is reported by the next OpenPort, which tries again.
-    CreateEvents();
+    CloseEvents();
 }
 
 bool cnComm::CreateEvents()
@@ -117,7 +108,7 @@ bool cnComm::CreateEvents()
     return m_nStopEvent >= 0 && m_nCloseEvent >= 0;
 }
 
-void cnComm::Uninit()
+void cnComm::CloseEvents()
 {
     if (m_nStopEvent >= 0)
         ::close(m_nStopEvent);
@@ -125,13 +116,6 @@ void cnComm::Uninit()
         ::close(m_nCloseEvent);
     m_nStopEvent = -1;
     m_nCloseEvent = -1;
-}
-
-void cnComm::SetPortNumber(unsigned port)
-{
-    m_nPort = port;
-    std::memset(m_szName, 0, sizeof m_szName);
-    std::snprintf(m_szName, sizeof m_szName, "COM%u", port);
 }
 
 bool cnComm::IsOpen() const
@@ -150,7 +134,7 @@ void cnComm::MarkLost(int error)
     m_nLostError.compare_exchange_strong(none, error ? error : EIO);
 }
 
-bool cnComm::OpenPort()
+bool cnComm::OpenPort(unsigned port)
 {
     std::lock_guard state(m_StateLock);
     if (IsOpen())
@@ -158,8 +142,7 @@ bool cnComm::OpenPort()
     // Without its wake-up events the monitor could not be stopped.
     if (!CreateEvents())
         return false;
-    const std::string path = DevicePathFor(m_nPort);
-    const int fd = OpenSerialDevice(path);
+    const int fd = OpenSerialDevice(m_Devices.DeviceFor(port));
     if (fd < 0)
         return false;
     {
@@ -199,10 +182,15 @@ bool cnComm::ApplySettings(const char* settings)
 bool cnComm::OpenAndConfigure(unsigned port, const char* settings)
 {
     std::lock_guard state(m_StateLock);
-    if (port < 1 || port > 1024)
+    if (port < 1 || port > 1024 || !OpenPort(port))
         return false;
-    SetPortNumber(port);
-    return OpenPort() && SetupPort() && ApplySettings(settings);
+    if (SetupPort() && ApplySettings(settings))
+        return true;
+    // Whoever asked is told why; the close must not change that.
+    const int error = errno;
+    Close();
+    errno = error;
+    return false;
 }
 
 void cnComm::Close()

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <mutex>
 #include <shared_mutex>
-#include <string>
 #include <thread>
 
 // One serial port with its monitor thread. "COM<n>" is the name the user sees;
@@ -23,14 +22,10 @@ public:
 
     // Discards pending output, stops the monitor and closes the device.
     void Close() override;
-    void Init();
-    void Uninit();
-    bool OpenPort();
-    bool SetupPort();
-    // Windows mode syntax: "baud,parity,data bits,stop bits", e.g. "115200,n,8,1".
-    bool ApplySettings(const char* settings);
+    // Opens the device behind port (1 to 1024) with its settings in Windows
+    // mode syntax, "baud,parity,data bits,stop bits", e.g. "115200,n,8,1".
+    // Settings the line does not take leave the port closed.
     bool OpenAndConfigure(unsigned port, const char* settings) override;
-    void SetPortNumber(unsigned port);
 
     bool IsOpen() const override;
     int LostError() const override;
@@ -39,25 +34,22 @@ public:
     bool WaitForInput(int timeoutMs) override;
     void DrainOutput() override;
 
+private:
+    bool OpenPort(unsigned port);
+    bool SetupPort();
+    bool ApplySettings(const char* settings);
     bool StartMonitor();
     bool StopMonitor();
-
-    unsigned PortNumber() const { return m_nPort; }
-    const char* PortName() const { return m_szName; }
-    std::string DevicePathFor(unsigned port) const { return m_Devices.DeviceFor(port); }
-
-private:
     void MonitorLoop();
     // Records that the line went away, once per opening.
     void MarkLost(int error);
     void CloseDevice();
     bool CreateEvents();
+    void CloseEvents();
 
-    std::atomic<unsigned> m_nPort{0};
     std::atomic<int> m_hPort{-1};
     std::atomic<int> m_nLostError{0};
     const PortDevices& m_Devices;
-    char m_szName[20] = {};
     bool m_bAutoStart;
 
     std::thread m_Monitor;

@@ -1,8 +1,8 @@
 #include "PlaceKeeper.h"
 
-#include "AppState.h"
 #include "CReportListCtrl.h"
 #include "RecordList.h"
+#include "ViewState.h"
 
 #include <QtWidgets/QScrollBar>
 #include <QtWidgets/QTreeWidget>
@@ -32,32 +32,32 @@ std::vector<TransponderRecord> TranspondersOf(const ChannelDatabase& db, uint16_
 
 } // namespace
 
-PlaceKeeper::PlaceKeeper(QTreeWidget& tree, CReportListCtrl& list, const AppState& state)
+PlaceKeeper::PlaceKeeper(QTreeWidget& tree, CReportListCtrl& list, const ChannelDatabase& db, const ViewState& view)
     : m_tree(tree)
     , m_list(list)
-    , m_state(state)
+    , m_db(db)
+    , m_view(view)
 {
 }
 
 ViewPlace PlaceKeeper::Capture(std::span<const TreeNode> nodes) const
 {
     ViewPlace place;
-    const ChannelDatabase& db = m_state.Database();
     for (const TreeNode& node : nodes) {
         if (node.kind == NODE_SAT_ROOT)
             place.satRootExpanded = node.item->isExpanded();
-        else if (node.kind == NODE_SATELLITE && node.item->isExpanded() && node.satIndex < db.m_nSatCount)
-            place.expandedSatellites.push_back(EntryOffset(db.m_SatTable[node.satIndex].entry));
+        else if (node.kind == NODE_SATELLITE && node.item->isExpanded() && node.satIndex < m_db.m_nSatCount)
+            place.expandedSatellites.push_back(EntryOffset(m_db.m_SatTable[node.satIndex].entry));
     }
     const QTreeWidgetItem* current = m_tree.currentItem();
     const auto choice = current ? ChooseListForItem(nodes, current) : std::nullopt;
     if (choice) {
         const auto node = std::find_if(nodes.begin(), nodes.end(), [current](const TreeNode& n) { return n.item == current; });
         place.node = node->kind;
-        if (choice->satIndex && *choice->satIndex < db.m_nSatCount)
-            place.satellite = EntryOffset(db.m_SatTable[*choice->satIndex].entry);
+        if (choice->satIndex && *choice->satIndex < m_db.m_nSatCount)
+            place.satellite = EntryOffset(m_db.m_SatTable[*choice->satIndex].entry);
         if (choice->satIndex && choice->tpIndex) {
-            const std::vector<TransponderRecord> tps = TranspondersOf(db, *choice->satIndex);
+            const std::vector<TransponderRecord> tps = TranspondersOf(m_db, *choice->satIndex);
             if (*choice->tpIndex < tps.size())
                 place.transponder = EntryOffset(tps[*choice->tpIndex].entry);
         }
@@ -70,13 +70,12 @@ ViewPlace PlaceKeeper::Capture(std::span<const TreeNode> nodes) const
 
 std::optional<TreeChoice> PlaceKeeper::Follow(const ViewPlace& place, std::span<const TreeNode> nodes) const
 {
-    const ChannelDatabase& db = m_state.Database();
     const auto& expanded = place.expandedSatellites;
     for (const TreeNode& node : nodes) {
         if (node.kind == NODE_SAT_ROOT)
             node.item->setExpanded(place.satRootExpanded);
-        else if (node.kind == NODE_SATELLITE && node.satIndex < db.m_nSatCount) {
-            const uint32_t offset = EntryOffset(db.m_SatTable[node.satIndex].entry);
+        else if (node.kind == NODE_SATELLITE && node.satIndex < m_db.m_nSatCount) {
+            const uint32_t offset = EntryOffset(m_db.m_SatTable[node.satIndex].entry);
             node.item->setExpanded(std::find(expanded.begin(), expanded.end(), offset) != expanded.end());
         }
     }
@@ -87,10 +86,10 @@ std::optional<TreeChoice> PlaceKeeper::Follow(const ViewPlace& place, std::span<
     if (place.node == NODE_ALL_PROGRAMS || place.node == NODE_SAT_ROOT)
         found = nodeWhere([&place](const TreeNode& n) { return n.kind == place.node; });
     else if (place.node == NODE_SATELLITE || place.node == NODE_TRANSPONDER) {
-        const int sat = SatelliteOfOffset(db, place.satellite);
+        const int sat = SatelliteOfOffset(m_db, place.satellite);
         found = nodeWhere([sat](const TreeNode& n) { return n.kind == NODE_SATELLITE && n.satIndex == sat; });
         if (found != nodes.end() && place.node == NODE_TRANSPONDER) {
-            const std::vector<TransponderRecord> tps = TranspondersOf(db, static_cast<uint16_t>(sat));
+            const std::vector<TransponderRecord> tps = TranspondersOf(m_db, static_cast<uint16_t>(sat));
             for (auto child = found + 1; child != nodes.end() && child->kind == NODE_TRANSPONDER; ++child) {
                 if (child->tpIndex < tps.size() && EntryOffset(tps[child->tpIndex].entry) == place.transponder) {
                     found = child;
@@ -124,7 +123,7 @@ void PlaceKeeper::Restore(const ViewPlace& place) const
 
 uint32_t PlaceKeeper::RecordOfRow(int row) const
 {
-    return RecordOfItem(m_state, m_list.GetItemData(row));
+    return RecordOfItem(m_db, m_view, m_list.GetItemData(row));
 }
 
 std::vector<uint32_t> PlaceKeeper::SelectedRecords() const

@@ -8,16 +8,18 @@
 #include <span>
 #include <vector>
 
-class AppState;
+class ChannelDatabase;
 class CReportListCtrl;
 class QTreeWidget;
+struct ViewState;
 
 // Keeps the user's place in the tree and the record list across a rebuild
 // of both from a changed image: the open nodes, the current node, the
 // selected records and the scroll.
 class PlaceKeeper {
 public:
-    PlaceKeeper(QTreeWidget& tree, CReportListCtrl& list, const AppState& state);
+    // The rows of `list` stand for records of `db` as `view` says.
+    PlaceKeeper(QTreeWidget& tree, CReportListCtrl& list, const ChannelDatabase& db, const ViewState& view);
 
     ViewPlace Capture(std::span<const TreeNode> nodes) const;
     // Once the tree is rebuilt: opens the nodes that were open and makes the
@@ -36,5 +38,6 @@ private:
 
     QTreeWidget& m_tree;
     CReportListCtrl& m_list;
-    const AppState& m_state;
+    const ChannelDatabase& m_db;
+    const ViewState& m_view;
 };

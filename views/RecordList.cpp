@@ -1,12 +1,13 @@
 #include "RecordList.h"
 
-#include "AppState.h"
 #include "CReportListCtrl.h"
 #include "CodePage.h"
+#include "ImageDocument.h"
 #include "UserPrompts.h"
 #include "ValueNames.h"
 #include "ValueText.h"
 #include "ViewLists.h"
+#include "ViewState.h"
 
 #include <QtCore/QCoreApplication>
 
@@ -164,15 +165,14 @@ void FillTransponderPrograms(CReportListCtrl& list, const ChannelDatabase& db, u
 
 } // namespace
 
-void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uint16_t curTp, int listType,
-    QWidget* messageParent)
+void FillRecordList(CReportListCtrl& list, ImageDocument& document, ViewState& view, int listType, QWidget* messageParent)
 {
-    const ViewLists::Fill fill = state.Document().ShowList(listType, curSat, curTp, state.m_nServiceTab);
-    const ChannelDatabase& db = state.Database();
+    const ViewLists::Fill fill = document.ShowList(listType, view.satellite, view.transponder, view.serviceTab);
+    const ChannelDatabase& db = document.Database();
 
     list.SetRedraw(false);
     list.DeleteAllItems();
-    state.m_nListType = listType;
+    view.listType = listType;
     switch (listType) {
     case LIST_SATELLITES:
         FillSatellites(list, db, messageParent);
@@ -181,10 +181,10 @@ void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uin
         FillTransponders(list, db, fill, messageParent);
         break;
     case LIST_PROGRAMS:
-        FillPrograms(list, db, state.m_nServiceTab);
+        FillPrograms(list, db, view.serviceTab);
         break;
     case LIST_TP_PROGRAMS:
-        FillTransponderPrograms(list, db, fill.rows, state.m_nServiceTab);
+        FillTransponderPrograms(list, db, fill.rows, view.serviceTab);
         break;
     default:
         break;
@@ -194,18 +194,17 @@ void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uin
 
 namespace {
 
-ProgramRow ProgramOfItem(const AppState& state, quintptr source)
+ProgramRow ProgramOfItem(const ChannelDatabase& db, const ViewState& view, quintptr source)
 {
     ProgramRow none { nullptr, TABLE_TV, 0 };
-    const ChannelDatabase& db = state.Database();
     const ProgramRecord* record = nullptr;
-    if (state.m_nListType == LIST_PROGRAMS && source < db.m_nProgCount) {
+    if (view.listType == LIST_PROGRAMS && source < db.m_nProgCount) {
         record = &db.m_ProgTable[source];
         const int table = source < db.m_nTvCount ? TABLE_TV : TABLE_RADIO;
         return { record, table, record->tableIndex };
     }
-    if (state.m_nListType == LIST_TP_PROGRAMS) {
-        const bool tv = state.m_nServiceTab == 0;
+    if (view.listType == LIST_TP_PROGRAMS) {
+        const bool tv = view.serviceTab == 0;
         if (source < static_cast<quintptr>(tv ? MAX_TP_TV : MAX_TP_RADIO))
             record = tv ? &db.m_TpTvList[source] : &db.m_TpRadioList[source];
     }
@@ -222,24 +221,23 @@ ProgramRow ProgramOfItem(const AppState& state, quintptr source)
 
 } // namespace
 
-ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int row)
+ProgramRow ProgramOfRow(const CReportListCtrl& list, const ChannelDatabase& db, const ViewState& view, int row)
 {
     if (row < 0 || row >= list.GetItemCount())
         return { nullptr, TABLE_TV, 0 };
-    return ProgramOfItem(state, list.GetItemData(row));
+    return ProgramOfItem(db, view, list.GetItemData(row));
 }
 
-uint32_t RecordOfItem(const AppState& state, quintptr source)
+uint32_t RecordOfItem(const ChannelDatabase& db, const ViewState& view, quintptr source)
 {
-    const ChannelDatabase& db = state.Database();
-    switch (state.m_nListType) {
+    switch (view.listType) {
     case LIST_SATELLITES:
         return source < db.m_nSatCount ? EntryOffset(db.m_SatTable[source].entry) : NO_RECORD;
     case LIST_TRANSPONDERS:
         return source < db.m_nSatTpCount ? EntryOffset(db.m_SatTpList[source].entry) : NO_RECORD;
     case LIST_PROGRAMS:
     case LIST_TP_PROGRAMS: {
-        const ProgramRow program = ProgramOfItem(state, source);
+        const ProgramRow program = ProgramOfItem(db, view, source);
         return program.record ? EntryOffset(program.record->entry) : NO_RECORD;
     }
     default:

@@ -6,18 +6,18 @@
 
 #include <cstdint>
 
-class AppState;
 class CReportListCtrl;
+class ImageDocument;
+struct ViewState;
 class QWidget;
 
 // Rebuilds the record list for a list type and fills the view lists of the
 // database that the editors and the delete and move commands work from.
-// Sets state.m_nListType. Each row's item data is the index of its record
+// Sets view.listType. Each row's item data is the index of its record
 // in the row's source: m_SatTable (satellites), m_SatTpList (transponders),
 // m_ProgTable (all programs), m_TpTvList or m_TpRadioList (programs of a
 // transponder).
-void FillRecordList(CReportListCtrl& list, AppState& state, uint16_t curSat, uint16_t curTp, int listType,
-    QWidget* messageParent);
+void FillRecordList(CReportListCtrl& list, ImageDocument& document, ViewState& view, int listType, QWidget* messageParent);
 
 // The record a row of a program list stands for, and where it lives.
 struct ProgramRow {
@@ -26,9 +26,9 @@ struct ProgramRow {
     uint16_t tableIndex;         // its position in that table
 };
 
-ProgramRow ProgramOfRow(const CReportListCtrl& list, const AppState& state, int row);
+ProgramRow ProgramOfRow(const CReportListCtrl& list, const ChannelDatabase& db, const ViewState& view, int row);
 
 // The offset of the record a row with item data `data` stands for in the
 // list shown; NO_RECORD when there is none.
 constexpr uint32_t NO_RECORD = 0xFFFFFFFF;
-uint32_t RecordOfItem(const AppState& state, quintptr data);
+uint32_t RecordOfItem(const ChannelDatabase& db, const ViewState& view, quintptr data);

@@ -114,7 +114,7 @@ class TestEditing : public QObject, protected WindowFixture {
 private:
     CDragDropListCtrl& List() const { return *m_dialog->RecordList(); }
     QTreeWidget& Tree() const { return *SatTree(); }
-    const ImageDocument& History() const { return m_dialog->State().Document(); }
+    const ImageDocument& History() const { return app().Document(); }
     QAction* Action(int id) const { return m_dialog->MenuAction(id); }
 
     Image Bytes() { return Image(db().m_Image, db().m_Image + IMAGE_SIZE); }
@@ -226,7 +226,7 @@ private:
                 TransponderRecord tp = db().m_SatTpList[List().GetItemData(row)];
                 tp.symbolRate = static_cast<uint16_t>(r());
                 document.Apply("edit", ImageEdit::WriteTransponder(tp));
-            } else if (const ProgramRow program = ProgramOfRow(List(), app(), row); program.record) {
+            } else if (const ProgramRow program = ProgramOfRow(List(), db(), View(), row); program.record) {
                 ProgramRecord prog = *program.record;
                 prog.favoriteBits = static_cast<uint8_t>(r() & 0x7E);
                 prog.name[0] = static_cast<char>('a' + r() % 26);
@@ -359,13 +359,13 @@ private slots:
     {
         // A transponder's programs, scrolled down, two rows deleted.
         Tree().setCurrentItem(SatelliteNode(0)->child(0));
-        QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
+        QCOMPARE(View().listType, LIST_TP_PROGRAMS);
         List().verticalScrollBar()->setValue(12);
         Delete({ 20, 21 });
         QCOMPARE(Tree().currentItem(), SatelliteNode(0)->child(0));
         QVERIFY(SatelliteNode(0)->isExpanded());
         QVERIFY(Tree().topLevelItem(1)->isExpanded());
-        QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
+        QCOMPARE(View().listType, LIST_TP_PROGRAMS);
         QCOMPARE(List().GetItemCount(), 58);
         QCOMPARE(List().verticalScrollBar()->value(), 12);
 
@@ -383,7 +383,7 @@ private slots:
         Tree().setCurrentItem(SatelliteNode(0)->child(1));
         m_dialog->OnEditRedo();
         QCOMPARE(Tree().currentItem(), SatelliteNode(0));
-        QCOMPARE(app().m_nListType, LIST_TRANSPONDERS);
+        QCOMPARE(View().listType, LIST_TRANSPONDERS);
         QCOMPARE(List().GetItemCount(), 1);
 
         Tree().setCurrentItem(Tree().topLevelItem(1));
@@ -392,7 +392,7 @@ private slots:
         Tree().setCurrentItem(SatelliteNode(1));
         m_dialog->OnEditRedo();
         QCOMPARE(Tree().currentItem(), Tree().topLevelItem(1));
-        QCOMPARE(app().m_nListType, LIST_SATELLITES);
+        QCOMPARE(View().listType, LIST_SATELLITES);
         QCOMPARE(Column(1), QStringList({ "ASTRA", "THOR" }));
 
         // A node that moves with its satellite is followed.

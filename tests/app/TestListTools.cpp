@@ -124,7 +124,7 @@ private slots:
     {
         QVERIFY(!Open(ListImage(true)).isEmpty());
         const Image before = Bytes();
-        const int steps = int(m_dialog->State().Document().HistorySize());
+        const int steps = int(app().Document().HistorySize());
         QStringList groups;
         QStringList shown;
         QStringList after;
@@ -148,8 +148,8 @@ private slots:
         QCOMPARE(shown, QStringList({ "Bravo3" }));
         QCOMPARE(after, QStringList({ "programs of no satellite (error): 1" }));
         QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Charlie", "Delta", "Echo", "Lost" }));
-        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 1);
-        QCOMPARE(QString::fromStdString(m_dialog->State().Document().UndoStep()->description), QStringLiteral("remove duplicates"));
+        QCOMPARE(int(app().Document().HistorySize()), steps + 1);
+        QCOMPARE(QString::fromStdString(app().Document().UndoStep()->description), QStringLiteral("remove duplicates"));
 
         m_dialog->OnEditUndo();
         QVERIFY(Bytes() == before);
@@ -290,7 +290,7 @@ private slots:
     void rowsMoveByKeyboardAndToAPosition()
     {
         QVERIFY(!Open(ListImage(false)).isEmpty());
-        const int steps = int(m_dialog->State().Document().HistorySize());
+        const int steps = int(app().Document().HistorySize());
         SelectRows({ 3 });
         Press(Qt::Key_Up);
         QCOMPARE(TvNames(), QStringList({ "Alpha", "Bravo", "Delta", "Charlie", "Echo" }));
@@ -303,10 +303,10 @@ private slots:
         Press(Qt::Key_End);
         QCOMPARE(TvNames(), QStringList({ "Delta", "Charlie", "Echo", "Alpha", "Bravo" }));
         QCOMPARE(SelectedNames(), QStringList({ "Alpha", "Bravo" }));
-        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 4);
+        QCOMPARE(int(app().Document().HistorySize()), steps + 4);
         // At the bottom already: nothing to do, no step.
         Press(Qt::Key_End);
-        QCOMPARE(int(m_dialog->State().Document().HistorySize()), steps + 4);
+        QCOMPARE(int(app().Document().HistorySize()), steps + 4);
 
         m_prompts.numbers = { 2 };
         m_dialog->Records().OnMoveToPosition();

@@ -102,8 +102,8 @@ private:
 
     Shown WhatIsShown() const
     {
-        const ChannelDatabase& image = m_dialog->State().Database();
-        return { int(m_dialog->State().Document().IsLoaded()), std::vector<uint8_t>(image.m_Image, image.m_Image + IMAGE_SIZE),
+        const ChannelDatabase& image = app().Database();
+        return { int(app().Document().IsLoaded()), std::vector<uint8_t>(image.m_Image, image.m_Image + IMAGE_SIZE),
             image.m_nFlashSize, Counters(), List().GetItemCount(), Tree().topLevelItemCount(),
             m_dialog->windowTitle() };
     }
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
 
         QCOMPARE(int(app().Document().IsLoaded()), 0);
-        QCOMPARE(app().m_nServiceTab, 0);
+        QCOMPARE(View().serviceTab, 0);
         QCOMPARE(ServiceTab()->count(), 2);
         QCOMPARE(ServiceTab()->tabText(0), QStringLiteral("TV"));
         QCOMPARE(ServiceTab()->tabText(1), QStringLiteral("Radio"));
@@ -238,7 +238,7 @@ private slots:
         QVERIFY(m_prompts.saveInitialNames.isEmpty());
 
         ServiceTab()->setCurrentIndex(1);
-        QCOMPARE(app().m_nServiceTab, 1);
+        QCOMPARE(View().serviceTab, 1);
         QCOMPARE(List().GetColumnCount(), 0);
 
         // The first list after loading follows the tab chosen before.
@@ -252,7 +252,7 @@ private slots:
         QVERIFY2(m_prompts.messages.isEmpty(), qPrintable(m_prompts.Texts().join('|')));
         QCOMPARE(m_prompts.openFilters.value(0), OPEN_IMAGE_FILTER);
         QCOMPARE(int(app().Document().IsLoaded()), 1);
-        QCOMPARE(app().m_nListType, LIST_PROGRAMS);
+        QCOMPARE(View().listType, LIST_PROGRAMS);
         QCOMPARE(Counters(),
             QStringList({ QString("Sat: %1").arg(db().m_nSatCount), QString("TP: %1").arg(db().m_nTpCount),
                 QString("TV: %1").arg(db().m_nTvCount), QString("Radio: %1").arg(db().m_nRadioCount) }));
@@ -631,14 +631,14 @@ private slots:
         OpenBytes(SmallImage().Build());
 
         Tree().setCurrentItem(Tree().topLevelItem(1));
-        QCOMPARE(app().m_nListType, LIST_SATELLITES);
+        QCOMPARE(View().listType, LIST_SATELLITES);
         QCOMPARE(List().GetColumnCount(), 12);
         QCOMPARE(Column(1), QStringList({ "ASTRA", "HOTBIRD" }));
         QCOMPARE(List().GetItemText(0, 3), QStringLiteral("Universal"));
         QCOMPARE(List().GetItemText(0, 4), QStringLiteral("Auto"));
 
         Tree().setCurrentItem(SatelliteItem(0));
-        QCOMPARE(app().m_nListType, LIST_TRANSPONDERS);
+        QCOMPARE(View().listType, LIST_TRANSPONDERS);
         QCOMPARE(Headings(), QStringList({ "TpNO.", "Frequency", "Polarization", "Symbol Rate" }));
         QCOMPARE(Column(1), QStringList({ "11700", "11778", "11800" }));
         QCOMPARE(List().GetItemText(1, 2), QStringLiteral("1"));
@@ -646,19 +646,19 @@ private slots:
 
         // A transponder of the other satellite takes its satellite from its parent.
         Tree().setCurrentItem(SatelliteItem(1)->child(0));
-        QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
+        QCOMPARE(View().listType, LIST_TP_PROGRAMS);
         QCOMPARE(Column(1), QStringList({ "Three" }));
         QCOMPARE(db().m_nSatTpCount, 0);
 
         Tree().setCurrentItem(SatelliteItem(0)->child(0));
         QCOMPARE(Column(1), QStringList({ "One", "Two" }));
         ServiceTab()->setCurrentIndex(1);
-        QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
+        QCOMPARE(View().listType, LIST_TP_PROGRAMS);
         QCOMPARE(Column(1), QStringList({ "Silent", "Wave" }));
         QCOMPARE(db().m_nTpRadioCount, 2);
 
         Tree().setCurrentItem(Tree().topLevelItem(0));
-        QCOMPARE(app().m_nListType, LIST_PROGRAMS);
+        QCOMPARE(View().listType, LIST_PROGRAMS);
         QCOMPARE(Column(1), QStringList({ "Silent", "Wave" }));
         ServiceTab()->setCurrentIndex(0);
         QCOMPARE(Column(1), QStringList({ "One", "Two", "Three" }));
@@ -666,7 +666,7 @@ private slots:
         // Switching tabs under the satellite list rebuilds that list.
         Tree().setCurrentItem(Tree().topLevelItem(1));
         ServiceTab()->setCurrentIndex(1);
-        QCOMPARE(app().m_nListType, LIST_SATELLITES);
+        QCOMPARE(View().listType, LIST_SATELLITES);
         QCOMPARE(List().GetItemCount(), 2);
         QVERIFY(m_prompts.messages.isEmpty());
     }
@@ -685,17 +685,17 @@ private slots:
         OpenBytes(SmallImage().Build());
         ServiceTab()->setCurrentIndex(1);
         // "Silent" stands in the TV table but shows under Radio.
-        const ProgramRow silent = ProgramOfRow(List(), app(), 0);
+        const ProgramRow silent = ProgramOfRow(List(), db(), View(), 0);
         QVERIFY(silent.record);
         QCOMPARE(QString::fromLatin1(silent.record->name), QStringLiteral("Silent"));
         QCOMPARE(silent.table, TABLE_TV);
         QCOMPARE(silent.tableIndex, 2);
-        const ProgramRow wave = ProgramOfRow(List(), app(), 1);
+        const ProgramRow wave = ProgramOfRow(List(), db(), View(), 1);
         QCOMPARE(wave.table, TABLE_RADIO);
         QCOMPARE(wave.tableIndex, 0);
 
         Tree().setCurrentItem(SatelliteItem(0)->child(0));
-        const ProgramRow tpSilent = ProgramOfRow(List(), app(), 0);
+        const ProgramRow tpSilent = ProgramOfRow(List(), db(), View(), 0);
         QCOMPARE(QString::fromLatin1(tpSilent.record->name), QStringLiteral("Silent"));
         QCOMPARE(tpSilent.table, TABLE_TV);
     }

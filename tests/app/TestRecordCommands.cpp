@@ -194,7 +194,7 @@ private slots:
         SelectRows({ 0 });
         DragRow(0, 2);
         QVERIFY(m_prompts.messages.isEmpty());
-        QCOMPARE(app().m_nListType, listType);
+        QCOMPARE(View().listType, listType);
         QCOMPARE(Column(column), moved);
         QCOMPARE(Column(0).first(), QStringLiteral("1"));
         QCOMPARE(Column(0).last(), QString::number(moved.size()));
@@ -261,7 +261,7 @@ private slots:
         m_prompts.answers = { PromptAnswer::Yes };
         QVERIFY(DeleteFromMenu(RowPoint(3)));
         QCOMPARE(m_prompts.messages.size(), 2);
-        QCOMPARE(app().m_nListType, listType);
+        QCOMPARE(View().listType, listType);
         QCOMPARE(Column(column), kept);
         QCOMPARE(Counters(), counters);
     }

@@ -156,7 +156,7 @@ private slots:
 
         // One and Three dragged onto Two land right after it, in the reference's order.
         QCOMPARE(Names(), QStringList({ "Three", "Two", "One" }));
-        const size_t steps = m_dialog->State().Document().HistorySize();
+        const size_t steps = app().Document().HistorySize();
         for (int row = 0; row < 3; ++row)
             rows->topLevelItem(row)->setSelected(true);
         std::unique_ptr<QMimeData> data(window->SelectedData());
@@ -169,11 +169,11 @@ private slots:
         QDropEvent drop(QPointF(onTwo), Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(main->viewport(), &drop);
         QTRY_COMPARE_WITH_TIMEOUT(Names(), QStringList({ "Two", "One", "Three" }), 30000);
-        QCOMPARE(m_dialog->State().Document().HistorySize(), steps + 1);
+        QCOMPARE(app().Document().HistorySize(), steps + 1);
 
         std::string reason;
         const QString saved = PathOf(QStringLiteral("saved.bin"));
-        QVERIFY(m_dialog->State().Document().Save(QFile::encodeName(saved).toStdString(), reason));
+        QVERIFY(app().Document().Save(QFile::encodeName(saved).toStdString(), reason));
         auto check = std::make_unique<ChannelDatabase>();
         const std::vector<uint8_t> bytes = ReadBytes(saved);
         std::memcpy(check->m_Image, bytes.data(), bytes.size());

@@ -147,7 +147,7 @@ private:
     void OpenWindow(const std::string& com4, double pauseScale = 0.01)
     {
         Route(4, com4);
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Ports, m_traceFile);
+        m_dialog = std::make_unique<CTavrelDlg>(app().Document(), app().m_Ports, m_traceFile);
         m_dialog->Transfer().SetPauseScale(pauseScale);
     }
 
@@ -464,7 +464,7 @@ private slots:
         QVERIFY(LampShowsOpen());
         QVERIFY(std::equal(flash.begin(), flash.end(), app().Database().m_Image));
         QCOMPARE(int(app().Document().IsLoaded()), 1);
-        QCOMPARE(app().m_nListType, int(LIST_PROGRAMS));
+        QCOMPARE(m_dialog->View().listType, int(LIST_PROGRAMS));
         QCOMPARE(m_dialog->RecordList()->GetItemCount(), int(app().Database().m_nTvCount));
         QVERIFY(app().Database().m_nTvCount > 0);
         QCOMPARE(Label(IDC_SAT_COUNT), QStringLiteral("Sat: %1").arg(app().Database().m_nSatCount));
@@ -1004,7 +1004,7 @@ private slots:
         // The next run opens the same device.
         m_dialog.reset();
         Route(4, std::string());
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Ports);
+        m_dialog = std::make_unique<CTavrelDlg>(app().Document(), app().m_Ports);
         VerifyPortShownOpen();
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AppState.h"
 #include "CTavrelDlg.h"
 #include "DialogBuilder.h"
+#include "ImageDocument.h"
 #include "MainResources.h"
 #include "PromptRecorder.h"
 #include "UserPrompts.h"
@@ -16,9 +16,13 @@
 
 #include <memory>
 
-// What a window works on: the application's state and its serial ports,
-// made new for each window.
-struct WindowState : AppState {
+// What a window works on: the image document and the serial ports, made
+// new for each window.
+struct WindowState {
+    ImageDocument& Document() { return m_Document; }
+    const ChannelDatabase& Database() const { return m_Document.Database(); }
+
+    ImageDocument m_Document;
     PortDevices m_Ports;
 };
 
@@ -29,8 +33,9 @@ protected:
     // No test opens a real serial port.
     static constexpr const char* NO_PORT = "/nonexistent/tavrel-com4";
 
-    WindowState& app() { return *m_app; }
-    const ChannelDatabase& db() { return app().Database(); }
+    WindowState& app() const { return *m_app; }
+    const ChannelDatabase& db() const { return app().Database(); }
+    const ViewState& View() const { return m_dialog->View(); }
 
     void OpenFreshWindow()
     {
@@ -48,7 +53,7 @@ protected:
         m_dialog.reset();
         m_app = std::make_unique<WindowState>();
         app().m_Ports.Assign(4, NO_PORT);
-        m_dialog = std::make_unique<CTavrelDlg>(app(), app().m_Ports);
+        m_dialog = std::make_unique<CTavrelDlg>(app().Document(), app().m_Ports);
     }
 
     // The window's widgets, as the user sees them.

@@ -12,12 +12,6 @@
 
 namespace {
 
-const CodePageText& Western()
-{
-    static const CodePageText text(1252);
-    return text;
-}
-
 std::vector<std::string> LinesOf(const std::string& text)
 {
     std::vector<std::string> lines;

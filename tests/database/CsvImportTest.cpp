@@ -15,12 +15,6 @@
 
 namespace {
 
-const CodePageText& Western()
-{
-    static const CodePageText text(1252);
-    return text;
-}
-
 using Records = std::vector<std::vector<std::string>>;
 
 Records RecordsOf(const std::string& csv)
@@ -44,7 +38,7 @@ Records With(Records records, size_t row, const std::string& column, const std::
     return records;
 }
 
-std::vector<std::string> Names(const ChannelDatabase& db, int tableId)
+std::vector<std::string> TableNames(const ChannelDatabase& db, int tableId)
 {
     std::vector<std::string> names;
     const ProgramRecord* table = tableId == TABLE_TV ? db.m_TvTable : db.m_RadioTable;
@@ -120,12 +114,12 @@ TEST(CsvImport, ReversedRowsReverseTheTable)
 {
     for (unsigned seed = 1; seed <= 10; ++seed) {
         auto db = Decoded(RandomImage(seed));
-        std::vector<std::string> before = Names(*db, TABLE_TV);
+        std::vector<std::string> before = TableNames(*db, TABLE_TV);
         Records records = RecordsOf(ExportCsv(*db, TableBit(TABLE_TV), Western()));
         std::reverse(records.begin() + 1, records.end());
         EXPECT_EQ(Import(*db, CsvOf(records)), std::vector<std::string>());
         std::reverse(before.begin(), before.end());
-        EXPECT_EQ(Names(*db, TABLE_TV), before) << "seed " << seed;
+        EXPECT_EQ(TableNames(*db, TABLE_TV), before) << "seed " << seed;
     }
 }
 
@@ -151,8 +145,8 @@ TEST(CsvImport, AppliesASpreadsheetsEdits)
     edited.erase(std::remove(edited.begin(), edited.end(), '\r'), edited.end());
 
     EXPECT_EQ(Import(*db, edited), std::vector<std::string>());
-    EXPECT_EQ(Names(*db, TABLE_TV), (std::vector<std::string> { "Films \u00e9t\u00e9", "News, late", "Sport" }));
-    EXPECT_EQ(Names(*db, TABLE_RADIO), std::vector<std::string> { "Jazz" });
+    EXPECT_EQ(TableNames(*db, TABLE_TV), (std::vector<std::string> { "Films \u00e9t\u00e9", "News, late", "Sport" }));
+    EXPECT_EQ(TableNames(*db, TABLE_RADIO), std::vector<std::string> { "Jazz" });
     // Bit 7 kept, locked, in Music (bit 2) and Sport (bit 5).
     EXPECT_EQ(EntryAttribute(db->m_TvTable[0].entry), 0xDA);
 }
@@ -172,16 +166,16 @@ TEST(CsvImport, RowsLeftOutFollowOrAreDeleted)
 
     auto db = Decoded(image);
     EXPECT_EQ(Import(*db, csv), std::vector<std::string>());
-    EXPECT_EQ(Names(*db, TABLE_TV), (std::vector<std::string> { "D", "B", "F", "A", "C", "E" }));
-    EXPECT_EQ(Names(*db, TABLE_RADIO), std::vector<std::string> { "R" });
+    EXPECT_EQ(TableNames(*db, TABLE_TV), (std::vector<std::string> { "D", "B", "F", "A", "C", "E" }));
+    EXPECT_EQ(TableNames(*db, TABLE_RADIO), std::vector<std::string> { "R" });
 
     db = Decoded(image);
     ImportOptions options;
     options.deleteMissing = true;
     EXPECT_EQ(Import(*db, csv, options), std::vector<std::string>());
-    EXPECT_EQ(Names(*db, TABLE_TV), (std::vector<std::string> { "D", "B", "F" }));
+    EXPECT_EQ(TableNames(*db, TABLE_TV), (std::vector<std::string> { "D", "B", "F" }));
     // The CSV lists no program of the radio table: it says nothing about them.
-    EXPECT_EQ(Names(*db, TABLE_RADIO), std::vector<std::string> { "R" });
+    EXPECT_EQ(TableNames(*db, TABLE_RADIO), std::vector<std::string> { "R" });
 }
 
 TEST(CsvImport, AReferenceListOrdersAnotherImage)
@@ -216,7 +210,7 @@ TEST(CsvImport, AReferenceListOrdersAnotherImage)
     ASSERT_EQ(plan.errors, std::vector<std::string>());
     EXPECT_EQ(plan.notes, std::vector<std::string> { "row 7 \"Five\": no such program in the image" });
     ASSERT_TRUE(ApplyImport(*db, plan));
-    EXPECT_EQ(Names(*db, TABLE_TV),
+    EXPECT_EQ(TableNames(*db, TABLE_TV),
         (std::vector<std::string> { "Three", "One", "Four", "Other one", "Two", "Extra" }));
 }
 
@@ -417,7 +411,7 @@ TEST(CsvImport, ChoosesReferenceForAnotherImagesList)
         Western());
     EXPECT_EQ(other.match, MatchMode::Reference);
     ASSERT_TRUE(ApplyImport(*db, other));
-    EXPECT_EQ(Names(*db, TABLE_TV), (std::vector<std::string> { "One", "Two" }));
+    EXPECT_EQ(TableNames(*db, TABLE_TV), (std::vector<std::string> { "One", "Two" }));
 }
 
 TEST(CodePageText, ExactConversionRefusesWhatItCannotKeep)

@@ -3,6 +3,7 @@
 // Images for the export, import and diff tests.
 
 #include "ChannelDatabase.h"
+#include "CodePageText.h"
 #include "ImageBuilder.h"
 
 #include <cstring>
@@ -16,6 +17,12 @@ inline std::unique_ptr<ChannelDatabase> Decoded(const std::vector<uint8_t>& imag
     std::memcpy(db->m_Image, image.data(), IMAGE_SIZE);
     db->DecodeDatabase();
     return db;
+}
+
+inline const CodePageText& Western()
+{
+    static const CodePageText text(1252);
+    return text;
 }
 
 inline std::vector<uint8_t> ImageOf(const ChannelDatabase& db)

@@ -1,6 +1,6 @@
 // What a verify of a receiver's flash reports.
 
-#include "CodePageText.h"
+#include "ExchangeImages.h"
 #include "FlashVerify.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +8,6 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-const CodePageText& Western()
-{
-    static const CodePageText text(1252);
-    return text;
-}
 
 } // namespace
 

@@ -273,7 +273,7 @@ private slots:
         CheckShown(KeptDumpsDlg(DumpArchive(m_dir->path().toStdString()), true, m_dialog.get()));
         CheckShown(CCompareDlg(ChannelDiff(), path, m_dialog.get()));
         CheckShown(LoadersDlg(LoaderSet::BuiltIn(), m_dialog.get()));
-        ReferencePreviewDlg preview(m_dialog->State().Document(), {}, m_dialog.get());
+        ReferencePreviewDlg preview(app().Document(), {}, m_dialog.get());
         preview.ChooseFile(path);
         QVERIFY(preview.Plan());
         ReferenceListWnd referenceWindow(m_dialog.get());

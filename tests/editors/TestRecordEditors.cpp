@@ -150,7 +150,7 @@ private:
         });
         m_dialog->OnAdvance();
         QVERIFY(driver.Ran());
-        QVERIFY(m_dialog->AdvancedMode());
+        QVERIFY(View().advancedMode);
     }
 
     // One TV program with a BISS key in an image with or without key area.
@@ -487,7 +487,7 @@ private slots:
         }));
         QCOMPARE(EntryAttribute(db().m_TvTable[2].entry), uint8_t(0x7E));
         QCOMPARE(EntryAttribute(db().m_RadioTable[0].entry), uint8_t(0x7F));
-        QCOMPARE(app().m_nListType, LIST_PROGRAMS);
+        QCOMPARE(View().listType, LIST_PROGRAMS);
         QCOMPARE(List().GetItemText(0, 8), QStringLiteral("1"));
 
         // The programs of one transponder.
@@ -499,7 +499,7 @@ private slots:
             SetText(dialog, IDC_PROG_NAME, QStringLiteral("Second"));
             Click(dialog, IDC_PROG_OK);
         }));
-        QCOMPARE(app().m_nListType, LIST_TP_PROGRAMS);
+        QCOMPARE(View().listType, LIST_TP_PROGRAMS);
         QCOMPARE(List().GetItemText(1, 1), QStringLiteral("Second"));
         QCOMPARE(QString::fromLatin1(db().m_TvTable[1].name), QStringLiteral("Second"));
     }
@@ -562,7 +562,7 @@ private slots:
         QCOMPARE(sat.position, 6u);
         QCOMPARE(sat.diseqc10, 4u);
         QCOMPARE(sat.lnbPower, 1u);
-        QCOMPARE(app().m_nListType, LIST_SATELLITES);
+        QCOMPARE(View().listType, LIST_SATELLITES);
         QCOMPARE(List().GetItemText(0, 1), QStringLiteral("Astra 19.2 E"));
         QCOMPARE(List().GetItemText(0, 11), QStringLiteral("6"));
 
@@ -623,7 +623,7 @@ private slots:
     {
         Open(SmallImage().Build());
         ShowTransponders(0);
-        QCOMPARE(app().m_nListType, LIST_TRANSPONDERS);
+        QCOMPARE(View().listType, LIST_TRANSPONDERS);
         QVERIFY(EditRow<TpEditDlg>(1, [](TpEditDlg& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Transponder"));
             QCOMPARE(Text(dialog, IDC_TPEDIT_SAT_NO), QStringLiteral("1"));
@@ -642,7 +642,7 @@ private slots:
         QCOMPARE(db().m_TpTable[1].frequency, 3616u);
         QCOMPARE(db().m_TpTable[1].symbolRate, uint16_t(4464));
         QCOMPARE(db().m_TpTable[1].polarization, 1u);
-        QCOMPARE(app().m_nListType, LIST_TRANSPONDERS);
+        QCOMPARE(View().listType, LIST_TRANSPONDERS);
         QCOMPARE(List().GetItemText(1, 1), QStringLiteral("3616"));
 
         QVERIFY(EditRow<TpEditDlg>(1, [](TpEditDlg& dialog) {
@@ -730,7 +730,7 @@ private slots:
             });
             m_dialog->OnAdvance();
             QVERIFY(driver.Ran());
-            QVERIFY(!m_dialog->AdvancedMode());
+            QVERIFY(!View().advancedMode);
             QCOMPARE(m_prompts.messages.size(), 1);
             QCOMPARE(m_prompts.messages[0].text, QStringLiteral("Name or PassWord is error!"));
             QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Warnning"));
@@ -746,7 +746,7 @@ private slots:
         });
         m_dialog->MenuAction(ID_TOOLS_ADVANCE)->trigger();
         QVERIFY(cancelled.Ran());
-        QVERIFY(!m_dialog->AdvancedMode());
+        QVERIFY(!View().advancedMode);
     }
 
     void loginAgainInAdvancedModeChecksNothing()
@@ -759,7 +759,7 @@ private slots:
         });
         m_dialog->OnAdvance();
         QVERIFY(driver.Ran());
-        QVERIFY(m_dialog->AdvancedMode());
+        QVERIFY(View().advancedMode);
         QVERIFY(m_prompts.messages.isEmpty());
     }
 
@@ -774,10 +774,22 @@ private slots:
             QVERIFY(!driver.Ran());
         }
         {
+            // No list the window shows has another type, so a host of the commands stands in.
+            struct UnknownList : RecordCommands::Host {
+                explicit UnknownList(ImageDocument& document) : document(document) { view.listType = 3; }
+                ImageDocument& Document() override { return document; }
+                const ViewState& View() const override { return view; }
+                bool CanChangeImage() const override { return true; }
+                ImageDocument& document;
+                ViewState view;
+            } host(app().Document());
+            CDragDropListCtrl list;
+            list.InsertColumn(0, QStringLiteral("No."), 60);
+            list.InsertItem(0, QStringLiteral("1"));
+            list.SetItemSelected(0, true);
+            RecordCommands commands(host, list, *m_dialog);
             ModalDriver<TemplateDialog> driver([](TemplateDialog& dialog) { dialog.reject(); });
-            List().SetItemSelected(0, true);
-            app().m_nListType = 3;
-            m_dialog->Records().OnListDblClk(0);
+            commands.OnListDblClk(0);
             QVERIFY(!driver.Ran());
             QCOMPARE(m_prompts.Texts(), QStringList({ "The list type is not right!" }));
             QCOMPARE(m_prompts.messages[0].title, QStringLiteral("Waring"));

@@ -1,10 +1,12 @@
 #include "PseudoTerminal.h"
+#include "SerialPorts.h"
 #include "cnComm.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <condition_variable>
+#include <filesystem>
 #include <future>
 #include <mutex>
 #include <thread>
@@ -25,20 +27,30 @@ protected:
     PortRoute route{devices, 4, line.Path()};
 };
 
-TEST_F(CommTest, PortNumbersOutsideOneTo1024AreRefusedUntouched)
+TEST_F(CommTest, PortNumbersOutsideOneTo1024AreRefused)
 {
+    PortRoute zero(devices, 0, line.Path());
     EXPECT_FALSE(comm.OpenAndConfigure(0, "115200,n,8,1"));
     EXPECT_FALSE(comm.OpenAndConfigure(1025, "115200,n,8,1"));
     EXPECT_FALSE(comm.IsOpen());
-    EXPECT_EQ(comm.PortNumber(), 0u);
 }
 
-TEST_F(CommTest, PortNumberNamesTheDevice)
+TEST(PortDevicesTest, APortOpensItsAssignedDeviceOrTheSerialLineOfItsNumber)
 {
-    comm.SetPortNumber(12);
-    EXPECT_STREQ(comm.PortName(), "COM12");
-    EXPECT_EQ(comm.DevicePathFor(12), "/dev/ttyS11");
-    EXPECT_EQ(comm.DevicePathFor(4), line.Path());
+    PortDevices devices;
+    EXPECT_EQ(devices.DeviceFor(12), "/dev/ttyS11");
+    devices.Assign(12, "/dev/ttyUSB0");
+    EXPECT_EQ(devices.DeviceFor(12), "/dev/ttyUSB0");
+}
+
+TEST(PortFailureTextTest, SaysWhyAndWhatToDo)
+{
+    const std::string denied = PortFailureText("/dev/ttyS0", EACCES);
+    EXPECT_EQ(denied.rfind("/dev/ttyS0: Permission denied\n", 0), 0u) << denied;
+    EXPECT_NE(denied.find("group that owns the device"), std::string::npos) << denied;
+    EXPECT_TRUE(denied.find("dialout") != std::string::npos || std::filesystem::exists("/dev/ttyS0")) << denied;
+    EXPECT_NE(PortFailureText("/dev/ttyS0", EBUSY).find("Another program"), std::string::npos);
+    EXPECT_EQ(PortFailureText("/tmp/x", ENOENT), "/tmp/x: No such file or directory");
 }
 
 TEST_F(CommTest, MissingDeviceOrNonTerminalFailsCleanly)
@@ -61,23 +73,23 @@ TEST_F(CommTest, SettingsStringBecomesARawLine)
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL), 0u);
 
     // A pseudo-terminal keeps the rate and the stop bits; framing is tested on LineSettings.
-    ASSERT_TRUE(comm.ApplySettings("9600,e,7,2"));
+    ASSERT_TRUE(comm.OpenAndConfigure(4, "9600,e,7,2"));
     tio = line.Settings();
     EXPECT_EQ(cfgetospeed(&tio), speed_t(B9600));
     EXPECT_EQ(tio.c_cflag & CSTOPB, tcflag_t(CSTOPB));
 }
 
-TEST_F(CommTest, MalformedSettingsFailAndLeaveTheLineAsItWas)
+// A port that fails is not left open, so that the next opening tries again.
+TEST_F(CommTest, MalformedSettingsFailAndLeaveThePortClosed)
 {
-    EXPECT_FALSE(comm.ApplySettings("115200,n,8,1")); // closed
-    ASSERT_TRUE(comm.OpenAndConfigure(4, "38400,n,8,1"));
-    for (const char* settings : {"", "115200", "115200,n,8", "115200,n,8,1,1", "115200,x,8,1", "115200,n,9,1",
-                                 "115200,n,4,1", "115200,n,8,3", "12345,n,8,1", "-9600,n,8,1", "9600,nn,8,1",
-                                 "115200;n;8;1"})
-        EXPECT_FALSE(comm.ApplySettings(settings)) << '"' << settings << '"';
-    EXPECT_FALSE(comm.ApplySettings(nullptr));
-    const termios tio = line.Settings();
-    EXPECT_EQ(cfgetospeed(&tio), speed_t(B38400));
+    const char* const malformed[] = {"", "115200", "115200,n,8", "115200,n,8,1,1", "115200,x,8,1", "115200,n,9,1",
+                                     "115200,n,4,1", "115200,n,8,3", "12345,n,8,1", "-9600,n,8,1", "9600,nn,8,1",
+                                     "115200;n;8;1", nullptr};
+    for (const char* settings : malformed) {
+        ASSERT_TRUE(comm.OpenAndConfigure(4, "38400,n,8,1"));
+        EXPECT_FALSE(comm.OpenAndConfigure(4, settings)) << '"' << (settings ? settings : "null") << '"';
+        EXPECT_FALSE(comm.IsOpen());
+    }
 }
 
 TEST_F(CommTest, SecondOpenerOfAPortIsRefusedUntilItIsClosed)
@@ -97,7 +109,6 @@ TEST_F(CommTest, CloseIsHarmlessTwiceAndThePortReopens)
     comm.Close();
     comm.Close();
     EXPECT_FALSE(comm.IsOpen());
-    EXPECT_FALSE(comm.StopMonitor());
     ASSERT_TRUE(comm.OpenAndConfigure(4, "115200,n,8,1"));
     // Opening an open port starts afresh.
     ASSERT_TRUE(comm.OpenAndConfigure(4, "9600,n,8,1"));

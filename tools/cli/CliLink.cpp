@@ -276,7 +276,7 @@ private:
             break;
         case TransferResult::Failed:
             m_Command.Trouble(device, std::string("the port could not be opened again at the transfer rate (")
-                    + TransferSession::RateChangeFailureText(outcome.kind) + ")");
+                    + RateChangeFailureText(outcome.kind) + ")");
             break;
         }
         return false;
@@ -306,10 +306,9 @@ private:
         else if (event.type == TransferEvent::Type::Stage && event.stage == TransferStage::Upgrading)
             m_Progress.Start("upgrade");
         else if (event.type == TransferEvent::Type::Progress && event.unit == ProgressUnit::Bytes)
-            m_Progress.Show(event.total ? unsigned(uint64_t(event.done) * 100 / event.total) : 0, event.done,
-                event.total);
+            m_Progress.Show(event.Percent(), event.done, event.total);
         else if (event.type == TransferEvent::Type::Progress)
-            m_Progress.Show(std::min(event.done, 100u), event.bytes, m_nUpgradeLength);
+            m_Progress.Show(event.Percent(), event.bytes, m_nUpgradeLength);
     }
 
     Command& m_Command;
