@@ -302,18 +302,20 @@ DecodeProblem LocateTable(const ChannelDatabase& db, int tableId, TableSpan& spa
 }
 
 // Hands each entry of the table, in order, with its record's bytes to
-// `decode`; false, at the first entry whose record would leave the image.
+// `decode`, up to the first entry whose record would leave the image; the
+// number of entries decoded.
 template <typename Decode>
-bool DecodeEntries(const uint8_t* image, const TableSpan& span, size_t recordSize, Decode decode)
+uint16_t DecodeEntries(const uint8_t* image, const TableSpan& span, size_t recordSize, Decode decode)
 {
-    for (uint32_t i = 0; i < span.count; ++i) {
+    uint32_t i = 0;
+    for (; i < span.count; ++i) {
         const uint32_t entry = ReadBE32(image + span.entries + 4 * i);
         const uint32_t offset = EntryOffset(entry);
         if (offset + recordSize > IMAGE_SIZE)
-            return false;
+            break;
         decode(i, entry, image + offset);
     }
-    return true;
+    return static_cast<uint16_t>(i);
 }
 
 // Counts ids into a tally. Records of one satellite or transponder mostly
@@ -351,8 +353,8 @@ private:
 } // namespace
 
 // A table is refused as a whole when it does not fit its capacity, its block
-// or the image. Each count is set before its table is written, so that the
-// caller's clearing of a refused decode reaches every record written.
+// or the image. Each count is that of the records written, so that the
+// caller's clearing of a refused decode reaches every one of them.
 bool ChannelDatabase::DecodeTables()
 {
     auto refuse = [this](int tableId, DecodeProblem problem) {
@@ -370,11 +372,11 @@ bool ChannelDatabase::DecodeTables()
 
     if (!locate(TABLE_SATELLITES))
         return false;
-    m_nSatCount = static_cast<uint16_t>(span.count);
-    if (!DecodeEntries(m_Image, span, SATELLITE_RECORD_SIZE, [this](uint32_t i, uint32_t entry, const uint8_t* bytes) {
-            RecordCodec::DecodeSatellite(bytes, m_SatTable[i]);
-            m_SatTable[i].entry = entry;
-        }))
+    m_nSatCount = DecodeEntries(m_Image, span, SATELLITE_RECORD_SIZE, [this](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+        RecordCodec::DecodeSatellite(bytes, m_SatTable[i]);
+        m_SatTable[i].entry = entry;
+    });
+    if (m_nSatCount != span.count)
         return refuse(TABLE_SATELLITES, DecodeProblem::RecordOutsideImage);
 
     // Per-id tallies of the derived counts instead of programs x
@@ -384,12 +386,12 @@ bool ChannelDatabase::DecodeTables()
     RunTally tvOfSat(m_Tallies.tvOfSat), radioOfSat(m_Tallies.radioOfSat);
     if (!locate(TABLE_TRANSPONDERS))
         return false;
-    m_nTpCount = static_cast<uint16_t>(span.count);
-    if (!DecodeEntries(m_Image, span, TRANSPONDER_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
-            RecordCodec::DecodeTransponder(bytes, m_TpTable[i]);
-            m_TpTable[i].entry = entry;
-            tpsOfSat.Add(m_TpTable[i].satId);
-        }))
+    m_nTpCount = DecodeEntries(m_Image, span, TRANSPONDER_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+        RecordCodec::DecodeTransponder(bytes, m_TpTable[i]);
+        m_TpTable[i].entry = entry;
+        tpsOfSat.Add(m_TpTable[i].satId);
+    });
+    if (m_nTpCount != span.count)
         return refuse(TABLE_TRANSPONDERS, DecodeProblem::RecordOutsideImage);
 
     auto decodeProgram = [&](uint32_t i, uint32_t entry, const uint8_t* bytes, ProgramRecord& prog) {
@@ -409,22 +411,23 @@ bool ChannelDatabase::DecodeTables()
     };
     if (!locate(TABLE_TV))
         return false;
-    m_nTvCount = m_nProgCount = static_cast<uint16_t>(span.count);
-    if (!DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
-            decodeProgram(i, entry, bytes, m_TvTable[i]);
-            tallyProgram(m_TvTable[i]);
-        }))
+    m_nTvCount = DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+        decodeProgram(i, entry, bytes, m_TvTable[i]);
+        tallyProgram(m_TvTable[i]);
+    });
+    if (m_nTvCount != span.count)
         return refuse(TABLE_TV, DecodeProblem::RecordOutsideImage);
+    m_nProgCount = m_nTvCount;
     std::copy_n(m_TvTable, m_nTvCount, m_ProgTable);
 
     if (!locate(TABLE_RADIO))
         return false;
-    m_nRadioCount = static_cast<uint16_t>(span.count);
-    if (!DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
-            decodeProgram(i, entry, bytes, m_RadioTable[i]);
-            m_RadioTable[i].videoPid = 0;
-            tallyProgram(m_RadioTable[i]);
-        }))
+    m_nRadioCount = DecodeEntries(m_Image, span, PROGRAM_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
+        decodeProgram(i, entry, bytes, m_RadioTable[i]);
+        m_RadioTable[i].videoPid = 0;
+        tallyProgram(m_RadioTable[i]);
+    });
+    if (m_nRadioCount != span.count)
         return refuse(TABLE_RADIO, DecodeProblem::RecordOutsideImage);
     if (m_nTvCount + m_nRadioCount > MAX_PROGRAMS) {
         m_DecodeProblem = DecodeProblem::TooManyPrograms; // of both program tables
