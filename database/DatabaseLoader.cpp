@@ -318,9 +318,9 @@ uint16_t DecodeEntries(const uint8_t* image, const TableSpan& span, size_t recor
     return static_cast<uint16_t>(i);
 }
 
-// Counts ids into a tally. Records of one satellite or transponder mostly
-// stand together; adding up a run of equal ids before storing it spares the
-// loop from waiting on its own last store.
+// Counts ids into a tally. Records of one satellite mostly stand together;
+// adding up a run of equal ids before storing it spares the loop from
+// waiting on its own last store.
 class RunTally {
 public:
     explicit RunTally(IdTally& tally)
@@ -375,20 +375,25 @@ bool ChannelDatabase::DecodeTables()
     m_nSatCount = DecodeEntries(m_Image, span, SATELLITE_RECORD_SIZE, [this](uint32_t i, uint32_t entry, const uint8_t* bytes) {
         RecordCodec::DecodeSatellite(bytes, m_SatTable[i]);
         m_SatTable[i].entry = entry;
+        for (IdTally* ofSat : { &m_Tallies.tpsOfSat, &m_Tallies.tvOfSat, &m_Tallies.radioOfSat })
+            ofSat->Know(m_SatTable[i].satId);
     });
     if (m_nSatCount != span.count)
         return refuse(TABLE_SATELLITES, DecodeProblem::RecordOutsideImage);
 
     // Per-id tallies of the derived counts instead of programs x
-    // (transponders + satellites) comparisons.
+    // (transponders + satellites) comparisons. Programs count by
+    // transponder one at a time: in a full table the next program's is
+    // mostly another.
     RunTally tpsOfSat(m_Tallies.tpsOfSat);
-    RunTally tvOfTp(m_Tallies.tvOfTp), radioOfTp(m_Tallies.radioOfTp);
     RunTally tvOfSat(m_Tallies.tvOfSat), radioOfSat(m_Tallies.radioOfSat);
     if (!locate(TABLE_TRANSPONDERS))
         return false;
     m_nTpCount = DecodeEntries(m_Image, span, TRANSPONDER_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
         RecordCodec::DecodeTransponder(bytes, m_TpTable[i]);
         m_TpTable[i].entry = entry;
+        m_Tallies.tvOfTp.Know(m_TpTable[i].tpId);
+        m_Tallies.radioOfTp.Know(m_TpTable[i].tpId);
         tpsOfSat.Add(m_TpTable[i].satId);
     });
     if (m_nTpCount != span.count)
@@ -402,10 +407,10 @@ bool ChannelDatabase::DecodeTables()
     };
     auto tallyProgram = [&](const ProgramRecord& prog) {
         if (prog.videoPid != 0) {
-            tvOfTp.Add(prog.tpId);
+            m_Tallies.tvOfTp.Add(prog.tpId, 1);
             tvOfSat.Add(prog.satId);
         } else {
-            radioOfTp.Add(prog.tpId);
+            m_Tallies.radioOfTp.Add(prog.tpId, 1);
             radioOfSat.Add(prog.satId);
         }
     };
@@ -435,7 +440,7 @@ bool ChannelDatabase::DecodeTables()
     }
     m_nProgCount = static_cast<uint16_t>(m_nTvCount + m_nRadioCount);
     std::copy_n(m_RadioTable, m_nRadioCount, m_ProgTable + m_nTvCount);
-    for (RunTally* run : { &tpsOfSat, &tvOfTp, &radioOfTp, &tvOfSat, &radioOfSat })
+    for (RunTally* run : { &tpsOfSat, &tvOfSat, &radioOfSat })
         run->Flush();
     return true;
 }
@@ -457,11 +462,17 @@ void ChannelDatabase::DeriveCounts()
     ClearTallies();
 }
 
+// The tallies know only the ids of the satellites and transponders written.
 void ChannelDatabase::ClearTallies()
 {
     IdTallies& tally = m_Tallies;
-    for (IdTally* ids : { &tally.tpsOfSat, &tally.tvOfTp, &tally.radioOfTp, &tally.tvOfSat, &tally.radioOfSat })
-        ids->Clear();
+    for (uint16_t s = 0; s < m_nSatCount; ++s)
+        for (IdTally* ofSat : { &tally.tpsOfSat, &tally.tvOfSat, &tally.radioOfSat })
+            ofSat->Forget(m_SatTable[s].satId);
+    for (uint16_t t = 0; t < m_nTpCount; ++t) {
+        tally.tvOfTp.Forget(m_TpTable[t].tpId);
+        tally.radioOfTp.Forget(m_TpTable[t].tpId);
+    }
 }
 
 uint16_t ChannelDatabase::CopySatelliteTransponders(std::span<TransponderRecord> dest, uint16_t satId) const
