@@ -243,13 +243,7 @@ private:
     TableExtent m_Decoded = {};
 
     // Per-id tallies of the derived counts, added up as the tables are
-    // decoded; all zero outside a decode.
-    struct IdTallies {
-        IdTally tpsOfSat;
-        IdTally tvOfTp;
-        IdTally radioOfTp;
-        IdTally tvOfSat;
-        IdTally radioOfSat;
-    };
-    IdTallies m_Tallies = {};
+    // decoded; nothing is known outside a decode.
+    IdTally m_SatTally;
+    IdTally m_TpTally;
 };

@@ -323,8 +323,9 @@ uint16_t DecodeEntries(const uint8_t* image, const TableSpan& span, size_t recor
 // waiting on its own last store.
 class RunTally {
 public:
-    explicit RunTally(IdTally& tally)
+    RunTally(IdTally& tally, IdTally::Count count)
         : m_tally(tally)
+        , m_count(count)
     {
     }
 
@@ -340,12 +341,13 @@ public:
     void Flush()
     {
         if (m_run > 0)
-            m_tally.Add(m_id, m_run);
+            m_tally.Add(m_id, m_count, m_run);
         m_run = 0;
     }
 
 private:
     IdTally& m_tally;
+    IdTally::Count m_count;
     uint16_t m_id = 0;
     uint16_t m_run = 0;
 };
@@ -375,8 +377,7 @@ bool ChannelDatabase::DecodeTables()
     m_nSatCount = DecodeEntries(m_Image, span, SATELLITE_RECORD_SIZE, [this](uint32_t i, uint32_t entry, const uint8_t* bytes) {
         RecordCodec::DecodeSatellite(bytes, m_SatTable[i]);
         m_SatTable[i].entry = entry;
-        for (IdTally* ofSat : { &m_Tallies.tpsOfSat, &m_Tallies.tvOfSat, &m_Tallies.radioOfSat })
-            ofSat->Know(m_SatTable[i].satId);
+        m_SatTally.Know(m_SatTable[i].satId);
     });
     if (m_nSatCount != span.count)
         return refuse(TABLE_SATELLITES, DecodeProblem::RecordOutsideImage);
@@ -385,15 +386,14 @@ bool ChannelDatabase::DecodeTables()
     // (transponders + satellites) comparisons. Programs count by
     // transponder one at a time: in a full table the next program's is
     // mostly another.
-    RunTally tpsOfSat(m_Tallies.tpsOfSat);
-    RunTally tvOfSat(m_Tallies.tvOfSat), radioOfSat(m_Tallies.radioOfSat);
+    RunTally tpsOfSat(m_SatTally, IdTally::TRANSPONDERS);
+    RunTally tvOfSat(m_SatTally, IdTally::TV), radioOfSat(m_SatTally, IdTally::RADIO);
     if (!locate(TABLE_TRANSPONDERS))
         return false;
     m_nTpCount = DecodeEntries(m_Image, span, TRANSPONDER_RECORD_SIZE, [&](uint32_t i, uint32_t entry, const uint8_t* bytes) {
         RecordCodec::DecodeTransponder(bytes, m_TpTable[i]);
         m_TpTable[i].entry = entry;
-        m_Tallies.tvOfTp.Know(m_TpTable[i].tpId);
-        m_Tallies.radioOfTp.Know(m_TpTable[i].tpId);
+        m_TpTally.Know(m_TpTable[i].tpId);
         tpsOfSat.Add(m_TpTable[i].satId);
     });
     if (m_nTpCount != span.count)
@@ -407,10 +407,10 @@ bool ChannelDatabase::DecodeTables()
     };
     auto tallyProgram = [&](const ProgramRecord& prog) {
         if (prog.videoPid != 0) {
-            m_Tallies.tvOfTp.Add(prog.tpId, 1);
+            m_TpTally.Add(prog.tpId, IdTally::TV, 1);
             tvOfSat.Add(prog.satId);
         } else {
-            m_Tallies.radioOfTp.Add(prog.tpId, 1);
+            m_TpTally.Add(prog.tpId, IdTally::RADIO, 1);
             radioOfSat.Add(prog.satId);
         }
     };
@@ -447,17 +447,16 @@ bool ChannelDatabase::DecodeTables()
 
 void ChannelDatabase::DeriveCounts()
 {
-    const IdTallies& tally = m_Tallies;
     for (uint16_t s = 0; s < m_nSatCount; ++s) {
         SatelliteRecord& sat = m_SatTable[s];
-        sat.tpCount = tally.tpsOfSat.Of(sat.satId);
-        sat.tvCount = tally.tvOfSat.Of(sat.satId);
-        sat.radioCount = tally.radioOfSat.Of(sat.satId);
+        sat.tpCount = m_SatTally.Of(sat.satId, IdTally::TRANSPONDERS);
+        sat.tvCount = m_SatTally.Of(sat.satId, IdTally::TV);
+        sat.radioCount = m_SatTally.Of(sat.satId, IdTally::RADIO);
     }
     for (uint16_t t = 0; t < m_nTpCount; ++t) {
         TransponderRecord& tp = m_TpTable[t];
-        tp.tvCount = tally.tvOfTp.Of(tp.tpId);
-        tp.radioCount = tally.radioOfTp.Of(tp.tpId);
+        tp.tvCount = m_TpTally.Of(tp.tpId, IdTally::TV);
+        tp.radioCount = m_TpTally.Of(tp.tpId, IdTally::RADIO);
     }
     ClearTallies();
 }
@@ -465,14 +464,10 @@ void ChannelDatabase::DeriveCounts()
 // The tallies know only the ids of the satellites and transponders written.
 void ChannelDatabase::ClearTallies()
 {
-    IdTallies& tally = m_Tallies;
     for (uint16_t s = 0; s < m_nSatCount; ++s)
-        for (IdTally* ofSat : { &tally.tpsOfSat, &tally.tvOfSat, &tally.radioOfSat })
-            ofSat->Forget(m_SatTable[s].satId);
-    for (uint16_t t = 0; t < m_nTpCount; ++t) {
-        tally.tvOfTp.Forget(m_TpTable[t].tpId);
-        tally.radioOfTp.Forget(m_TpTable[t].tpId);
-    }
+        m_SatTally.Forget(m_SatTable[s].satId);
+    for (uint16_t t = 0; t < m_nTpCount; ++t)
+        m_TpTally.Forget(m_TpTable[t].tpId);
 }
 
 uint16_t ChannelDatabase::CopySatelliteTransponders(std::span<TransponderRecord> dest, uint16_t satId) const
