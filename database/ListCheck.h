@@ -59,15 +59,18 @@ struct Finding {
     // The record the finding is about first; then the record it clashes
     // with, if any.
     std::vector<RecordRef> records;
-    // One line in UTF-8, control bytes escaped.
-    std::string text;
-    // What `text` is made of, for a wording of its own: the records in the
+    // What the text is made of, for a wording of its own: the records in the
     // order of `records`, the numbers in the order the text quotes them
-    // (ids, an offset, counts and capacities, a code page), and the table a
-    // finding about a whole table names (-1 for both program tables).
+    // (ids, an offset, counts and capacities, a code page, a file's length
+    // and its flash), and the table a finding about a whole table names (-1
+    // for both program tables).
     std::vector<RecordWords> described;
     std::vector<uint64_t> numbers;
     int table = -1;
+
+    // One line in UTF-8, control bytes escaped. Worded when asked: most
+    // findings are only counted.
+    std::string Text() const;
 };
 
 Severity SeverityOf(FindingKind kind);

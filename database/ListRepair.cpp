@@ -30,7 +30,7 @@ size_t RecordCount(const ChannelDatabase& db)
 
 std::string ListRepair::KeptLine(const Finding& finding)
 {
-    return finding.text + "; kept: another transponder has its id";
+    return finding.Text() + "; kept: another transponder has its id";
 }
 
 ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const CodePageText& names)
@@ -58,7 +58,7 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
             const ProgramRecord& prog
                 = record.table == TABLE_TV ? db.m_TvTable[record.position] : db.m_RadioTable[record.position];
             if (programs.insert({ record.table, prog.entry }).second) {
-                report.deleted.push_back(finding.text);
+                report.deleted.push_back(finding.Text());
                 report.offsets.push_back(EntryOffset(prog.entry));
             }
         }
@@ -78,7 +78,7 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
             continue;
         }
         doomedTps.push_back(tp);
-        report.deleted.push_back(transponderFindings[k]->text);
+        report.deleted.push_back(transponderFindings[k]->Text());
         report.offsets.push_back(EntryOffset(tp.entry));
     }
     size_t cascaded = 0;

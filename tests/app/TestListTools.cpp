@@ -173,7 +173,7 @@ private slots:
         const std::vector<Finding> findings = ListCheck::Run(db(), AnsiCodePageText());
         QVERIFY(findings.size() >= 9);
         for (const Finding& finding : findings)
-            QCOMPARE(FindingText::Of(finding), QString::fromStdString(finding.text));
+            QCOMPARE(FindingText::Of(finding), QString::fromStdString(finding.Text()));
         QCOMPARE(FindingText::KindName(FindingKind::DuplicateProgram), QString::fromLatin1(FindingKindName(FindingKind::DuplicateProgram)));
     }
 

@@ -121,8 +121,9 @@ TEST(ListCheck, EachKindIsFoundWithItsSeverityAndRecords)
         ASSERT_NE(hit, findings.end());
         EXPECT_EQ(hit->severity, c.severity);
         EXPECT_EQ(hit->records, c.records);
-        EXPECT_EQ(hit->text.find('\n'), std::string::npos) << hit->text;
-        EXPECT_FALSE(hit->text.empty());
+        const std::string text = hit->Text();
+        EXPECT_EQ(text.find('\n'), std::string::npos) << text;
+        EXPECT_FALSE(text.empty());
     }
 }
 
@@ -191,7 +192,7 @@ TEST(ListRepair, RemovesDuplicatesAndOrphansOnlyThroughTheDeletes)
 
     for (const Finding& f : Check(*db))
         EXPECT_TRUE(!IsOrphan(f.kind) && (!IsDuplicate(f.kind) || f.kind == FindingKind::DuplicateTransponder))
-            << f.text;
+            << f.Text();
     EXPECT_EQ(report.kept.size(), 1u);
     EXPECT_EQ(report.deleted.size(), 6u); // 3 programs, 2 transponders, 1 program with its transponder
 
