@@ -25,16 +25,21 @@ const uint8_t* Magic()
 }
 
 // Memchr, unlike memmem, has AddressSanitizer check only the bytes up to
-// the place found.
+// the place found. The input repeated over the data area puts the first
+// byte in thousands of places; a memcmp at each, intercepted twice, cost a
+// tenth of the list-check target's time.
 long Find(const uint8_t* image, size_t from, size_t to, const void* pattern, size_t length)
 {
-    const uint8_t first = *static_cast<const uint8_t*>(pattern);
+    const auto* bytes = static_cast<const uint8_t*>(pattern);
     for (size_t at = from; at + length <= to; ++at) {
-        const void* hit = std::memchr(image + at, first, to - length + 1 - at);
+        const void* hit = std::memchr(image + at, bytes[0], to - length + 1 - at);
         if (!hit)
             return -1;
         at = static_cast<size_t>(static_cast<const uint8_t*>(hit) - image);
-        if (std::memcmp(image + at, pattern, length) == 0)
+        size_t same = 1;
+        while (same < length && image[at + same] == bytes[same])
+            ++same;
+        if (same == length)
             return static_cast<long>(at);
     }
     return -1;
