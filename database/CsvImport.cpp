@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
+#include <vector>
 
 namespace {
 
@@ -531,11 +531,14 @@ bool ApplyImport(ChannelDatabase& db, const ImportPlan& plan)
 {
     if (plan.Refused() || !Unchanged(db, plan))
         return false;
-    const auto before = std::make_unique_for_overwrite<uint8_t[]>(IMAGE_SIZE);
-    std::memcpy(before.get(), db.m_Image, IMAGE_SIZE);
+    // What a refused step puts back. One buffer per thread, kept: under
+    // AddressSanitizer a fresh megabyte for every import cost the import
+    // fuzzers a third of their time.
+    thread_local std::vector<uint8_t> before(IMAGE_SIZE);
+    std::memcpy(before.data(), db.m_Image, IMAGE_SIZE);
     if (ApplySteps(db, plan))
         return true;
-    std::memcpy(db.m_Image, before.get(), IMAGE_SIZE);
+    std::memcpy(db.m_Image, before.data(), IMAGE_SIZE);
     db.DecodeDatabase();
     return false;
 }
