@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -107,9 +108,10 @@ std::vector<uint16_t> FirstOfSameKey(std::vector<std::pair<uint64_t, uint16_t>>&
 
 class Checker {
 public:
-    Checker(const ChannelDatabase& db, const CodePageText& names)
+    Checker(const ChannelDatabase& db, const CodePageText& names, const FindingKinds& wanted)
         : m_db(db)
         , m_names(names)
+        , m_wanted(wanted)
     {
     }
 
@@ -138,15 +140,19 @@ public:
     }
 
 private:
-    void Add(FindingKind kind, std::vector<RecordRef> records, std::vector<uint64_t> numbers = {}, int table = -1)
+    void Add(FindingKind kind, std::initializer_list<RecordRef> records, std::initializer_list<uint64_t> numbers = {},
+        int table = -1)
     {
+        if (!Wanted(kind))
+            return;
         std::vector<RecordWords> described;
         described.reserve(records.size());
         for (const RecordRef record : records)
             described.push_back(Words(record));
-        m_findings.push_back(
-            { kind, SeverityOf(kind), std::move(records), std::move(described), std::move(numbers), table });
+        m_findings.push_back({ kind, SeverityOf(kind), records, std::move(described), numbers, table });
     }
+
+    bool Wanted(FindingKind kind) const { return m_wanted[static_cast<size_t>(kind)]; }
 
     const char* RawName(int table, uint16_t position) const
     {
@@ -208,6 +214,8 @@ private:
 
     void CheckName(int table, uint16_t position)
     {
+        if (!Wanted(FindingKind::NameWithControlByte) && !Wanted(FindingKind::NameOutsideCodePage))
+            return;
         const NameCheck check = CheckStoredName(RawName(table, position), m_names);
         if (check.controlCharacter)
             Add(FindingKind::NameWithControlByte, { { table, position } });
@@ -281,6 +289,7 @@ private:
 
     const ChannelDatabase& m_db;
     const CodePageText& m_names;
+    const FindingKinds m_wanted;
     std::vector<Finding> m_findings;
     RecordWords m_words;
     RecordRef m_wordedRecord;
@@ -447,9 +456,14 @@ bool ListCheck::Checkable(const ChannelDatabase& db)
 
 std::vector<Finding> ListCheck::Run(const ChannelDatabase& db, const CodePageText& names)
 {
+    return Run(db, names, FindingKinds().set());
+}
+
+std::vector<Finding> ListCheck::Run(const ChannelDatabase& db, const CodePageText& names, const FindingKinds& wanted)
+{
     if (!Checkable(db))
         return {};
-    return Checker(db, names).Run();
+    return Checker(db, names, wanted).Run();
 }
 
 size_t ListCheck::CountErrors(const std::vector<Finding>& findings)

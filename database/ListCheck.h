@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ enum class FindingKind {
     ShortFile,
 };
 constexpr int FINDING_KIND_COUNT = 15;
+
+// A set of kinds, by their values.
+using FindingKinds = std::bitset<FINDING_KIND_COUNT>;
 
 // Error: the receiver may misbehave. Warning: worth a look.
 enum class Severity { Error, Warning };
@@ -102,6 +106,8 @@ public:
     // position. An image refused for its tables gets only its directory
     // findings. Names are read through `names`.
     static std::vector<Finding> Run(const ChannelDatabase& db, const CodePageText& names);
+    // Only the findings of the kinds in `wanted`, in the same order.
+    static std::vector<Finding> Run(const ChannelDatabase& db, const CodePageText& names, const FindingKinds& wanted);
 
     static size_t CountErrors(const std::vector<Finding>& findings);
 };

@@ -40,13 +40,16 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
         report.complete = false;
         return report;
     }
-    const std::vector<Finding> findings = ListCheck::Run(db, names);
+    FindingKinds chosen;
+    for (int kind = 0; kind < FINDING_KIND_COUNT; ++kind)
+        chosen[kind] = Chosen(FindingKind(kind), kinds);
+    const std::vector<Finding> findings = ListCheck::Run(db, names, chosen);
 
     std::set<ProgramKey> programs;
     std::vector<uint16_t> transponders;
     std::vector<const Finding*> transponderFindings;
     for (const Finding& finding : findings) {
-        if (!Chosen(finding.kind, kinds) || finding.records.empty())
+        if (finding.records.empty())
             continue;
         const RecordRef record = finding.records.front();
         if (record.table == TABLE_TRANSPONDERS) {

@@ -182,6 +182,26 @@ std::set<DirectoryEntry> EntriesOf(const ChannelDatabase& db, int table)
 
 } // namespace
 
+TEST(ListCheck, WantedKindsAreTheWholeCheckFilteredInOrder)
+{
+    ImageBuilder b = FaultyBuilder();
+    b.AddSatellite(MakeSatellite(1, "Twin\x81"));
+    const auto db = Decoded(b.Build());
+    const std::vector<Finding> all = Check(*db);
+    FindingKinds wanted;
+    wanted[size_t(FindingKind::DuplicateProgram)] = wanted[size_t(FindingKind::ProgramWithoutSatellite)]
+        = wanted[size_t(FindingKind::NameOutsideCodePage)] = true;
+    std::vector<std::string> expected;
+    for (const Finding& f : all)
+        if (wanted[size_t(f.kind)])
+            expected.push_back(f.Text());
+    std::vector<std::string> found;
+    for (const Finding& f : ListCheck::Run(*db, Names(), wanted))
+        found.push_back(f.Text());
+    EXPECT_EQ(found.size(), 3u);
+    EXPECT_EQ(found, expected);
+}
+
 TEST(ListRepair, RemovesDuplicatesAndOrphansOnlyThroughTheDeletes)
 {
     const auto before = Decoded(FaultyBuilder().Build());
