@@ -158,9 +158,7 @@ public:
             m_plan.notes.push_back(std::to_string(rows.otherRows)
                 + " satellite and transponder rows are not applied; only TV and radio rows are");
 
-        std::vector<ChannelRow> image = TableRows(m_db, TABLE_TV, m_names);
-        std::vector<ChannelRow> radio = TableRows(m_db, TABLE_RADIO, m_names);
-        image.insert(image.end(), std::make_move_iterator(radio.begin()), std::make_move_iterator(radio.end()));
+        const std::vector<ChannelRow> image = ProgramRows(m_db, m_names);
 
         m_plan.match = m_options.match;
         if (m_options.chooseMatch)

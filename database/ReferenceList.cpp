@@ -60,9 +60,7 @@ ReferenceList ReferenceList::FromImage(const ChannelDatabase& db, const CodePage
 {
     ReferenceList list;
     list.m_source = Source::Image;
-    list.m_rows = TableRows(db, TABLE_TV, names);
-    std::vector<ChannelRow> radio = TableRows(db, TABLE_RADIO, names);
-    list.m_rows.insert(list.m_rows.end(), std::make_move_iterator(radio.begin()), std::make_move_iterator(radio.end()));
+    list.m_rows = ProgramRows(db, names);
     // Ids and offsets are the other receiver's own: they say nothing here.
     for (const int column : { COLUMN_POSITION, COLUMN_NAME, COLUMN_SATELLITE_NAME, COLUMN_FREQUENCY,
              COLUMN_POLARIZATION, COLUMN_SERVICE_ID, COLUMN_CHILD_LOCK, COLUMN_FAVORITES })
