@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -214,6 +215,11 @@ TEST_F(ImageDocumentTest, ADumpReplacesTheImageAndEndsItsHistory)
         // A dump read into the image itself is adopted as it stands.
         EXPECT_EQ(doc.AdoptDump(doc.Image()), c.decodes);
         EXPECT_TRUE(std::equal(doc.UpgradeBytes().begin(), doc.UpgradeBytes().end(), c.flash.begin()));
+        // Decoded or not, it is saved as it came.
+        ASSERT_TRUE(doc.Save(PathOf("dump.bin"), reason));
+        std::ifstream saved(PathOf("dump.bin"), std::ios::binary);
+        EXPECT_EQ(std::vector<uint8_t>(std::istreambuf_iterator<char>(saved), {}),
+            std::vector<uint8_t>(c.flash.begin(), c.flash.begin() + long(c.flashBytes)));
 
         doc.Unload();
         EXPECT_EQ(log.events.back(), "history");
