@@ -38,6 +38,16 @@ Records With(Records records, size_t row, const std::string& column, const std::
     return records;
 }
 
+// Fields of one row by their columns' names; row 0 is the header.
+std::vector<std::string> Fields(const Records& records, size_t row, const std::vector<std::string>& columns)
+{
+    const auto& header = records.front();
+    std::vector<std::string> fields;
+    for (const std::string& column : columns)
+        fields.push_back(records[row][size_t(std::find(header.begin(), header.end(), column) - header.begin())]);
+    return fields;
+}
+
 std::vector<std::string> TableNames(const ChannelDatabase& db, int tableId)
 {
     std::vector<std::string> names;
@@ -127,16 +137,23 @@ TEST(CsvImport, AppliesASpreadsheetsEdits)
 {
     ImageBuilder b = TwoTransponders();
     b.AddTv(MakeProgram(1, 10, 101, "News, late", 0x101), 0x7F);
-    b.AddTv(MakeProgram(1, 10, 102, "Sport", 0x102), 0x7F);
+    // Locked, in Movies and News.
+    b.AddTv(MakeProgram(1, 10, 102, "Sport", 0x102), 0x6C);
     b.AddTv(MakeProgram(1, 10, 103, "Movies", 0x103), 0xFF);
     b.AddRadio(MakeProgram(1, 11, 104, "Jazz", 0), 0x7F);
     auto db = Decoded(b.Build());
     const std::string csv = ExportCsv(*db, PROGRAM_TABLES, Western());
     ASSERT_NE(csv.find("\"News, late\""), std::string::npos);
+    Records records = RecordsOf(csv);
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(records[0].begin(), records[0].begin() + 4),
+        (std::vector<std::string> { "table", "position", "offset", "name" }));
+    EXPECT_EQ(Fields(records, 2, { "table", "position", "name", "child_lock", "favorites" }),
+        (std::vector<std::string> { "tv", "2", "Sport", "1", "Movies/News" }));
+    EXPECT_EQ(Fields(records, 4, { "table", "position" }), (std::vector<std::string> { "radio", "1" }));
 
     // Movies first, renamed, locked and in two groups; LF line ends and a
     // byte order mark, as some spreadsheets save.
-    Records records = RecordsOf(csv);
     std::rotate(records.begin() + 1, records.begin() + 3, records.begin() + 4);
     records = With(records, 1, "name", "Films \u00e9t\u00e9");
     records = With(records, 1, "child_lock", "1");
