@@ -4,6 +4,7 @@
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
 #include "CommandLineWords.h"
+#include "FileSizeLimit.h"
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "PrivateSettings.h"
@@ -28,11 +29,9 @@
 #include <QtWidgets/QTreeWidget>
 
 #include <algorithm>
-#include <csignal>
 #include <cstring>
 #include <memory>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -380,17 +379,11 @@ private slots:
         const QString target = PathOf(QStringLiteral("old.bin"));
         WriteBytes(target, std::vector<uint8_t>(100, 0x42));
 
-        // A file size limit makes the write fail as a full disk would.
-        rlimit saved {};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 4096;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &small);
         m_prompts.saveNames.append(target);
-        m_dialog->OnFileSave();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        {
+            const FileSizeLimit limit(4096);
+            m_dialog->OnFileSave();
+        }
 
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY(m_prompts.messages[0].text.contains(target));

@@ -1,17 +1,16 @@
 #include "DumpArchive.h"
+#include "FileSizeLimit.h"
 #include "ImageFile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -94,16 +93,10 @@ TEST_F(ImageFileTest, NothingOrSomethingOtherThanAFileIsNeverWritten)
 
     // A write that fails part way, as on a full disk, keeps the old file and leaves nothing beside it.
     WriteFile(PathOf("old.bin"), { 1, 2, 3 });
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = WriteImageFile(PathOf("old.bin"), m_Image, reason);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(written);
+    {
+        const FileSizeLimit limit(1024);
+        EXPECT_FALSE(WriteImageFile(PathOf("old.bin"), m_Image, reason));
+    }
     EXPECT_EQ(ReadFile(PathOf("old.bin")), (std::vector<uint8_t> { 1, 2, 3 }));
     EXPECT_EQ(Entries(), (std::vector<std::string> { "folder", "old.bin" }));
 }
