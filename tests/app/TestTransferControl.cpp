@@ -674,9 +674,8 @@ private slots:
         Receiver receiver(options);
         OpenWindow(receiver.Path());
         // A file is open when the transfer starts.
-        ImageBuilder builder = SmallImage();
         const QString path = m_dir->filePath(QStringLiteral("small.bin"));
-        QVERIFY(WriteBytes(path, builder.Build()));
+        QVERIFY(WriteBytes(path, SmallImage().Build()));
         m_dialog->OpenImage(path);
         const int rows = m_dialog->RecordList()->GetItemCount();
         QVERIFY(rows > 0);

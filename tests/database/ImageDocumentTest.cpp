@@ -399,6 +399,7 @@ TEST_F(ImageDocumentTest, History)
     EXPECT_EQ(name(), "Even");
     EXPECT_EQ(doc.RedoStep()->description, "step 1");
 }
+
 // Random edits, undos and redos: each state the history comes back to is
 // the image byte for byte.
 TEST_F(ImageDocumentTest, AnyWalkThroughTheHistoryGivesEachImageBack)
