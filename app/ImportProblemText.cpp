@@ -29,8 +29,10 @@ QString ImportProblemText::Encoding(const std::string& name)
 
 QString ImportProblemText::CodePage(uint64_t codePage)
 {
-    if (codePage >= 1250 && codePage <= 1258)
-        return QStringLiteral("Windows-%1").arg(codePage);
+    // A Windows code page goes by its name in every language.
+    const std::string name = CodePageName(codePage);
+    if (name.starts_with("Windows-"))
+        return QString::fromStdString(name);
     return tr("code page %1").arg(codePage);
 }
 
