@@ -4,6 +4,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
+#include "CsvImport.h"
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "PrivateSettings.h"
@@ -12,6 +13,7 @@
 #include "TestImages.h"
 
 #include <QtCore/QTemporaryDir>
+#include <QtCore/QTranslator>
 #include <QtGui/QAction>
 #include <QtTest/QtTest>
 #include <QtWidgets/QTabBar>
@@ -135,6 +137,51 @@ private slots:
                                                   "service id, frequency and polarization, then by name.\n\n"
                                                   "These rows were not applied:\n"
                                                   "row 3 \"Elsewhere\": no such program in the image" });
+    }
+
+    void aCsvReportSpeaksTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("refused") << ",1,Movies/News," << ",7,Films," << ""
+                                 << "Zeile 3: child_lock ist \"7\"; es ist 1 für gesperrt oder 0";
+        QTest::newRow("not applied") << ",Two," << ",Zwei," << "satellites,1"
+                                     << "1 Satelliten- und Transponderzeile wird nicht angewandt";
+    }
+
+    void aCsvReportSpeaksTheUsersLanguage()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, added);
+        QFETCH(QString, german);
+        QStringList lines = Exported();
+        lines[2].replace(from, to);
+        if (!added.isEmpty())
+            lines.append(added);
+        lines.append(QStringLiteral("tv,9,0x0FFFF0,Nine"));
+        const std::string csv = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toStdString();
+        ImportOptions options;
+        options.chooseMatch = true;
+        const ImportPlan plan = PlanImport(db(), csv, options, AnsiCodePageText());
+        std::vector<std::string> english = ImportProblemLines(plan.errors);
+        for (const auto* problems : { &plan.notes, &plan.remarks })
+            for (const std::string& line : ImportProblemLines(*problems))
+                english.push_back(line);
+        QVERIFY(english.size() >= 2);
+
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/tavrel_de.qm")));
+        QCoreApplication::installTranslator(&translator);
+        Import(lines);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        const QString report = m_prompts.Texts()[0];
+        QVERIFY2(report.contains(german), qPrintable(report));
+        for (const std::string& line : english)
+            QVERIFY2(!report.contains(QString::fromStdString(line)), line.c_str());
     }
 
     void compareListsTheDifferences()

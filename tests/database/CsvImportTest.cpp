@@ -63,7 +63,7 @@ std::vector<std::string> Import(ChannelDatabase& db, const std::string& csv, Imp
 {
     const ImportPlan plan = PlanImport(db, csv, options, Western());
     if (plan.Refused())
-        return plan.errors;
+        return ImportProblemLines(plan.errors);
     EXPECT_TRUE(ApplyImport(db, plan));
     EXPECT_EQ(db.DecodeDatabase(), 1);
     return {};
@@ -112,9 +112,9 @@ TEST(CsvImport, UnchangedExportGivesTheSameImage)
         auto db = Decoded(images[i]);
         const std::string csv = ExportCsv(*db, ALL_TABLES, Western());
         const ImportPlan plan = PlanImport(*db, csv, {}, Western());
-        EXPECT_TRUE(plan.errors.empty()) << "image " << i << ": " << plan.errors.front();
+        EXPECT_TRUE(plan.errors.empty()) << "image " << i << ": " << ImportProblemLine(plan.errors.front());
         EXPECT_TRUE(plan.ChangesNothing()) << "image " << i << ": " << plan.changes.front();
-        EXPECT_EQ(plan.remarks, std::vector<std::string>()) << "image " << i;
+        EXPECT_EQ(ImportProblemLines(plan.remarks), std::vector<std::string>()) << "image " << i;
         ASSERT_TRUE(ApplyImport(*db, plan));
         EXPECT_TRUE(ImageOf(*db) == images[i]) << "image " << i;
     }
@@ -224,8 +224,8 @@ TEST(CsvImport, AReferenceListOrdersAnotherImage)
     ImportOptions options;
     options.match = MatchMode::Reference;
     const ImportPlan plan = PlanImport(*db, reference, options, Western());
-    ASSERT_EQ(plan.errors, std::vector<std::string>());
-    EXPECT_EQ(plan.notes, std::vector<std::string> { "row 7 \"Five\": no such program in the image" });
+    ASSERT_EQ(ImportProblemLines(plan.errors), std::vector<std::string>());
+    EXPECT_EQ(ImportProblemLines(plan.notes), std::vector<std::string> { "row 7 \"Five\": no such program in the image" });
     ASSERT_TRUE(ApplyImport(*db, plan));
     EXPECT_EQ(TableNames(*db, TABLE_TV),
         (std::vector<std::string> { "Three", "One", "Four", "Other one", "Two", "Extra" }));
@@ -291,7 +291,7 @@ TEST(CsvImport, BadInputIsRefusedWhole)
     for (const Case& c : cases) {
         const bool headerOnly = c.errors.empty();
         const ImportPlan plan = PlanImport(*db, c.csv, headerOnly ? deleteMissing : ImportOptions(), Western());
-        EXPECT_EQ(plan.errors, headerOnly ? std::vector<std::string> { "the CSV lists no TV or radio program, and "
+        EXPECT_EQ(ImportProblemLines(plan.errors), headerOnly ? std::vector<std::string> { "the CSV lists no TV or radio program, and "
                                                                       "--delete-missing would delete them all" }
                                           : c.errors);
         EXPECT_FALSE(ApplyImport(*db, plan));
@@ -340,8 +340,8 @@ TEST(CsvImport, ReadsTheEncodingsSpreadsheetsSave)
     for (const Case& c : cases) {
         auto copy = Decoded(ImageOf(*db));
         const ImportPlan plan = PlanImport(*copy, c.csv, {}, c.names);
-        EXPECT_EQ(plan.errors, std::vector<std::string>()) << c.label;
-        EXPECT_EQ(plan.remarks, c.remarks) << c.label;
+        EXPECT_EQ(ImportProblemLines(plan.errors), std::vector<std::string>()) << c.label;
+        EXPECT_EQ(ImportProblemLines(plan.remarks), c.remarks) << c.label;
         ASSERT_TRUE(ApplyImport(*copy, plan)) << c.label;
         EXPECT_EQ(std::string(copy->m_TvTable[0].name), c.name) << c.label;
     }
@@ -370,7 +370,7 @@ TEST(CsvImport, ReadsTheEncodingsSpreadsheetsSave)
     };
     for (const Refused& r : refused) {
         const ImportPlan plan = PlanImport(*db, r.csv, {}, Western());
-        EXPECT_EQ(plan.errors, std::vector<std::string> { r.error }) << r.label;
+        EXPECT_EQ(ImportProblemLines(plan.errors), std::vector<std::string> { r.error }) << r.label;
     }
 }
 
@@ -392,8 +392,8 @@ TEST(CsvImport, SaysWhatItDoesAndWhatItLeavesAlone)
     ImportOptions options;
     options.deleteMissing = true;
     const ImportPlan plan = PlanImport(*db, CsvOf(edited), options, Western());
-    ASSERT_EQ(plan.errors, std::vector<std::string>());
-    EXPECT_EQ(plan.remarks,
+    ASSERT_EQ(ImportProblemLines(plan.errors), std::vector<std::string>());
+    EXPECT_EQ(ImportProblemLines(plan.remarks),
         std::vector<std::string> { "video_pid differs in 2 rows; only table, offset, name, child_lock and favorites "
                                    "are applied" });
     EXPECT_EQ(plan.summary.Text(),
