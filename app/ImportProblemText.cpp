@@ -1,6 +1,7 @@
 #include "ImportProblemText.h"
 
 #include "ChannelRows.h"
+#include "DiffText.h"
 #include "ListedProblems.h"
 #include "PrintableText.h"
 
@@ -34,6 +35,44 @@ QString ImportProblemText::CodePage(uint64_t codePage)
     if (name.starts_with("Windows-"))
         return QString::fromStdString(name);
     return tr("code page %1").arg(codePage);
+}
+
+QString ImportProblemText::Undecoded(DecodeProblem problem, int table)
+{
+    QString text;
+    switch (problem) {
+    case DecodeProblem::NoSignature:
+        text = tr("the image signature 6CGHLSWZ is missing");
+        break;
+    case DecodeProblem::SignatureAtFour:
+        text = tr("the image signature stands at offset 4");
+        break;
+    case DecodeProblem::NoDirectoryMagic:
+        text = tr("no directory magic 77 02 AB CD follows the signature");
+        break;
+    case DecodeProblem::NoBlockMarker:
+        text = tr("no directory block ends in the block marker 19 85 10 19");
+        break;
+    case DecodeProblem::TableTooLarge:
+        text = tr("the table lists more records than it holds");
+        break;
+    case DecodeProblem::TableOutsideBlock:
+        text = tr("the table runs past the end of the directory block");
+        break;
+    case DecodeProblem::RecordOutsideImage:
+        text = tr("the table lists a record that leaves the image");
+        break;
+    case DecodeProblem::TooManyPrograms:
+        text = tr("TV and radio tables together list more than 5000 programs");
+        break;
+    case DecodeProblem::None:
+        text = tr("no problem");
+        break;
+    }
+    if (table < 0)
+        return text;
+    //: %1 is a table, such as "tv"; %2 what is wrong with it.
+    return tr("table %1: %2").arg(DiffText::Table(table), text);
 }
 
 QString ImportProblemText::Of(const ImportProblem& problem)
@@ -158,7 +197,8 @@ QString ImportProblemText::Of(const ImportProblem& problem)
         return tr("line %1: %2 is not ONID-TSID-SID, three numbers joined by '-'").arg(row, quoted(0));
     case ImportProblemKind::NotFlashImage:
         //: %1 says why the image does not decode.
-        return tr("not a flash image: %1").arg(text(0));
+        return tr("not a flash image: %1")
+            .arg(Undecoded(static_cast<DecodeProblem>(value(0)), problem.numbers.size() > 1 ? int(value(1)) : -1));
     }
     return QString::fromStdString(ImportProblemLine(problem));
 }

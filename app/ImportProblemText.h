@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChannelDatabase.h"
 #include "ImportProblem.h"
 
 #include <QtCore/QCoreApplication>
@@ -20,4 +21,5 @@ public:
 private:
     static QString Encoding(const std::string& name);
     static QString CodePage(uint64_t codePage);
+    static QString Undecoded(DecodeProblem problem, int table);
 };

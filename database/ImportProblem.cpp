@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 #include "ChannelRows.h"
+#include "ImageDocument.h"
 #include "PrintableText.h"
 
 namespace {
@@ -110,7 +111,8 @@ std::string ImportProblemLine(const ImportProblem& problem)
     case ImportProblemKind::NotServiceTriple:
         return line + ": " + quoted(0) + " is not ONID-TSID-SID, three numbers joined by '-'";
     case ImportProblemKind::NotFlashImage:
-        return "not a flash image: " + text(0);
+        return "not a flash image: "
+            + DecodeProblemOf(static_cast<DecodeProblem>(value(0)), problem.numbers.size() > 1 ? int(value(1)) : -1);
     }
     return text(0);
 }

@@ -67,7 +67,8 @@ enum class ImportProblemKind {
     LineNameControlCharacter,
     // line; texts: the field
     NotServiceTriple,
-    // texts: why the image does not decode
+    // numbers: why the image does not decode (a DecodeProblem), then the
+    // table it names, if any
     NotFlashImage,
 };
 

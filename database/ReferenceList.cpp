@@ -176,7 +176,10 @@ ReferenceList ReferenceList::FromFile(std::string_view text, const CodePageText&
         if (text.find('\0') != std::string_view::npos) {
             ReferenceList list;
             list.m_source = Source::Image;
-            list.m_errors.push_back({ ImportProblemKind::NotFlashImage, 0, { DecodeProblemOf(*db) }, {} });
+            std::vector<uint64_t> numbers { static_cast<uint64_t>(db->m_DecodeProblem) };
+            if (db->m_nProblemTable >= 0)
+                numbers.push_back(static_cast<uint64_t>(db->m_nProblemTable));
+            list.m_errors.push_back({ ImportProblemKind::NotFlashImage, 0, {}, numbers });
             return list;
         }
     }

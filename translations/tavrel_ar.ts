@@ -1186,6 +1186,47 @@
             <numerusform>... و%n أخرى</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>توقيع الصورة 6CGHLSWZ مفقود</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>توقيع الصورة يقع عند الإزاحة 4</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>لا تلي التوقيعَ علامةُ الدليل 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>لا توجد كتلة دليل تنتهي بعلامة الكتلة 19 85 10 19</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>يسرد الجدول سجلات أكثر مما يتسع له</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>يتجاوز الجدول نهاية كتلة الدليل</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>يسرد الجدول سجلًا يخرج عن الصورة</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>جدولا التلفزيون والراديو يضمان معًا أكثر من 5000 قناة</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>لا مشكلة</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>الجدول %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptDumpsDlg</name>

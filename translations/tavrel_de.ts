@@ -1138,6 +1138,47 @@
             <numerusform>... und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>die Abbildsignatur 6CGHLSWZ fehlt</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>die Abbildsignatur steht bei Offset 4</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>auf die Signatur folgt keine Verzeichniskennung 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>kein Verzeichnisblock endet mit der Blockmarke 19 85 10 19</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>die Tabelle führt mehr Datensätze, als sie fasst</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>die Tabelle reicht über das Ende des Verzeichnisblocks</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>die Tabelle führt einen Datensatz, der aus dem Abbild hinausragt</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>TV- und Radiotabelle führen zusammen mehr als 5000 Programme</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>kein Problem</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>Tabelle %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptDumpsDlg</name>

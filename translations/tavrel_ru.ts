@@ -1150,6 +1150,47 @@
             <numerusform>... и ещё %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>нет сигнатуры образа 6CGHLSWZ</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>сигнатура образа стоит по смещению 4</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>за сигнатурой не следует метка каталога 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>ни один блок каталога не заканчивается маркером 19 85 10 19</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>в таблице записей больше, чем она вмещает</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>таблица выходит за конец блока каталога</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>в таблице есть запись, выходящая за пределы образа</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>таблицы ТВ и радио вместе содержат больше 5000 каналов</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>проблем нет</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>таблица %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptDumpsDlg</name>

@@ -1126,6 +1126,47 @@
             <numerusform>... ve %n tane daha</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>6CGHLSWZ görüntü imzası yok</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>görüntü imzası 4 ofsetinde duruyor</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>imzadan sonra 77 02 AB CD dizin işareti gelmiyor</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>hiçbir dizin bloğu 19 85 10 19 blok işaretiyle bitmiyor</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>tablo alabileceğinden fazla kayıt listeliyor</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>tablo dizin bloğunun sonunu aşıyor</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>tablo görüntünün dışına taşan bir kayıt listeliyor</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>TV ve radyo tabloları birlikte 5000&apos;den fazla kanal listeliyor</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>sorun yok</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>%1 tablosu: %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptDumpsDlg</name>

@@ -1126,6 +1126,47 @@
             <numerusform>... 还有 %n 个</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>缺少映像签名 6CGHLSWZ</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>映像签名位于偏移 4 处</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>签名后面没有目录标志 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>没有以块标记 19 85 10 19 结尾的目录块</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>表中列出的记录多于其容量</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>表超出了目录块的末尾</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>表中列出的记录超出了映像</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>电视和广播表共列出超过 5000 个节目</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>没有问题</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>表 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>KeptDumpsDlg</name>
