@@ -50,7 +50,7 @@ CCompareDlg::CCompareDlg(const ChannelDiff& diff, const QString& otherPath, QWid
         m_List->SetItemText(row, 1, DiffText::Kind(entry.kind));
         m_List->SetItemText(row, 2, QString::fromStdString(DiffPosition(entry)));
         m_List->SetItemText(row, 3, DiffText::Label(entry));
-        m_List->SetItemText(row, 4, QString::fromStdString(DiffDetails(entry)));
+        m_List->SetItemText(row, 4, DiffText::Details(entry));
     }
     m_List->SetRedraw(true);
     m_List->horizontalHeader()->setStretchLastSection(true);

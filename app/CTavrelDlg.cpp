@@ -4,6 +4,7 @@
 #include "DialogBuilder.h"
 #include "DocumentSignals.h"
 #include "ExchangeCommands.h"
+#include "FileReasonText.h"
 #include "ImageDocument.h"
 #include "LanguageMenu.h"
 #include "ListTools.h"
@@ -269,7 +270,7 @@ bool CTavrelDlg::OpenImage(const QString& path, const std::string& fileName)
     const std::string file = fileName.empty() ? QFile::encodeName(path).toStdString() : fileName;
     switch (m_document.Open(file, reason)) {
     case ImageDocument::OpenResult::FileError:
-        ShowFileError(this, path, QString::fromLocal8Bit(reason));
+        ShowFileError(this, path, FileReasonText::Of(reason));
         return false;
     case ImageDocument::OpenResult::TooLarge:
     case ImageDocument::OpenResult::NotDecoded:
@@ -303,7 +304,7 @@ bool CTavrelDlg::SaveImage()
         return false;
     std::string reason;
     if (!m_document.Save(QFile::encodeName(path).toStdString(), reason)) {
-        ShowFileError(this, path, QString::fromLocal8Bit(reason));
+        ShowFileError(this, path, FileReasonText::Of(reason));
         return false;
     }
     RecentFiles().Add(QFile::encodeName(path));

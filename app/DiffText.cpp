@@ -1,6 +1,52 @@
 #include "DiffText.h"
 
+#include <QtCore/QStringList>
+
 #include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The columns by their CSV headings, which is how an English user knows them.
+constexpr struct {
+    const char* source;
+    const char* comment;
+} COLUMN_NAMES[] = {
+    QT_TRANSLATE_NOOP3("DiffText", "table", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "position", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "offset", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "name", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "sat_id", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "tp_id", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "satellite_position", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "satellite_name", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "transponder_position", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "frequency", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "polarization", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "symbol_rate", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "longitude", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "lnb_low", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "lnb_high", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "lnb_type", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "lnb_power", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "tone_22k", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "power_0_12v", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "diseqc_10", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "diseqc_12", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "motor_position", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "service_id", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "video_pid", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "audio_pid", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "pcr_pid", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "scramble", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "track", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "child_lock", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "favorites", "field"),
+    QT_TRANSLATE_NOOP3("DiffText", "biss_key", "field"),
+};
+static_assert(std::size(COLUMN_NAMES) == COLUMN_COUNT);
+
+} // namespace
 
 QString DiffText::Table(int table)
 {
@@ -43,6 +89,29 @@ QString DiffText::Label(const DiffEntry& entry)
             QString::fromStdString(DiffValueText(COLUMN_SATELLITE_NAME, row.Field(COLUMN_SATELLITE_NAME))));
 }
 
+QString DiffText::Column(int column)
+{
+    return tr(COLUMN_NAMES[column].source, COLUMN_NAMES[column].comment);
+}
+
+QString DiffText::Value(int column, std::string_view value)
+{
+    if (ColumnInfoOf(column).number && value.empty())
+        return tr("none", "no value");
+    return QString::fromStdString(DiffValueText(column, value));
+}
+
+QString DiffText::Details(const DiffEntry& entry)
+{
+    QStringList details;
+    for (const int column : entry.changedColumns)
+        //: A field that changed: %1 the field, %2 its value before, %3 after.
+        details.append(tr("%1: %2 -> %3")
+                           .arg(Column(column), Value(column, entry.before.Field(column)),
+                               Value(column, entry.after.Field(column))));
+    return details.join(QStringLiteral(", "));
+}
+
 QString DiffText::Line(const DiffEntry& entry)
 {
     const QString position = QString::fromStdString(DiffPosition(entry));
@@ -51,7 +120,7 @@ QString DiffText::Line(const DiffEntry& entry)
         return tr("%1: %2 %3 %4").arg(Table(entry.table), Kind(entry.kind), position, Label(entry));
     //: %1 table, %2 what happened, %3 the position, %4 the record, %5 its changed fields.
     return tr("%1: %2 %3 %4: %5")
-        .arg(Table(entry.table), Kind(entry.kind), position, Label(entry), QString::fromStdString(DiffDetails(entry)));
+        .arg(Table(entry.table), Kind(entry.kind), position, Label(entry), Details(entry));
 }
 
 QString DiffText::Verification(const FlashVerification& verification, size_t maxListed)

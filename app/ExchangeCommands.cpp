@@ -2,8 +2,9 @@
 
 #include "CCompareDlg.h"
 #include "ChannelExchange.h"
+#include "FileReasonText.h"
 #include "ImageFile.h"
-#include "ListedProblems.h"
+#include "ImportProblemText.h"
 #include "MainResources.h"
 #include "UserPrompts.h"
 
@@ -17,14 +18,6 @@ namespace {
 //: File dialog filters: keep the patterns in parentheses and the ";;" between filters.
 const QString CSV_FILTER = QString::fromLatin1(QT_TRANSLATE_NOOP("UserPrompts", "CSV file (*.csv) (*.csv);;All file (*.*) (*)"));
 const QString CSV_NAME = QStringLiteral("channels.csv");
-
-QString Listed(const std::vector<std::string>& lines)
-{
-    QStringList texts;
-    for (const std::string& line : ListedProblems(lines))
-        texts.append(QString::fromStdString(line));
-    return texts.join(QLatin1Char('\n'));
-}
 
 std::string FileName(const QString& path)
 {
@@ -70,7 +63,7 @@ void ExchangeCommands::OnExportCsv()
     std::string reason;
     const auto* bytes = reinterpret_cast<const uint8_t*>(csv.data());
     if (!WriteImageFile(FileName(path), std::span(bytes, csv.size()), reason))
-        ShowFileError(&m_window, path, QString::fromLocal8Bit(reason));
+        ShowFileError(&m_window, path, FileReasonText::Of(reason));
 }
 
 void ExchangeCommands::OnImportCsv()
@@ -86,14 +79,14 @@ void ExchangeCommands::OnImportCsv()
     const ImportPlan& plan = report.plan;
     switch (report.outcome) {
     case ImportReport::Outcome::FileError:
-        ShowFileError(&m_window, path, QString::fromLocal8Bit(report.reason));
+        ShowFileError(&m_window, path, FileReasonText::Of(report.reason));
         return;
     case ImportReport::Outcome::TooLarge:
         ShowFileError(&m_window, path,
             tr("The file is larger than %1.").arg(QString::fromStdString(SizeText(MAX_CSV_SIZE))));
         return;
     case ImportReport::Outcome::Refused:
-        Prompts().Message(&m_window, tr("The CSV is not imported; nothing changed.\n\n%1").arg(Listed(plan.errors)),
+        Prompts().Message(&m_window, tr("The CSV is not imported; nothing changed.\n\n%1").arg(ImportProblemText::Listed(plan.errors)),
             TITLE_WARNING, PromptIcon::Warning, PromptButtons::Ok);
         return;
     case ImportReport::Outcome::NotApplied:
@@ -109,9 +102,9 @@ void ExchangeCommands::OnImportCsv()
         parts.append(tr("The CSV lists another image's programs; they were matched by service id, "
                         "frequency and polarization, then by name."));
     if (!plan.remarks.empty())
-        parts.append(Listed(plan.remarks));
+        parts.append(ImportProblemText::Listed(plan.remarks));
     if (!plan.notes.empty())
-        parts.append(tr("These rows were not applied:\n%1").arg(Listed(plan.notes)));
+        parts.append(tr("These rows were not applied:\n%1").arg(ImportProblemText::Listed(plan.notes)));
     if (!parts.isEmpty())
         Prompts().Message(&m_window, parts.join(QStringLiteral("\n\n")), TITLE_INFO, PromptIcon::Information,
             PromptButtons::Ok);
@@ -132,7 +125,7 @@ void ExchangeCommands::CompareWithFile(const QString& path)
         return;
     const CompareReport report = CompareChannels(m_host.Document(), FileName(path), ALL_TABLES, std::nullopt);
     if (report.opened == ImageDocument::OpenResult::FileError) {
-        ShowFileError(&m_window, path, QString::fromLocal8Bit(report.reason));
+        ShowFileError(&m_window, path, FileReasonText::Of(report.reason));
         return;
     }
     if (report.opened != ImageDocument::OpenResult::Opened) {

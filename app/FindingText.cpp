@@ -109,7 +109,7 @@ QString FindingText::Of(const Finding& finding)
     case FindingKind::ShortFile:
         break;
     }
-    return QString::fromStdString(finding.text);
+    return QString::fromStdString(finding.Text());
 }
 
 QString FindingText::KindName(FindingKind kind)

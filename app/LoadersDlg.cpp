@@ -1,6 +1,8 @@
 #include "LoadersDlg.h"
 
+#include "FileReasonText.h"
 #include "LoaderSet.h"
+#include "PrintableText.h"
 
 #include <QtCore/QFile>
 #include <QtGui/QScreen>
@@ -46,8 +48,8 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
     m_BlockList->setMinimumWidth(std::min(width, screen()->availableGeometry().width() * 9 / 10));
 
     QString note;
-    if (!loaders.Problem().empty())
-        note = tr("These blocks cannot be used: %1").arg(QFile::decodeName(loaders.Problem().c_str()));
+    if (loaders.Fault())
+        note = tr("These blocks cannot be used: %1").arg(ProblemText(*loaders.Fault()));
     else if (placeholders)
         note = tr("Placeholders are sent only to a pseudo-terminal, such as the virtual receiver's. "
                   "Put the receiver maker's blocks in %1.")
@@ -62,4 +64,25 @@ LoadersDlg::LoadersDlg(const LoaderSet& loaders, QWidget* parent)
     layout->addWidget(m_Note);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+}
+
+QString LoadersDlg::ProblemText(const LoaderProblem& problem)
+{
+    const QString path = QFile::decodeName(EchoedText(problem.path).c_str());
+    switch (problem.kind) {
+    case LoaderProblem::Kind::NotAFolder:
+        //: %1 is the folder given for the loader blocks.
+        return tr("%1: not a folder of loader blocks").arg(path);
+    case LoaderProblem::Kind::TooLarge:
+        //: %1 is a loader block's file; %2 the bytes it must hold.
+        return tr("%1: more than %2 bytes, the receiver expects %2").arg(path, QString::number(problem.expected));
+    case LoaderProblem::Kind::WrongSize:
+        //: %1 is a loader block's file; %2 the bytes it holds, %3 the bytes it must hold.
+        return tr("%1: %2 bytes, the receiver expects %3")
+            .arg(path, QString::number(problem.bytes), QString::number(problem.expected));
+    case LoaderProblem::Kind::Unreadable:
+        break;
+    }
+    //: %1 is a loader block's file or folder; %2 why it cannot be read.
+    return tr("%1: %2").arg(path, FileReasonText::Of(problem.reason));
 }

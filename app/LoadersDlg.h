@@ -3,6 +3,7 @@
 #include <QtWidgets/QDialog>
 
 class LoaderSet;
+struct LoaderProblem;
 class QLabel;
 class QTreeWidget;
 
@@ -18,6 +19,8 @@ public:
     QLabel* Note() const { return m_Note; }
 
 private:
+    static QString ProblemText(const LoaderProblem& problem);
+
     QTreeWidget* m_BlockList;
     QLabel* m_Note;
 };

@@ -3,9 +3,10 @@
 #include "CReportListCtrl.h"
 #include "CodePageText.h"
 #include "CsvImport.h"
+#include "FileReasonText.h"
 #include "ImageDocument.h"
 #include "ImageFile.h"
-#include "ListedProblems.h"
+#include "ImportProblemText.h"
 #include "ReferenceTexts.h"
 #include "UserPrompts.h"
 
@@ -175,8 +176,9 @@ void ReferencePreviewDlg::Load(const QString& path)
             auto list = std::make_unique<ReferenceList>(ReferenceList::FromFile(
                 std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), AnsiCodePageText()));
             QStringList lines;
-            for (const std::string& problem : ListedProblems(list->Refused() ? list->Errors() : list->Remarks()))
-                lines.append(QString::fromStdString(problem));
+            const QString problems = ImportProblemText::Listed(list->Refused() ? list->Errors() : list->Remarks());
+            if (!problems.isEmpty())
+                lines.append(problems);
             if (list->Refused())
                 lines.prepend(tr("The reference cannot be used:"));
             else
@@ -185,7 +187,7 @@ void ReferencePreviewDlg::Load(const QString& path)
         } else {
             note = read == ImageReadResult::TooLarge
                 ? tr("The file is larger than %1.").arg(QString::fromStdString(SizeText(MAX_CSV_SIZE)))
-                : QString::fromLocal8Bit(reason.c_str());
+                : FileReasonText::Of(reason);
         }
     }
     m_Note->setText(note);

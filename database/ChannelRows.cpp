@@ -268,6 +268,16 @@ std::vector<ChannelRow> TableRows(const ChannelDatabase& db, int tableId, const 
     return rows;
 }
 
+std::vector<ChannelRow> ProgramRows(const ChannelDatabase& db, const CodePageText& names)
+{
+    std::vector<ChannelRow> rows;
+    rows.reserve(size_t(db.m_nTvCount) + db.m_nRadioCount);
+    ChannelRow row;
+    for (const int tableId : { TABLE_TV, TABLE_RADIO })
+        VisitTableRows(db, tableId, names, row, [&rows](const ChannelRow& made) { rows.push_back(made); });
+    return rows;
+}
+
 std::string QuotedText(std::string_view text)
 {
     // Built piece by piece: GCC 12 warns falsely about "\"" + std::string.

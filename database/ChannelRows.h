@@ -111,6 +111,8 @@ private:
 
 // Every record of one table, in table order, with names in UTF-8.
 std::vector<ChannelRow> TableRows(const ChannelDatabase& db, int tableId, const CodePageText& names);
+// Every TV record, then every radio record.
+std::vector<ChannelRow> ProgramRows(const ChannelDatabase& db, const CodePageText& names);
 // The same rows one after another, each in `row` while `visit` runs.
 void VisitTableRows(const ChannelDatabase& db, int tableId, const CodePageText& names, ChannelRow& row,
     const std::function<void(const ChannelRow&)>& visit);

@@ -11,7 +11,7 @@ CsvFileText FromUtf16(std::string_view bytes, bool bigEndian)
     const char* const order = bigEndian ? "UTF-16 big-endian" : "UTF-16 little-endian";
     CsvFileText result;
     if (bytes.size() % 2 != 0) {
-        result.error = std::string("the file is ") + order + " and ends in the middle of a character";
+        result.error = ImportProblem { ImportProblemKind::Utf16EndsInCharacter, 0, { order }, {} };
         return result;
     }
     auto unit = [&](size_t at) {
@@ -29,8 +29,7 @@ CsvFileText FromUtf16(std::string_view bytes, bool bigEndian)
             }
         }
         if (c >= 0xD800 && c <= 0xDFFF) {
-            result.error = std::string("the file is ") + order + " and has a broken character at byte "
-                + std::to_string(at + 2);
+            result.error = ImportProblem { ImportProblemKind::Utf16BrokenCharacter, 0, { order }, { at + 2 } };
             return result;
         }
         AppendUtf8(result.text, c);
@@ -38,18 +37,11 @@ CsvFileText FromUtf16(std::string_view bytes, bool bigEndian)
     return result;
 }
 
-std::string CodePageName(int codePage)
-{
-    if (codePage >= 1250 && codePage <= 1258)
-        return "Windows-" + std::to_string(codePage);
-    return "code page " + std::to_string(codePage);
-}
-
 CsvFileText Unread(const char* encoding, const CodePageText& legacy)
 {
     CsvFileText result;
-    result.error = std::string("the file is in ") + encoding + ", an encoding import does not read; it reads UTF-8, "
-        + "UTF-16 with a byte order mark, and " + CodePageName(legacy.CodePage());
+    result.error = ImportProblem { ImportProblemKind::EncodingNotRead, 0, { encoding },
+        { static_cast<uint64_t>(legacy.CodePage()) } };
     return result;
 }
 
@@ -62,8 +54,8 @@ const char* WideEncoding(std::string_view bytes)
     return "UTF-16 without a byte order mark";
 }
 
-// "row 3, column 7", counted in lines and characters from 1.
-std::string PlaceOf(std::string_view text, size_t at)
+// A stray byte at its row and column, counted in lines and characters from 1.
+ImportProblem StrayByte(ImportProblemKind kind, std::string_view text, size_t at)
 {
     size_t row = 1;
     size_t column = 1;
@@ -75,7 +67,7 @@ std::string PlaceOf(std::string_view text, size_t at)
             ++column;
         }
     }
-    return "row " + std::to_string(row) + ", column " + std::to_string(column);
+    return ImportProblem { kind, static_cast<uint32_t>(row), {}, { column } };
 }
 
 } // namespace
@@ -101,9 +93,8 @@ CsvFileText DecodeCsvFile(std::string_view bytes, const CodePageText& legacy)
     }
     // A file that is UTF-8 but for a stray byte would turn into mojibake as a code page.
     if (marked || reading.multiByte) {
-        result.error = PlaceOf(bytes, reading.firstBad) + ": a byte that is not UTF-8, in a file that "
-            + (marked ? "begins with the UTF-8 byte order mark" : "holds UTF-8 characters elsewhere")
-            + "; save it as UTF-8 again";
+        result.error = StrayByte(marked ? ImportProblemKind::StrayByteAfterMark : ImportProblemKind::StrayByteAmongUtf8,
+            bytes, reading.firstBad);
         return result;
     }
     // The converter stops at a zero byte, which stays as it is.
@@ -114,6 +105,6 @@ CsvFileText DecodeCsvFile(std::string_view bytes, const CodePageText& legacy)
             result.text += '\0';
         at = zero + 1;
     }
-    result.note = "read as " + CodePageName(legacy.CodePage()) + ": the file is not UTF-8";
+    result.note = ImportProblem { ImportProblemKind::ReadAsCodePage, 0, {}, { static_cast<uint64_t>(legacy.CodePage()) } };
     return result;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ImportProblem.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,10 +15,10 @@ class CodePageText;
 struct CsvFileText {
     // UTF-8, without a byte order mark.
     std::string text;
-    // How the file was read when that may surprise; empty for UTF-8.
-    std::string note;
-    // Why the file cannot be read; empty when it was.
-    std::string error;
+    // How the file was read when that may surprise; none for UTF-8.
+    std::optional<ImportProblem> note;
+    // Why the file cannot be read; none when it was.
+    std::optional<ImportProblem> error;
 };
 
 CsvFileText DecodeCsvFile(std::string_view bytes, const CodePageText& legacy);

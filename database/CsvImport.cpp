@@ -9,18 +9,13 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
+#include <vector>
 
 namespace {
 
 std::string Text(const ChannelRow& row, int column)
 {
     return std::string(row.Field(column));
-}
-
-std::string RowText(uint32_t row)
-{
-    return "row " + std::to_string(row);
 }
 
 bool IsProgramTable(int tableId)
@@ -42,30 +37,30 @@ public:
     {
         CsvProgramRows rows;
         const CsvFileText file = DecodeCsvFile(csv, m_names);
-        if (!file.error.empty()) {
-            rows.errors.push_back(file.error);
+        if (file.error) {
+            rows.errors.push_back(*file.error);
             return rows;
         }
         rows.remark = file.note;
         CsvReader reader(file.text);
         std::vector<std::string> fields;
         if (!reader.Next(fields)) {
-            rows.errors.push_back(reader.Error().empty() ? "the CSV is empty" : reader.Error());
+            rows.errors.push_back(reader.Fault().value_or(ImportProblem { ImportProblemKind::EmptyCsv, 0, {}, {} }));
             return rows;
         }
         std::vector<int> columnOf;
         for (const std::string& heading : fields) {
             const int column = FindColumn(heading);
             if (column < 0)
-                Error(rows, 1, "unknown column " + QuotedText(heading));
+                Error(rows, ImportProblemKind::UnknownColumn, 1, heading);
             else if (rows.columns.test(column))
-                Error(rows, 1, "the column " + QuotedText(heading) + " stands twice");
+                Error(rows, ImportProblemKind::ColumnTwice, 1, heading);
             else
                 rows.columns.set(column);
             columnOf.push_back(column);
         }
         if (!rows.columns.test(COLUMN_TABLE))
-            Error(rows, 1, "the column \"table\" is missing");
+            Error(rows, ImportProblemKind::TableColumnMissing, 1);
         if (!rows.errors.empty())
             return rows;
 
@@ -76,7 +71,7 @@ public:
             // Spreadsheets may leave out empty cells at the end of a row.
             if (fields.size() > columnOf.size()
                 && std::any_of(fields.begin() + columnOf.size(), fields.end(), [](const auto& f) { return !f.empty(); })) {
-                Error(rows, row, "more fields than the header has columns");
+                Error(rows, ImportProblemKind::MoreFields, row);
                 continue;
             }
             fields.resize(columnOf.size());
@@ -86,7 +81,7 @@ public:
                 channel.Set(columnOf[i], fields[i]);
             channel.table = FindTable(channel.Field(COLUMN_TABLE));
             if (channel.table < 0) {
-                Error(rows, row, "unknown table " + QuotedText(channel.Field(COLUMN_TABLE)));
+                Error(rows, ImportProblemKind::UnknownTable, row, channel.Field(COLUMN_TABLE));
                 continue;
             }
             if (!IsProgramTable(channel.table)) {
@@ -97,15 +92,15 @@ public:
             rows.programs.push_back(std::move(channel));
         }
         // A text that cannot be read is its only fault.
-        if (!reader.Error().empty())
-            rows.errors.assign(1, reader.Error());
+        if (reader.Fault())
+            rows.errors.assign(1, *reader.Fault());
         return rows;
     }
 
 private:
-    static void Error(CsvProgramRows& rows, uint32_t row, const std::string& text)
+    static void Error(CsvProgramRows& rows, ImportProblemKind kind, uint32_t row, std::string_view field = {})
     {
-        rows.errors.push_back(RowText(row) + ": " + text);
+        rows.errors.push_back({ kind, row, { std::string(field) }, {} });
     }
 
     // Numbers as the export writes them, so that keys compare as texts.
@@ -123,7 +118,7 @@ private:
         if (const auto offset = ParseNumber(row.Field(COLUMN_OFFSET)))
             row.Set(COLUMN_OFFSET, OffsetText(*offset));
         else if (m_offsetsRequired)
-            Error(rows, row.source, "the offset " + QuotedText(row.Field(COLUMN_OFFSET)) + " is not a number");
+            Error(rows, ImportProblemKind::OffsetNotNumber, row.source, row.Field(COLUMN_OFFSET));
     }
 
     const CodePageText& m_names;
@@ -144,23 +139,20 @@ public:
         const CsvProgramRows rows = ReadCsvProgramRows(
             csv, m_names, m_options.match == MatchMode::Offset && !m_options.chooseMatch);
         m_plan.errors = rows.errors;
-        if (!rows.remark.empty())
-            m_plan.remarks.push_back(rows.remark);
+        if (rows.remark)
+            m_plan.remarks.push_back(*rows.remark);
         if (m_plan.Refused())
             return std::move(m_plan);
         m_plan.summary.rowsRead = rows.programs.size() + rows.otherRows;
         m_plan.summary.programRows = rows.programs.size();
         if (m_options.deleteMissing && rows.programs.empty()) {
-            m_plan.errors.push_back("the CSV lists no TV or radio program, and --delete-missing would delete them all");
+            m_plan.errors.push_back({ ImportProblemKind::NothingToKeep, 0, {}, {} });
             return std::move(m_plan);
         }
         if (rows.otherRows > 0)
-            m_plan.notes.push_back(std::to_string(rows.otherRows)
-                + " satellite and transponder rows are not applied; only TV and radio rows are");
+            m_plan.notes.push_back({ ImportProblemKind::OtherRowsNotApplied, 0, {}, { rows.otherRows } });
 
-        std::vector<ChannelRow> image = TableRows(m_db, TABLE_TV, m_names);
-        std::vector<ChannelRow> radio = TableRows(m_db, TABLE_RADIO, m_names);
-        image.insert(image.end(), std::make_move_iterator(radio.begin()), std::make_move_iterator(radio.end()));
+        const std::vector<ChannelRow> image = ProgramRows(m_db, m_names);
 
         m_plan.match = m_options.match;
         if (m_options.chooseMatch)
@@ -187,18 +179,20 @@ public:
     }
 
 private:
-    void Error(uint32_t row, const std::string& text) { m_plan.errors.push_back(RowText(row) + ": " + text); }
+    void Error(ImportProblemKind kind, const ChannelRow& row, std::vector<std::string> texts,
+        std::vector<uint64_t> numbers = {})
+    {
+        m_plan.errors.push_back({ kind, row.source, std::move(texts), std::move(numbers) });
+    }
 
     bool CanMatch(const CsvProgramRows& rows)
     {
         const ColumnSet& c = rows.columns;
         if (m_plan.match == MatchMode::Offset && !c.test(COLUMN_OFFSET))
-            m_plan.errors.push_back(
-                "the column \"offset\" is missing; a list of another image is matched by reference");
+            m_plan.errors.push_back({ ImportProblemKind::OffsetColumnMissing, 0, {}, {} });
         const bool byService = c.test(COLUMN_SERVICE_ID) && c.test(COLUMN_FREQUENCY) && c.test(COLUMN_POLARIZATION);
         if (m_plan.match == MatchMode::Reference && !byService && !c.test(COLUMN_NAME))
-            m_plan.errors.push_back("matching by reference needs the columns service_id, frequency and "
-                                    "polarization, or name");
+            m_plan.errors.push_back({ ImportProblemKind::ReferenceColumnsMissing, 0, {}, {} });
         return !m_plan.Refused();
     }
 
@@ -212,26 +206,29 @@ private:
 
     void PlanRow(const ChannelRow& row, const RowMatch& match, const std::vector<ChannelRow>& image, const CsvProgramRows& rows)
     {
-        const std::string label = RowText(row.source) + " " + QuotedText(row.Field(COLUMN_NAME));
+        const auto note = [&](ImportProblemKind kind, std::vector<std::string> texts, std::vector<uint64_t> numbers) {
+            texts.insert(texts.begin(), Text(row, COLUMN_NAME));
+            m_plan.notes.push_back({ kind, row.source, std::move(texts), std::move(numbers) });
+        };
         const bool byOffset = m_plan.match == MatchMode::Offset;
         if (match.outcome != MatchOutcome::Matched)
             ++m_plan.summary.notPlaced;
         switch (match.outcome) {
         case MatchOutcome::Unmatched:
-            m_plan.notes.push_back(label + ": "
-                + (byOffset ? "no " + std::string(TableName(row.table)) + " program at offset " + Text(row, COLUMN_OFFSET)
-                            : "no such program in the image"));
+            if (byOffset)
+                note(ImportProblemKind::NoProgramAtOffset, { Text(row, COLUMN_OFFSET) }, { uint64_t(row.table) });
+            else
+                note(ImportProblemKind::NoSuchProgram, {}, {});
             return;
         case MatchOutcome::Ambiguous:
-            m_plan.notes.push_back(label + ": several programs fit it; not applied");
+            note(ImportProblemKind::SeveralPrograms, {}, {});
             return;
         case MatchOutcome::Repeated:
             if (byOffset)
-                Error(row.source, "the offset " + Text(row, COLUMN_OFFSET) + " stands twice (also in "
-                        + RowText(rows.programs[match.earlier].source) + ")");
+                Error(ImportProblemKind::OffsetTwice, row, { Text(row, COLUMN_OFFSET) },
+                    { rows.programs[match.earlier].source });
             else
-                m_plan.notes.push_back(label + ": the same program as "
-                    + RowText(rows.programs[match.earlier].source) + "; not applied");
+                note(ImportProblemKind::SameProgram, {}, { rows.programs[match.earlier].source });
             return;
         case MatchOutcome::Matched:
             break;
@@ -240,9 +237,8 @@ private:
         const ChannelRow& found = image[match.target];
         if (byOffset && rows.columns.test(COLUMN_SERVICE_ID)
             && row.Field(COLUMN_SERVICE_ID) != found.Field(COLUMN_SERVICE_ID)) {
-            Error(row.source, "the program at offset " + Text(row, COLUMN_OFFSET) + " has service id "
-                    + Text(found, COLUMN_SERVICE_ID) + ", not " + Text(row, COLUMN_SERVICE_ID)
-                    + "; a list of another image is matched by reference");
+            Error(ImportProblemKind::ServiceIdDiffers, row,
+                { Text(row, COLUMN_OFFSET), Text(found, COLUMN_SERVICE_ID), Text(row, COLUMN_SERVICE_ID) });
             return;
         }
         ImportPlan::ProgramTable& table = TableOf(found.table);
@@ -281,19 +277,17 @@ private:
         const std::string name = Text(row, COLUMN_NAME);
         std::string bytes;
         const NameCheck check = CheckNameText(name, m_names, bytes);
-        const std::string codePage = "code page " + std::to_string(m_names.CodePage());
+        const auto codePage = static_cast<uint64_t>(m_names.CodePage());
         if (check.controlCharacter) {
-            Error(row.source, "the name " + QuotedText(name) + " holds the control character "
-                    + PrintableText(name.substr(FindControlCharacter(name), 1)) + "; a name holds printable characters only");
+            Error(ImportProblemKind::NameControlCharacter, row, { name, name.substr(FindControlCharacter(name), 1) });
             return false;
         }
         if (check.outsideCodePage) {
-            Error(row.source, "the name " + QuotedText(name) + " has characters that " + codePage + " lacks");
+            Error(ImportProblemKind::NameOutsideCodePage, row, { name }, { codePage });
             return false;
         }
         if (check.tooLong) {
-            Error(row.source, "the name " + QuotedText(name) + " takes " + std::to_string(bytes.size()) + " bytes in "
-                    + codePage + ", more than the " + std::to_string(NAME_BYTES) + " that fit");
+            Error(ImportProblemKind::NameTooLong, row, { name }, { bytes.size(), codePage, NAME_BYTES });
             return false;
         }
         // As the editor stores a name: its bytes and an ending zero, the
@@ -307,7 +301,7 @@ private:
     {
         const std::string_view lock = row.Field(COLUMN_CHILD_LOCK);
         if (lock != "0" && lock != "1") {
-            Error(row.source, "child_lock is " + QuotedText(lock) + "; it is 1 for locked or 0");
+            Error(ImportProblemKind::BadChildLock, row, { std::string(lock) });
             return false;
         }
         prog.lockBit = lock == "1" ? 0 : 1;
@@ -318,8 +312,7 @@ private:
     {
         const auto bits = ParseFavorites(row.Field(COLUMN_FAVORITES));
         if (!bits) {
-            Error(row.source, "favorites " + QuotedText(row.Field(COLUMN_FAVORITES))
-                    + " names a group other than Movies, Music, Cartoons, News, Sport and Adult");
+            Error(ImportProblemKind::BadFavorites, row, { Text(row, COLUMN_FAVORITES) });
             return false;
         }
         if (*bits == prog.favoriteBits)
@@ -344,9 +337,8 @@ private:
                     ++differing;
             }
             if (differing > 0)
-                m_plan.remarks.push_back(std::string(ColumnInfoOf(column).name) + " differs in "
-                    + std::to_string(differing) + (differing == 1 ? " row" : " rows")
-                    + "; only table, offset, name, child_lock and favorites are applied");
+                m_plan.remarks.push_back(
+                    { ImportProblemKind::IgnoredEdits, 0, { ColumnInfoOf(column).name }, { differing } });
         }
     }
 
@@ -531,11 +523,14 @@ bool ApplyImport(ChannelDatabase& db, const ImportPlan& plan)
 {
     if (plan.Refused() || !Unchanged(db, plan))
         return false;
-    const auto before = std::make_unique_for_overwrite<uint8_t[]>(IMAGE_SIZE);
-    std::memcpy(before.get(), db.m_Image, IMAGE_SIZE);
+    // What a refused step puts back. One buffer per thread, kept: under
+    // AddressSanitizer a fresh megabyte for every import cost the import
+    // fuzzers a third of their time.
+    thread_local std::vector<uint8_t> before(IMAGE_SIZE);
+    std::memcpy(before.data(), db.m_Image, IMAGE_SIZE);
     if (ApplySteps(db, plan))
         return true;
-    std::memcpy(db.m_Image, before.get(), IMAGE_SIZE);
+    std::memcpy(db.m_Image, before.data(), IMAGE_SIZE);
     db.DecodeDatabase();
     return false;
 }

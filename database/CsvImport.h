@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ChannelDatabase.h"
+#include "ImportProblem.h"
 #include "RowMatcher.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +23,9 @@ struct CsvProgramRows {
     size_t otherRows = 0; // satellite and transponder rows
     ColumnSet columns;
     // Why the CSV cannot be used, each naming its row.
-    std::vector<std::string> errors;
+    std::vector<ImportProblem> errors;
     // How the file was read, when that may surprise.
-    std::string remark;
+    std::optional<ImportProblem> remark;
 };
 
 // The CSV is the file's bytes, in any encoding DecodeCsvFile reads. An
@@ -61,12 +63,12 @@ struct ImportSummary {
 // full before anything is written, so that a bad CSV changes nothing.
 struct ImportPlan {
     // Any error refuses the whole import; each names its row.
-    std::vector<std::string> errors;
+    std::vector<ImportProblem> errors;
     // Rows that are not applied, and why.
-    std::vector<std::string> notes;
+    std::vector<ImportProblem> notes;
     // What the user should know about the file as a whole: how it was read,
     // edits in columns that are not applied.
-    std::vector<std::string> remarks;
+    std::vector<ImportProblem> remarks;
     // What applying does, one line each.
     std::vector<std::string> changes;
     MatchMode match = MatchMode::Offset;

@@ -50,7 +50,7 @@ CsvReader::CsvReader(std::string_view text)
 
 bool CsvReader::Next(std::vector<std::string>& fields)
 {
-    if (m_at >= m_text.size() || !m_error.empty())
+    if (m_at >= m_text.size() || m_fault)
         return false;
     ++m_row;
     size_t count = 0;
@@ -67,7 +67,7 @@ bool CsvReader::Next(std::vector<std::string>& fields)
             ++m_at;
             while (true) {
                 if (m_at >= m_text.size()) {
-                    m_error = "row " + std::to_string(m_row) + ": a quoted field is not closed";
+                    m_fault = ImportProblem { ImportProblemKind::QuoteNotClosed, static_cast<uint32_t>(m_row), {}, {} };
                     return false;
                 }
                 if (m_text[m_at] == '"') {
@@ -83,7 +83,7 @@ bool CsvReader::Next(std::vector<std::string>& fields)
             }
             if (m_at < m_text.size() && m_text[m_at] != m_separator && m_text[m_at] != '\r'
                 && m_text[m_at] != '\n') {
-                m_error = "row " + std::to_string(m_row) + ": text follows a closing quote";
+                m_fault = ImportProblem { ImportProblemKind::TextAfterQuote, static_cast<uint32_t>(m_row), {}, {} };
                 return false;
             }
             continue;
@@ -111,6 +111,7 @@ CsvRecords ParseCsv(std::string_view text)
     std::vector<std::string> fields;
     while (reader.Next(fields))
         result.records.push_back(fields);
-    result.error = reader.Error();
+    if (reader.Fault())
+        result.error = ImportProblemLine(*reader.Fault());
     return result;
 }

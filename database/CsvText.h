@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ImportProblem.h"
+
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,9 +24,9 @@ public:
     explicit CsvReader(std::string_view text);
 
     // The next record into fields, whose strings are reused; false at the
-    // end of the text, or on a fault that Error() then names.
+    // end of the text, or on a fault that Fault() then names.
     bool Next(std::vector<std::string>& fields);
-    const std::string& Error() const { return m_error; }
+    const std::optional<ImportProblem>& Fault() const { return m_fault; }
     // The row of the record Next read last, from 1.
     size_t Row() const { return m_row; }
 
@@ -32,7 +35,7 @@ private:
     size_t m_at = 0;
     size_t m_row = 0;
     char m_separator;
-    std::string m_error;
+    std::optional<ImportProblem> m_fault;
 };
 
 struct CsvRecords {

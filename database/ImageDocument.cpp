@@ -6,12 +6,17 @@
 #include <algorithm>
 #include <cstring>
 
+std::string DecodeProblemOf(DecodeProblem problem, int table)
+{
+    std::string text = DecodeProblemText(problem);
+    if (table >= 0)
+        text = std::string("table ") + TableName(table) + ": " + text;
+    return text;
+}
+
 std::string DecodeProblemOf(const ChannelDatabase& db)
 {
-    std::string problem = DecodeProblemText(db.m_DecodeProblem);
-    if (db.m_nProblemTable >= 0)
-        problem = std::string("table ") + TableName(db.m_nProblemTable) + ": " + problem;
-    return problem;
+    return DecodeProblemOf(db.m_DecodeProblem, db.m_nProblemTable);
 }
 
 ImageDocument::ImageDocument()

@@ -14,6 +14,8 @@
 
 // Why an image does not decode: the loader's first problem, with its table.
 std::string DecodeProblemOf(const ChannelDatabase& db);
+// The same for a problem and its table (-1 for none).
+std::string DecodeProblemOf(DecodeProblem problem, int table);
 
 // A flash image as the user works on it: its bytes and the tables decoded
 // from them, the file it came from, whether it differs from what was last

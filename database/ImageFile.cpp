@@ -25,13 +25,16 @@ std::string NotRegularReason(mode_t mode)
     if (S_ISDIR(mode))
         return SystemReason(EISDIR);
     if (S_ISFIFO(mode))
-        return "Is a named pipe, not a file";
+        return FileRefusalText(FileRefusal::NamedPipe);
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "Is a device, not a file";
+        return FileRefusalText(FileRefusal::Device);
     if (S_ISSOCK(mode))
-        return "Is a socket, not a file";
-    return "Not a regular file";
+        return FileRefusalText(FileRefusal::Socket);
+    return FileRefusalText(FileRefusal::NotRegular);
 }
+
+constexpr FileRefusal REFUSALS[] = { FileRefusal::NamedPipe, FileRefusal::Device, FileRefusal::Socket,
+    FileRefusal::NotRegular, FileRefusal::NothingToWrite };
 
 class FileDescriptor {
 public:
@@ -130,6 +133,31 @@ int CreateTemporary(const std::string& target, std::string& temporary)
 
 } // namespace
 
+const char* FileRefusalText(FileRefusal refusal)
+{
+    switch (refusal) {
+    case FileRefusal::NamedPipe:
+        return "Is a named pipe, not a file";
+    case FileRefusal::Device:
+        return "Is a device, not a file";
+    case FileRefusal::Socket:
+        return "Is a socket, not a file";
+    case FileRefusal::NothingToWrite:
+        return "There is nothing to write";
+    case FileRefusal::NotRegular:
+        break;
+    }
+    return "Not a regular file";
+}
+
+std::optional<FileRefusal> FileRefusalOf(std::string_view reason)
+{
+    for (const FileRefusal refusal : REFUSALS)
+        if (reason == FileRefusalText(refusal))
+            return refusal;
+    return std::nullopt;
+}
+
 void PlaceImage(std::span<const uint8_t> fileBytes, uint8_t* image)
 {
     const size_t length = std::min(fileBytes.size(), IMAGE_SIZE);
@@ -190,7 +218,7 @@ ImageReadResult ReadImageFile(const std::string& path, size_t maxSize, std::vect
 bool WriteImageFile(const std::string& path, std::span<const uint8_t> data, std::string& reason)
 {
     if (data.empty()) {
-        reason = "There is nothing to write";
+        reason = FileRefusalText(FileRefusal::NothingToWrite);
         return false;
     }
     const std::string target = SaveTarget(path);

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class ImageReadResult { Read, TooLarge, Failed };
@@ -14,6 +16,14 @@ constexpr uint8_t ERASED_FLASH = 0xFF;
 // Places a file's bytes at the start of a 1 MiB image buffer and erased
 // flash after them, so that nothing of an earlier image survives.
 void PlaceImage(std::span<const uint8_t> fileBytes, uint8_t* image);
+
+// Why a path is refused when the reason is not the system's to give: it is
+// not a regular file, or there is nothing to write.
+enum class FileRefusal { NamedPipe, Device, Socket, NotRegular, NothingToWrite };
+// The English reason, as `reason` below holds it.
+const char* FileRefusalText(FileRefusal refusal);
+// The refusal a reason words, when it is one of these.
+std::optional<FileRefusal> FileRefusalOf(std::string_view reason);
 
 // Reads a whole regular file of at most maxSize bytes. Anything else (a
 // folder, a named pipe, a device, a socket) is refused before it is opened,

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -65,7 +66,7 @@ const char* TableTitle(int table)
     }
 }
 
-std::string Number(long value)
+std::string Number(uint64_t value)
 {
     return std::to_string(value);
 }
@@ -107,9 +108,10 @@ std::vector<uint16_t> FirstOfSameKey(std::vector<std::pair<uint64_t, uint16_t>>&
 
 class Checker {
 public:
-    Checker(const ChannelDatabase& db, const CodePageText& names)
+    Checker(const ChannelDatabase& db, const CodePageText& names, const FindingKinds& wanted)
         : m_db(db)
         , m_names(names)
+        , m_wanted(wanted)
     {
     }
 
@@ -138,20 +140,19 @@ public:
     }
 
 private:
-    // The parts of a text are printable already; the check is what keeps
-    // every finding on one line.
-    void Add(FindingKind kind, std::vector<RecordRef> records, std::string text, std::vector<uint64_t> numbers = {},
+    void Add(FindingKind kind, std::initializer_list<RecordRef> records, std::initializer_list<uint64_t> numbers = {},
         int table = -1)
     {
-        if (FindControlCharacter(text) != std::string::npos)
-            text = PrintableText(text);
+        if (!Wanted(kind))
+            return;
         std::vector<RecordWords> described;
         described.reserve(records.size());
         for (const RecordRef record : records)
             described.push_back(Words(record));
-        m_findings.push_back({ kind, SeverityOf(kind), std::move(records), std::move(text), std::move(described),
-            std::move(numbers), table });
+        m_findings.push_back({ kind, SeverityOf(kind), records, std::move(described), numbers, table });
     }
+
+    bool Wanted(FindingKind kind) const { return m_wanted[static_cast<size_t>(kind)]; }
 
     const char* RawName(int table, uint16_t position) const
     {
@@ -172,8 +173,6 @@ private:
         return m_words;
     }
 
-    std::string Describe(int table, uint16_t position) { return DescribeRecord(Words({ table, position })); }
-
     void CheckDirectory()
     {
         constexpr uint32_t CAPACITY[TABLE_COUNT] = { MAX_SATELLITES, MAX_TRANSPONDERS, MAX_TV, MAX_RADIO };
@@ -191,15 +190,11 @@ private:
             if (table == TABLE_TV || table == TABLE_RADIO)
                 programs += count;
             if (count > CAPACITY[table])
-                Add(FindingKind::TableOverCapacity, {},
-                    std::string("the ") + TableTitle(table) + " lists " + std::to_string(count) + " records; it holds "
-                        + Number(CAPACITY[table]),
-                    { count, CAPACITY[table] }, table);
+                Add(FindingKind::TableOverCapacity, {}, { count, CAPACITY[table] }, table);
             const uint64_t entries = uint64_t(q) + DIRECTORY_HEADER_SIZE;
             uint64_t listed = count;
             if (entries + 4 * count > blockEnd) {
-                Add(FindingKind::TableOverCapacity, {},
-                    std::string("the ") + TableTitle(table) + " runs past the end of the directory block", {}, table);
+                Add(FindingKind::TableOverCapacity, {}, {}, table);
                 listed = (blockEnd - entries) / 4;
             }
             // Positions past the table's capacity cannot be named by a record.
@@ -208,31 +203,24 @@ private:
                 const uint32_t offset = EntryOffset(ReadBE32(m_db.m_Image + entries + 4ull * i));
                 const uint64_t end = uint64_t(offset) + RECORD_SIZE[table];
                 if (end > IMAGE_SIZE)
-                    Add(FindingKind::EntryOutsideImage, { { table, i } },
-                        Describe(table, i) + ": its record at " + Hex(offset) + " runs past the end of the image", { offset });
+                    Add(FindingKind::EntryOutsideImage, { { table, i } }, { offset });
                 else if (offset < blockEnd && end > blockStart)
-                    Add(FindingKind::EntryInDirectoryBlock, { { table, i } },
-                        Describe(table, i) + ": its record at " + Hex(offset) + " lies inside the directory block", { offset });
+                    Add(FindingKind::EntryInDirectoryBlock, { { table, i } }, { offset });
             }
         }
         if (programs > MAX_PROGRAMS)
-            Add(FindingKind::TableOverCapacity, {},
-                "the TV and radio tables list " + std::to_string(programs) + " programs together; the receiver holds "
-                    + Number(MAX_PROGRAMS),
-                { programs, MAX_PROGRAMS });
+            Add(FindingKind::TableOverCapacity, {}, { programs, MAX_PROGRAMS });
     }
 
     void CheckName(int table, uint16_t position)
     {
+        if (!Wanted(FindingKind::NameWithControlByte) && !Wanted(FindingKind::NameOutsideCodePage))
+            return;
         const NameCheck check = CheckStoredName(RawName(table, position), m_names);
         if (check.controlCharacter)
-            Add(FindingKind::NameWithControlByte, { { table, uint16_t(position) } },
-                Describe(table, position) + ": the name holds a control byte");
+            Add(FindingKind::NameWithControlByte, { { table, position } });
         if (check.outsideCodePage)
-            Add(FindingKind::NameOutsideCodePage, { { table, uint16_t(position) } },
-                Describe(table, position) + ": the name holds bytes that code page " + Number(m_names.CodePage())
-                    + " cannot show",
-                { uint64_t(m_names.CodePage()) });
+            Add(FindingKind::NameOutsideCodePage, { { table, position } }, { uint64_t(m_names.CodePage()) });
     }
 
     void CheckSatellites()
@@ -244,13 +232,10 @@ private:
                 first = s;
             else
                 Add(FindingKind::SatelliteIdTwice, { { TABLE_SATELLITES, s }, { TABLE_SATELLITES, first } },
-                    Describe(TABLE_SATELLITES, s) + ": its id " + Number(sat.satId) + " is also that of "
-                        + Describe(TABLE_SATELLITES, first),
                     { sat.satId });
             CheckName(TABLE_SATELLITES, s);
             if (sat.tpCount == 0)
-                Add(FindingKind::SatelliteWithoutTransponders, { { TABLE_SATELLITES, s } },
-                    Describe(TABLE_SATELLITES, s) + " has no transponders");
+                Add(FindingKind::SatelliteWithoutTransponders, { { TABLE_SATELLITES, s } });
         }
     }
 
@@ -266,24 +251,17 @@ private:
             const TransponderRecord& tp = m_db.m_TpTable[t];
             const RecordRef self { TABLE_TRANSPONDERS, t };
             if (m_firstSat[tp.satId] == NO_POSITION)
-                Add(FindingKind::TransponderWithoutSatellite, { self },
-                    Describe(TABLE_TRANSPONDERS, t) + ": satellite id " + Number(tp.satId) + " names no satellite",
-                    { tp.satId });
+                Add(FindingKind::TransponderWithoutSatellite, { self }, { tp.satId });
             uint16_t& first = m_firstTp[tp.tpId];
             if (first == NO_POSITION)
                 first = t;
             else
-                Add(FindingKind::TransponderIdTwice, { self, { TABLE_TRANSPONDERS, first } },
-                    Describe(TABLE_TRANSPONDERS, t) + ": its id is also that of "
-                        + Describe(TABLE_TRANSPONDERS, first));
+                Add(FindingKind::TransponderIdTwice, { self, { TABLE_TRANSPONDERS, first } });
             const uint16_t same = firstOnChannel[t];
             if (same != t)
-                Add(FindingKind::DuplicateTransponder, { self, { TABLE_TRANSPONDERS, same } },
-                    Describe(TABLE_TRANSPONDERS, t) + ": same satellite, frequency and polarisation as "
-                        + Describe(TABLE_TRANSPONDERS, same));
+                Add(FindingKind::DuplicateTransponder, { self, { TABLE_TRANSPONDERS, same } });
             if (tp.tvCount == 0 && tp.radioCount == 0)
-                Add(FindingKind::TransponderWithoutPrograms, { self },
-                    Describe(TABLE_TRANSPONDERS, t) + " carries no programs");
+                Add(FindingKind::TransponderWithoutPrograms, { self });
         }
     }
 
@@ -299,25 +277,19 @@ private:
             const ProgramRecord& prog = programs[p];
             const RecordRef self { table, p };
             if (m_firstSat[prog.satId] == NO_POSITION)
-                Add(FindingKind::ProgramWithoutSatellite, { self },
-                    Describe(table, p) + ": satellite id " + Number(prog.satId) + " names no satellite",
-                    { prog.satId });
+                Add(FindingKind::ProgramWithoutSatellite, { self }, { prog.satId });
             if (m_firstTp[prog.tpId] == NO_POSITION)
-                Add(FindingKind::ProgramWithoutTransponder, { self },
-                    Describe(table, p) + ": transponder id " + Number(prog.tpId) + " names no transponder",
-                    { prog.tpId });
+                Add(FindingKind::ProgramWithoutTransponder, { self }, { prog.tpId });
             const uint16_t same = firstOfService[p];
             if (same != p)
-                Add(FindingKind::DuplicateProgram, { self, { table, same } },
-                    Describe(table, p) + ": same satellite, transponder and service id " + Number(prog.serviceId)
-                        + " as " + Describe(table, same),
-                    { prog.serviceId });
+                Add(FindingKind::DuplicateProgram, { self, { table, same } }, { prog.serviceId });
             CheckName(table, p);
         }
     }
 
     const ChannelDatabase& m_db;
     const CodePageText& m_names;
+    const FindingKinds m_wanted;
     std::vector<Finding> m_findings;
     RecordWords m_words;
     RecordRef m_wordedRecord;
@@ -380,6 +352,68 @@ std::string DescribeRecord(const ChannelDatabase& db, RecordRef record, const Co
     return DescribeRecord(WordRecord(db, record, names));
 }
 
+std::string Finding::Text() const
+{
+    const auto record = [this](size_t k) { return k < described.size() ? DescribeRecord(described[k]) : std::string(); };
+    const auto number = [this](size_t k) { return k < numbers.size() ? Number(numbers[k]) : std::string(); };
+    const std::string offset = numbers.empty() ? std::string() : Hex(uint32_t(numbers.front()));
+    std::string text;
+    switch (kind) {
+    case FindingKind::ProgramWithoutSatellite:
+    case FindingKind::TransponderWithoutSatellite:
+        text = record(0) + ": satellite id " + number(0) + " names no satellite";
+        break;
+    case FindingKind::ProgramWithoutTransponder:
+        text = record(0) + ": transponder id " + number(0) + " names no transponder";
+        break;
+    case FindingKind::SatelliteIdTwice:
+        text = record(0) + ": its id " + number(0) + " is also that of " + record(1);
+        break;
+    case FindingKind::TransponderIdTwice:
+        text = record(0) + ": its id is also that of " + record(1);
+        break;
+    case FindingKind::DuplicateProgram:
+        text = record(0) + ": same satellite, transponder and service id " + number(0) + " as " + record(1);
+        break;
+    case FindingKind::DuplicateTransponder:
+        text = record(0) + ": same satellite, frequency and polarisation as " + record(1);
+        break;
+    case FindingKind::EntryOutsideImage:
+        text = record(0) + ": its record at " + offset + " runs past the end of the image";
+        break;
+    case FindingKind::EntryInDirectoryBlock:
+        text = record(0) + ": its record at " + offset + " lies inside the directory block";
+        break;
+    case FindingKind::TableOverCapacity:
+        if (table < 0)
+            text = "the TV and radio tables list " + number(0) + " programs together; the receiver holds " + number(1);
+        else if (numbers.empty())
+            text = std::string("the ") + TableTitle(table) + " runs past the end of the directory block";
+        else
+            text = std::string("the ") + TableTitle(table) + " lists " + number(0) + " records; it holds " + number(1);
+        break;
+    case FindingKind::NameWithControlByte:
+        text = record(0) + ": the name holds a control byte";
+        break;
+    case FindingKind::NameOutsideCodePage:
+        text = record(0) + ": the name holds bytes that code page " + number(0) + " cannot show";
+        break;
+    case FindingKind::SatelliteWithoutTransponders:
+        text = record(0) + " has no transponders";
+        break;
+    case FindingKind::TransponderWithoutPrograms:
+        text = record(0) + " carries no programs";
+        break;
+    case FindingKind::ShortFile:
+        text = "the file is " + number(0) + " bytes, shorter than its flash of " + number(1) + "; an upgrade refuses it";
+        break;
+    }
+    // The parts are printable already; this is what keeps every finding on one line.
+    if (FindControlCharacter(text) != std::string::npos)
+        text = PrintableText(text);
+    return text;
+}
+
 Severity SeverityOf(FindingKind kind)
 {
     return KINDS[static_cast<int>(kind)].severity;
@@ -422,9 +456,14 @@ bool ListCheck::Checkable(const ChannelDatabase& db)
 
 std::vector<Finding> ListCheck::Run(const ChannelDatabase& db, const CodePageText& names)
 {
+    return Run(db, names, FindingKinds().set());
+}
+
+std::vector<Finding> ListCheck::Run(const ChannelDatabase& db, const CodePageText& names, const FindingKinds& wanted)
+{
     if (!Checkable(db))
         return {};
-    return Checker(db, names).Run();
+    return Checker(db, names, wanted).Run();
 }
 
 size_t ListCheck::CountErrors(const std::vector<Finding>& findings)

@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ enum class FindingKind {
     ShortFile,
 };
 constexpr int FINDING_KIND_COUNT = 15;
+
+// A set of kinds, by their values.
+using FindingKinds = std::bitset<FINDING_KIND_COUNT>;
 
 // Error: the receiver may misbehave. Warning: worth a look.
 enum class Severity { Error, Warning };
@@ -59,15 +63,18 @@ struct Finding {
     // The record the finding is about first; then the record it clashes
     // with, if any.
     std::vector<RecordRef> records;
-    // One line in UTF-8, control bytes escaped.
-    std::string text;
-    // What `text` is made of, for a wording of its own: the records in the
+    // What the text is made of, for a wording of its own: the records in the
     // order of `records`, the numbers in the order the text quotes them
-    // (ids, an offset, counts and capacities, a code page), and the table a
-    // finding about a whole table names (-1 for both program tables).
+    // (ids, an offset, counts and capacities, a code page, a file's length
+    // and its flash), and the table a finding about a whole table names (-1
+    // for both program tables).
     std::vector<RecordWords> described;
     std::vector<uint64_t> numbers;
     int table = -1;
+
+    // One line in UTF-8, control bytes escaped. Worded when asked: most
+    // findings are only counted.
+    std::string Text() const;
 };
 
 Severity SeverityOf(FindingKind kind);
@@ -99,6 +106,8 @@ public:
     // position. An image refused for its tables gets only its directory
     // findings. Names are read through `names`.
     static std::vector<Finding> Run(const ChannelDatabase& db, const CodePageText& names);
+    // Only the findings of the kinds in `wanted`, in the same order.
+    static std::vector<Finding> Run(const ChannelDatabase& db, const CodePageText& names, const FindingKinds& wanted);
 
     static size_t CountErrors(const std::vector<Finding>& findings);
 };

@@ -30,7 +30,7 @@ size_t RecordCount(const ChannelDatabase& db)
 
 std::string ListRepair::KeptLine(const Finding& finding)
 {
-    return finding.text + "; kept: another transponder has its id";
+    return finding.Text() + "; kept: another transponder has its id";
 }
 
 ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const CodePageText& names)
@@ -40,13 +40,16 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
         report.complete = false;
         return report;
     }
-    const std::vector<Finding> findings = ListCheck::Run(db, names);
+    FindingKinds chosen;
+    for (int kind = 0; kind < FINDING_KIND_COUNT; ++kind)
+        chosen[kind] = Chosen(FindingKind(kind), kinds);
+    const std::vector<Finding> findings = ListCheck::Run(db, names, chosen);
 
     std::set<ProgramKey> programs;
     std::vector<uint16_t> transponders;
     std::vector<const Finding*> transponderFindings;
     for (const Finding& finding : findings) {
-        if (!Chosen(finding.kind, kinds) || finding.records.empty())
+        if (finding.records.empty())
             continue;
         const RecordRef record = finding.records.front();
         if (record.table == TABLE_TRANSPONDERS) {
@@ -58,7 +61,7 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
             const ProgramRecord& prog
                 = record.table == TABLE_TV ? db.m_TvTable[record.position] : db.m_RadioTable[record.position];
             if (programs.insert({ record.table, prog.entry }).second) {
-                report.deleted.push_back(finding.text);
+                report.deleted.push_back(finding.Text());
                 report.offsets.push_back(EntryOffset(prog.entry));
             }
         }
@@ -78,7 +81,7 @@ ListRepair::Report ListRepair::Run(ChannelDatabase& db, unsigned kinds, const Co
             continue;
         }
         doomedTps.push_back(tp);
-        report.deleted.push_back(transponderFindings[k]->text);
+        report.deleted.push_back(transponderFindings[k]->Text());
         report.offsets.push_back(EntryOffset(tp.entry));
     }
     size_t cascaded = 0;

@@ -60,9 +60,7 @@ ReferenceList ReferenceList::FromImage(const ChannelDatabase& db, const CodePage
 {
     ReferenceList list;
     list.m_source = Source::Image;
-    list.m_rows = TableRows(db, TABLE_TV, names);
-    std::vector<ChannelRow> radio = TableRows(db, TABLE_RADIO, names);
-    list.m_rows.insert(list.m_rows.end(), std::make_move_iterator(radio.begin()), std::make_move_iterator(radio.end()));
+    list.m_rows = ProgramRows(db, names);
     // Ids and offsets are the other receiver's own: they say nothing here.
     for (const int column : { COLUMN_POSITION, COLUMN_NAME, COLUMN_SATELLITE_NAME, COLUMN_FREQUENCY,
              COLUMN_POLARIZATION, COLUMN_SERVICE_ID, COLUMN_CHILD_LOCK, COLUMN_FAVORITES })
@@ -76,20 +74,19 @@ ReferenceList ReferenceList::FromCsv(std::string_view bytes, const CodePageText&
     list.m_source = Source::Csv;
     CsvProgramRows csv = ReadCsvProgramRows(bytes, names, false);
     list.m_errors = std::move(csv.errors);
-    if (!csv.remark.empty())
-        list.m_remarks.push_back(csv.remark);
+    if (csv.remark)
+        list.m_remarks.push_back(*csv.remark);
     list.m_columns = csv.columns;
     list.m_columns.reset(COLUMN_SAT_ID);
     list.m_columns.reset(COLUMN_TP_ID);
     list.m_columns.reset(COLUMN_OFFSET);
     for (const ChannelRow& row : csv.programs) {
-        const std::string where = "row " + std::to_string(row.source) + ": ";
         const std::string_view lock = row.Field(COLUMN_CHILD_LOCK);
         if (!lock.empty() && lock != "0" && lock != "1")
-            list.m_errors.push_back(where + "child_lock is " + QuotedText(lock) + "; it is 1 for locked or 0");
+            list.m_errors.push_back({ ImportProblemKind::BadChildLock, row.source, { std::string(lock) }, {} });
         if (!ParseFavorites(row.Field(COLUMN_FAVORITES)))
-            list.m_errors.push_back(where + "favorites " + QuotedText(row.Field(COLUMN_FAVORITES))
-                + " names a group other than Movies, Music, Cartoons, News, Sport and Adult");
+            list.m_errors.push_back(
+                { ImportProblemKind::BadFavorites, row.source, { std::string(row.Field(COLUMN_FAVORITES)) }, {} });
     }
     // The rows of each table in the CSV's order, TV first.
     std::stable_partition(csv.programs.begin(), csv.programs.end(),
@@ -102,12 +99,12 @@ ReferenceList ReferenceList::FromText(std::string_view bytes, const CodePageText
 {
     ReferenceList list;
     const CsvFileText file = DecodeCsvFile(bytes, names);
-    if (!file.error.empty()) {
-        list.m_errors.push_back(file.error);
+    if (file.error) {
+        list.m_errors.push_back(*file.error);
         return list;
     }
-    if (!file.note.empty())
-        list.m_remarks.push_back(file.note);
+    if (file.note)
+        list.m_remarks.push_back(*file.note);
     for (const int column : { COLUMN_POSITION, COLUMN_NAME, COLUMN_SERVICE_ID })
         list.m_columns.set(column);
     std::string_view text = file.text;
@@ -129,28 +126,29 @@ ReferenceList ReferenceList::FromText(std::string_view bytes, const CodePageText
 
 void ReferenceList::ReadTextLine(std::string_view line, uint32_t lineNumber)
 {
-    const std::string where = "line " + std::to_string(lineNumber) + ": ";
+    const auto error = [&](ImportProblemKind kind, std::string_view field, std::string_view more = {}) {
+        m_errors.push_back({ kind, lineNumber, { std::string(field), std::string(more) }, {} });
+    };
     const std::vector<std::string_view> fields = Split(line, ';', 4);
     if (fields.size() < 2) {
-        m_errors.push_back(where + QuotedText(line) + " is not number;name;ONID-TSID-SID");
+        error(ImportProblemKind::NotReferenceLine, line);
         return;
     }
     const auto number = ParseNumber(fields[0]);
     if (!number) {
-        m_errors.push_back(where + "the number " + QuotedText(fields[0]) + " is not a number");
+        error(ImportProblemKind::NumberNotNumber, fields[0]);
         return;
     }
     const std::string_view name = fields[1];
     if (const size_t control = FindControlCharacter(name); control != std::string_view::npos) {
-        m_errors.push_back(where + "the name " + QuotedText(name) + " holds the control character "
-            + PrintableText(name.substr(control, 1)));
+        error(ImportProblemKind::LineNameControlCharacter, name, name.substr(control, 1));
         return;
     }
     std::optional<uint16_t> service;
     if (fields.size() > 2 && !IsBlank(fields[2])) {
         service = ServiceIdOf(fields[2]);
         if (!service) {
-            m_errors.push_back(where + QuotedText(fields[2]) + " is not ONID-TSID-SID, three numbers joined by '-'");
+            error(ImportProblemKind::NotServiceTriple, fields[2]);
             return;
         }
     }
@@ -176,12 +174,15 @@ ReferenceList ReferenceList::FromFile(std::string_view text, const CodePageText&
         if (text.find('\0') != std::string_view::npos) {
             ReferenceList list;
             list.m_source = Source::Image;
-            list.m_errors.push_back("not a flash image: " + DecodeProblemOf(*db));
+            std::vector<uint64_t> numbers { static_cast<uint64_t>(db->m_DecodeProblem) };
+            if (db->m_nProblemTable >= 0)
+                numbers.push_back(static_cast<uint64_t>(db->m_nProblemTable));
+            list.m_errors.push_back({ ImportProblemKind::NotFlashImage, 0, {}, numbers });
             return list;
         }
     }
     const CsvFileText file = DecodeCsvFile(text, names);
-    return file.error.empty() && IsCsvHeader(file.text) ? FromCsv(text, names) : FromText(text, names);
+    return !file.error && IsCsvHeader(file.text) ? FromCsv(text, names) : FromText(text, names);
 }
 
 std::string ReferenceList::RowLabel(const ChannelRow& row) const

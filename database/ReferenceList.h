@@ -2,6 +2,7 @@
 
 #include "ChannelDatabase.h"
 #include "ChannelRows.h"
+#include "ImportProblem.h"
 #include "RowMatcher.h"
 
 #include <cstdint>
@@ -36,9 +37,9 @@ public:
     // favourites, child lock.
     const ColumnSet& Columns() const { return m_columns; }
     // Why the list cannot be used, each naming its line or row.
-    const std::vector<std::string>& Errors() const { return m_errors; }
+    const std::vector<ImportProblem>& Errors() const { return m_errors; }
     // How the file was read, when that may surprise.
-    const std::vector<std::string>& Remarks() const { return m_remarks; }
+    const std::vector<ImportProblem>& Remarks() const { return m_remarks; }
     bool Refused() const { return !m_errors.empty(); }
 
     // Where a row stands in its source: "line 12", "row 4", "tv 7".
@@ -51,6 +52,6 @@ private:
     Source m_source = Source::Text;
     std::vector<ChannelRow> m_rows;
     ColumnSet m_columns;
-    std::vector<std::string> m_errors;
-    std::vector<std::string> m_remarks;
+    std::vector<ImportProblem> m_errors;
+    std::vector<ImportProblem> m_remarks;
 };

@@ -41,10 +41,7 @@ public:
         m_plan.tables[0].table = TABLE_TV;
         m_plan.tables[1].table = TABLE_RADIO;
         m_plan.tables[2].table = EITHER_PROGRAM_TABLE;
-        m_plan.programs = TableRows(m_db, TABLE_TV, m_names);
-        std::vector<ChannelRow> radio = TableRows(m_db, TABLE_RADIO, m_names);
-        m_plan.programs.insert(
-            m_plan.programs.end(), std::make_move_iterator(radio.begin()), std::make_move_iterator(radio.end()));
+        m_plan.programs = ProgramRows(m_db, m_names);
         const std::vector<ChannelRow>& rows = m_list.Rows();
         const ReferenceMatcher matcher(m_plan.programs, m_names);
         m_plan.satellite

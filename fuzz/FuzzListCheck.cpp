@@ -9,11 +9,13 @@
 #include "FuzzFrame.h"
 #include "ListCheck.h"
 #include "ListRepair.h"
+#include "PrintableText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,13 +32,19 @@ size_t RecordCount(const ChannelDatabase& db)
     return size_t(db.m_nSatCount) + db.m_nTpCount + db.m_nTvCount + db.m_nRadioCount;
 }
 
-// A decoded image has no finding that only a refused one may have.
+// A decoded image has no finding that only a refused one may have. Wording
+// every finding would cost more than the check: the first of each kind is
+// worded, and every name a finding quotes must be printable.
 void CheckFindings(const ChannelDatabase& db, const CodePageText& names)
 {
     const bool decoded = db.m_DecodeProblem == DecodeProblem::None;
     const uint16_t counts[TABLE_COUNT] = { db.m_nSatCount, db.m_nTpCount, db.m_nTvCount, db.m_nRadioCount };
+    bool worded[FINDING_KIND_COUNT] = {};
     for (const Finding& finding : ListCheck::Run(db, names)) {
-        Check(OneLine(finding.text), "a finding is one line");
+        if (!std::exchange(worded[static_cast<int>(finding.kind)], true))
+            Check(OneLine(finding.Text()), "a finding is one line");
+        for (const RecordWords& words : finding.described)
+            Check(FindControlCharacter(words.name) == std::string::npos, "a quoted name is printable");
         Check(finding.severity == SeverityOf(finding.kind), "a finding has its kind's severity");
         Check(!decoded
                 || (finding.kind != FindingKind::EntryOutsideImage && finding.kind != FindingKind::TableOverCapacity),

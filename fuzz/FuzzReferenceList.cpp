@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const CodePageText& names = sample.Names((choice & 0x08) != 0);
     const ReferenceList list
         = ReferenceList::FromText(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1), names);
-    for (const std::string& error : list.Errors())
+    for (const std::string& error : ImportProblemLines(list.Errors()))
         Check(FindControlCharacter(error) == std::string::npos, "an error is one printable line");
     if (list.Refused())
         return 0;

@@ -3,7 +3,6 @@
 #include "DataFolders.h"
 #include "ImageFile.h"
 #include "LoaderBlocks.h"
-#include "PrintableText.h"
 #include "Sha256.h"
 
 #include <algorithm>
@@ -58,41 +57,46 @@ bool IsFolder(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string PathProblem(const std::string& path, const std::string& reason)
+std::optional<LoaderProblem> Unreadable(const std::string& path, const std::string& reason)
 {
-    return EchoedText(path) + ": " + reason;
+    return LoaderProblem { LoaderProblem::Kind::Unreadable, path, reason, 0, 0 };
+}
+
+std::optional<LoaderProblem> OfSize(LoaderProblem::Kind kind, const std::string& path, size_t bytes, size_t expected)
+{
+    return LoaderProblem { kind, path, "", bytes, expected };
 }
 
 // Whether the folder may hold blocks; a folder that is not there holds none,
 // one that is there and cannot be searched is a problem.
-std::string SearchProblem(const std::string& folder, bool& there)
+std::optional<LoaderProblem> SearchProblem(const std::string& folder, bool& there)
 {
     struct stat info {};
     there = ::stat(folder.c_str(), &info) == 0;
     if (!there)
-        return errno == ENOENT ? "" : PathProblem(folder, std::strerror(errno));
+        return errno == ENOENT ? std::nullopt : Unreadable(folder, std::strerror(errno));
     if (!S_ISDIR(info.st_mode))
-        return PathProblem(folder, std::strerror(ENOTDIR));
+        return Unreadable(folder, std::strerror(ENOTDIR));
     if (::access(folder.c_str(), X_OK) != 0)
-        return PathProblem(folder, std::strerror(errno));
-    return "";
+        return Unreadable(folder, std::strerror(errno));
+    return std::nullopt;
 }
 
 // Reads the whole file if it holds exactly `size` bytes; else the reason.
-std::string ReadBlock(const std::string& path, size_t size, std::vector<uint8_t>& bytes)
+std::optional<LoaderProblem> ReadBlock(const std::string& path, size_t size, std::vector<uint8_t>& bytes)
 {
     std::string reason;
     switch (ReadImageFile(path, size, bytes, reason)) {
     case ImageReadResult::Failed:
-        return PathProblem(path, reason);
+        return Unreadable(path, reason);
     case ImageReadResult::TooLarge:
-        return PathProblem(path, "more than " + std::to_string(size) + " bytes, the receiver expects " + std::to_string(size));
+        return OfSize(LoaderProblem::Kind::TooLarge, path, 0, size);
     case ImageReadResult::Read:
         break;
     }
     if (bytes.size() != size)
-        return PathProblem(path, std::to_string(bytes.size()) + " bytes, the receiver expects " + std::to_string(size));
-    return "";
+        return OfSize(LoaderProblem::Kind::WrongSize, path, bytes.size(), size);
+    return std::nullopt;
 }
 
 } // namespace
@@ -134,7 +138,7 @@ LoaderSet LoaderSet::Find(const std::string& chosen, const std::vector<std::stri
     std::vector<std::string> searched = folders;
     if (!chosen.empty()) {
         if (!IsFolder(chosen)) {
-            set.m_strProblem = PathProblem(chosen, "not a folder of loader blocks");
+            set.m_Problem = LoaderProblem { LoaderProblem::Kind::NotAFolder, chosen, "", 0, 0 };
             return set;
         }
         searched.insert(searched.begin(), chosen);
@@ -142,8 +146,8 @@ LoaderSet LoaderSet::Find(const std::string& chosen, const std::vector<std::stri
     std::vector<std::string> present;
     for (const std::string& folder : searched) {
         bool there = false;
-        set.m_strProblem = SearchProblem(folder, there);
-        if (!set.m_strProblem.empty())
+        set.m_Problem = SearchProblem(folder, there);
+        if (set.m_Problem)
             return set;
         if (there)
             present.push_back(folder);
@@ -156,9 +160,9 @@ LoaderSet LoaderSet::Find(const std::string& chosen, const std::vector<std::stri
             if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
                 continue;
             std::vector<uint8_t> bytes;
-            const std::string problem = ReadBlock(path, BLOCK_NAMES[i].size, bytes);
-            if (!problem.empty()) {
-                set.m_strProblem = problem;
+            std::optional<LoaderProblem> problem = ReadBlock(path, BLOCK_NAMES[i].size, bytes);
+            if (problem) {
+                set.m_Problem = std::move(problem);
                 return set;
             }
             set.m_Blocks[i].bytes = std::move(bytes);

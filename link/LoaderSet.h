@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LoaderProblem.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -25,7 +27,7 @@ struct LoaderBlock {
 // The seven loader blocks a transfer sends. Each is looked for by its file
 // name in a list of folders, first match wins, and otherwise is the one
 // built in. A file that is there but cannot be read, or that is not the size
-// the receiver expects, makes the whole set unusable: Problem() names it.
+// the receiver expects, makes the whole set unusable: Fault() names it.
 class LoaderSet {
 public:
     static constexpr size_t DUMP = 0;
@@ -43,8 +45,10 @@ public:
     // Where the user puts the maker's blocks: the first folder searched after a chosen one.
     static std::string UserFolder();
 
-    // Why the set cannot be used; empty when it can.
-    const std::string& Problem() const { return m_strProblem; }
+    // Why the set cannot be used; none when it can.
+    const std::optional<LoaderProblem>& Fault() const { return m_Problem; }
+    // The same in English; empty when the set can be used.
+    std::string Problem() const { return m_Problem ? LoaderProblemText(*m_Problem) : std::string(); }
     const std::array<LoaderBlock, COUNT>& Blocks() const { return m_Blocks; }
     const LoaderBlock& Dump() const { return m_Blocks[DUMP]; }
     // Crystal indexes outside 1..4 take the loader of index 0.
@@ -56,5 +60,5 @@ private:
     LoaderSet();
 
     std::array<LoaderBlock, COUNT> m_Blocks;
-    std::string m_strProblem;
+    std::optional<LoaderProblem> m_Problem;
 };

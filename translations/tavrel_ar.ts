@@ -537,6 +537,171 @@
             <numerusform>و%n سجل آخر</numerusform>
         </translation>
     </message>
+    <message>
+        <source>table</source>
+        <comment>field</comment>
+        <translation>الجدول</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <comment>field</comment>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <comment>field</comment>
+        <translation>الإزاحة</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>field</comment>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>sat_id</source>
+        <comment>field</comment>
+        <translation>معرّف القمر</translation>
+    </message>
+    <message>
+        <source>tp_id</source>
+        <comment>field</comment>
+        <translation>معرّف الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>satellite_position</source>
+        <comment>field</comment>
+        <translation>موضع القمر</translation>
+    </message>
+    <message>
+        <source>satellite_name</source>
+        <comment>field</comment>
+        <translation>اسم القمر</translation>
+    </message>
+    <message>
+        <source>transponder_position</source>
+        <comment>field</comment>
+        <translation>موضع الترانسبوندر</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <comment>field</comment>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>polarization</source>
+        <comment>field</comment>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>symbol_rate</source>
+        <comment>field</comment>
+        <translation>معدل الترميز</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <comment>field</comment>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>lnb_low</source>
+        <comment>field</comment>
+        <translation>LNB منخفض</translation>
+    </message>
+    <message>
+        <source>lnb_high</source>
+        <comment>field</comment>
+        <translation>LNB مرتفع</translation>
+    </message>
+    <message>
+        <source>lnb_type</source>
+        <comment>field</comment>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>lnb_power</source>
+        <comment>field</comment>
+        <translation>تغذية LNB</translation>
+    </message>
+    <message>
+        <source>tone_22k</source>
+        <comment>field</comment>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>power_0_12v</source>
+        <comment>field</comment>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>diseqc_10</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>diseqc_12</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>motor_position</source>
+        <comment>field</comment>
+        <translation>موضع المحرك</translation>
+    </message>
+    <message>
+        <source>service_id</source>
+        <comment>field</comment>
+        <translation>رقم الخدمة</translation>
+    </message>
+    <message>
+        <source>video_pid</source>
+        <comment>field</comment>
+        <translation>PID فيديو</translation>
+    </message>
+    <message>
+        <source>audio_pid</source>
+        <comment>field</comment>
+        <translation>PID صوت</translation>
+    </message>
+    <message>
+        <source>pcr_pid</source>
+        <comment>field</comment>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>scramble</source>
+        <comment>field</comment>
+        <translation>التشفير</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <comment>field</comment>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>child_lock</source>
+        <comment>field</comment>
+        <translation>قفل الأطفال</translation>
+    </message>
+    <message>
+        <source>favorites</source>
+        <comment>field</comment>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>biss_key</source>
+        <comment>field</comment>
+        <translation>مفتاح BISS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no value</comment>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <extracomment>A field that changed: %1 the field, %2 its value before, %3 after.</extracomment>
+        <translation>%1: %2 ← %3</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -601,6 +766,29 @@
         <source>import CSV</source>
         <comment>undo step</comment>
         <translation>استيراد CSV</translation>
+    </message>
+</context>
+<context>
+    <name>FileReasonText</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>هذا أنبوب مسمّى وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>Is a device, not a file</source>
+        <translation>هذا جهاز وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>Is a socket, not a file</source>
+        <translation>هذا مقبس وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>There is nothing to write</source>
+        <translation>لا يوجد ما يُكتب</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
     </message>
 </context>
 <context>
@@ -784,6 +972,263 @@
     </message>
 </context>
 <context>
+    <name>ImportProblemText</name>
+    <message>
+        <source>UTF-16 big-endian</source>
+        <translation>UTF-16 ذي الترتيب الأكبر أولًا</translation>
+    </message>
+    <message>
+        <source>UTF-16 little-endian</source>
+        <translation>UTF-16 ذي الترتيب الأصغر أولًا</translation>
+    </message>
+    <message>
+        <source>UTF-16 without a byte order mark</source>
+        <translation>UTF-16 بلا علامة ترتيب البايتات</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>صفحة الترميز %1</translation>
+    </message>
+    <message>
+        <source>the file is %1 and ends in the middle of a character</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;.</extracomment>
+        <translation>الملف بترميز %1 وينتهي في منتصف حرف</translation>
+    </message>
+    <message>
+        <source>the file is %1 and has a broken character at byte %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;; %2 the byte&apos;s offset in the file.</extracomment>
+        <translation>الملف بترميز %1 وفيه حرف تالف عند البايت %2</translation>
+    </message>
+    <message>
+        <source>the file is in %1, an encoding import does not read; it reads UTF-8, UTF-16 with a byte order mark, and %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-32&quot;; %2 a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>الملف بترميز %1، وهو ترميز لا يقرؤه الاستيراد؛ يقرأ الاستيراد UTF-8 وUTF-16 مع علامة ترتيب البايتات و%2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that begins with the UTF-8 byte order mark; save it as UTF-8 again</source>
+        <translation>الصف %1، العمود %2: بايت ليس UTF-8 في ملف يبدأ بعلامة ترتيب البايتات لـ UTF-8؛ احفظه بترميز UTF-8 من جديد</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that holds UTF-8 characters elsewhere; save it as UTF-8 again</source>
+        <translation>الصف %1، العمود %2: بايت ليس UTF-8 في ملف يحوي أحرف UTF-8 في مواضع أخرى؛ احفظه بترميز UTF-8 من جديد</translation>
+    </message>
+    <message>
+        <source>read as %1: the file is not UTF-8</source>
+        <extracomment>%1 is a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>قُرئ بترميز %1: الملف ليس UTF-8</translation>
+    </message>
+    <message>
+        <source>row %1: a quoted field is not closed</source>
+        <translation>الصف %1: حقل بين علامتي تنصيص غير مغلق</translation>
+    </message>
+    <message>
+        <source>row %1: text follows a closing quote</source>
+        <translation>الصف %1: نص يلي علامة التنصيص الختامية</translation>
+    </message>
+    <message>
+        <source>the CSV is empty</source>
+        <translation>ملف CSV فارغ</translation>
+    </message>
+    <message>
+        <source>row %1: unknown column %2</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>الصف %1: عمود غير معروف %2</translation>
+    </message>
+    <message>
+        <source>row %1: the column %2 stands twice</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>الصف %1: العمود %2 مكرر</translation>
+    </message>
+    <message>
+        <source>row %1: the column &quot;table&quot; is missing</source>
+        <extracomment>&quot;table&quot; is the heading the CSV file needs: keep it in English.</extracomment>
+        <translation>الصف %1: العمود &quot;table&quot; مفقود</translation>
+    </message>
+    <message>
+        <source>row %1: more fields than the header has columns</source>
+        <translation>الصف %1: حقول أكثر من أعمدة الترويسة</translation>
+    </message>
+    <message>
+        <source>row %1: unknown table %2</source>
+        <extracomment>%2 is the CSV row&apos;s &quot;table&quot; field, in quotes.</extracomment>
+        <translation>الصف %1: جدول غير معروف %2</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 is not a number</source>
+        <translation>الصف %1: الإزاحة %2 ليست رقمًا</translation>
+    </message>
+    <message>
+        <source>the CSV lists no TV or radio program, and --delete-missing would delete them all</source>
+        <extracomment>--delete-missing is an option of tavrel-cli: keep it as it is.</extracomment>
+        <translation>لا يسرد ملف CSV أي قناة تلفزيونية أو إذاعية، وكان --delete-missing سيحذفها كلها</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n satellite and transponder rows are not applied; only TV and radio rows are</source>
+        <translation>
+            <numerusform>لا صفوف للأقمار والترانسبوندرات؛ تُطبَّق صفوف التلفزيون والراديو فقط</numerusform>
+            <numerusform>لم يُطبَّق صف واحد للأقمار والترانسبوندرات؛ تُطبَّق صفوف التلفزيون والراديو فقط</numerusform>
+            <numerusform>لم يُطبَّق صفّان للأقمار والترانسبوندرات؛ تُطبَّق صفوف التلفزيون والراديو فقط</numerusform>
+            <numerusform>لم تُطبَّق %n صفوف للأقمار والترانسبوندرات؛ تُطبَّق صفوف التلفزيون والراديو فقط</numerusform>
+            <numerusform>لم يُطبَّق %n صفًا للأقمار والترانسبوندرات؛ تُطبَّق صفوف التلفزيون والراديو فقط</numerusform>
+            <numerusform>لم يُطبَّق %n صف للأقمار والترانسبوندرات؛ تُطبَّق صفوف التلفزيون والراديو فقط</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the column &quot;offset&quot; is missing; a list of another image is matched by reference</source>
+        <extracomment>&quot;offset&quot; is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>العمود &quot;offset&quot; مفقود؛ قائمة صورة أخرى تُطابق حسب المرجع</translation>
+    </message>
+    <message>
+        <source>matching by reference needs the columns service_id, frequency and polarization, or name</source>
+        <extracomment>service_id, frequency, polarization and name are headings of the CSV file: keep them in English.</extracomment>
+        <translation>المطابقة حسب المرجع تحتاج الأعمدة service_id وfrequency وpolarization، أو name</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no radio program at offset %3</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an offset such as 0x0A1200.</extracomment>
+        <translation>الصف %1 %2: لا قناة إذاعية عند الإزاحة %3</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no tv program at offset %3</source>
+        <translation>الصف %1 %2: لا قناة تلفزيونية عند الإزاحة %3</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no such program in the image</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>الصف %1 %2: لا توجد هذه القناة في الصورة</translation>
+    </message>
+    <message>
+        <source>row %1 %2: several programs fit it; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>الصف %1 %2: تطابقه عدة قنوات؛ لم يُطبَّق</translation>
+    </message>
+    <message>
+        <source>row %1 %2: the same program as row %3; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an earlier row of the CSV.</extracomment>
+        <translation>الصف %1 %2: القناة نفسها في الصف %3؛ لم يُطبَّق</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 stands twice (also in row %3)</source>
+        <extracomment>%3 is an earlier row of the CSV.</extracomment>
+        <translation>الصف %1: الإزاحة %2 مكررة (في الصف %3 أيضًا)</translation>
+    </message>
+    <message>
+        <source>row %1: the program at offset %2 has service id %3, not %4; a list of another image is matched by reference</source>
+        <translation>الصف %1: رقم الخدمة للقناة عند الإزاحة %2 هو %3 وليس %4؛ قائمة صورة أخرى تُطابق حسب المرجع</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 holds the control character %3; a name holds printable characters only</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>الصف %1: الاسم %2 يحوي محرف التحكم %3؛ لا يحوي الاسم إلا محارف قابلة للطباعة</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 has characters that code page %3 lacks</source>
+        <translation>الصف %1: في الاسم %2 محارف لا تحويها صفحة الترميز %3</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 takes %3 bytes in code page %4, more than the %5 that fit</source>
+        <extracomment>%3 is the name&apos;s length in bytes, %4 a code page&apos;s number, %5 the bytes a name may take.</extracomment>
+        <translation>الصف %1: الاسم %2 يشغل %3 بايت في صفحة الترميز %4، أكثر من %5 تتسع لها</translation>
+    </message>
+    <message>
+        <source>row %1: child_lock is %2; it is 1 for locked or 0</source>
+        <extracomment>child_lock is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>الصف %1: قيمة child_lock هي %2؛ وهي 1 للقفل أو 0</translation>
+    </message>
+    <message>
+        <source>row %1: favorites %2 names a group other than Movies, Music, Cartoons, News, Sport and Adult</source>
+        <extracomment>&quot;favorites&quot; and the group names are what the CSV file holds: keep them in English.</extracomment>
+        <translation>الصف %1: favorites %2 يسمّي مجموعة غير Movies وMusic وCartoons وNews وSport وAdult</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 differs in %n row(s); only table, offset, name, child_lock and favorites are applied</source>
+        <extracomment>%1 is a heading of the CSV file; the headings after &quot;only&quot; are too: keep them in English.</extracomment>
+        <translation>
+            <numerusform>%1 لا يختلف في أي صف؛ تُطبَّق table وoffset وname وchild_lock وfavorites فقط</numerusform>
+            <numerusform>%1 يختلف في صف واحد؛ تُطبَّق table وoffset وname وchild_lock وfavorites فقط</numerusform>
+            <numerusform>%1 يختلف في صفّين؛ تُطبَّق table وoffset وname وchild_lock وfavorites فقط</numerusform>
+            <numerusform>%1 يختلف في %n صفوف؛ تُطبَّق table وoffset وname وchild_lock وfavorites فقط</numerusform>
+            <numerusform>%1 يختلف في %n صفًا؛ تُطبَّق table وoffset وname وchild_lock وfavorites فقط</numerusform>
+            <numerusform>%1 يختلف في %n صف؛ تُطبَّق table وoffset وname وchild_lock وfavorites فقط</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not number;name;ONID-TSID-SID</source>
+        <extracomment>A line of a text list; number;name;ONID-TSID-SID is the form each line has.</extracomment>
+        <translation>السطر %1: %2 ليس بالشكل number;name;ONID-TSID-SID</translation>
+    </message>
+    <message>
+        <source>line %1: the number %2 is not a number</source>
+        <translation>السطر %1: الرقم %2 ليس عددًا</translation>
+    </message>
+    <message>
+        <source>line %1: the name %2 holds the control character %3</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>السطر %1: الاسم %2 يحوي محرف التحكم %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not ONID-TSID-SID, three numbers joined by &apos;-&apos;</source>
+        <translation>السطر %1: %2 ليس ONID-TSID-SID، أي ثلاثة أعداد يصل بينها &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>not a flash image: %1</source>
+        <extracomment>%1 says why the image does not decode.</extracomment>
+        <translation>ليست صورة ذاكرة فلاش: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... ولا شيء آخر</numerusform>
+            <numerusform>... وواحد آخر</numerusform>
+            <numerusform>... واثنان آخران</numerusform>
+            <numerusform>... و%n أخرى</numerusform>
+            <numerusform>... و%n أخرى</numerusform>
+            <numerusform>... و%n أخرى</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>توقيع الصورة 6CGHLSWZ مفقود</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>توقيع الصورة يقع عند الإزاحة 4</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>لا تلي التوقيعَ علامةُ الدليل 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>لا توجد كتلة دليل تنتهي بعلامة الكتلة 19 85 10 19</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>يسرد الجدول سجلات أكثر مما يتسع له</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>يتجاوز الجدول نهاية كتلة الدليل</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>يسرد الجدول سجلًا يخرج عن الصورة</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>جدولا التلفزيون والراديو يضمان معًا أكثر من 5000 قناة</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>لا مشكلة</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>الجدول %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -950,6 +1395,26 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
         <translation>تُرسل البدائل المؤقتة إلى طرفية وهمية فقط، مثل طرفية الجهاز الافتراضي. ضع كتل الشركة المصنّعة في %1.</translation>
+    </message>
+    <message>
+        <source>%1: not a folder of loader blocks</source>
+        <extracomment>%1 is the folder given for the loader blocks.</extracomment>
+        <translation>%1: ليس مجلد كتل المحمّل</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 bytes, the receiver expects %2</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it must hold.</extracomment>
+        <translation>%1: أكثر من %2 بايت، ويتوقع جهاز الاستقبال %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, the receiver expects %3</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it holds, %3 the bytes it must hold.</extracomment>
+        <translation>%1: %2 بايت، ويتوقع جهاز الاستقبال %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a loader block&apos;s file or folder; %2 why it cannot be read.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

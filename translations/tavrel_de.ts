@@ -501,6 +501,171 @@
             <numerusform>und %n weitere Datensätze</numerusform>
         </translation>
     </message>
+    <message>
+        <source>table</source>
+        <comment>field</comment>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <comment>field</comment>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <comment>field</comment>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>field</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>sat_id</source>
+        <comment>field</comment>
+        <translation>Satelliten-ID</translation>
+    </message>
+    <message>
+        <source>tp_id</source>
+        <comment>field</comment>
+        <translation>Transponder-ID</translation>
+    </message>
+    <message>
+        <source>satellite_position</source>
+        <comment>field</comment>
+        <translation>Satellitenposition</translation>
+    </message>
+    <message>
+        <source>satellite_name</source>
+        <comment>field</comment>
+        <translation>Satellitenname</translation>
+    </message>
+    <message>
+        <source>transponder_position</source>
+        <comment>field</comment>
+        <translation>Transponderposition</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <comment>field</comment>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>polarization</source>
+        <comment>field</comment>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>symbol_rate</source>
+        <comment>field</comment>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <comment>field</comment>
+        <translation>Längengrad</translation>
+    </message>
+    <message>
+        <source>lnb_low</source>
+        <comment>field</comment>
+        <translation>LNB tief</translation>
+    </message>
+    <message>
+        <source>lnb_high</source>
+        <comment>field</comment>
+        <translation>LNB hoch</translation>
+    </message>
+    <message>
+        <source>lnb_type</source>
+        <comment>field</comment>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>lnb_power</source>
+        <comment>field</comment>
+        <translation>LNB-Strom</translation>
+    </message>
+    <message>
+        <source>tone_22k</source>
+        <comment>field</comment>
+        <translation>22 kHz</translation>
+    </message>
+    <message>
+        <source>power_0_12v</source>
+        <comment>field</comment>
+        <translation>0/12 V</translation>
+    </message>
+    <message>
+        <source>diseqc_10</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>diseqc_12</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>motor_position</source>
+        <comment>field</comment>
+        <translation>Motorposition</translation>
+    </message>
+    <message>
+        <source>service_id</source>
+        <comment>field</comment>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>video_pid</source>
+        <comment>field</comment>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>audio_pid</source>
+        <comment>field</comment>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>pcr_pid</source>
+        <comment>field</comment>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>scramble</source>
+        <comment>field</comment>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <comment>field</comment>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>child_lock</source>
+        <comment>field</comment>
+        <translation>Kindersicherung</translation>
+    </message>
+    <message>
+        <source>favorites</source>
+        <comment>field</comment>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>biss_key</source>
+        <comment>field</comment>
+        <translation>BISS-Key</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no value</comment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <extracomment>A field that changed: %1 the field, %2 its value before, %3 after.</extracomment>
+        <translation>%1: %2 → %3</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -565,6 +730,29 @@
         <source>import CSV</source>
         <comment>undo step</comment>
         <translation>CSV importieren</translation>
+    </message>
+</context>
+<context>
+    <name>FileReasonText</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>Ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>Is a device, not a file</source>
+        <translation>Ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>Is a socket, not a file</source>
+        <translation>Ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>There is nothing to write</source>
+        <translation>Es gibt nichts zu schreiben</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
     </message>
 </context>
 <context>
@@ -748,6 +936,251 @@
     </message>
 </context>
 <context>
+    <name>ImportProblemText</name>
+    <message>
+        <source>UTF-16 big-endian</source>
+        <translation>UTF-16 Big-Endian</translation>
+    </message>
+    <message>
+        <source>UTF-16 little-endian</source>
+        <translation>UTF-16 Little-Endian</translation>
+    </message>
+    <message>
+        <source>UTF-16 without a byte order mark</source>
+        <translation>UTF-16 ohne Byte-Order-Mark</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>Codepage %1</translation>
+    </message>
+    <message>
+        <source>the file is %1 and ends in the middle of a character</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;.</extracomment>
+        <translation>die Datei ist %1 und endet mitten in einem Zeichen</translation>
+    </message>
+    <message>
+        <source>the file is %1 and has a broken character at byte %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;; %2 the byte&apos;s offset in the file.</extracomment>
+        <translation>die Datei ist %1 und hat ein defektes Zeichen bei Byte %2</translation>
+    </message>
+    <message>
+        <source>the file is in %1, an encoding import does not read; it reads UTF-8, UTF-16 with a byte order mark, and %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-32&quot;; %2 a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>die Datei ist in %1, einer Kodierung, die der Import nicht liest; er liest UTF-8, UTF-16 mit Byte-Order-Mark und %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that begins with the UTF-8 byte order mark; save it as UTF-8 again</source>
+        <translation>Zeile %1, Spalte %2: ein Byte, das kein UTF-8 ist, in einer Datei, die mit der UTF-8-Byte-Order-Mark beginnt; speichern Sie sie erneut als UTF-8</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that holds UTF-8 characters elsewhere; save it as UTF-8 again</source>
+        <translation>Zeile %1, Spalte %2: ein Byte, das kein UTF-8 ist, in einer Datei, die an anderer Stelle UTF-8-Zeichen enthält; speichern Sie sie erneut als UTF-8</translation>
+    </message>
+    <message>
+        <source>read as %1: the file is not UTF-8</source>
+        <extracomment>%1 is a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>als %1 gelesen: die Datei ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>row %1: a quoted field is not closed</source>
+        <translation>Zeile %1: ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>row %1: text follows a closing quote</source>
+        <translation>Zeile %1: auf ein schließendes Anführungszeichen folgt Text</translation>
+    </message>
+    <message>
+        <source>the CSV is empty</source>
+        <translation>die CSV ist leer</translation>
+    </message>
+    <message>
+        <source>row %1: unknown column %2</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>Zeile %1: unbekannte Spalte %2</translation>
+    </message>
+    <message>
+        <source>row %1: the column %2 stands twice</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>Zeile %1: die Spalte %2 steht zweimal da</translation>
+    </message>
+    <message>
+        <source>row %1: the column &quot;table&quot; is missing</source>
+        <extracomment>&quot;table&quot; is the heading the CSV file needs: keep it in English.</extracomment>
+        <translation>Zeile %1: die Spalte &quot;table&quot; fehlt</translation>
+    </message>
+    <message>
+        <source>row %1: more fields than the header has columns</source>
+        <translation>Zeile %1: mehr Felder, als die Kopfzeile Spalten hat</translation>
+    </message>
+    <message>
+        <source>row %1: unknown table %2</source>
+        <extracomment>%2 is the CSV row&apos;s &quot;table&quot; field, in quotes.</extracomment>
+        <translation>Zeile %1: unbekannte Tabelle %2</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 is not a number</source>
+        <translation>Zeile %1: der Offset %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the CSV lists no TV or radio program, and --delete-missing would delete them all</source>
+        <extracomment>--delete-missing is an option of tavrel-cli: keep it as it is.</extracomment>
+        <translation>die CSV listet kein TV- oder Radioprogramm, und --delete-missing würde sie alle löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n satellite and transponder rows are not applied; only TV and radio rows are</source>
+        <translation>
+            <numerusform>%n Satelliten- und Transponderzeile wird nicht angewandt; nur TV- und Radiozeilen werden es</numerusform>
+            <numerusform>%n Satelliten- und Transponderzeilen werden nicht angewandt; nur TV- und Radiozeilen werden es</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the column &quot;offset&quot; is missing; a list of another image is matched by reference</source>
+        <extracomment>&quot;offset&quot; is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>die Spalte &quot;offset&quot; fehlt; die Liste eines anderen Abbilds wird nach Referenz zugeordnet</translation>
+    </message>
+    <message>
+        <source>matching by reference needs the columns service_id, frequency and polarization, or name</source>
+        <extracomment>service_id, frequency, polarization and name are headings of the CSV file: keep them in English.</extracomment>
+        <translation>die Zuordnung nach Referenz braucht die Spalten service_id, frequency und polarization oder name</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no radio program at offset %3</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an offset such as 0x0A1200.</extracomment>
+        <translation>Zeile %1 %2: kein Radioprogramm bei Offset %3</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no tv program at offset %3</source>
+        <translation>Zeile %1 %2: kein TV-Programm bei Offset %3</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no such program in the image</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>Zeile %1 %2: kein solches Programm im Abbild</translation>
+    </message>
+    <message>
+        <source>row %1 %2: several programs fit it; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>Zeile %1 %2: mehrere Programme passen; nicht angewandt</translation>
+    </message>
+    <message>
+        <source>row %1 %2: the same program as row %3; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an earlier row of the CSV.</extracomment>
+        <translation>Zeile %1 %2: dasselbe Programm wie Zeile %3; nicht angewandt</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 stands twice (also in row %3)</source>
+        <extracomment>%3 is an earlier row of the CSV.</extracomment>
+        <translation>Zeile %1: der Offset %2 steht zweimal da (auch in Zeile %3)</translation>
+    </message>
+    <message>
+        <source>row %1: the program at offset %2 has service id %3, not %4; a list of another image is matched by reference</source>
+        <translation>Zeile %1: das Programm bei Offset %2 hat die Service-ID %3, nicht %4; die Liste eines anderen Abbilds wird nach Referenz zugeordnet</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 holds the control character %3; a name holds printable characters only</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>Zeile %1: der Name %2 enthält das Steuerzeichen %3; ein Name enthält nur druckbare Zeichen</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 has characters that code page %3 lacks</source>
+        <translation>Zeile %1: der Name %2 hat Zeichen, die Codepage %3 nicht kennt</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 takes %3 bytes in code page %4, more than the %5 that fit</source>
+        <extracomment>%3 is the name&apos;s length in bytes, %4 a code page&apos;s number, %5 the bytes a name may take.</extracomment>
+        <translation>Zeile %1: der Name %2 belegt %3 Bytes in Codepage %4, mehr als die %5, die passen</translation>
+    </message>
+    <message>
+        <source>row %1: child_lock is %2; it is 1 for locked or 0</source>
+        <extracomment>child_lock is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>Zeile %1: child_lock ist %2; es ist 1 für gesperrt oder 0</translation>
+    </message>
+    <message>
+        <source>row %1: favorites %2 names a group other than Movies, Music, Cartoons, News, Sport and Adult</source>
+        <extracomment>&quot;favorites&quot; and the group names are what the CSV file holds: keep them in English.</extracomment>
+        <translation>Zeile %1: favorites %2 nennt eine andere Gruppe als Movies, Music, Cartoons, News, Sport und Adult</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 differs in %n row(s); only table, offset, name, child_lock and favorites are applied</source>
+        <extracomment>%1 is a heading of the CSV file; the headings after &quot;only&quot; are too: keep them in English.</extracomment>
+        <translation>
+            <numerusform>%1 weicht in %n Zeile ab; nur table, offset, name, child_lock und favorites werden angewandt</numerusform>
+            <numerusform>%1 weicht in %n Zeilen ab; nur table, offset, name, child_lock und favorites werden angewandt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not number;name;ONID-TSID-SID</source>
+        <extracomment>A line of a text list; number;name;ONID-TSID-SID is the form each line has.</extracomment>
+        <translation>Zeile %1: %2 hat nicht die Form number;name;ONID-TSID-SID</translation>
+    </message>
+    <message>
+        <source>line %1: the number %2 is not a number</source>
+        <translation>Zeile %1: die Nummer %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>line %1: the name %2 holds the control character %3</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>Zeile %1: der Name %2 enthält das Steuerzeichen %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not ONID-TSID-SID, three numbers joined by &apos;-&apos;</source>
+        <translation>Zeile %1: %2 ist nicht ONID-TSID-SID, drei Zahlen, verbunden durch &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>not a flash image: %1</source>
+        <extracomment>%1 says why the image does not decode.</extracomment>
+        <translation>kein Flash-Abbild: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... und %n weiteres</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>die Abbildsignatur 6CGHLSWZ fehlt</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>die Abbildsignatur steht bei Offset 4</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>auf die Signatur folgt keine Verzeichniskennung 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>kein Verzeichnisblock endet mit der Blockmarke 19 85 10 19</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>die Tabelle führt mehr Datensätze, als sie fasst</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>die Tabelle reicht über das Ende des Verzeichnisblocks</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>die Tabelle führt einen Datensatz, der aus dem Abbild hinausragt</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>TV- und Radiotabelle führen zusammen mehr als 5000 Programme</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>kein Problem</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>Tabelle %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -910,6 +1343,26 @@ Die Datei ist nicht mehr da. Sie wurde aus der Liste entfernt.</translation>
     <message>
         <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
         <translation>Platzhalter gehen nur an ein Pseudoterminal wie das des virtuellen Receivers. Legen Sie die Blöcke des Receiverherstellers in %1.</translation>
+    </message>
+    <message>
+        <source>%1: not a folder of loader blocks</source>
+        <extracomment>%1 is the folder given for the loader blocks.</extracomment>
+        <translation>%1: kein Ordner mit Loader-Blöcken</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 bytes, the receiver expects %2</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it must hold.</extracomment>
+        <translation>%1: mehr als %2 Bytes, der Receiver erwartet %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, the receiver expects %3</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it holds, %3 the bytes it must hold.</extracomment>
+        <translation>%1: %2 Bytes, der Receiver erwartet %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a loader block&apos;s file or folder; %2 why it cannot be read.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,31 @@
     </message>
 </context>
 <context>
+    <name>ImportProblemText</name>
+    <message numerus="yes">
+        <source>%n satellite and transponder rows are not applied; only TV and radio rows are</source>
+        <translation>
+            <numerusform>%n satellite and transponder rows are not applied; only TV and radio rows are</numerusform>
+            <numerusform>%n satellite and transponder rows are not applied; only TV and radio rows are</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 differs in %n row(s); only table, offset, name, child_lock and favorites are applied</source>
+        <extracomment>%1 is a heading of the CSV file; the headings after &quot;only&quot; are too: keep them in English.</extracomment>
+        <translation>
+            <numerusform>%1 differs in %n row; only table, offset, name, child_lock and favorites are applied</numerusform>
+            <numerusform>%1 differs in %n rows; only table, offset, name, child_lock and favorites are applied</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... and %n more</numerusform>
+            <numerusform>... and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ListTools</name>
     <message numerus="yes">
         <source>The channel list has %n problem(s). Upgrade anyway?</source>

@@ -510,6 +510,171 @@
             <numerusform>и ещё %n записей</numerusform>
         </translation>
     </message>
+    <message>
+        <source>table</source>
+        <comment>field</comment>
+        <translation>таблица</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <comment>field</comment>
+        <translation>позиция</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <comment>field</comment>
+        <translation>смещение</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>field</comment>
+        <translation>имя</translation>
+    </message>
+    <message>
+        <source>sat_id</source>
+        <comment>field</comment>
+        <translation>ID спутника</translation>
+    </message>
+    <message>
+        <source>tp_id</source>
+        <comment>field</comment>
+        <translation>ID транспондера</translation>
+    </message>
+    <message>
+        <source>satellite_position</source>
+        <comment>field</comment>
+        <translation>позиция спутника</translation>
+    </message>
+    <message>
+        <source>satellite_name</source>
+        <comment>field</comment>
+        <translation>имя спутника</translation>
+    </message>
+    <message>
+        <source>transponder_position</source>
+        <comment>field</comment>
+        <translation>позиция транспондера</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <comment>field</comment>
+        <translation>частота</translation>
+    </message>
+    <message>
+        <source>polarization</source>
+        <comment>field</comment>
+        <translation>поляризация</translation>
+    </message>
+    <message>
+        <source>symbol_rate</source>
+        <comment>field</comment>
+        <translation>символьная скорость</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <comment>field</comment>
+        <translation>долгота</translation>
+    </message>
+    <message>
+        <source>lnb_low</source>
+        <comment>field</comment>
+        <translation>LNB нижний</translation>
+    </message>
+    <message>
+        <source>lnb_high</source>
+        <comment>field</comment>
+        <translation>LNB верхний</translation>
+    </message>
+    <message>
+        <source>lnb_type</source>
+        <comment>field</comment>
+        <translation>тип LNB</translation>
+    </message>
+    <message>
+        <source>lnb_power</source>
+        <comment>field</comment>
+        <translation>питание LNB</translation>
+    </message>
+    <message>
+        <source>tone_22k</source>
+        <comment>field</comment>
+        <translation>22 кГц</translation>
+    </message>
+    <message>
+        <source>power_0_12v</source>
+        <comment>field</comment>
+        <translation>0/12 В</translation>
+    </message>
+    <message>
+        <source>diseqc_10</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>diseqc_12</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>motor_position</source>
+        <comment>field</comment>
+        <translation>позиция мотора</translation>
+    </message>
+    <message>
+        <source>service_id</source>
+        <comment>field</comment>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>video_pid</source>
+        <comment>field</comment>
+        <translation>видео PID</translation>
+    </message>
+    <message>
+        <source>audio_pid</source>
+        <comment>field</comment>
+        <translation>аудио PID</translation>
+    </message>
+    <message>
+        <source>pcr_pid</source>
+        <comment>field</comment>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>scramble</source>
+        <comment>field</comment>
+        <translation>кодирование</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <comment>field</comment>
+        <translation>звук</translation>
+    </message>
+    <message>
+        <source>child_lock</source>
+        <comment>field</comment>
+        <translation>родительский замок</translation>
+    </message>
+    <message>
+        <source>favorites</source>
+        <comment>field</comment>
+        <translation>избранное</translation>
+    </message>
+    <message>
+        <source>biss_key</source>
+        <comment>field</comment>
+        <translation>ключ BISS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no value</comment>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <extracomment>A field that changed: %1 the field, %2 its value before, %3 after.</extracomment>
+        <translation>%1: %2 → %3</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -574,6 +739,29 @@
         <source>import CSV</source>
         <comment>undo step</comment>
         <translation>импорт из CSV</translation>
+    </message>
+</context>
+<context>
+    <name>FileReasonText</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>Это именованный канал, а не файл</translation>
+    </message>
+    <message>
+        <source>Is a device, not a file</source>
+        <translation>Это устройство, а не файл</translation>
+    </message>
+    <message>
+        <source>Is a socket, not a file</source>
+        <translation>Это сокет, а не файл</translation>
+    </message>
+    <message>
+        <source>There is nothing to write</source>
+        <translation>Нечего записывать</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Не обычный файл</translation>
     </message>
 </context>
 <context>
@@ -757,6 +945,254 @@
     </message>
 </context>
 <context>
+    <name>ImportProblemText</name>
+    <message>
+        <source>UTF-16 big-endian</source>
+        <translation>UTF-16 big-endian</translation>
+    </message>
+    <message>
+        <source>UTF-16 little-endian</source>
+        <translation>UTF-16 little-endian</translation>
+    </message>
+    <message>
+        <source>UTF-16 without a byte order mark</source>
+        <translation>UTF-16 без метки порядка байтов</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>кодовая страница %1</translation>
+    </message>
+    <message>
+        <source>the file is %1 and ends in the middle of a character</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;.</extracomment>
+        <translation>файл в кодировке %1 и обрывается посреди символа</translation>
+    </message>
+    <message>
+        <source>the file is %1 and has a broken character at byte %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;; %2 the byte&apos;s offset in the file.</extracomment>
+        <translation>файл в кодировке %1 и содержит испорченный символ в байте %2</translation>
+    </message>
+    <message>
+        <source>the file is in %1, an encoding import does not read; it reads UTF-8, UTF-16 with a byte order mark, and %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-32&quot;; %2 a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>файл в кодировке %1, которую импорт не читает; он читает UTF-8, UTF-16 с меткой порядка байтов и %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that begins with the UTF-8 byte order mark; save it as UTF-8 again</source>
+        <translation>строка %1, столбец %2: байт не в UTF-8, хотя файл начинается с метки порядка байтов UTF-8; сохраните его в UTF-8 заново</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that holds UTF-8 characters elsewhere; save it as UTF-8 again</source>
+        <translation>строка %1, столбец %2: байт не в UTF-8, хотя в других местах файла есть символы UTF-8; сохраните его в UTF-8 заново</translation>
+    </message>
+    <message>
+        <source>read as %1: the file is not UTF-8</source>
+        <extracomment>%1 is a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>прочитан как %1: файл не в UTF-8</translation>
+    </message>
+    <message>
+        <source>row %1: a quoted field is not closed</source>
+        <translation>строка %1: поле в кавычках не закрыто</translation>
+    </message>
+    <message>
+        <source>row %1: text follows a closing quote</source>
+        <translation>строка %1: после закрывающей кавычки идёт текст</translation>
+    </message>
+    <message>
+        <source>the CSV is empty</source>
+        <translation>CSV пуст</translation>
+    </message>
+    <message>
+        <source>row %1: unknown column %2</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>строка %1: неизвестный столбец %2</translation>
+    </message>
+    <message>
+        <source>row %1: the column %2 stands twice</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>строка %1: столбец %2 указан дважды</translation>
+    </message>
+    <message>
+        <source>row %1: the column &quot;table&quot; is missing</source>
+        <extracomment>&quot;table&quot; is the heading the CSV file needs: keep it in English.</extracomment>
+        <translation>строка %1: нет столбца &quot;table&quot;</translation>
+    </message>
+    <message>
+        <source>row %1: more fields than the header has columns</source>
+        <translation>строка %1: полей больше, чем столбцов в заголовке</translation>
+    </message>
+    <message>
+        <source>row %1: unknown table %2</source>
+        <extracomment>%2 is the CSV row&apos;s &quot;table&quot; field, in quotes.</extracomment>
+        <translation>строка %1: неизвестная таблица %2</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 is not a number</source>
+        <translation>строка %1: смещение %2 — не число</translation>
+    </message>
+    <message>
+        <source>the CSV lists no TV or radio program, and --delete-missing would delete them all</source>
+        <extracomment>--delete-missing is an option of tavrel-cli: keep it as it is.</extracomment>
+        <translation>в CSV нет ни одного ТВ- или радиоканала, и --delete-missing удалил бы их все</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n satellite and transponder rows are not applied; only TV and radio rows are</source>
+        <translation>
+            <numerusform>%n строка спутников и транспондеров не применена; применяются только строки ТВ и радио</numerusform>
+            <numerusform>%n строки спутников и транспондеров не применены; применяются только строки ТВ и радио</numerusform>
+            <numerusform>%n строк спутников и транспондеров не применено; применяются только строки ТВ и радио</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the column &quot;offset&quot; is missing; a list of another image is matched by reference</source>
+        <extracomment>&quot;offset&quot; is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>нет столбца &quot;offset&quot;; список другого образа сопоставляется по эталону</translation>
+    </message>
+    <message>
+        <source>matching by reference needs the columns service_id, frequency and polarization, or name</source>
+        <extracomment>service_id, frequency, polarization and name are headings of the CSV file: keep them in English.</extracomment>
+        <translation>для сопоставления по эталону нужны столбцы service_id, frequency и polarization или name</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no radio program at offset %3</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an offset such as 0x0A1200.</extracomment>
+        <translation>строка %1 %2: нет радиоканала по смещению %3</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no tv program at offset %3</source>
+        <translation>строка %1 %2: нет ТВ-канала по смещению %3</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no such program in the image</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>строка %1 %2: такого канала в образе нет</translation>
+    </message>
+    <message>
+        <source>row %1 %2: several programs fit it; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>строка %1 %2: подходят несколько каналов; не применена</translation>
+    </message>
+    <message>
+        <source>row %1 %2: the same program as row %3; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an earlier row of the CSV.</extracomment>
+        <translation>строка %1 %2: тот же канал, что и в строке %3; не применена</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 stands twice (also in row %3)</source>
+        <extracomment>%3 is an earlier row of the CSV.</extracomment>
+        <translation>строка %1: смещение %2 указано дважды (также в строке %3)</translation>
+    </message>
+    <message>
+        <source>row %1: the program at offset %2 has service id %3, not %4; a list of another image is matched by reference</source>
+        <translation>строка %1: у канала по смещению %2 SID %3, а не %4; список другого образа сопоставляется по эталону</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 holds the control character %3; a name holds printable characters only</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>строка %1: имя %2 содержит управляющий символ %3; имя может содержать только печатные символы</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 has characters that code page %3 lacks</source>
+        <translation>строка %1: в имени %2 есть символы, которых нет в кодовой странице %3</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 takes %3 bytes in code page %4, more than the %5 that fit</source>
+        <extracomment>%3 is the name&apos;s length in bytes, %4 a code page&apos;s number, %5 the bytes a name may take.</extracomment>
+        <translation>строка %1: имя %2 занимает %3 байт в кодовой странице %4, больше допустимых %5</translation>
+    </message>
+    <message>
+        <source>row %1: child_lock is %2; it is 1 for locked or 0</source>
+        <extracomment>child_lock is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>строка %1: child_lock равен %2; допустимо 1 (замок) или 0</translation>
+    </message>
+    <message>
+        <source>row %1: favorites %2 names a group other than Movies, Music, Cartoons, News, Sport and Adult</source>
+        <extracomment>&quot;favorites&quot; and the group names are what the CSV file holds: keep them in English.</extracomment>
+        <translation>строка %1: favorites %2 называет группу, отличную от Movies, Music, Cartoons, News, Sport и Adult</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 differs in %n row(s); only table, offset, name, child_lock and favorites are applied</source>
+        <extracomment>%1 is a heading of the CSV file; the headings after &quot;only&quot; are too: keep them in English.</extracomment>
+        <translation>
+            <numerusform>%1 отличается в %n строке; применяются только table, offset, name, child_lock и favorites</numerusform>
+            <numerusform>%1 отличается в %n строках; применяются только table, offset, name, child_lock и favorites</numerusform>
+            <numerusform>%1 отличается в %n строках; применяются только table, offset, name, child_lock и favorites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not number;name;ONID-TSID-SID</source>
+        <extracomment>A line of a text list; number;name;ONID-TSID-SID is the form each line has.</extracomment>
+        <translation>строка %1: %2 не в форме number;name;ONID-TSID-SID</translation>
+    </message>
+    <message>
+        <source>line %1: the number %2 is not a number</source>
+        <translation>строка %1: номер %2 — не число</translation>
+    </message>
+    <message>
+        <source>line %1: the name %2 holds the control character %3</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>строка %1: имя %2 содержит управляющий символ %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not ONID-TSID-SID, three numbers joined by &apos;-&apos;</source>
+        <translation>строка %1: %2 — не ONID-TSID-SID, три числа через &apos;-&apos;</translation>
+    </message>
+    <message>
+        <source>not a flash image: %1</source>
+        <extracomment>%1 says why the image does not decode.</extracomment>
+        <translation>не образ флеш-памяти: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... и ещё %n</numerusform>
+            <numerusform>... и ещё %n</numerusform>
+            <numerusform>... и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>нет сигнатуры образа 6CGHLSWZ</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>сигнатура образа стоит по смещению 4</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>за сигнатурой не следует метка каталога 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>ни один блок каталога не заканчивается маркером 19 85 10 19</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>в таблице записей больше, чем она вмещает</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>таблица выходит за конец блока каталога</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>в таблице есть запись, выходящая за пределы образа</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>таблицы ТВ и радио вместе содержат больше 5000 каналов</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>проблем нет</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>таблица %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -920,6 +1356,26 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
         <translation>Заглушки отправляются только в псевдотерминал, например виртуального ресивера. Положите блоки производителя ресивера в %1.</translation>
+    </message>
+    <message>
+        <source>%1: not a folder of loader blocks</source>
+        <extracomment>%1 is the folder given for the loader blocks.</extracomment>
+        <translation>%1: не папка с блоками загрузчика</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 bytes, the receiver expects %2</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it must hold.</extracomment>
+        <translation>%1: больше %2 байт, ресивер ожидает %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, the receiver expects %3</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it holds, %3 the bytes it must hold.</extracomment>
+        <translation>%1: %2 байт, ресивер ожидает %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a loader block&apos;s file or folder; %2 why it cannot be read.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

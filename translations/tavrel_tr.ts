@@ -492,6 +492,171 @@
             <numerusform>ve %n kayıt daha</numerusform>
         </translation>
     </message>
+    <message>
+        <source>table</source>
+        <comment>field</comment>
+        <translation>tablo</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <comment>field</comment>
+        <translation>konum</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <comment>field</comment>
+        <translation>ofset</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>field</comment>
+        <translation>ad</translation>
+    </message>
+    <message>
+        <source>sat_id</source>
+        <comment>field</comment>
+        <translation>uydu ID</translation>
+    </message>
+    <message>
+        <source>tp_id</source>
+        <comment>field</comment>
+        <translation>transponder ID</translation>
+    </message>
+    <message>
+        <source>satellite_position</source>
+        <comment>field</comment>
+        <translation>uydu konumu</translation>
+    </message>
+    <message>
+        <source>satellite_name</source>
+        <comment>field</comment>
+        <translation>uydu adı</translation>
+    </message>
+    <message>
+        <source>transponder_position</source>
+        <comment>field</comment>
+        <translation>transponder konumu</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <comment>field</comment>
+        <translation>frekans</translation>
+    </message>
+    <message>
+        <source>polarization</source>
+        <comment>field</comment>
+        <translation>polarizasyon</translation>
+    </message>
+    <message>
+        <source>symbol_rate</source>
+        <comment>field</comment>
+        <translation>sembol oranı</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <comment>field</comment>
+        <translation>boylam</translation>
+    </message>
+    <message>
+        <source>lnb_low</source>
+        <comment>field</comment>
+        <translation>LNB düşük</translation>
+    </message>
+    <message>
+        <source>lnb_high</source>
+        <comment>field</comment>
+        <translation>LNB yüksek</translation>
+    </message>
+    <message>
+        <source>lnb_type</source>
+        <comment>field</comment>
+        <translation>LNB tipi</translation>
+    </message>
+    <message>
+        <source>lnb_power</source>
+        <comment>field</comment>
+        <translation>LNB gücü</translation>
+    </message>
+    <message>
+        <source>tone_22k</source>
+        <comment>field</comment>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>power_0_12v</source>
+        <comment>field</comment>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>diseqc_10</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.0</translation>
+    </message>
+    <message>
+        <source>diseqc_12</source>
+        <comment>field</comment>
+        <translation>DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>motor_position</source>
+        <comment>field</comment>
+        <translation>motor konumu</translation>
+    </message>
+    <message>
+        <source>service_id</source>
+        <comment>field</comment>
+        <translation>servis ID</translation>
+    </message>
+    <message>
+        <source>video_pid</source>
+        <comment>field</comment>
+        <translation>video PID</translation>
+    </message>
+    <message>
+        <source>audio_pid</source>
+        <comment>field</comment>
+        <translation>ses PID</translation>
+    </message>
+    <message>
+        <source>pcr_pid</source>
+        <comment>field</comment>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>scramble</source>
+        <comment>field</comment>
+        <translation>şifreleme</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <comment>field</comment>
+        <translation>ses</translation>
+    </message>
+    <message>
+        <source>child_lock</source>
+        <comment>field</comment>
+        <translation>çocuk kilidi</translation>
+    </message>
+    <message>
+        <source>favorites</source>
+        <comment>field</comment>
+        <translation>favoriler</translation>
+    </message>
+    <message>
+        <source>biss_key</source>
+        <comment>field</comment>
+        <translation>BISS anahtarı</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no value</comment>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <extracomment>A field that changed: %1 the field, %2 its value before, %3 after.</extracomment>
+        <translation>%1: %2 → %3</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -556,6 +721,29 @@
         <source>import CSV</source>
         <comment>undo step</comment>
         <translation>CSV içe aktar</translation>
+    </message>
+</context>
+<context>
+    <name>FileReasonText</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>Bu bir adlandırılmış kanal, dosya değil</translation>
+    </message>
+    <message>
+        <source>Is a device, not a file</source>
+        <translation>Bu bir aygıt, dosya değil</translation>
+    </message>
+    <message>
+        <source>Is a socket, not a file</source>
+        <translation>Bu bir soket, dosya değil</translation>
+    </message>
+    <message>
+        <source>There is nothing to write</source>
+        <translation>Yazılacak bir şey yok</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Normal bir dosya değil</translation>
     </message>
 </context>
 <context>
@@ -739,6 +927,248 @@
     </message>
 </context>
 <context>
+    <name>ImportProblemText</name>
+    <message>
+        <source>UTF-16 big-endian</source>
+        <translation>UTF-16 big-endian</translation>
+    </message>
+    <message>
+        <source>UTF-16 little-endian</source>
+        <translation>UTF-16 little-endian</translation>
+    </message>
+    <message>
+        <source>UTF-16 without a byte order mark</source>
+        <translation>bayt sırası işareti olmayan UTF-16</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>kod sayfası %1</translation>
+    </message>
+    <message>
+        <source>the file is %1 and ends in the middle of a character</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;.</extracomment>
+        <translation>dosya %1 ve bir karakterin ortasında bitiyor</translation>
+    </message>
+    <message>
+        <source>the file is %1 and has a broken character at byte %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;; %2 the byte&apos;s offset in the file.</extracomment>
+        <translation>dosya %1 ve %2. baytta bozuk bir karakter içeriyor</translation>
+    </message>
+    <message>
+        <source>the file is in %1, an encoding import does not read; it reads UTF-8, UTF-16 with a byte order mark, and %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-32&quot;; %2 a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>dosya %1 kodlamasında, içe aktarma bu kodlamayı okumaz; UTF-8, bayt sırası işaretli UTF-16 ve %2 okur</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that begins with the UTF-8 byte order mark; save it as UTF-8 again</source>
+        <translation>satır %1, sütun %2: UTF-8 bayt sırası işaretiyle başlayan bir dosyada UTF-8 olmayan bir bayt; dosyayı yeniden UTF-8 olarak kaydedin</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that holds UTF-8 characters elsewhere; save it as UTF-8 again</source>
+        <translation>satır %1, sütun %2: başka yerlerinde UTF-8 karakterler bulunan bir dosyada UTF-8 olmayan bir bayt; dosyayı yeniden UTF-8 olarak kaydedin</translation>
+    </message>
+    <message>
+        <source>read as %1: the file is not UTF-8</source>
+        <extracomment>%1 is a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>%1 olarak okundu: dosya UTF-8 değil</translation>
+    </message>
+    <message>
+        <source>row %1: a quoted field is not closed</source>
+        <translation>satır %1: tırnak içindeki alan kapatılmamış</translation>
+    </message>
+    <message>
+        <source>row %1: text follows a closing quote</source>
+        <translation>satır %1: kapanış tırnağından sonra metin var</translation>
+    </message>
+    <message>
+        <source>the CSV is empty</source>
+        <translation>CSV boş</translation>
+    </message>
+    <message>
+        <source>row %1: unknown column %2</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>satır %1: bilinmeyen sütun %2</translation>
+    </message>
+    <message>
+        <source>row %1: the column %2 stands twice</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>satır %1: %2 sütunu iki kez var</translation>
+    </message>
+    <message>
+        <source>row %1: the column &quot;table&quot; is missing</source>
+        <extracomment>&quot;table&quot; is the heading the CSV file needs: keep it in English.</extracomment>
+        <translation>satır %1: &quot;table&quot; sütunu eksik</translation>
+    </message>
+    <message>
+        <source>row %1: more fields than the header has columns</source>
+        <translation>satır %1: başlıktaki sütunlardan fazla alan var</translation>
+    </message>
+    <message>
+        <source>row %1: unknown table %2</source>
+        <extracomment>%2 is the CSV row&apos;s &quot;table&quot; field, in quotes.</extracomment>
+        <translation>satır %1: bilinmeyen tablo %2</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 is not a number</source>
+        <translation>satır %1: %2 ofseti bir sayı değil</translation>
+    </message>
+    <message>
+        <source>the CSV lists no TV or radio program, and --delete-missing would delete them all</source>
+        <extracomment>--delete-missing is an option of tavrel-cli: keep it as it is.</extracomment>
+        <translation>CSV hiçbir TV ya da radyo kanalı listelemiyor ve --delete-missing hepsini silerdi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n satellite and transponder rows are not applied; only TV and radio rows are</source>
+        <translation>
+            <numerusform>%n uydu ve transponder satırı uygulanmadı; yalnızca TV ve radyo satırları uygulanır</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the column &quot;offset&quot; is missing; a list of another image is matched by reference</source>
+        <extracomment>&quot;offset&quot; is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>&quot;offset&quot; sütunu eksik; başka bir görüntünün listesi referansa göre eşlenir</translation>
+    </message>
+    <message>
+        <source>matching by reference needs the columns service_id, frequency and polarization, or name</source>
+        <extracomment>service_id, frequency, polarization and name are headings of the CSV file: keep them in English.</extracomment>
+        <translation>referansa göre eşleme için service_id, frequency ve polarization sütunları ya da name gerekir</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no radio program at offset %3</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an offset such as 0x0A1200.</extracomment>
+        <translation>satır %1 %2: %3 ofsetinde radyo kanalı yok</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no tv program at offset %3</source>
+        <translation>satır %1 %2: %3 ofsetinde TV kanalı yok</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no such program in the image</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>satır %1 %2: görüntüde böyle bir kanal yok</translation>
+    </message>
+    <message>
+        <source>row %1 %2: several programs fit it; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>satır %1 %2: birden çok kanal uyuyor; uygulanmadı</translation>
+    </message>
+    <message>
+        <source>row %1 %2: the same program as row %3; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an earlier row of the CSV.</extracomment>
+        <translation>satır %1 %2: %3. satırla aynı kanal; uygulanmadı</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 stands twice (also in row %3)</source>
+        <extracomment>%3 is an earlier row of the CSV.</extracomment>
+        <translation>satır %1: %2 ofseti iki kez var (%3. satırda da)</translation>
+    </message>
+    <message>
+        <source>row %1: the program at offset %2 has service id %3, not %4; a list of another image is matched by reference</source>
+        <translation>satır %1: %2 ofsetindeki kanalın servis ID&apos;si %4 değil, %3; başka bir görüntünün listesi referansa göre eşlenir</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 holds the control character %3; a name holds printable characters only</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>satır %1: %2 adı %3 denetim karakterini içeriyor; ad yalnızca yazdırılabilir karakterler içerir</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 has characters that code page %3 lacks</source>
+        <translation>satır %1: %2 adında kod sayfası %3 içinde olmayan karakterler var</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 takes %3 bytes in code page %4, more than the %5 that fit</source>
+        <extracomment>%3 is the name&apos;s length in bytes, %4 a code page&apos;s number, %5 the bytes a name may take.</extracomment>
+        <translation>satır %1: %2 adı kod sayfası %4 içinde %3 bayt tutuyor, sığan %5 bayttan fazla</translation>
+    </message>
+    <message>
+        <source>row %1: child_lock is %2; it is 1 for locked or 0</source>
+        <extracomment>child_lock is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>satır %1: child_lock %2; kilitli için 1 ya da 0 olur</translation>
+    </message>
+    <message>
+        <source>row %1: favorites %2 names a group other than Movies, Music, Cartoons, News, Sport and Adult</source>
+        <extracomment>&quot;favorites&quot; and the group names are what the CSV file holds: keep them in English.</extracomment>
+        <translation>satır %1: favorites %2; Movies, Music, Cartoons, News, Sport ve Adult dışında bir grup adı veriyor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 differs in %n row(s); only table, offset, name, child_lock and favorites are applied</source>
+        <extracomment>%1 is a heading of the CSV file; the headings after &quot;only&quot; are too: keep them in English.</extracomment>
+        <translation>
+            <numerusform>%1, %n satırda farklı; yalnızca table, offset, name, child_lock ve favorites uygulanır</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not number;name;ONID-TSID-SID</source>
+        <extracomment>A line of a text list; number;name;ONID-TSID-SID is the form each line has.</extracomment>
+        <translation>satır %1: %2, number;name;ONID-TSID-SID biçiminde değil</translation>
+    </message>
+    <message>
+        <source>line %1: the number %2 is not a number</source>
+        <translation>satır %1: %2 numarası bir sayı değil</translation>
+    </message>
+    <message>
+        <source>line %1: the name %2 holds the control character %3</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>satır %1: %2 adı %3 denetim karakterini içeriyor</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not ONID-TSID-SID, three numbers joined by &apos;-&apos;</source>
+        <translation>satır %1: %2, ONID-TSID-SID değil; &apos;-&apos; ile birleştirilmiş üç sayı olmalı</translation>
+    </message>
+    <message>
+        <source>not a flash image: %1</source>
+        <extracomment>%1 says why the image does not decode.</extracomment>
+        <translation>flaş görüntüsü değil: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... ve %n tane daha</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>6CGHLSWZ görüntü imzası yok</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>görüntü imzası 4 ofsetinde duruyor</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>imzadan sonra 77 02 AB CD dizin işareti gelmiyor</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>hiçbir dizin bloğu 19 85 10 19 blok işaretiyle bitmiyor</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>tablo alabileceğinden fazla kayıt listeliyor</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>tablo dizin bloğunun sonunu aşıyor</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>tablo görüntünün dışına taşan bir kayıt listeliyor</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>TV ve radyo tabloları birlikte 5000&apos;den fazla kanal listeliyor</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>sorun yok</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>%1 tablosu: %2</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -900,6 +1330,26 @@ Dosya artık yok. Son dosyalardan kaldırıldı.</translation>
     <message>
         <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
         <translation>Yer tutucular yalnızca sanal alıcınınki gibi bir sözde uçbirime gönderilir. Alıcı üreticisinin bloklarını %1 içine koyun.</translation>
+    </message>
+    <message>
+        <source>%1: not a folder of loader blocks</source>
+        <extracomment>%1 is the folder given for the loader blocks.</extracomment>
+        <translation>%1: yükleyici blokları klasörü değil</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 bytes, the receiver expects %2</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it must hold.</extracomment>
+        <translation>%1: %2 bayttan fazla, alıcı %2 bayt bekliyor</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, the receiver expects %3</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it holds, %3 the bytes it must hold.</extracomment>
+        <translation>%1: %2 bayt, alıcı %3 bayt bekliyor</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a loader block&apos;s file or folder; %2 why it cannot be read.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

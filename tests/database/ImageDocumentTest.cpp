@@ -4,6 +4,7 @@
 #include "ChannelExport.h"
 #include "CodePageText.h"
 #include "CsvImport.h"
+#include "ExchangeImages.h"
 #include "ImageBuilder.h"
 #include "ImageDocument.h"
 #include "ImageFile.h"
@@ -14,7 +15,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -42,7 +46,11 @@ protected:
 
     std::string PathOf(const std::string& name) const { return m_strFolder + "/" + name; }
 
-    static size_t FileSize(const std::string& path) { return fs::exists(path) ? fs::file_size(path) : 0; }
+    static std::vector<uint8_t> Read(const std::string& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+    }
 
     std::string m_strFolder;
 };
@@ -71,6 +79,35 @@ ProgramRecord Renamed(const ImageDocument& doc, const char* name)
     ProgramRecord prog = doc.Database().m_TvTable[0];
     std::snprintf(prog.name, sizeof prog.name, "%s", name);
     return prog;
+}
+
+// A change of a record the image holds; none when the table it chose is empty.
+std::optional<ImageEdit> RandomEdit(const ChannelDatabase& db, std::mt19937& r)
+{
+    const unsigned kind = r() % 4;
+    if (kind == 0 && db.m_nTvCount > 0) {
+        ProgramRecord prog = db.m_TvTable[r() % db.m_nTvCount];
+        prog.name[0] = static_cast<char>('a' + r() % 26);
+        prog.favoriteBits = static_cast<uint8_t>(r() & 0x7E);
+        return ImageEdit::WriteProgram(TABLE_TV, prog);
+    }
+    if (kind == 1 && db.m_nSatCount > 0) {
+        SatelliteRecord sat = db.m_SatTable[r() % db.m_nSatCount];
+        sat.longitude = static_cast<uint16_t>(r() % 3600);
+        return ImageEdit::WriteSatellite(sat);
+    }
+    if (kind == 2 && db.m_nTpCount > 0 && db.m_nTvCount > 0)
+        return ImageEdit::Delete({ { TABLE_TRANSPONDERS, EntryOffset(db.m_TpTable[r() % db.m_nTpCount].entry) },
+            { TABLE_TV, EntryOffset(db.m_TvTable[r() % db.m_nTvCount].entry) } });
+    if (kind == 3) {
+        std::vector<uint32_t> order;
+        for (uint16_t i = 0; i < db.m_nSatCount; ++i)
+            order.push_back(EntryOffset(db.m_SatTable[i].entry));
+        std::shuffle(order.begin(), order.end(), r);
+        if (!order.empty())
+            return ImageEdit::Reorder({ LIST_SATELLITES, 0, 0, 0 }, order, { order.front() });
+    }
+    return std::nullopt;
 }
 
 // What the document tells its listener, in order.
@@ -148,7 +185,8 @@ TEST_F(ImageDocumentTest, OpenSaveAndModified)
         const std::string out = PathOf("out.bin");
         fs::remove(out);
         EXPECT_EQ(doc.Save(out, reason), c.saved != 0);
-        EXPECT_EQ(FileSize(out), c.saved);
+        const std::vector<uint8_t> file = Read(c.path);
+        EXPECT_EQ(Read(out), std::vector<uint8_t>(file.begin(), file.begin() + long(c.saved)));
     }
 }
 
@@ -214,6 +252,9 @@ TEST_F(ImageDocumentTest, ADumpReplacesTheImageAndEndsItsHistory)
         // A dump read into the image itself is adopted as it stands.
         EXPECT_EQ(doc.AdoptDump(doc.Image()), c.decodes);
         EXPECT_TRUE(std::equal(doc.UpgradeBytes().begin(), doc.UpgradeBytes().end(), c.flash.begin()));
+        // Decoded or not, it is saved as it came.
+        ASSERT_TRUE(doc.Save(PathOf("dump.bin"), reason));
+        EXPECT_EQ(Read(PathOf("dump.bin")), std::vector<uint8_t>(c.flash.begin(), c.flash.begin() + long(c.flashBytes)));
 
         doc.Unload();
         EXPECT_EQ(log.events.back(), "history");
@@ -358,6 +399,41 @@ TEST_F(ImageDocumentTest, History)
     EXPECT_EQ(name(), "Even");
     EXPECT_EQ(doc.RedoStep()->description, "step 1");
 }
+
+// Random edits, undos and redos: each state the history comes back to is
+// the image byte for byte.
+TEST_F(ImageDocumentTest, AnyWalkThroughTheHistoryGivesEachImageBack)
+{
+    for (const unsigned seed : { 1u, 2u, 3u, 4u, 5u }) {
+        std::mt19937 r(seed);
+        ImageDocument doc;
+        std::string reason;
+        ASSERT_EQ(doc.Open(Write("walk.bin", RandomImage(seed)), reason), ImageDocument::OpenResult::Opened);
+        const auto bytes = [&doc] { return std::vector<uint8_t>(doc.Image().begin(), doc.Image().end()); };
+        std::vector<std::vector<uint8_t>> states { bytes() };
+        size_t now = 0;
+        for (int step = 0; step < 60; ++step) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
+            const unsigned what = r() % 6;
+            if (what == 0 && now > 0) {
+                ASSERT_TRUE(doc.Undo());
+                --now;
+            } else if (what == 1 && now + 1 < states.size()) {
+                ASSERT_TRUE(doc.Redo());
+                ++now;
+            } else if (const std::optional<ImageEdit> edit = RandomEdit(doc.Database(), r);
+                       edit && doc.Apply("edit", *edit) && bytes() != states[now]) {
+                states.resize(++now);
+                states.push_back(bytes());
+            }
+            ASSERT_EQ(bytes(), states[now]);
+            EXPECT_EQ(doc.UndoStep() != nullptr, now > 0);
+            EXPECT_EQ(doc.RedoStep() != nullptr, now + 1 < states.size());
+            EXPECT_EQ(doc.HistorySize(), states.size() - 1);
+        }
+    }
+}
+
 TEST(DecodeProblemOf, NamesTheTableOfATableProblem)
 {
     const auto db = std::make_unique<ChannelDatabase>();

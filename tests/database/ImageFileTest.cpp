@@ -1,4 +1,5 @@
 #include "DumpArchive.h"
+#include "FileSizeLimit.h"
 #include "ImageFile.h"
 
 #include <gtest/gtest.h>
@@ -89,7 +90,15 @@ TEST_F(ImageFileTest, NothingOrSomethingOtherThanAFileIsNeverWritten)
     EXPECT_EQ(reason, "Is a directory");
     EXPECT_FALSE(WriteImageFile(PathOf("no/such/folder.bin"), m_Image, reason));
     EXPECT_EQ(reason, "No such file or directory");
-    EXPECT_EQ(Entries(), (std::vector<std::string> { "folder" }));
+
+    // A write that fails part way, as on a full disk, keeps the old file and leaves nothing beside it.
+    WriteFile(PathOf("old.bin"), { 1, 2, 3 });
+    {
+        const FileSizeLimit limit(1024);
+        EXPECT_FALSE(WriteImageFile(PathOf("old.bin"), m_Image, reason));
+    }
+    EXPECT_EQ(ReadFile(PathOf("old.bin")), (std::vector<uint8_t> { 1, 2, 3 }));
+    EXPECT_EQ(Entries(), (std::vector<std::string> { "folder", "old.bin" }));
 }
 
 TEST_F(ImageFileTest, EveryNameTheSystemTakesIsWritten)

@@ -121,8 +121,9 @@ TEST(ListCheck, EachKindIsFoundWithItsSeverityAndRecords)
         ASSERT_NE(hit, findings.end());
         EXPECT_EQ(hit->severity, c.severity);
         EXPECT_EQ(hit->records, c.records);
-        EXPECT_EQ(hit->text.find('\n'), std::string::npos) << hit->text;
-        EXPECT_FALSE(hit->text.empty());
+        const std::string text = hit->Text();
+        EXPECT_EQ(text.find('\n'), std::string::npos) << text;
+        EXPECT_FALSE(text.empty());
     }
 }
 
@@ -181,6 +182,26 @@ std::set<DirectoryEntry> EntriesOf(const ChannelDatabase& db, int table)
 
 } // namespace
 
+TEST(ListCheck, WantedKindsAreTheWholeCheckFilteredInOrder)
+{
+    ImageBuilder b = FaultyBuilder();
+    b.AddSatellite(MakeSatellite(1, "Twin\x81"));
+    const auto db = Decoded(b.Build());
+    const std::vector<Finding> all = Check(*db);
+    FindingKinds wanted;
+    wanted[size_t(FindingKind::DuplicateProgram)] = wanted[size_t(FindingKind::ProgramWithoutSatellite)]
+        = wanted[size_t(FindingKind::NameOutsideCodePage)] = true;
+    std::vector<std::string> expected;
+    for (const Finding& f : all)
+        if (wanted[size_t(f.kind)])
+            expected.push_back(f.Text());
+    std::vector<std::string> found;
+    for (const Finding& f : ListCheck::Run(*db, Names(), wanted))
+        found.push_back(f.Text());
+    EXPECT_EQ(found.size(), 3u);
+    EXPECT_EQ(found, expected);
+}
+
 TEST(ListRepair, RemovesDuplicatesAndOrphansOnlyThroughTheDeletes)
 {
     const auto before = Decoded(FaultyBuilder().Build());
@@ -191,7 +212,7 @@ TEST(ListRepair, RemovesDuplicatesAndOrphansOnlyThroughTheDeletes)
 
     for (const Finding& f : Check(*db))
         EXPECT_TRUE(!IsOrphan(f.kind) && (!IsDuplicate(f.kind) || f.kind == FindingKind::DuplicateTransponder))
-            << f.text;
+            << f.Text();
     EXPECT_EQ(report.kept.size(), 1u);
     EXPECT_EQ(report.deleted.size(), 6u); // 3 programs, 2 transponders, 1 program with its transponder
 

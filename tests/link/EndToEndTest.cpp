@@ -69,6 +69,8 @@ TEST(EndToEndTest, ReceiverThatClosesAfterItsOneSessionLosesNoByte)
         EXPECT_EQ(outcome.flash, flash);
         link.StopReceiver();
         EXPECT_EQ(link.m_Receiver->Faults(), std::vector<std::string>{});
+        // The port was let go with the dump: the hang-up after it is no lost link.
+        EXPECT_EQ(link.Events().back(), EndEvent(TransferKind::Dump, TransferStage::Reading, TransferResult::Done));
     }
 }
 

@@ -227,6 +227,14 @@ TEST(TransferSessionTest, FlowsFromStartToEnd)
             },
             { StageEvent(Kind::Dump, Stage::ReadyToRead), StageEvent(Kind::Dump, Stage::Reading),
                 EndEvent(Kind::Dump, Stage::Reading, Result::LinkLost, EIO) } },
+        { "the line goes away while upgrading", Kind::Upgrade, &image, false,
+            [](FakeSession& link) {
+                link.port->Arrive("V");
+                ASSERT_TRUE(WaitForStage(link, Stage::Upgrading));
+                link.port->Lose(EIO);
+            },
+            { StageEvent(Kind::Upgrade, Stage::Upgrading),
+                EndEvent(Kind::Upgrade, Stage::Upgrading, Result::LinkLost, EIO) } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -251,6 +259,8 @@ TEST(TransferSessionTest, FlowsFromStartToEnd)
         EXPECT_EQ(link.port->Calls().front(), "open 4 115200,n,8,1");
         const bool read = outcome.result == Result::Done && c.kind != Kind::Upgrade;
         EXPECT_EQ(outcome.flash, read ? flash : Bytes());
+        // Only a whole read is kept.
+        EXPECT_EQ(outcome.keptPath.empty(), !read);
         if (read) {
             EXPECT_EQ(outcome.verification.Same(), c.bytes != &otherImage);
         }
@@ -324,7 +334,9 @@ Bytes ReadAll(const std::string& path)
 TEST(TransferSessionTest, VerifyHoldsTheKeptDumpAgainstTheImage)
 {
     const Bytes flash = PatternImage(IMAGE_SIZE, 11);
-    for (const long faulty : { -1L, 70000L }) {
+    const std::pair<long, bool> cases[] = { { -1, false }, { 70000, false }, { -1, true } };
+    for (const auto& [faulty, closesWhenDone] : cases) {
+        SCOPED_TRACE(closesWhenDone ? "the receiver closes right after the last byte" : "");
         LinkHarness link;
         link.m_Options.readWhenReady = true;
         VirtualReceiverOptions options;
@@ -332,7 +344,7 @@ TEST(TransferSessionTest, VerifyHoldsTheKeptDumpAgainstTheImage)
         options.image = flash;
         options.answerTimeoutMs = 5000;
         options.corruptAt = faulty;
-        ASSERT_TRUE(link.StartReceiver(options));
+        ASSERT_TRUE(link.StartReceiver(options, closesWhenDone));
         const Bytes image(flash.begin(), flash.begin() + 524288);
         const Bytes before = image;
 

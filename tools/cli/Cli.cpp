@@ -199,13 +199,13 @@ int RunImport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     case ImportReport::Outcome::TooLarge:
         return command.Trouble(csvPath, "larger than " + SizeText(MAX_CSV_SIZE));
     case ImportReport::Outcome::Refused:
-        command.Notes(csvPath, plan.errors);
+        command.Notes(csvPath, ImportProblemLines(plan.errors));
         return EXIT_TROUBLE;
     default:
         break;
     }
-    command.Notes(csvPath, plan.remarks);
-    command.Notes(csvPath, plan.notes);
+    command.Notes(csvPath, ImportProblemLines(plan.remarks));
+    command.Notes(csvPath, ImportProblemLines(plan.notes));
     if (plan.match == MatchMode::Reference)
         command.Note(csvPath, "placed " + std::to_string(plan.summary.placed) + " of "
                 + std::to_string(plan.summary.programRows) + " rows");

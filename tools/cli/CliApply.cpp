@@ -264,10 +264,10 @@ int RunApply(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return EXIT_TROUBLE;
     const CodePageText& names = AnsiCodePageText();
     const ReferenceList list = ReferenceList::FromFile(bytes, names);
-    command.Notes(referencePath, list.Errors());
+    command.Notes(referencePath, ImportProblemLines(list.Errors()));
     if (list.Refused())
         return EXIT_TROUBLE;
-    command.Notes(referencePath, list.Remarks());
+    command.Notes(referencePath, ImportProblemLines(list.Remarks()));
     if (!carry)
         options.carry = DefaultCarry(list);
     if (const auto satellite = arguments.Value("--satellite")) {

@@ -61,7 +61,7 @@ std::string Text(const std::string& path, const std::vector<Finding>& findings)
         return text.str();
     }
     for (const Finding& finding : findings)
-        text << SeverityWord(finding.severity) << ": " << finding.text << "\n";
+        text << SeverityWord(finding.severity) << ": " << finding.Text() << "\n";
     const size_t errors = ListCheck::CountErrors(findings);
     text << PrintableText(path) << ": " << errors << (errors == 1 ? " error, " : " errors, ") << findings.size() - errors
          << (findings.size() - errors == 1 ? " warning\n" : " warnings\n");
@@ -99,7 +99,7 @@ std::string Json(const std::string& path, const std::vector<Finding>& findings,
                 + "\", \"number\": " + std::to_string(finding.records[r].position + 1) + "}";
         }
         json += "], \"text\": ";
-        AppendJsonString(json, finding.text);
+        AppendJsonString(json, finding.Text());
         json += "}";
     }
     json += findings.empty() ? "], \"counts\": {" : "\n], \"counts\": {";
@@ -196,10 +196,8 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     std::vector<Finding> findings = ListCheck::Run(db, names);
     if (ShorterThanFlash(image))
-        findings.push_back({ FindingKind::ShortFile, SeverityOf(FindingKind::ShortFile), {},
-            "the file is " + std::to_string(image.FileLength()) + " bytes, shorter than its flash of "
-                + std::to_string(db.m_nFlashSize) + "; an upgrade refuses it",
-            {}, { image.FileLength(), db.m_nFlashSize } });
+        findings.push_back({ FindingKind::ShortFile, SeverityOf(FindingKind::ShortFile), {}, {},
+            { image.FileLength(), db.m_nFlashSize } });
     if (format == "json") {
         out << Json(shown, findings, deleted);
     } else {
@@ -221,7 +219,7 @@ bool CheckBeforeUpgrade(Command& command, const std::string& path, const Channel
     const std::vector<Finding> findings = ListCheck::Run(db, AnsiCodePageText());
     std::vector<std::string> lines;
     for (const Finding& finding : findings)
-        lines.push_back(std::string(SeverityWord(finding.severity)) + ": " + finding.text);
+        lines.push_back(std::string(SeverityWord(finding.severity)) + ": " + finding.Text());
     command.Notes(path, lines);
     const size_t errors = ListCheck::CountErrors(findings);
     if (errors == 0 || force)
