@@ -4,6 +4,7 @@
 #include "Crystals.h"
 #include "DialogBuilder.h"
 #include "DiffText.h"
+#include "FileReasonText.h"
 #include "FlashVerify.h"
 #include "ImageDocument.h"
 #include "LinkSettings.h"
@@ -383,7 +384,7 @@ void TransferControl::ShowKeptDump(const TransferOutcome& outcome)
     Prompts().Message(&m_window,
         tr("The dump could not be kept in %1.\n%2")
             .arg(QString::fromLocal8Bit(m_pSession->Archive().Folder()),
-                QString::fromLocal8Bit(outcome.keepProblem)),
+                FileReasonText::Of(outcome.keepProblem)),
         TITLE_PROGRAM, PromptIcon::Warning, PromptButtons::Ok);
 }
 
