@@ -63,7 +63,8 @@ QString ImportProblemText::Undecoded(DecodeProblem problem, int table)
         text = tr("the table lists a record that leaves the image");
         break;
     case DecodeProblem::TooManyPrograms:
-        text = tr("TV and radio tables together list more than 5000 programs");
+        //: %1 is the most programs a receiver holds.
+        text = tr("TV and radio tables together list more than %1 programs").arg(MAX_PROGRAMS);
         break;
     case DecodeProblem::None:
         text = tr("no problem");

@@ -115,6 +115,7 @@ const char* DecodeProblemText(DecodeProblem problem)
     case DecodeProblem::RecordOutsideImage:
         return "the table lists a record that leaves the image";
     case DecodeProblem::TooManyPrograms:
+        static_assert(MAX_PROGRAMS == 5000, "the text names the most programs");
         return "TV and radio tables together list more than 5000 programs";
     }
     return "no problem";

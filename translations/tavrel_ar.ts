@@ -1215,8 +1215,9 @@
         <translation>يسرد الجدول سجلًا يخرج عن الصورة</translation>
     </message>
     <message>
-        <source>TV and radio tables together list more than 5000 programs</source>
-        <translation>جدولا التلفزيون والراديو يضمان معًا أكثر من 5000 قناة</translation>
+        <source>TV and radio tables together list more than %1 programs</source>
+        <extracomment>%1 is the most programs a receiver holds.</extracomment>
+        <translation>جدولا التلفزيون والراديو يضمان معًا أكثر من %1 قناة</translation>
     </message>
     <message>
         <source>no problem</source>

@@ -1167,8 +1167,9 @@
         <translation>die Tabelle führt einen Datensatz, der aus dem Abbild hinausragt</translation>
     </message>
     <message>
-        <source>TV and radio tables together list more than 5000 programs</source>
-        <translation>TV- und Radiotabelle führen zusammen mehr als 5000 Programme</translation>
+        <source>TV and radio tables together list more than %1 programs</source>
+        <extracomment>%1 is the most programs a receiver holds.</extracomment>
+        <translation>TV- und Radiotabelle führen zusammen mehr als %1 Programme</translation>
     </message>
     <message>
         <source>no problem</source>

@@ -1179,8 +1179,9 @@
         <translation>в таблице есть запись, выходящая за пределы образа</translation>
     </message>
     <message>
-        <source>TV and radio tables together list more than 5000 programs</source>
-        <translation>таблицы ТВ и радио вместе содержат больше 5000 каналов</translation>
+        <source>TV and radio tables together list more than %1 programs</source>
+        <extracomment>%1 is the most programs a receiver holds.</extracomment>
+        <translation>таблицы ТВ и радио вместе содержат больше %1 каналов</translation>
     </message>
     <message>
         <source>no problem</source>

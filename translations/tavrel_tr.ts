@@ -1155,8 +1155,9 @@
         <translation>tablo görüntünün dışına taşan bir kayıt listeliyor</translation>
     </message>
     <message>
-        <source>TV and radio tables together list more than 5000 programs</source>
-        <translation>TV ve radyo tabloları birlikte 5000&apos;den fazla kanal listeliyor</translation>
+        <source>TV and radio tables together list more than %1 programs</source>
+        <extracomment>%1 is the most programs a receiver holds.</extracomment>
+        <translation>TV ve radyo tabloları birlikte %1&apos;den fazla kanal listeliyor</translation>
     </message>
     <message>
         <source>no problem</source>

@@ -1155,8 +1155,9 @@
         <translation>表中列出的记录超出了映像</translation>
     </message>
     <message>
-        <source>TV and radio tables together list more than 5000 programs</source>
-        <translation>电视和广播表共列出超过 5000 个节目</translation>
+        <source>TV and radio tables together list more than %1 programs</source>
+        <extracomment>%1 is the most programs a receiver holds.</extracomment>
+        <translation>电视和广播表共列出超过 %1 个节目</translation>
     </message>
     <message>
         <source>no problem</source>
