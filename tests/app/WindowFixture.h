@@ -14,6 +14,7 @@
 #include <QtWidgets/QTreeWidget>
 #include <QtWidgets/QTreeWidgetItemIterator>
 
+#include <filesystem>
 #include <memory>
 
 // What a window works on: the image document and the serial ports, made
@@ -41,6 +42,7 @@ protected:
     {
         m_prompts = PromptRecorder();
         SetPrompts(&m_prompts);
+        RemoveFolder();
         m_dir = std::make_unique<QTemporaryDir>();
         NewWindow();
         // Start-up finds no receiver port; that message is not what these tests check.
@@ -94,6 +96,17 @@ protected:
     {
         m_dialog.reset();
         SetPrompts(nullptr);
+        RemoveFolder();
+    }
+
+    // Some tests write names that are not UTF-8, which QTemporaryDir cannot
+    // remove; the file system takes them by their bytes.
+    void RemoveFolder()
+    {
+        if (m_dir) {
+            std::error_code ignored;
+            std::filesystem::remove_all(QFile::encodeName(m_dir->path()).toStdString(), ignored);
+        }
         m_dir.reset();
     }
 
